@@ -1,0 +1,67 @@
+#include "catalogue/data_file.h"
+
+#include "core/shared_state.h"
+#include "platform/text_file.h"
+
+namespace arvok {
+
+std::string DataFilePath(Emu emu) {
+    return InstallPath("Data", std::string(Section(emu).baseName) + ".dat");
+}
+
+bool IsRecordLine(std::string_view line) {
+    return !line.empty() && line[0] != '#' && line[0] != '*' &&
+           line.find(';') != std::string_view::npos;
+}
+
+std::string_view RecordField(std::string_view line, int number) {
+    size_t start = 0;
+    for (int i = 1; i < number; ++i) {
+        size_t semi = line.find(';', start);
+        if (semi == std::string_view::npos)
+            return {};
+        start = semi + 1;
+    }
+    size_t end = line.find(';', start);
+    return line.substr(start, end == std::string_view::npos ? std::string_view::npos
+                                                            : end - start);
+}
+
+GameRecord SplitRecord(std::string_view line) {
+    GameRecord record;
+    size_t start = 0;
+    for (int i = 0; i < kRecordFields && start <= line.size(); ++i) {
+        size_t end = line.find(';', start);
+        if (end == std::string_view::npos) {
+            record.fields[i] = std::string(line.substr(start));
+            break;
+        }
+        record.fields[i] = std::string(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return record;
+}
+
+std::optional<GameRecord> FindRecord(const std::string& path, int number,
+                                     std::string_view value) {
+    if (value.empty())
+        return GameRecord{};
+    LineReader reader(path);
+    std::string line;
+    while (reader.next(line))
+        if (IsRecordLine(line) && RecordField(line, number) == value)
+            return SplitRecord(line);
+    return std::nullopt;
+}
+
+bool ForEachRecordLine(const std::string& path,
+                       const std::function<void(std::string_view line)>& visit) {
+    LineReader reader(path);
+    std::string line;
+    while (reader.next(line))
+        if (IsRecordLine(line))
+            visit(line);
+    return reader.ok();
+}
+
+} // namespace arvok

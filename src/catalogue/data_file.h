@@ -1,0 +1,53 @@
+// The game data files: one record a line, 21 fields each followed by ";". Empty lines, lines
+// beginning with "#" (comments) and "*" (header block) are no records; neither is a line
+// without any ";".
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/section.h"
+
+namespace arvok {
+
+inline constexpr int kRecordFields = 21;
+
+// Field numbers as they are counted in the file (1-based).
+enum Field {
+    kName = 1,
+    kSet = 2,
+    kType = 3,
+    kParent = 4,
+    kGenre = 5,
+    kManufacturer = 6,
+    kYear = 7,
+};
+
+struct GameRecord {
+    std::array<std::string, kRecordFields> fields; // fields[0] is field 1
+    const std::string& field(int number) const { return fields[number - 1]; }
+};
+
+// The data file of a section: DirInst/Data/<Base>.dat, names matched without regard to case.
+std::string DataFilePath(Emu emu);
+
+bool IsRecordLine(std::string_view line);
+// Field "number" of a record line; a field past the last ";" is empty.
+std::string_view RecordField(std::string_view line, int number);
+GameRecord SplitRecord(std::string_view line);
+
+// The first record (in file order) whose field "number" equals "value" exactly. An empty value
+// yields an empty record without reading the file; a missing file or value gives nothing.
+std::optional<GameRecord> FindRecord(const std::string& path, int number, std::string_view value);
+inline std::optional<GameRecord> FindRecordByName(const std::string& path, std::string_view name) {
+    return FindRecord(path, kName, name);
+}
+
+// Calls "visit" with every record line in file order; false when the file cannot be read.
+bool ForEachRecordLine(const std::string& path,
+                       const std::function<void(std::string_view line)>& visit);
+
+} // namespace arvok

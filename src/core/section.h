@@ -1,0 +1,33 @@
+// The five emulator sections, always in this order, and what tells them apart.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace arvok {
+
+enum class Emu { Mame, Callus, Raine, System16, M72 };
+
+inline constexpr std::array<Emu, 5> kAllEmus{Emu::Mame, Emu::Callus, Emu::Raine, Emu::System16,
+                                             Emu::M72};
+
+struct SectionInfo {
+    Emu emu;
+    const char* tag;      // "MAME", "CALLUS" ...: stored in layouts and picker tags
+    const char* baseName; // "Mame", "Callus" ...: file names and control names
+    bool hasFilters;      // genre, manufacturer, year and category combos
+    bool hasScan;         // ROM scan into <Emu>.scn
+    bool hasHistory;      // gamelist.txt on the help page
+    bool hasGameList;     // lst<Emu>Rom (M72 lists only its favourites)
+};
+
+const SectionInfo& Section(Emu emu);
+inline size_t Index(Emu emu) { return static_cast<size_t>(emu); }
+std::optional<Emu> EmuFromTag(std::string_view tag);
+
+// "<base><suffix>", e.g. ObjectName(Emu::Mame, "lst", "Rom") == "lstMameRom".
+std::string ObjectName(Emu emu, std::string_view prefix, std::string_view suffix);
+
+} // namespace arvok

@@ -1,0 +1,44 @@
+// Every message box and question of the program goes through one service, so that tests can
+// script the answers and see what was asked.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace arvok {
+
+// Message-box styles by their numeric values.
+enum class MsgStyle { Warning = 48, WarningYesNo = 52, Information = 64 };
+enum class Answer { Ok = 1, Yes = 6, No = 7 };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Shows "text" (CR breaks lines) with the program's title and waits for the answer.
+    virtual Answer message(const std::string& text, MsgStyle style) = 0;
+};
+
+// The service in force; a Qt one is installed by main, a scripted one by tests.
+Dialogs& dialogs();
+void SetDialogs(std::unique_ptr<Dialogs> service);
+
+// Records every message and gives the prepared answers in order; with none prepared it answers
+// Ok, or No to a question.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Asked {
+        std::string text;
+        MsgStyle style;
+    };
+    Answer message(const std::string& text, MsgStyle style) override;
+
+    std::vector<Asked> asked;
+    std::deque<Answer> answers;
+};
+
+// Installs a fresh ScriptedDialogs and returns it.
+ScriptedDialogs& InstallScriptedDialogs();
+
+} // namespace arvok

@@ -1,0 +1,144 @@
+#include "platform/path.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace arvok {
+
+std::string JoinPath(std::string_view dir, std::string_view name) {
+    std::string out(dir);
+    if (out.empty())
+        return std::string(name);
+    if (out.back() != '/')
+        out += '/';
+    out += name;
+    return out;
+}
+
+std::string DirName(std::string_view path) {
+    auto pos = path.find_last_of('/');
+    if (pos == std::string_view::npos)
+        return {};
+    return std::string(path.substr(0, pos == 0 ? 1 : pos));
+}
+
+std::string BaseName(std::string_view path) {
+    auto pos = path.find_last_of('/');
+    return std::string(pos == std::string_view::npos ? path : path.substr(pos + 1));
+}
+
+char FoldCase(char c) {
+    auto u = static_cast<unsigned char>(c);
+    if (u >= 'A' && u <= 'Z')
+        return static_cast<char>(u + 32);
+    // Windows-1252 upper-case letters: the Latin-1 block and the three in 0x8A..0x9F.
+    if ((u >= 0xC0 && u <= 0xDE && u != 0xD7) )
+        return static_cast<char>(u + 32);
+    if (u == 0x8A || u == 0x8C || u == 0x8E)
+        return static_cast<char>(u + 16);
+    if (u == 0x9F)
+        return static_cast<char>(0xFF);
+    return c;
+}
+
+std::string FoldCase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = FoldCase(c);
+    return out;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(a[i]) != FoldCase(b[i]))
+            return false;
+    return true;
+}
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+    size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        auto x = static_cast<unsigned char>(FoldCase(a[i]));
+        auto y = static_cast<unsigned char>(FoldCase(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
+std::string ResolveName(std::string_view dir, std::string_view name) {
+    std::string exact = JoinPath(dir, name);
+    std::error_code ec;
+    if (fs::symlink_status(exact, ec).type() != fs::file_type::not_found && !ec)
+        return exact;
+    fs::directory_iterator it(dir.empty() ? fs::path(".") : fs::path(std::string(dir)), ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::string entry = it->path().filename().string();
+        if (EqualsNoCase(entry, name))
+            return JoinPath(dir, entry);
+    }
+    return exact;
+}
+
+std::string ResolvePath(std::string_view base, std::initializer_list<std::string_view> parts) {
+    std::string path(base);
+    for (std::string_view part : parts)
+        path = ResolveName(path, part);
+    return path;
+}
+
+bool IsPresentFile(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return false;
+    std::string name = BaseName(path);
+    return !name.empty() && name[0] != '.';
+}
+
+bool IsDirectory(const std::string& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+std::vector<std::string> ListPresentFiles(const std::string& dir) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(dir, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code kind;
+        std::string name = it->path().filename().string();
+        if (!name.empty() && name[0] != '.' && it->is_regular_file(kind))
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
+bool MakeDirectory(std::string_view dir, std::string_view name) {
+    std::string path = ResolveName(dir, name);
+    std::error_code ec;
+    fs::create_directory(path, ec);
+    return fs::is_directory(path, ec);
+}
+
+bool RemoveFile(const std::string& path) {
+    std::error_code ec;
+    return fs::remove(path, ec) && !ec;
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
+}
+
+std::string CurrentDirectory() {
+    std::error_code ec;
+    return fs::current_path(ec).string();
+}
+
+} // namespace arvok

@@ -1,0 +1,24 @@
+// Setting a control's value from code runs its handler, as a user's change would, even when the
+// value does not change. Each helper sets the value with the control's signals blocked and then
+// calls the handler once.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <functional>
+
+namespace arvok {
+
+using Handler = std::function<void()>;
+
+void SetIndexAndRun(QComboBox* box, int index, const Handler& handler);
+void SetCheckedAndRun(QCheckBox* box, bool checked, const Handler& handler);
+void SetTextAndRun(QLineEdit* edit, const QString& text, const Handler& handler);
+
+// Inserts "text" into a list kept in alphabetical order, letter case ignored; returns its row.
+int AddSorted(QListWidget* list, const QString& text);
+
+} // namespace arvok

@@ -1,0 +1,75 @@
+#include "platform/text_file.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "platform/path.h"
+
+namespace arvok {
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    if (IsDirectory(path))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+        return false;
+    bytes = std::move(buffer).str();
+    return true;
+}
+
+LineReader::LineReader(const std::string& path) { ok_ = ReadFileBytes(path, data_); }
+
+bool LineReader::next(std::string& line) {
+    if (pos_ >= data_.size())
+        return false;
+    size_t end = data_.find('\n', pos_);
+    size_t stop = end == std::string::npos ? data_.size() : end;
+    size_t len = stop - pos_;
+    if (len > 0 && data_[pos_ + len - 1] == '\r')
+        --len;
+    line.assign(data_, pos_, len);
+    pos_ = end == std::string::npos ? data_.size() : end + 1;
+    return true;
+}
+
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    lines.clear();
+    LineReader reader(path);
+    std::string line;
+    while (reader.next(line))
+        lines.push_back(line);
+    return reader.ok();
+}
+
+std::string JoinCrLf(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    std::string temp = JoinPath(DirName(path), "." + BaseName(path) + ".tmp");
+    FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (ok && std::rename(temp.c_str(), path.c_str()) == 0)
+        return true;
+    std::remove(temp.c_str());
+    return false;
+}
+
+} // namespace arvok

@@ -1,0 +1,38 @@
+// Plain 8-bit text files with CR LF line ends, read line by line and rewritten whole through a
+// temporary file in the same directory.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace arvok {
+
+// Reads a file line by line; a trailing CR is dropped and a bare LF also ends a line. The whole
+// file is read at construction, so a reader never holds the file open.
+class LineReader {
+public:
+    explicit LineReader(const std::string& path);
+    // False when the file could not be opened or read.
+    bool ok() const { return ok_; }
+    // The next line, without its line end; false at the end of the file.
+    bool next(std::string& line);
+    bool atEnd() const { return pos_ >= data_.size(); }
+
+private:
+    std::string data_;
+    size_t pos_ = 0;
+    bool ok_ = false;
+};
+
+// All lines of a file; false (and no lines) when it cannot be read.
+bool ReadLines(const std::string& path, std::vector<std::string>& lines);
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// Each line followed by CR LF.
+std::string JoinCrLf(const std::vector<std::string>& lines);
+
+// Writes "bytes" to a temporary file beside "path" and renames it over "path". On any failure
+// the old file is left as it was, the temporary file is removed, and false is returned.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+} // namespace arvok

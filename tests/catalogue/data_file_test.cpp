@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/data_file.h"
+#include "core/shared_state.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::TempDir;
+using test::WriteLines;
+
+std::string Rec(const std::string& name, const std::string& set, const std::string& rest = "") {
+    std::string line = name + ";" + set + ";O;-;Maze;Namco;1980;";
+    for (int i = 8; i <= 21; ++i)
+        line += (i == 8 ? rest : "") + ";";
+    return line;
+}
+
+TEST(DataFile, RecordSearchMatchesTheWholeNameExactlyAndTakesTheFirst) {
+    TempDir dir;
+    std::string path = dir / "Mame.dat";
+    WriteLines(path, {"* header", "#" + Rec("Hidden", "hidden"), " #Blank;blank;", "",
+                      Rec("Pac-Man", "pacman", "Yes"), Rec("pac-man", "pacmanl"),
+                      Rec("Pac-Man", "second"), "no semicolon here", Rec("Galaga", "galaga")});
+    EXPECT_EQ(FindRecordByName(path, "Pac-Man")->field(kSet), "pacman");
+    EXPECT_EQ(FindRecordByName(path, "Pac-Man")->field(8), "Yes");
+    EXPECT_EQ(FindRecordByName(path, "pac-man")->field(kSet), "pacmanl");
+    EXPECT_FALSE(FindRecordByName(path, "Pac"));
+    EXPECT_FALSE(FindRecordByName(path, "Pac-Man "));
+    EXPECT_FALSE(FindRecordByName(path, "Hidden"));
+    EXPECT_EQ(FindRecordByName(path, " #Blank")->field(kSet), "blank");
+    EXPECT_EQ(FindRecordByName(path, "Galaga")->field(kYear), "1980");
+    EXPECT_EQ(FindRecord(path, kSet, "second")->field(kName), "Pac-Man");
+    EXPECT_FALSE(FindRecordByName(dir / "none.dat", "Galaga"));
+    auto empty = FindRecordByName(dir / "none.dat", "");
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->field(kSet), "");
+}
+
+TEST(DataFile, FieldsKeepTheirNumbersAcrossEmptyOnesAndMissingOnesReadEmpty) {
+    GameRecord r = SplitRecord("A;;C;-;");
+    EXPECT_EQ(r.field(1), "A");
+    EXPECT_EQ(r.field(2), "");
+    EXPECT_EQ(r.field(3), "C");
+    EXPECT_EQ(r.field(4), "-");
+    EXPECT_EQ(r.field(21), "");
+    EXPECT_EQ(RecordField("A;;C;", 3), "C");
+    EXPECT_EQ(RecordField("A;;C;", 9), "");
+}
+
+TEST(DataFile, PassVisitsRecordsInFileOrderAndSkipsEverythingElse) {
+    TempDir dir;
+    std::string path = dir / "x.dat";
+    WriteLines(path, {"*h", "#c", "", Rec("B", "b"), "junk", Rec("A", "a")});
+    std::vector<std::string> names;
+    EXPECT_TRUE(ForEachRecordLine(path, [&](std::string_view l) {
+        names.emplace_back(RecordField(l, kName));
+    }));
+    EXPECT_EQ(names, (std::vector<std::string>{"B", "A"}));
+    EXPECT_FALSE(ForEachRecordLine(dir / "none.dat", [](std::string_view) {}));
+}
+
+TEST(DataFile, PathIsFoundWithoutRegardToCase) {
+    TempDir dir;
+    Shared().DirInst = dir.path();
+    WriteLines(dir / "data/m72.dat", {Rec("R-Type", "rtype")});
+    EXPECT_EQ(DataFilePath(Emu::M72), dir / "data/m72.dat");
+    EXPECT_TRUE(FindRecordByName(DataFilePath(Emu::M72), "R-Type"));
+}
+
+} // namespace
+} // namespace arvok

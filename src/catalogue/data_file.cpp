@@ -23,8 +23,7 @@ std::string_view RecordField(std::string_view line, int number) {
         start = semi + 1;
     }
     size_t end = line.find(';', start);
-    return line.substr(start, end == std::string_view::npos ? std::string_view::npos
-                                                            : end - start);
+    return line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }
 
 GameRecord SplitRecord(std::string_view line) {
@@ -42,8 +41,7 @@ GameRecord SplitRecord(std::string_view line) {
     return record;
 }
 
-std::optional<GameRecord> FindRecord(const std::string& path, int number,
-                                     std::string_view value) {
+std::optional<GameRecord> FindRecord(const std::string& path, int number, std::string_view value) {
     if (value.empty())
         return GameRecord{};
     LineReader reader(path);

@@ -12,7 +12,9 @@ constexpr std::array<SectionInfo, 5> kSections{{
 }};
 } // namespace
 
-const SectionInfo& Section(Emu emu) { return kSections[Index(emu)]; }
+const SectionInfo& Section(Emu emu) {
+    return kSections[Index(emu)];
+}
 
 std::optional<Emu> EmuFromTag(std::string_view tag) {
     for (const auto& s : kSections)

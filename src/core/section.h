@@ -24,7 +24,9 @@ struct SectionInfo {
 };
 
 const SectionInfo& Section(Emu emu);
-inline size_t Index(Emu emu) { return static_cast<size_t>(emu); }
+inline size_t Index(Emu emu) {
+    return static_cast<size_t>(emu);
+}
 std::optional<Emu> EmuFromTag(std::string_view tag);
 
 // "<base><suffix>", e.g. ObjectName(Emu::Mame, "lst", "Rom") == "lstMameRom".

@@ -10,9 +10,9 @@
 namespace arvok {
 
 struct SharedState {
-    std::string DirInst;                  // installation directory, set at start-up
-    std::array<std::string, 5> RomDir;    // <Emu>RomDir, indexed by Index(emu)
-    bool Trovato = false;                 // last per-game settings lookup found a record
+    std::string DirInst;               // installation directory, set at start-up
+    std::array<std::string, 5> RomDir; // <Emu>RomDir, indexed by Index(emu)
+    bool Trovato = false;              // last per-game settings lookup found a record
 };
 
 SharedState& Shared();

@@ -6,7 +6,9 @@ const std::string MESSAGE = "Arvok";
 const std::string VERSION = "v0.1b";
 const std::string ARVOKDATE = "02/07/99";
 
-std::string Title() { return MESSAGE + " " + VERSION; }
+std::string Title() {
+    return MESSAGE + " " + VERSION;
+}
 
 const std::string testoApplyToAll = "This will:\r"
                                     "1) Erase all the previously saved configurations\r"

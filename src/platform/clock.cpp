@@ -18,6 +18,8 @@ std::tm LocalNow() {
     return out;
 }
 
-void SetClock(std::function<std::tm()> clock) { override() = std::move(clock); }
+void SetClock(std::function<std::tm()> clock) {
+    override() = std::move(clock);
+}
 
 } // namespace arvok

@@ -9,12 +9,16 @@ std::unique_ptr<Dialogs>& current() {
 }
 } // namespace
 
-Dialogs& dialogs() { return *current(); }
+Dialogs& dialogs() {
+    return *current();
+}
 
-void SetDialogs(std::unique_ptr<Dialogs> service) { current() = std::move(service); }
+void SetDialogs(std::unique_ptr<Dialogs> service) {
+    current() = std::move(service);
+}
 
-Answer ScriptedDialogs::message(const std::string& text, MsgStyle style) {
-    asked.push_back({text, style});
+Answer ScriptedDialogs::message(const std::string& text, MsgStyle style, const std::string& title) {
+    asked.push_back({text, style, title});
     if (!answers.empty()) {
         Answer a = answers.front();
         answers.pop_front();

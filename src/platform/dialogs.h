@@ -16,8 +16,10 @@ enum class Answer { Ok = 1, Yes = 6, No = 7 };
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    // Shows "text" (CR breaks lines) with the program's title and waits for the answer.
-    virtual Answer message(const std::string& text, MsgStyle style) = 0;
+    // Shows "text" (CR breaks lines) and waits for the answer. The title is the program's
+    // name and version unless one is given.
+    virtual Answer message(const std::string& text, MsgStyle style,
+                           const std::string& title = {}) = 0;
 };
 
 // The service in force; a Qt one is installed by main, a scripted one by tests.
@@ -31,8 +33,9 @@ public:
     struct Asked {
         std::string text;
         MsgStyle style;
+        std::string title; // empty for the program's own title
     };
-    Answer message(const std::string& text, MsgStyle style) override;
+    Answer message(const std::string& text, MsgStyle style, const std::string& title = {}) override;
 
     std::vector<Asked> asked;
     std::deque<Answer> answers;

@@ -34,7 +34,7 @@ char FoldCase(char c) {
     if (u >= 'A' && u <= 'Z')
         return static_cast<char>(u + 32);
     // Windows-1252 upper-case letters: the Latin-1 block and the three in 0x8A..0x9F.
-    if ((u >= 0xC0 && u <= 0xDE && u != 0xD7) )
+    if ((u >= 0xC0 && u <= 0xDE && u != 0xD7))
         return static_cast<char>(u + 32);
     if (u == 0x8A || u == 0x8C || u == 0x8E)
         return static_cast<char>(u + 16);

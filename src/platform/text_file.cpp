@@ -24,7 +24,9 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
     return true;
 }
 
-LineReader::LineReader(const std::string& path) { ok_ = ReadFileBytes(path, data_); }
+LineReader::LineReader(const std::string& path) {
+    ok_ = ReadFileBytes(path, data_);
+}
 
 bool LineReader::next(std::string& line) {
     if (pos_ >= data_.size())

@@ -54,9 +54,8 @@ TEST(DataFile, PassVisitsRecordsInFileOrderAndSkipsEverythingElse) {
     std::string path = dir / "x.dat";
     WriteLines(path, {"*h", "#c", "", Rec("B", "b"), "junk", Rec("A", "a")});
     std::vector<std::string> names;
-    EXPECT_TRUE(ForEachRecordLine(path, [&](std::string_view l) {
-        names.emplace_back(RecordField(l, kName));
-    }));
+    EXPECT_TRUE(ForEachRecordLine(
+        path, [&](std::string_view l) { names.emplace_back(RecordField(l, kName)); }));
     EXPECT_EQ(names, (std::vector<std::string>{"B", "A"}));
     EXPECT_FALSE(ForEachRecordLine(dir / "none.dat", [](std::string_view) {}));
 }

@@ -23,7 +23,9 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ec);
 }
 
-std::string TempDir::operator/(const std::string& rel) const { return path_ + "/" + rel; }
+std::string TempDir::operator/(const std::string& rel) const {
+    return path_ + "/" + rel;
+}
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     fs::create_directories(fs::path(path).parent_path());
@@ -47,7 +49,11 @@ std::string ReadBytes(const std::string& path) {
     return buffer.str();
 }
 
-std::string Fixture(const std::string& rel) { return std::string(ARVOK_FIXTURES) + "/" + rel; }
-std::string ShippedData(const std::string& rel) { return std::string(ARVOK_DATA) + "/" + rel; }
+std::string Fixture(const std::string& rel) {
+    return std::string(ARVOK_FIXTURES) + "/" + rel;
+}
+std::string ShippedData(const std::string& rel) {
+    return std::string(ARVOK_DATA) + "/" + rel;
+}
 
 } // namespace arvok::test

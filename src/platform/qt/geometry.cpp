@@ -3,11 +3,12 @@
 namespace arvok {
 
 TwipRect GetTwips(const QWidget* w) {
-    return {PxToTwips(w->y()), PxToTwips(w->x()), PxToTwips(w->width()),
-            PxToTwips(w->height())};
+    return {PxToTwips(w->y()), PxToTwips(w->x()), PxToTwips(w->width()), PxToTwips(w->height())};
 }
 
-void SetTwipsPos(QWidget* w, int top, int left) { w->move(TwipsToPx(left), TwipsToPx(top)); }
+void SetTwipsPos(QWidget* w, int top, int left) {
+    w->move(TwipsToPx(left), TwipsToPx(top));
+}
 
 void SetTwipsSize(QWidget* w, int width, int height) {
     w->resize(TwipsToPx(width), TwipsToPx(height));

@@ -9,8 +9,12 @@
 namespace arvok {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int TwipsToPx(int twips) { return twips / kTwipsPerPixel; }
-constexpr int PxToTwips(int px) { return px * kTwipsPerPixel; }
+constexpr int TwipsToPx(int twips) {
+    return twips / kTwipsPerPixel;
+}
+constexpr int PxToTwips(int px) {
+    return px * kTwipsPerPixel;
+}
 
 inline QColor VbColor(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),

@@ -8,13 +8,13 @@
 
 namespace arvok {
 
-Answer QtDialogs::message(const std::string& text, MsgStyle style) {
+Answer QtDialogs::message(const std::string& text, MsgStyle style, const std::string& title) {
     QString body = FromAnsi(text);
     body.replace("\r\n", "\n");
     body.replace('\r', '\n');
     QMessageBox box(style == MsgStyle::Information ? QMessageBox::Information
                                                    : QMessageBox::Warning,
-                    FromAnsi(texts::Title()), body, QMessageBox::NoButton,
+                    FromAnsi(title.empty() ? texts::Title() : title), body, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (style == MsgStyle::WarningYesNo) {

@@ -7,7 +7,7 @@ namespace arvok {
 
 class QtDialogs : public Dialogs {
 public:
-    Answer message(const std::string& text, MsgStyle style) override;
+    Answer message(const std::string& text, MsgStyle style, const std::string& title = {}) override;
 };
 
 } // namespace arvok

@@ -1,0 +1,57 @@
+#include "catalogue/rom_lookup.h"
+
+#include "catalogue/data_file.h"
+#include "core/texts.h"
+#include "platform/dialogs.h"
+
+namespace arvok {
+
+namespace {
+
+void ReportMissing() {
+    dialogs().message(texts::testoNoRomInDataFile, MsgStyle::Warning);
+}
+
+} // namespace
+
+RomLookup LookupRom(Emu emu, std::string_view game) {
+    RomLookup result;
+    std::optional<GameRecord> record;
+    if (!game.empty())
+        record = FindRecordByName(DataFilePath(emu), game);
+    if (!record) {
+        ReportMissing();
+        return result;
+    }
+    result.found = true;
+    result.romSel = record->field(kSet);
+    result.cloneOf = record->field(kParent);
+    return result;
+}
+
+NeoGeoLookup LookupMameNeoGeo(std::string_view set) {
+    NeoGeoLookup result;
+    std::optional<GameRecord> record;
+    if (!set.empty())
+        record = FindRecord(DataFilePath(Emu::Mame), kSet, set);
+    if (!record) {
+        ReportMissing();
+        return result;
+    }
+    result.found = true;
+    result.neoGeo = record->field(kType) != "O";
+    return result;
+}
+
+FavouriteCleanup CleanUpFavourites(Emu emu, int selected, std::string_view selectedText, int count,
+                                   std::string_view missing) {
+    FavouriteCleanup plan;
+    plan.select = selected;
+    if (emu == Emu::M72 || selected < 0 || selected >= count || selectedText != missing)
+        return plan;
+    plan.remove = selected;
+    plan.select = selected == count - 1 ? selected - 1 : selected;
+    return plan;
+}
+
+} // namespace arvok

@@ -1,0 +1,43 @@
+// The ROM set of a game: its record in the section's data file gives the set (the zip's base
+// name) and the parent set. A game the data file no longer carries is reported to the user, and
+// the caller then drops it from the favourites when it is the selected favourite.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/section.h"
+
+namespace arvok {
+
+struct RomLookup {
+    bool found = false;
+    std::string romSel;  // field 2, the ROM set: "<set>.zip", snapshots named after it
+    std::string cloneOf; // field 4, the parent set: "-" for none, "neogeo" for Neo-Geo games
+};
+
+// Finds the game's record (first one in file order, name compared exactly). On a miss, an empty
+// name included, shows testoNoRomInDataFile as a warning and returns found == false with empty
+// texts; the caller keeps the members it had and does not go on with the game.
+RomLookup LookupRom(Emu emu, std::string_view game);
+
+struct NeoGeoLookup {
+    bool found = false;
+    bool neoGeo = false; // the set's type mark is anything but "O"
+};
+
+// Finds the MAME record whose ROM set (field 2) is "set"; a miss is reported as by LookupRom.
+NeoGeoLookup LookupMameNeoGeo(std::string_view set);
+
+// What the favourites list does after a lookup of "missing" failed: the selected entry is
+// removed only when its text is the missing name, and the entry that takes its place (or the
+// new last one) becomes selected. -1 stands for no entry. Sections whose favourites cannot be
+// edited (M72) never remove one.
+struct FavouriteCleanup {
+    int remove = -1; // entry to remove, -1 for none
+    int select = -1; // entry selected afterwards, counted after the removal
+};
+FavouriteCleanup CleanUpFavourites(Emu emu, int selected, std::string_view selectedText, int count,
+                                   std::string_view missing);
+
+} // namespace arvok

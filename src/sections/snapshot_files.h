@@ -1,0 +1,40 @@
+// Where a game's pictures lie. Snapshots are named after the game's ROM set in the section's
+// snapshot directory: "<set><ext>" is the still, "<set>NN<ext>" picture NN of a slide show
+// (NN = "00" to "99"). An animation lies in DirInst/Anim/<set>/: the marker "<set>.gif" says
+// the game has one, its frames are "<set>NN.gif". Every name is looked up without regard to
+// letter case.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace arvok {
+
+// The snapshot extension chosen by the three format options, the first one set winning:
+// ".gif", ".jpg", ".bmp", or "" when none is set.
+std::string SnapExtension(bool gif, bool jpg, bool bmp);
+// "*.gif", "*.jpg", "*.bmp" or "" by the same rule (the snapshot-folder picker's pattern).
+std::string SnapPattern(bool gif, bool jpg, bool bmp);
+
+// The still, "<snapDir>/<set><ext>".
+std::string SnapshotFile(const std::string& snapDir, const std::string& set,
+                         const std::string& ext);
+// Picture "counter" ("00" .. "99") of the slide show, "<snapDir>/<set><counter><ext>".
+std::string NumberedSnapshotFile(const std::string& snapDir, const std::string& set,
+                                 const std::string& counter, const std::string& ext);
+// DirInst/Anim/<set>/<set>.gif: present when the game has an animation.
+std::string AnimMarkerFile(const std::string& set);
+// Frame "counter" of the animation, DirInst/Anim/<set>/<set><counter>.gif.
+std::string AnimFrameFile(const std::string& set, const std::string& counter);
+
+bool HasAnimation(const std::string& set);
+
+// The slide counter's next value: "-" becomes "00", then "01" ... "99" and "00" again.
+// Anything that is not a number starts again at "00".
+std::string NextSlideCounter(const std::string& counter);
+
+// The slide-show delay of an item index of the delay combo cboSlideShowTimer: 500, 1000,
+// 1500, 2000, 2500, 3000, 4000, 5000 ms; nothing for an index outside 0..7 (the delay stays).
+std::optional<int> SlideDelayMs(int index);
+
+} // namespace arvok

@@ -1,0 +1,235 @@
+#include "settings/game_settings.h"
+
+#include <cstdio>
+
+#include "core/shared_state.h"
+
+namespace arvok {
+
+const std::string kDefaultKey = "[DEFAULT]";
+
+namespace {
+
+GameOption Combo(std::string control, int builtIn, std::vector<std::string> items) {
+    return {std::move(control), OptionKind::Combo, std::to_string(builtIn), std::move(items)};
+}
+
+GameOption Check(std::string control, int builtIn = 0) {
+    return {std::move(control), OptionKind::Check, std::to_string(builtIn), {}};
+}
+
+GameOption Offset(std::string control) {
+    return {std::move(control), OptionKind::Text, "0", {}};
+}
+
+// "<first>" then "<prefix><n><suffix>" for n from "from" to "to" by "step".
+std::vector<std::string> Numbered(std::vector<std::string> first, int from, int to, int step,
+                                  const std::string& prefix, const std::string& suffix) {
+    for (int n = from; n <= to; n += step)
+        first.push_back(prefix + std::to_string(n) + suffix);
+    return first;
+}
+
+// Hundredths as "1.20", "16.00".
+std::vector<std::string> Decimals(int from, int to, int step) {
+    std::vector<std::string> items;
+    for (int n = from; n <= to; n += step) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d.%02d", n / 100, n % 100);
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+std::vector<std::string> Devices(const char* keyboard) {
+    std::vector<std::string> items;
+    for (int n = 1; n <= 4; ++n)
+        items.push_back(keyboard + std::to_string(n));
+    for (const char* rest : {"Joystick 1 (2B)", "Joystick 2 (2B)", "4 Buttton Joy", "6 Button Joy",
+                             "MS Sidewinder 1", "MS Sidewinder 2", "Grip 1 (8 Buttons)",
+                             "Grip 2 (8 Buttons)", "Snes Pad 1 (LPT1)", "Snes Pad 2 (LPT1)"})
+        items.emplace_back(rest);
+    return items;
+}
+
+const std::vector<std::string> kSampleRates{"11.025 Khz", "22.050 Khz", "44.100 Khz"};
+
+GameSettingsTable MameTable() {
+    return {Emu::Mame,
+            "Mame.set",
+            "C:\\emu\\mame\\roms",
+            "txtMameRomPath",
+            "lblMameRomSettings",
+            {
+                Combo("cboMameScreenRes", 0,
+                      {"Auto", "320 x 240", "400 x 300", "512 x 384", "640 x 480", "800 x 600",
+                       "1024 x 768"}),
+                Combo("cboMameMonitor", 0,
+                      {"PC Monitor", "NTSC Monitor", "PAL Monitor", "ARCADE Monitor"}),
+                Combo("cboMameVesaMode", 0,
+                      {"Auto", "Vesa 1.0", "Vesa 2.0 (B)", "Vesa 2.0 (L)", "Vesa 3.0"}),
+                Combo("cboMameFrames", 0, Numbered({"Auto"}, 1, 11, 1, "", "/12")),
+                Combo("cboMameSoundCard", 1,
+                      {"No Sound", "Sound Blaster", "P.Audio Spectrum", "Ultrasound MAX",
+                       "Ultrasound", "Windows S.System", "Ensoniq Soundscape"}),
+                Combo("cboMameSampleRate", 1, kSampleRates),
+                Combo("cboMameControls", 0,
+                      {"Keyboard", "Joystick", "Dual Joystick", "Pad 4 Buttons", "Pad 6 Buttons",
+                       "Pad 8 Buttons", "CH Flightstick", "Wingman Extr.", "MS Sidewinder",
+                       "Gravis PadPro", "Snes Pad LPT1", "Snes Pad LPT2", "Snes Pad LPT3"}),
+                Combo("cboMameVgaFreq", 0, {"0", "1", "2", "3"}),
+                Combo("cboMameBeam", 0, Decimals(100, 1600, 100)),
+                Combo("cboMameFlicker", 0, Numbered({"None"}, 5, 100, 5, "", " %")),
+                Offset("txtMameSkipR"),
+                Offset("txtMameSkipC"),
+                Combo("cboMameGamma", 14, Decimals(50, 200, 5)),
+                Check("chkMameScanlines"),
+                Check("chkMameNTSC"),
+                Check("chkMameDepth"),
+                Check("chkMameAlwaysSync"),
+                Check("chkMameTweaked"),
+                Check("chkMameNoStretch"),
+                Check("chkMameTripleBuffer"),
+                Check("chkMameWaitInterlace"),
+                Check("chkMameVsync"),
+                Check("chkMameAntiA"),
+                Check("chkMameNoTrans"),
+                Check("chkMameR90"),
+                Check("chkMameL90"),
+                Check("chkMameFlipH"),
+                Check("chkMameFlipV"),
+                Check("chkMameNoRot"),
+                Check("chkMameCheat"),
+                Check("chkMameRecord"),
+                Check("chkMameStereo"),
+                Check("chkMame16Bit"),
+                Check("chkMameYm3812"),
+            },
+            {"chkMamePlayback"}};
+}
+
+GameSettingsTable CallusTable() {
+    const std::vector<std::string> resolutions{
+        "320x200", "320x240", "384x224", "384x257", "400x300", "320x400", "320x480", "512x384",
+        "640x350", "640x400", "640x480", "224x384", "254x384", "800x600", "1024x768"};
+    return {Emu::Callus,
+            "Callus.set",
+            "C:\\emu\\callus",
+            "txtCallusRomPath",
+            "lblCallusRomSettings",
+            {
+                Combo("cboCallusHR", 10, resolutions),
+                Combo("cboCallusVR", 10, resolutions),
+                Combo("cboCallusFrameSkip", 0, Numbered({"Auto"}, 1, 8, 1, "", "")),
+                Check("chkCallusVSync"),
+                Check("chkCallusHiColor"),
+                Check("chkCallusFPU"),
+                Check("chkCallusNoVesa"),
+                Check("chkCallusLinear"),
+                Check("chkCallusBanked"),
+                Check("chkCallusAltStart"),
+                Check("chkCallus2To3"),
+                Check("chkCallusMultiTask"),
+                Combo("cboCallusSampleRate", 1, kSampleRates),
+                Check("chkCallusNoSound"),
+                Check("chkCallusStereo"),
+                Combo("cboCallusDevice1", 0, Devices("Keyboard Lay. ")),
+                Combo("cboCallusDevice2", 0, Devices("Keyboard L.")),
+                Combo("cboCallusDevice3", 0, Devices("Keyboard L.")),
+                Combo("cboCallusDevice4", 0, Devices("Keyboard L.")),
+            },
+            {}};
+}
+
+GameSettingsTable RaineTable() {
+    return {Emu::Raine,
+            "Raine.set",
+            "C:\\emu\\raine\\ziproms",
+            "txtRaineRomPath",
+            "lblRaineRomSettings",
+            {
+                Combo("cboRaineScreenMode", 0,
+                      {"Autodetect", "VGA", "Mode-X", "VESA 1.x", "VESA 2.0 (B)", "VESA 2.0 (L)",
+                       "VESA 3.0", "VBE/AF", "Xtended Mode"}),
+                Combo("cboRaineScreenRes", 0,
+                      {"320 x 200", "320 x 240", "400 x 300", "512 x 384", "640 x 400", "640 x 480",
+                       "800 x 600", "1024 x 768", "1280 x 1024", "1600 x 1200"}),
+                Combo("cboRaineJoystick", 0,
+                      {"Autodetect", "None", "Standard Joystick", "Joystick with 2 Pads",
+                       "Joystick with 4 Buttons", "Joystick with 6 Buttons",
+                       "Joystick with 8 Buttons", "FlightStick Pro", "Wing Extreme", "Sidewinder",
+                       "Gamepad Pro", "SNES Pad (LPT1)", "SNES Pad (LPT2)", "SNES Pad (LPT3)",
+                       "WingMan Warrior", "SEGA Isa", "Sidewinder Alt."}),
+                Check("chkRaineLimitSpeed"),
+                Check("chkRaineEnableGUI"),
+            },
+            {}};
+}
+
+GameSettingsTable System16Table() {
+    return {
+        Emu::System16,
+        "System16.set",
+        "C:\\emu\\system16\\ziproms",
+        "txtSystem16RomPath",
+        "lblSystem16RomSettings",
+        {
+            Combo("cboSystem16HR", 2,
+                  {"224", "254", "320", "384", "400", "512", "640", "800", "1024"}),
+            Combo("cboSystem16VR", 2,
+                  {"200", "224", "240", "257", "300", "350", "384", "400", "480", "600", "768"}),
+            Combo("cboSystem16FrameSkip", 0, Numbered({"1 (Def.)"}, 2, 8, 1, "", "")),
+            Check("chkSystem16VSync"),
+            Check("chkSystem16NoJoy"),
+            Check("chkSystem16Scanlines", 1),
+            Check("chkSystem16RDTSC"),
+            Check("chkSystem16Eagle"),
+            Check("chkSystem16Scanlines2"),
+            Check("chkSystem16Old2151"),
+            Check("chkSystem16ESC"),
+            Check("chkSystem16RevX"),
+            Check("chkSystem16NoLeds"),
+            Check("chkSystem16NoTitle", 1),
+            Check("chkSystem16RevY"),
+            Check("chkSystem16AnalogJoy"),
+            Combo("cboSystem16Soundcard", 0,
+                  {"Disabled", "Soundblaster", "ProAudio Spectrum", "Ultrasound Max", "Ultrasound",
+                   "Windows SoundSystem", "Ensoniq Soundscape"}),
+            Combo("cboSystem16SampleRate", 1, kSampleRates),
+            Combo("cboSystem16Controls", 0,
+                  {"Normal Joystick", "MS SideWinder", "Gravis GamePadPro", "SNESPAD at LPT1",
+                   "SNESPAD at LPT2", "SNESPAD at LPT3"}),
+        },
+        {}};
+}
+
+GameSettingsTable M72Table() {
+    return {Emu::M72,
+            "M72.set",
+            "C:\\emu\\m72\\ziproms",
+            "txtM72RomPath",
+            "lblM72RomSettings",
+            {
+                Combo("cboM72VR", 0, {"400 x 300", "512 x 384"}),
+                Combo("cboM72FrameSkip", 0, Numbered({"0 (Def.)"}, 1, 8, 1, "", "")),
+                Check("chkM72VertDisplay"),
+                Check("chkM72Scanlines"),
+                Check("chkM72VSync"),
+                Check("chkM72Performance"),
+                Check("chkM72PPro"),
+                Check("chkM72NoJoy"),
+                Combo("cboM72SampleRate", 1, kSampleRates),
+                Combo("cboM72QuickFire", 0, {"None", "But. 1", "But. 2", "But. 3", "But. 4"}),
+            },
+            {}};
+}
+
+} // namespace
+
+const GameSettingsTable& GameSettingsTableOf(Emu emu) {
+    static const std::array<GameSettingsTable, 5> tables{MameTable(), CallusTable(), RaineTable(),
+                                                         System16Table(), M72Table()};
+    return tables[Index(emu)];
+}
+
+} // namespace arvok

@@ -1,0 +1,248 @@
+// Per-game emulator options: one record per game in DirInst/Cfg/<Base>.set, plus a "[DEFAULT]"
+// record that serves every game without one of its own.
+//
+// A record is one line: the key (game name) and the game's ROM folder as quoted texts, then the
+// emulator's options in a fixed order: a combo box as the index of its selected item (-1 for
+// none), a check box as 0 or 1, MAME's two screen offsets as quoted texts. For example Raine's
+// defaults: "[DEFAULT]","C:\emu\raine\ziproms",0,0,0,0,0
+//
+// The settings page of a section window and this store meet in SettingsFields: slot 0 holds
+// the ROM folder, slot k the option of record item k + 2, each as the text the control takes
+// (an index or check value in decimal, an offset text), without quotes. A window binds its
+// controls once over the option table (object name and kind per slot), applies a loaded
+// SettingsFields with one loop and reads its controls back with another.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/section.h"
+
+namespace arvok {
+
+inline constexpr std::size_t kSettingsSlots = 36;
+using SettingsFields = std::array<std::string, kSettingsSlots>;
+
+// The slot of the ROM folder, the same in every section.
+inline constexpr std::size_t kRomPathSlot = 0;
+
+namespace mame {
+enum Slot : std::size_t {
+    RomPath,       // txtMameRomPath
+    ScreenRes,     // cboMameScreenRes
+    Monitor,       // cboMameMonitor
+    VesaMode,      // cboMameVesaMode
+    Frames,        // cboMameFrames
+    SoundCard,     // cboMameSoundCard
+    SampleRate,    // cboMameSampleRate
+    Controls,      // cboMameControls
+    VgaFreq,       // cboMameVgaFreq
+    Beam,          // cboMameBeam
+    Flicker,       // cboMameFlicker
+    SkipR,         // txtMameSkipR (text)
+    SkipC,         // txtMameSkipC (text)
+    Gamma,         // cboMameGamma
+    Scanlines,     // chkMameScanlines
+    NTSC,          // chkMameNTSC
+    Depth,         // chkMameDepth
+    AlwaysSync,    // chkMameAlwaysSync
+    Tweaked,       // chkMameTweaked
+    NoStretch,     // chkMameNoStretch
+    TripleBuffer,  // chkMameTripleBuffer
+    WaitInterlace, // chkMameWaitInterlace
+    Vsync,         // chkMameVsync
+    AntiA,         // chkMameAntiA
+    NoTrans,       // chkMameNoTrans
+    R90,           // chkMameR90
+    L90,           // chkMameL90
+    FlipH,         // chkMameFlipH
+    FlipV,         // chkMameFlipV
+    NoRot,         // chkMameNoRot
+    Cheat,         // chkMameCheat
+    Record,        // chkMameRecord
+    Stereo,        // chkMameStereo
+    SixteenBit,    // chkMame16Bit
+    Ym3812,        // chkMameYm3812
+    SlotCount
+};
+} // namespace mame
+
+namespace callus {
+enum Slot : std::size_t {
+    RomPath,    // txtCallusRomPath
+    HR,         // cboCallusHR
+    VR,         // cboCallusVR
+    FrameSkip,  // cboCallusFrameSkip
+    VSync,      // chkCallusVSync
+    HiColor,    // chkCallusHiColor
+    FPU,        // chkCallusFPU
+    NoVesa,     // chkCallusNoVesa
+    Linear,     // chkCallusLinear
+    Banked,     // chkCallusBanked
+    AltStart,   // chkCallusAltStart
+    TwoToThree, // chkCallus2To3
+    MultiTask,  // chkCallusMultiTask ("Exclusive")
+    SampleRate, // cboCallusSampleRate
+    NoSound,    // chkCallusNoSound
+    Stereo,     // chkCallusStereo
+    Device1,    // cboCallusDevice1
+    Device2,    // cboCallusDevice2
+    Device3,    // cboCallusDevice3
+    Device4,    // cboCallusDevice4
+    SlotCount
+};
+} // namespace callus
+
+namespace raine {
+enum Slot : std::size_t {
+    RomPath,    // txtRaineRomPath
+    ScreenMode, // cboRaineScreenMode
+    ScreenRes,  // cboRaineScreenRes
+    Joystick,   // cboRaineJoystick
+    LimitSpeed, // chkRaineLimitSpeed
+    EnableGUI,  // chkRaineEnableGUI
+    SlotCount
+};
+} // namespace raine
+
+namespace system16 {
+enum Slot : std::size_t {
+    RomPath,    // txtSystem16RomPath
+    HR,         // cboSystem16HR
+    VR,         // cboSystem16VR
+    FrameSkip,  // cboSystem16FrameSkip
+    VSync,      // chkSystem16VSync
+    NoJoy,      // chkSystem16NoJoy
+    Scanlines,  // chkSystem16Scanlines
+    RDTSC,      // chkSystem16RDTSC
+    Eagle,      // chkSystem16Eagle
+    Scanlines2, // chkSystem16Scanlines2
+    Old2151,    // chkSystem16Old2151
+    ESC,        // chkSystem16ESC
+    RevX,       // chkSystem16RevX
+    NoLeds,     // chkSystem16NoLeds
+    NoTitle,    // chkSystem16NoTitle
+    RevY,       // chkSystem16RevY
+    AnalogJoy,  // chkSystem16AnalogJoy
+    Soundcard,  // cboSystem16Soundcard
+    SampleRate, // cboSystem16SampleRate
+    Controls,   // cboSystem16Controls
+    SlotCount
+};
+} // namespace system16
+
+namespace m72 {
+enum Slot : std::size_t {
+    RomPath,     // txtM72RomPath
+    VR,          // cboM72VR (enabled only while VertDisplay is checked)
+    FrameSkip,   // cboM72FrameSkip
+    VertDisplay, // chkM72VertDisplay
+    Scanlines,   // chkM72Scanlines
+    VSync,       // chkM72VSync
+    Performance, // chkM72Performance
+    PPro,        // chkM72PPro
+    NoJoy,       // chkM72NoJoy
+    SampleRate,  // cboM72SampleRate
+    QuickFire,   // cboM72QuickFire
+    SlotCount
+};
+} // namespace m72
+
+enum class OptionKind {
+    Combo, // the index of the selected item, -1 for none
+    Check, // 0 clear, 1 checked
+    Text,  // a screen offset: an optional "-" and digits; stored in double quotes
+};
+
+struct GameOption {
+    std::string control; // object name of the settings-page control, e.g. "cboMameScreenRes"
+    OptionKind kind;
+    std::string builtIn;            // built-in default, as the slot holds it ("14", "1", "0")
+    std::vector<std::string> items; // a combo's items in index order; empty for the others
+};
+
+struct GameSettingsTable {
+    Emu emu;
+    std::string fileName;       // "Mame.set"
+    std::string fixedRomFolder; // ROM folder of a game without settings while RomDir is empty
+    std::string romPathControl; // "txtMameRomPath": slot 0
+    std::string keyLabel;       // "lblMameRomSettings": shows the game the page holds
+    // Record items 3 onwards in record order: options[i] is slot i + 1.
+    std::vector<GameOption> options;
+    // Controls the built-in defaults clear although no record holds them ("chkMamePlayback").
+    std::vector<std::string> clearedByDefaults;
+
+    // Items of a record, the key included: MAME 36, Callus 21, Raine 7, System16 21, M72 12.
+    std::size_t recordItems() const { return options.size() + 2; }
+    // The option of a slot (1 .. options.size()).
+    const GameOption& option(std::size_t slot) const { return options.at(slot - 1); }
+};
+
+const GameSettingsTable& GameSettingsTableOf(Emu emu);
+
+// Typed reads of a slot as the store keeps it: a combo index, a check value (true for 1) and a
+// text. Only slots of the section's table are meaningful; the others are empty.
+int Index(const SettingsFields& fields, std::size_t slot);
+bool Checked(const SettingsFields& fields, std::size_t slot);
+const std::string& Text(const SettingsFields& fields, std::size_t slot);
+
+// The key of the "[DEFAULT]" record.
+extern const std::string kDefaultKey;
+
+// The ROM folder of a game without settings: the section's RomDir (Shared()) when it is not
+// empty, else the section's fixed folder.
+std::string DefaultRomFolder(Emu emu);
+// Every slot of the section at its built-in default, slot 0 at DefaultRomFolder; the slots the
+// section does not use are empty.
+SettingsFields BuiltInDefaults(Emu emu);
+
+// DirInst/Cfg/<Base>.set, names matched without regard to case.
+std::string GameSettingsPath(Emu emu);
+
+// One record, without its line end.
+std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& fields);
+// The key of a record line (quotes removed); false for an empty line.
+bool RecordKey(const std::string& line, std::string& key);
+// The items after the key. Items are split at commas outside double quotes; quotes are removed
+// where present. An item that is missing or not valid for its option (not a number, an index
+// past the combo's items, a check value other than 0 or 1, an offset that is not an optional
+// "-" and digits) takes its built-in default; items past the section's count are ignored.
+SettingsFields DecodeRecord(Emu emu, const std::string& line);
+
+// Where a load found the settings it returns.
+enum class SettingsSource {
+    GameRecord,    // the game's own record
+    DefaultRecord, // no record for the game; the "[DEFAULT]" record
+    BuiltIn,       // neither: the built-in defaults
+};
+
+// Fills "fields" with the settings of "key": its record (the first one, keys compared
+// exactly), else the "[DEFAULT]" record, else the built-in defaults. Empty lines are passed
+// over; a missing or unreadable file reads as an empty one. Returns whether a record was found
+// and stores the same in Shared().Trovato. The controls of GameSettingsTable::clearedByDefaults
+// are to be cleared unless the source is GameRecord. Remembers "key" as the section's loaded
+// key.
+bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
+                      SettingsSource* source = nullptr);
+
+// Stores "fields" as the record of "key": every record of the key is replaced in place, or the
+// record is appended when there is none (the file is created when missing). An empty key is
+// refused. The file is rewritten through a temporary file; when that fails, or the old file
+// cannot be read, the old file stays as it was, a warning is shown through dialogs() and false
+// is returned.
+bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields);
+
+// Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);
+// failures as SaveGameSettings.
+bool ApplyToAll(Emu emu, const SettingsFields& fields);
+
+// The key whose settings were last loaded into the section's controls (LoadGameSettings), so
+// that they are saved under that key and no other; empty until a load or after Forget.
+const std::string& LoadedGameKey(Emu emu);
+void ForgetLoadedGameKey(Emu emu);
+// Saves "fields" under LoadedGameKey; does nothing and returns true when that is empty.
+bool SaveLoadedGameSettings(Emu emu, const SettingsFields& fields);
+
+} // namespace arvok

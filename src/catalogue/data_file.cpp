@@ -5,6 +5,26 @@
 
 namespace arvok {
 
+namespace {
+
+// Calls "visit" with each line of "bytes" without its line end (CR LF, or LF alone) until it
+// returns true; a last line without a line end counts.
+template <typename Visit> void ForEachLine(std::string_view bytes, Visit visit) {
+    size_t pos = 0;
+    while (pos < bytes.size()) {
+        size_t end = bytes.find('\n', pos);
+        size_t stop = end == std::string_view::npos ? bytes.size() : end;
+        std::string_view line = bytes.substr(pos, stop - pos);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (visit(line))
+            return;
+        pos = stop + 1;
+    }
+}
+
+} // namespace
+
 std::string DataFilePath(Emu emu) {
     return InstallPath("Data", std::string(Section(emu).baseName) + ".dat");
 }
@@ -44,22 +64,33 @@ GameRecord SplitRecord(std::string_view line) {
 std::optional<GameRecord> FindRecord(const std::string& path, int number, std::string_view value) {
     if (value.empty())
         return GameRecord{};
-    LineReader reader(path);
-    std::string line;
-    while (reader.next(line))
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes))
+        return std::nullopt;
+    std::optional<GameRecord> found;
+    ForEachLine(bytes, [&](std::string_view line) {
         if (IsRecordLine(line) && RecordField(line, number) == value)
-            return SplitRecord(line);
-    return std::nullopt;
+            found = SplitRecord(line);
+        return found.has_value();
+    });
+    return found;
+}
+
+RecordLines::RecordLines(const std::string& path) {
+    ok_ = ReadFileBytes(path, bytes_);
+    ForEachLine(bytes_, [this](std::string_view line) {
+        if (IsRecordLine(line))
+            lines_.push_back(line);
+        return false;
+    });
 }
 
 bool ForEachRecordLine(const std::string& path,
                        const std::function<void(std::string_view line)>& visit) {
-    LineReader reader(path);
-    std::string line;
-    while (reader.next(line))
-        if (IsRecordLine(line))
-            visit(line);
-    return reader.ok();
+    RecordLines records(path);
+    for (std::string_view line : records.lines())
+        visit(line);
+    return records.ok();
 }
 
 } // namespace arvok

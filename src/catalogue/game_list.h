@@ -1,0 +1,53 @@
+// The game list of the MAME, Callus and Raine windows: the games of a category, narrowed by
+// genre, manufacturer and year, in the list's order (letter case ignored).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/section.h"
+
+namespace arvok {
+
+// By the position of the item in the category combo.
+enum class Category { AllSupported, Originals, Clones, Available, Missing, NoNeoGeo, NeoGeo };
+
+// The fixed items of a section's four filter combos, in combo order; the first item of each is
+// the neutral one ("All Supported", "- Genre", "- Manufactor", "- Year"). Sections without
+// filters have none.
+struct FilterItems {
+    std::vector<std::string> category;     // cboFilter<Emu>Misc
+    std::vector<std::string> genre;        // cboFilter<Emu>Genre, compared with field 5
+    std::vector<std::string> manufacturer; // cboFilter<Emu>Manufactor, field 6
+    std::vector<std::string> year;         // cboFilter<Emu>Year, field 7
+};
+const FilterItems& FilterComboItems(Emu emu);
+
+// What the four combos show: the category combo's position and the texts of the other three.
+// A neutral text filters nothing.
+struct ListChoice {
+    int category = 0;
+    std::string genre = "- Genre";
+    std::string manufacturer = "- Manufactor";
+    std::string year = "- Year";
+};
+
+struct GameList {
+    std::vector<std::string> names; // sorted with CompareNoCase; equal names in file order
+    // The scan file needed for "Available" or "Missing" is missing or spoilt: testoNoScanFile
+    // was shown and the list is that of "All Supported" under the same filters. The window puts
+    // its category combo back on its first item and shows its configuration page.
+    bool scanFileMissing = false;
+    size_t count() const { return names.size(); }
+};
+
+// Rebuilds the list from the data file (and for "Available"/"Missing" the scan file), read once
+// each: the games of the category at "choice.category" (a position the section's combo lacks
+// counts as "All Supported") that carry exactly the chosen genre, manufacturer and year.
+// Filters match list entries to records in memory and by name, whatever the file order; the
+// same name twice stands for its records in file order. With the default choice this is the
+// list of every game, for any section.
+GameList BuildGameList(Emu emu, const ListChoice& choice = {});
+
+} // namespace arvok

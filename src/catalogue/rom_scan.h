@@ -1,0 +1,36 @@
+// The ROM scan: for every game of a section's data file, whether the user owns its ROM set as
+// "<zip>.zip" in the ROM folders, written to the scan file "<Base>.scn" in Cfg. Each line is
+// a double quote, the game name, ";", "Y" or "N", a double quote, CR LF, in data-file order.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "core/section.h"
+
+namespace arvok {
+
+struct ScanRequest {
+    std::string romPath;    // the configuration page's ROM folder
+    std::string altRomPath; // MAME: the alternative ROM folder, searched second
+    bool merged = false;    // MAME: clones are stored in their parent's zip
+};
+
+struct ScanResult {
+    bool written = false; // the scan file was written whole
+    size_t found = 0;     // games whose zip was found
+    std::string message;  // what the user was shown
+};
+
+// Scans, rewrites the scan file and shows the outcome through dialogs(): the count and the
+// folders searched, or why nothing was written (the data file unreadable, the scan file not
+// writable; the old scan file then stays as it was). Each folder is listed once; zip names
+// match without regard to case, only present files count, and an empty folder setting is not
+// searched. In merged mode an original is tested with its own zip, a clone with its parent's
+// (a Neo-Geo clone with its own), and a record with another type mark gets no line.
+ScanResult ScanRoms(Emu emu, const ScanRequest& request);
+
+// The scan file of a section: DirInst/Cfg/<Base>.scn, names matched without regard to case.
+std::string ScanFilePath(Emu emu);
+
+} // namespace arvok

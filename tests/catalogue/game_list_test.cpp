@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/game_list.h"
+#include "core/shared_state.h"
+#include "core/texts.h"
+#include "platform/dialogs.h"
+#include "platform/path.h"
+#include "records.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::Rec;
+using test::TempDir;
+using test::WriteLines;
+using Names = std::vector<std::string>;
+
+class GameListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Shared().DirInst = dir.path();
+        shown = &InstallScriptedDialogs();
+    }
+    void WriteData(const std::string& file, const std::vector<std::string>& lines) {
+        WriteLines(dir / ("Data/" + file), lines);
+    }
+    Names List(Emu emu, int category, std::string genre = "- Genre",
+               std::string maker = "- Manufactor", std::string year = "- Year") {
+        return BuildGameList(emu, {category, genre, maker, year}).names;
+    }
+
+    TempDir dir;
+    ScriptedDialogs* shown = nullptr;
+};
+
+TEST_F(GameListTest, EachCategoryListsItsRecordsByTypeMarkAndParent) {
+    WriteData("Mame.dat",
+              {"* header", "# comment;with;semicolons", "", Rec{"Pac-Man", "pacman"}.line(),
+               Rec{"Puck Man", "puckman", "C", "pacman"}.line(),
+               Rec{"Metal Slug", "mslug", "O", "neogeo"}.line(),
+               Rec{"KOF 98", "kof98", "C", "neogeo"}.line(),
+               Rec{"KOF Hack", "kof98h", "C", "neogeo2"}.line(),
+               Rec{"Capital Neo", "capneo", "C", "NeoGeo"}.line(),
+               Rec{"Short Parent", "shortp", "C", "neo"}.line(),
+               Rec{"Lone Clone", "lonec", "C", "-"}.line(), "a line without any separator",
+               Rec{"odd mark", "oddm", "o"}.line(), Rec{"No Mark", "nomark", ""}.line(),
+               " #Blank First;blank;O;-;", "Cut;cut"});
+    const Names all{" #Blank First", "Capital Neo", "Cut",        "KOF 98",
+                    "KOF Hack",      "Lone Clone",  "Metal Slug", "No Mark",
+                    "odd mark",      "Pac-Man",     "Puck Man",   "Short Parent"};
+    EXPECT_EQ(List(Emu::Mame, 0), all);
+    EXPECT_EQ(BuildGameList(Emu::Mame).count(), all.size());
+    EXPECT_EQ(List(Emu::Mame, 1), (Names{" #Blank First", "Metal Slug", "Pac-Man"}));
+    EXPECT_EQ(List(Emu::Mame, 2), (Names{"Capital Neo", "Lone Clone", "Puck Man", "Short Parent"}));
+    EXPECT_EQ(List(Emu::Mame, 5),
+              (Names{" #Blank First", "Capital Neo", "Cut", "Lone Clone", "No Mark", "odd mark",
+                     "Pac-Man", "Puck Man", "Short Parent"}));
+    EXPECT_EQ(List(Emu::Mame, 6), (Names{"KOF 98", "KOF Hack", "Metal Slug"}));
+    EXPECT_TRUE(shown->asked.empty());
+}
+
+TEST_F(GameListTest, ListIsSortedWithoutRegardToCaseAndKeepsDuplicates) {
+    WriteData("Callus.dat",
+              {Rec{"zzz", "z"}.line(), Rec{"Bravo", "b1"}.line(), Rec{"alpha", "a"}.line(),
+               Rec{"Bravo", "b2"}.line(), Rec{"BRAVO", "b3"}.line()});
+    EXPECT_EQ(List(Emu::Callus, 0), (Names{"alpha", "BRAVO", "Bravo", "Bravo", "zzz"}));
+    // A position the Callus category combo does not have lists every game.
+    EXPECT_EQ(List(Emu::Callus, 6).size(), 5u);
+    // Sections without filters list every record too.
+    WriteData("System16.dat", {Rec{"Shinobi", "shinobi", "C", "neogeo"}.line()});
+    EXPECT_EQ(List(Emu::System16, 0), Names{"Shinobi"});
+}
+
+TEST_F(GameListTest, ScanFileCategoriesFollowTheFlag) {
+    WriteData("Raine.dat", {Rec{"A", "a"}.line()});
+    WriteLines(dir / "cfg/raine.scn",
+               {"\"Rastan;Y\"", "\"Bubble Bobble;N\"", "\"Arkanoid;Y\"", "\"Odd;?\"", "\";Y\""});
+    EXPECT_EQ(List(Emu::Raine, 3), (Names{"", "Arkanoid", "Rastan"}));
+    EXPECT_EQ(List(Emu::Raine, 4), Names{"Bubble Bobble"});
+    EXPECT_TRUE(shown->asked.empty());
+}
+
+TEST_F(GameListTest, MissingOrSpoiltScanFileFallsBackToAllGamesUnderTheSameFilters) {
+    WriteData("Mame.dat",
+              {Rec{"Galaga", "galaga", "O", "-", "Space"}.line(), Rec{"Pac-Man", "pacman"}.line(),
+               Rec{"Xevious", "xevious", "O", "-", "Space"}.line()});
+    GameList list = BuildGameList(Emu::Mame, {3, "Space", "- Manufactor", "- Year"});
+    EXPECT_TRUE(list.scanFileMissing);
+    EXPECT_EQ(list.names, (Names{"Galaga", "Xevious"}));
+    ASSERT_EQ(shown->asked.size(), 1u);
+    EXPECT_EQ(shown->asked[0].text, texts::testoNoScanFile);
+    EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
+
+    for (const std::string& bad :
+         {std::string("\"Galaga;Y\"\r\n\r\n"), std::string("\"Galaga Y\"")}) {
+        test::WriteBytes(dir / "Cfg/Mame.scn", bad);
+        list = BuildGameList(Emu::Mame, {4, "- Genre", "- Manufactor", "- Year"});
+        EXPECT_TRUE(list.scanFileMissing) << bad;
+        EXPECT_EQ(list.count(), 3u);
+    }
+    test::WriteBytes(dir / "Cfg/Mame.scn", "");
+    list = BuildGameList(Emu::Mame, {3, "- Genre", "- Manufactor", "- Year"});
+    EXPECT_FALSE(list.scanFileMissing);
+    EXPECT_TRUE(list.names.empty());
+}
+
+TEST_F(GameListTest, FiltersCombineAndANeutralItemWidensTheListAgain) {
+    WriteData("Mame.dat", {Rec{"Asteroids", "ast", "O", "-", "Space", "Atari", "1979"}.line(),
+                           Rec{"Galaga", "galaga", "O", "-", "Space", "Namco", "1981"}.line(),
+                           Rec{"Galaxian", "galaxian", "O", "-", "Space", "Namco", "1979"}.line(),
+                           Rec{"Gorf", "gorf", "C", "galaga", "Space ", "Midway", "1981"}.line(),
+                           Rec{"Pac-Man", "pacman", "O", "-", "Maze", "Namco", "1980"}.line(),
+                           Rec{"Rally-X", "rallyx", "C", "-", "space", "Namco", "1980"}.line()});
+    EXPECT_EQ(List(Emu::Mame, 0, "Space"), (Names{"Asteroids", "Galaga", "Galaxian"}));
+    EXPECT_EQ(List(Emu::Mame, 0, "Space", "Namco"), (Names{"Galaga", "Galaxian"}));
+    EXPECT_EQ(List(Emu::Mame, 0, "Space", "Namco", "1979"), Names{"Galaxian"});
+    EXPECT_EQ(List(Emu::Mame, 0, "- Genre", "Namco", "1979"), Names{"Galaxian"});
+    EXPECT_EQ(List(Emu::Mame, 0, "- Genre", "- Manufactor", "1979"),
+              (Names{"Asteroids", "Galaxian"}));
+    EXPECT_EQ(List(Emu::Mame, 2, "- Genre", "Namco"), Names{"Rally-X"});
+    EXPECT_TRUE(List(Emu::Mame, 0, "n/a").empty());
+}
+
+TEST_F(GameListTest, FiltersFindRecordsWhateverTheirOrderAndWriteNothingIntoData) {
+    WriteData("Callus.dat", {Rec{"Strider", "strider", "O", "-", "Action"}.line(),
+                             Rec{"1941", "1941", "O", "-", "Shooter"}.line(),
+                             Rec{"Final Fight", "ffight", "O", "-", "Action"}.line(),
+                             Rec{"Final Fight", "ffightj", "C", "ffight", "Fighting"}.line(),
+                             Rec{"Final", "final", "O", "-", "Puzzle"}.line()});
+    EXPECT_EQ(List(Emu::Callus, 0, "Action"), (Names{"Final Fight", "Strider"}));
+    EXPECT_EQ(List(Emu::Callus, 0, "Fighting"), Names{"Final Fight"});
+    EXPECT_EQ(List(Emu::Callus, 0, "Puzzle"), Names{"Final"});
+
+    // Scan lines meet their records by name, a repeated name its records in file order.
+    WriteLines(dir / "Cfg/Callus.scn", {"\"Strider;Y\"", "\"1941;N\"", "\"Final Fight;N\"",
+                                        "\"Final Fight;Y\"", "\"Final;Y\"", "\"Gone;Y\""});
+    EXPECT_EQ(List(Emu::Callus, 3, "Fighting"), Names{"Final Fight"});
+    EXPECT_TRUE(List(Emu::Callus, 4, "Fighting").empty());
+    EXPECT_EQ(List(Emu::Callus, 3, "- Genre", "- Manufactor", "1980"),
+              (Names{"Final", "Final Fight", "Strider"}));
+    EXPECT_EQ(List(Emu::Callus, 3), (Names{"Final", "Final Fight", "Gone", "Strider"}));
+    EXPECT_EQ(ListPresentFiles(dir / "Data"), Names{"Callus.dat"});
+}
+
+TEST_F(GameListTest, ComboItemsAreTheDesignedOnes) {
+    struct Sizes {
+        Emu emu;
+        size_t category, genre, maker, year;
+    };
+    for (Sizes s : {Sizes{Emu::Mame, 7, 17, 211, 27}, Sizes{Emu::Callus, 5, 6, 2, 9},
+                    Sizes{Emu::Raine, 5, 9, 17, 14}}) {
+        const FilterItems& items = FilterComboItems(s.emu);
+        EXPECT_EQ(items.category.size(), s.category);
+        EXPECT_EQ(items.genre.size(), s.genre);
+        EXPECT_EQ(items.manufacturer.size(), s.maker);
+        EXPECT_EQ(items.year.size(), s.year);
+        EXPECT_EQ(items.category[0], "All Supported");
+        EXPECT_EQ(items.genre[0], "- Genre");
+        EXPECT_EQ(items.manufacturer[0], "- Manufactor");
+        EXPECT_EQ(items.year[0], "- Year");
+    }
+    const FilterItems& mame = FilterComboItems(Emu::Mame);
+    EXPECT_EQ(mame.category[6], "Neo-Geo Games");
+    EXPECT_EQ(mame.manufacturer[52], "Data East Corporation (I-Vics license");
+    EXPECT_EQ(mame.manufacturer[210], "Zilec-Zenitone");
+    EXPECT_EQ(mame.year[1], "????");
+    EXPECT_TRUE(FilterComboItems(Emu::M72).genre.empty());
+
+    // A cut-short item matches only a record holding exactly that text.
+    WriteData("Mame.dat",
+              {Rec{"Cut", "cut", "O", "-", "Maze", mame.manufacturer[52]}.line(),
+               Rec{"Whole", "whole", "O", "-", "Maze", mame.manufacturer[52] + ")"}.line()});
+    EXPECT_EQ(List(Emu::Mame, 0, "- Genre", mame.manufacturer[52]), Names{"Cut"});
+}
+
+} // namespace
+} // namespace arvok

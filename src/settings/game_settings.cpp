@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "core/shared_state.h"
+#include "platform/text_file.h"
+#include "settings/settings_io.h"
 
 namespace arvok {
 
@@ -230,6 +232,166 @@ const GameSettingsTable& GameSettingsTableOf(Emu emu) {
     static const std::array<GameSettingsTable, 5> tables{MameTable(), CallusTable(), RaineTable(),
                                                          System16Table(), M72Table()};
     return tables[Index(emu)];
+}
+
+namespace {
+
+std::array<std::string, 5>& LoadedKeys() {
+    static std::array<std::string, 5> keys;
+    return keys;
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+bool Valid(const GameOption& option, const std::string& value) {
+    if (option.kind == OptionKind::Text) {
+        size_t digits = !value.empty() && value[0] == '-' ? 1 : 0;
+        return value.size() > digits &&
+               value.find_first_not_of("0123456789", digits) == std::string::npos;
+    }
+    auto number = settings_io::ParseNumber(value);
+    if (!number)
+        return false;
+    if (option.kind == OptionKind::Check)
+        return *number == 0 || *number == 1;
+    return *number >= -1 && *number < static_cast<int>(option.items.size());
+}
+
+// The first record of "key"; nullptr when there is none.
+const std::string* FindRecord(const std::vector<std::string>& lines, const std::string& key) {
+    std::string found;
+    for (const auto& line : lines)
+        if (RecordKey(line, found) && found == key)
+            return &line;
+    return nullptr;
+}
+
+} // namespace
+
+int Index(const SettingsFields& fields, std::size_t slot) {
+    return settings_io::ParseNumber(fields[slot]).value_or(-1);
+}
+
+bool Checked(const SettingsFields& fields, std::size_t slot) {
+    return fields[slot] == "1";
+}
+
+const std::string& Text(const SettingsFields& fields, std::size_t slot) {
+    return fields[slot];
+}
+
+std::string DefaultRomFolder(Emu emu) {
+    const std::string& romDir = Shared().RomDir[Index(emu)];
+    return romDir.empty() ? GameSettingsTableOf(emu).fixedRomFolder : romDir;
+}
+
+SettingsFields BuiltInDefaults(Emu emu) {
+    const auto& table = GameSettingsTableOf(emu);
+    SettingsFields fields;
+    fields[kRomPathSlot] = DefaultRomFolder(emu);
+    for (size_t slot = 1; slot <= table.options.size(); ++slot)
+        fields[slot] = table.option(slot).builtIn;
+    return fields;
+}
+
+std::string GameSettingsPath(Emu emu) {
+    return InstallPath("Cfg", GameSettingsTableOf(emu).fileName);
+}
+
+std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& fields) {
+    const auto& table = GameSettingsTableOf(emu);
+    std::string line = Quoted(key) + "," + Quoted(fields[kRomPathSlot]);
+    for (size_t slot = 1; slot <= table.options.size(); ++slot) {
+        const GameOption& option = table.option(slot);
+        line += ',';
+        if (option.kind == OptionKind::Text)
+            line += Quoted(fields[slot]);
+        else
+            line += std::to_string(
+                settings_io::ParseNumber(fields[slot]).value_or(std::stoi(option.builtIn)));
+    }
+    return line;
+}
+
+bool RecordKey(const std::string& line, std::string& key) {
+    if (line.empty())
+        return false;
+    key = settings_io::SplitItems(line).front();
+    return true;
+}
+
+SettingsFields DecodeRecord(Emu emu, const std::string& line) {
+    const auto& table = GameSettingsTableOf(emu);
+    SettingsFields fields = BuiltInDefaults(emu);
+    std::vector<std::string> items = settings_io::SplitItems(line);
+    if (items.size() > 1)
+        fields[kRomPathSlot] = items[1];
+    for (size_t slot = 1; slot <= table.options.size() && slot + 1 < items.size(); ++slot)
+        if (Valid(table.option(slot), items[slot + 1]))
+            fields[slot] = items[slot + 1];
+    return fields;
+}
+
+bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
+                      SettingsSource* source) {
+    std::vector<std::string> lines;
+    ReadLines(GameSettingsPath(emu), lines);
+    SettingsSource from = SettingsSource::GameRecord;
+    const std::string* record = FindRecord(lines, key);
+    if (!record && key != kDefaultKey) {
+        record = FindRecord(lines, kDefaultKey);
+        from = SettingsSource::DefaultRecord;
+    }
+    if (!record)
+        from = SettingsSource::BuiltIn;
+    fields = record ? DecodeRecord(emu, *record) : BuiltInDefaults(emu);
+    if (source)
+        *source = from;
+    LoadedKeys()[Index(emu)] = key;
+    Shared().Trovato = record != nullptr;
+    return Shared().Trovato;
+}
+
+bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields) {
+    if (key.empty())
+        return false;
+    std::string path = GameSettingsPath(emu);
+    std::vector<std::string> lines;
+    if (!ReadLines(path, lines) && settings_io::Exists(path)) {
+        settings_io::ReportSaveFailure(path);
+        return false;
+    }
+    std::string record = EncodeRecord(emu, key, fields);
+    bool replaced = false;
+    std::string found;
+    for (auto& line : lines)
+        if (RecordKey(line, found) && found == key) {
+            line = record;
+            replaced = true;
+        }
+    if (!replaced)
+        lines.push_back(record);
+    return settings_io::SaveFile(path, JoinCrLf(lines));
+}
+
+bool ApplyToAll(Emu emu, const SettingsFields& fields) {
+    return settings_io::SaveFile(GameSettingsPath(emu),
+                                 JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}));
+}
+
+const std::string& LoadedGameKey(Emu emu) {
+    return LoadedKeys()[Index(emu)];
+}
+
+void ForgetLoadedGameKey(Emu emu) {
+    LoadedKeys()[Index(emu)].clear();
+}
+
+bool SaveLoadedGameSettings(Emu emu, const SettingsFields& fields) {
+    const std::string& key = LoadedGameKey(emu);
+    return key.empty() || SaveGameSettings(emu, key, fields);
 }
 
 } // namespace arvok

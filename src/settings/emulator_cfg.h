@@ -1,0 +1,84 @@
+// The settings file of an emulator section, DirInst/Cfg/<Base>.cfg: the emulator's paths, the
+// snapshot options, the favourites-list layout and the favourites. Written whole on every save:
+//
+//   ;-----------------------------------------------------
+//   ; Arvok - <home page>
+//   ; Configuration File for Mame - Please do not modify
+//   ;-----------------------------------------------------
+//
+//   [Paths]
+//   ExePath=...   EmuDir=...   RomPath=...   AltRomPath=... (MAME only)
+//
+//   [SnapShots]
+//   SnapPath=...   SnapFormat=GIF|JPG|BMP|   NoSlideShow=0|1   ShowCounter=0|1   SlideDelay=2
+//
+//   [Gui]
+//   FavSize=up|down
+//
+//   [Favorties]
+//   "one favourite a line, the last of the list first"
+//
+// each key=value on a line of its own, every line ending CR LF.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/section.h"
+
+namespace arvok {
+
+struct EmulatorCfgLayout {
+    Emu emu;
+    std::string fileName;    // "Mame.cfg"
+    std::string nameInTitle; // the emulator as the file's third line names it ("M-72")
+    bool hasAltRomPath;      // MAME's alternative ROM directory
+};
+
+const EmulatorCfgLayout& EmulatorCfgLayoutOf(Emu emu);
+
+// The values of a settings file, each at its default until read. The window applies them to
+// its configuration page and favourites list.
+struct EmulatorCfg {
+    bool read = false;      // the file could be read
+    std::string exePath;    // txtOpt<Emu>ExePath
+    std::string emuDir;     // lblOpt<Emu>Hide
+    std::string romPath;    // txtOpt<Emu>RomPath, also the section's RomDir
+    std::string altRomPath; // txtOptMameRomPathAlt
+    std::string snapPath;   // txtOpt<Emu>Snap, also DirSnap<Emu>
+    // "GIF", "JPG" or "BMP"; empty: the writer found no format chosen, the reader read none of
+    // the three (the window then leaves its format options as they are).
+    std::string snapFormat;
+    bool noSlide = false;     // chk<Emu>NoSlide
+    bool showCounter = false; // chk<Emu>ShowCounter
+    int slideDelayIndex = 2;  // cboSlideShowTimer, -1 for no item
+    std::string favSize = "up";
+    // lst<Emu>Pref. To the writer: the items in list order. From the reader: the items in file
+    // order, the order in which they are added to the list; nothing when the file or its
+    // favourites section is missing (the list then keeps its items).
+    std::optional<std::vector<std::string>> favourites;
+};
+
+// Milliseconds of a slide-show delay index 0..7 (500 to 5000 ms); nothing for any other index
+// (-1: no item chosen, the delay stays as it was).
+std::optional<int> SlideDelayMs(int index);
+
+// DirInst/Cfg/<Base>.cfg, names matched without regard to case.
+std::string EmulatorCfgPath(Emu emu);
+
+// The file's bytes for "cfg".
+std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
+// The values of the file's lines. A value is the rest of its line after the first "=", found by
+// its key within its section; a missing or bad value (a flag other than 0 or 1, a delay index
+// outside -1..7) keeps its default and the other values are read all the same.
+EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
+
+// Reads the section's settings file; when it could be read, the section's RomDir (Shared())
+// becomes its ROM path.
+EmulatorCfg LoadEmulatorCfg(Emu emu);
+// Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file;
+// on failure the old file stays, a warning is shown through dialogs() and false is returned.
+bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
+
+} // namespace arvok

@@ -1,0 +1,87 @@
+#include "settings/settings_io.h"
+
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/dialogs.h"
+#include "platform/text_file.h"
+
+namespace arvok::settings_io {
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The position of the quote that closes a quoted item opened before "from", or npos.
+size_t ClosingQuote(std::string_view line, size_t from) {
+    for (size_t q = line.find('"', from); q != std::string_view::npos; q = line.find('"', q + 1)) {
+        size_t after = q + 1;
+        while (after < line.size() && IsBlank(line[after]))
+            ++after;
+        if (after == line.size() || line[after] == ',')
+            return q;
+    }
+    return std::string_view::npos;
+}
+
+} // namespace
+
+std::vector<std::string> SplitItems(std::string_view line) {
+    std::vector<std::string> items;
+    size_t pos = 0;
+    while (true) {
+        while (pos < line.size() && IsBlank(line[pos]))
+            ++pos;
+        if (pos < line.size() && line[pos] == '"') {
+            size_t close = ClosingQuote(line, pos + 1);
+            if (close == std::string_view::npos) {
+                items.emplace_back(line.substr(pos + 1));
+                return items;
+            }
+            items.emplace_back(line.substr(pos + 1, close - pos - 1));
+            pos = line.find(',', close);
+        } else {
+            size_t comma = line.find(',', pos);
+            items.emplace_back(line.substr(pos, comma - pos));
+            pos = comma;
+        }
+        if (pos == std::string_view::npos)
+            return items;
+        ++pos;
+    }
+}
+
+std::optional<int> ParseNumber(std::string_view text) {
+    size_t digits = text.size() - (!text.empty() && text[0] == '-' ? 1 : 0);
+    if (digits == 0 || digits > 9)
+        return std::nullopt;
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+bool SaveFile(const std::string& path, const std::string& bytes) {
+    if (WriteFileAtomically(path, bytes))
+        return true;
+    ReportSaveFailure(path);
+    return false;
+}
+
+void ReportSaveFailure(const std::string& path) {
+    dialogs().message("The settings could not be saved in"
+                      "\r" +
+                          path,
+                      MsgStyle::Warning);
+}
+
+} // namespace arvok::settings_io

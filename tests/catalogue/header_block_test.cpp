@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/header_block.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::TempDir;
+using test::WriteLines;
+
+std::vector<std::string> Block(int lines) {
+    std::vector<std::string> block;
+    for (int i = 1; i <= lines; ++i)
+        block.push_back("*value " + std::to_string(i));
+    return block;
+}
+
+std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST(HeaderBlock, ValuesFollowTheMarkerExactlyAfterLeadingCommentsAndEmptyLines) {
+    TempDir dir;
+    std::vector<std::string> lines = Block(17);
+    lines[0] = "*";
+    lines[1] = "#  Arcade ";
+    lines[7] = "*42";
+    WriteLines(dir / "x.dat", Concat({"", "# comment", ""}, lines));
+    test::WriteBytes(dir / "x.dat", test::ReadBytes(dir / "x.dat") + "Game;game;O;-;\r\n");
+
+    HeaderBlock block = ReadHeaderBlock(dir / "x.dat");
+    EXPECT_EQ(block.read, 17);
+    EXPECT_EQ(block.values[0], "");
+    EXPECT_EQ(block.values[1], "  Arcade ");
+    EXPECT_EQ(block.values[16], "value 17");
+    EXPECT_EQ(GameTotal(dir / "x.dat"), "42");
+}
+
+TEST(HeaderBlock, ABlockCutShortLeavesTheLinesAfterTheCutEmpty) {
+    TempDir dir;
+    std::vector<std::string> emptyTenth = Block(17);
+    emptyTenth[9] = "";
+    WriteLines(dir / "gap.dat", emptyTenth);
+    HeaderBlock gap = ReadHeaderBlock(dir / "gap.dat");
+    EXPECT_EQ(gap.read, 9);
+    EXPECT_EQ(gap.values[8], "value 9");
+    for (int i = 9; i < kHeaderLines; ++i)
+        EXPECT_EQ(gap.values[i], "") << i;
+
+    WriteLines(dir / "short.dat", Block(12));
+    HeaderBlock shortBlock = ReadHeaderBlock(dir / "short.dat");
+    EXPECT_EQ(shortBlock.read, 12);
+    EXPECT_EQ(shortBlock.values[11], "value 12");
+    EXPECT_EQ(shortBlock.values[12], "");
+
+    WriteLines(dir / "seven.dat", Block(7));
+    EXPECT_EQ(GameTotal(dir / "seven.dat"), "");
+
+    std::vector<std::string> longLine = Block(17);
+    longLine[4] = "*" + std::string(32767, 'x');
+    WriteLines(dir / "long.dat", longLine);
+    EXPECT_EQ(ReadHeaderBlock(dir / "long.dat").read, 4);
+}
+
+TEST(HeaderBlock, AFileWithoutABlockReadsNothing) {
+    TempDir dir;
+    WriteLines(dir / "record.dat", Concat({"# comment", "Game;game;O;-;"}, Block(17)));
+    WriteLines(dir / "blank.dat", Concat({" # not a comment"}, Block(17)));
+    WriteLines(dir / "comments.dat", {"", "# only comments"});
+    for (const char* name : {"record.dat", "blank.dat", "comments.dat", "missing.dat"}) {
+        HeaderBlock block = ReadHeaderBlock(dir / name);
+        EXPECT_EQ(block.read, 0) << name;
+        EXPECT_EQ(block.values[0], "") << name;
+    }
+}
+
+} // namespace
+} // namespace arvok

@@ -1,0 +1,22 @@
+#include "catalogue/captions.h"
+
+#include "catalogue/data_file.h"
+
+namespace arvok {
+
+MenuCaptions ReadMenuCaptions(Emu emu, std::string_view game) {
+    MenuCaptions captions;
+    if (game.empty())
+        return captions;
+    std::optional<GameRecord> record = FindRecordByName(DataFilePath(emu), game);
+    if (!record)
+        return captions;
+    captions.manufacturer = record->field(kManufacturer);
+    captions.year = record->field(kYear);
+    captions.genre = record->field(kGenre);
+    const std::string& type = record->field(kType);
+    captions.originalOrClone = type == "O" ? "Original" : type == "C" ? "Clone" : "";
+    return captions;
+}
+
+} // namespace arvok

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/captions.h"
+#include "catalogue/game_info.h"
+#include "core/shared_state.h"
+#include "records.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::Rec;
+using test::TempDir;
+using test::WriteLines;
+
+class GameInfoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Shared().DirInst = dir.path();
+        WriteLines(dir / "Data/Raine.dat",
+                   {"*Rastan;rastan;O;-;", "#Rastan;rastan;O;-;",
+                    "Rastan;rastan;O;-;Platform;Taito;1987;Yes;Good;Yes(1);Yes;No;Taito F1;"
+                    "68000;Z80;;;YM2151;MSM5205;;;",
+                    Rec{"Bubble Bobble", "bublbobl", "C", "tokio"}.line(),
+                    "Lower;lower;o;-;Maze;Bear;1990;;;yes(1);", "Blank;blank;O;-;;;;;;Yes(1) ;",
+                    "NoSet;;X;-;"});
+    }
+    TempDir dir;
+};
+
+TEST_F(GameInfoTest, PageShowsEachFieldWithTheDerivedTexts) {
+    GameInfo info = ReadGameInfo(Emu::Raine, "Rastan");
+    ASSERT_TRUE(info.found);
+    std::array<std::string, kInfoItems> expected{
+        "Rastan",   "Taito", "1987",   "Platform", "rastan.zip", "YES", "Available", "-",
+        "Taito F1", "Yes",   "Good",   "Yes(1)",   "Yes",        "No",  "68000",     "Z80",
+        "",         "",      "YM2151", "MSM5205",  "",           ""};
+    EXPECT_EQ(info.text, expected);
+
+    info = ReadGameInfo(Emu::Raine, "Bubble Bobble");
+    EXPECT_EQ(info.text[kInfoOC], "NO");
+    EXPECT_EQ(info.text[kInfoCloneOf], "tokio");
+    EXPECT_EQ(info.text[kInfoSamples], "Not needed");
+    EXPECT_EQ(info.text[kInfoSound4], "f21");
+
+    EXPECT_EQ(ReadGameInfo(Emu::Raine, "Lower").text[kInfoOC], "");
+    EXPECT_EQ(ReadGameInfo(Emu::Raine, "Lower").text[kInfoSamples], "Not needed");
+    EXPECT_EQ(ReadGameInfo(Emu::Raine, "Blank").text[kInfoSamples], "Not needed");
+    EXPECT_EQ(ReadGameInfo(Emu::Raine, "NoSet").text[kInfoRomFile], ".zip");
+    EXPECT_EQ(ReadGameInfo(Emu::Raine, "NoSet").text[kInfoOC], "");
+}
+
+TEST_F(GameInfoTest, AGameWithoutRecordShowsNothingOfAnother) {
+    for (const char* game : {"rastan", "Rastan ", "", "Gone"}) {
+        GameInfo info = ReadGameInfo(Emu::Raine, game);
+        EXPECT_FALSE(info.found) << game;
+        EXPECT_EQ(info.text, GameInfo{}.text) << game;
+    }
+    EXPECT_FALSE(ReadGameInfo(Emu::M72, "Rastan").found);
+}
+
+TEST_F(GameInfoTest, MenuCaptionsTellMakerYearGenreAndOriginalOrClone) {
+    MenuCaptions rastan = ReadMenuCaptions(Emu::Raine, "Rastan");
+    EXPECT_EQ(rastan.manufacturer, "Taito");
+    EXPECT_EQ(rastan.year, "1987");
+    EXPECT_EQ(rastan.genre, "Platform");
+    EXPECT_EQ(rastan.originalOrClone, "Original");
+    EXPECT_EQ(ReadMenuCaptions(Emu::Raine, "Bubble Bobble").originalOrClone, "Clone");
+    MenuCaptions lower = ReadMenuCaptions(Emu::Raine, "Lower");
+    EXPECT_EQ(lower.manufacturer, "Bear");
+    EXPECT_EQ(lower.originalOrClone, "");
+    for (const char* game : {"", "Rast", "Gone"}) {
+        MenuCaptions none = ReadMenuCaptions(Emu::Raine, game);
+        EXPECT_EQ(none.manufacturer + none.year + none.genre + none.originalOrClone, "") << game;
+    }
+}
+
+} // namespace
+} // namespace arvok

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/rom_lookup.h"
+#include "core/shared_state.h"
+#include "core/texts.h"
+#include "platform/dialogs.h"
+#include "records.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::Rec;
+using test::TempDir;
+using test::WriteLines;
+
+class RomLookupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Shared().DirInst = dir.path();
+        shown = &InstallScriptedDialogs();
+        WriteLines(dir / "Data/Mame.dat",
+                   {"* header", "#Hidden;hidden;O;-;", Rec{"Pac-Man", "pacman"}.line(),
+                    Rec{"Puck Man", "puckman", "C", "pacman"}.line(),
+                    Rec{"Pac-Man", "pacman2", "C", "puckman"}.line(),
+                    Rec{"KOF 98", "kof98", "", "neogeo"}.line(), "Short;shortset",
+                    Rec{"Neo Geo", "neogeo", "o"}.line()});
+    }
+    TempDir dir;
+    ScriptedDialogs* shown = nullptr;
+};
+
+TEST_F(RomLookupTest, FindsTheSetAndParentOfTheFirstRecordWithTheExactName) {
+    RomLookup pac = LookupRom(Emu::Mame, "Pac-Man");
+    EXPECT_TRUE(pac.found);
+    EXPECT_EQ(pac.romSel, "pacman");
+    EXPECT_EQ(pac.cloneOf, "-");
+    EXPECT_EQ(LookupRom(Emu::Mame, "Puck Man").cloneOf, "pacman");
+    // A record cut short reads its missing fields as empty.
+    RomLookup cut = LookupRom(Emu::Mame, "Short");
+    EXPECT_TRUE(cut.found);
+    EXPECT_EQ(cut.romSel, "shortset");
+    EXPECT_EQ(cut.cloneOf, "");
+    EXPECT_TRUE(shown->asked.empty());
+}
+
+TEST_F(RomLookupTest, AMissReportsTheGameAndReturnsNothing) {
+    for (const char* game : {"pac-man", "Pac-Man ", "Pac", "Hidden", ""}) {
+        RomLookup miss = LookupRom(Emu::Mame, game);
+        EXPECT_FALSE(miss.found) << game;
+        EXPECT_EQ(miss.romSel, "") << game;
+    }
+    ASSERT_EQ(shown->asked.size(), 5u);
+    EXPECT_EQ(shown->asked[0].text, texts::testoNoRomInDataFile);
+    EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
+    EXPECT_FALSE(LookupRom(Emu::M72, "R-Type").found);
+    EXPECT_EQ(shown->asked.size(), 6u);
+}
+
+TEST_F(RomLookupTest, NeoGeoTestLooksTheSetUpByItsSetName) {
+    EXPECT_FALSE(LookupMameNeoGeo("pacman").neoGeo);
+    EXPECT_TRUE(LookupMameNeoGeo("puckman").neoGeo);
+    EXPECT_TRUE(LookupMameNeoGeo("kof98").neoGeo);
+    EXPECT_TRUE(LookupMameNeoGeo("neogeo").neoGeo);
+    EXPECT_TRUE(shown->asked.empty());
+    NeoGeoLookup miss = LookupMameNeoGeo("Pac-Man");
+    EXPECT_FALSE(miss.found);
+    ASSERT_EQ(shown->asked.size(), 1u);
+    EXPECT_EQ(shown->asked[0].text, texts::testoNoRomInDataFile);
+}
+
+TEST(FavouriteCleanup, RemovesOnlyTheSelectedFavouriteThatIsMissing) {
+    auto plan = [](Emu emu, int selected, const char* text, int count, const char* missing) {
+        FavouriteCleanup c = CleanUpFavourites(emu, selected, text, count, missing);
+        return std::make_pair(c.remove, c.select);
+    };
+    using P = std::pair<int, int>;
+    EXPECT_EQ(plan(Emu::Mame, 0, "Gone", 3, "Gone"), (P{0, 0}));
+    EXPECT_EQ(plan(Emu::Callus, 1, "Gone", 3, "Gone"), (P{1, 1}));
+    EXPECT_EQ(plan(Emu::Raine, 2, "Gone", 3, "Gone"), (P{2, 1}));
+    EXPECT_EQ(plan(Emu::System16, 0, "Gone", 1, "Gone"), (P{0, -1}));
+    // Another favourite selected, none selected, or the fixed M72 list: nothing is removed.
+    EXPECT_EQ(plan(Emu::Mame, 1, "Kept", 3, "Gone"), (P{-1, 1}));
+    EXPECT_EQ(plan(Emu::Mame, -1, "", 3, "Gone"), (P{-1, -1}));
+    EXPECT_EQ(plan(Emu::M72, 0, "Gone", 12, "Gone"), (P{-1, 0}));
+}
+
+} // namespace
+} // namespace arvok

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "catalogue/rom_scan.h"
+#include "core/shared_state.h"
+#include "core/texts.h"
+#include "platform/dialogs.h"
+#include "records.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::ReadBytes;
+using test::Rec;
+using test::TempDir;
+using test::WriteBytes;
+using test::WriteLines;
+
+class RomScanTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Shared().DirInst = dir.path();
+        std::filesystem::create_directories(dir / "Cfg");
+        shown = &InstallScriptedDialogs();
+        WriteLines(dir / "Data/Mame.dat",
+                   {"* header", "# pacman;pacman;", "", Rec{"Pac-Man", "pacman"}.line(),
+                    Rec{"Puck Man", "puckman", "C", "pacman"}.line(),
+                    Rec{"Metal Slug", "mslug", "O", "neogeo"}.line(),
+                    Rec{"KOF 98", "kof98", "C", "neogeo"}.line(), Rec{"Galaga", "galaga"}.line(),
+                    Rec{"Gallag", "gallag", "C", "galaga"}.line(), "not a record",
+                    Rec{"Odd", "odd", "o", "pacman"}.line()});
+    }
+    void Zip(const std::string& folder, const std::string& name) {
+        WriteBytes(dir / (folder + "/" + name), "PK");
+    }
+    std::string Roms() const { return dir / "roms"; }
+    std::string Alt() const { return dir / "alt"; }
+
+    TempDir dir;
+    ScriptedDialogs* shown = nullptr;
+};
+
+TEST_F(RomScanTest, SplitModeTestsEachGamesOwnZipInBothFolders) {
+    Zip("roms", "PACMAN.ZIP");
+    Zip("roms", "mslug.zip");
+    Zip("alt", "KoF98.zip");
+    Zip("roms", ".zip");
+    std::filesystem::create_directories(dir / "roms/galaga.zip");
+    ScanResult result = ScanRoms(Emu::Mame, {Roms() + "/", Alt(), false});
+    EXPECT_TRUE(result.written);
+    EXPECT_EQ(result.found, 3u);
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"), "\"Pac-Man;Y\"\r\n"
+                                               "\"Puck Man;N\"\r\n"
+                                               "\"Metal Slug;Y\"\r\n"
+                                               "\"KOF 98;Y\"\r\n"
+                                               "\"Galaga;N\"\r\n"
+                                               "\"Gallag;N\"\r\n"
+                                               "\"Odd;N\"\r\n");
+    ASSERT_EQ(shown->asked.size(), 1u);
+    EXPECT_EQ(shown->asked[0].text, "3 Roms found in:\r" + Roms() + "/\rand\r" + Alt());
+    EXPECT_EQ(shown->asked[0].style, MsgStyle::Information);
+}
+
+TEST_F(RomScanTest, MergedModeTestsClonesWithTheirParentsZipExceptNeoGeoOnes) {
+    Zip("alt", "pacman.zip");
+    Zip("roms", "kof98.zip");
+    Zip("roms", "gallag.zip");
+    ScanResult result = ScanRoms(Emu::Mame, {Roms(), Alt(), true});
+    EXPECT_EQ(result.found, 3u);
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"), "\"Pac-Man;Y\"\r\n"
+                                               "\"Puck Man;Y\"\r\n"
+                                               "\"Metal Slug;N\"\r\n"
+                                               "\"KOF 98;Y\"\r\n"
+                                               "\"Galaga;N\"\r\n"
+                                               "\"Gallag;N\"\r\n");
+}
+
+TEST_F(RomScanTest, EmptyFolderSettingsAreNotSearched) {
+    // The working directory holds a zip that an empty setting must not find.
+    Zip("cwd", "pacman.zip");
+    auto before = std::filesystem::current_path();
+    std::filesystem::current_path(dir / "cwd");
+    ScanResult result = ScanRoms(Emu::Mame, {"", "", false});
+    std::filesystem::current_path(before);
+    EXPECT_EQ(result.found, 0u);
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn").find(";Y"), std::string::npos);
+    EXPECT_EQ(shown->asked.at(0).text, "0 Roms found in:\r\rand\r");
+}
+
+TEST_F(RomScanTest, OtherSectionsSearchOneFolderAndNameOnlyIt) {
+    WriteLines(dir / "Data/callus.dat", {Rec{"Final Fight", "ffight", "O"}.line(),
+                                         Rec{"Final Fight J", "ffightj", "C", "ffight"}.line(),
+                                         Rec{"Odd", "odd", "x"}.line()});
+    Zip("roms", "ffight.zip");
+    Zip("alt", "ffightj.zip");
+    ScanResult result = ScanRoms(Emu::Callus, {Roms(), Alt(), true});
+    EXPECT_EQ(result.found, 1u);
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Callus.scn"),
+              "\"Final Fight;Y\"\r\n\"Final Fight J;N\"\r\n\"Odd;N\"\r\n");
+    EXPECT_EQ(shown->asked.at(0).text, "1 Roms found in:\r" + Roms());
+
+    WriteLines(dir / "Data/Raine.dat", {Rec{"Rastan", "rastan"}.line()});
+    result = ScanRoms(Emu::Raine, {dir / "nowhere", "", false});
+    EXPECT_TRUE(result.written);
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Raine.scn"), "\"Rastan;N\"\r\n");
+    EXPECT_EQ(shown->asked.at(1).text, "0 Roms found in:\r" + dir / "nowhere");
+}
+
+TEST_F(RomScanTest, FailuresAreReportedAndLeaveTheOldScanFile) {
+    WriteBytes(dir / "Cfg/Raine.scn", "\"Old;Y\"\r\n");
+    ScanResult result = ScanRoms(Emu::Raine, {Roms(), "", false});
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(shown->asked.at(0).text, texts::testoNoDataFile);
+    EXPECT_EQ(shown->asked.at(0).style, MsgStyle::Warning);
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Raine.scn"), "\"Old;Y\"\r\n");
+
+    std::filesystem::create_directories(dir / "Cfg/Mame.scn");
+    result = ScanRoms(Emu::Mame, {Roms(), Alt(), false});
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(shown->asked.at(1).style, MsgStyle::Warning);
+    EXPECT_NE(shown->asked.at(1).text.find(dir / "Cfg/Mame.scn"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "Cfg/Mame.scn"));
+}
+
+TEST_F(RomScanTest, CountGoesPastThe16BitLimit) {
+    const int games = 32770;
+    std::string data;
+    for (int i = 0; i < games; ++i) {
+        std::string set = "g" + std::to_string(i);
+        data += Rec{set, set}.line() + "\r\n";
+        WriteBytes(Roms() + "/" + set + ".zip", "");
+    }
+    WriteBytes(dir / "Data/Mame.dat", data);
+    ScanResult result = ScanRoms(Emu::Mame, {Roms(), "", false});
+    EXPECT_EQ(result.found, static_cast<size_t>(games));
+    EXPECT_EQ(shown->asked.at(0).text.substr(0, 22), "32770 Roms found in:\r/");
+}
+
+} // namespace
+} // namespace arvok

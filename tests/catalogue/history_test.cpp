@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/history.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::TempDir;
+using test::WriteLines;
+using Items = std::vector<std::string>;
+
+const std::string k80(80, 'a');
+const std::string k120 = std::string(52, 'b') + std::string(68, 'c');
+
+class HistoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteLines(dir / "GameList.TXT",
+                   {"Pac-Man Plus", "plus text", "", "", "Pac-Man " + k80, "line A", k120, "",
+                    "line B", "", "", "Galaga", "only line", "", "other", "Xevious", "cut off"});
+    }
+    Items Read(Emu emu, std::string_view title) { return ReadHistory(emu, dir.path(), title); }
+    TempDir dir;
+};
+
+TEST_F(HistoryTest, MameTakesTheFirstLineBeginningWithTheNameBeforeItsParentheses) {
+    EXPECT_EQ(Read(Emu::Mame, "Pac-Man (Midway)"), (Items{"Pac-Man Plus", "plus text", "", ""}));
+    EXPECT_EQ(Read(Emu::Mame, "Pac-Man " + k80.substr(0, 3)),
+              (Items{"Pac-Man " + k80, "line A", std::string(52, 'b'), std::string(68, 'c'), "",
+                     "line B", "", ""}));
+    // The file ends inside the entry; a title without parentheses is its own key.
+    EXPECT_EQ(Read(Emu::Mame, "Xevious"), (Items{"Xevious", "cut off"}));
+    EXPECT_EQ(Read(Emu::Mame, "Galaga"),
+              (Items{"Galaga", "only line", "", "other", "Xevious", "cut off"}));
+    EXPECT_EQ(Read(Emu::Mame, "galaga"), Items{"Game info not found in gamelist.txt!"});
+}
+
+TEST_F(HistoryTest, MameKeyWithNothingBeforeTheParenthesisTakesTheFirstLine) {
+    for (const char* title : {"(Bootleg)", "X(Y)", ""})
+        EXPECT_EQ(Read(Emu::Mame, title).front(), "Pac-Man Plus") << title;
+    WriteLines(dir / "GameList.TXT", {"", "", "Galaga"});
+    EXPECT_EQ(Read(Emu::Mame, "(Bootleg)"), (Items{"", "", "Galaga"}));
+}
+
+TEST_F(HistoryTest, CallusShowsTheLinesAfterTheOneHoldingTheTitleAndDoublesEmptyLines) {
+    WriteLines(dir / "GameList.TXT", {"", "=== Final Fight (Capcom) ===", "text A", "", k120, "",
+                                      "", "=== Strider ===", "text S"});
+    EXPECT_EQ(Read(Emu::Callus, "Final Fight"), (Items{"text A", "", "", k120, "", ""}));
+    EXPECT_EQ(Read(Emu::Callus, "Final Fight (Capcom)"), (Items{"text A", "", "", k120, "", ""}));
+    EXPECT_EQ(Read(Emu::Callus, "Strider"), Items{"text S"});
+    EXPECT_EQ(Read(Emu::Callus, ""), (Items{"text A", "", "", k120, "", ""}));
+    EXPECT_TRUE(Read(Emu::Callus, "Forgotten Worlds").empty());
+}
+
+TEST_F(HistoryTest, AMissingFileIsSaidInTheList) {
+    TempDir empty;
+    EXPECT_EQ(ReadHistory(Emu::Mame, empty.path(), "Galaga"),
+              Items{"gamelist.txt not found in Mame directory!"});
+    EXPECT_EQ(ReadHistory(Emu::Callus, empty.path(), "Galaga"),
+              (Items{"Gamelist.txt not found", "in Callus directory!"}));
+    EXPECT_TRUE(Read(Emu::Raine, "Galaga").empty());
+}
+
+} // namespace
+} // namespace arvok

@@ -1,0 +1,328 @@
+#include "settings/emulator_cfg.h"
+
+#include "platform/path.h"
+#include "settings_fixture.h"
+
+namespace arvok {
+namespace {
+
+using test::ReadBytes;
+using test::WriteLines;
+
+std::string CrLf(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+const std::string kRule = ";-----------------------------------------------------";
+
+struct GoldenCase {
+    Emu emu;
+    EmulatorCfg cfg;
+    std::vector<std::string> lines;
+};
+
+std::vector<GoldenCase> GoldenCases() {
+    EmulatorCfg mame;
+    mame.exePath = "/emu/mame/mame.exe";
+    mame.emuDir = "/emu/mame";
+    mame.romPath = "/roms/mame";
+    mame.altRomPath = "/more roms/mame";
+    mame.snapPath = "/snap/mame";
+    mame.snapFormat = "JPG";
+    mame.noSlide = true;
+    mame.slideDelayIndex = 5;
+    mame.favSize = "down";
+    mame.favourites = {{"1942", "Pac-Man", "Puzzle, the"}};
+
+    EmulatorCfg callus;
+    callus.exePath = "/emu/callus/callus.exe";
+    callus.romPath = "/roms/cps1";
+    callus.slideDelayIndex = -1;
+    callus.favourites = {{"Final Fight"}};
+
+    EmulatorCfg raine;
+    raine.exePath = "/emu/raine/raine.exe";
+    raine.emuDir = "/emu/raine";
+    raine.snapFormat = "GIF";
+    raine.showCounter = true;
+    raine.slideDelayIndex = 0;
+    raine.favourites = {{"Rainbow Islands", "Bubble Bobble"}};
+
+    EmulatorCfg system16;
+    system16.exePath = "/emu/sys,16/s16.exe";
+    system16.snapPath = "/snap/s16";
+    system16.snapFormat = "BMP";
+    system16.slideDelayIndex = 7;
+    system16.favourites = {{"Shinobi"}};
+
+    EmulatorCfg m72;
+    m72.exePath = "/emu/m72/m72.exe";
+    m72.romPath = "/roms/m72";
+    m72.favourites = std::vector<std::string>{};
+
+    return {
+        {Emu::Mame,
+         mame,
+         {kRule,
+          "; Arvok - arvok.example.org",
+          "; Configuration File for Mame - Please do not modify",
+          kRule,
+          "",
+          "[Paths]",
+          "ExePath=/emu/mame/mame.exe",
+          "EmuDir=/emu/mame",
+          "RomPath=/roms/mame",
+          "AltRomPath=/more roms/mame",
+          "",
+          "[SnapShots]",
+          "SnapPath=/snap/mame",
+          "SnapFormat=JPG",
+          "NoSlideShow=1",
+          "ShowCounter=0",
+          "SlideDelay=5",
+          "",
+          "[Gui]",
+          "FavSize=down",
+          "",
+          "[Favorties]",
+          "\"Puzzle, the\"",
+          "\"Pac-Man\"",
+          "\"1942\""}},
+        {Emu::Callus,
+         callus,
+         {kRule,
+          "; Arvok - arvok.example.org",
+          "; Configuration File for Callus - Please do not modify",
+          kRule,
+          "",
+          "[Paths]",
+          "ExePath=/emu/callus/callus.exe",
+          "EmuDir=",
+          "RomPath=/roms/cps1",
+          "",
+          "[SnapShots]",
+          "SnapPath=",
+          "SnapFormat=",
+          "NoSlideShow=0",
+          "ShowCounter=0",
+          "SlideDelay=-1",
+          "",
+          "[Gui]",
+          "FavSize=up",
+          "",
+          "[Favorties]",
+          "\"Final Fight\""}},
+        {Emu::Raine,
+         raine,
+         {kRule,
+          "; Arvok - arvok.example.org",
+          "; Configuration File for Raine - Please do not modify",
+          kRule,
+          "",
+          "[Paths]",
+          "ExePath=/emu/raine/raine.exe",
+          "EmuDir=/emu/raine",
+          "RomPath=",
+          "",
+          "[SnapShots]",
+          "SnapPath=",
+          "SnapFormat=GIF",
+          "NoSlideShow=0",
+          "ShowCounter=1",
+          "SlideDelay=0",
+          "",
+          "[Gui]",
+          "FavSize=up",
+          "",
+          "[Favorties]",
+          "\"Bubble Bobble\"",
+          "\"Rainbow Islands\""}},
+        {Emu::System16,
+         system16,
+         {kRule,
+          "; Arvok - arvok.example.org",
+          "; Configuration File for System16 - Please do not modify",
+          kRule,
+          "",
+          "[Paths]",
+          "ExePath=/emu/sys,16/s16.exe",
+          "EmuDir=",
+          "RomPath=",
+          "",
+          "[SnapShots]",
+          "SnapPath=/snap/s16",
+          "SnapFormat=BMP",
+          "NoSlideShow=0",
+          "ShowCounter=0",
+          "SlideDelay=7",
+          "",
+          "[Gui]",
+          "FavSize=up",
+          "",
+          "[Favorties]",
+          "\"Shinobi\""}},
+        {Emu::M72,
+         m72,
+         {kRule,
+          "; Arvok - arvok.example.org",
+          "; Configuration File for M-72 - Please do not modify",
+          kRule,
+          "",
+          "[Paths]",
+          "ExePath=/emu/m72/m72.exe",
+          "EmuDir=",
+          "RomPath=/roms/m72",
+          "",
+          "[SnapShots]",
+          "SnapPath=",
+          "SnapFormat=",
+          "NoSlideShow=0",
+          "ShowCounter=0",
+          "SlideDelay=2",
+          "",
+          "[Gui]",
+          "FavSize=up",
+          "",
+          "[Favorties]"}},
+    };
+}
+
+void ExpectSameValues(const EmulatorCfg& read, const EmulatorCfg& written) {
+    EXPECT_EQ(read.exePath, written.exePath);
+    EXPECT_EQ(read.emuDir, written.emuDir);
+    EXPECT_EQ(read.romPath, written.romPath);
+    EXPECT_EQ(read.altRomPath, written.altRomPath);
+    EXPECT_EQ(read.snapPath, written.snapPath);
+    EXPECT_EQ(read.snapFormat, written.snapFormat);
+    EXPECT_EQ(read.noSlide, written.noSlide);
+    EXPECT_EQ(read.showCounter, written.showCounter);
+    EXPECT_EQ(read.slideDelayIndex, written.slideDelayIndex);
+    EXPECT_EQ(read.favSize, written.favSize);
+}
+
+using EmulatorCfgTest = SettingsTest;
+
+TEST_F(EmulatorCfgTest, EachSectionWritesItsFileByteForByteAndReadsItBack) {
+    for (const auto& c : GoldenCases()) {
+        SCOPED_TRACE(Section(c.emu).tag);
+        ASSERT_TRUE(SaveEmulatorCfg(c.emu, c.cfg));
+        std::string path = dir / ("Cfg/" + std::string(Section(c.emu).baseName) + ".cfg");
+        EXPECT_EQ(ReadBytes(path), CrLf(c.lines));
+        EXPECT_EQ(Shared().RomDir[Index(c.emu)], c.cfg.romPath);
+
+        Shared().RomDir[Index(c.emu)] = "stale";
+        EmulatorCfg read = LoadEmulatorCfg(c.emu);
+        EXPECT_TRUE(read.read);
+        ExpectSameValues(read, c.cfg);
+        EXPECT_EQ(Shared().RomDir[Index(c.emu)], c.cfg.romPath);
+        // Favourites come back in file order: the list's last item first.
+        std::vector<std::string> reversed(c.cfg.favourites->rbegin(), c.cfg.favourites->rend());
+        EXPECT_EQ(read.favourites, reversed);
+    }
+    EXPECT_TRUE(shown->asked.empty());
+}
+
+TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead) {
+    std::string path = dir / "Cfg/Mame.cfg";
+    WriteLines(path, {kRule,
+                      "; whatever",
+                      "",
+                      "[Paths]",
+                      "RomPath=/roms",
+                      "ExePath=C:\\Emu,Mame\\mame.exe",
+                      "AltRomPath=",
+                      "",
+                      "[SnapShots]",
+                      "SnapPath=/snaps",
+                      "SnapFormat=gif",
+                      "NoSlideShow=",
+                      "ShowCounter=yes",
+                      "SlideDelay=8",
+                      "",
+                      "[Gui]",
+                      "FavSize=down",
+                      "",
+                      "[Favorties]",
+                      "\"Pac-Man\"",
+                      "",
+                      "\"Puzzle, the\""});
+    EmulatorCfg cfg = LoadEmulatorCfg(Emu::Mame);
+    EXPECT_EQ(cfg.exePath, "C:\\Emu,Mame\\mame.exe");
+    EXPECT_EQ(cfg.emuDir, "");
+    EXPECT_EQ(cfg.romPath, "/roms");
+    EXPECT_EQ(cfg.snapPath, "/snaps");
+    EXPECT_EQ(cfg.snapFormat, "");
+    EXPECT_FALSE(cfg.noSlide);
+    EXPECT_FALSE(cfg.showCounter);
+    EXPECT_EQ(cfg.slideDelayIndex, 2);
+    EXPECT_EQ(SlideDelayMs(cfg.slideDelayIndex), 1500);
+    EXPECT_EQ(cfg.favSize, "down");
+    EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Pac-Man", "Puzzle, the"}));
+
+    // Without its snapshot section and with a word for a delay, a file still gives its paths
+    // and favourites; "-1" chooses no delay at all.
+    WriteLines(path, {"[Paths]", "ExePath=/mame", "[Gui]", "FavSize=up", "[Favorties]",
+                      "\"Galaga\",\"Xevious\""});
+    cfg = LoadEmulatorCfg(Emu::Mame);
+    EXPECT_EQ(cfg.exePath, "/mame");
+    EXPECT_EQ(cfg.slideDelayIndex, 2);
+    EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Galaga", "Xevious"}));
+    WriteLines(path, {"[SnapShots]", "SlideDelay=-1", "NoSlideShow= 1 ", "[Favorties]"});
+    cfg = LoadEmulatorCfg(Emu::Mame);
+    EXPECT_EQ(cfg.slideDelayIndex, -1);
+    EXPECT_EQ(SlideDelayMs(-1), std::nullopt);
+    EXPECT_TRUE(cfg.noSlide);
+    EXPECT_EQ(cfg.favourites, std::vector<std::string>{});
+
+    // No favourites section: nothing to replace the list with.
+    WriteLines(path, {"[Paths]", "ExePath=/mame"});
+    EXPECT_EQ(LoadEmulatorCfg(Emu::Mame).favourites, std::nullopt);
+    EXPECT_EQ(SlideDelayMs(0), 500);
+    EXPECT_EQ(SlideDelayMs(6), 4000);
+    EXPECT_EQ(SlideDelayMs(7), 5000);
+    EXPECT_EQ(SlideDelayMs(8), std::nullopt);
+}
+
+TEST_F(EmulatorCfgTest, AMissingFileReadsAsDefaultsAndLeavesTheRomDirAlone) {
+    Shared().RomDir[Index(Emu::M72)] = "/kept";
+    EmulatorCfg cfg = LoadEmulatorCfg(Emu::M72);
+    EXPECT_FALSE(cfg.read);
+    EXPECT_EQ(cfg.slideDelayIndex, 2);
+    EXPECT_EQ(cfg.favourites, std::nullopt);
+    EXPECT_EQ(Shared().RomDir[Index(Emu::M72)], "/kept");
+}
+
+TEST_F(EmulatorCfgTest, FileNamesAreMatchedWithoutRegardToCase) {
+    WriteLines(dir / "Cfg/RAINE.CFG", {"[Paths]", "ExePath=/upper"});
+    EXPECT_EQ(LoadEmulatorCfg(Emu::Raine).exePath, "/upper");
+    EmulatorCfg cfg;
+    cfg.exePath = "/saved";
+    ASSERT_TRUE(SaveEmulatorCfg(Emu::Raine, cfg));
+    EXPECT_EQ(LoadEmulatorCfg(Emu::Raine).exePath, "/saved");
+    EXPECT_EQ(ListPresentFiles(dir / "Cfg"), std::vector<std::string>{"RAINE.CFG"});
+}
+
+TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
+    std::string path = dir / "Cfg/Callus.cfg";
+    WriteLines(path, {"[Paths]", "ExePath=/old"});
+    std::string before = ReadBytes(path);
+    EmulatorCfg cfg;
+    cfg.exePath = "/new";
+    bool saved = true;
+    {
+        FileSizeLimit limit(16);
+        saved = SaveEmulatorCfg(Emu::Callus, cfg);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(ListPresentFiles(dir / "Cfg"), std::vector<std::string>{"Callus.cfg"});
+    ASSERT_EQ(shown->asked.size(), 1u);
+    EXPECT_NE(shown->asked[0].text.find(path), std::string::npos);
+    EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
+}
+
+} // namespace
+} // namespace arvok

@@ -1,6 +1,7 @@
 #include "settings/game_settings.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "core/shared_state.h"
 #include "platform/text_file.h"
@@ -245,18 +246,22 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-bool Valid(const GameOption& option, const std::string& value) {
+// The slot text of a record item, or nothing when the item does not fit its option.
+std::optional<std::string> SlotValue(const GameOption& option, const std::string& item) {
     if (option.kind == OptionKind::Text) {
-        size_t digits = !value.empty() && value[0] == '-' ? 1 : 0;
-        return value.size() > digits &&
-               value.find_first_not_of("0123456789", digits) == std::string::npos;
+        size_t digits = !item.empty() && item[0] == '-' ? 1 : 0;
+        if (item.size() > digits &&
+            item.find_first_not_of("0123456789", digits) == std::string::npos)
+            return item;
+        return std::nullopt;
     }
-    auto number = settings_io::ParseNumber(value);
-    if (!number)
-        return false;
-    if (option.kind == OptionKind::Check)
-        return *number == 0 || *number == 1;
-    return *number >= -1 && *number < static_cast<int>(option.items.size());
+    auto number = settings_io::ParseNumber(item);
+    bool fits = number && (option.kind == OptionKind::Check
+                               ? *number == 0 || *number == 1
+                               : *number >= -1 && *number < static_cast<int>(option.items.size()));
+    if (!fits)
+        return std::nullopt;
+    return std::to_string(*number);
 }
 
 // The first record of "key"; nullptr when there is none.
@@ -329,8 +334,8 @@ SettingsFields DecodeRecord(Emu emu, const std::string& line) {
     if (items.size() > 1)
         fields[kRomPathSlot] = items[1];
     for (size_t slot = 1; slot <= table.options.size() && slot + 1 < items.size(); ++slot)
-        if (Valid(table.option(slot), items[slot + 1]))
-            fields[slot] = items[slot + 1];
+        if (auto value = SlotValue(table.option(slot), items[slot + 1]))
+            fields[slot] = *value;
     return fields;
 }
 

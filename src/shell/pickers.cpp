@@ -1,0 +1,356 @@
+#include "shell/pickers.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <vector>
+
+#include "core/shared_state.h"
+#include "platform/dialogs.h"
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+
+namespace arvok {
+
+namespace {
+
+struct FolderFieldRow {
+    FolderField field;
+    const char* suffix;
+    bool mameOnly;
+};
+
+constexpr std::array<FolderFieldRow, 4> kFolderFields{{
+    {FolderField::Rom, "ROM", false},
+    {FolderField::RomAlt, "ROMALT", true},
+    {FolderField::Snap, "SNAP", false},
+    {FolderField::Settings, "SETTINGS", false},
+}};
+
+std::array<PickerTarget*, 5> gTargets{};
+
+// "*" matches any run of characters, "?" any one; letters match without regard to case.
+bool MatchesOne(std::string_view name, std::string_view pattern) {
+    size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pattern.size() &&
+                   (pattern[p] == '?' || FoldCase(pattern[p]) == FoldCase(name[n]))) {
+            ++p;
+            ++n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+std::string StartFolder(const std::string& wanted) {
+    if (IsDirectory(wanted))
+        return wanted;
+    if (IsDirectory(Shared().DirInst))
+        return Shared().DirInst;
+    return CurrentDirectory();
+}
+
+// "/a/b/" and "/a/b" are one folder.
+std::string WithoutTrailingSlash(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+void SortNoCase(std::vector<std::string>& names) {
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return CompareNoCase(a, b) < 0; });
+}
+
+std::vector<std::string> SubFolders(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> names;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        std::error_code kind;
+        std::string name = it->path().filename().string();
+        if (!name.empty() && name[0] != '.' && it->is_directory(kind))
+            names.push_back(std::move(name));
+    }
+    SortNoCase(names);
+    return names;
+}
+
+constexpr int kPathRole = Qt::UserRole;
+
+void AddFolderItem(QListWidget* list, const std::string& path, const std::string& name, int depth,
+                   QStyle::StandardPixmap icon) {
+    auto* item = new QListWidgetItem(list->style()->standardIcon(icon),
+                                     QString(depth * 2, QLatin1Char(' ')) + FromAnsi(name));
+    item->setData(kPathRole, QByteArray::fromStdString(path));
+    list->addItem(item);
+}
+
+// The folder list: the open folder's ancestors from the root down, the open folder, then its
+// sub-folders.
+void FillFolderList(QListWidget* list, const std::string& folder) {
+    list->clear();
+    std::vector<std::string> chain;
+    for (std::string path = folder; !path.empty();) {
+        chain.push_back(path);
+        std::string parent = DirName(path);
+        if (parent == path)
+            break;
+        path = parent;
+    }
+    std::reverse(chain.begin(), chain.end());
+    int depth = 0;
+    for (const std::string& path : chain) {
+        std::string name = BaseName(path);
+        AddFolderItem(list, path, name.empty() ? path : name, depth++, QStyle::SP_DirOpenIcon);
+    }
+    list->setCurrentRow(list->count() - 1);
+    for (const std::string& name : SubFolders(folder))
+        AddFolderItem(list, JoinPath(folder, name), name, depth, QStyle::SP_DirIcon);
+}
+
+// The files of "folder" that match "pattern", in alphabetical order; returns their number.
+int FillFileList(QListWidget* list, const std::string& folder, const std::string& pattern) {
+    list->clear();
+    std::vector<std::string> names;
+    for (std::string& name : ListPresentFiles(folder))
+        if (MatchesPattern(name, pattern))
+            names.push_back(std::move(name));
+    SortNoCase(names);
+    for (const std::string& name : names) {
+        auto* item = new QListWidgetItem(FromAnsi(name));
+        item->setData(kPathRole, QByteArray::fromStdString(name));
+        list->addItem(item);
+    }
+    return list->count();
+}
+
+QLabel* HiddenTag(QWidget* parent, const char* name, const std::string& tag) {
+    auto* label = new QLabel(FromAnsi(tag), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->hide();
+    return label;
+}
+
+QListWidget* NewList(QWidget* parent, const char* name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    return list;
+}
+
+QLineEdit* PatternBox(QWidget* parent, const char* name, const std::string& pattern) {
+    auto* box = new QLineEdit(FromAnsi(pattern), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    return box;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+std::string ItemPath(const QListWidgetItem* item) {
+    return item->data(kPathRole).toByteArray().toStdString();
+}
+
+} // namespace
+
+std::string FolderTagText(Emu emu, FolderField field) {
+    for (const FolderFieldRow& row : kFolderFields)
+        if (row.field == field)
+            return std::string(Section(emu).tag) + row.suffix;
+    return {};
+}
+
+std::optional<FolderTag> ParseFolderTag(std::string_view tag) {
+    for (Emu emu : kAllEmus)
+        for (const FolderFieldRow& row : kFolderFields)
+            if ((!row.mameOnly || emu == Emu::Mame) && tag == FolderTagText(emu, row.field))
+                return FolderTag{emu, row.field};
+    return std::nullopt;
+}
+
+bool MatchesPattern(std::string_view name, std::string_view patterns) {
+    if (patterns.empty())
+        return true;
+    while (true) {
+        size_t end = patterns.find(';');
+        if (MatchesOne(name, patterns.substr(0, end)))
+            return true;
+        if (end == std::string_view::npos)
+            return false;
+        patterns.remove_prefix(end + 1);
+    }
+}
+
+std::string DefaultProgramPattern() {
+#ifdef _WIN32
+    return "*.exe";
+#else
+    return "*";
+#endif
+}
+
+void PickerTarget::setPickedRecording(const std::string&) {}
+void PickerTarget::recordingCancelled() {}
+
+void RegisterPickerTarget(Emu emu, PickerTarget* target) {
+    gTargets[Index(emu)] = target;
+}
+
+PickerTarget* PickerTargetFor(Emu emu) {
+    return gTargets[Index(emu)];
+}
+
+FolderPicker::FolderPicker(const FolderPickerRequest& request, QWidget* parent)
+    : QDialog(parent), pattern_(request.pattern) {
+    setObjectName(QStringLiteral("frmSelDir"));
+    setWindowTitle(FromAnsi(request.caption));
+    tag_ = HiddenTag(this, "lblSelDirHide", request.tag);
+    folders_ = NewList(this, "dirSelDir");
+    files_ = NewList(this, "filSelDir");
+    files_->setSelectionMode(QAbstractItemView::NoSelection);
+    auto* founds = new QLabel(QStringLiteral("Founds:"), this);
+    founds->setObjectName(QStringLiteral("Label1"));
+    count_ = new QLabel(QStringLiteral("0"), this);
+    count_->setObjectName(QStringLiteral("lblCount"));
+    count_->setToolTip(QStringLiteral("# of zip-file in this directory"));
+    QPushButton* select = NewButton(this, "cmdSeleziona", "Select");
+    QPushButton* cancel = NewButton(this, "cmdCancel", "Cancel");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(folders_, 0, 0, 1, 2);
+    grid->addWidget(files_, 0, 2, 1, 2);
+    grid->addWidget(founds, 1, 0);
+    grid->addWidget(count_, 1, 1);
+    grid->addWidget(PatternBox(this, "txtPattern", request.pattern), 1, 2, 1, 2);
+    grid->addWidget(select, 2, 2);
+    grid->addWidget(cancel, 2, 3);
+    resize(480, 320);
+
+    connect(folders_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setFolder(ItemPath(item)); });
+    connect(select, &QPushButton::clicked, this, &FolderPicker::select);
+    connect(cancel, &QPushButton::clicked, this, &FolderPicker::reject);
+    setFolder(StartFolder(request.startDir));
+}
+
+void FolderPicker::setFolder(const std::string& folder) {
+    folder_ = WithoutTrailingSlash(folder);
+    FillFolderList(folders_, folder_);
+    count_->setText(QString::number(FillFileList(files_, folder_, pattern_)));
+}
+
+void FolderPicker::select() {
+    std::optional<FolderTag> tag = ParseFolderTag(ToAnsi(tag_->text()));
+    PickerTarget* target = tag ? PickerTargetFor(tag->emu) : nullptr;
+    if (target) {
+        target->setPickedFolder(tag->field, folder_);
+        target->saveSettings();
+    }
+    accept();
+}
+
+ProgramPicker::ProgramPicker(const ProgramPickerRequest& request, QWidget* parent)
+    : QDialog(parent), pattern_(request.pattern) {
+    setObjectName(QStringLiteral("frmSelExe"));
+    setWindowTitle(FromAnsi(request.caption));
+    tag_ = HiddenTag(this, "lblSelExeHide", request.tag);
+    folders_ = NewList(this, "dirSelExe");
+    folders_->setEnabled(!request.lockFolder);
+    files_ = NewList(this, "filSelExe");
+    QPushButton* ok = NewButton(this, "cmdOk", "Ok");
+    QPushButton* cancel = NewButton(this, "cmdCancel", "Cancel");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(folders_, 0, 0, 1, 2);
+    grid->addWidget(files_, 0, 2, 1, 2);
+    grid->addWidget(PatternBox(this, "txtShowFiltri", request.pattern), 1, 0, 1, 2);
+    grid->addWidget(ok, 1, 2);
+    grid->addWidget(cancel, 1, 3);
+    resize(480, 320);
+
+    connect(folders_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setFolder(ItemPath(item)); });
+    connect(ok, &QPushButton::clicked, this, &ProgramPicker::ok);
+    connect(cancel, &QPushButton::clicked, this, &ProgramPicker::reject);
+    setFolder(StartFolder(request.startDir));
+}
+
+void ProgramPicker::setFolder(const std::string& folder) {
+    folder_ = WithoutTrailingSlash(folder);
+    FillFolderList(folders_, folder_);
+    FillFileList(files_, folder_, pattern_);
+}
+
+void ProgramPicker::ok() {
+    std::optional<Emu> emu = EmuFromTag(ToAnsi(tag_->text()));
+    if (!emu) {
+        accept();
+        return;
+    }
+    QListWidgetItem* chosen = files_->currentItem();
+    if (!chosen || !chosen->isSelected()) {
+        dialogs().message("You must select a file!", MsgStyle::Information);
+        return;
+    }
+    std::string file = ItemPath(chosen);
+    if (PickerTarget* target = PickerTargetFor(*emu)) {
+        if (*emu == Emu::Mame && pattern_ == kRecordingPattern) {
+            target->setPickedRecording(file);
+        } else {
+            target->setPickedProgram(JoinPath(folder_, file), folder_);
+            target->saveSettings();
+        }
+    }
+    accept();
+}
+
+void ProgramPicker::reject() {
+    if (pattern_ == kRecordingPattern)
+        if (PickerTarget* target = PickerTargetFor(Emu::Mame))
+            target->recordingCancelled();
+    QDialog::reject();
+}
+
+void RunFolderPicker(const FolderPickerRequest& request, QWidget* parent) {
+    FolderPicker picker(request, parent);
+    picker.exec();
+}
+
+void RunProgramPicker(const ProgramPickerRequest& request, QWidget* parent) {
+    ProgramPicker picker(request, parent);
+    picker.exec();
+}
+
+void ShowProgramPicker(const ProgramPickerRequest& request, QWidget* parent) {
+    static QPointer<ProgramPicker> open;
+    if (open)
+        open->reject();
+    open = new ProgramPicker(request, parent);
+    open->setAttribute(Qt::WA_DeleteOnClose);
+    open->show();
+}
+
+} // namespace arvok

@@ -264,6 +264,14 @@ std::optional<std::string> SlotValue(const GameOption& option, const std::string
     return std::to_string(*number);
 }
 
+// The key of a record line (quotes removed); false for an empty line, which holds no record.
+bool RecordKey(const std::string& line, std::string& key) {
+    if (line.empty())
+        return false;
+    key = settings_io::SplitItems(line).front();
+    return true;
+}
+
 // The first record of "key"; nullptr when there is none.
 const std::string* FindRecord(const std::vector<std::string>& lines, const std::string& key) {
     std::string found;
@@ -318,13 +326,6 @@ std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& 
                 settings_io::ParseNumber(fields[slot]).value_or(std::stoi(option.builtIn)));
     }
     return line;
-}
-
-bool RecordKey(const std::string& line, std::string& key) {
-    if (line.empty())
-        return false;
-    key = settings_io::SplitItems(line).front();
-    return true;
 }
 
 SettingsFields DecodeRecord(Emu emu, const std::string& line) {

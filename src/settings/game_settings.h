@@ -203,8 +203,6 @@ std::string GameSettingsPath(Emu emu);
 
 // One record, without its line end.
 std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& fields);
-// The key of a record line (quotes removed); false for an empty line.
-bool RecordKey(const std::string& line, std::string& key);
 // The items after the key. Items are split at commas outside double quotes; quotes are removed
 // where present. An item that is missing or not valid for its option (not a number, an index
 // past the combo's items, a check value other than 0 or 1, an offset that is not an optional

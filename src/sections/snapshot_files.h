@@ -16,7 +16,7 @@ std::string SnapExtension(bool gif, bool jpg, bool bmp);
 // "*.gif", "*.jpg", "*.bmp" or "" by the same rule (the snapshot-folder picker's pattern).
 std::string SnapPattern(bool gif, bool jpg, bool bmp);
 
-// The still, "<snapDir>/<set><ext>".
+// The still, "<snapDir>/<set><ext>". An empty snapshot directory names no file ("").
 std::string SnapshotFile(const std::string& snapDir, const std::string& set,
                          const std::string& ext);
 // Picture "counter" ("00" .. "99") of the slide show, "<snapDir>/<set><counter><ext>".

@@ -1,0 +1,170 @@
+#include "sections/slide_show.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <algorithm>
+
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/geometry.h"
+#include "sections/section_design.h"
+#include "sections/snapshot_files.h"
+
+namespace arvok {
+
+namespace {
+
+// Only the MAME page differs: a click there restarts the show at the animation's or the delay's
+// interval (elsewhere it keeps the interval it has), and a display of an animation starts its
+// counter at "-" (elsewhere the animation goes on from the number after the counter's).
+bool IsMame(Emu emu) {
+    return emu == Emu::Mame;
+}
+
+// The interval of the timer before any display: the default slide-show delay.
+constexpr int kInitialIntervalMs = 1500;
+
+QLabel* AddLabel(QWidget* page, const char* name, const char* text, int top, int height) {
+    auto* label = new QLabel(QString::fromLatin1(text), page);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    label->setWordWrap(true);
+    PlaceTwips(label, 120, top, 3615, height);
+    label->hide();
+    return label;
+}
+
+} // namespace
+
+SnapshotPage::SnapshotPage(Emu emu, std::function<SnapOptions()> options, QWidget* parent)
+    : QWidget(parent), emu_(emu), options_(std::move(options)) {
+    setObjectName(QString::fromStdString(ObjectName(emu, "pic", "Snap")));
+
+    image_ = new ClickLabel(this);
+    image_->setObjectName(QString::fromStdString(ObjectName(emu, "img", "Snap")));
+    image_->setScaledContents(true);
+    PlaceTwips(image_, 0, 0, 3855, 3885);
+    connect(image_, &ClickLabel::clicked, this, &SnapshotPage::toggle);
+
+    noAvail_ = AddLabel(this, ObjectName(emu, "lbl", "NoAvail").c_str(), "No ScreenShot Available",
+                        240, 300);
+    snapNo_ = AddLabel(this, "lblSnapNo", "No snapshot found in:", 840, 240);
+    noSnapFound_ = AddLabel(this, "lblNoSnapFound", "", 1080, 480);
+    lookFor_ = AddLabel(this, "lblLookFor", "Arvok searched for:", 1680, 240);
+    lookedFor_ = AddLabel(this, "lblLookedFor", "", 1920, 240);
+    snapTip_ = AddLabel(this, "lblSnapTip", Design(emu).snapTip, 2400, 480);
+    snapInSite_ = AddLabel(this, "lblSnapInSite",
+                           "If you're looking for ScreenShots or Animations go to "
+                           "Arvok official home page",
+                           3000, 600);
+
+    counter_ = new QLabel(QStringLiteral("-"), this);
+    counter_->setObjectName(QString::fromStdString(ObjectName(emu, "lblContaSlide", "")));
+    counter_->setAlignment(Qt::AlignCenter);
+    PlaceTwips(counter_, 3375, 3600, 420, 240);
+
+    timer_.setObjectName(QString::fromStdString(ObjectName(emu, "tmrSlideShow", "")));
+    timer_.setInterval(kInitialIntervalMs);
+    connect(&timer_, &QTimer::timeout, this, &SnapshotPage::tick);
+}
+
+QLabel* SnapshotPage::image() const {
+    return image_;
+}
+
+SnapShown SnapshotPage::showGame(const std::string& set) {
+    stop();
+    displayed_ = true;
+    set_ = set;
+    SnapOptions options = options_();
+    hideNotice();
+    snapInSite_->hide();
+    counter_->setVisible(options.showCounter);
+
+    if (HasAnimation(set)) {
+        if (IsMame(emu_))
+            counter_->setText(QStringLiteral("-"));
+        start(kFastestTickMs);
+        return SnapShown::Animation;
+    }
+    counter_->setText(QStringLiteral("-"));
+    if (!load(SnapshotFile(options.snapDir, set, options.extension))) {
+        image_->clear();
+        showNotice(set, options);
+        return SnapShown::Nothing;
+    }
+    if (options.noSlide ||
+        !IsPresentFile(NumberedSnapshotFile(options.snapDir, set, "00", options.extension)))
+        return SnapShown::Still;
+    start(options.delayMs);
+    return SnapShown::SlideShow;
+}
+
+void SnapshotPage::stop() {
+    timer_.stop();
+}
+
+void SnapshotPage::tick() {
+    if (!timer_.isActive() || !displayed_)
+        return;
+    bool animation = HasAnimation(set_);
+    hideNotice();
+    SnapOptions options = options_();
+    std::string count = NextSlideCounter(ToAnsi(counter_->text()));
+    counter_->setText(FromAnsi(count));
+    std::string picture =
+        animation ? AnimFrameFile(set_, count)
+                  : NumberedSnapshotFile(options.snapDir, set_, count, options.extension);
+    if (load(picture))
+        return;
+    if (!animation) {
+        std::string still = SnapshotFile(options.snapDir, set_, options.extension);
+        if (IsPresentFile(still))
+            load(still);
+    }
+    counter_->setText(QStringLiteral("-"));
+}
+
+void SnapshotPage::toggle() {
+    if (timer_.isActive()) {
+        stop();
+        return;
+    }
+    if (!IsMame(emu_)) {
+        start(timer_.interval());
+        return;
+    }
+    start(HasAnimation(set_) ? kFastestTickMs : options_().delayMs);
+}
+
+void SnapshotPage::hideNotice() {
+    for (QLabel* label : {noSnapFound_, snapNo_, lookedFor_, lookFor_, snapTip_, noAvail_})
+        label->hide();
+}
+
+void SnapshotPage::showNotice(const std::string& set, const SnapOptions& options) {
+    noAvail_->setText(QStringLiteral("No ScreenShot Available"));
+    noSnapFound_->setText(FromAnsi(options.snapDir));
+    lookedFor_->setText(FromAnsi(set + options.extension));
+    for (QLabel* label :
+         {noAvail_, noSnapFound_, snapNo_, lookedFor_, lookFor_, snapTip_, snapInSite_})
+        label->show();
+}
+
+void SnapshotPage::start(int intervalMs) {
+    timer_.start(std::max(intervalMs, kFastestTickMs));
+}
+
+bool SnapshotPage::load(const std::string& path) {
+    if (!IsPresentFile(path))
+        return false;
+    QPixmap picture;
+    if (!picture.load(QFile::decodeName(QByteArray::fromStdString(path))))
+        return false;
+    image_->setPixmap(picture);
+    return true;
+}
+
+} // namespace arvok

@@ -1,0 +1,76 @@
+#include "sections/snapshot_files.h"
+
+#include <array>
+
+#include "core/shared_state.h"
+#include "platform/path.h"
+
+namespace arvok {
+
+namespace {
+
+const char* ChosenFormat(bool gif, bool jpg, bool bmp) {
+    if (gif)
+        return "gif";
+    if (jpg)
+        return "jpg";
+    if (bmp)
+        return "bmp";
+    return nullptr;
+}
+
+bool IsTwoDigits(const std::string& text) {
+    return text.size() == 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9';
+}
+
+} // namespace
+
+std::string SnapExtension(bool gif, bool jpg, bool bmp) {
+    const char* format = ChosenFormat(gif, jpg, bmp);
+    return format ? std::string(".") + format : std::string();
+}
+
+std::string SnapPattern(bool gif, bool jpg, bool bmp) {
+    const char* format = ChosenFormat(gif, jpg, bmp);
+    return format ? std::string("*.") + format : std::string();
+}
+
+std::string SnapshotFile(const std::string& snapDir, const std::string& set,
+                         const std::string& ext) {
+    return NumberedSnapshotFile(snapDir, set, {}, ext);
+}
+
+std::string NumberedSnapshotFile(const std::string& snapDir, const std::string& set,
+                                 const std::string& counter, const std::string& ext) {
+    if (snapDir.empty())
+        return {};
+    return ResolveName(snapDir, set + counter + ext);
+}
+
+std::string AnimMarkerFile(const std::string& set) {
+    return ResolvePath(Shared().DirInst, {"Anim", set, set + ".gif"});
+}
+
+std::string AnimFrameFile(const std::string& set, const std::string& counter) {
+    return ResolvePath(Shared().DirInst, {"Anim", set, set + counter + ".gif"});
+}
+
+bool HasAnimation(const std::string& set) {
+    return !set.empty() && IsPresentFile(AnimMarkerFile(set));
+}
+
+std::string NextSlideCounter(const std::string& counter) {
+    if (!IsTwoDigits(counter))
+        return "00";
+    int next = ((counter[0] - '0') * 10 + (counter[1] - '0') + 1) % 100;
+    return {static_cast<char>('0' + next / 10), static_cast<char>('0' + next % 10)};
+}
+
+std::optional<int> SlideDelayMs(int index) {
+    static constexpr std::array<int, 8> kDelays{500, 1000, 1500, 2000, 2500, 3000, 4000, 5000};
+    if (index < 0 || index >= static_cast<int>(kDelays.size()))
+        return std::nullopt;
+    return kDelays[index];
+}
+
+} // namespace arvok

@@ -1,0 +1,93 @@
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+#include "core/shared_state.h"
+#include "sections/popup_menus.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::TempDir;
+using test::WriteLines;
+
+void EnsureApp() {
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "popup_menus_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+// The captions of a game menu's entries as the user reads them, separators as "-".
+std::vector<std::string> Entries(const QMenu* menu) {
+    std::vector<std::string> out;
+    for (QAction* action : menu->actions())
+        out.push_back(action->isSeparator() ? "-" : action->iconText().toStdString());
+    return out;
+}
+
+std::string Record(const std::string& name, const std::string& type, const std::string& genre,
+                   const std::string& maker, const std::string& year) {
+    return name + ";" + name + ";" + type + ";-;" + genre + ";" + maker + ";" + year + ";";
+}
+
+class PopupMenusTest : public ::testing::Test {
+protected:
+    PopupMenusTest() {
+        EnsureApp();
+        Shared().DirInst = dir.path();
+    }
+    TempDir dir;
+    MenuWindow menus;
+};
+
+TEST_F(PopupMenusTest, GameMenuTellsMakerYearGenreAndOriginalOrClone) {
+    EXPECT_EQ(menus.objectName(), "frmMenu");
+    QMenu* mame = menus.findChild<QMenu*>("mnuMame");
+    ASSERT_NE(mame, nullptr);
+    EXPECT_EQ(mame->title(), "Mame");
+    EXPECT_EQ(Entries(mame), (std::vector<std::string>{"Manufactor", "Year", "Genre", "-", "OC"}));
+
+    WriteLines(dir / "Data/Mame.dat", {Record("Pac-Man", "O", "Maze", "Namco", "1980"),
+                                       Record("Ms. Pac-Man", "C", "Maze", "Midway & Namco", "1981"),
+                                       Record("Odd", "o", "Puzzle", "Nobody", "1999")});
+    menus.setGameCaptions(Emu::Mame, "Pac-Man");
+    EXPECT_EQ(Entries(mame), (std::vector<std::string>{"Namco", "1980", "Maze", "-", "Original"}));
+    menus.setGameCaptions(Emu::Mame, "Ms. Pac-Man");
+    EXPECT_EQ(Entries(mame),
+              (std::vector<std::string>{"Midway & Namco", "1981", "Maze", "-", "Clone"}));
+    menus.setGameCaptions(Emu::Mame, "Odd");
+    EXPECT_EQ(Entries(mame).back(), "");
+
+    // A game the data file no longer holds shows nothing of the game shown before.
+    for (const char* missing : {"Gone", ""}) {
+        menus.setGameCaptions(Emu::Mame, missing);
+        EXPECT_EQ(Entries(mame), (std::vector<std::string>{"", "", "", "-", ""})) << missing;
+    }
+}
+
+TEST_F(PopupMenusTest, EachSectionHasItsOwnMenuAndTheFilterResetIsReported) {
+    WriteLines(dir / "Data/m72.dat", {Record("R-Type", "O", "Shooter", "Irem", "1987")});
+    menus.setGameCaptions(Emu::M72, "R-Type");
+    QMenu* m72 = menus.findChild<QMenu*>("mnuM72");
+    ASSERT_NE(m72, nullptr);
+    EXPECT_EQ(m72->title(), "M72");
+    EXPECT_EQ(menus.findChild<QAction*>("mnuM72Manufactor")->text(), "Irem");
+    EXPECT_NE(menus.findChild<QAction*>("mnuSepM721"), nullptr);
+    EXPECT_EQ(menus.findChild<QAction*>("mnuSystem16Manufactor")->text(), "Manufactor");
+
+    int resets = 0;
+    QObject::connect(&menus, &MenuWindow::resetFiltersRequested, [&resets] { ++resets; });
+    EXPECT_EQ(menus.findChild<QMenu*>("mnuShortcut")->title(), "Shortcut");
+    QAction* resetFilters = menus.findChild<QAction*>("mnuResetFilters");
+    EXPECT_EQ(resetFilters->text(), "ResetFilters");
+    resetFilters->trigger();
+    EXPECT_EQ(resets, 1);
+}
+
+} // namespace
+} // namespace arvok

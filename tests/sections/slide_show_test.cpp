@@ -1,0 +1,285 @@
+#include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "core/shared_state.h"
+#include "sections/slide_show.h"
+#include "sections/snapshot_files.h"
+#include "support/test_support.h"
+
+namespace arvok {
+namespace {
+
+using test::TempDir;
+using test::WriteBytes;
+
+void EnsureApp() {
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "slide_show_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+// A one-pixel GIF of the given colour.
+std::string Gif(unsigned char r, unsigned char g, unsigned char b) {
+    std::string bytes = "GIF89a";
+    bytes += std::string("\x01\x00\x01\x00\x80\x00\x00", 7);
+    bytes += {static_cast<char>(r), static_cast<char>(g), static_cast<char>(b), 0, 0, 0};
+    bytes += std::string("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);
+    bytes += std::string("\x02\x02\x44\x01\x00\x3B", 6);
+    return bytes;
+}
+
+const std::string kRed = Gif(255, 0, 0);
+const std::string kGreen = Gif(0, 255, 0);
+const std::string kBlue = Gif(0, 0, 255);
+const std::string kWhite = Gif(255, 255, 255);
+const std::string kGrey = Gif(128, 128, 128);
+
+class SnapshotPageTest : public ::testing::Test {
+protected:
+    SnapshotPageTest() {
+        EnsureApp();
+        Shared().DirInst = dir.path();
+        options.snapDir = dir / "snap";
+        options.extension = ".gif";
+        options.showCounter = true;
+        options.delayMs = 2000;
+    }
+
+    std::unique_ptr<SnapshotPage> makePage(Emu emu) {
+        return std::make_unique<SnapshotPage>(emu, [this] { return options; });
+    }
+    void snap(const std::string& name, const std::string& bytes) {
+        WriteBytes(dir / ("snap/" + name), bytes);
+    }
+    void anim(const std::string& set, const std::string& name, const std::string& bytes) {
+        WriteBytes(dir / ("Anim/" + set + "/" + name), bytes);
+    }
+
+    // The colour of the picture shown, or "none".
+    static std::string Shown(const SnapshotPage& page) {
+        QPixmap picture = page.image()->pixmap();
+        if (picture.isNull())
+            return "none";
+        QColor c = picture.toImage().pixelColor(0, 0);
+        return c.name().toStdString();
+    }
+    static std::string Counter(const SnapshotPage& page) {
+        return page.counter()->text().toStdString();
+    }
+    static bool Visible(const SnapshotPage& page, const char* label) {
+        return !page.findChild<QLabel*>(label)->isHidden();
+    }
+    // Steps the show once and tells what it shows: "<counter> <colour>".
+    static std::string Step(SnapshotPage& page) {
+        page.tick();
+        return Counter(page) + " " + Shown(page);
+    }
+    static void Click(SnapshotPage& page) {
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(4, 4), QPointF(4, 4),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(page.image(), &release);
+    }
+
+    TempDir dir;
+    SnapOptions options;
+};
+
+TEST_F(SnapshotPageTest, DisplayShowsAnimationStillOrSlideShowByWhatTheGameHas) {
+    auto page = makePage(Emu::Mame);
+
+    snap("both.gif", kRed);
+    snap("both00.gif", kGreen);
+    anim("both", "both.gif", kBlue);
+    anim("both", "both00.gif", kWhite);
+    EXPECT_EQ(page->showGame("both"), SnapShown::Animation);
+    EXPECT_TRUE(page->isRunning());
+    EXPECT_EQ(Counter(*page), "-");
+    EXPECT_EQ(Step(*page), "00 #ffffff");
+
+    snap("series.gif", kRed);
+    snap("series00.gif", kGreen);
+    EXPECT_EQ(page->showGame("series"), SnapShown::SlideShow);
+    EXPECT_EQ(Shown(*page), "#ff0000");
+    EXPECT_EQ(Counter(*page), "-");
+    EXPECT_EQ(page->timer()->interval(), 2000);
+
+    options.noSlide = true;
+    EXPECT_EQ(page->showGame("series"), SnapShown::Still);
+    EXPECT_FALSE(page->isRunning());
+    EXPECT_EQ(Shown(*page), "#ff0000");
+
+    // Names are found whatever their letter case.
+    snap("UPPER.GIF", kBlue);
+    EXPECT_EQ(page->showGame("upper"), SnapShown::Still);
+    EXPECT_EQ(Shown(*page), "#0000ff");
+
+    options.showCounter = false;
+    page->showGame("upper");
+    EXPECT_TRUE(page->counter()->isHidden());
+}
+
+TEST_F(SnapshotPageTest, NoSnapshotNoticeNamesTheFolderAndFileLookedFor) {
+    auto page = makePage(Emu::Callus);
+    snap("only00.gif", kGreen);
+    snap("gifonly.gif", kRed);
+
+    page->showGame("gifonly");
+    EXPECT_EQ(Shown(*page), "#ff0000");
+
+    // A picture numbered "00" is no still.
+    EXPECT_EQ(page->showGame("only"), SnapShown::Nothing);
+    EXPECT_FALSE(page->isRunning());
+    EXPECT_EQ(Shown(*page), "none");
+    for (const char* label : {"lblCallusNoAvail", "lblSnapNo", "lblNoSnapFound", "lblLookFor",
+                              "lblLookedFor", "lblSnapTip", "lblSnapInSite"})
+        EXPECT_TRUE(Visible(*page, label)) << label;
+    EXPECT_EQ(page->findChild<QLabel*>("lblNoSnapFound")->text().toStdString(), dir / "snap");
+    EXPECT_EQ(page->findChild<QLabel*>("lblLookedFor")->text().toStdString(), "only.gif");
+    EXPECT_EQ(page->findChild<QLabel*>("lblSnapTip")->text().toStdString(),
+              "Press F9 during the game to grab your snap!");
+
+    // With JPG chosen, a still kept only as GIF is not found.
+    options.extension = SnapExtension(false, true, true);
+    EXPECT_EQ(page->showGame("gifonly"), SnapShown::Nothing);
+    EXPECT_EQ(page->findChild<QLabel*>("lblLookedFor")->text().toStdString(), "gifonly.jpg");
+
+    // The next game with a still hides the notice again.
+    options.extension = ".gif";
+    page->showGame("gifonly");
+    for (const char* label : {"lblCallusNoAvail", "lblSnapNo", "lblSnapInSite"})
+        EXPECT_FALSE(Visible(*page, label)) << label;
+
+    // Without a snapshot folder nothing is looked for elsewhere.
+    options.snapDir.clear();
+    EXPECT_EQ(page->showGame("gifonly"), SnapShown::Nothing);
+}
+
+TEST_F(SnapshotPageTest, SlideShowRunsConsecutivePicturesThenTheStillAndStartsOver) {
+    auto page = makePage(Emu::Mame);
+    snap("set.gif", kRed);
+    snap("set00.gif", kGreen);
+    snap("set01.gif", kBlue);
+    snap("set02.gif", "not a picture");
+    snap("set03.gif", kWhite);
+
+    ASSERT_EQ(page->showGame("set"), SnapShown::SlideShow);
+    EXPECT_EQ(Step(*page), "00 #00ff00");
+    EXPECT_EQ(Step(*page), "01 #0000ff");
+    // An unreadable picture ends the cycle like a missing one; "03" is never reached.
+    EXPECT_EQ(Step(*page), "- #ff0000");
+    EXPECT_EQ(Step(*page), "00 #00ff00");
+    EXPECT_TRUE(page->isRunning());
+
+    // A new display stops the show and starts its counter again.
+    options.noSlide = true;
+    page->showGame("set");
+    page->tick();
+    EXPECT_EQ(Counter(*page), "-");
+}
+
+TEST_F(SnapshotPageTest, AnimationEndsOnItsLastFrameAndOnlyMameRestartsItsCounter) {
+    anim("walk", "walk.gif", kGrey);
+    anim("walk", "walk00.gif", kGreen);
+    anim("walk", "walk01.gif", kBlue);
+    snap("walk00.gif", kRed); // a snapshot series is not looked at
+
+    auto mame = makePage(Emu::Mame);
+    mame->showGame("walk");
+    EXPECT_EQ(Step(*mame), "00 #00ff00");
+    EXPECT_EQ(Step(*mame), "01 #0000ff");
+    EXPECT_EQ(Step(*mame), "- #0000ff");
+    EXPECT_EQ(Step(*mame), "00 #00ff00");
+    mame->showGame("walk");
+    EXPECT_EQ(Counter(*mame), "-");
+
+    auto raine = makePage(Emu::Raine);
+    raine->showGame("walk");
+    EXPECT_EQ(Step(*raine), "00 #00ff00");
+    raine->showGame("walk");
+    EXPECT_EQ(Step(*raine), "01 #0000ff");
+}
+
+TEST_F(SnapshotPageTest, ClickStopsAndRestartsTheShow) {
+    snap("set.gif", kRed);
+    snap("set00.gif", kGreen);
+    snap("set01.gif", kBlue);
+
+    auto mame = makePage(Emu::Mame);
+    // Before any display a click shows nothing new.
+    Click(*mame);
+    mame->tick();
+    EXPECT_EQ(Shown(*mame), "none");
+    Click(*mame);
+    EXPECT_FALSE(mame->isRunning());
+
+    mame->showGame("set");
+    EXPECT_EQ(Step(*mame), "00 #00ff00");
+    Click(*mame);
+    EXPECT_FALSE(mame->isRunning());
+    mame->tick();
+    EXPECT_EQ(Counter(*mame) + " " + Shown(*mame), "00 #00ff00");
+
+    // MAME restarts with the delay in force now, from the counter's value.
+    options.delayMs = 4000;
+    Click(*mame);
+    EXPECT_TRUE(mame->isRunning());
+    EXPECT_EQ(mame->timer()->interval(), 4000);
+    EXPECT_EQ(Step(*mame), "01 #0000ff");
+
+    // The other sections keep the interval the display set.
+    options.delayMs = 1000;
+    auto m72 = makePage(Emu::M72);
+    m72->showGame("set");
+    Click(*m72);
+    options.delayMs = 5000;
+    Click(*m72);
+    EXPECT_EQ(m72->timer()->interval(), 1000);
+}
+
+TEST_F(SnapshotPageTest, ShowsNeverStepFasterThanEvery55Milliseconds) {
+    anim("fast", "fast.gif", kGrey);
+    for (int i = 0; i < 10; ++i)
+        anim("fast", "fast0" + std::to_string(i) + ".gif", kGreen);
+    auto page = makePage(Emu::Mame);
+    page->showGame("fast");
+    EXPECT_EQ(page->timer()->interval(), kFastestTickMs);
+
+    QEventLoop loop;
+    QTimer::singleShot(230, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_LE(std::stoi(Counter(*page)), 3);
+
+    snap("set.gif", kRed);
+    snap("set00.gif", kGreen);
+    options.delayMs = 0;
+    page->showGame("set");
+    EXPECT_EQ(page->timer()->interval(), kFastestTickMs);
+}
+
+TEST(SlideCounter, CountsToNinetyNineAndWrapsAround) {
+    EXPECT_EQ(NextSlideCounter("-"), "00");
+    EXPECT_EQ(NextSlideCounter("00"), "01");
+    EXPECT_EQ(NextSlideCounter("09"), "10");
+    EXPECT_EQ(NextSlideCounter("99"), "00");
+    EXPECT_EQ(NextSlideCounter(""), "00");
+    EXPECT_EQ(NextSlideCounter("7"), "00");
+}
+
+TEST(SlideDelay, ComboIndexGivesMillisecondsAndOthersKeepTheDelay) {
+    EXPECT_EQ(SlideDelayMs(0), 500);
+    EXPECT_EQ(SlideDelayMs(5), 3000);
+    EXPECT_EQ(SlideDelayMs(6), 4000);
+    EXPECT_EQ(SlideDelayMs(7), 5000);
+    EXPECT_EQ(SlideDelayMs(-1), std::nullopt);
+    EXPECT_EQ(SlideDelayMs(8), std::nullopt);
+}
+
+} // namespace
+} // namespace arvok

@@ -1,0 +1,51 @@
+#include "launch/batch_file.h"
+
+#include "platform/path.h"
+#include "platform/process.h"
+#include "platform/text_file.h"
+
+namespace arvok {
+
+namespace {
+
+bool RunBatch(const std::string& commandLine, const std::string& emulatorDir, std::string& error) {
+#ifdef _WIN32
+    (void)commandLine;
+    return RunAndWait(std::string("cmd.exe /c ") + kBatchFileName, emulatorDir, error);
+#else
+    return RunAndWait(commandLine, emulatorDir, error);
+#endif
+}
+
+BatchRunner& runner() {
+    static BatchRunner current;
+    return current;
+}
+
+} // namespace
+
+std::string BatchFileBytes(const std::string& commandLine) {
+    return JoinCrLf({commandLine});
+}
+
+void SetBatchRunner(BatchRunner replacement) {
+    runner() = std::move(replacement);
+}
+
+TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& commandLine) {
+    TailResult result;
+    std::string batch = ResolveName(emulatorDir, kBatchFileName);
+    if (!WriteFileAtomically(batch, BatchFileBytes(commandLine))) {
+        result.problem = "The launch file could not be written:\r" + batch;
+        return result;
+    }
+    std::string error;
+    result.ran = runner() ? runner()(commandLine, emulatorDir, error)
+                          : RunBatch(commandLine, emulatorDir, error);
+    RemoveFile(batch);
+    if (!result.ran)
+        result.problem = "The emulator could not be started:\r" + error;
+    return result;
+}
+
+} // namespace arvok

@@ -1,0 +1,163 @@
+#include "platform/process.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/path.h"
+#endif
+
+namespace arvok {
+
+std::vector<std::string> SplitAtBlanks(std::string_view line) {
+    std::vector<std::string> words;
+    size_t pos = 0;
+    while (pos < line.size()) {
+        size_t start = line.find_first_not_of(' ', pos);
+        if (start == std::string_view::npos)
+            break;
+        size_t end = line.find(' ', start);
+        if (end == std::string_view::npos)
+            end = line.size();
+        words.emplace_back(line.substr(start, end - start));
+        pos = end;
+    }
+    return words;
+}
+
+#ifdef _WIN32
+
+bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
+                        nullptr, workDir.c_str(), &startup, &process)) {
+        error = "system error " + std::to_string(GetLastError());
+        return false;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return true;
+}
+
+#else
+
+namespace {
+
+bool IsExecutableFile(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+           access(path.c_str(), X_OK) == 0;
+}
+
+// What the child tells the parent through the pipe when it cannot go on.
+struct ChildFailure {
+    int stage; // 0: changing to the working directory, 1: starting the program
+    int error;
+};
+
+} // namespace
+
+std::string FindProgram(const std::string& program, const std::string& workDir) {
+    if (program.empty())
+        return {};
+    if (program.find('/') != std::string::npos) {
+        std::string path = program[0] == '/' ? program : JoinPath(workDir, program);
+        return IsExecutableFile(path) ? path : std::string();
+    }
+    std::string local = JoinPath(workDir, program);
+    if (IsExecutableFile(local))
+        return local;
+    const char* searchPath = std::getenv("PATH");
+    std::string_view folders = searchPath ? searchPath : "";
+    while (!folders.empty()) {
+        size_t colon = folders.find(':');
+        std::string_view folder = folders.substr(0, colon);
+        folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
+        if (folder.empty())
+            continue;
+        std::string candidate = JoinPath(folder, program);
+        if (IsExecutableFile(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error) {
+    std::vector<std::string> words = SplitAtBlanks(commandLine);
+    if (words.empty()) {
+        error = "the command line is empty";
+        return false;
+    }
+    std::string program = FindProgram(words[0], workDir);
+    if (program.empty()) {
+        error = words[0] + ": program not found";
+        return false;
+    }
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    fcntl(pipeFds[0], F_SETFD, FD_CLOEXEC);
+    fcntl(pipeFds[1], F_SETFD, FD_CLOEXEC);
+
+    pid_t pid = fork();
+    if (pid == 0) {
+        // Only async-signal-safe calls from here on.
+        ChildFailure failure{0, 0};
+        if (chdir(workDir.c_str()) != 0) {
+            failure.error = errno;
+        } else {
+            execv(program.c_str(), argv.data());
+            failure = {1, errno};
+        }
+        ssize_t written = write(pipeFds[1], &failure, sizeof failure);
+        (void)written;
+        _exit(127);
+    }
+    close(pipeFds[1]);
+    if (pid < 0) {
+        error = std::strerror(errno);
+        close(pipeFds[0]);
+        return false;
+    }
+
+    ChildFailure failure{};
+    ssize_t got;
+    do {
+        got = read(pipeFds[0], &failure, sizeof failure);
+    } while (got < 0 && errno == EINTR);
+    close(pipeFds[0]);
+
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+
+    if (got == static_cast<ssize_t>(sizeof failure)) {
+        error = (failure.stage == 0 ? workDir : program) + ": " + std::strerror(failure.error);
+        return false;
+    }
+    return true;
+}
+
+#endif
+
+} // namespace arvok

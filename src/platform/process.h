@@ -1,0 +1,27 @@
+// Starting a program and waiting, without time-out, until it has ended.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace arvok {
+
+// The words of a command line: runs of blanks separate words; blanks at either end give none.
+std::vector<std::string> SplitAtBlanks(std::string_view line);
+
+#ifndef _WIN32
+// Where a program is found: a name holding "/" is taken as it stands, relative to "workDir"
+// unless absolute; a bare name is looked for in "workDir", then in each folder of PATH. Only an
+// executable regular file counts. Empty when none is found.
+std::string FindProgram(const std::string& program, const std::string& workDir);
+#endif
+
+// Runs "commandLine" with "workDir" as the working directory of the new process (the caller's
+// own current directory is left alone) and returns when it has ended. On POSIX no shell is
+// involved: the line is split at blanks and the first word is the program (FindProgram). On
+// Windows the line goes to the system as it stands. False, with the reason in "error", when the
+// process could not be started; the exit status is not looked at.
+bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error);
+
+} // namespace arvok

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "launch/batch_file.h"
+#include "launch/stand_in.h"
+#include "platform/path.h"
+#include "platform/process.h"
+
+namespace arvok {
+namespace {
+
+using test::ReadBytes;
+using test::StandIn;
+using test::TempDir;
+using test::WriteBytes;
+using test::WriteScript;
+
+std::string Canonical(const std::string& path) {
+    return std::filesystem::canonical(path).string();
+}
+
+TEST(SplitAtBlanks, RunsOfBlanksSeparateAndEndsGiveNothing) {
+    EXPECT_EQ(SplitAtBlanks(" emu  pacman -sr 44100 "),
+              (std::vector<std::string>{"emu", "pacman", "-sr", "44100"}));
+    EXPECT_TRUE(SplitAtBlanks("").empty());
+    EXPECT_TRUE(SplitAtBlanks("   ").empty());
+}
+
+TEST(RunAndWait, RunsInTheGivenDirectoryWithTheLinesWordsAndWaitsForTheEnd) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "emu");
+    WriteScript(dir / "emu/start", "sleep 0.3\npwd -P > '" + dir / "out" +
+                                       "'\nfor a in \"$@\"; do echo \"[$a]\"; done >> '" +
+                                       dir / "out" + "'\n");
+    std::string before = CurrentDirectory();
+    std::string error;
+    // A bare program name is found in the working directory.
+    ASSERT_TRUE(RunAndWait("start  one two ", dir / "emu", error)) << error;
+    EXPECT_EQ(ReadBytes(dir / "out"), Canonical(dir / "emu") + "\n[one]\n[two]\n");
+    EXPECT_EQ(CurrentDirectory(), before);
+}
+
+TEST(RunAndWait, LooksInTheWorkingDirectoryBeforeThePath) {
+    TempDir dir;
+    WriteScript(dir / "emu/tool", "echo local > '" + dir / "out" + "'\n");
+    WriteScript(dir / "bin/tool", "echo path > '" + dir / "out" + "'\n");
+    std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", (dir / "bin:" + savedPath).c_str(), 1);
+    std::string error;
+    EXPECT_EQ(FindProgram("tool", dir / "emu"), dir / "emu/tool");
+    EXPECT_TRUE(RunAndWait("tool", dir / "emu", error));
+    EXPECT_EQ(ReadBytes(dir / "out"), "local\n");
+    std::filesystem::remove(dir / "emu/tool");
+    EXPECT_TRUE(RunAndWait("tool", dir / "emu", error));
+    EXPECT_EQ(ReadBytes(dir / "out"), "path\n");
+    setenv("PATH", savedPath.c_str(), 1);
+}
+
+TEST(RunAndWait, SaysWhyAProgramCouldNotBeStarted) {
+    TempDir dir;
+    WriteBytes(dir / "emu/plain", "not a program");
+    WriteBytes(dir / "emu/broken", "#!/no/such/interpreter\n");
+    chmod((dir / "emu/broken").c_str(), 0755);
+    std::string error;
+    EXPECT_FALSE(RunAndWait(dir / "emu/missing x", dir / "emu", error));
+    EXPECT_NE(error.find("missing"), std::string::npos) << error;
+    EXPECT_FALSE(RunAndWait("plain", dir / "emu", error));
+    EXPECT_FALSE(RunAndWait("broken", dir / "emu", error));
+    EXPECT_NE(error.find("broken"), std::string::npos) << error;
+    WriteScript(dir / "emu/fine", "");
+    EXPECT_FALSE(RunAndWait(dir / "emu/fine", dir / "gone", error));
+    EXPECT_NE(error.find("gone"), std::string::npos) << error;
+    EXPECT_FALSE(RunAndWait("   ", dir / "emu", error));
+}
+
+TEST(LaunchTail, RunsTheLineFromAFreshBatchFileAndDeletesIt) {
+    TempDir dir;
+    StandIn emu(dir / "emu", dir / "emu", dir / "notes");
+    WriteBytes(dir / "emu/lancia.bat", "left behind by an earlier launch\r\n");
+    std::string line = emu.program() + " pacman  -sr 44100 ";
+
+    TailResult result = RunLaunchTail(dir / "emu", line);
+
+    EXPECT_TRUE(result.ran) << result.problem;
+    test::StandInRun run = emu.run();
+    EXPECT_EQ(run.batch, line + "\r\n");
+    EXPECT_EQ(run.args, (std::vector<std::string>{"pacman", "-sr", "44100"}));
+    EXPECT_EQ(run.cwd, Canonical(dir / "emu"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "emu/lancia.bat"));
+}
+
+TEST(LaunchTail, ReportsAProgramThatDidNotStartAndStillDeletesTheBatchFile) {
+    TempDir dir;
+    WriteBytes(dir / "emu/emu.exe", "not runnable here");
+    TailResult result = RunLaunchTail(dir / "emu", dir / "emu/emu.exe pacman");
+    EXPECT_FALSE(result.ran);
+    EXPECT_EQ(result.problem.rfind("The emulator could not be started:\r", 0), 0u)
+        << result.problem;
+    EXPECT_FALSE(std::filesystem::exists(dir / "emu/lancia.bat"));
+
+    result = RunLaunchTail(dir / "nowhere", "emu pacman");
+    EXPECT_FALSE(result.ran);
+    EXPECT_EQ(result.problem,
+              "The launch file could not be written:\r" + dir / "nowhere/lancia.bat");
+}
+
+TEST(LaunchTail, AReplacedRunnerGetsTheLineAndTheDirectory) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "emu");
+    std::string seenLine, seenDir, seenBatch;
+    SetBatchRunner([&](const std::string& line, const std::string& where, std::string&) {
+        seenLine = line;
+        seenDir = where;
+        seenBatch = ReadBytes(JoinPath(where, kBatchFileName));
+        return true;
+    });
+    EXPECT_TRUE(RunLaunchTail(dir / "emu", "emu abc").ran);
+    SetBatchRunner({});
+    EXPECT_EQ(seenLine, "emu abc");
+    EXPECT_EQ(seenDir, dir / "emu");
+    EXPECT_EQ(seenBatch, "emu abc\r\n");
+}
+
+} // namespace
+} // namespace arvok

@@ -1,0 +1,66 @@
+// A stand-in emulator for the launch tests: a shell script that notes, while it runs, its
+// working directory, its arguments, what its ROM folder holds and the batch file it was started
+// from (which is gone once the launch is over).
+#pragma once
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/path.h"
+#include "platform/text_file.h"
+#include "support/test_support.h"
+
+namespace arvok::test {
+
+inline void WriteScript(const std::string& path, const std::string& body) {
+    WriteBytes(path, "#!/bin/sh\n" + body);
+    chmod(path.c_str(), 0755);
+}
+
+// What the stand-in saw during its run; "ran" is false when it never started.
+struct StandInRun {
+    bool ran = false;
+    std::string cwd;
+    std::vector<std::string> args;
+    std::vector<std::string> romFolder; // file names, sorted
+    std::string batch;                  // bytes of lancia.bat
+};
+
+class StandIn {
+public:
+    // The program "emu" in "emulatorDir", which lists "romFolder" while it runs; its notes go to
+    // "notes".
+    StandIn(const std::string& emulatorDir, const std::string& romFolder, const std::string& notes)
+        : program_(JoinPath(emulatorDir, "emu")), notes_(notes) {
+        std::filesystem::create_directories(notes);
+        WriteScript(program_, "{ echo \"cwd=$(pwd -P)\"; for a in \"$@\"; do echo \"arg=$a\"; "
+                              "done; } > '" +
+                                  notes + "/run.log'\nls -1 '" + romFolder + "' > '" + notes +
+                                  "/roms.txt'\ncp lancia.bat '" + notes + "/lancia.bat'\n");
+    }
+    const std::string& program() const { return program_; }
+
+    StandInRun run() const {
+        StandInRun seen;
+        std::vector<std::string> lines;
+        seen.ran = ReadLines(JoinPath(notes_, "run.log"), lines);
+        for (const std::string& line : lines) {
+            if (line.rfind("cwd=", 0) == 0)
+                seen.cwd = line.substr(4);
+            else if (line.rfind("arg=", 0) == 0)
+                seen.args.push_back(line.substr(4));
+        }
+        ReadLines(JoinPath(notes_, "roms.txt"), seen.romFolder);
+        seen.batch = ReadBytes(JoinPath(notes_, "lancia.bat"));
+        return seen;
+    }
+
+private:
+    std::string program_;
+    std::string notes_;
+};
+
+} // namespace arvok::test

@@ -2,9 +2,13 @@
 #include <memory>
 
 #include "platform/qt/qt_dialogs.h"
+#include "shell/forms.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     arvok::SetDialogs(std::make_unique<arvok::QtDialogs>());
-    return 0;
+    // The section windows and the layout manager install their hooks here, before start-up.
+
+    arvok::Forms::main().show();
+    return app.exec();
 }

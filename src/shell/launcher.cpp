@@ -1,0 +1,383 @@
+#include "shell/launcher.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QWindow>
+#include <algorithm>
+
+#include "catalogue/data_file.h"
+#include "catalogue/header_block.h"
+#include "core/shared_state.h"
+#include "core/texts.h"
+#include "layouts/startup_layout.h"
+#include "platform/dialogs.h"
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/geometry.h"
+#include "shell/about.h"
+#include "shell/artwork.h"
+#include "shell/section_hooks.h"
+#include "shell/startup.h"
+
+namespace arvok {
+
+namespace {
+
+constexpr std::uint32_t kFormBack = 0x404040;
+constexpr std::uint32_t kEntryText = 13538452;
+constexpr std::uint32_t kHighlightBack = 9398111;
+constexpr std::uint32_t kMenuBack = 12551557;
+constexpr std::uint32_t kYellow = 65535;
+constexpr std::uint32_t kWhite = 16777215;
+constexpr std::uint32_t kCyan = 16776960;
+constexpr std::uint32_t kBannerBack = 9488591;
+constexpr std::uint32_t kBannerText = 4194304;
+
+constexpr int kWidth = 3450, kHeight = 7260;
+constexpr int kStartTop = 400, kStartLeft = 500;
+constexpr int kBannerInterval = 10000;
+
+const char* const kQuitQuestion = "Do you really want to quit ?";
+
+const std::array<const char*, 5> kEntryCaptions{"M.A.M.E.", "CALLUS", "R.A.I.N.E.", "SYSTEM16",
+                                                "M-72"};
+
+const std::array<std::string, 6> kBanner{
+    "---> The Definitive Multifrontend <---", "Arvok is written by the Arvok team",
+    "What do you want to emulate today?",     std::string("Home page: ") + kWebAddress,
+    "Thanks to all emu-developers!",          "Thanks to all rom-dumpers!",
+};
+
+struct InertLabel {
+    const char* name;
+    const char* caption;
+    int left, top;
+    std::uint32_t color;
+};
+
+const InertLabel kInertLabels[] = {
+    {"lblRage", "R.A.G.E.", 180, 2520, kEntryText},
+    {"lblSparcade", "SHARK", 180, 2700, kEntryText},
+    {"lblJuno", "JUNO", 180, 2880, kEntryText},
+    {"lblXDragon", "XDRAGON", 180, 3060, kEntryText},
+    {"", "PC-ENGINE", 1320, 1440, kCyan},
+    {"", "SUPER NES", 1320, 1620, kCyan},
+    {"", "NINTENDO", 1320, 1800, kCyan},
+    {"", "NINT 64", 1320, 1980, kCyan},
+    {"", "PSX", 1320, 2160, kCyan},
+    {"", "ATARI 2600", 1320, 2340, kCyan},
+    {"", "GENESIS", 1320, 2520, kCyan},
+    {"", "GAMEBOY", 1320, 2700, kCyan},
+    {"", "GAMEGEAR", 1320, 2880, kCyan},
+    {"", "M.SYSTEM", 1320, 3060, kCyan},
+    {"", "C=64", 2460, 1440, kEntryText},
+    {"", "MSX", 2460, 1620, kEntryText},
+    {"", "AMIGA", 2460, 1800, kEntryText},
+    {"", "ATARI ST", 2460, 1980, kEntryText},
+    {"", "MACINTOSH", 2460, 2160, kEntryText},
+    {"", "ZX-SPECTR.", 2460, 2340, kEntryText},
+    {"", "SINCL. QL", 2460, 2520, kEntryText},
+    {"", "ATARI 800", 2460, 2700, kEntryText},
+    {"", "APPLE II", 2460, 2880, kEntryText},
+    {"", "AMST. CPC", 2460, 3060, kEntryText},
+};
+
+QFont SmallFont() {
+    QFont font("Small Fonts");
+    font.setPixelSize(9);
+    return font;
+}
+
+void SetTransparent(QLabel* label, std::uint32_t text) {
+    label->setAutoFillBackground(false);
+    SetForeColor(label, text);
+}
+
+void SetOpaque(QLabel* label, std::uint32_t back, std::uint32_t text) {
+    SetBackColor(label, back);
+    SetForeColor(label, text);
+}
+
+void SetMenuRest(QLabel* label) {
+    SetOpaque(label, kMenuBack, kWhite);
+}
+
+void SetMenuHovered(QLabel* label) {
+    SetOpaque(label, kHighlightBack, kYellow);
+}
+
+template <class Label>
+Label* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                 int width, int height) {
+    auto* label = new Label(parent);
+    label->setText(text);
+    if (*name)
+        label->setObjectName(name);
+    label->setFont(SmallFont());
+    PlaceTwips(label, left, top, width, height);
+    return label;
+}
+
+ClickLabel* MakePicture(QWidget* parent, const char* name, const QPixmap& pixmap, int left, int top,
+                        int width, int height) {
+    auto* picture = MakeLabel<ClickLabel>(parent, name, {}, left, top, width, height);
+    picture->setPixmap(pixmap);
+    picture->setScaledContents(true);
+    return picture;
+}
+
+} // namespace
+
+LauncherWindow::LauncherWindow() {
+    setObjectName("frmMain");
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFixedSize(TwipsToPx(kWidth), TwipsToPx(kHeight));
+    SetBackColor(this, kFormBack);
+    setMouseTracking(true);
+
+    buildDecoration();
+    buildEntries();
+    buildMenu();
+    buildStatistics();
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName("Timer1");
+    connect(timer_, &QTimer::timeout, this, &LauncherWindow::advanceBanner);
+}
+
+void LauncherWindow::buildDecoration() {
+    ClickLabel* logo = MakePicture(this, "imgArvok", LogoPixmap(), 720, 120, 2115, 675);
+    connect(logo, &ClickLabel::mouseMoved, this, [this] {
+        SetMenuRest(lblAbout_);
+        SetMenuRest(lblExit_);
+        SetMenuRest(lblLays_);
+        if (QApplication::mouseButtons() == Qt::LeftButton)
+            dragWindow();
+    });
+    connect(logo, &ClickLabel::doubleClicked, this, [this] { setTwipsPosition(0, 0); });
+
+    ClickLabel* bar = MakePicture(this, "Image4", BarPixmap(217, 17), 120, 1110, 3255, 255);
+    connect(bar, &ClickLabel::mouseMoved, this, [this] {
+        SetTransparent(entries_[Index(Emu::Mame)], kEntryText);
+        SetTransparent(entries_[Index(Emu::Callus)], kEntryText);
+    });
+    MakePicture(this, "Image1", BarPixmap(217, 12), 120, 3285, 3255, 180);
+    MakePicture(this, "Image2", BarPixmap(217, 8), 120, 6840, 3255, 120);
+    MakePicture(this, "Image3", BarPixmap(217, 3), 120, 7200, 3255, 45);
+    MakeLabel<QLabel>(this, "lblCredits", "Arvok - a front end for arcade emulators", 270, 7005,
+                      3015, 165)
+        ->setStyleSheet("color: #9494CE;");
+
+    for (const auto& inert : kInertLabels) {
+        QLabel* label =
+            MakeLabel<QLabel>(this, inert.name, inert.caption, inert.left, inert.top, 840, 165);
+        SetTransparent(label, inert.color);
+    }
+
+    lblMiscText_ = MakeLabel<QLabel>(this, "lblMiscText", QString::fromStdString(kBanner[0]), 750,
+                                     840, 2055, 195);
+    lblMiscText_->setAlignment(Qt::AlignCenter);
+    SetOpaque(lblMiscText_, kBannerBack, kBannerText);
+
+    auto* version = MakeLabel<ClickLabel>(this, "lblVersion", {}, 2520, 90, 420, 180);
+    SetTransparent(version, kCyan);
+    connect(version, &ClickLabel::mouseMoved, version,
+            [version] { version->setToolTip(FromAnsi(" " + texts::ARVOKDATE + " ")); });
+    lblVersion_ = version;
+
+    struct Hidden {
+        const char* name;
+        QPixmap pixmap;
+    };
+    for (const Hidden& hidden :
+         {Hidden{"imgUpArr", ArrowPixmap(true)}, Hidden{"imgDownArr", ArrowPixmap(false)},
+          Hidden{"imgBegDrag", DragPixmap(false)}, Hidden{"imgEndDrag", DragPixmap(true)}}) {
+        auto* image = new QLabel(this);
+        image->setObjectName(hidden.name);
+        image->setPixmap(hidden.pixmap);
+        image->hide();
+    }
+}
+
+void LauncherWindow::buildEntries() {
+    for (Emu emu : kAllEmus) {
+        const std::string name = ObjectName(emu, "lbl", "");
+        auto* entry = MakeLabel<ClickLabel>(this, name.c_str(), kEntryCaptions[Index(emu)], 180,
+                                            1440 + 180 * static_cast<int>(Index(emu)), 840, 165);
+        SetTransparent(entry, kEntryText);
+        entry->installEventFilter(this);
+        connect(entry, &ClickLabel::clicked, this, [emu] { Hooks().open(emu); });
+        connect(entry, &ClickLabel::mouseMoved, this, [this, emu] { highlight(emu); });
+        entries_[Index(emu)] = entry;
+    }
+    auto* neoRage = MakeLabel<ClickLabel>(this, "lblNeoRageX", "NEORAGE-X", 180, 2340, 840, 165);
+    SetTransparent(neoRage, kEntryText);
+    connect(neoRage, &ClickLabel::mouseMoved, this, [this] {
+        SetTransparent(entries_[Index(Emu::System16)], kEntryText);
+        SetTransparent(entries_[Index(Emu::M72)], kEntryText);
+    });
+}
+
+void LauncherWindow::buildMenu() {
+    lblExit_ = MakeLabel<ClickLabel>(this, "lblExit", "Exit", 210, 360, 375, 195);
+    lblLays_ = MakeLabel<ClickLabel>(this, "lblLays", "Lays", 2940, 360, 375, 195);
+    lblAbout_ = MakeLabel<ClickLabel>(this, "lblAbout", "About", 2910, 600, 435, 195);
+    for (ClickLabel* label : {lblExit_, lblLays_, lblAbout_}) {
+        label->setAlignment(Qt::AlignCenter);
+        SetMenuRest(label);
+        label->installEventFilter(this);
+    }
+    connect(lblExit_, &ClickLabel::clicked, this, &QWidget::close);
+    connect(lblLays_, &ClickLabel::clicked, this, [] { Hooks().showLayoutManager(); });
+    connect(lblAbout_, &ClickLabel::clicked, this, &LauncherWindow::showAbout);
+    connect(lblExit_, &ClickLabel::mouseMoved, this, [this] { SetMenuHovered(lblExit_); });
+    connect(lblLays_, &ClickLabel::mouseMoved, this, [this] {
+        SetMenuHovered(lblLays_);
+        SetMenuRest(lblAbout_);
+    });
+    connect(lblAbout_, &ClickLabel::mouseMoved, this, [this] {
+        SetMenuHovered(lblAbout_);
+        SetMenuRest(lblLays_);
+    });
+}
+
+void LauncherWindow::buildStatistics() {
+    constexpr int kLeft = 270, kTop = 3540, kStep = 180, kCaptionWidth = 900;
+    constexpr int kValueLeft = kLeft + kCaptionWidth, kValueWidth = 3015 - kCaptionWidth;
+    for (int i = 0; i < kHeaderLines; ++i) {
+        const HeaderLine& line = kHeaderLayout[i];
+        QLabel* value = nullptr;
+        if (i == 0) {
+            value = MakeLabel<QLabel>(this, line.label, {}, kLeft, kTop, 3015, 195);
+            value->setAlignment(Qt::AlignCenter);
+            SetOpaque(value, kBannerBack, kBannerText);
+        } else if (i < 15) {
+            int top = kTop + kStep * i;
+            MakeLabel<QLabel>(this, "", line.caption, kLeft, top, kCaptionWidth, 165)
+                ->setStyleSheet("color: #FFFF00;");
+            value = MakeLabel<QLabel>(this, line.label, "-", kValueLeft, top, kValueWidth, 165);
+            SetTransparent(value, kWhite);
+        } else {
+            int top = kTop + kStep * 15 + 30 + 180 * (i - 14);
+            value = MakeLabel<QLabel>(this, line.label, "-", kLeft, top, 3015, 165);
+            SetTransparent(value, kWhite);
+        }
+        statistics_[i] = value;
+    }
+    MakeLabel<QLabel>(this, "", kContributorsCaption, kLeft, kTop + kStep * 15 + 30, 3015, 165)
+        ->setStyleSheet("color: #FFFF00;");
+}
+
+void LauncherWindow::load() {
+    setWindowTitle(FromAnsi(texts::Title()));
+    Shared().DirInst = CurrentDirectory();
+    lblVersion_->setText(FromAnsi(texts::VERSION));
+    statistics_[0]->setText(FromAnsi(texts::Title()));
+    if (IsFirstRun(Shared().DirInst))
+        dialogs().message(texts::Welcome, MsgStyle::Information);
+    MakeWorkDirectories(Shared().DirInst);
+    setTwipsPosition(kStartTop, kStartLeft);
+    applyStartupLayout();
+    timer_->start(kBannerInterval);
+}
+
+void LauncherWindow::applyStartupLayout() {
+    for (const Placement& p : ReadStartupLayout(Shared().DirInst).placements) {
+        if (!p.section) {
+            setTwipsPosition(p.top, p.left);
+            continue;
+        }
+        Hooks().open(*p.section);
+        Hooks().place(*p.section, p.top, p.left, p.width, p.height);
+    }
+}
+
+int LauncherWindow::twipsTop() const {
+    return TwipsToPx(top_) == y() ? top_ : PxToTwips(y());
+}
+
+int LauncherWindow::twipsLeft() const {
+    return TwipsToPx(left_) == x() ? left_ : PxToTwips(x());
+}
+
+void LauncherWindow::setTwipsPosition(int top, int left) {
+    top_ = top;
+    left_ = left;
+    SetTwipsPos(this, top, left);
+}
+
+void LauncherWindow::highlight(Emu emu) {
+    for (Emu other : kAllEmus)
+        if (other != emu)
+            SetTransparent(entries_[Index(other)], kEntryText);
+    SetOpaque(entries_[Index(emu)], kHighlightBack, kWhite);
+    showStatistics(emu);
+}
+
+void LauncherWindow::showStatistics(Emu emu) {
+    HeaderBlock block = ReadHeaderBlock(DataFilePath(emu));
+    for (int i = 0; i < kHeaderLines; ++i)
+        statistics_[i]->setText(FromAnsi(block.values[i]));
+}
+
+void LauncherWindow::restMenuLabels() {
+    SetMenuRest(lblLays_);
+    SetMenuRest(lblAbout_);
+}
+
+void LauncherWindow::advanceBanner() {
+    bannerNumber_ = bannerNumber_ % static_cast<int>(kBanner.size()) + 1;
+    lblMiscText_->setText(QString::fromStdString(kBanner[bannerNumber_ - 1]));
+}
+
+void LauncherWindow::showAbout() {
+    AboutDialog about(this);
+    about.exec();
+}
+
+void LauncherWindow::dragWindow() {
+    if (QWindow* window = windowHandle())
+        window->startSystemMove();
+}
+
+void LauncherWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (childAt(event->position().toPoint()))
+        return;
+    if (event->buttons() == Qt::LeftButton) {
+        dragWindow();
+        update();
+    }
+    if (currentTag_ != "HIDE")
+        Hooks().restClearFavourites();
+    SetMenuRest(lblLays_);
+    SetMenuRest(lblExit_);
+    SetMenuRest(lblAbout_);
+    for (ClickLabel* entry : entries_)
+        SetTransparent(entry, kEntryText);
+}
+
+bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<ClickLabel*>(watched);
+    bool isEntry = std::find(entries_.begin(), entries_.end(), label) != entries_.end();
+    if (event->type() == QEvent::MouseButtonPress && isEntry)
+        SetForeColor(label, kYellow);
+    if (event->type() == QEvent::MouseButtonRelease)
+        isEntry ? SetTransparent(label, kEntryText) : SetMenuRest(label);
+    return QWidget::eventFilter(watched, event);
+}
+
+void LauncherWindow::closeEvent(QCloseEvent* event) {
+    if (dialogs().message(kQuitQuestion, MsgStyle::WarningYesNo) != Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    for (Emu emu : kAllEmus)
+        if (sectionOpen(emu))
+            Hooks().saveForQuit(emu);
+    event->accept();
+    QCoreApplication::quit();
+}
+
+} // namespace arvok

@@ -1,0 +1,74 @@
+#include <QDesktopServices>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "shell/about.h"
+#include "shell/launcher.h"
+#include "widgets.h"
+
+namespace arvok {
+namespace {
+
+using test::Find;
+
+TEST(About, CaptionsAndTextsAreFilledOnLoad) {
+    AboutDialog about;
+    EXPECT_EQ(about.objectName(), "frmAbout");
+    EXPECT_EQ(about.windowTitle(), "Arvok - v0.1b");
+    EXPECT_EQ(Find(&about, "lblVersion")->text(), "v0.1b");
+    EXPECT_EQ(Find(&about, "lblLatestFiles")->text(),
+              "You can download the latest releases, data-files, snapshots and more from Arvok "
+              "official home page.");
+    EXPECT_EQ(Find(&about, "lblInfoRequest")->text(),
+              "To receive infos, report comments, ask question and so on e-mail me clicking here.");
+    EXPECT_EQ(Find(&about, "Label2")->text(), "The Definitive MultiFrontend for Emulators");
+    EXPECT_EQ(Find<QPushButton>(&about, "cmdOk")->text(), "Close");
+
+    DedicationDialog dedication;
+    EXPECT_EQ(dedication.objectName(), "frmDedicated");
+    EXPECT_EQ(dedication.windowTitle(), "Arvok v0.1b");
+}
+
+TEST(About, TheLinksOpenAMailToTheAuthorAndTheWebPage) {
+    QTextBrowser mail, web;
+    QDesktopServices::setUrlHandler("mailto", &mail, "setSource");
+    QDesktopServices::setUrlHandler("http", &web, "setSource");
+    AboutDialog about;
+    test::Click(Find(&about, "lblEMailMe"));
+    test::Click(Find(&about, "lblArvokWeb"));
+    QDesktopServices::unsetUrlHandler("mailto");
+    QDesktopServices::unsetUrlHandler("http");
+    EXPECT_EQ(mail.source(), QUrl(QString("mailto:") + kMailAddress));
+    EXPECT_EQ(web.source(), QUrl(kWebAddress));
+    EXPECT_EQ(Find(&about, "lblEMailMe")->text(), kMailAddress);
+    EXPECT_EQ(web.source().scheme(), "http");
+    EXPECT_FALSE(web.source().host().isEmpty());
+}
+
+TEST(About, TheLauncherShowsItModallyAndItsLogoLeadsToTheDedication) {
+    LauncherWindow launcher;
+    std::vector<std::string> seen;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        seen.push_back(about->objectName().toStdString());
+        QTimer::singleShot(0, [&] {
+            QWidget* dedication = QApplication::activeModalWidget();
+            ASSERT_NE(dedication, nullptr);
+            seen.push_back(dedication->objectName().toStdString());
+            seen.push_back(dedication->parentWidget()->objectName().toStdString());
+            Find<QPushButton>(dedication, "cmdBarTorvo")->click();
+        });
+        test::DoubleClick(Find(about, "imgArvok"));
+        seen.push_back(QApplication::activeModalWidget()->objectName().toStdString());
+        Find<QPushButton>(about, "cmdOk")->click();
+    });
+    test::Click(Find(&launcher, "lblAbout"));
+    EXPECT_EQ(seen, (std::vector<std::string>{"frmAbout", "frmDedicated", "frmAbout", "frmAbout"}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
+} // namespace arvok

@@ -1,0 +1,337 @@
+#include <QTimer>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "core/shared_state.h"
+#include "core/texts.h"
+#include "platform/dialogs.h"
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "shell/launcher.h"
+#include "shell/section_hooks.h"
+#include "support/test_support.h"
+#include "widgets.h"
+
+namespace arvok {
+namespace {
+
+namespace fs = std::filesystem;
+using test::BackColor;
+using test::Find;
+using test::TextColor;
+using test::WriteLines;
+
+constexpr std::uint32_t kEntryText = 13538452, kHighlightBack = 9398111, kWhite = 16777215;
+
+// Notes, at every message, which work directories exist.
+class ProbeDialogs : public ScriptedDialogs {
+public:
+    explicit ProbeDialogs(std::string dir) : dir_(std::move(dir)) {}
+    Answer message(const std::string& text, MsgStyle style, const std::string& title) override {
+        for (const char* name : {"Cfg", "Data", "Anim"})
+            if (IsDirectory(dir_ + "/" + name))
+                existing.push_back(name);
+        return ScriptedDialogs::message(text, style, title);
+    }
+    std::vector<std::string> existing;
+
+private:
+    std::string dir_;
+};
+
+std::vector<std::string> HeaderLines(const std::string& name, int lines) {
+    std::vector<std::string> block;
+    for (int i = 1; i <= lines; ++i)
+        block.push_back("*" + name + " " + std::to_string(i));
+    return block;
+}
+
+class Launcher : public testing::Test {
+protected:
+    void SetUp() override {
+        oldCwd_ = fs::current_path();
+        fs::current_path(dir_.path());
+        home_ = fs::current_path().string();
+        dialogs_ = &InstallScriptedDialogs();
+        Hooks() = DefaultHooks();
+        Hooks().open = [this](Emu emu) { calls_.push_back(std::string("open ") + Tag(emu)); };
+        Hooks().place = [this](Emu emu, int top, int left, int width, int height) {
+            calls_.push_back(std::string("place ") + Tag(emu) + " " + std::to_string(top) + " " +
+                             std::to_string(left) + " " + std::to_string(width) + " " +
+                             std::to_string(height));
+        };
+        Hooks().saveForQuit = [this](Emu emu) {
+            calls_.push_back(std::string("save ") + Tag(emu));
+        };
+    }
+    void TearDown() override {
+        Hooks() = DefaultHooks();
+        fs::current_path(oldCwd_);
+    }
+    static const char* Tag(Emu emu) { return Section(emu).tag; }
+
+    std::unique_ptr<LauncherWindow> Start() {
+        auto window = std::make_unique<LauncherWindow>();
+        window->load();
+        return window;
+    }
+    void WriteLayout(const std::vector<std::string>& layout) {
+        WriteLines(home_ + "/arvok.ini", {"[Layouts]", "LayoutAlwaysOnTop = 0",
+                                          "AutoloadOnStartup = 1", "DefaultLayout = Work"});
+        WriteLines(home_ + "/layouts.dat", layout);
+    }
+
+    test::TempDir dir_;
+    fs::path oldCwd_;
+    std::string home_;
+    ScriptedDialogs* dialogs_ = nullptr;
+    std::vector<std::string> calls_;
+};
+
+TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) {
+    auto probe = std::make_unique<ProbeDialogs>(home_);
+    ProbeDialogs& dialogs = *probe;
+    SetDialogs(std::move(probe));
+    auto window = Start();
+
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text,
+              "Welcome to Arvok! Probably it's the first time you launch this program!\r"
+              "Please remember to put Data Files into the <data> directory!\r"
+              "You can download the latest releases of the data-files from Arvok official home "
+              "page.\r"
+              "Take a look at Readme.txt for more info.");
+    EXPECT_EQ(dialogs.asked[0].style, MsgStyle::Information);
+    EXPECT_TRUE(dialogs.existing.empty());
+    for (const char* name : {"Cfg", "Data", "Anim"})
+        EXPECT_TRUE(IsDirectory(home_ + "/" + name)) << name;
+
+    EXPECT_EQ(Shared().DirInst, home_);
+    EXPECT_EQ(window->windowTitle(), "Arvok v0.1b");
+    EXPECT_EQ(Find(window.get(), "lblVersion")->text(), "v0.1b");
+    EXPECT_EQ(Find(window.get(), "lblName")->text(), "Arvok v0.1b");
+    EXPECT_EQ(Find(window.get(), "lblSupported")->text(), "-");
+    EXPECT_EQ(window->twipsTop(), 400);
+    EXPECT_EQ(window->twipsLeft(), 500);
+    EXPECT_EQ(window->currentSectionTag(), "HIDE");
+    EXPECT_TRUE(calls_.empty());
+
+    auto probeAgain = std::make_unique<ProbeDialogs>(home_);
+    ProbeDialogs& again = *probeAgain;
+    SetDialogs(std::move(probeAgain));
+    test::WriteBytes(home_ + "/Cfg/.hidden", "x");
+    fs::create_directory(home_ + "/Cfg/folder");
+    Start();
+    EXPECT_EQ(again.asked.size(), 1u) << "Cfg still holds no file";
+    EXPECT_EQ(again.existing.size(), 3u);
+
+    dialogs_ = &InstallScriptedDialogs();
+    test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
+    Start();
+    EXPECT_TRUE(dialogs_->asked.empty());
+}
+
+TEST_F(Launcher, AnExistingLowerCaseCfgIsNotDoubledAndCountsForTheGreeting) {
+    test::WriteBytes(home_ + "/cfg/Mame.cfg", "");
+    Start();
+    EXPECT_TRUE(dialogs_->asked.empty());
+    std::vector<std::string> entries;
+    for (const auto& entry : fs::directory_iterator(home_))
+        entries.push_back(entry.path().filename().string());
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"Anim", "Data", "cfg"}));
+}
+
+TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {
+    std::vector<int> leftAtOpen;
+    LauncherWindow* launcher = nullptr;
+    Hooks().open = [&](Emu emu) {
+        calls_.push_back(std::string("open ") + Tag(emu));
+        leftAtOpen.push_back(launcher->twipsLeft());
+    };
+    WriteLayout({"[Other]", "MAIN,1,1", "RAINE,1,1,1,1", "-", "[Work]", "MAIN,600,900",
+                 "MAME,600,4350,6345,4620", "NEORAGE,1,2,3,4", "M72,10,20,2400,4620", "-"});
+    test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
+    LauncherWindow window;
+    launcher = &window;
+    window.load();
+    EXPECT_EQ(calls_, (std::vector<std::string>{"open MAME", "place MAME 600 4350 6345 4620",
+                                                "open M72", "place M72 10 20 2400 4620"}));
+    EXPECT_EQ(leftAtOpen, (std::vector<int>{900, 900}));
+    EXPECT_EQ(window.twipsTop(), 600);
+    EXPECT_EQ(window.twipsLeft(), 900);
+}
+
+TEST_F(Launcher, TheBannerStartsOnEveryWayOutOfStartUpAndRotatesThroughSixTexts) {
+    const std::vector<std::vector<std::string>> layouts{
+        {"[Work]", "MAIN,600,900", "MAME,1,2,3,4", "CALLUS,400,abc,6345,4620", "RAINE,1,2,3,4",
+         "-"},
+        {"[Work]", "MAIN,600,900", "MAME,1,2,3,4"},
+        {"[Elsewhere]", "-"},
+    };
+    for (const auto& layout : layouts) {
+        calls_.clear();
+        WriteLayout(layout);
+        auto window = Start();
+        auto* timer = window->findChild<QTimer*>("Timer1");
+        ASSERT_NE(timer, nullptr);
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_EQ(timer->interval(), 10000);
+        EXPECT_EQ(calls_.size(), layout.size() > 3 ? 2u : 0u) << layout[2];
+    }
+
+    LauncherWindow window;
+    auto* timer = window.findChild<QTimer*>("Timer1");
+    EXPECT_FALSE(timer->isActive());
+    window.load();
+    QLabel* banner = Find(&window, "lblMiscText");
+    std::vector<std::string> shown{banner->text().toStdString()};
+    for (int tick = 0; tick < 7; ++tick) {
+        QMetaObject::invokeMethod(timer, "timeout");
+        shown.push_back(banner->text().toStdString());
+    }
+    EXPECT_EQ(shown[0], "---> The Definitive Multifrontend <---");
+    EXPECT_EQ(shown[2], "What do you want to emulate today?");
+    EXPECT_EQ(shown[4], "Thanks to all emu-developers!");
+    EXPECT_EQ(shown[5], "Thanks to all rom-dumpers!");
+    EXPECT_EQ(shown[6], shown[0]);
+    EXPECT_EQ(shown[7], shown[1]);
+    EXPECT_NE(shown[1], shown[0]);
+    EXPECT_EQ(banner->text().toStdString(), shown[1]);
+}
+
+TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
+    Hooks().open = DefaultHooks().open;
+    WriteLayout({"[Work]", "MAME,1,2,3,4", "M72,5,6,7,8", "-"});
+    test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
+    WriteLines(home_ + "/data/m72.dat", HeaderLines("M72", 17));
+    Start();
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text,
+              "Warning! It could not be found the data-file in the directory </data>\r"
+              "Without this file you have no access to this section!\r"
+              "You can download the latest release of the data-file from Arvok official home "
+              "page.");
+    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+    EXPECT_EQ(calls_, (std::vector<std::string>{"place MAME 1 2 3 4", "place M72 5 6 7 8"}));
+}
+
+TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
+    WriteLines(home_ + "/Data/Mame.dat", HeaderLines("MAME", 17));
+    std::vector<std::string> raine = HeaderLines("RAINE", 17);
+    raine[9] = "";
+    WriteLines(home_ + "/Data/Raine.dat", raine);
+    auto window = Start();
+    QLabel* mame = Find(window.get(), "lblMame");
+    QLabel* raineEntry = Find(window.get(), "lblRaine");
+
+    test::MoveOver(mame);
+    EXPECT_EQ(BackColor(mame), VbColor(kHighlightBack));
+    EXPECT_EQ(TextColor(mame), VbColor(kWhite));
+    EXPECT_EQ(Find(window.get(), "lblName")->text(), "MAME 1");
+    EXPECT_EQ(Find(window.get(), "lblWorking")->text(), "MAME 10");
+    EXPECT_EQ(Find(window.get(), "lblContrib")->text(), "MAME 17");
+
+    test::MoveOver(raineEntry);
+    EXPECT_EQ(BackColor(mame), std::nullopt);
+    EXPECT_EQ(TextColor(mame), VbColor(kEntryText));
+    EXPECT_EQ(BackColor(raineEntry), VbColor(kHighlightBack));
+    EXPECT_EQ(Find(window.get(), "lblName")->text(), "RAINE 1");
+    EXPECT_EQ(Find(window.get(), "lblNoClones")->text(), "RAINE 9");
+    EXPECT_EQ(Find(window.get(), "lblWorking")->text(), "");
+    EXPECT_EQ(Find(window.get(), "lblContrib")->text(), "");
+
+    test::MoveOver(Find(window.get(), "lblCallus"));
+    EXPECT_EQ(Find(window.get(), "lblName")->text(), "");
+    EXPECT_EQ(Find(window.get(), "lblMachine")->text(), "");
+
+    test::MoveOver(mame);
+    test::MoveOver(Find(window.get(), "lblNeoRageX"));
+    EXPECT_EQ(BackColor(mame), VbColor(kHighlightBack)) << "only SYSTEM16 and M-72 are reset";
+    test::MoveOver(Find(window.get(), "Image4"));
+    EXPECT_EQ(BackColor(mame), std::nullopt);
+    EXPECT_EQ(Find(window.get(), "lblName")->text(), "MAME 1");
+
+    test::MoveOver(raineEntry);
+    test::MoveOver(window.get(), {3, 300});
+    for (Emu emu : kAllEmus) {
+        QLabel* entry = Find(window.get(), ObjectName(emu, "lbl", "").c_str());
+        EXPECT_EQ(BackColor(entry), std::nullopt);
+        EXPECT_EQ(TextColor(entry), VbColor(kEntryText));
+    }
+}
+
+TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
+    int rested = 0, layouts = 0;
+    Hooks().restClearFavourites = [&] { ++rested; };
+    Hooks().showLayoutManager = [&] { ++layouts; };
+    auto window = Start();
+    QLabel* callus = Find(window.get(), "lblCallus");
+    test::SendMouse(callus, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(TextColor(callus), VbColor(65535));
+    test::SendMouse(callus, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(TextColor(callus), VbColor(kEntryText));
+    EXPECT_TRUE(calls_.empty()) << "only the left button opens";
+    test::Click(callus);
+    EXPECT_EQ(calls_, (std::vector<std::string>{"open CALLUS"}));
+
+    QLabel* about = Find(window.get(), "lblAbout");
+    QLabel* lays = Find(window.get(), "lblLays");
+    test::MoveOver(about);
+    EXPECT_EQ(BackColor(about), VbColor(kHighlightBack));
+    EXPECT_EQ(TextColor(about), VbColor(65535));
+    test::MoveOver(lays);
+    EXPECT_EQ(BackColor(about), VbColor(12551557));
+    EXPECT_EQ(TextColor(about), VbColor(kWhite));
+    test::Click(lays);
+    EXPECT_EQ(layouts, 1);
+    EXPECT_EQ(BackColor(lays), VbColor(12551557));
+
+    test::MoveOver(window.get(), {3, 300});
+    EXPECT_EQ(rested, 0);
+    window->setCurrentSectionTag("CALLUS");
+    test::MoveOver(window.get(), {3, 300});
+    EXPECT_EQ(rested, 1);
+
+    QLabel* version = Find(window.get(), "lblVersion");
+    test::MoveOver(version);
+    EXPECT_EQ(version->toolTip(), " 02/07/99 ");
+
+    test::DoubleClick(Find(window.get(), "imgArvok"));
+    EXPECT_EQ(window->twipsTop(), 0);
+    EXPECT_EQ(window->twipsLeft(), 0);
+}
+
+std::vector<std::string> Listing(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(dir))
+        names.push_back(entry.path().string() + " " +
+                        std::to_string(entry.is_regular_file() ? entry.file_size() : 0));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
+    auto window = Start();
+    dialogs_->asked.clear();
+    window->setSectionOpen(Emu::M72, true);
+    window->setSectionOpen(Emu::Raine, true);
+    window->setSectionOpen(Emu::Mame, true);
+    window->setSectionOpen(Emu::Raine, false);
+    std::vector<std::string> before = Listing(home_);
+
+    dialogs_->answers = {Answer::No};
+    test::Click(Find(window.get(), "lblExit"));
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, "Do you really want to quit ?");
+    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::WarningYesNo);
+    EXPECT_TRUE(calls_.empty());
+    EXPECT_EQ(Listing(home_), before);
+
+    dialogs_->answers = {Answer::Yes};
+    test::Click(Find(window.get(), "lblExit"));
+    EXPECT_EQ(calls_, (std::vector<std::string>{"save MAME", "save M72"}));
+}
+
+} // namespace
+} // namespace arvok

@@ -411,26 +411,35 @@ std::optional<std::vector<ScanEntry>> ReadScanFile(Emu emu, std::string& bytes) 
     return entries;
 }
 
-// The records of each name, in file order, handed out one after the other.
+// The records of each name, in file order, handed out one after the other: each name maps to
+// its first record not yet handed out, and each record links to the next of the same name.
 class RecordsByName {
 public:
-    explicit RecordsByName(const std::vector<std::string_view>& records) {
-        for (std::string_view record : records)
-            byName_[RecordField(record, kName)].lines.push_back(record);
+    explicit RecordsByName(const std::vector<std::string_view>& records)
+        : records_(records), nextSame_(records.size(), kNone) {
+        first_.reserve(records.size());
+        for (size_t i = records.size(); i-- > 0;) {
+            auto [it, added] = first_.try_emplace(RecordField(records[i], kName), i);
+            if (!added) {
+                nextSame_[i] = it->second;
+                it->second = i;
+            }
+        }
     }
     std::optional<std::string_view> next(std::string_view name) {
-        auto it = byName_.find(name);
-        if (it == byName_.end() || it->second.next == it->second.lines.size())
+        auto it = first_.find(name);
+        if (it == first_.end() || it->second == kNone)
             return std::nullopt;
-        return it->second.lines[it->second.next++];
+        size_t index = it->second;
+        it->second = nextSame_[index];
+        return records_[index];
     }
 
 private:
-    struct Occurrences {
-        std::vector<std::string_view> lines;
-        size_t next = 0;
-    };
-    std::unordered_map<std::string_view, Occurrences> byName_;
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+    const std::vector<std::string_view>& records_;
+    std::vector<size_t> nextSame_;
+    std::unordered_map<std::string_view, size_t> first_;
 };
 
 bool ListOrder(std::string_view a, std::string_view b) {

@@ -23,18 +23,26 @@ public:
         for (const std::string& folder : folders) {
             if (folder.empty())
                 continue;
-            for (const std::string& name : ListPresentFiles(folder))
-                names_.insert(FoldCase(name));
+            std::vector<std::string> names = ListPresentFiles(folder);
+            names_.reserve(names_.size() + names.size());
+            for (std::string& name : names) {
+                for (char& c : name)
+                    c = FoldCase(c);
+                names_.insert(std::move(name));
+            }
         }
     }
-    bool has(std::string_view zip) const {
-        std::string name = FoldCase(zip);
-        name += ".zip";
-        return names_.count(name) != 0;
+    bool has(std::string_view zip) {
+        key_.assign(zip);
+        key_ += ".zip";
+        for (char& c : key_)
+            c = FoldCase(c);
+        return names_.count(key_) != 0;
     }
 
 private:
     std::unordered_set<std::string> names_;
+    std::string key_; // reused for every lookup
 };
 
 // The zip that stands for a record, or nothing when the record is not scanned.
@@ -86,6 +94,7 @@ ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
 
     ScanResult result;
     std::string bytes;
+    bytes.reserve(records.lines().size() * 40);
     for (std::string_view record : records.lines()) {
         std::optional<std::string_view> zip = ChosenZip(record, merged);
         if (!zip)

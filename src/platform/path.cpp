@@ -1,5 +1,6 @@
 #include "platform/path.h"
 
+#include <dirent.h>
 #include <filesystem>
 #include <system_error>
 
@@ -107,15 +108,22 @@ bool IsDirectory(const std::string& path) {
 }
 
 std::vector<std::string> ListPresentFiles(const std::string& dir) {
+    // readdir rather than a directory_iterator: a ROM folder may hold tens of thousands of
+    // files, and the entry type it reports spares a stat per file.
     std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(dir, ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::error_code kind;
-        std::string name = it->path().filename().string();
-        if (!name.empty() && name[0] != '.' && it->is_regular_file(kind))
-            names.push_back(std::move(name));
+    DIR* listing = opendir(dir.c_str());
+    if (!listing)
+        return names;
+    while (const dirent* entry = readdir(listing)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN)
+            regular = IsPresentFile(JoinPath(dir, entry->d_name));
+        if (regular)
+            names.emplace_back(entry->d_name);
     }
+    closedir(listing);
     return names;
 }
 

@@ -48,18 +48,21 @@ TEST_F(RomScanTest, SplitModeTestsEachGamesOwnZipInBothFolders) {
     Zip("alt", "KoF98.zip");
     Zip("roms", ".zip");
     std::filesystem::create_directories(dir / "roms/galaga.zip");
+    Zip("elsewhere", "gallag.bin");
+    std::filesystem::create_symlink(dir / "elsewhere/gallag.bin", dir / "roms/gallag.zip");
+    std::filesystem::create_symlink(dir / "elsewhere/none", dir / "alt/odd.zip");
     ScanResult result = ScanRoms(Emu::Mame, {Roms() + "/", Alt(), false});
     EXPECT_TRUE(result.written);
-    EXPECT_EQ(result.found, 3u);
+    EXPECT_EQ(result.found, 4u);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"), "\"Pac-Man;Y\"\r\n"
                                                "\"Puck Man;N\"\r\n"
                                                "\"Metal Slug;Y\"\r\n"
                                                "\"KOF 98;Y\"\r\n"
                                                "\"Galaga;N\"\r\n"
-                                               "\"Gallag;N\"\r\n"
+                                               "\"Gallag;Y\"\r\n"
                                                "\"Odd;N\"\r\n");
     ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, "3 Roms found in:\r" + Roms() + "/\rand\r" + Alt());
+    EXPECT_EQ(shown->asked[0].text, "4 Roms found in:\r" + Roms() + "/\rand\r" + Alt());
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Information);
 }
 

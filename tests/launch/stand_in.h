@@ -43,6 +43,12 @@ public:
     }
     const std::string& program() const { return program_; }
 
+    // Forgets an earlier run.
+    void reset() const {
+        for (const char* note : {"run.log", "roms.txt", "lancia.bat"})
+            std::filesystem::remove(JoinPath(notes_, note));
+    }
+
     StandInRun run() const {
         StandInRun seen;
         std::vector<std::string> lines;

@@ -1,0 +1,55 @@
+// What a launch needs of its section window. The window implements it; messages and questions
+// go through dialogs() (platform/dialogs.h), not through this interface.
+#pragma once
+
+#include <string>
+
+#include "catalogue/rom_lookup.h"
+#include "launch/command_line.h"
+
+namespace arvok {
+
+// What the launch reads from the window when it starts.
+struct LaunchInputs {
+    std::string programPath; // txtOpt<Emu>ExePath
+    std::string emulatorDir; // lblOpt<Emu>Hide
+    std::string romPath;     // MAME only: txtOptMameRomPath
+    std::string romPathAlt;  // MAME only: txtOptMameRomPathAlt
+    std::string settingsKey; // lbl<Emu>RomSettings: the game whose settings the page shows
+    // The per-game settings page; fields[kRomPathSlot] is the game's ROM folder.
+    GameOptions options;
+};
+
+// The page a failed launch turns its window to.
+enum class LaunchPage {
+    Configuration, // the program is missing
+    GameSettings,  // the ROM set is missing
+};
+
+// The folder picker (frmSelDir), shown modal, for the game's own ROM folder.
+struct FolderPickerRequest {
+    std::string tag;     // "<TAG>SETTINGS": the chosen folder becomes txt<Emu>RomPath
+    std::string caption; // "Search Rom for <game> (<set>.zip)"
+    std::string pattern; // "<set>.zip", for MAME possibly "<set>.zip;<parent>.zip"
+    std::string folder;  // start folder; empty leaves the choice to the picker
+};
+
+class LaunchUi {
+public:
+    virtual ~LaunchUi() = default;
+
+    // Writes the section's settings file from the window (the first step of every launch).
+    virtual void saveSettingsFile() = 0;
+    virtual LaunchInputs inputs() = 0;
+    // Told after each data-file lookup of a game that the launch makes: when found, the window
+    // keeps romSel and cloneOf as its <Emu>RomSel and <Emu>CloneOf; when not (the user has been
+    // told already), it drops "game" from its favourites if that is the selected one
+    // (CleanUpFavourites).
+    virtual void gameLookedUp(const std::string& game, const RomLookup& result) = 0;
+    virtual void showPage(LaunchPage page) = 0;
+    // The program picker (frmSelExe) with the section's tag; modal or modeless as asked.
+    virtual void openProgramPicker(const std::string& tag, bool modal) = 0;
+    virtual void openFolderPicker(const FolderPickerRequest& request) = 0;
+};
+
+} // namespace arvok

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/shared_state.h"
+#include "core/texts.h"
+#include "launch/fake_ui.h"
+#include "launch/launch.h"
+#include "launch/stand_in.h"
+#include "platform/dialogs.h"
+
+namespace arvok {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ReadBytes;
+using test::StandIn;
+using test::TempDir;
+using test::WriteBytes;
+using test::WriteLines;
+using Names = std::vector<std::string>;
+
+// What differs between the four launches that share one flow.
+struct Family {
+    Emu emu;
+    const char* romFolder; // below the emulator's directory; "" for the directory itself
+    const char* exeTitle;  // "" for the program's own title
+    const char* romTitle;
+    const char* tag;
+    bool exePickerModal;
+    bool lookupFirst;
+    const char* line; // after the program, with the game's settings at their defaults
+};
+
+std::ostream& operator<<(std::ostream& out, const Family& f) {
+    return out << f.tag;
+}
+
+const Family kFamilies[] = {
+    {Emu::Callus, "", "", "", "CALLUS", false, true,
+     " abc -resv 640 480 -res 640 480 -frameskip AUTO -sndrate 22050 -setinput 1 KEY1"
+     " -setinput 2 KEY1 -setinput 3 KEY1 -setinput 4 KEY1"},
+    {Emu::Raine, "ZipRoms", "Warning! - No EXE found!", "Warning! - No Rom found!", "RAINE", false,
+     true, " -game abc -nogui -screenmode 0 -screenx 320 -screeny 200 -joystick -1"},
+    {Emu::System16, "ziproms", "", "", "SYSTEM16", true, false,
+     " abc -RX 320 -RY 240 -SCANLINES -NOTITLE -SOUNDCARD 0 -R 22050 -JOYTYPE 3"},
+    {Emu::M72, "Ziproms", "", "", "M72", false, true, " abc -res 400x300 -r 22050"},
+};
+
+class FamilyLaunch : public ::testing::TestWithParam<Family> {
+protected:
+    void SetUp() override {
+        Shared().DirInst = root / "inst";
+        WriteLines(root / ("inst/Data/" + std::string(Section(family.emu).baseName) + ".dat"),
+                   {"Abc Game;abc;O;-;"});
+        fs::create_directories(target);
+        fs::create_directories(gameFolder);
+        ui.in.programPath = emu.program();
+        ui.in.emulatorDir = emuDir;
+        ui.in.settingsKey = "Abc Game";
+        ui.in.options.fields = BuiltInDefaults(family.emu);
+        ui.in.options.fields[kRomPathSlot] = gameFolder;
+    }
+
+    void Launch(const std::string& game = "Abc Game") { RunGame(family.emu, game, ui); }
+
+    static bool Holds(const std::string& dir, const std::string& name) {
+        Names names = ListPresentFiles(dir);
+        return std::find(names.begin(), names.end(), name) != names.end();
+    }
+
+    // The emulator's ROM folder written in upper case, or its directory with a closing "/".
+    std::string TargetSpelledOtherwise() const {
+        if (!*family.romFolder)
+            return emuDir + "/";
+        std::string upper = family.romFolder;
+        std::transform(upper.begin(), upper.end(), upper.begin(), ::toupper);
+        return emuDir + "/" + upper;
+    }
+
+    const Family& family = GetParam();
+    TempDir root;
+    ScriptedDialogs& asked = InstallScriptedDialogs();
+    const std::string emuDir = root / "emu";
+    const std::string target = *family.romFolder ? emuDir + "/" + family.romFolder : emuDir;
+    const std::string gameFolder = root / "mine";
+    StandIn emu{emuDir, target, root / "notes"};
+    test::FakeUi ui;
+};
+
+TEST_P(FamilyLaunch, CopiesTheZipForTheRunAndDeletesItAfterwards) {
+    WriteBytes(gameFolder + "/abc.zip", "set");
+    WriteBytes(emuDir + "/lancia.bat", "stale\r\n");
+
+    Launch();
+
+    test::StandInRun run = emu.run();
+    ASSERT_TRUE(run.ran);
+    EXPECT_EQ(run.batch, emu.program() + family.line + "\r\n");
+    EXPECT_EQ(run.cwd, fs::canonical(emuDir).string());
+    EXPECT_NE(std::find(run.romFolder.begin(), run.romFolder.end(), "abc.zip"),
+              run.romFolder.end());
+    EXPECT_FALSE(Holds(target, "abc.zip"));
+    EXPECT_FALSE(fs::exists(emuDir + "/lancia.bat"));
+    EXPECT_EQ(ReadBytes(gameFolder + "/abc.zip"), "set");
+    EXPECT_TRUE(asked.asked.empty());
+    EXPECT_EQ(ui.saves, 1);
+    EXPECT_EQ(ui.lookups, Names{"Abc Game"});
+}
+
+TEST_P(FamilyLaunch, NeverReplacesNorDeletesAZipAlreadyInTheEmulatorsFolder) {
+    WriteBytes(gameFolder + "/abc.zip", "other");
+    WriteBytes(target + "/abc.zip", "users");
+    Launch();
+    EXPECT_TRUE(emu.run().ran);
+    EXPECT_EQ(ReadBytes(target + "/abc.zip"), "users");
+    EXPECT_TRUE(asked.asked.empty());
+}
+
+TEST_P(FamilyLaunch, AGameFolderThatIsTheEmulatorsFolderIsUsedWithoutACopy) {
+    ui.in.options.fields[kRomPathSlot] = TargetSpelledOtherwise();
+    WriteBytes(target + "/abc.zip", "users");
+    Launch();
+    EXPECT_TRUE(emu.run().ran);
+    EXPECT_EQ(ReadBytes(target + "/abc.zip"), "users");
+
+    // Without the zip only M72 stops; the others leave it to the emulator to complain.
+    emu.reset();
+    fs::remove(target + "/abc.zip");
+    Launch();
+    EXPECT_EQ(emu.run().ran, family.emu != Emu::M72);
+    EXPECT_EQ(ui.folderPickers.size(), family.emu == Emu::M72 ? 1u : 0u);
+    EXPECT_FALSE(fs::exists(emuDir + "/lancia.bat"));
+}
+
+TEST_P(FamilyLaunch, AMissingProgramStopsBeforeAnythingIsWritten) {
+    WriteBytes(gameFolder + "/abc.zip", "set");
+    WriteBytes(emuDir + "/lancia.bat", "stale\r\n");
+    ui.in.programPath = emuDir + "/gone";
+    Launch();
+    ui.in.programPath = emu.program();
+    ui.in.emulatorDir = "";
+    Launch();
+
+    ASSERT_EQ(asked.asked.size(), 2u);
+    for (const auto& message : asked.asked) {
+        EXPECT_EQ(message.text, texts::testoEmuNotFound);
+        EXPECT_EQ(message.style, MsgStyle::Warning);
+        EXPECT_EQ(message.title, family.exeTitle);
+    }
+    EXPECT_EQ(ui.pages, std::vector<LaunchPage>(2, LaunchPage::Configuration));
+    EXPECT_EQ(ui.programPickers,
+              (std::vector<std::pair<std::string, bool>>(2, {family.tag, family.exePickerModal})));
+    EXPECT_FALSE(emu.run().ran);
+    EXPECT_EQ(ReadBytes(emuDir + "/lancia.bat"), "stale\r\n");
+    EXPECT_FALSE(Holds(target, "abc.zip"));
+
+    // A game the data file does not know: only the launches that look it up first say so.
+    asked.asked.clear();
+    ui.programPickers.clear();
+    Launch("Nobody");
+    ASSERT_EQ(asked.asked.size(), 1u);
+    EXPECT_EQ(asked.asked[0].text,
+              family.lookupFirst ? texts::testoNoRomInDataFile : texts::testoEmuNotFound);
+    EXPECT_EQ(ui.programPickers.size(), family.lookupFirst ? 0u : 1u);
+}
+
+TEST_P(FamilyLaunch, AMissingZipOpensTheFolderPickerOnTheSettingsPage) {
+    WriteBytes(gameFolder + "/readme.txt", "no sets here");
+    Launch();
+    if (*family.romFolder) {
+        // Without the emulator's ROM folder no copy can be made; the folder is not created.
+        WriteBytes(gameFolder + "/abc.zip", "set");
+        fs::remove_all(target);
+        Launch();
+        EXPECT_FALSE(fs::exists(target));
+    }
+
+    ASSERT_FALSE(asked.asked.empty());
+    for (const auto& message : asked.asked) {
+        EXPECT_EQ(message.text, texts::testoRomNotFound);
+        EXPECT_EQ(message.title, family.romTitle);
+    }
+    ASSERT_FALSE(ui.folderPickers.empty());
+    const FolderPickerRequest& picker = ui.folderPickers[0];
+    EXPECT_EQ(picker.tag, std::string(family.tag) + "SETTINGS");
+    EXPECT_EQ(picker.caption, "Search Rom for Abc Game (abc.zip)");
+    EXPECT_EQ(picker.pattern, "abc.zip");
+    EXPECT_EQ(picker.folder, gameFolder);
+    EXPECT_EQ(ui.pages, std::vector<LaunchPage>(ui.folderPickers.size(), LaunchPage::GameSettings));
+    EXPECT_FALSE(emu.run().ran);
+    EXPECT_FALSE(fs::exists(emuDir + "/lancia.bat"));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFour, FamilyLaunch, ::testing::ValuesIn(kFamilies),
+                         [](const auto& info) { return std::string(info.param.tag); });
+
+} // namespace
+} // namespace arvok

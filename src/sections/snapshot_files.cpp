@@ -1,7 +1,5 @@
 #include "sections/snapshot_files.h"
 
-#include <array>
-
 #include "core/shared_state.h"
 #include "platform/path.h"
 
@@ -64,13 +62,6 @@ std::string NextSlideCounter(const std::string& counter) {
         return "00";
     int next = ((counter[0] - '0') * 10 + (counter[1] - '0') + 1) % 100;
     return {static_cast<char>('0' + next / 10), static_cast<char>('0' + next % 10)};
-}
-
-std::optional<int> SlideDelayMs(int index) {
-    static constexpr std::array<int, 8> kDelays{500, 1000, 1500, 2000, 2500, 3000, 4000, 5000};
-    if (index < 0 || index >= static_cast<int>(kDelays.size()))
-        return std::nullopt;
-    return kDelays[index];
 }
 
 } // namespace arvok

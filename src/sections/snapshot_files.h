@@ -5,8 +5,11 @@
 // letter case.
 #pragma once
 
-#include <optional>
 #include <string>
+
+// The slide-show delay of each item of the delay combo, SlideDelayMs(), is kept with the
+// settings file that stores the item's index.
+#include "settings/emulator_cfg.h"
 
 namespace arvok {
 
@@ -32,9 +35,5 @@ bool HasAnimation(const std::string& set);
 // The slide counter's next value: "-" becomes "00", then "01" ... "99" and "00" again.
 // Anything that is not a number starts again at "00".
 std::string NextSlideCounter(const std::string& counter);
-
-// The slide-show delay of an item index of the delay combo cboSlideShowTimer: 500, 1000,
-// 1500, 2000, 2500, 3000, 4000, 5000 ms; nothing for an index outside 0..7 (the delay stays).
-std::optional<int> SlideDelayMs(int index);
 
 } // namespace arvok

@@ -37,10 +37,8 @@ std::string Record(const std::string& name, const std::string& type, const std::
 
 class PopupMenusTest : public ::testing::Test {
 protected:
-    PopupMenusTest() {
-        EnsureApp();
-        Shared().DirInst = dir.path();
-    }
+    PopupMenusTest() { Shared().DirInst = dir.path(); }
+    bool appReady = (EnsureApp(), true);
     TempDir dir;
     MenuWindow menus;
 };

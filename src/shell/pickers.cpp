@@ -174,6 +174,12 @@ std::string ItemPath(const QListWidgetItem* item) {
     return item->data(kPathRole).toByteArray().toStdString();
 }
 
+// The folder an activated item leads to; one that has gone away leaves the list where it was.
+std::string Reachable(const QListWidgetItem* item, const std::string& current) {
+    std::string wanted = ItemPath(item);
+    return IsDirectory(wanted) ? wanted : current;
+}
+
 } // namespace
 
 std::string FolderTagText(Emu emu, FolderField field) {
@@ -250,7 +256,7 @@ FolderPicker::FolderPicker(const FolderPickerRequest& request, QWidget* parent)
     resize(480, 320);
 
     connect(folders_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { setFolder(ItemPath(item)); });
+            [this](QListWidgetItem* item) { setFolder(Reachable(item, folder_)); });
     connect(select, &QPushButton::clicked, this, &FolderPicker::select);
     connect(cancel, &QPushButton::clicked, this, &FolderPicker::reject);
     setFolder(StartFolder(request.startDir));
@@ -292,7 +298,7 @@ ProgramPicker::ProgramPicker(const ProgramPickerRequest& request, QWidget* paren
     resize(480, 320);
 
     connect(folders_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { setFolder(ItemPath(item)); });
+            [this](QListWidgetItem* item) { setFolder(Reachable(item, folder_)); });
     connect(ok, &QPushButton::clicked, this, &ProgramPicker::ok);
     connect(cancel, &QPushButton::clicked, this, &ProgramPicker::reject);
     setFolder(StartFolder(request.startDir));

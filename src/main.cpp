@@ -2,12 +2,14 @@
 #include <memory>
 
 #include "platform/qt/qt_dialogs.h"
+#include "sections/open_section.h"
 #include "shell/forms.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     arvok::SetDialogs(std::make_unique<arvok::QtDialogs>());
     // The section windows and the layout manager install their hooks here, before start-up.
+    arvok::InstallSectionWindows();
 
     arvok::Forms::main().show();
     return app.exec();

@@ -1,0 +1,70 @@
+#include "sections/open_section.h"
+
+#include <QPointer>
+#include <array>
+
+#include "catalogue/data_file.h"
+#include "core/texts.h"
+#include "platform/dialogs.h"
+#include "platform/path.h"
+#include "platform/qt/geometry.h"
+#include "sections/launcher_link.h"
+#include "sections/section_window.h"
+#include "settings/emulator_cfg.h"
+#include "shell/section_hooks.h"
+
+namespace arvok {
+
+namespace {
+
+std::array<QPointer<SectionWindow>, 5>& Windows() {
+    static std::array<QPointer<SectionWindow>, 5> windows;
+    return windows;
+}
+
+} // namespace
+
+SectionWindow* ExistingSectionWindow(Emu emu) {
+    return Windows()[Index(emu)].data();
+}
+
+SectionWindow& SectionWindowOf(Emu emu) {
+    QPointer<SectionWindow>& window = Windows()[Index(emu)];
+    if (!window)
+        window = new SectionWindow(emu);
+    return *window;
+}
+
+void OpenSectionWindow(Emu emu) {
+    if (!IsPresentFile(DataFilePath(emu))) {
+        dialogs().message(texts::testoNoDataFile, MsgStyle::Warning);
+        return;
+    }
+    SetCurrentSection(emu);
+    SectionWindow& window = SectionWindowOf(emu);
+    window.fillGameList();
+    window.selectFirstGame();
+    if (!IsPresentFile(EmulatorCfgPath(emu))) {
+        dialogs().message(texts::testoNoConfiguration, MsgStyle::Information);
+        window.showConfigurationPage();
+    }
+    SetSectionOpen(emu, true);
+    window.show();
+    window.raise();
+}
+
+void InstallSectionWindows() {
+    SectionHooks& hooks = Hooks();
+    hooks.open = OpenSectionWindow;
+    hooks.place = [](Emu emu, int top, int left, int width, int height) {
+        SectionWindow& window = SectionWindowOf(emu);
+        SetTwipsPos(&window, top, left);
+        SetTwipsSize(&window, width, height);
+    };
+    hooks.saveForQuit = [](Emu emu) {
+        if (SectionWindow* window = ExistingSectionWindow(emu))
+            window->saveAll();
+    };
+}
+
+} // namespace arvok

@@ -1,0 +1,25 @@
+// Opening the section windows, and the one window of each section.
+#pragma once
+
+#include "core/section.h"
+
+namespace arvok {
+
+class SectionWindow;
+
+// The section's window when it exists (it exists from its first use until it is closed).
+SectionWindow* ExistingSectionWindow(Emu emu);
+// The section's window, created hidden when it does not exist yet; its load runs then.
+SectionWindow& SectionWindowOf(Emu emu);
+
+// Open<Emu>Window: with the section's data file present, marks the section as the current one,
+// refills the game list, selects the first favourite or else the first game, warns when the
+// section has no settings file yet (the window then opens on its configuration page), marks
+// the window open and shows it. Without the data file it says so and opens nothing.
+void OpenSectionWindow(Emu emu);
+
+// Installs the launcher's hooks into the section windows: opening, placing from a layout and
+// saving when the program quits.
+void InstallSectionWindows();
+
+} // namespace arvok

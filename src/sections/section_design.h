@@ -1,0 +1,63 @@
+// What tells the five section windows apart: the names of the controls that differ between them,
+// which parts a window has, and the fixed texts and positions of its design. One generic window
+// is built over these rows.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "core/section.h"
+
+namespace arvok {
+
+// What the window's load does when the data file's header gives no game total.
+enum class TotalFallback {
+    KeepCaption, // the total label keeps its design caption
+    Empty,       // the total label is emptied
+    NoTotal,     // the window shows no total at all
+};
+
+// How a control of the per-game settings page looks and where it stands (twips on the page).
+// What kind of control it is and a combo's items come from the settings table.
+struct SettingControl {
+    const char* name;
+    const char* caption;   // a check box's caption, or the label beside a combo or text box
+    const char* labelName; // object name of that label; empty: no label
+    const char* tip;       // tooltip of the control
+    const char* labelTip;  // tooltip of the label
+    int left, top, width;
+};
+
+struct SectionDesign {
+    Emu emu;
+    const char* pageButtonPrefix; // "imgBut" (MAME) or "img<Base>But"
+    const char* sizeButtonPrefix; // "cmd" (MAME) or "cmd<Base>"
+    const char* favHeadingName;   // object name of the favourites heading
+    const char* favHeading;       // its caption
+    const char* favCountName;     // object name of the favourites count
+    const char* snapTip;          // how to grab a snapshot in the emulator
+    bool hasLargeSize;            // the Large size exists (not for M72)
+    bool hasFavLayout;            // the "up"/"down" favourites layout exists (not for M72)
+    bool editableFavourites;      // drop, Delete and clear act (not for M72)
+    bool shiftResetsFilters;      // Shift in a filter combo resets all four (MAME)
+    bool romDirFallback;          // the load's per-game ROM path falls back to the fixed path
+    bool hasAltRomPath;           // alternative ROM directory and "Roms are" options (MAME)
+    TotalFallback total;
+    int genreUpLeft;               // genre combo's left edge in the "up" layout
+    std::array<int, 4> filterLeft; // misc, genre, manufacturer, year as designed
+    std::array<int, 4> filterWidth;
+    int romListTop, romListHeight; // the game list as designed
+    int romListColumns;
+    // The per-game settings page below the ROM path; controls of the settings table without a
+    // row here are laid out in a grid after these.
+    std::vector<SettingControl> settings;
+};
+
+const SectionDesign& Design(Emu emu);
+
+// The items of every window's slide-show delay combo cboSlideShowTimer, in stored order.
+inline constexpr std::array<const char*, 8> kSlideDelayItems{
+    "0,5 Second",  "1,0 Second",  "1,5 Second",  "2,0 Seconds",
+    "2,5 Seconds", "3,0 Seconds", "4,0 Seconds", "5,0 Seconds"};
+
+} // namespace arvok

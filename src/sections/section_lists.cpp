@@ -1,0 +1,356 @@
+// The game list, the favourites, the filters and the launch of a section window.
+#include <QComboBox>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMimeData>
+
+#include "catalogue/game_list.h"
+#include "catalogue/rom_lookup.h"
+#include "core/texts.h"
+#include "platform/dialogs.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/controls.h"
+#include "sections/launcher_link.h"
+#include "sections/popup_menus.h"
+#include "sections/section_design.h"
+#include "sections/section_launch.h"
+#include "sections/section_widgets.h"
+#include "sections/section_window.h"
+#include "sections/slide_show.h"
+
+namespace arvok {
+
+namespace {
+
+constexpr std::array<const char*, 4> kFilterSuffix{"Misc", "Genre", "Manufactor", "Year"};
+
+void Colour(QWidget* w, std::uint32_t back, std::uint32_t text) {
+    SetBackColor(w, back);
+    SetForeColor(w, text);
+}
+
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+void SectionWindow::buildLists() {
+    prefList_ =
+        Placed(new QListWidget(this), ("lst" + base_ + "Pref").c_str(), 90, 750, 2235, 3825);
+    Colour(prefList_, 0x404040, 0x98FFFF);
+    prefList_->installEventFilter(this);
+    prefList_->viewport()->installEventFilter(this);
+    prefList_->viewport()->setMouseTracking(true);
+    connect(prefList_, &QListWidget::currentRowChanged, this, [this] { onPrefSelected(); });
+    connect(prefList_, &QListWidget::itemClicked, this, [this] {
+        if (lastShown_ != ShownFrom{prefList_, prefList_->currentRow()})
+            onPrefSelected();
+    });
+    MakeLabel(this, design_.favHeadingName, QString::fromLatin1(design_.favHeading), 330, 510, 1300,
+              195);
+    favCount_ = MakeLabel(this, design_.favCountName, QStringLiteral("0"), 1680, 510, 330, 195);
+    if (design_.editableFavourites) {
+        prefList_->setAcceptDrops(true);
+        clearFav_ = MakeButton(this, ("lbl" + base_ + "ClearFav").c_str(), "C", ButtonLook::Alert,
+                               90, 510, 225, 195);
+        connect(clearFav_, &ClickLabel::clicked, this, &SectionWindow::clearFavourites);
+    }
+    if (!Section(emu_).hasGameList)
+        return;
+
+    romModel_ = new NameListModel(this);
+    romList_ = Placed(new GameListView(this), ("lst" + base_ + "Rom").c_str(), 90,
+                      design_.romListTop, 6165, design_.romListHeight);
+    romList_->setModel(romModel_);
+    Colour(romList_, 0x404040, 0xD3AB21);
+    romList_->installEventFilter(this);
+    romList_->viewport()->installEventFilter(this);
+    romList_->viewport()->setMouseTracking(true);
+    romList_->setColumns(design_.romListColumns);
+    connect(romList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { onRomSelected(); });
+    connect(romList_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (lastShown_ != ShownFrom{romList_, index.row()})
+            onRomSelected();
+    });
+    total_ = MakeLabel(this, ("lbl" + base_ + "Total").c_str(), QStringLiteral("9999"), 5850, 4650,
+                       450, 150);
+    if (Section(emu_).hasFilters)
+        romCount_ = MakeLabel(this, ("lbl" + base_ + "RomCount").c_str(), {}, 5850, 4800, 450, 150);
+}
+
+void SectionWindow::buildFilters() {
+    if (!Section(emu_).hasFilters)
+        return;
+    const FilterItems& items = FilterComboItems(emu_);
+    const std::array<const std::vector<std::string>*, 4> lists{&items.category, &items.genre,
+                                                               &items.manufacturer, &items.year};
+    for (size_t i = 0; i < filters_.size(); ++i) {
+        auto* combo = Placed(new QComboBox(this), ("cboFilter" + base_ + kFilterSuffix[i]).c_str(),
+                             design_.filterLeft[i], 4650, design_.filterWidth[i], 285);
+        for (const std::string& item : *lists[i])
+            combo->addItem(FromAnsi(item));
+        Colour(combo, kNeutralFilterBack, i == 0 ? kMiscFilterText : 0);
+        combo->installEventFilter(this);
+        const int index = static_cast<int>(i);
+        connect(combo, &QComboBox::activated, this, [this, index] { onFilterChosen(index); });
+        filters_[i] = combo;
+    }
+}
+
+// Filling and selecting.
+
+void SectionWindow::fillGameList() {
+    if (!romList_)
+        return;
+    romModel_->setNames(BuildGameList(emu_).names);
+    updateRomCount();
+}
+
+void SectionWindow::selectFirstGame() {
+    if (prefList_->count() > 0)
+        selectPrefRow(0);
+    else if (romList_ && romModel_->rowCount() > 0)
+        selectRomRow(0);
+}
+
+std::string SectionWindow::romText() const {
+    if (!romList_)
+        return {};
+    QModelIndex current = romList_->currentIndex();
+    return current.isValid() ? romModel_->names()[static_cast<size_t>(current.row())]
+                             : std::string();
+}
+
+std::string SectionWindow::prefText() const {
+    QListWidgetItem* item = prefList_->currentItem();
+    return item ? ToAnsi(item->text()) : std::string();
+}
+
+void SectionWindow::selectRomRow(int row) {
+    {
+        QSignalBlocker block(romList_->selectionModel());
+        romList_->setCurrentIndex(romModel_->index(row));
+    }
+    onRomSelected();
+}
+
+void SectionWindow::selectPrefRow(int row) {
+    {
+        QSignalBlocker block(prefList_);
+        prefList_->setCurrentRow(row);
+    }
+    onPrefSelected();
+}
+
+void SectionWindow::onRomSelected() {
+    if (filterBusy_)
+        return;
+    lastShown_ = {romList_, romList_->currentIndex().row()};
+    ShowGameDetail(romText());
+}
+
+void SectionWindow::onPrefSelected() {
+    if (filterBusy_)
+        return;
+    lastShown_ = {prefList_, prefList_->currentRow()};
+    ShowGameDetail(prefText());
+}
+
+void SectionWindow::updateFavCount() {
+    favCount_->setText(QString::number(prefList_->count()));
+}
+
+void SectionWindow::updateRomCount() {
+    if (romCount_)
+        romCount_->setText(QString::number(romModel_->rowCount()));
+}
+
+// Favourites.
+
+void SectionWindow::dropOnFavourites() {
+    const std::string game = romText();
+    if (game.empty())
+        return;
+    const QString text = FromAnsi(game);
+    for (int i = prefList_->count() - 1; i >= 0; --i)
+        if (prefList_->item(i)->text() == text)
+            return;
+    {
+        QSignalBlocker block(prefList_);
+        AddSorted(prefList_, text);
+    }
+    updateFavCount();
+}
+
+void SectionWindow::onPrefKey(int key) {
+    if (IsEnter(key)) {
+        if (prefText().empty())
+            return;
+        launch(prefText());
+    } else if (key == Qt::Key_Delete && design_.editableFavourites) {
+        const int i = prefList_->currentRow();
+        if (i >= 0) {
+            QSignalBlocker block(prefList_);
+            delete prefList_->takeItem(i);
+            prefList_->setCurrentRow(-1);
+        }
+        const int n = prefList_->count();
+        const int next = n == i ? i - 1 : i;
+        if (next >= 0 && next < n)
+            selectPrefRow(next);
+    }
+    updateFavCount();
+}
+
+void SectionWindow::clearFavourites() {
+    if (dialogs().message(texts::testoClearFavorties, MsgStyle::WarningYesNo) == Answer::No)
+        return;
+    {
+        QSignalBlocker block(prefList_);
+        prefList_->clear();
+    }
+    updateFavCount();
+}
+
+// Looks the game up for the display or a picker. A game the data file lacks has been reported;
+// when it was the selected favourite it has left the favourites, and the favourite that took
+// its place is shown.
+bool SectionWindow::lookup(const std::string& game) {
+    RomLookup result = LookupRom(emu_, game);
+    if (takeLookup(game, result) && prefList_->currentRow() >= 0)
+        onPrefSelected();
+    return result.found;
+}
+
+// Keeps a found game's set and parent; drops a missing game from the favourites when it is the
+// selected one. True when a favourite was removed.
+bool SectionWindow::takeLookup(const std::string& game, const RomLookup& result) {
+    if (result.found) {
+        RomSel = result.romSel;
+        CloneOf = result.cloneOf;
+        return false;
+    }
+    FavouriteCleanup cleanup =
+        CleanUpFavourites(emu_, prefList_->currentRow(), prefText(), prefList_->count(), game);
+    if (cleanup.remove < 0)
+        return false;
+    {
+        QSignalBlocker block(prefList_);
+        delete prefList_->takeItem(cleanup.remove);
+        prefList_->setCurrentRow(cleanup.select);
+    }
+    updateFavCount();
+    return true;
+}
+
+// The launch: the settings file saved, the game's settings loaded into the page, then the
+// emulator started with them.
+void SectionWindow::launch(const std::string& game) {
+    if (game.empty())
+        return;
+    SaveCfg();
+    loadGameSettings(game);
+    RunSection(*this, game);
+}
+
+// Filters.
+
+void SectionWindow::onFilterChosen(int combo) {
+    if (filterBusy_)
+        return;
+    filterBusy_ = true;
+    romList_->hide();
+    ListChoice choice;
+    choice.category = filters_[0]->currentIndex();
+    choice.genre = ToAnsi(filters_[1]->currentText());
+    choice.manufacturer = ToAnsi(filters_[2]->currentText());
+    choice.year = ToAnsi(filters_[3]->currentText());
+    GameList list = BuildGameList(emu_, choice);
+    romModel_->setNames(std::move(list.names));
+    if (romModel_->rowCount() > 0)
+        romList_->setCurrentIndex(romModel_->index(0));
+    if (list.scanFileMissing) {
+        filters_[0]->setCurrentIndex(0);
+        showConfigurationPage();
+    }
+    romList_->show();
+    filterBusy_ = false;
+    updateRomCount();
+    colourFilter(combo);
+}
+
+void SectionWindow::colourFilter(int combo) {
+    QComboBox* box = filters_[static_cast<size_t>(combo)];
+    const bool neutral = box->currentIndex() == 0;
+    if (combo == 0)
+        SetBackColor(box, neutral ? kNeutralFilterBack : kActiveFilterBack);
+    else
+        Colour(box, neutral ? kNeutralFilterBack : kActiveFilterBack,
+               neutral ? 0 : kActiveFilterText);
+}
+
+void SectionWindow::resetFilters() {
+    for (size_t i = 0; i < filters_.size(); ++i)
+        SetIndexAndRun(filters_[i], 0, [this, i] { onFilterChosen(static_cast<int>(i)); });
+}
+
+// The lists' and filter combos' mouse and keys; true when the event is used up.
+bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    const bool inPref = watched == prefList_ || watched == prefList_->viewport();
+    const bool inRom = romList_ && (watched == romList_ || watched == romList_->viewport());
+    if (type == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (inPref) {
+            if (!IsEnter(key->key()) && key->key() != Qt::Key_Delete)
+                return false;
+            onPrefKey(key->key());
+            return true;
+        }
+        if (inRom && IsEnter(key->key())) {
+            launch(romText());
+            return true;
+        }
+        const bool shiftOnly = (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+        if (design_.shiftResetsFilters && shiftOnly &&
+            std::find(filters_.begin(), filters_.end(), watched) != filters_.end()) {
+            resetFilters();
+            return true;
+        }
+        return false;
+    }
+    if (!inPref && !inRom)
+        return false;
+    if (type == QEvent::MouseButtonDblClick) {
+        launch(inPref ? prefText() : romText());
+        return true;
+    }
+    if (type == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        const std::string game = inPref ? prefText() : romText();
+        if (inRom || !game.empty())
+            FrmMenu().popupGameMenu(emu_, game,
+                                    static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
+    if (!inPref || !design_.editableFavourites)
+        return false;
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!drop->mimeData()->hasFormat(QString::fromLatin1(kGameMimeType)))
+        return false;
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop)
+        dropOnFavourites();
+    return true;
+}
+
+} // namespace arvok

@@ -1,0 +1,538 @@
+// The information, help, configuration and per-game settings pages of a section window.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include "catalogue/game_info.h"
+#include "catalogue/history.h"
+#include "catalogue/rom_lookup.h"
+#include "catalogue/rom_scan.h"
+#include "core/shared_state.h"
+#include "core/texts.h"
+#include "platform/dialogs.h"
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/controls.h"
+#include "sections/section_design.h"
+#include "sections/section_widgets.h"
+#include "sections/section_window.h"
+#include "sections/slide_show.h"
+#include "sections/snapshot_files.h"
+#include "shell/pickers.h"
+
+namespace arvok {
+
+namespace {
+
+constexpr int kRow = 195;
+
+QWidget* PageOf(const std::array<QWidget*, 5>& pages, Page page) {
+    return pages[static_cast<size_t>(page)];
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const std::string& name, const std::string& text, int left,
+                    int top, int width) {
+    auto* edit = Placed(new QLineEdit(FromAnsi(text), parent), name.c_str(), left, top, width, 255);
+    return edit;
+}
+
+// One row of the information page: a heading, or one or two captions with their value labels.
+struct InfoCell {
+    const char* caption;
+    int item; // InfoItem
+};
+struct InfoRow {
+    const char* heading; // nullptr for a row of cells
+    const char* rightHeading;
+    std::vector<InfoCell> cells; // left, then right
+};
+
+std::vector<InfoRow> InfoRows(Emu emu) {
+    if (emu == Emu::Mame)
+        return {
+            {" General Info:", nullptr, {}},
+            {nullptr, nullptr, {{"Name:", kInfoName}}},
+            {nullptr, nullptr, {{"Made by:", kInfoMadeBy}, {"Year:", kInfoYear}}},
+            {nullptr, nullptr, {{"Genre:", kInfoGenre}}},
+            {" Emulation Info:", " Emulation Accuracy:", {}},
+            {nullptr, nullptr, {{"Rom File:", kInfoRomFile}, {"Playable:", kInfoPlayable}}},
+            {nullptr, nullptr, {{"Samples:", kInfoSamples}, {"Colors:", kInfoColors}}},
+            {nullptr, nullptr, {{"Driver:", kInfoDriver}, {"Sound:", kInfoSound}}},
+            {nullptr, nullptr, {{"Original:", kInfoOC}, {"Hi-Score:", kInfoHiScore}}},
+            {nullptr, nullptr, {{"Clone:", kInfoCloneOf}, {"Cocktail:", kInfoCocktail}}},
+            {" CPU Emulation", " Sound Emulation", {}},
+            {nullptr, nullptr, {{"Cpu 1:", kInfoCpu1}, {"Sound 1:", kInfoSound1}}},
+            {nullptr, nullptr, {{"Cpu 2:", kInfoCpu2}, {"Sound 2:", kInfoSound2}}},
+            {nullptr, nullptr, {{"Cpu 3:", kInfoCpu3}, {"Sound 3:", kInfoSound3}}},
+            {nullptr, nullptr, {{"Cpu 4:", kInfoCpu4}, {"Sound 4:", kInfoSound4}}},
+        };
+    const char* driver = emu == Emu::Raine ? "System:" : "Driver:";
+    return {
+        {" General Info:", nullptr, {}},
+        {nullptr, nullptr, {{"Name:", kInfoName}}},
+        {nullptr, nullptr, {{"Made by:", kInfoMadeBy}, {"Year:", kInfoYear}}},
+        {nullptr, nullptr, {{"Genre:", kInfoGenre}}},
+        {" Emulation Info:", nullptr, {}},
+        {nullptr, nullptr, {{"Rom File:", kInfoRomFile}, {"Original:", kInfoOC}}},
+        {nullptr, nullptr, {{"Samples:", kInfoSamples}, {"Clone:", kInfoCloneOf}}},
+        {nullptr, nullptr, {{driver, kInfoDriver}}},
+        {" Emulation Accuracy:", nullptr, {}},
+        {nullptr, nullptr, {{"Playable:", kInfoPlayable}, {"Colors:", kInfoColors}}},
+        {nullptr, nullptr, {{"Save State", kInfoHiScore}, {"Sound:", kInfoSound}}},
+        {nullptr, nullptr, {{"Cocktail:", kInfoCocktail}}},
+        {" Technical Info:", nullptr, {}},
+        {nullptr, nullptr, {{"Cpu 1:", kInfoCpu1}, {"Sound 1:", kInfoSound1}}},
+        {nullptr, nullptr, {{"Cpu 2:", kInfoCpu2}, {"Sound 2:", kInfoSound2}}},
+        {nullptr, nullptr, {{"Cpu 3:", kInfoCpu3}, {"Sound 3:", kInfoSound3}}},
+        {nullptr, nullptr, {{"Cpu 4:", kInfoCpu4}, {"Sound 4:", kInfoSound4}}},
+    };
+}
+
+const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 or\roptionally "
+                                 "'-' for negative values";
+
+// The rest of an object name after its type prefix and the section's name: "chkCallusVSync"
+// gives "VSync".
+QString ShortCaption(const std::string& name, const std::string& base) {
+    size_t at = name.find(base);
+    return FromAnsi(at == std::string::npos ? name : name.substr(at + base.size()));
+}
+
+} // namespace
+
+// Information page.
+
+void SectionWindow::buildInfoPage() {
+    QWidget* page = PageOf(pages_, Page::Info);
+    infoLabels_.assign(kInfoItems, nullptr);
+    constexpr int kHalf = 1905, kCaption = 690;
+    int top = 30;
+    for (const InfoRow& row : InfoRows(emu_)) {
+        if (row.heading) {
+            MakeLabel(page, "", QString::fromLatin1(row.heading), 60, top, kHalf, kRow);
+            if (row.rightHeading)
+                MakeLabel(page, "", QString::fromLatin1(row.rightHeading), 60 + kHalf, top, kHalf,
+                          kRow);
+        }
+        const bool wide = row.cells.size() == 1;
+        for (size_t c = 0; c < row.cells.size(); ++c) {
+            const int left = 60 + static_cast<int>(c) * kHalf;
+            const int width = wide ? 2 * kHalf : kHalf;
+            MakeLabel(page, "", QString::fromLatin1(row.cells[c].caption), left, top, kCaption,
+                      kRow);
+            infoLabels_[static_cast<size_t>(row.cells[c].item)] =
+                MakeLabel(page, kInfoLabels[static_cast<size_t>(row.cells[c].item)], {},
+                          left + kCaption, top, width - kCaption, kRow);
+        }
+        top += kRow;
+    }
+}
+
+void SectionWindow::showInfo(const std::string& game) {
+    GameInfo info = ReadGameInfo(emu_, game);
+    for (size_t i = 0; i < infoLabels_.size(); ++i)
+        infoLabels_[i]->setText(FromAnsi(info.text[i]));
+}
+
+// Help page.
+
+void SectionWindow::buildHelpPage() {
+    if (!Section(emu_).hasHistory)
+        return;
+    QWidget* page = PageOf(pages_, Page::Help);
+    MakeLabel(page, "", QStringLiteral("Game Details"), 60, 30, 3735, kRow);
+    helpList_ =
+        Placed(new QListWidget(page), ("lst" + base_ + "Help").c_str(), 60, 255, 3735, 3570);
+}
+
+void SectionWindow::showHelp(const std::string& game) {
+    if (!helpList_)
+        return;
+    helpList_->clear();
+    for (const std::string& item : ReadHistory(emu_, ToAnsi(emuDir_->text()), game))
+        helpList_->addItem(FromAnsi(item));
+}
+
+// Configuration page.
+
+void SectionWindow::buildConfPage() {
+    QWidget* page = PageOf(pages_, Page::Conf);
+    const std::string emuDir = "C:\\Emu\\" + base_;
+    const bool mame = design_.hasAltRomPath;
+    constexpr int kEdit = 3000, kButton = 3120, kButtonWidth = 675;
+
+    MakeLabel(page, ("lblOpt" + base_ + "Path").c_str(),
+              QString::fromLatin1(("FULL " + std::string(Section(emu_).tag) + " PATH").c_str()), 60,
+              45, kEdit, kRow);
+    exePath_ = MakeEdit(page, "txtOpt" + base_ + "ExePath", emuDir + "\\" + base_ + ".exe", 60, 255,
+                        kEdit);
+    auto* browse =
+        MakeButton(page, "cmdSfoglia", "Browse", ButtonLook::Page, kButton, 255, kButtonWidth, 255);
+    browse->setToolTip(QStringLiteral(" Choose emulator executable "));
+    connect(browse, &ClickLabel::clicked, this, [this] { openProgramPicker(true); });
+    emuDir_ = MakeLabel(page, ("lblOpt" + base_ + "Hide").c_str(), FromAnsi(emuDir), 0, 0, 0, 0);
+    emuDir_->hide();
+
+    MakeLabel(page, "Label22", QStringLiteral("ROMS DIRECTORY"), 60, 600, kEdit, kRow);
+    const int editLeft = mame ? 510 : 60;
+    romPath_ = MakeEdit(page, "txtOpt" + base_ + "RomPath", emuDir + "\\Roms", editLeft, 810,
+                        kEdit - editLeft + 60);
+    auto* romButton = MakeButton(page, "cmdSelDir", mame ? "B.DEF" : "Browse", ButtonLook::Page,
+                                 kButton, 810, kButtonWidth, 255);
+    romButton->setToolTip(QStringLiteral(" Choose Default rom directory "));
+    connect(romButton, &ClickLabel::clicked, this,
+            [this] { browseFolder(FolderField::Rom, romPath_); });
+    int top = 1110;
+    if (mame) {
+        auto* def = MakeEdit(page, "Text2", "DEF", 60, 810, 420);
+        def->setReadOnly(true);
+        auto* alt = MakeEdit(page, "Text3", "ALT", 60, top, 420);
+        alt->setReadOnly(true);
+        romPathAlt_ = MakeEdit(page, "txtOpt" + base_ + "RomPathAlt", emuDir + "\\Roms\\Alt",
+                               editLeft, top, kEdit - editLeft + 60);
+        auto* altButton = MakeButton(page, "cmdSelDirAlt", "B.ALT", ButtonLook::Page, kButton, top,
+                                     kButtonWidth, 255);
+        altButton->setToolTip(QStringLiteral(" Choose Default rom directory "));
+        connect(altButton, &ClickLabel::clicked, this,
+                [this] { browseFolder(FolderField::RomAlt, romPathAlt_); });
+        top += 345;
+    }
+
+    MakeLabel(page, "Label20", QStringLiteral("SCREENSHOTS DIRECTORY"), 60, top, kEdit, kRow);
+    snapPath_ = MakeEdit(page, "txtOpt" + base_ + "Snap", "C:\\Emu\\Snapshot\\" + base_, 60,
+                         top + 210, kEdit);
+    auto* snapButton = MakeButton(page, "cmdDirSnap", "Browse", ButtonLook::Page, kButton,
+                                  top + 210, kButtonWidth, 255);
+    snapButton->setToolTip(QStringLiteral(" Choose the snapshots directory "));
+    connect(snapButton, &ClickLabel::clicked, this,
+            [this] { browseFolder(FolderField::Snap, snapPath_); });
+    top += 600;
+
+    auto* formats =
+        Placed(new QGroupBox(QStringLiteral("Snaps Format"), page), "Frame1", 60, top, 1830, 900);
+    snapGif_ =
+        Placed(new QRadioButton(QStringLiteral("GIF"), formats), "optSnapGIF", 120, 240, 1600, 200);
+    snapJpg_ =
+        Placed(new QRadioButton(QStringLiteral("JPG"), formats), "optSnapJPG", 120, 450, 1600, 200);
+    snapBmp_ =
+        Placed(new QRadioButton(QStringLiteral("BMP"), formats), "optSnapBMP", 120, 660, 1600, 200);
+    snapGif_->setChecked(true);
+
+    if (Section(emu_).hasScan) {
+        auto* roms =
+            Placed(new QGroupBox(QString::fromLatin1(mame ? "Roms are" : "Roms Scan:"), page),
+                   "Frame2", 1965, top, 1830, 900);
+        if (mame) {
+            splitted_ = Placed(new QRadioButton(QStringLiteral("Splitted"), roms), "optSplitted",
+                               120, 240, 1600, 200);
+            merged_ = Placed(new QRadioButton(QStringLiteral("Merged"), roms), "optMerged", 120,
+                             450, 1600, 200);
+            merged_->setChecked(true);
+        }
+        auto* scan =
+            MakeButton(roms, "lblScanNow", "Scan now!", ButtonLook::Page, 120, 660, 1590, 195);
+        scan->setToolTip(QStringLiteral(" Scan Rom directory "));
+        connect(scan, &ClickLabel::clicked, this, &SectionWindow::scanNow);
+    }
+    top += 960;
+
+    auto* slides =
+        Placed(new QGroupBox(QStringLiteral("Slideshow"), page), "Frame3", 60, top, 3735, 780);
+    noSlide_ = Placed(new QCheckBox(QStringLiteral("Disable"), slides),
+                      ("chk" + base_ + "NoSlide").c_str(), 120, 240, 1500, 200);
+    showCounter_ = Placed(new QCheckBox(QStringLiteral("Show Counter"), slides),
+                          ("chk" + base_ + "ShowCounter").c_str(), 120, 480, 1500, 200);
+    slideDelay_ = Placed(new QComboBox(slides), "cboSlideShowTimer", 1800, 300, 1755, 285);
+    for (const char* item : kSlideDelayItems)
+        slideDelay_->addItem(QString::fromLatin1(item));
+    connect(noSlide_, &QCheckBox::clicked, this, &SectionWindow::onNoSlideClicked);
+    connect(slideDelay_, &QComboBox::activated, this, &SectionWindow::onSlideDelayChosen);
+}
+
+void SectionWindow::onNoSlideClicked() {
+    const bool disabled = noSlide_->isChecked();
+    if (disabled)
+        showCounter_->setChecked(false);
+    showCounter_->setEnabled(!disabled);
+    slideDelay_->setEnabled(!disabled);
+}
+
+void SectionWindow::onSlideDelayChosen() {
+    if (std::optional<int> ms = SlideDelayMs(slideDelay_->currentIndex()))
+        SnapDelay = *ms;
+}
+
+void SectionWindow::browseFolder(FolderField field, QLineEdit* edit) {
+    const std::string pattern =
+        field == FolderField::Snap
+            ? SnapPattern(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked())
+            : "*.zip";
+    RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", ToAnsi(edit->text())},
+                    this);
+}
+
+void SectionWindow::openProgramPicker(bool modal) {
+    ProgramPickerRequest request;
+    request.tag = Section(emu_).tag;
+    request.startDir = DirName(ToAnsi(exePath_->text()));
+    if (modal)
+        RunProgramPicker(request, this);
+    else
+        ShowProgramPicker(request, this);
+}
+
+void SectionWindow::openGameRomPicker(const std::string& caption, const std::string& pattern,
+                                      const std::string& folder) {
+    RunFolderPicker({FolderTagText(emu_, FolderField::Settings), pattern, caption, folder}, this);
+}
+
+// The game's own ROM folder: the picker lists the game's zip and, for a clone of an original
+// that is no Neo-Geo game, its parent's zip.
+void SectionWindow::browseGameRomFolder() {
+    const std::string game = romSettingsKey();
+    if (!lookup(game))
+        return;
+    if (emu_ == Emu::Mame && CloneOf != "neogeo" && CloneOf != "-")
+        NeoGeo = LookupMameNeoGeo(CloneOf).neoGeo;
+    std::string pattern = RomSel + ".zip";
+    if (emu_ != Emu::Mame || CloneOf == "-" || CloneOf == "neogeo" || NeoGeo)
+        CloneOf.clear();
+    else
+        pattern += ";" + CloneOf + ".zip";
+    openGameRomPicker("Search Rom for " + game + " (" + pattern + ")", pattern,
+                      ToAnsi(gameRomPath_->text()));
+}
+
+void SectionWindow::scanNow() {
+    ScanRequest request;
+    request.romPath = ToAnsi(romPath_->text());
+    if (romPathAlt_)
+        request.altRomPath = ToAnsi(romPathAlt_->text());
+    request.merged = merged_ && merged_->isChecked();
+    ScanRoms(emu_, request);
+}
+
+// Per-game settings page.
+
+void SectionWindow::buildSettingsPage() {
+    QWidget* page = PageOf(pages_, Page::Settings);
+    const GameSettingsTable& table = GameSettingsTableOf(emu_);
+    gameRomPath_ = MakeEdit(page, table.romPathControl, {}, 60, 45, 2640);
+    auto* browse = MakeButton(page, ("cmd" + base_ + "SelDir").c_str(), "Brow", ButtonLook::Page,
+                              2730, 45, 510, 255);
+    browse->setToolTip(QStringLiteral(" Choose Univoque Rom Directory "));
+    connect(browse, &ClickLabel::clicked, this, &SectionWindow::browseGameRomFolder);
+    auto* def = MakeButton(page, "cmdDirRomDefault", "Def.", ButtonLook::Page, 3270, 45, 525, 255);
+    def->setToolTip(QStringLiteral(" Assign default Rom Directory "));
+    connect(def, &ClickLabel::clicked, this, [this] { gameRomPath_->setText(romPath_->text()); });
+
+    // Controls without a design row: combos and text boxes two to a row, then check boxes three
+    // to a row.
+    int gridField = 0, gridCheck = 0;
+    auto place = [&](QWidget* w, const std::string& name, bool check) -> const SettingControl* {
+        for (const SettingControl& row : design_.settings)
+            if (name == row.name) {
+                PlaceTwips(w, row.left, row.top, row.width, check ? 180 : 255);
+                return &row;
+            }
+        if (check) {
+            PlaceTwips(w, 60 + (gridCheck % 3) * 1260, 2400 + (gridCheck / 3) * 180, 1230, 180);
+            ++gridCheck;
+        } else {
+            PlaceTwips(w, 840 + (gridField % 2) * 1890, 360 + (gridField / 2) * 285, 1065, 255);
+            ++gridField;
+        }
+        return nullptr;
+    };
+    auto addControl = [&](const std::string& name, OptionKind kind,
+                          const std::vector<std::string>& items) -> QWidget* {
+        QWidget* w = nullptr;
+        if (kind == OptionKind::Combo) {
+            auto* combo = new QComboBox(page);
+            for (const std::string& item : items)
+                combo->addItem(FromAnsi(item));
+            w = combo;
+        } else if (kind == OptionKind::Check) {
+            w = new QCheckBox(ShortCaption(name, base_), page);
+        } else {
+            auto* edit = new QLineEdit(page);
+            connect(edit, &QLineEdit::textEdited, this, [this, edit] { onSkipEdited(edit); });
+            w = edit;
+        }
+        w->setObjectName(QString::fromStdString(name));
+        const SettingControl* row = place(w, name, kind == OptionKind::Check);
+        if (!row) {
+            if (kind != OptionKind::Check)
+                MakeLabel(page, "", ShortCaption(name, base_), GetTwips(w).Left - 780,
+                          GetTwips(w).Top, 750, 255);
+            return w;
+        }
+        w->setToolTip(QString::fromLatin1(row->tip));
+        if (kind == OptionKind::Check) {
+            static_cast<QCheckBox*>(w)->setText(QString::fromLatin1(row->caption));
+        } else if (*row->labelName || *row->caption) {
+            QLabel* label = MakeLabel(page, row->labelName, QString::fromLatin1(row->caption),
+                                      row->left - 780, row->top, 750, 255);
+            label->setToolTip(QString::fromLatin1(row->labelTip));
+        }
+        return w;
+    };
+
+    slotControls_.assign(table.options.size() + 1, nullptr);
+    slotControls_[kRomPathSlot] = gameRomPath_;
+    for (size_t slot = 1; slot <= table.options.size(); ++slot) {
+        const GameOption& option = table.option(slot);
+        slotControls_[slot] = addControl(option.control, option.kind, option.items);
+    }
+    for (const std::string& name : table.clearedByDefaults)
+        clearedByDefaults_.push_back(addControl(name, OptionKind::Check, {}));
+
+    record_ = page->findChild<QCheckBox*>(QString::fromStdString("chk" + base_ + "Record"));
+    playback_ = page->findChild<QCheckBox*>(QString::fromStdString("chk" + base_ + "Playback"));
+    if (playback_) {
+        hideInp_ = MakeLabel(page, "lblHideInp", {}, 0, 0, 0, 0);
+        hideInp_->hide();
+        connect(playback_, &QCheckBox::clicked, this, &SectionWindow::onPlaybackClicked);
+    }
+    if (record_)
+        connect(record_, &QCheckBox::clicked, this, &SectionWindow::onRecordClicked);
+
+    auto* all = MakeButton(page, "cmdApplytoAll", "All", ButtonLook::Alert, 3195, 3660, 600, 180);
+    all->setToolTip(QStringLiteral(" Apply current settings to All Games "));
+    connect(all, &ClickLabel::clicked, this, &SectionWindow::applyToAll);
+}
+
+// The defaults the window's load puts into the per-game settings page.
+void SectionWindow::setPageDefaults() {
+    gameRomPath_->setText(
+        FromAnsi(design_.romDirFallback ? DefaultRomFolder(emu_) : Shared().RomDir[Index(emu_)]));
+    SettingsFields defaults = BuiltInDefaults(emu_);
+    defaults[kRomPathSlot] = ToAnsi(gameRomPath_->text());
+    applyFields(defaults, SettingsSource::GameRecord);
+}
+
+Handler SectionWindow::handlerOf(QWidget* control) {
+    if (control && control == record_)
+        return [this] { onRecordClicked(); };
+    if (control && control == playback_)
+        return [this] { onPlaybackClicked(); };
+    return {};
+}
+
+void SectionWindow::applyFields(const SettingsFields& fields, SettingsSource source) {
+    if (source != SettingsSource::GameRecord)
+        for (QWidget* w : clearedByDefaults_)
+            SetCheckedAndRun(static_cast<QCheckBox*>(w), false, handlerOf(w));
+    gameRomPath_->setText(FromAnsi(fields[kRomPathSlot]));
+    const GameSettingsTable& table = GameSettingsTableOf(emu_);
+    for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
+        QWidget* w = slotControls_[slot];
+        switch (table.option(slot).kind) {
+        case OptionKind::Combo:
+            SetIndexAndRun(static_cast<QComboBox*>(w), Index(fields, slot), handlerOf(w));
+            break;
+        case OptionKind::Check:
+            SetCheckedAndRun(static_cast<QCheckBox*>(w), Checked(fields, slot), handlerOf(w));
+            break;
+        case OptionKind::Text:
+            static_cast<QLineEdit*>(w)->setText(FromAnsi(Text(fields, slot)));
+            break;
+        }
+    }
+}
+
+SettingsFields SectionWindow::readFields() const {
+    SettingsFields fields;
+    fields[kRomPathSlot] = ToAnsi(gameRomPath_->text());
+    const GameSettingsTable& table = GameSettingsTableOf(emu_);
+    for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
+        QWidget* w = slotControls_[slot];
+        switch (table.option(slot).kind) {
+        case OptionKind::Combo:
+            fields[slot] = std::to_string(static_cast<QComboBox*>(w)->currentIndex());
+            break;
+        case OptionKind::Check:
+            fields[slot] = static_cast<QCheckBox*>(w)->isChecked() ? "1" : "0";
+            break;
+        case OptionKind::Text:
+            fields[slot] = ToAnsi(static_cast<QLineEdit*>(w)->text());
+            break;
+        }
+    }
+    return fields;
+}
+
+SettingsSource SectionWindow::loadGameSettings(const std::string& key) {
+    SettingsFields fields;
+    SettingsSource source = SettingsSource::BuiltIn;
+    LoadGameSettings(emu_, key, fields, &source);
+    applyFields(fields, source);
+    return source;
+}
+
+// Stored under the game the page was loaded for, never another one and never an empty key.
+void SectionWindow::saveGameSettings() {
+    SaveLoadedGameSettings(emu_, readFields());
+}
+
+void SectionWindow::applyToAll() {
+    if (dialogs().message(texts::testoApplyToAll, MsgStyle::WarningYesNo) != Answer::Yes)
+        return;
+    if (ApplyToAll(emu_, readFields()))
+        dialogs().message(texts::testoDefaultConfSaved, MsgStyle::Information);
+}
+
+// Playback and Record exclude each other: checking one unchecks the other, and the one just
+// checked stays checked.
+void SectionWindow::onPlaybackClicked() {
+    if (record_->isChecked()) {
+        record_->setChecked(false);
+        showRecordLook();
+    }
+    if (!playback_->isChecked())
+        return;
+    ProgramPickerRequest request;
+    request.tag = Section(emu_).tag;
+    request.pattern = kRecordingPattern;
+    request.caption = "Choose the INP file";
+    request.startDir = JoinPath(ToAnsi(emuDir_->text()), "INP");
+    request.lockFolder = true;
+    RunProgramPicker(request, this);
+    playback_->setToolTip(QStringLiteral(" Playback:  <") + hideInp_->text() +
+                          QStringLiteral("> "));
+}
+
+void SectionWindow::onRecordClicked() {
+    if (playback_ && playback_->isChecked())
+        playback_->setChecked(false);
+    showRecordLook();
+}
+
+void SectionWindow::showRecordLook() {
+    const bool on = record_->isChecked();
+    SetForeColor(record_, on ? 0x80 : 0);
+    QFont bold = record_->font();
+    bold.setBold(on);
+    record_->setFont(bold);
+}
+
+// A skip field holds only an optional "-" and digits, whatever way the text arrived; anything
+// else is answered with a message and "0", and an emptied field becomes "0".
+void SectionWindow::onSkipEdited(QLineEdit* edit) {
+    static const QRegularExpression valid(QStringLiteral("^-?[0-9]*$"));
+    if (!valid.match(edit->text()).hasMatch()) {
+        const bool row = edit->objectName().endsWith(QLatin1String("SkipR"));
+        dialogs().message(kSkipMessage, MsgStyle::Warning, row ? "Warning!" : "");
+        edit->setText(QStringLiteral("0"));
+    } else if (edit->text().isEmpty()) {
+        edit->setText(QStringLiteral("0"));
+    }
+}
+
+} // namespace arvok

@@ -1,0 +1,84 @@
+// Small building blocks of the section windows: controls placed by their design position in
+// twips, label buttons with their rest and hover colours, and the model of the game list.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/qt/geometry.h"
+
+class QLabel;
+class QWidget;
+
+namespace arvok {
+
+class ClickLabel;
+
+// The colour pairs (back / text, &H00BBGGRR) of the label buttons, at rest and under the mouse.
+enum class ButtonLook {
+    Size,  // "L", "M", "S": &H8F675F / white, hovered &HBF8585 / yellow
+    Close, // "X": &HE4AAAA / &H80, hovered &H80 / white
+    Alert, // clear favourites, "All": &H5C7DD6 / white, hovered &H40C0 / yellow
+    Page,  // browse, "Def.", "Scan now!": &HBF8585 / white, hovered &H8F675F / yellow
+};
+
+inline constexpr std::uint32_t kNeutralFilterBack = 0xC0C0C0;
+inline constexpr std::uint32_t kActiveFilterBack = 0xE4AAAA;
+inline constexpr std::uint32_t kActiveFilterText = 0x80;
+inline constexpr std::uint32_t kMiscFilterText = 0x400000;
+
+// Gives "w" its object name and design rectangle (twips) and returns it.
+template <class W> W* Placed(W* w, const char* name, int left, int top, int width, int height) {
+    w->setObjectName(name);
+    PlaceTwips(w, left, top, width, height);
+    return w;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                  int width, int height);
+// A label button: acts on a click and takes its hovered colours while the mouse is over it.
+ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
+                       int left, int top, int width, int height);
+
+// The game list's entries: game names as Windows-1252 bytes, shown as text; an entry can be
+// dragged onto the favourites.
+class NameListModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+    void setNames(std::vector<std::string> names);
+    const std::vector<std::string>& names() const { return names_; }
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    std::vector<std::string> names_;
+};
+
+// The data a game dragged from a game list carries: the game's name.
+inline constexpr const char* kGameMimeType = "application/x-arvok-game";
+
+// The game list: entries in one or more columns filled top to bottom, then left to right; an
+// entry dragged from it shows the launcher's drag icons, the second one over the favourites.
+class GameListView : public QListView {
+    Q_OBJECT
+public:
+    explicit GameListView(QWidget* parent);
+    void setColumns(int columns);
+    int columns() const { return columns_; }
+
+protected:
+    void startDrag(Qt::DropActions supportedActions) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void updateGrid();
+    int columns_ = 1;
+};
+
+} // namespace arvok

@@ -1,0 +1,438 @@
+#include "sections/section_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QWindow>
+
+#include "catalogue/data_file.h"
+#include "catalogue/header_block.h"
+#include "core/shared_state.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/controls.h"
+#include "platform/qt/geometry.h"
+#include "sections/launcher_link.h"
+#include "sections/section_design.h"
+#include "sections/section_widgets.h"
+#include "sections/slide_show.h"
+#include "sections/snapshot_files.h"
+#include "settings/emulator_cfg.h"
+#include "shell/artwork.h"
+#include "shell/pickers.h"
+
+namespace arvok {
+
+namespace {
+
+// Window sizes, width by height in twips.
+constexpr int kWide = 6345, kTall = 7260, kLow = 4620, kNarrow = 2400;
+// The docked window's left edge lies this far right of the launcher's.
+constexpr int kDockOffset = 3450;
+
+constexpr int kPrefUpHeight = 3820, kPrefDownHeight = 6415;
+constexpr int kListUpLeft = 90, kListUpWidth = 6165, kListDownWidth = 3855;
+constexpr int kDownLeftLoaded = 2430, kGenreDownLeftLoaded = 4050;
+constexpr int kDownLeftToggled = 2400, kGenreDownLeftToggled = 3990;
+
+// The favourites-layout button shows a down arrow in the "up" layout and an up arrow in "down".
+void ShowArrow(ClickLabel* button, bool up) {
+    button->setPixmap(ArrowPixmap(up));
+}
+
+QString Name(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Hands the pickers' choices to the window.
+class WindowPickerTarget : public PickerTarget {
+public:
+    explicit WindowPickerTarget(SectionWindow& window) : window_(window) {}
+    void setPickedFolder(FolderField field, const std::string& folder) override {
+        window_.setPickedFolder(field, folder);
+    }
+    void setPickedProgram(const std::string& program, const std::string& directory) override {
+        window_.setPickedProgram(program, directory);
+    }
+    void saveSettings() override { window_.SaveCfg(); }
+    void setPickedRecording(const std::string& fileName) override {
+        window_.setPickedRecording(fileName);
+    }
+    void recordingCancelled() override { window_.recordingCancelled(); }
+
+private:
+    SectionWindow& window_;
+};
+
+} // namespace
+
+SectionWindow::SectionWindow(Emu emu)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), emu_(emu), design_(Design(emu)),
+      base_(Section(emu).baseName) {
+    setObjectName(Name("frm" + base_));
+    setWindowTitle(QString::fromLatin1(Section(emu).baseName));
+    QFont small = font();
+    small.setPixelSize(10);
+    setFont(small);
+    SetBackColor(this, 0x5F3F3F);
+    SetForeColor(this, 0xFFFFFF);
+    buildFrame();
+    buildLists();
+    buildFilters();
+    buildInfoPage();
+    buildHelpPage();
+    buildConfPage();
+    buildSettingsPage();
+    SetTwipsSize(this, kWide, design_.hasLargeSize ? kTall : kLow);
+    setMouseTracking(true);
+    pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);
+    RegisterPickerTarget(emu_, pickerTarget_.get());
+    ForgetLoadedGameKey(emu_);
+    load();
+}
+
+SectionWindow::~SectionWindow() {
+    if (PickerTargetFor(emu_) == pickerTarget_.get())
+        RegisterPickerTarget(emu_, nullptr);
+    ForgetLoadedGameKey(emu_);
+}
+
+void SectionWindow::buildFrame() {
+    title_ = Placed(new ClickLabel(this, QString::fromLatin1(Section(emu_).tag)),
+                    Name("img" + base_).toLatin1().constData(), 90, 90, 1860, 375);
+    title_->setAlignment(Qt::AlignCenter);
+    QFont big = title_->font();
+    big.setPixelSize(20);
+    big.setBold(true);
+    title_->setFont(big);
+    title_->installEventFilter(this);
+    connect(title_, &ClickLabel::doubleClicked, this, &SectionWindow::dock);
+
+    const std::string sizes = design_.sizeButtonPrefix;
+    middle_ =
+        MakeButton(this, (sizes + "Middle").c_str(), "M", ButtonLook::Size, 2010, 300, 165, 165);
+    short_ =
+        MakeButton(this, (sizes + "Short").c_str(), "S", ButtonLook::Size, 2190, 120, 165, 165);
+    exit_ = MakeButton(this, ("cmd" + base_ + "Exit").c_str(), "X", ButtonLook::Close, 2010, 120,
+                       165, 165);
+    exit_->setToolTip(QStringLiteral(" Close window "));
+    connect(middle_, &ClickLabel::clicked, this, &SectionWindow::setMiddle);
+    connect(short_, &ClickLabel::clicked, this, &SectionWindow::setShort);
+    connect(exit_, &ClickLabel::clicked, this, &SectionWindow::closeSection);
+    if (design_.hasLargeSize) {
+        large_ =
+            MakeButton(this, (sizes + "Large").c_str(), "L", ButtonLook::Size, 2190, 300, 165, 165);
+        connect(large_, &ClickLabel::clicked, this, [this] { setSize(kWide, kTall); });
+    }
+
+    ridimenWord_ = MakeLabel(this, ("lbl" + base_ + "Ridimen").c_str(), "up", 0, 0, 0, 0);
+    ridimenWord_->hide();
+    if (design_.hasFavLayout) {
+        ridimen_ = MakeButton(this, ("cmd" + base_ + "Ridimen").c_str(), {}, ButtonLook::Size, 2040,
+                              510, 300, 195);
+        ShowArrow(ridimen_, false);
+        connect(ridimen_, &ClickLabel::clicked, this, &SectionWindow::toggleLayout);
+    }
+
+    static const std::array<const char*, 5> kButtonSuffix{"Snap", "Set", "Info", "Help", "Opts"};
+    static const std::array<const char*, 5> kButtonText{"Snap", "Settings", "Info", "Help",
+                                                        "Config"};
+    for (size_t i = 0; i < pageButtons_.size(); ++i) {
+        std::string name = design_.pageButtonPrefix + std::string(kButtonSuffix[i]);
+        pageButtons_[i] =
+            MakeButton(this, name.c_str(), QString::fromLatin1(kButtonText[i]), ButtonLook::Page,
+                       2430 + static_cast<int>(i) * 780, 120, 705, 375);
+        pageButtons_[i]->installEventFilter(this);
+    }
+    connect(pageButtons_[0], &ClickLabel::clicked, this, &SectionWindow::onSnapButton);
+    connect(pageButtons_[1], &ClickLabel::clicked, this, &SectionWindow::onSettingsButton);
+    connect(pageButtons_[2], &ClickLabel::clicked, this, [this] { onLeaveButton(Page::Info); });
+    connect(pageButtons_[3], &ClickLabel::clicked, this, [this] { onLeaveButton(Page::Help); });
+    connect(pageButtons_[4], &ClickLabel::clicked, this, [this] { onLeaveButton(Page::Conf); });
+
+    romSettings_ =
+        MakeLabel(this, ("lbl" + base_ + "RomSettings").c_str(), {}, 2400, 510, 3855, 195);
+    SetBackColor(romSettings_, 0xE4AAAA);
+    SetForeColor(romSettings_, 0x80);
+
+    snapPage_ = new SnapshotPage(
+        emu_,
+        [this] {
+            SnapOptions options;
+            options.snapDir = DirSnap;
+            options.extension =
+                SnapExtension(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked());
+            options.noSlide = noSlide_->isChecked();
+            options.showCounter = showCounter_->isChecked();
+            options.delayMs = SnapDelay;
+            return options;
+        },
+        this);
+    PlaceTwips(snapPage_, 2400, 690, 3855, 3885);
+    pages_[static_cast<size_t>(Page::Snap)] = snapPage_;
+    makePage(Page::Settings, "Settings");
+    makePage(Page::Info, "Info");
+    makePage(Page::Help, "Help");
+    makePage(Page::Conf, "Conf");
+    showPage(Page::Snap);
+}
+
+QWidget* SectionWindow::makePage(Page page, const char* suffix) {
+    auto* w = Placed(new QWidget(this), ("pic" + base_ + suffix).c_str(), 2400, 690, 3855, 3885);
+    w->setAutoFillBackground(true);
+    pages_[static_cast<size_t>(page)] = w;
+    return w;
+}
+
+void SectionWindow::showPage(Page page) {
+    for (size_t i = 0; i < pages_.size(); ++i)
+        pages_[i]->setVisible(static_cast<Page>(i) == page);
+    snapPage_->image()->setVisible(page == Page::Snap);
+}
+
+void SectionWindow::showConfigurationPage() {
+    pages_[static_cast<size_t>(Page::Snap)]->hide();
+    pages_[static_cast<size_t>(Page::Conf)]->show();
+}
+
+Page SectionWindow::visiblePage() const {
+    for (size_t i = 0; i < pages_.size(); ++i)
+        if (!pages_[i]->isHidden())
+            return static_cast<Page>(i);
+    return Page::Snap;
+}
+
+void SectionWindow::load() {
+    loadCfg();
+    DirSnap = ToAnsi(snapPath_->text());
+    Ridimen();
+    dock();
+    updateRomCount();
+    updateFavCount();
+    setPageDefaults();
+    filterBusy_ = true;
+    for (QComboBox* combo : filters_)
+        if (combo)
+            combo->setCurrentIndex(0);
+    filterBusy_ = false;
+    readGameTotal();
+}
+
+void SectionWindow::loadCfg() {
+    EmulatorCfg cfg = LoadEmulatorCfg(emu_);
+    if (cfg.read) {
+        exePath_->setText(FromAnsi(cfg.exePath));
+        emuDir_->setText(FromAnsi(cfg.emuDir));
+        romPath_->setText(FromAnsi(cfg.romPath));
+        if (romPathAlt_)
+            romPathAlt_->setText(FromAnsi(cfg.altRomPath));
+        snapPath_->setText(FromAnsi(cfg.snapPath));
+        if (cfg.snapFormat == "GIF")
+            snapGif_->setChecked(true);
+        else if (cfg.snapFormat == "JPG")
+            snapJpg_->setChecked(true);
+        else if (cfg.snapFormat == "BMP")
+            snapBmp_->setChecked(true);
+        SetCheckedAndRun(noSlide_, cfg.noSlide, [this] { onNoSlideClicked(); });
+        showCounter_->setChecked(cfg.showCounter);
+        if (cfg.showCounter)
+            snapPage_->counter()->show();
+        ridimenWord_->setText(FromAnsi(cfg.favSize));
+        if (cfg.favourites) {
+            prefList_->clear();
+            for (const std::string& name : *cfg.favourites)
+                AddSorted(prefList_, FromAnsi(name));
+        }
+    }
+    SetIndexAndRun(slideDelay_, cfg.slideDelayIndex, [this] { onSlideDelayChosen(); });
+}
+
+void SectionWindow::readGameTotal() {
+    if (design_.total == TotalFallback::NoTotal)
+        return;
+    std::string count = GameTotal(DataFilePath(emu_));
+    if (!count.empty() || design_.total == TotalFallback::Empty)
+        total_->setText(FromAnsi(count));
+}
+
+void SectionWindow::SaveCfg() {
+    EmulatorCfg cfg;
+    cfg.exePath = ToAnsi(exePath_->text());
+    cfg.emuDir = ToAnsi(emuDir_->text());
+    cfg.romPath = ToAnsi(romPath_->text());
+    if (romPathAlt_)
+        cfg.altRomPath = ToAnsi(romPathAlt_->text());
+    cfg.snapPath = ToAnsi(snapPath_->text());
+    cfg.snapFormat = snapGif_->isChecked()   ? "GIF"
+                     : snapJpg_->isChecked() ? "JPG"
+                     : snapBmp_->isChecked() ? "BMP"
+                                             : "";
+    cfg.noSlide = noSlide_->isChecked();
+    cfg.showCounter = showCounter_->isChecked();
+    cfg.slideDelayIndex = slideDelay_->currentIndex();
+    cfg.favSize = ToAnsi(ridimenWord_->text());
+    std::vector<std::string> favourites;
+    for (int i = 0; i < prefList_->count(); ++i)
+        favourites.push_back(ToAnsi(prefList_->item(i)->text()));
+    cfg.favourites = std::move(favourites);
+    SaveEmulatorCfg(emu_, cfg);
+}
+
+void SectionWindow::saveAll() {
+    SaveCfg();
+    saveGameSettings();
+}
+
+void SectionWindow::closeSection() {
+    saveAll();
+    SetSectionOpen(emu_, false);
+    hide();
+    deleteLater();
+}
+
+void SectionWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    closeSection();
+}
+
+void SectionWindow::dock() {
+    SetTwipsPos(this, LauncherTop(), LauncherLeft() + kDockOffset);
+}
+
+// Sizes and the favourites layout.
+
+void SectionWindow::setSize(int width, int height) {
+    SetTwipsSize(this, width, height);
+}
+
+void SectionWindow::setMiddle() {
+    if (design_.hasFavLayout)
+        applyUpLayout();
+    setSize(kWide, kLow);
+}
+
+void SectionWindow::setShort() {
+    if (design_.hasFavLayout)
+        applyUpLayout();
+    setSize(kNarrow, kLow);
+    snapPage_->stop();
+}
+
+void SectionWindow::Ridimen() {
+    if (!design_.hasFavLayout)
+        return;
+    if (ridimenWord_->text() == QLatin1String("down"))
+        applyDownLayout(kDownLeftLoaded, kGenreDownLeftLoaded);
+    else
+        ShowArrow(ridimen_, false);
+}
+
+void SectionWindow::toggleLayout() {
+    if (GetTwips(this).Height == kLow)
+        return;
+    if (ridimenWord_->text() == QLatin1String("up"))
+        applyDownLayout(kDownLeftToggled, kGenreDownLeftToggled);
+    else
+        applyUpLayout();
+}
+
+namespace {
+
+void SetLeft(QWidget* w, int left) {
+    TwipRect r = GetTwips(w);
+    PlaceTwips(w, left, r.Top, r.Width, r.Height);
+}
+
+void SetHeight(QWidget* w, int height) {
+    TwipRect r = GetTwips(w);
+    PlaceTwips(w, r.Left, r.Top, r.Width, height);
+}
+
+} // namespace
+
+void SectionWindow::applyUpLayout() {
+    ShowArrow(ridimen_, false);
+    ridimenWord_->setText(QStringLiteral("up"));
+    SetHeight(prefList_, kPrefUpHeight);
+    if (filters_[0]) {
+        SetLeft(filters_[0], kListUpLeft);
+        SetLeft(filters_[1], design_.genreUpLeft);
+        filters_[2]->show();
+        filters_[3]->show();
+    }
+    TwipRect r = GetTwips(romList_);
+    PlaceTwips(romList_, kListUpLeft, r.Top, kListUpWidth, r.Height);
+    romList_->setColumns(2);
+}
+
+void SectionWindow::applyDownLayout(int listLeft, int genreLeft) {
+    ShowArrow(ridimen_, true);
+    ridimenWord_->setText(QStringLiteral("down"));
+    SetHeight(prefList_, kPrefDownHeight);
+    if (filters_[0]) {
+        SetLeft(filters_[0], listLeft);
+        SetLeft(filters_[1], genreLeft);
+        filters_[2]->hide();
+        filters_[3]->hide();
+    }
+    TwipRect r = GetTwips(romList_);
+    PlaceTwips(romList_, listLeft, r.Top, kListDownWidth, r.Height);
+    romList_->setColumns(1);
+}
+
+// Pickers' choices.
+
+void SectionWindow::setPickedFolder(FolderField field, const std::string& folder) {
+    QLineEdit* edit = field == FolderField::Rom      ? romPath_
+                      : field == FolderField::RomAlt ? romPathAlt_
+                      : field == FolderField::Snap   ? snapPath_
+                                                     : gameRomPath_;
+    if (edit)
+        edit->setText(FromAnsi(folder));
+}
+
+void SectionWindow::setPickedProgram(const std::string& program, const std::string& directory) {
+    exePath_->setText(FromAnsi(program));
+    emuDir_->setText(FromAnsi(directory));
+}
+
+void SectionWindow::setPickedRecording(const std::string& fileName) {
+    if (hideInp_)
+        hideInp_->setText(FromAnsi(fileName));
+}
+
+void SectionWindow::recordingCancelled() {
+    if (playback_)
+        SetCheckedAndRun(playback_, false, [this] { onPlaybackClicked(); });
+}
+
+// Mouse and keys.
+
+void SectionWindow::mouseMoveEvent(QMouseEvent* event) {
+    HighlightLauncher(emu_);
+    QWidget::mouseMoveEvent(event);
+}
+
+bool SectionWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseMove && (watched == title_ || watched == prefList_->viewport() ||
+                                      (romList_ && watched == romList_->viewport())))
+        HighlightLauncher(emu_);
+    if (watched == title_ && type == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && windowHandle()) {
+        windowHandle()->startSystemMove();
+        return false;
+    }
+    if (type == QEvent::Enter &&
+        std::find(pageButtons_.begin(), pageButtons_.end(), watched) != pageButtons_.end())
+        HighlightLauncher(emu_);
+    return listEvent(watched, event) || QWidget::eventFilter(watched, event);
+}
+
+} // namespace arvok

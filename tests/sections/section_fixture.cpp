@@ -1,0 +1,199 @@
+#include "section_fixture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <unistd.h>
+
+#include "core/shared_state.h"
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "sections/open_section.h"
+#include "sections/section_widgets.h"
+#include "shell/forms.h"
+
+namespace arvok::test {
+
+const std::vector<Game> kMameGames{
+    {"Pac-Man", "pacman", "O", "-", "Arcade", "Namco", "1980"},
+    {"Puck Man (Japan)", "puckman", "C", "pacman", "Arcade", "Namco", "1980"},
+    {"Galaga", "galaga", "O", "-", "Shooter", "Namco", "1981"},
+    {"1942", "1942", "O", "-", "Shooter", "Capcom", "1984"},
+    {"Metal Slug", "mslug", "O", "neogeo", "Platform", "Nazca", "1996"},
+    {"Donkey Kong", "dkong", "O", "-", "Platform", "Nintendo", "1981"},
+    {"Donkey Kong (US set 2)", "dkongo", "C", "dkong", "Platform", "Nintendo", "1981"},
+    {"Xevious", "xevious", "O", "-", "Shooter", "Namco", "1982"},
+};
+
+std::string Record(const Game& g) {
+    std::string line = std::string(g.name) + ";" + g.set + ";" + g.type + ";" + g.parent + ";" +
+                       g.genre + ";" + g.manufacturer + ";" + g.year + ";";
+    for (const char* rest :
+         {"Yes", "256", "Yes(1)", "Yes", "No", "driver.c", "Z80", "", "", "", "AY8910", "", "", ""})
+        line += std::string(rest) + ";";
+    return line;
+}
+
+namespace {
+
+void EnsureApp() {
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "test_sections";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+// The launcher's start-up takes the current directory as DirInst and makes its work
+// directories there: it runs once, in a scratch directory, before any section window docks
+// beside it.
+void EnsureLauncher() {
+    static bool started = false;
+    if (started)
+        return;
+    started = true;
+    static TempDir scratch;
+    std::string here = CurrentDirectory();
+    if (chdir(scratch.path().c_str()) != 0)
+        return;
+    InstallScriptedDialogs();
+    Forms::main();
+    if (chdir(here.c_str()) != 0)
+        return;
+}
+
+} // namespace
+
+void SectionTest::SetUp() {
+    EnsureApp();
+    EnsureLauncher();
+    dialogs_ = &InstallScriptedDialogs();
+    Shared().DirInst = dir_.path();
+    Shared().RomDir = {};
+    WriteDataFile("Mame", kMameGames);
+}
+
+void SectionTest::TearDown() {
+    for (Emu emu : kAllEmus)
+        delete ExistingSectionWindow(emu);
+    window_ = nullptr;
+}
+
+void SectionTest::WriteDataFile(const std::string& base, const std::vector<Game>& games) {
+    std::vector<std::string> lines{"# test data", "*" + base, "Vv0.35",
+                                   "D01/02/99",   "Aauthor",  "Mmail",
+                                   "Hhome",       "Wweb",     "T" + std::to_string(games.size())};
+    for (int i = 0; i < 8; ++i)
+        lines.push_back("X" + std::to_string(i));
+    for (const Game& game : games)
+        lines.push_back(Record(game));
+    WriteLines(dir_ / ("Data/" + base + ".dat"), lines);
+}
+
+void SectionTest::WriteMameCfg(const std::vector<std::string>& favourites,
+                               const std::string& favSize) {
+    std::vector<std::string> lines{"[Paths]",
+                                   "ExePath=" + dir_.path() + "/emu/mame.sh",
+                                   "EmuDir=" + dir_.path() + "/emu",
+                                   "RomPath=" + dir_.path() + "/roms",
+                                   "AltRomPath=" + dir_.path() + "/alt",
+                                   "",
+                                   "[SnapShots]",
+                                   "SnapPath=" + dir_.path() + "/snap",
+                                   "SnapFormat=GIF",
+                                   "NoSlideShow=0",
+                                   "ShowCounter=0",
+                                   "SlideDelay=2",
+                                   "",
+                                   "[Gui]",
+                                   "FavSize=" + favSize,
+                                   "",
+                                   "[Favorties]"};
+    for (auto it = favourites.rbegin(); it != favourites.rend(); ++it)
+        lines.push_back("\"" + *it + "\"");
+    WriteLines(dir_ / "Cfg/Mame.cfg", lines);
+}
+
+SectionWindow* SectionTest::open(Emu emu) {
+    OpenSectionWindow(emu);
+    window_ = ExistingSectionWindow(emu);
+    return window_;
+}
+
+std::string SectionTest::text(const char* label) {
+    QLabel* w = find<QLabel>(label);
+    return w ? ToAnsi(w->text()) : "<none>";
+}
+
+std::vector<std::string> SectionTest::romNames() {
+    std::vector<std::string> names;
+    auto* list = find<QListView>("lstMameRom");
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        names.push_back(ToAnsi(list->model()->index(row, 0).data().toString()));
+    return names;
+}
+
+std::vector<std::string> SectionTest::favourites() {
+    std::vector<std::string> names;
+    auto* list = find<QListWidget>("lstMamePref");
+    for (int row = 0; row < list->count(); ++row)
+        names.push_back(ToAnsi(list->item(row)->text()));
+    return names;
+}
+
+void SectionTest::pickRom(const std::string& name) {
+    auto* list = find<QListView>("lstMameRom");
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        if (ToAnsi(list->model()->index(row, 0).data().toString()) == name) {
+            list->setCurrentIndex(list->model()->index(row, 0));
+            return;
+        }
+    ADD_FAILURE() << "no game " << name;
+}
+
+void SectionTest::pickFavourite(const std::string& name) {
+    auto* list = find<QListWidget>("lstMamePref");
+    for (int row = 0; row < list->count(); ++row)
+        if (ToAnsi(list->item(row)->text()) == name) {
+            list->setCurrentRow(row);
+            return;
+        }
+    ADD_FAILURE() << "no favourite " << name;
+}
+
+void SectionTest::clickButton(const char* name) {
+    if (auto* button = find<ClickLabel>(name))
+        emit button->clicked();
+}
+
+void SectionTest::choose(const char* combo, int index) {
+    if (auto* box = find<QComboBox>(combo)) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+}
+
+void SectionTest::pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(w, &event);
+}
+
+void SectionTest::doubleClick(QAbstractItemView* list) {
+    QPoint at(2, 2);
+    QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(at),
+                      QPointF(list->viewport()->mapToGlobal(at)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &event);
+}
+
+void SectionTest::dropOnFavourites() {
+    auto* list = find<QListWidget>("lstMamePref");
+    QMimeData data;
+    data.setData(QString::fromLatin1(kGameMimeType), "game");
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &drop);
+}
+
+} // namespace arvok::test

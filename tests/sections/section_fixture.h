@@ -1,0 +1,66 @@
+// A fresh installation for the section window tests: the launcher running, a temporary DirInst
+// with a small MAME data file, scripted dialogs, and helpers that drive the real widgets by
+// their object names as a user would.
+#pragma once
+
+#include <QComboBox>
+#include <QListView>
+#include <QListWidget>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+#include "sections/section_window.h"
+#include "support/test_support.h"
+
+namespace arvok::test {
+
+// The games of the MAME data file written by the fixture, in file order: name, set, type,
+// parent, genre, manufacturer, year.
+struct Game {
+    const char *name, *set, *type, *parent, *genre, *manufacturer, *year;
+};
+extern const std::vector<Game> kMameGames;
+// A data-file record line for "game", 21 fields.
+std::string Record(const Game& game);
+
+class SectionTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes the section's data file from "games" with a header block announcing their number.
+    void WriteDataFile(const std::string& base, const std::vector<Game>& games);
+    // Writes Cfg/Mame.cfg with these favourites (last one first, as the program writes them).
+    void WriteMameCfg(const std::vector<std::string>& favourites,
+                      const std::string& favSize = "up");
+
+    // OpenSectionWindow, then the window (nullptr when none was opened).
+    SectionWindow* open(Emu emu = Emu::Mame);
+
+    template <class T = QWidget> T* find(const char* name) {
+        T* w = window_ ? window_->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    std::string text(const char* label);
+    // The game list's entries and the favourites, as shown.
+    std::vector<std::string> romNames();
+    std::vector<std::string> favourites();
+
+    // A user's actions.
+    void pickRom(const std::string& name);
+    void pickFavourite(const std::string& name);
+    void clickButton(const char* name);
+    void choose(const char* combo, int index);
+    void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void doubleClick(QAbstractItemView* list);
+    void dropOnFavourites();
+
+    TempDir dir_;
+    ScriptedDialogs* dialogs_ = nullptr;
+    SectionWindow* window_ = nullptr;
+};
+
+} // namespace arvok::test

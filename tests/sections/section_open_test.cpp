@@ -1,0 +1,107 @@
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+
+#include "core/texts.h"
+#include "platform/path.h"
+#include "platform/qt/geometry.h"
+#include "section_fixture.h"
+#include "sections/open_section.h"
+#include "shell/forms.h"
+
+namespace arvok::test {
+namespace {
+
+// Remembers, for each message, whether the MAME window was on screen when it was shown.
+class WatchingDialogs : public ScriptedDialogs {
+public:
+    Answer message(const std::string& text, MsgStyle style, const std::string& title) override {
+        SectionWindow* w = ExistingSectionWindow(Emu::Mame);
+        windowShown.push_back(w && w->isVisible());
+        return ScriptedDialogs::message(text, style, title);
+    }
+    std::vector<bool> windowShown;
+};
+
+using SectionOpenTest = SectionTest;
+
+TEST_F(SectionOpenTest, WithoutItsDataFileTheSectionSaysSoAndStaysClosed) {
+    RemoveFile(dir_ / "Data/Mame.dat");
+    Forms::main().setCurrentSectionTag("RAINE");
+
+    EXPECT_EQ(open(), nullptr);
+
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoDataFile);
+    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+    EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
+    EXPECT_EQ(Forms::main().currentSectionTag(), "RAINE");
+}
+
+TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
+    auto* watching = new WatchingDialogs;
+    SetDialogs(std::unique_ptr<Dialogs>(watching));
+
+    ASSERT_NE(open(), nullptr);
+
+    ASSERT_EQ(watching->asked.size(), 1u);
+    EXPECT_EQ(watching->asked[0].text, texts::testoNoConfiguration);
+    EXPECT_EQ(watching->asked[0].style, MsgStyle::Information);
+    EXPECT_EQ(watching->windowShown, std::vector<bool>{false});
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(find("picMameConf")->isVisible());
+    EXPECT_FALSE(find("picMameSnap")->isVisible());
+    EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
+    EXPECT_EQ(Forms::main().currentSectionTag(), "MAME");
+
+    // Every game, letter case ignored, the first one selected and in hand.
+    EXPECT_EQ(romNames(),
+              (std::vector<std::string>{"1942", "Donkey Kong", "Donkey Kong (US set 2)", "Galaga",
+                                        "Metal Slug", "Pac-Man", "Puck Man (Japan)", "Xevious"}));
+    EXPECT_EQ(text("lblMameRomCount"), "8");
+    EXPECT_EQ(text("lblMameTotal"), "8");
+    EXPECT_EQ(text("lblMameRomSettings"), "1942");
+
+    // The snapshot picture keeps its flag behind the configuration page, so a game chosen
+    // there is looked up and becomes the game in hand.
+    pickRom("Galaga");
+    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+    EXPECT_EQ(window_->RomSel, "galaga");
+    EXPECT_TRUE(find("picMameConf")->isVisible());
+}
+
+TEST_F(SectionOpenTest, WithFavouritesTheFirstFavouriteIsShownDockedBesideTheLauncher) {
+    WriteMameCfg({"Xevious", "Galaga"});
+    Forms::main().setTwipsPosition(600, 1200);
+
+    ASSERT_NE(open(), nullptr);
+
+    EXPECT_TRUE(dialogs_->asked.empty());
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Xevious"}));
+    EXPECT_EQ(find<QListWidget>("lstMamePref")->currentRow(), 0);
+    EXPECT_FALSE(find<QListView>("lstMameRom")->currentIndex().isValid());
+    EXPECT_EQ(text("lblMameFavCount"), "2");
+    EXPECT_TRUE(find("picMameSnap")->isVisible());
+    TwipRect at = GetTwips(window_);
+    EXPECT_EQ(at.Top, 600);
+    EXPECT_EQ(at.Left, 1200 + 3450);
+    EXPECT_EQ(at.Width, 6345);
+    EXPECT_EQ(at.Height, 7260);
+    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+}
+
+TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) {
+    WriteMameCfg({"Xevious", "Ghost Game"});
+
+    ASSERT_NE(open(), nullptr);
+
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoRomInDataFile);
+    EXPECT_EQ(favourites(), std::vector<std::string>{"Xevious"});
+    EXPECT_EQ(text("lblMameFavCount"), "1");
+    EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
+    EXPECT_EQ(window_->RomSel, "xevious");
+}
+
+} // namespace
+} // namespace arvok::test

@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
+#include "platform/qt/click_label.h"
 #include "sections/slide_show.h"
 #include "sections/snapshot_files.h"
 #include "support/test_support.h"
@@ -80,9 +80,7 @@ protected:
         return Counter(page) + " " + Shown(page);
     }
     static void Click(SnapshotPage& page) {
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(4, 4), QPointF(4, 4),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(page.image(), &release);
+        emit qobject_cast<ClickLabel*>(page.image())->clicked();
     }
 
     TempDir dir;

@@ -1,6 +1,6 @@
 #include "catalogue/header_block.h"
 
-#include "platform/text_file.h"
+#include <fstream>
 
 namespace arvok {
 
@@ -8,6 +8,23 @@ namespace {
 // Lines of the data files are at most this long; a longer one cuts the block short.
 constexpr size_t kMaxLineLength = 32767;
 constexpr int kTotalLine = 8;
+
+// Reads the file line by line only as far as asked, so that the game records after the block
+// are never read; a trailing CR is dropped.
+class HeadReader {
+public:
+    explicit HeadReader(const std::string& path) : in_(path, std::ios::binary) {}
+    bool next(std::string& line) {
+        if (!std::getline(in_, line))
+            return false;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        return true;
+    }
+
+private:
+    std::ifstream in_;
+};
 } // namespace
 
 const std::array<HeaderLine, kHeaderLines> kHeaderLayout{{
@@ -34,7 +51,7 @@ const char* const kContributorsCaption = "Project Manager and Contributors:";
 
 HeaderBlock ReadHeaderBlock(const std::string& path) {
     HeaderBlock block;
-    LineReader reader(path);
+    HeadReader reader(path);
     std::string line;
     bool found = false;
     while (!found && reader.next(line))

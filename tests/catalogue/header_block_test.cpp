@@ -36,6 +36,12 @@ TEST(HeaderBlock, ValuesFollowTheMarkerExactlyAfterLeadingCommentsAndEmptyLines)
     EXPECT_EQ(block.values[1], "  Arcade ");
     EXPECT_EQ(block.values[16], "value 17");
     EXPECT_EQ(GameTotal(dir / "x.dat"), "42");
+
+    std::string lfOnly;
+    for (const std::string& line : Block(17))
+        lfOnly += line + "\n";
+    test::WriteBytes(dir / "lf.dat", lfOnly);
+    EXPECT_EQ(ReadHeaderBlock(dir / "lf.dat").values[16], "value 17");
 }
 
 TEST(HeaderBlock, ABlockCutShortLeavesTheLinesAfterTheCutEmpty) {

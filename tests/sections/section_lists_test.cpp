@@ -1,0 +1,167 @@
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+
+#include "core/texts.h"
+#include "platform/qt/geometry.h"
+#include "section_fixture.h"
+#include "sections/open_section.h"
+#include "shell/forms.h"
+
+namespace arvok::test {
+namespace {
+
+class SectionListsTest : public SectionTest {
+protected:
+    void SetUp() override {
+        SectionTest::SetUp();
+        WriteMameCfg({});
+    }
+    QColor back(const char* combo) {
+        QComboBox* box = find<QComboBox>(combo);
+        return box->palette().color(box->backgroundRole());
+    }
+    QColor textColour(const char* combo) {
+        QComboBox* box = find<QComboBox>(combo);
+        return box->palette().color(box->foregroundRole());
+    }
+    void chooseText(const char* combo, const char* item) {
+        choose(combo, find<QComboBox>(combo)->findText(QString::fromLatin1(item)));
+    }
+    int currentFavourite() { return find<QListWidget>("lstMamePref")->currentRow(); }
+};
+
+const QColor kGrey = VbColor(0xC0C0C0), kLit = VbColor(0xE4AAAA), kMaroon = VbColor(0x80),
+             kBlack = VbColor(0), kNavy = VbColor(0x400000);
+
+TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
+    open();
+
+    chooseText("cboFilterMameGenre", "Shooter");
+    EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
+    EXPECT_EQ(text("lblMameRomCount"), "3");
+    EXPECT_EQ(back("cboFilterMameGenre"), kLit);
+    EXPECT_EQ(textColour("cboFilterMameGenre"), kMaroon);
+    EXPECT_EQ(back("cboFilterMameYear"), kGrey);
+
+    chooseText("cboFilterMameYear", "1981");
+    chooseText("cboFilterMameManufactor", "Namco");
+    EXPECT_EQ(romNames(), std::vector<std::string>{"Galaga"});
+    chooseText("cboFilterMameMisc", "Clones Only");
+    EXPECT_TRUE(romNames().empty());
+    EXPECT_EQ(text("lblMameRomCount"), "0");
+    EXPECT_EQ(back("cboFilterMameMisc"), kLit);
+    EXPECT_EQ(textColour("cboFilterMameMisc"), kNavy);
+
+    // Choosing a neutral item again gives back its grey and black.
+    chooseText("cboFilterMameYear", "- Year");
+    EXPECT_EQ(back("cboFilterMameYear"), kGrey);
+    EXPECT_EQ(textColour("cboFilterMameYear"), kBlack);
+
+    pressKey(find("cboFilterMameManufactor"), Qt::Key_A, Qt::ShiftModifier);
+    EXPECT_EQ(romNames().size(), 8u);
+    EXPECT_EQ(text("lblMameRomCount"), "8");
+    for (const char* combo : {"cboFilterMameMisc", "cboFilterMameGenre", "cboFilterMameManufactor",
+                              "cboFilterMameYear"}) {
+        EXPECT_EQ(find<QComboBox>(combo)->currentIndex(), 0) << combo;
+        EXPECT_EQ(back(combo), kGrey) << combo;
+    }
+    EXPECT_EQ(textColour("cboFilterMameGenre"), kBlack);
+    EXPECT_EQ(textColour("cboFilterMameMisc"), kNavy);
+
+    // Shift together with Ctrl is no reset.
+    chooseText("cboFilterMameGenre", "Shooter");
+    pressKey(find("cboFilterMameYear"), Qt::Key_A, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(romNames().size(), 3u);
+}
+
+TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
+    open();
+    chooseText("cboFilterMameMisc", "Missing Roms");
+
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoScanFile);
+    EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
+    EXPECT_EQ(romNames().size(), 8u);
+    EXPECT_TRUE(find("picMameConf")->isVisible());
+}
+
+TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) {
+    open();
+    for (const char* game : {"Galaga", "Galaga", "Xevious", "1942", "Pac-Man"}) {
+        pickRom(game);
+        dropOnFavourites();
+    }
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"1942", "Galaga", "Pac-Man", "Xevious"}));
+    EXPECT_EQ(text("lblMameFavCount"), "4");
+
+    // Delete on the last favourite selects the one before it and shows it; elsewhere the
+    // favourite that moves up takes the selection.
+    auto* pref = find<QListWidget>("lstMamePref");
+    pickFavourite("Xevious");
+    pressKey(pref, Qt::Key_Delete);
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"1942", "Galaga", "Pac-Man"}));
+    EXPECT_EQ(currentFavourite(), 2);
+    EXPECT_EQ(text("lblMameRomSettings"), "Pac-Man");
+    pickFavourite("1942");
+    pressKey(pref, Qt::Key_Delete);
+    EXPECT_EQ(currentFavourite(), 0);
+    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+    EXPECT_EQ(text("lblMameFavCount"), "2");
+
+    dialogs_->answers = {Answer::No};
+    clickButton("lblMameClearFav");
+    EXPECT_EQ(favourites().size(), 2u);
+    EXPECT_EQ(dialogs_->asked.back().text, texts::testoClearFavorties);
+    EXPECT_EQ(dialogs_->asked.back().style, MsgStyle::WarningYesNo);
+
+    clickButton("cmdMameExit");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ExistingSectionWindow(Emu::Mame), nullptr);
+    EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
+    std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    EXPECT_EQ(cfg.substr(cfg.find("[Favorties]")), "[Favorties]\r\n\"Pac-Man\"\r\n\"Galaga\"\r\n");
+
+    open();
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Pac-Man"}));
+    dialogs_->answers = {Answer::Yes};
+    clickButton("lblMameClearFav");
+    EXPECT_TRUE(favourites().empty());
+    EXPECT_EQ(text("lblMameFavCount"), "0");
+    pressKey(find("lstMamePref"), Qt::Key_Delete);
+    EXPECT_EQ(text("lblMameFavCount"), "0");
+}
+
+TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInTheLargeSize) {
+    WriteMameCfg({}, "down");
+    open();
+    // Positions in whole pixels of 15 twips.
+    auto left = [&](const char* name) { return find(name)->x(); };
+    EXPECT_EQ(left("lstMameRom"), TwipsToPx(2430));
+    EXPECT_EQ(find("lstMamePref")->height(), TwipsToPx(6415));
+    EXPECT_TRUE(find("cboFilterMameYear")->isHidden());
+
+    clickButton("cmdMameRidimen");
+    EXPECT_EQ(left("lstMameRom"), TwipsToPx(90));
+    EXPECT_EQ(left("cboFilterMameGenre"), TwipsToPx(1690));
+    clickButton("cmdMameRidimen");
+    EXPECT_EQ(left("lstMameRom"), TwipsToPx(2400));
+    EXPECT_EQ(left("cboFilterMameGenre"), TwipsToPx(3990));
+
+    clickButton("cmdMiddle");
+    EXPECT_EQ(GetTwips(window_).Height, 4620);
+    EXPECT_EQ(text("lblMameRidimen"), "up");
+    clickButton("cmdMameRidimen");
+    EXPECT_EQ(text("lblMameRidimen"), "up");
+    clickButton("cmdLarge");
+    clickButton("cmdShort");
+    EXPECT_EQ(GetTwips(window_).Width, 2400);
+
+    window_->SaveCfg();
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("FavSize=up\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace arvok::test

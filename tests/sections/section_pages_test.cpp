@@ -1,0 +1,180 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "core/texts.h"
+#include "section_fixture.h"
+#include "sections/slide_show.h"
+#include "settings/game_settings.h"
+
+namespace arvok::test {
+namespace {
+
+// A one-pixel GIF.
+const std::string kGif = std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13) +
+                         std::string("\xFF\x00\x00\x00\x00\x00", 6) +
+                         std::string("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10) +
+                         std::string("\x02\x02\x44\x01\x00\x3B", 6);
+
+// A MAME record of "key": the built-in defaults with the given slots changed.
+std::string MameRecord(const std::string& key,
+                       std::vector<std::pair<size_t, std::string>> changes) {
+    SettingsFields fields = BuiltInDefaults(Emu::Mame);
+    fields[kRomPathSlot] = "/roms/" + key;
+    for (const auto& [slot, value] : changes)
+        fields[slot] = value;
+    return EncodeRecord(Emu::Mame, key, fields);
+}
+
+class SectionPagesTest : public SectionTest {
+protected:
+    int comboIndex(const char* name) { return find<QComboBox>(name)->currentIndex(); }
+    bool checked(const char* name) { return find<QCheckBox>(name)->isChecked(); }
+    std::vector<std::string> helpItems() {
+        std::vector<std::string> items;
+        auto* list = find<QListWidget>("lstMameHelp");
+        for (int i = 0; i < list->count(); ++i)
+            items.push_back(list->item(i)->text().toStdString());
+        return items;
+    }
+};
+
+TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGamesSettings) {
+    WriteMameCfg({});
+    WriteBytes(dir_ / "snap/galaga.gif", kGif);
+    WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("1942", {{mame::Monitor, "2"}})});
+    open();
+
+    // 1942 has no still: the notice names the folder and the file, and the game's own
+    // settings come into the settings page.
+    EXPECT_TRUE(find("lblMameNoAvail")->isVisible());
+    EXPECT_EQ(text("lblNoSnapFound"), dir_.path() + "/snap");
+    EXPECT_EQ(text("lblLookedFor"), "1942.gif");
+    EXPECT_EQ(text("lblMameRomSettings"), "1942");
+    EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
+
+    pickRom("Galaga");
+    EXPECT_FALSE(find("lblMameNoAvail")->isVisible());
+    EXPECT_FALSE(find<QLabel>("imgMameSnap")->pixmap().isNull());
+    EXPECT_EQ(window_->RomSel, "galaga");
+    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+    // A still leaves the settings page as it was.
+    EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
+}
+
+TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
+    WriteMameCfg({});
+    WriteBytes(dir_ / "emu/gamelist.txt", "Galaga (c) 1981 Namco\r\nA space shooter.\r\n\r\n"
+                                          "\r\nXevious (c) 1982 Namco\r\nScrolling.\r\n\r\n\r\n");
+    open();
+
+    clickButton("imgButInfo");
+    EXPECT_TRUE(find("picMameInfo")->isVisible());
+    EXPECT_TRUE(find<QLabel>("imgMameSnap")->isHidden());
+    EXPECT_EQ(text("lblInfoName"), "1942");
+    EXPECT_EQ(text("lblInfoMadeBy"), "Capcom");
+    EXPECT_EQ(text("lblInfoRomFile"), "1942.zip");
+    EXPECT_EQ(text("lblInfoOC"), "YES");
+    EXPECT_EQ(text("lblInfoSamples"), "Available");
+
+    pickRom("Puck Man (Japan)");
+    EXPECT_EQ(text("lblMameRomSettings"), "Puck Man (Japan)");
+    EXPECT_EQ(text("lblInfoName"), "Puck Man (Japan)");
+    EXPECT_EQ(text("lblInfoOC"), "NO");
+    EXPECT_EQ(text("lblInfoCloneOf"), "pacman");
+
+    clickButton("imgButHelp");
+    EXPECT_EQ(helpItems(), std::vector<std::string>{"Game info not found in gamelist.txt!"});
+    pickRom("Galaga");
+    EXPECT_EQ(helpItems(),
+              (std::vector<std::string>{"Galaga (c) 1981 Namco", "A space shooter.", "", ""}));
+    EXPECT_TRUE(dialogs_->asked.empty());
+}
+
+TEST_F(SectionPagesTest, SettingsEditedForTwoGamesSurviveChangesOfPageAndGame) {
+    WriteMameCfg({});
+    open();
+    clickButton("imgButSet");
+    EXPECT_TRUE(find("picMameSettings")->isVisible());
+    EXPECT_EQ(text("lblMameRomSettings"), "1942");
+
+    pickRom("Galaga");
+    choose("cboMameMonitor", 3);
+    find<QCheckBox>("chkMameCheat")->click();
+    find<QLineEdit>("txtMameRomPath")->setText("/games/galaga");
+    pickRom("Xevious");
+    EXPECT_EQ(comboIndex("cboMameMonitor"), 0);
+    EXPECT_FALSE(checked("chkMameCheat"));
+    choose("cboMameGamma", 0);
+
+    clickButton("imgButInfo");
+    clickButton("imgButSet");
+    EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
+    EXPECT_EQ(comboIndex("cboMameGamma"), 0);
+    pickRom("Galaga");
+    EXPECT_EQ(comboIndex("cboMameMonitor"), 3);
+    EXPECT_TRUE(checked("chkMameCheat"));
+    EXPECT_EQ(find<QLineEdit>("txtMameRomPath")->text().toStdString(), "/games/galaga");
+    EXPECT_EQ(comboIndex("cboMameGamma"), 14);
+}
+
+TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAnother) {
+    WriteMameCfg({});
+    const std::vector<std::string> records{
+        MameRecord("1942", {{mame::Monitor, "1"}}),
+        MameRecord("Galaga", {{mame::Monitor, "2"}, {mame::Cheat, "1"}}),
+        MameRecord("Xevious", {{mame::Monitor, "3"}}),
+    };
+    WriteLines(dir_ / "Cfg/Mame.set", records);
+    open();
+
+    clickButton("imgButInfo");
+    pickRom("Galaga");
+    pickRom("Xevious");
+    clickButton("imgButOpts");
+    pickRom("Pac-Man");
+    clickButton("imgButSnap");
+    clickButton("imgButHelp");
+    window_->saveAll();
+
+    // The three records stay as they were; Pac-Man, shown on the snapshot page without a still,
+    // had its (default) settings loaded and keeps them under its own name.
+    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.set"),
+              records[0] + "\r\n" + records[1] + "\r\n" + records[2] + "\r\n" + "\"Pac-Man\",\"" +
+                  dir_.path() + "/roms\",0,0,0,0,1,1,0,0,0,0,\"0\",\"0\",14," +
+                  "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+}
+
+TEST_F(SectionPagesTest, AllLeavesTheSingleDefaultRecordOfThePage) {
+    WriteMameCfg({});
+    WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Galaga", {}), MameRecord("Xevious", {})});
+    open();
+    clickButton("imgButSet");
+    find<QLineEdit>("txtMameRomPath")->setText("/roms");
+    choose("cboMameMonitor", 2);
+    find<QCheckBox>("chkMameYm3812")->click();
+
+    dialogs_->answers = {Answer::No};
+    clickButton("cmdApplytoAll");
+    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.set").substr(0, 9), "\"Galaga\",");
+
+    dialogs_->answers = {Answer::Yes};
+    clickButton("cmdApplytoAll");
+    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.set"),
+              "\"[DEFAULT]\",\"/roms\",0,2,0,0,1,1,0,0,0,0,\"0\",\"0\",14,"
+              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n");
+    ASSERT_EQ(dialogs_->asked.size(), 3u);
+    EXPECT_EQ(dialogs_->asked[1].text, texts::testoApplyToAll);
+    EXPECT_EQ(dialogs_->asked[1].style, MsgStyle::WarningYesNo);
+    EXPECT_EQ(dialogs_->asked[2].text, texts::testoDefaultConfSaved);
+    EXPECT_EQ(dialogs_->asked[2].style, MsgStyle::Information);
+
+    // Every game without a record of its own now shows those settings.
+    pickRom("Pac-Man");
+    EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
+}
+
+} // namespace
+} // namespace arvok::test

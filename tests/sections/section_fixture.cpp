@@ -76,8 +76,10 @@ void SectionTest::SetUp() {
 }
 
 void SectionTest::TearDown() {
-    for (Emu emu : kAllEmus)
+    for (Emu emu : kAllEmus) {
         delete ExistingSectionWindow(emu);
+        Forms::main().setSectionOpen(emu, false);
+    }
     window_ = nullptr;
 }
 

@@ -1,10 +1,15 @@
+#include <QApplication>
 #include <QCheckBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QListWidget>
 
 #include "core/texts.h"
+#include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/slide_show.h"
 #include "settings/game_settings.h"
@@ -174,6 +179,93 @@ TEST_F(SectionPagesTest, AllLeavesTheSingleDefaultRecordOfThePage) {
     // Every game without a record of its own now shows those settings.
     pickRom("Pac-Man");
     EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
+}
+
+// Answers the program picker that the next action opens: picks "file" and presses Ok, or
+// closes the picker by its frame when "file" is empty.
+void AnswerPicker(const std::string& file) {
+    QTimer::singleShot(0, [file] {
+        QWidget* picker = QApplication::activeModalWidget();
+        ASSERT_NE(picker, nullptr);
+        if (file.empty()) {
+            picker->close();
+            return;
+        }
+        auto* files = picker->findChild<QListWidget*>("filSelExe");
+        auto found = files->findItems(QString::fromStdString(file), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        files->setCurrentItem(found[0]);
+        found[0]->setSelected(true);
+        picker->findChild<QPushButton*>("cmdOk")->click();
+    });
+}
+
+TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsRecording) {
+    WriteMameCfg({});
+    WriteBytes(dir_ / "emu/INP/best.inp", "x");
+    open();
+    clickButton("imgButSet");
+    auto* record = find<QCheckBox>("chkMameRecord");
+    auto* playback = find<QCheckBox>("chkMamePlayback");
+
+    record->click();
+    EXPECT_TRUE(record->font().bold());
+    EXPECT_EQ(record->palette().color(record->foregroundRole()), VbColor(0x80));
+
+    AnswerPicker("best.inp");
+    playback->click();
+    EXPECT_TRUE(playback->isChecked());
+    EXPECT_FALSE(record->isChecked());
+    EXPECT_FALSE(record->font().bold());
+    EXPECT_EQ(text("lblHideInp"), "best.inp");
+    EXPECT_EQ(playback->toolTip().toStdString(), " Playback:  <best.inp> ");
+
+    record->click();
+    EXPECT_TRUE(record->isChecked());
+    EXPECT_FALSE(playback->isChecked());
+
+    // A picker closed by its frame leaves Playback unchecked, Record unchecked too.
+    AnswerPicker("");
+    playback->click();
+    EXPECT_FALSE(playback->isChecked());
+    EXPECT_FALSE(record->isChecked());
+}
+
+TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {
+    WriteMameCfg({});
+    open();
+    clickButton("imgButSet");
+    auto* row = find<QLineEdit>("txtMameSkipR");
+    auto* column = find<QLineEdit>("txtMameSkipC");
+
+    auto type = [](QLineEdit* edit, int key, const char* text,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString::fromLatin1(text));
+        QApplication::sendEvent(edit, &event);
+    };
+    row->selectAll();
+    type(row, Qt::Key_Minus, "-");
+    type(row, Qt::Key_9, "9", Qt::KeypadModifier);
+    EXPECT_EQ(row->text().toStdString(), "-9");
+    EXPECT_TRUE(dialogs_->asked.empty());
+
+    type(row, Qt::Key_X, "x");
+    EXPECT_EQ(row->text().toStdString(), "0");
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, "Format not valid!  \rYou must enter only 0-9 or\r"
+                                       "optionally '-' for negative values");
+    EXPECT_EQ(dialogs_->asked[0].title, "Warning!");
+
+    // Pasted text is held to the same rule; a minus after a digit is refused too.
+    column->selectAll();
+    column->insert(QStringLiteral("1-2"));
+    emit column->textEdited(column->text());
+    EXPECT_EQ(column->text().toStdString(), "0");
+    EXPECT_EQ(dialogs_->asked.back().title, "");
+
+    column->selectAll();
+    type(column, Qt::Key_Backspace, "");
+    EXPECT_EQ(column->text().toStdString(), "0");
 }
 
 } // namespace

@@ -1,0 +1,72 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <sys/stat.h>
+
+#include "platform/path.h"
+#include "section_fixture.h"
+
+namespace arvok::test {
+namespace {
+
+// A stand-in emulator: records its working directory, its arguments and the files of its ROM
+// folder while it runs.
+class SectionLaunchTest : public SectionTest {
+protected:
+    void SetUp() override {
+        SectionTest::SetUp();
+        WriteMameCfg({});
+        const std::string log = dir_ / "ran.txt";
+        WriteBytes(dir_ / "emu/mame.sh", "#!/bin/sh\n"
+                                         "pwd > '" + log + "'\n"
+                                         "echo \"$@\" >> '" + log + "'\n"
+                                         "ls roms >> '" + log + "'\n");
+        chmod((dir_ / "emu/mame.sh").c_str(), 0755);
+        WriteBytes(dir_ / "roms/galaga.zip", "zip");
+    }
+    std::string ran() { return ReadBytes(dir_ / "ran.txt"); }
+};
+
+TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
+    open();
+    clickButton("imgButSet");
+    pickRom("Galaga");
+    choose("cboMameMonitor", 2);
+    choose("cboMameSampleRate", 2);
+    find<QCheckBox>("chkMameCheat")->click();
+    find<QLineEdit>("txtMameSkipR")->setText("-3");
+    // Choosing another game stores Galaga's options; the launch loads them back.
+    pickRom("Xevious");
+    choose("cboMameMonitor", 1);
+    pickRom("Galaga");
+
+    doubleClick(find<QListView>("lstMameRom"));
+
+    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
+                         "galaga -ignorecfg -monitor pal -soundcard 1 -sr 44100 -skiplines -3 "
+                         "-cheat\n"
+                         "galaga.zip\n");
+    EXPECT_FALSE(IsPresentFile(dir_ / "emu/roms/galaga.zip"));
+    EXPECT_FALSE(IsPresentFile(dir_ / "emu/lancia.bat"));
+    EXPECT_EQ(ReadBytes(dir_ / "roms/galaga.zip"), "zip");
+    EXPECT_TRUE(dialogs_->asked.empty());
+}
+
+TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDoesNothing) {
+    WriteMameCfg({"Galaga"});
+    open();
+    auto* favourites = find<QListWidget>("lstMamePref");
+    favourites->setCurrentRow(-1);
+    pressKey(favourites, Qt::Key_Return);
+    pressKey(find("lstMameRom"), Qt::Key_Return);
+    EXPECT_EQ(ran(), "<missing>");
+
+    favourites->setCurrentRow(0);
+    pressKey(favourites, Qt::Key_Return);
+    EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace arvok::test

@@ -19,7 +19,7 @@ SectionWindow& SectionWindowOf(Emu emu);
 void OpenSectionWindow(Emu emu);
 
 // Installs the launcher's hooks into the section windows: opening, placing from a layout and
-// saving when the program quits.
+// saving when the program quits. Called once at start, before the launcher's start-up.
 void InstallSectionWindows();
 
 } // namespace arvok

@@ -108,114 +108,56 @@ std::vector<SettingControl> MameSettings() {
 
 const char* const kShiftSnapTip = "Press \"S\" during the game to grab your snap!";
 
+// The names every section but MAME builds from its own name.
+SectionDesign Named(Emu emu, const char* pageButtons, const char* sizeButtons,
+                    const char* favCount) {
+    SectionDesign d;
+    d.emu = emu;
+    d.pageButtonPrefix = pageButtons;
+    d.sizeButtonPrefix = sizeButtons;
+    d.favCountName = favCount;
+    return d;
+}
+
 std::array<SectionDesign, 5> MakeDesigns() {
-    return {{
-        {Emu::Mame,
-         "imgBut",
-         "cmd",
-         "lblMameFavorties",
-         " Favorties:",
-         "lblMameFavCount",
-         "Press F12 during the game to grab your snap!",
-         true,
-         true,
-         true,
-         true,
-         true,
-         true,
-         TotalFallback::KeepCaption,
-         1690,
-         {120, 1710, 3000, 4950},
-         {1515, 1215, 1875, 765},
-         5010,
-         2175,
-         2,
-         MameSettings()},
-        {Emu::Callus,
-         "imgCallusBut",
-         "cmdCallus",
-         "Label12",
-         " Favorties:",
-         "lblCallusFavCount",
-         "Press F9 during the game to grab your snap!",
-         true,
-         true,
-         true,
-         false,
-         false,
-         false,
-         TotalFallback::Empty,
-         1660,
-         {120, 1680, 3000, 4620},
-         {1485, 1245, 1545, 795},
-         5010,
-         2175,
-         2,
-         {}},
-        {Emu::Raine,
-         "imgRaineBut",
-         "cmdRaine",
-         "Label12",
-         " Favorties:",
-         "lblRaineFavCount",
-         "Press 0 during the game to grab your snap!",
-         true,
-         true,
-         true,
-         false,
-         false,
-         false,
-         TotalFallback::KeepCaption,
-         1660,
-         {120, 1680, 3000, 4620},
-         {1485, 1245, 1545, 795},
-         5010,
-         2175,
-         3,
-         {}},
-        {Emu::System16,
-         "imgSystem16But",
-         "cmdSystem16",
-         "Label12",
-         " Favorties:",
-         "lblSystem16FavCount",
-         kShiftSnapTip,
-         true,
-         true,
-         true,
-         false,
-         false,
-         false,
-         TotalFallback::KeepCaption,
-         1660,
-         {},
-         {},
-         4770,
-         2340,
-         2,
-         {}},
-        {Emu::M72,
-         "imgM72But",
-         "cmdM72",
-         "Label12",
-         " All Supported:",
-         "lblM72FavCountFix",
-         kShiftSnapTip,
-         false,
-         false,
-         false,
-         false,
-         false,
-         false,
-         TotalFallback::NoTotal,
-         1660,
-         {},
-         {},
-         0,
-         0,
-         0,
-         {}},
-    }};
+    SectionDesign mame = Named(Emu::Mame, "imgBut", "cmd", "lblMameFavCount");
+    mame.favHeadingName = "lblMameFavorties";
+    mame.snapTip = "Press F12 during the game to grab your snap!";
+    mame.shiftResetsFilters = true;
+    mame.romDirFallback = true;
+    mame.hasAltRomPath = true;
+    mame.genreUpLeft = 1690;
+    mame.filterLeft = {120, 1710, 3000, 4950};
+    mame.filterWidth = {1515, 1215, 1875, 765};
+    mame.settings = MameSettings();
+
+    SectionDesign callus = Named(Emu::Callus, "imgCallusBut", "cmdCallus", "lblCallusFavCount");
+    callus.snapTip = "Press F9 during the game to grab your snap!";
+    callus.total = TotalFallback::Empty;
+
+    SectionDesign raine = Named(Emu::Raine, "imgRaineBut", "cmdRaine", "lblRaineFavCount");
+    raine.snapTip = "Press 0 during the game to grab your snap!";
+    raine.romListColumns = 3;
+
+    SectionDesign system16 =
+        Named(Emu::System16, "imgSystem16But", "cmdSystem16", "lblSystem16FavCount");
+    system16.snapTip = kShiftSnapTip;
+    system16.romListTop = 4770;
+    system16.romListHeight = 2340;
+
+    SectionDesign m72 = Named(Emu::M72, "imgM72But", "cmdM72", "lblM72FavCountFix");
+    m72.favHeading = " All Supported:";
+    m72.snapTip = kShiftSnapTip;
+    m72.hasLargeSize = false;
+    m72.hasFavLayout = false;
+    m72.editableFavourites = false;
+    m72.total = TotalFallback::NoTotal;
+    m72.designFavourites = {"Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit",
+                            "Hammerin'Harry", "Image Fight",  "Legend of Hero Tonma",
+                            "Mr.Heli (JP)",   "Ninja Spirit", "R-Type (JP)",
+                            "R-Type (US)",    "R-Type 2",     "X-Multiply"};
+
+    return {mame, callus, raine, system16, m72};
 }
 
 } // namespace

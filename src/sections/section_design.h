@@ -29,25 +29,27 @@ struct SettingControl {
 };
 
 struct SectionDesign {
-    Emu emu;
-    const char* pageButtonPrefix; // "imgBut" (MAME) or "img<Base>But"
-    const char* sizeButtonPrefix; // "cmd" (MAME) or "cmd<Base>"
-    const char* favHeadingName;   // object name of the favourites heading
-    const char* favHeading;       // its caption
-    const char* favCountName;     // object name of the favourites count
-    const char* snapTip;          // how to grab a snapshot in the emulator
-    bool hasLargeSize;            // the Large size exists (not for M72)
-    bool hasFavLayout;            // the "up"/"down" favourites layout exists (not for M72)
-    bool editableFavourites;      // drop, Delete and clear act (not for M72)
-    bool shiftResetsFilters;      // Shift in a filter combo resets all four (MAME)
-    bool romDirFallback;          // the load's per-game ROM path falls back to the fixed path
-    bool hasAltRomPath;           // alternative ROM directory and "Roms are" options (MAME)
-    TotalFallback total;
-    int genreUpLeft;               // genre combo's left edge in the "up" layout
-    std::array<int, 4> filterLeft; // misc, genre, manufacturer, year as designed
-    std::array<int, 4> filterWidth;
-    int romListTop, romListHeight; // the game list as designed
-    int romListColumns;
+    Emu emu = Emu::Mame;
+    const char* pageButtonPrefix = ""; // "imgBut" (MAME) or "img<Base>But"
+    const char* sizeButtonPrefix = ""; // "cmd" (MAME) or "cmd<Base>"
+    const char* favHeadingName = "Label12";
+    const char* favHeading = " Favorties:";
+    const char* favCountName = "";   // object name of the favourites count
+    const char* snapTip = "";        // how to grab a snapshot in the emulator
+    bool hasLargeSize = true;        // the Large size exists (not for M72)
+    bool hasFavLayout = true;        // the "up"/"down" favourites layout exists (not for M72)
+    bool editableFavourites = true;  // drop, Delete and clear act (not for M72)
+    bool shiftResetsFilters = false; // Shift in a filter combo resets all four (MAME)
+    bool romDirFallback = false;     // the load's per-game ROM path falls back to the fixed path
+    bool hasAltRomPath = false;      // alternative ROM directory and "Roms are" options (MAME)
+    TotalFallback total = TotalFallback::KeepCaption;
+    int genreUpLeft = 1660; // genre combo's left edge in the "up" layout
+    std::array<int, 4> filterLeft{120, 1680, 3000, 4620}; // misc, genre, manufacturer, year
+    std::array<int, 4> filterWidth{1485, 1245, 1545, 795};
+    int romListTop = 5010, romListHeight = 2175; // the game list as designed
+    int romListColumns = 2;
+    // What the favourites list holds before a settings file fills it (M72's twelve games).
+    std::vector<const char*> designFavourites;
     // The per-game settings page below the ROM path; controls of the settings table without a
     // row here are laid out in a grid after these.
     std::vector<SettingControl> settings;

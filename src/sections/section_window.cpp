@@ -19,6 +19,7 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/geometry.h"
 #include "sections/launcher_link.h"
+#include "sections/popup_menus.h"
 #include "sections/section_design.h"
 #include "sections/section_widgets.h"
 #include "sections/slide_show.h"
@@ -93,6 +94,8 @@ SectionWindow::SectionWindow(Emu emu)
     setMouseTracking(true);
     pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);
     RegisterPickerTarget(emu_, pickerTarget_.get());
+    if (design_.shiftResetsFilters)
+        connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this, &SectionWindow::resetFilters);
     ForgetLoadedGameKey(emu_);
     load();
 }

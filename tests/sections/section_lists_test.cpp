@@ -1,13 +1,19 @@
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
 
 #include "core/texts.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
+#include "sections/popup_menus.h"
 #include "shell/forms.h"
 
 namespace arvok::test {
@@ -161,6 +167,32 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
 
     window_->SaveCfg();
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("FavSize=up\r\n"), std::string::npos);
+}
+
+TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChangingTheSelection) {
+    open();
+    pickRom("Galaga");
+    auto* list = find<QListView>("lstMameRom");
+    QPoint at(list->viewport()->width() - 2, list->viewport()->height() - 2);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at),
+                      QPointF(list->viewport()->mapToGlobal(at)), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &press);
+
+    QMenu* menu = FrmMenu().gameMenu(Emu::Mame);
+    std::vector<std::string> captions;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator())
+            captions.push_back(action->text().toStdString());
+    EXPECT_EQ(captions, (std::vector<std::string>{"Namco", "1981", "Shooter", "Original"}));
+    EXPECT_TRUE(menu->isVisible());
+    menu->close();
+    EXPECT_EQ(list->currentIndex().data().toString().toStdString(), "Galaga");
+
+    // The filter-reset entry of the popup window resets the MAME filters.
+    chooseText("cboFilterMameGenre", "Shooter");
+    FrmMenu().findChild<QAction*>("mnuResetFilters")->trigger();
+    EXPECT_EQ(romNames().size(), 8u);
 }
 
 } // namespace

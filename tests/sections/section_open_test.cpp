@@ -103,5 +103,32 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     EXPECT_EQ(window_->RomSel, "xevious");
 }
 
+TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
+    WriteDataFile("System16", {{"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"},
+                               {"altered Beast", "altbeast", "O", "-", "Action", "Sega", "1988"}});
+    WriteDataFile("M72", {{"R-Type (JP)", "rtypej", "O", "-", "Shooter", "Irem", "1987"},
+                          {"Battle Chopper", "bchopper", "O", "-", "Shooter", "Irem", "1987"}});
+
+    ASSERT_NE(open(Emu::System16), nullptr);
+    auto* list = find<QListView>("lstSystem16Rom");
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(list->model()->index(0, 0).data().toString().toStdString(), "altered Beast");
+    EXPECT_EQ(text("lblSystem16RomSettings"), "altered Beast");
+    EXPECT_EQ(window_->findChild<QWidget*>("cboFilterSystem16Genre"), nullptr);
+    EXPECT_NE(window_->findChild<QWidget*>("chkSystem16NoTitle"), nullptr);
+
+    // M72 lists its twelve games until a settings file says otherwise; it has no game list.
+    ASSERT_NE(open(Emu::M72), nullptr);
+    auto* games = find<QListWidget>("lstM72Pref");
+    EXPECT_EQ(games->count(), 12);
+    EXPECT_EQ(games->item(0)->text().toStdString(), "Battle Chopper");
+    EXPECT_EQ(text("lblM72FavCountFix"), "12");
+    EXPECT_EQ(window_->findChild<QWidget*>("lstM72Rom"), nullptr);
+    EXPECT_EQ(text("lblM72RomSettings"), "Battle Chopper");
+    EXPECT_EQ(window_->RomSel, "bchopper");
+    EXPECT_TRUE(Forms::main().sectionOpen(Emu::System16));
+    EXPECT_EQ(Forms::main().currentSectionTag(), "M72");
+}
+
 } // namespace
 } // namespace arvok::test

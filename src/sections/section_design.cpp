@@ -8,7 +8,7 @@ namespace {
 constexpr int kRow0 = 360, kRowStep = 285;
 constexpr int kLabel1 = 60, kControl1 = 840, kWidth1 = 1080;
 constexpr int kControl2 = 2730, kWidth2 = 1065;
-constexpr int kCheckTop = 2400, kCheckStep = 180, kCheckWidth = 1230, kCheckRows = 8;
+constexpr int kCheckTop = 2340, kCheckStep = 190, kCheckWidth = 1230, kCheckRows = 8;
 constexpr int Row(int n) {
     return kRow0 + n * kRowStep;
 }

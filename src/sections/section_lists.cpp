@@ -58,9 +58,9 @@ void SectionWindow::buildLists() {
     favCount_ = MakeLabel(this, design_.favCountName, QStringLiteral("0"), 1680, 510, 330, 195);
     if (design_.editableFavourites) {
         prefList_->setDragDropMode(QAbstractItemView::DropOnly);
-        clearFav_ = MakeButton(this, ("lbl" + base_ + "ClearFav").c_str(), "C", ButtonLook::Alert,
-                               90, 510, 225, 195);
-        connect(clearFav_, &ClickLabel::clicked, this, &SectionWindow::clearFavourites);
+        auto* clear = MakeButton(this, ("lbl" + base_ + "ClearFav").c_str(), "C", ButtonLook::Alert,
+                                 90, 510, 225, 195);
+        connect(clear, &ClickLabel::clicked, this, &SectionWindow::clearFavourites);
     }
     if (!Section(emu_).hasGameList)
         return;

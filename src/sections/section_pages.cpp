@@ -30,7 +30,7 @@ namespace arvok {
 
 namespace {
 
-constexpr int kRow = 195;
+constexpr int kRow = 195, kCheckHeight = 190;
 
 QWidget* PageOf(const std::array<QWidget*, 5>& pages, Page page) {
     return pages[static_cast<size_t>(page)];
@@ -229,8 +229,8 @@ void SectionWindow::buildConfPage() {
             Placed(new QGroupBox(QString::fromLatin1(mame ? "Roms are" : "Roms Scan:"), page),
                    "Frame2", 1965, top, 1830, 900);
         if (mame) {
-            splitted_ = Placed(new QRadioButton(QStringLiteral("Splitted"), roms), "optSplitted",
-                               120, 240, 1600, 200);
+            Placed(new QRadioButton(QStringLiteral("Splitted"), roms), "optSplitted", 120, 240,
+                   1600, 200);
             merged_ = Placed(new QRadioButton(QStringLiteral("Merged"), roms), "optMerged", 120,
                              450, 1600, 200);
             merged_->setChecked(true);
@@ -338,11 +338,12 @@ void SectionWindow::buildSettingsPage() {
     auto place = [&](QWidget* w, const std::string& name, bool check) -> const SettingControl* {
         for (const SettingControl& row : design_.settings)
             if (name == row.name) {
-                PlaceTwips(w, row.left, row.top, row.width, check ? 180 : 255);
+                PlaceTwips(w, row.left, row.top, row.width, check ? kCheckHeight : 255);
                 return &row;
             }
         if (check) {
-            PlaceTwips(w, 60 + (gridCheck % 3) * 1260, 2400 + (gridCheck / 3) * 180, 1230, 180);
+            PlaceTwips(w, 60 + (gridCheck % 3) * 1260, 2340 + (gridCheck / 3) * kCheckHeight, 1230,
+                       kCheckHeight);
             ++gridCheck;
         } else {
             PlaceTwips(w, 840 + (gridField % 2) * 1890, 360 + (gridField / 2) * 285, 1065, 255);

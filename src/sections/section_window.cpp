@@ -118,20 +118,20 @@ void SectionWindow::buildFrame() {
     connect(title_, &ClickLabel::doubleClicked, this, &SectionWindow::dock);
 
     const std::string sizes = design_.sizeButtonPrefix;
-    middle_ =
+    auto* middle =
         MakeButton(this, (sizes + "Middle").c_str(), "M", ButtonLook::Size, 2010, 300, 165, 165);
-    short_ =
+    auto* small =
         MakeButton(this, (sizes + "Short").c_str(), "S", ButtonLook::Size, 2190, 120, 165, 165);
-    exit_ = MakeButton(this, ("cmd" + base_ + "Exit").c_str(), "X", ButtonLook::Close, 2010, 120,
-                       165, 165);
-    exit_->setToolTip(QStringLiteral(" Close window "));
-    connect(middle_, &ClickLabel::clicked, this, &SectionWindow::setMiddle);
-    connect(short_, &ClickLabel::clicked, this, &SectionWindow::setShort);
-    connect(exit_, &ClickLabel::clicked, this, &SectionWindow::closeSection);
+    auto* exit = MakeButton(this, ("cmd" + base_ + "Exit").c_str(), "X", ButtonLook::Close, 2010,
+                            120, 165, 165);
+    exit->setToolTip(QStringLiteral(" Close window "));
+    connect(middle, &ClickLabel::clicked, this, &SectionWindow::setMiddle);
+    connect(small, &ClickLabel::clicked, this, &SectionWindow::setShort);
+    connect(exit, &ClickLabel::clicked, this, &SectionWindow::closeSection);
     if (design_.hasLargeSize) {
-        large_ =
+        auto* large =
             MakeButton(this, (sizes + "Large").c_str(), "L", ButtonLook::Size, 2190, 300, 165, 165);
-        connect(large_, &ClickLabel::clicked, this, [this] { setSize(kWide, kTall); });
+        connect(large, &ClickLabel::clicked, this, [this] { setSize(kWide, kTall); });
     }
 
     ridimenWord_ = MakeLabel(this, ("lbl" + base_ + "Ridimen").c_str(), "up", 0, 0, 0, 0);
@@ -188,7 +188,8 @@ void SectionWindow::buildFrame() {
 
 QWidget* SectionWindow::makePage(Page page, const char* suffix) {
     auto* w = Placed(new QWidget(this), ("pic" + base_ + suffix).c_str(), 2400, 690, 3855, 3885);
-    w->setAutoFillBackground(true);
+    SetBackColor(w, 0xC0C0C0);
+    SetForeColor(w, 0);
     pages_[static_cast<size_t>(page)] = w;
     return w;
 }

@@ -136,7 +136,6 @@ private:
     void clearFavourites();
     void updateFavCount();
     void updateRomCount();
-    void removeMissingFavourite(const std::string& missing);
     bool lookup(const std::string& game);
     bool takeLookup(const std::string& game, const RomLookup& result);
     bool listEvent(QObject* watched, QEvent* event);
@@ -153,7 +152,6 @@ private:
     // Configuration page.
     void onNoSlideClicked();
     void onSlideDelayChosen();
-    void browseProgram();
     void browseFolder(FolderField field, QLineEdit* edit);
     void browseGameRomFolder();
     void scanNow();
@@ -191,17 +189,12 @@ private:
     ClickLabel* title_ = nullptr;
     std::array<ClickLabel*, 5> pageButtons_{};
     std::array<QWidget*, 5> pages_{};
-    ClickLabel* large_ = nullptr;
-    ClickLabel* middle_ = nullptr;
-    ClickLabel* short_ = nullptr;
-    ClickLabel* exit_ = nullptr;
     ClickLabel* ridimen_ = nullptr;
     QLabel* ridimenWord_ = nullptr; // lbl<Emu>Ridimen: "up" or "down"
     QLabel* romSettings_ = nullptr; // lbl<Emu>RomSettings
     QLabel* total_ = nullptr;
     QLabel* romCount_ = nullptr;
     QLabel* favCount_ = nullptr;
-    ClickLabel* clearFav_ = nullptr;
     SnapshotPage* snapPage_ = nullptr;
 
     // Lists.
@@ -223,7 +216,6 @@ private:
     QRadioButton* snapGif_ = nullptr;
     QRadioButton* snapJpg_ = nullptr;
     QRadioButton* snapBmp_ = nullptr;
-    QRadioButton* splitted_ = nullptr;
     QRadioButton* merged_ = nullptr;
     QCheckBox* noSlide_ = nullptr;
     QCheckBox* showCounter_ = nullptr;

@@ -20,9 +20,14 @@ protected:
         WriteMameCfg({});
         const std::string log = dir_ / "ran.txt";
         WriteBytes(dir_ / "emu/mame.sh", "#!/bin/sh\n"
-                                         "pwd > '" + log + "'\n"
-                                         "echo \"$@\" >> '" + log + "'\n"
-                                         "ls roms >> '" + log + "'\n");
+                                         "pwd > '" +
+                                             log +
+                                             "'\n"
+                                             "echo \"$@\" >> '" +
+                                             log +
+                                             "'\n"
+                                             "ls roms >> '" +
+                                             log + "'\n");
         chmod((dir_ / "emu/mame.sh").c_str(), 0755);
         WriteBytes(dir_ / "roms/galaga.zip", "zip");
     }

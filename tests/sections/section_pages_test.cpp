@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QCheckBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
 
 #include "core/texts.h"
 #include "platform/qt/geometry.h"

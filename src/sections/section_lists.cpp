@@ -50,7 +50,7 @@ void SectionWindow::buildLists() {
     prefList_->viewport()->setMouseTracking(true);
     connect(prefList_, &QListWidget::currentRowChanged, this, [this] { onPrefSelected(); });
     connect(prefList_, &QListWidget::itemClicked, this, [this] {
-        if (lastShown_ != ShownFrom{prefList_, prefList_->currentRow()})
+        if (lastShown_ != ShownFrom{prefList_, prefText()})
             onPrefSelected();
     });
     MakeLabel(this, design_.favHeadingName, QString::fromLatin1(design_.favHeading), 330, 510, 1300,
@@ -76,8 +76,8 @@ void SectionWindow::buildLists() {
     romList_->setColumns(design_.romListColumns);
     connect(romList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { onRomSelected(); });
-    connect(romList_, &QListView::clicked, this, [this](const QModelIndex& index) {
-        if (lastShown_ != ShownFrom{romList_, index.row()})
+    connect(romList_, &QListView::clicked, this, [this] {
+        if (lastShown_ != ShownFrom{romList_, romText()})
             onRomSelected();
     });
     total_ = MakeLabel(this, ("lbl" + base_ + "Total").c_str(), QStringLiteral("9999"), 5850, 4650,
@@ -153,14 +153,14 @@ void SectionWindow::selectPrefRow(int row) {
 void SectionWindow::onRomSelected() {
     if (filterBusy_)
         return;
-    lastShown_ = {romList_, romList_->currentIndex().row()};
+    lastShown_ = {romList_, romText()};
     ShowGameDetail(romText());
 }
 
 void SectionWindow::onPrefSelected() {
     if (filterBusy_)
         return;
-    lastShown_ = {prefList_, prefList_->currentRow()};
+    lastShown_ = {prefList_, prefText()};
     ShowGameDetail(prefText());
 }
 
@@ -251,12 +251,14 @@ bool SectionWindow::takeLookup(const std::string& game, const RomLookup& result)
     return true;
 }
 
-// The launch: the settings file saved, the game's settings loaded into the page, then the
-// emulator started with them.
+// The launch: the settings file saved, the settings page stored for the game it holds (so that
+// changes made there just before are not lost), the game's settings loaded into the page, then
+// the emulator started with them.
 void SectionWindow::launch(const std::string& game) {
     if (game.empty())
         return;
     SaveCfg();
+    saveGameSettings();
     loadGameSettings(game);
     RunSection(*this, game);
 }

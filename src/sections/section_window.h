@@ -176,12 +176,12 @@ private:
     std::string base_;
     bool filterBusy_ = false; // lblFilter<Emu>Hide reads "FREE"
     std::unique_ptr<PickerTarget> pickerTarget_;
-    // The list entry shown last, so that a click on the current entry of the other list shows
-    // it again.
+    // The list and game shown last from a list, so that a click on the current entry of the
+    // other list shows that entry again.
     struct ShownFrom {
         const QObject* list = nullptr;
-        int row = -1;
-        bool operator!=(const ShownFrom& o) const { return list != o.list || row != o.row; }
+        std::string game;
+        bool operator!=(const ShownFrom& o) const { return list != o.list || game != o.game; }
     };
     ShownFrom lastShown_;
 

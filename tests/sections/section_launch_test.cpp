@@ -42,11 +42,8 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
     choose("cboMameSampleRate", 2);
     find<QCheckBox>("chkMameCheat")->click();
     find<QLineEdit>("txtMameSkipR")->setText("-3");
-    // Choosing another game stores Galaga's options; the launch loads them back.
-    pickRom("Xevious");
-    choose("cboMameMonitor", 1);
-    pickRom("Galaga");
 
+    // Options changed just before are kept for the game and used.
     doubleClick(find<QListView>("lstMameRom"));
 
     EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
@@ -57,6 +54,14 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
     EXPECT_FALSE(IsPresentFile(dir_ / "emu/lancia.bat"));
     EXPECT_EQ(ReadBytes(dir_ / "roms/galaga.zip"), "zip");
     EXPECT_TRUE(dialogs_->asked.empty());
+
+    // Another game starts with its own settings, not with those left on the page.
+    WriteBytes(dir_ / "roms/xevious.zip", "zip");
+    pickRom("Xevious");
+    doubleClick(find<QListView>("lstMameRom"));
+    EXPECT_EQ(ran(), dir_.path() + "/emu\nxevious -ignorecfg -soundcard 1\nxevious.zip\n");
+    pickRom("Galaga");
+    EXPECT_EQ(find<QComboBox>("cboMameMonitor")->currentIndex(), 2);
 }
 
 TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDoesNothing) {

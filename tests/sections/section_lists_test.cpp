@@ -169,6 +169,23 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("FavSize=up\r\n"), std::string::npos);
 }
 
+TEST_F(SectionListsTest, AClickOnTheCurrentFavouriteShowsItAgainAfterTheGameList) {
+    WriteMameCfg({"Galaga"});
+    open();
+    pickRom("Xevious");
+    EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
+
+    auto* pref = find<QListWidget>("lstMamePref");
+    QPoint at = pref->visualItemRect(pref->item(0)).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(
+            type, QPointF(at), QPointF(pref->viewport()->mapToGlobal(at)), Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(pref->viewport(), &event);
+    }
+    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+}
+
 TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChangingTheSelection) {
     open();
     pickRom("Galaga");

@@ -1,0 +1,106 @@
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "section_fixture.h"
+#include "shell/pickers.h"
+
+namespace arvok::test {
+namespace {
+
+// What a picker showed when it opened: its caption, hidden tag, pattern and the folder listed.
+struct Shown {
+    std::string caption, tag, pattern, folder;
+};
+
+class SectionConfTest : public SectionTest {
+protected:
+    void SetUp() override {
+        SectionTest::SetUp();
+        WriteMameCfg({});
+    }
+    // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel).
+    Shown pick(const char* button, bool select = false) {
+        Shown shown;
+        QTimer::singleShot(0, [&shown, select] {
+            QWidget* picker = QApplication::activeModalWidget();
+            ASSERT_NE(picker, nullptr);
+            const bool folder = picker->objectName() == QLatin1String("frmSelDir");
+            shown.caption = ToAnsi(picker->windowTitle());
+            shown.tag = ToAnsi(
+                picker->findChild<QLabel*>(folder ? "lblSelDirHide" : "lblSelExeHide")->text());
+            shown.pattern = ToAnsi(
+                picker->findChild<QLineEdit*>(folder ? "txtPattern" : "txtShowFiltri")->text());
+            if (auto* folders = qobject_cast<FolderPicker*>(picker))
+                shown.folder = folders->folder();
+            if (auto* programs = qobject_cast<ProgramPicker*>(picker))
+                shown.folder = programs->folder();
+            picker->findChild<QPushButton*>(select ? "cmdSeleziona" : "cmdCancel")->click();
+        });
+        clickButton(button);
+        return shown;
+    }
+};
+
+TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZip) {
+    open();
+    clickButton("imgButSet");
+
+    pickRom("Puck Man (Japan)");
+    Shown clone = pick("cmdMameSelDir");
+    EXPECT_EQ(clone.caption, "Search Rom for Puck Man (Japan) (puckman.zip;pacman.zip)");
+    EXPECT_EQ(clone.pattern, "puckman.zip;pacman.zip");
+    EXPECT_EQ(clone.tag, "MAMESETTINGS");
+
+    pickRom("Metal Slug");
+    Shown neoGeo = pick("cmdMameSelDir");
+    EXPECT_EQ(neoGeo.caption, "Search Rom for Metal Slug (mslug.zip)");
+    EXPECT_EQ(window_->CloneOf, "");
+
+    // Select writes the folder shown into the game's ROM folder and saves the settings file.
+    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(dir_ / "roms"));
+    WriteBytes(dir_ / "roms/mslug.zip", "zip");
+    RemoveFile(dir_ / "Cfg/Mame.cfg");
+    pick("cmdMameSelDir", true);
+    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtMameRomPath")->text()), dir_ / "roms");
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg"), "<missing>");
+}
+
+TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
+    WriteBytes(dir_ / "snap/galaga.jpg", "jpg");
+    WriteBytes(dir_ / "emu/mame.sh", "");
+    open();
+    clickButton("imgButOpts");
+    find<QRadioButton>("optSnapJPG")->click();
+    Shown snap = pick("cmdDirSnap");
+    EXPECT_EQ(snap.tag, "MAMESNAP");
+    EXPECT_EQ(snap.pattern, "*.jpg");
+    EXPECT_EQ(snap.folder, dir_ / "snap");
+    EXPECT_EQ(pick("cmdSelDirAlt").tag, "MAMEROMALT");
+    Shown program = pick("cmdSfoglia");
+    EXPECT_EQ(program.tag, "MAME");
+    EXPECT_EQ(program.folder, dir_ / "emu");
+}
+
+TEST_F(SectionConfTest, ScanNowFindsTheZipsOfBothRomFoldersForTheAvailableList) {
+    WriteBytes(dir_ / "roms/galaga.zip", "zip");
+    WriteBytes(dir_ / "alt/XEVIOUS.ZIP", "zip");
+    open();
+    clickButton("imgButOpts");
+    clickButton("lblScanNow");
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+
+    choose("cboFilterMameMisc", 3);
+    EXPECT_EQ(romNames(), (std::vector<std::string>{"Galaga", "Xevious"}));
+    choose("cboFilterMameMisc", 4);
+    EXPECT_EQ(romNames().size(), 6u);
+}
+
+} // namespace
+} // namespace arvok::test

@@ -121,6 +121,29 @@ done
 mkdir -p "$demo/emu/mame/INP"
 : >"$demo/emu/mame/INP/galaga.inp"
 
+# Settings files pointing at the demo folders, written only when absent so that what a user
+# changes in the demo is kept.
+cfg() {
+    local base=$1 name=$2 emu=$3 alt=$4
+    shift 4
+    local file="$demo/Cfg/$base.cfg" rule=";-----------------------------------------------------"
+    [ -e "$file" ] && return
+    {
+        printf '%s\r\n' "$rule" "; Arvok - demo installation" \
+            "; Configuration File for $name - Please do not modify" "$rule" "" "[Paths]" \
+            "ExePath=$demo/emu/$emu/$emu" "EmuDir=$demo/emu/$emu" "RomPath=$demo/roms/$emu"
+        [ "$alt" = yes ] && printf '%s\r\n' "AltRomPath="
+        printf '%s\r\n' "" "[SnapShots]" "SnapPath=$demo/snap" "SnapFormat=BMP" "NoSlideShow=0" \
+            "ShowCounter=1" "SlideDelay=2" "" "[Gui]" "FavSize=up" "" "[Favorties]"
+        for favourite in "$@"; do printf '"%s"\r\n' "$favourite"; done
+    } >"$file"
+}
+mkdir -p "$demo/Cfg"
+cfg Mame Mame mame yes "Galaga (Namco)" "Donkey Kong (US set 1)"
+cfg Callus Callus callus no "Street Fighter II - The World Warrior (World)"
+cfg Raine Raine raine no "Rainbow Islands"
+cfg System16 System16 system16 no "Golden Axe (Version 2)"
+
 cat <<NOTE
 Demo installation in $demo:
   emulators (stand-ins)  $demo/emu/<name>/<name>   (runs are logged in $log)

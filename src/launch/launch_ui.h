@@ -27,7 +27,7 @@ enum class LaunchPage {
 };
 
 // The folder picker (frmSelDir), shown modal, for the game's own ROM folder.
-struct FolderPickerRequest {
+struct RomFolderRequest {
     std::string tag;     // "<TAG>SETTINGS": the chosen folder becomes txt<Emu>RomPath
     std::string caption; // "Search Rom for <game> (<set>.zip)"
     std::string pattern; // "<set>.zip", for MAME possibly "<set>.zip;<parent>.zip"
@@ -49,7 +49,7 @@ public:
     virtual void showPage(LaunchPage page) = 0;
     // The program picker (frmSelExe) with the section's tag; modal or modeless as asked.
     virtual void openProgramPicker(const std::string& tag, bool modal) = 0;
-    virtual void openFolderPicker(const FolderPickerRequest& request) = 0;
+    virtual void openFolderPicker(const RomFolderRequest& request) = 0;
 };
 
 } // namespace arvok

@@ -17,7 +17,7 @@ public:
     std::vector<std::string> lookups; // "<game>" or "<game>: missing"
     std::vector<LaunchPage> pages;
     std::vector<std::pair<std::string, bool>> programPickers; // tag, modal
-    std::vector<FolderPickerRequest> folderPickers;
+    std::vector<RomFolderRequest> folderPickers;
 
     void saveSettingsFile() override { ++saves; }
     LaunchInputs inputs() override { return in; }
@@ -28,7 +28,7 @@ public:
     void openProgramPicker(const std::string& tag, bool modal) override {
         programPickers.emplace_back(tag, modal);
     }
-    void openFolderPicker(const FolderPickerRequest& request) override {
+    void openFolderPicker(const RomFolderRequest& request) override {
         folderPickers.push_back(request);
     }
 };

@@ -183,7 +183,7 @@ TEST_P(FamilyLaunch, AMissingZipOpensTheFolderPickerOnTheSettingsPage) {
         EXPECT_EQ(message.title, family.romTitle);
     }
     ASSERT_FALSE(ui.folderPickers.empty());
-    const FolderPickerRequest& picker = ui.folderPickers[0];
+    const RomFolderRequest& picker = ui.folderPickers[0];
     EXPECT_EQ(picker.tag, std::string(family.tag) + "SETTINGS");
     EXPECT_EQ(picker.caption, "Search Rom for Abc Game (abc.zip)");
     EXPECT_EQ(picker.pattern, "abc.zip");

@@ -169,7 +169,7 @@ TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
         EXPECT_EQ(asked.asked[0].text, texts::testoRomNotFound);
         EXPECT_EQ(asked.asked[0].title, "");
         ASSERT_EQ(ui.folderPickers.size(), 1u);
-        const FolderPickerRequest& picker = ui.folderPickers[0];
+        const RomFolderRequest& picker = ui.folderPickers[0];
         EXPECT_EQ(picker.tag, "MAMESETTINGS");
         EXPECT_EQ(picker.caption, std::string("Search Rom for ") + c.game + " (" + c.zips + ")");
         EXPECT_EQ(picker.pattern, c.zips);

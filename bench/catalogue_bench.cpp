@@ -1,7 +1,7 @@
 // The catalogue at the size of a full MAME data file: 40,000 records and a folder of 40,000
 // zips. Each figure is printed with its ratio to reading the same data file once and splitting
 // it into lines, measured in the same run.
-#include <benchmark/benchmark.h>
+#include "bench_support.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,15 +22,9 @@
 
 namespace fs = std::filesystem;
 using namespace arvok;
+using namespace arvok::bench;
 
 namespace {
-
-constexpr int kGames = 40000;
-
-class SilentDialogs : public Dialogs {
-public:
-    Answer message(const std::string&, MsgStyle, const std::string&) override { return Answer::Ok; }
-};
 
 struct Setup {
     std::string root;
@@ -39,55 +33,24 @@ struct Setup {
     std::string lastGame;
 };
 
-// A data file in list order with fields of realistic length, and 40,000 zips.
+// The data file and a folder of kGames zips: one set in ten is missing, a zip of no game
+// standing in its place.
 Setup Generate() {
     Setup s;
-    std::string pattern = (fs::temp_directory_path() / "arvok-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        std::abort();
-    s.root = pattern;
+    s.root = MakeInstallation();
     s.roms = s.root + "/roms";
-    fs::create_directories(s.root + "/Data");
-    fs::create_directories(s.root + "/Cfg");
     fs::create_directories(s.roms);
-    const FilterItems& items = FilterComboItems(Emu::Mame);
-    std::string data = "* Generated data file\r\n";
-    for (int i = 0; i < 16; ++i)
-        data += "# header line\r\n";
-    for (int i = 0; i < kGames; ++i) {
-        char number[16];
-        std::snprintf(number, sizeof number, "%05d", i);
-        std::string name = std::string("Game ") + number + " (World, set " + number + ")";
-        std::string set = std::string("set") + number;
-        bool clone = i % 5 == 1;
-        bool neoGeo = i % 17 == 0;
-        std::string parent = neoGeo ? "neogeo" : clone ? "set" + std::string(number) + "p" : "-";
-        data += name + ";" + set + ";" + (clone ? "C" : "O") + ";" + parent + ";" +
-                items.genre[1 + i % (items.genre.size() - 1)] + ";" +
-                items.manufacturer[1 + i % (items.manufacturer.size() - 1)] + ";" +
-                items.year[1 + i % (items.year.size() - 1)] +
-                ";Yes;Good;Yes(1);Yes;No;driver.c;Z80 (3.072 MHz);M6809 (1.5 MHz);;;"
-                "AY-3-8910 (1.78 MHz);Namco WSG;DAC;;\r\n";
-        // One set in ten is missing; a zip of no game stands in its place.
-        std::ofstream(s.roms + "/" + (i % 10 == 9 ? std::string("other") + number : set) + ".zip");
-        s.lastGame = name;
-    }
+    for (int i = 0; i < kGames; ++i)
+        std::ofstream(s.roms + "/" + (i % 10 == 9 ? "other" + SetName(i) : SetName(i)) + ".zip");
+    s.lastGame = GameName(kGames - 1);
     s.dataFile = s.root + "/Data/Mame.dat";
-    std::ofstream(s.dataFile, std::ios::binary) << data;
+    std::ofstream(s.dataFile, std::ios::binary) << GeneratedMameData();
     return s;
 }
 
 Setup& Data() {
     static Setup setup = Generate();
     return setup;
-}
-
-void ReadAndSplit(benchmark::State& state) {
-    std::vector<std::string> lines;
-    for (auto _ : state) {
-        ReadLines(Data().dataFile, lines);
-        benchmark::DoNotOptimize(lines.data());
-    }
 }
 
 void Fill(benchmark::State& state, ListChoice choice) {
@@ -105,18 +68,6 @@ void Scan(benchmark::State& state) {
         benchmark::DoNotOptimize(ScanRoms(Emu::Mame, {Data().roms, "", false}).found);
 }
 
-// Collects the mean real time of each run by name.
-class Collector : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times.push_back({run.benchmark_name(), run.GetAdjustedRealTime()});
-    }
-    std::vector<std::pair<std::string, double>> times;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -125,7 +76,7 @@ int main(int argc, char** argv) {
     ScanRoms(Emu::Mame, {Data().roms, "", false});
 
     const FilterItems& items = FilterComboItems(Emu::Mame);
-    benchmark::RegisterBenchmark("read and split", ReadAndSplit)->Unit(benchmark::kMillisecond);
+    RegisterBaseline(Data().dataFile);
     std::map<std::string, double> goal;
     for (size_t i = 0; i < items.category.size(); ++i) {
         ListChoice choice;
@@ -155,27 +106,8 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("scan", Scan)->Unit(benchmark::kMillisecond);
     goal["scan"] = 5;
 
-    benchmark::Initialize(&argc, argv);
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
-    benchmark::Shutdown();
-
-    double base = 0;
-    for (const auto& [name, time] : collector.times)
-        if (name == "read and split")
-            base = time;
-    double worst = 0;
-    std::printf("\n%-40s %10s %8s %6s\n", "operation", "ms", "ratio", "goal");
-    for (const auto& [name, time] : collector.times) {
-        if (name == "read and split" || base <= 0)
-            continue;
-        double ratio = time / base;
-        worst = std::max(worst, ratio);
-        std::printf("%-40s %10.3f %8.2f %6.0f\n", name.c_str(), time, ratio, goal[name]);
-    }
-    std::printf("%-40s %10.3f\n", "read and split (baseline)", base);
+    RunAndReport(argc, argv, goal);
     std::error_code ec;
     fs::remove_all(Data().root, ec);
-    std::printf("worst ratio: %.2f\n", worst);
     return 0;
 }

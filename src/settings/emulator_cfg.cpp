@@ -1,10 +1,10 @@
 #include "settings/emulator_cfg.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/shared_state.h"
 #include "core/texts.h"
-#include "platform/path.h"
 #include "platform/text_file.h"
 #include "settings/settings_io.h"
 
@@ -27,78 +27,103 @@ const char* const kFavourites = "[Favorties]";
 
 const char* const kHomePage = "arvok.example.org";
 
-bool IsHeader(const std::string& line) {
-    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
-}
-
-// Blanks around a number are no part of it.
+// Blanks before an item, or around a number, are no part of it.
 std::string_view TrimBlanks(std::string_view text) {
-    size_t first = text.find_first_not_of(' ');
+    size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
         return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The values of a settings file by section and key.
-class Sections {
+std::string_view LeadingBlanksOff(std::string_view line) {
+    size_t first = line.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view() : line.substr(first);
+}
+
+bool IsHeader(std::string_view line) {
+    for (const char* header : {kPaths, kSnapShots, kGui, kFavourites})
+        if (line == header)
+            return true;
+    return false;
+}
+
+// The file read as the writer lays it out: a section is found by its header wherever it stands,
+// and its values are its lines up to the next header, taken by their place under the header: a
+// value is the rest of its line after the first "=" (the whole line without one), the key in
+// front is not looked at. Empty lines are passed over.
+class CfgLines {
 public:
-    explicit Sections(const std::vector<std::string>& lines) : lines_(lines) {}
+    explicit CfgLines(const std::vector<std::string>& lines) : lines_(lines) {}
 
-    // The index of the first line after "header"; nothing when the header is missing.
-    std::optional<size_t> start(const char* header) const {
-        for (size_t i = 0; i < lines_.size(); ++i)
-            if (lines_[i] == header)
-                return i + 1;
-        return std::nullopt;
-    }
-
-    // The value of "key" in the section "header", or nothing.
-    std::optional<std::string> value(const char* header, std::string_view key) const {
-        auto first = start(header);
-        for (size_t i = first.value_or(lines_.size()); i < lines_.size() && !IsHeader(lines_[i]);
-             ++i) {
-            size_t equals = lines_[i].find('=');
-            if (equals != std::string::npos &&
-                EqualsNoCase(std::string_view(lines_[i]).substr(0, equals), key))
-                return lines_[i].substr(equals + 1);
+    // The values of the section "header"; none when the file does not hold it.
+    std::vector<std::string> section(const char* header) const {
+        std::vector<std::string> values;
+        for (std::string_view line : lines(header).value_or(Lines())) {
+            size_t equals = line.find('=');
+            values.emplace_back(equals == std::string_view::npos ? line : line.substr(equals + 1));
         }
-        return std::nullopt;
+        return values;
     }
 
-    std::optional<int> number(const char* header, std::string_view key, int lowest,
-                              int highest) const {
-        auto text = value(header, key);
-        auto number = text ? settings_io::ParseNumber(TrimBlanks(*text)) : std::nullopt;
-        if (!number || *number < lowest || *number > highest)
-            return std::nullopt;
-        return number;
-    }
-
-    void flag(const char* header, std::string_view key, bool& target) const {
-        if (auto number = this->number(header, key, 0, 1))
-            target = *number == 1;
-    }
-
-    void text(const char* header, std::string_view key, std::string& target) const {
-        if (auto found = value(header, key))
-            target = *found;
-    }
-
+    // The favourites: the items of the lines under "[Favorties]"; nothing when the header is
+    // missing.
     std::optional<std::vector<std::string>> favourites() const {
-        auto first = start(kFavourites);
-        if (!first)
+        auto found = lines(kFavourites);
+        if (!found)
             return std::nullopt;
         std::vector<std::string> names;
-        for (size_t i = *first; i < lines_.size(); ++i)
-            for (auto& item : settings_io::SplitItems(lines_[i]))
+        for (std::string_view line : *found)
+            for (auto& item : settings_io::SplitItems(line))
                 if (!item.empty())
                     names.push_back(std::move(item));
         return names;
     }
 
 private:
+    using Lines = std::vector<std::string_view>;
+
+    // The lines of the section "header" that are not empty, leading blanks removed; nothing
+    // when the file does not hold the header.
+    std::optional<Lines> lines(const char* header) const {
+        auto at = std::find_if(lines_.begin(), lines_.end(), [header](const std::string& line) {
+            return LeadingBlanksOff(line) == header;
+        });
+        if (at == lines_.end())
+            return std::nullopt;
+        Lines found;
+        for (++at; at != lines_.end(); ++at) {
+            std::string_view line = LeadingBlanksOff(*at);
+            if (IsHeader(line))
+                break;
+            if (!line.empty())
+                found.push_back(line);
+        }
+        return found;
+    }
+
     const std::vector<std::string>& lines_;
 };
+
+// Puts the value at "place" into "target"; a missing value leaves it as it was.
+void TakeText(const std::vector<std::string>& values, size_t place, std::string& target) {
+    if (place < values.size())
+        target = values[place];
+}
+
+// The number at "place" when it lies within lowest..highest.
+std::optional<int> TakeNumber(const std::vector<std::string>& values, size_t place, int lowest,
+                              int highest) {
+    auto number =
+        place < values.size() ? settings_io::ParseNumber(TrimBlanks(values[place])) : std::nullopt;
+    if (!number || *number < lowest || *number > highest)
+        return std::nullopt;
+    return number;
+}
+
+void TakeFlag(const std::vector<std::string>& values, size_t place, bool& target) {
+    if (auto number = TakeNumber(values, place, 0, 1))
+        target = *number == 1;
+}
 
 } // namespace
 
@@ -147,22 +172,25 @@ std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
 }
 
 EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines) {
-    Sections file(lines);
+    CfgLines file(lines);
     EmulatorCfg cfg;
     cfg.read = true;
-    file.text(kPaths, "ExePath", cfg.exePath);
-    file.text(kPaths, "EmuDir", cfg.emuDir);
-    file.text(kPaths, "RomPath", cfg.romPath);
+    auto paths = file.section(kPaths);
+    TakeText(paths, 0, cfg.exePath);
+    TakeText(paths, 1, cfg.emuDir);
+    TakeText(paths, 2, cfg.romPath);
     if (EmulatorCfgLayoutOf(emu).hasAltRomPath)
-        file.text(kPaths, "AltRomPath", cfg.altRomPath);
-    file.text(kSnapShots, "SnapPath", cfg.snapPath);
-    auto format = file.value(kSnapShots, "SnapFormat");
-    if (format && (*format == "GIF" || *format == "JPG" || *format == "BMP"))
-        cfg.snapFormat = *format;
-    file.flag(kSnapShots, "NoSlideShow", cfg.noSlide);
-    file.flag(kSnapShots, "ShowCounter", cfg.showCounter);
-    cfg.slideDelayIndex = file.number(kSnapShots, "SlideDelay", -1, 7).value_or(2);
-    file.text(kGui, "FavSize", cfg.favSize);
+        TakeText(paths, 3, cfg.altRomPath);
+    auto snapShots = file.section(kSnapShots);
+    TakeText(snapShots, 0, cfg.snapPath);
+    std::string format;
+    TakeText(snapShots, 1, format);
+    if (format == "GIF" || format == "JPG" || format == "BMP")
+        cfg.snapFormat = format;
+    TakeFlag(snapShots, 2, cfg.noSlide);
+    TakeFlag(snapShots, 3, cfg.showCounter);
+    cfg.slideDelayIndex = TakeNumber(snapShots, 4, -1, 7).value_or(2);
+    TakeText(file.section(kGui), 0, cfg.favSize);
     cfg.favourites = file.favourites();
     return cfg;
 }

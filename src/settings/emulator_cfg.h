@@ -69,9 +69,11 @@ std::string EmulatorCfgPath(Emu emu);
 
 // The file's bytes for "cfg".
 std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
-// The values of the file's lines. A value is the rest of its line after the first "=", found by
-// its key within its section; a missing or bad value (a flag other than 0 or 1, a delay index
-// outside -1..7) keeps its default and the other values are read all the same.
+// The values of the file's lines. The sections are found by their headers in the written order
+// and a value by its place under its header, the key in front of it not looked at; a value is the
+// rest of its line after the first "=" (commas included). A missing section or value, or a bad one
+// (a flag other than 0 or 1, a delay index outside -1..7), keeps its default and the other values
+// are read all the same.
 EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
 
 // Reads the section's settings file; when it could be read, the section's RomDir (Shared())

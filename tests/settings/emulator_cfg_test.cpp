@@ -231,9 +231,9 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
                       "; whatever",
                       "",
                       "[Paths]",
-                      "RomPath=/roms",
                       "ExePath=C:\\Emu,Mame\\mame.exe",
-                      "AltRomPath=",
+                      "RomPath=/roms",
+                      "EmuDir=/emu",
                       "",
                       "[SnapShots]",
                       "SnapPath=/snaps",
@@ -249,10 +249,15 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
                       "\"Pac-Man\"",
                       "",
                       "\"Puzzle, the\""});
+    Shared().RomDir[Index(Emu::Mame)] = "/stale";
     EmulatorCfg cfg = LoadEmulatorCfg(Emu::Mame);
+    // Values go by their place under the header, whatever their keys say; the alternative ROM
+    // path, missing, stays empty.
     EXPECT_EQ(cfg.exePath, "C:\\Emu,Mame\\mame.exe");
-    EXPECT_EQ(cfg.emuDir, "");
-    EXPECT_EQ(cfg.romPath, "/roms");
+    EXPECT_EQ(cfg.emuDir, "/roms");
+    EXPECT_EQ(cfg.romPath, "/emu");
+    EXPECT_EQ(Shared().RomDir[Index(Emu::Mame)], "/emu");
+    EXPECT_EQ(cfg.altRomPath, "");
     EXPECT_EQ(cfg.snapPath, "/snaps");
     EXPECT_EQ(cfg.snapFormat, "");
     EXPECT_FALSE(cfg.noSlide);
@@ -270,12 +275,19 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EXPECT_EQ(cfg.exePath, "/mame");
     EXPECT_EQ(cfg.slideDelayIndex, 2);
     EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Galaga", "Xevious"}));
-    WriteLines(path, {"[SnapShots]", "SlideDelay=-1", "NoSlideShow= 1 ", "[Favorties]"});
+    // A line without "=" is its own value, one that begins with "=" gives the rest; a section
+    // is found wherever it stands and ends at the next one.
+    WriteLines(path, {"[SnapShots]", "/snaps", "=BMP", "  NoSlideShow= 1 ", "ShowCounter=1",
+                      "SlideDelay=-1", "[Favorties]", "\"Galaga\"", "[Gui]", "FavSize=down"});
     cfg = LoadEmulatorCfg(Emu::Mame);
+    EXPECT_EQ(cfg.snapPath, "/snaps");
+    EXPECT_EQ(cfg.snapFormat, "BMP");
     EXPECT_EQ(cfg.slideDelayIndex, -1);
     EXPECT_EQ(SlideDelayMs(-1), std::nullopt);
     EXPECT_TRUE(cfg.noSlide);
-    EXPECT_EQ(cfg.favourites, std::vector<std::string>{});
+    EXPECT_TRUE(cfg.showCounter);
+    EXPECT_EQ(cfg.favSize, "down");
+    EXPECT_EQ(cfg.favourites, std::vector<std::string>{"Galaga"});
 
     // No favourites section: nothing to replace the list with.
     WriteLines(path, {"[Paths]", "ExePath=/mame"});

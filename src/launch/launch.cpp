@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "catalogue/data_file.h"
 #include "core/texts.h"
 #include "launch/batch_file.h"
 #include "platform/dialogs.h"
@@ -83,6 +84,13 @@ void ProgramMissing(const Profile& p, LaunchUi& ui) {
     ui.openProgramPicker(Section(p.emu).tag, p.exePickerModal);
 }
 
+// Whether MAME's data file carries "set" as an original game. Asked without a message: it only
+// decides whether the folder picker offers a parent's zip beside the game's own.
+bool IsOriginalMameSet(const std::string& set) {
+    std::optional<GameRecord> record = FindRecord(DataFilePath(Emu::Mame), kSet, set);
+    return record && record->field(kType) == "O";
+}
+
 // "name" shows in the picker's caption; the set is that of the game the settings page holds.
 void RomMissing(const Profile& p, const std::string& name, const LaunchInputs& in, LaunchUi& ui) {
     dialogs().message(texts::testoRomNotFound, MsgStyle::Warning, p.romTitle);
@@ -91,11 +99,9 @@ void RomMissing(const Profile& p, const std::string& name, const LaunchInputs& i
     if (!shown)
         return;
     std::string zips = ZipName(shown->romSel);
-    if (p.emu == Emu::Mame && HasParent(shown->cloneOf) && shown->cloneOf != "neogeo") {
-        NeoGeoLookup parent = LookupMameNeoGeo(shown->cloneOf);
-        if (parent.found && !parent.neoGeo)
-            zips += ";" + ZipName(shown->cloneOf);
-    }
+    if (p.emu == Emu::Mame && HasParent(shown->cloneOf) && shown->cloneOf != "neogeo" &&
+        IsOriginalMameSet(shown->cloneOf))
+        zips += ";" + ZipName(shown->cloneOf);
     ui.openFolderPicker({std::string(Section(p.emu).tag) + "SETTINGS",
                          "Search Rom for " + name + " (" + zips + ")", zips,
                          StartFolder(in.options.fields[kRomPathSlot])});

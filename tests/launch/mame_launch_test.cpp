@@ -27,7 +27,7 @@ protected:
         WriteLines(root / "inst/Data/Mame.dat",
                    {"# name;set;type;parent;", "Pac-Man;pacman;O;-;",
                     "Ms. Pac-Man;mspacman;C;pacman;", "Metal Slug;mslug;C;neogeo;",
-                    "Hack;hack;C;mspacman;"});
+                    "Hack;hack;C;mspacman;", "Bootleg;bootleg;C;board;"});
         fs::create_directories(gameFolder);
         ui.in.programPath = emu.program();
         ui.in.emulatorDir = emuDir;
@@ -149,7 +149,8 @@ TEST_F(MameLaunch, ACloneTakesItsOwnZipOrElseItsParentsWhenThatIsAllThereIs) {
 }
 
 TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
-    // The Neo-Geo set and a parent that is itself a clone do not stand in for the game's zip.
+    // The Neo-Geo set, a parent that is itself a clone and a parent the data file does not
+    // carry do not stand in for the game's zip, and only the missing set is reported.
     WriteBytes(gameFolder + "/neogeo.zip", "bios");
     WriteBytes(gameFolder + "/mspacman.zip", "clone");
     ui.in.romPath = root / "nowhere";
@@ -161,7 +162,7 @@ TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
     };
     for (const Case& c :
          {Case{"Metal Slug", "mslug.zip", gameFolder}, Case{"Hack", "hack.zip", gameFolder},
-          Case{"Pac-Man", "pacman.zip", gameFolder}}) {
+          Case{"Bootleg", "bootleg.zip", gameFolder}, Case{"Pac-Man", "pacman.zip", gameFolder}}) {
         asked.asked.clear();
         ui.folderPickers.clear();
         Launch(c.game);
@@ -175,7 +176,7 @@ TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
         EXPECT_EQ(picker.pattern, c.zips);
         EXPECT_EQ(picker.folder, c.folder);
     }
-    EXPECT_EQ(ui.pages, std::vector<LaunchPage>(3, LaunchPage::GameSettings));
+    EXPECT_EQ(ui.pages, std::vector<LaunchPage>(4, LaunchPage::GameSettings));
 
     // A clone's original parent is offered beside it; an empty folder is not a start folder.
     fs::remove_all(gameFolder);

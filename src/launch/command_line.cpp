@@ -137,6 +137,8 @@ CommandTable MameTable() {
         }};
 }
 
+// The page's Stereo, Hi-Color and 2To3 boxes are kept with the game's settings but are not
+// passed to the emulator: its line is these sixteen switches.
 CommandTable CallusTable() {
     using namespace callus;
     return {" ",

@@ -62,7 +62,6 @@ GameSettingsTable MameTable() {
             "Mame.set",
             "C:\\emu\\mame\\roms",
             "txtMameRomPath",
-            "lblMameRomSettings",
             {
                 Combo("cboMameScreenRes", 0,
                       {"Auto", "320 x 240", "400 x 300", "512 x 384", "640 x 480", "800 x 600",
@@ -119,7 +118,6 @@ GameSettingsTable CallusTable() {
             "Callus.set",
             "C:\\emu\\callus",
             "txtCallusRomPath",
-            "lblCallusRomSettings",
             {
                 Combo("cboCallusHR", 10, resolutions),
                 Combo("cboCallusVR", 10, resolutions),
@@ -149,7 +147,6 @@ GameSettingsTable RaineTable() {
             "Raine.set",
             "C:\\emu\\raine\\ziproms",
             "txtRaineRomPath",
-            "lblRaineRomSettings",
             {
                 Combo("cboRaineScreenMode", 0,
                       {"Autodetect", "VGA", "Mode-X", "VESA 1.x", "VESA 2.0 (B)", "VESA 2.0 (L)",
@@ -175,7 +172,6 @@ GameSettingsTable System16Table() {
         "System16.set",
         "C:\\emu\\system16\\ziproms",
         "txtSystem16RomPath",
-        "lblSystem16RomSettings",
         {
             Combo("cboSystem16HR", 2,
                   {"224", "254", "320", "384", "400", "512", "640", "800", "1024"}),
@@ -211,7 +207,6 @@ GameSettingsTable M72Table() {
             "M72.set",
             "C:\\emu\\m72\\ziproms",
             "txtM72RomPath",
-            "lblM72RomSettings",
             {
                 Combo("cboM72VR", 0, {"400 x 300", "512 x 384"}),
                 Combo("cboM72FrameSkip", 0, Numbered({"0 (Def.)"}, 1, 8, 1, "", "")),

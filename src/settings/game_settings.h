@@ -65,7 +65,6 @@ enum Slot : std::size_t {
     Stereo,        // chkMameStereo
     SixteenBit,    // chkMame16Bit
     Ym3812,        // chkMameYm3812
-    SlotCount
 };
 } // namespace mame
 
@@ -91,7 +90,6 @@ enum Slot : std::size_t {
     Device2,    // cboCallusDevice2
     Device3,    // cboCallusDevice3
     Device4,    // cboCallusDevice4
-    SlotCount
 };
 } // namespace callus
 
@@ -103,7 +101,6 @@ enum Slot : std::size_t {
     Joystick,   // cboRaineJoystick
     LimitSpeed, // chkRaineLimitSpeed
     EnableGUI,  // chkRaineEnableGUI
-    SlotCount
 };
 } // namespace raine
 
@@ -129,7 +126,6 @@ enum Slot : std::size_t {
     Soundcard,  // cboSystem16Soundcard
     SampleRate, // cboSystem16SampleRate
     Controls,   // cboSystem16Controls
-    SlotCount
 };
 } // namespace system16
 
@@ -146,7 +142,6 @@ enum Slot : std::size_t {
     NoJoy,       // chkM72NoJoy
     SampleRate,  // cboM72SampleRate
     QuickFire,   // cboM72QuickFire
-    SlotCount
 };
 } // namespace m72
 
@@ -168,7 +163,6 @@ struct GameSettingsTable {
     std::string fileName;       // "Mame.set"
     std::string fixedRomFolder; // ROM folder of a game without settings while RomDir is empty
     std::string romPathControl; // "txtMameRomPath": slot 0
-    std::string keyLabel;       // "lblMameRomSettings": shows the game the page holds
     // Record items 3 onwards in record order: options[i] is slot i + 1.
     std::vector<GameOption> options;
     // Controls the built-in defaults clear although no record holds them ("chkMamePlayback").

@@ -333,6 +333,20 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
     ASSERT_TRUE(SaveGameSettings(Emu::M72, "R-Type", BuiltInDefaults(Emu::M72)));
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::M72)),
               "\"R-Type\",\"C:\\emu\\m72\\ziproms\",0,0,0,0,0,0,0,0,1,0\r\n");
+
+    // MAME's offsets are texts in quotes among bare numbers; a combo without a choice is -1.
+    SettingsFields robotron = BuiltInDefaults(Emu::Mame);
+    robotron[kRomPathSlot] = "/roms/robotron";
+    robotron[mame::Frames] = "-1";
+    robotron[mame::Controls] = "12";
+    robotron[mame::SkipR] = "-8";
+    robotron[mame::SkipC] = "16";
+    robotron[mame::Gamma] = "30";
+    robotron[mame::Record] = "1";
+    ASSERT_TRUE(SaveGameSettings(Emu::Mame, "Robotron", robotron));
+    EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Mame)),
+              "\"Robotron\",\"/roms/robotron\",0,0,0,-1,1,1,12,0,0,0,\"-8\",\"16\",30,"
+              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0\r\n");
     EXPECT_TRUE(shown->asked.empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QWindow>
 #include <algorithm>
@@ -84,10 +85,29 @@ const InertLabel kInertLabels[] = {
     {"", "AMST. CPC", 2460, 3060, kEntryText},
 };
 
+// How narrow the small font may be drawn, in percent of its width, to fit a text into its label.
+constexpr int kNarrowestStretch = 50;
+constexpr int kStretchStep = 5;
+
 QFont SmallFont() {
     QFont font("Small Fonts");
     font.setPixelSize(9);
     return font;
+}
+
+// Shows the text in the small font, drawn narrower where the label is too short for it: the
+// labels are sized for a font narrower than those most systems offer in its place.
+void ShowFitted(QLabel* label, const QString& text) {
+    QFont font = SmallFont();
+    const int room = label->contentsRect().width();
+    int stretch = 100;
+    font.setStretch(stretch);
+    while (stretch > kNarrowestStretch && QFontMetrics(font).horizontalAdvance(text) > room) {
+        stretch -= kStretchStep;
+        font.setStretch(stretch);
+    }
+    label->setFont(font);
+    label->setText(text);
 }
 
 void SetTransparent(QLabel* label, std::uint32_t text) {
@@ -112,11 +132,10 @@ template <class Label>
 Label* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                  int width, int height) {
     auto* label = new Label(parent);
-    label->setText(text);
     if (*name)
         label->setObjectName(name);
-    label->setFont(SmallFont());
     PlaceTwips(label, left, top, width, height);
+    ShowFitted(label, text);
     return label;
 }
 
@@ -273,8 +292,8 @@ void LauncherWindow::buildStatistics() {
 void LauncherWindow::load() {
     setWindowTitle(FromAnsi(texts::Title()));
     Shared().DirInst = CurrentDirectory();
-    lblVersion_->setText(FromAnsi(texts::VERSION));
-    statistics_[0]->setText(FromAnsi(texts::Title()));
+    ShowFitted(lblVersion_, FromAnsi(texts::VERSION));
+    ShowFitted(statistics_[0], FromAnsi(texts::Title()));
     if (IsFirstRun(Shared().DirInst))
         dialogs().message(texts::Welcome, MsgStyle::Information);
     MakeWorkDirectories(Shared().DirInst);
@@ -319,7 +338,7 @@ void LauncherWindow::highlight(Emu emu) {
 void LauncherWindow::showStatistics(Emu emu) {
     HeaderBlock block = ReadHeaderBlock(DataFilePath(emu));
     for (int i = 0; i < kHeaderLines; ++i)
-        statistics_[i]->setText(FromAnsi(block.values[i]));
+        ShowFitted(statistics_[i], FromAnsi(block.values[i]));
 }
 
 void LauncherWindow::restMenuLabels() {
@@ -329,7 +348,7 @@ void LauncherWindow::restMenuLabels() {
 
 void LauncherWindow::advanceBanner() {
     bannerNumber_ = bannerNumber_ % static_cast<int>(kBanner.size()) + 1;
-    lblMiscText_->setText(QString::fromStdString(kBanner[bannerNumber_ - 1]));
+    ShowFitted(lblMiscText_, QString::fromStdString(kBanner[bannerNumber_ - 1]));
 }
 
 void LauncherWindow::showAbout() {
@@ -377,7 +396,8 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
         if (sectionOpen(emu))
             Hooks().saveForQuit(emu);
     event->accept();
-    QCoreApplication::quit();
+    // Ends the event loop without closing the other windows, whose own closing would save again.
+    QCoreApplication::exit(0);
 }
 
 } // namespace arvok

@@ -1,3 +1,4 @@
+#include <QCloseEvent>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -280,6 +281,37 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     EXPECT_EQ(window->twipsLeft(), 0);
 }
 
+// The labels too short for their text, which they show cropped.
+std::vector<std::string> CroppedTexts(QWidget* window) {
+    std::vector<std::string> cropped;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        const QString text = label->text();
+        if (label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width())
+            cropped.push_back(label->objectName().toStdString() + ": " + text.toStdString());
+    }
+    return cropped;
+}
+
+TEST_F(Launcher, EveryTextShowsWholeInItsLabel) {
+    fs::create_directory(home_ + "/Data");
+    for (Emu emu : kAllEmus) {
+        std::string name = std::string(Section(emu).baseName) + ".dat";
+        ASSERT_TRUE(CopyFile(test::ShippedData(name), home_ + "/Data/" + name));
+    }
+    auto window = Start();
+    EXPECT_EQ(CroppedTexts(window.get()), std::vector<std::string>{});
+
+    auto* timer = window->findChild<QTimer*>("Timer1");
+    for (int tick = 0; tick < 6; ++tick) {
+        QMetaObject::invokeMethod(timer, "timeout");
+        EXPECT_EQ(CroppedTexts(window.get()), std::vector<std::string>{}) << "banner " << tick;
+    }
+    for (Emu emu : kAllEmus) {
+        test::MoveOver(Find(window.get(), ObjectName(emu, "lbl", "").c_str()));
+        EXPECT_EQ(CroppedTexts(window.get()), std::vector<std::string>{}) << Section(emu).tag;
+    }
+}
+
 std::vector<std::string> Listing(const std::string& dir) {
     std::vector<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator(dir))
@@ -288,6 +320,18 @@ std::vector<std::string> Listing(const std::string& dir) {
     std::sort(names.begin(), names.end());
     return names;
 }
+
+// A window that counts the times it was asked to close, and stays open.
+class ClosingProbe : public QWidget {
+public:
+    int closings = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++closings;
+        event->ignore();
+    }
+};
 
 TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     auto window = Start();
@@ -306,9 +350,16 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     EXPECT_TRUE(calls_.empty());
     EXPECT_EQ(Listing(home_), before);
 
+    // A section window stands open beside the launcher; quitting ends the program without
+    // running its closing, which would save it a second time.
+    ClosingProbe section;
+    section.show();
     dialogs_->answers = {Answer::Yes};
-    test::Click(Find(window.get(), "lblExit"));
+    QTimer::singleShot(0, [&] { test::Click(Find(window.get(), "lblExit")); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_EQ(calls_, (std::vector<std::string>{"save MAME", "save M72"}));
+    EXPECT_EQ(section.closings, 0);
 }
 
 } // namespace

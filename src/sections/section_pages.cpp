@@ -292,19 +292,27 @@ void SectionWindow::openGameRomPicker(const std::string& caption, const std::str
     RunFolderPicker({FolderTagText(emu_, FolderField::Settings), pattern, caption, folder}, this);
 }
 
-// The game's own ROM folder: the picker lists the game's zip and, for a clone of an original
-// that is no Neo-Geo game, its parent's zip.
+// The game's own ROM folder: the picker lists the game's zip and, for a MAME clone whose
+// parent the data file marks as an original, its parent's zip. A parent the data file lacks
+// is reported by its lookup and not offered, as in the launch.
 void SectionWindow::browseGameRomFolder() {
     const std::string game = romSettingsKey();
     if (!lookup(game))
         return;
-    if (emu_ == Emu::Mame && CloneOf != "neogeo" && CloneOf != "-")
-        NeoGeo = LookupMameNeoGeo(CloneOf).neoGeo;
     std::string pattern = RomSel + ".zip";
-    if (emu_ != Emu::Mame || CloneOf == "-" || CloneOf == "neogeo" || NeoGeo)
-        CloneOf.clear();
-    else
-        pattern += ";" + CloneOf + ".zip";
+    if (emu_ == Emu::Mame) {
+        bool offerParent = false;
+        if (!CloneOf.empty() && CloneOf != "-" && CloneOf != "neogeo") {
+            NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
+            if (parent.found)
+                NeoGeo = parent.neoGeo;
+            offerParent = parent.found && !parent.neoGeo;
+        }
+        if (offerParent)
+            pattern += ";" + CloneOf + ".zip";
+        else
+            CloneOf.clear();
+    }
     openGameRomPicker("Search Rom for " + game + " (" + pattern + ")", pattern,
                       ToAnsi(gameRomPath_->text()));
 }
@@ -502,7 +510,7 @@ void SectionWindow::onPlaybackClicked() {
     request.tag = Section(emu_).tag;
     request.pattern = kRecordingPattern;
     request.caption = "Choose the INP file";
-    request.startDir = JoinPath(ToAnsi(emuDir_->text()), "INP");
+    request.startDir = ResolveName(ToAnsi(emuDir_->text()), "INP");
     request.lockFolder = true;
     RunProgramPicker(request, this);
     playback_->setToolTip(QStringLiteral(" Playback:  <") + hideInp_->text() +

@@ -281,6 +281,7 @@ void SectionWindow::onFilterChosen(int combo) {
         romList_->setCurrentIndex(romModel_->index(0));
     if (list.scanFileMissing) {
         filters_[0]->setCurrentIndex(0);
+        colourFilter(0);
         showConfigurationPage();
     }
     romList_->show();

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 
 #include "core/texts.h"
+#include "platform/path.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
@@ -92,6 +93,18 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(romNames().size(), 8u);
     EXPECT_TRUE(find("picMameConf")->isVisible());
+
+    // The scan file gone while "Available Roms" is chosen: the next filter puts the category
+    // back on its first item, in its neutral colour.
+    clickButton("lblScanNow");
+    chooseText("cboFilterMameMisc", "Available Roms");
+    EXPECT_EQ(back("cboFilterMameMisc"), kLit);
+    RemoveFile(dir_ / "Cfg/Mame.scn");
+    chooseText("cboFilterMameGenre", "Shooter");
+    EXPECT_EQ(dialogs_->asked.back().text, texts::testoNoScanFile);
+    EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
+    EXPECT_EQ(back("cboFilterMameMisc"), kGrey);
+    EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
 }
 
 TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) {

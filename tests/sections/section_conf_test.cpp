@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "section_fixture.h"
@@ -49,6 +50,9 @@ protected:
 };
 
 TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZip) {
+    std::vector<Game> games = kMameGames;
+    games.push_back({"Ghost Clone", "ghostc", "C", "ghost", "Shooter", "Namco", "1982"});
+    WriteDataFile("Mame", games);
     open();
     clickButton("imgButSet");
 
@@ -62,6 +66,14 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     Shown neoGeo = pick("cmdMameSelDir");
     EXPECT_EQ(neoGeo.caption, "Search Rom for Metal Slug (mslug.zip)");
     EXPECT_EQ(window_->CloneOf, "");
+
+    // A parent the data file lacks is reported and not offered.
+    pickRom("Ghost Clone");
+    dialogs_->asked.clear();
+    Shown orphan = pick("cmdMameSelDir");
+    EXPECT_EQ(orphan.pattern, "ghostc.zip");
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoRomInDataFile);
 
     // Select writes the folder shown into the game's ROM folder and saves the settings file.
     find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(dir_ / "roms"));

@@ -109,10 +109,8 @@ std::vector<SettingControl> MameSettings() {
 const char* const kShiftSnapTip = "Press \"S\" during the game to grab your snap!";
 
 // The names every section but MAME builds from its own name.
-SectionDesign Named(Emu emu, const char* pageButtons, const char* sizeButtons,
-                    const char* favCount) {
+SectionDesign Named(const char* pageButtons, const char* sizeButtons, const char* favCount) {
     SectionDesign d;
-    d.emu = emu;
     d.pageButtonPrefix = pageButtons;
     d.sizeButtonPrefix = sizeButtons;
     d.favCountName = favCount;
@@ -120,7 +118,7 @@ SectionDesign Named(Emu emu, const char* pageButtons, const char* sizeButtons,
 }
 
 std::array<SectionDesign, 5> MakeDesigns() {
-    SectionDesign mame = Named(Emu::Mame, "imgBut", "cmd", "lblMameFavCount");
+    SectionDesign mame = Named("imgBut", "cmd", "lblMameFavCount");
     mame.favHeadingName = "lblMameFavorties";
     mame.snapTip = "Press F12 during the game to grab your snap!";
     mame.shiftResetsFilters = true;
@@ -131,21 +129,20 @@ std::array<SectionDesign, 5> MakeDesigns() {
     mame.filterWidth = {1515, 1215, 1875, 765};
     mame.settings = MameSettings();
 
-    SectionDesign callus = Named(Emu::Callus, "imgCallusBut", "cmdCallus", "lblCallusFavCount");
+    SectionDesign callus = Named("imgCallusBut", "cmdCallus", "lblCallusFavCount");
     callus.snapTip = "Press F9 during the game to grab your snap!";
     callus.total = TotalFallback::Empty;
 
-    SectionDesign raine = Named(Emu::Raine, "imgRaineBut", "cmdRaine", "lblRaineFavCount");
+    SectionDesign raine = Named("imgRaineBut", "cmdRaine", "lblRaineFavCount");
     raine.snapTip = "Press 0 during the game to grab your snap!";
     raine.romListColumns = 3;
 
-    SectionDesign system16 =
-        Named(Emu::System16, "imgSystem16But", "cmdSystem16", "lblSystem16FavCount");
+    SectionDesign system16 = Named("imgSystem16But", "cmdSystem16", "lblSystem16FavCount");
     system16.snapTip = kShiftSnapTip;
     system16.romListTop = 4770;
     system16.romListHeight = 2340;
 
-    SectionDesign m72 = Named(Emu::M72, "imgM72But", "cmdM72", "lblM72FavCountFix");
+    SectionDesign m72 = Named("imgM72But", "cmdM72", "lblM72FavCountFix");
     m72.favHeading = " All Supported:";
     m72.snapTip = kShiftSnapTip;
     m72.hasLargeSize = false;

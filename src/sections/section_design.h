@@ -29,7 +29,6 @@ struct SettingControl {
 };
 
 struct SectionDesign {
-    Emu emu = Emu::Mame;
     const char* pageButtonPrefix = ""; // "imgBut" (MAME) or "img<Base>But"
     const char* sizeButtonPrefix = ""; // "cmd" (MAME) or "cmd<Base>"
     const char* favHeadingName = "Label12";

@@ -19,6 +19,7 @@
 #include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
+#include "sections/open_section.h"
 
 namespace fs = std::filesystem;
 using namespace arvok;
@@ -71,6 +72,8 @@ void Scan(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The memory allocator as the program sets it at start-up.
+    InstallSectionWindows();
     SetDialogs(std::make_unique<SilentDialogs>());
     Shared().DirInst = Data().root;
     ScanRoms(Emu::Mame, {Data().roms, "", false});

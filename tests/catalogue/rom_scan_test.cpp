@@ -93,16 +93,19 @@ TEST_F(RomScanTest, EmptyFolderSettingsAreNotSearched) {
 }
 
 TEST_F(RomScanTest, OtherSectionsSearchOneFolderAndNameOnlyIt) {
-    WriteLines(dir / "Data/callus.dat", {Rec{"Final Fight", "ffight", "O"}.line(),
-                                         Rec{"Final Fight J", "ffightj", "C", "ffight"}.line(),
-                                         Rec{"Odd", "odd", "x"}.line()});
+    WriteLines(dir / "Data/callus.dat",
+               {Rec{"Final Fight", "ffight", "O"}.line(),
+                Rec{"Final Fight J", "ffightj", "C", "ffight"}.line(),
+                Rec{"Odd", "odd", "x"}.line(), Rec{"\xC9lan", "\xC9lan"}.line()});
     Zip("roms", "ffight.zip");
     Zip("alt", "ffightj.zip");
+    // Accented letters of the code page match in either case too.
+    Zip("roms", "\xE9LAN.ZIP");
     ScanResult result = ScanRoms(Emu::Callus, {Roms(), Alt(), true});
-    EXPECT_EQ(result.found, 1u);
+    EXPECT_EQ(result.found, 2u);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Callus.scn"),
-              "\"Final Fight;Y\"\r\n\"Final Fight J;N\"\r\n\"Odd;N\"\r\n");
-    EXPECT_EQ(shown->asked.at(0).text, "1 Roms found in:\r" + Roms());
+              "\"Final Fight;Y\"\r\n\"Final Fight J;N\"\r\n\"Odd;N\"\r\n\"\xC9lan;Y\"\r\n");
+    EXPECT_EQ(shown->asked.at(0).text, "2 Roms found in:\r" + Roms());
 
     WriteLines(dir / "Data/Raine.dat", {Rec{"Rastan", "rastan"}.line()});
     result = ScanRoms(Emu::Raine, {dir / "nowhere", "", false});

@@ -76,7 +76,9 @@ std::vector<std::string> ReadHistory(Emu emu, const std::string& emulatorDir,
                               [emu](const HistoryRules& r) { return r.emu == emu; });
     if (rules == Rules().end())
         return items;
-    LineReader reader(ResolveName(emulatorDir, "gamelist.txt"));
+    // An emulator directory not yet chosen holds no file, whatever the current directory holds.
+    LineReader reader(emulatorDir.empty() ? std::string()
+                                          : ResolveName(emulatorDir, "gamelist.txt"));
     if (!reader.ok()) {
         items.assign(rules->noFile.begin(), rules->noFile.end());
         return items;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "catalogue/history.h"
 #include "support/test_support.h"
 
@@ -60,6 +62,12 @@ TEST_F(HistoryTest, AMissingFileIsSaidInTheList) {
     EXPECT_EQ(ReadHistory(Emu::Callus, empty.path(), "Galaga"),
               (Items{"Gamelist.txt not found", "in Callus directory!"}));
     EXPECT_TRUE(Read(Emu::Raine, "Galaga").empty());
+    // No emulator directory chosen yet: the file is not looked for in the working directory.
+    auto before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    Items unset = ReadHistory(Emu::Mame, "", "Galaga");
+    std::filesystem::current_path(before);
+    EXPECT_EQ(unset, Items{"gamelist.txt not found in Mame directory!"});
 }
 
 } // namespace

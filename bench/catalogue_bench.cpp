@@ -72,7 +72,8 @@ void Scan(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The memory allocator as the program sets it at start-up.
+    // What the program installs at start-up, the memory allocator's settings among it: the
+    // figures depend on whether freed memory is kept for the next data-file read.
     InstallSectionWindows();
     SetDialogs(std::make_unique<SilentDialogs>());
     Shared().DirInst = Data().root;

@@ -37,9 +37,9 @@ MenuWindow::MenuWindow(QWidget* parent) : QWidget(parent) {
             QString::fromStdString(ObjectName(emu, "mnuSep", "1")));
         game.originalOrClone = AddEntry(game.menu, ObjectName(emu, "mnu", "OC"), "OC");
     }
-    shortcut_ = new QMenu(QStringLiteral("Shortcut"), this);
-    shortcut_->setObjectName(QStringLiteral("mnuShortcut"));
-    QAction* reset = AddEntry(shortcut_, "mnuResetFilters", "ResetFilters");
+    auto* shortcut = new QMenu(QStringLiteral("Shortcut"), this);
+    shortcut->setObjectName(QStringLiteral("mnuShortcut"));
+    QAction* reset = AddEntry(shortcut, "mnuResetFilters", "ResetFilters");
     connect(reset, &QAction::triggered, this, &MenuWindow::resetFiltersRequested);
 }
 

@@ -24,7 +24,6 @@ public:
     explicit MenuWindow(QWidget* parent = nullptr);
 
     QMenu* gameMenu(Emu emu) const { return menus_[Index(emu)].menu; }
-    QMenu* shortcutMenu() const { return shortcut_; }
 
     // Set<Emu>MenuCaptions: the four entries of the section's menu get the facts of "game" from
     // the section's data file; a game the data file does not hold, or an empty name, leaves
@@ -47,7 +46,6 @@ private:
         QAction* originalOrClone = nullptr;
     };
     std::array<GameMenu, 5> menus_;
-    QMenu* shortcut_;
 };
 
 // The one frmMenu of the program, created hidden on first use.

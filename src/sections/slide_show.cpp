@@ -11,6 +11,7 @@
 #include "platform/qt/geometry.h"
 #include "sections/section_design.h"
 #include "sections/snapshot_files.h"
+#include "shell/about.h"
 
 namespace arvok {
 
@@ -55,10 +56,9 @@ SnapshotPage::SnapshotPage(Emu emu, std::function<SnapOptions()> options, QWidge
     lookFor_ = AddLabel(this, "lblLookFor", "Arvok searched for:", 1680, 240);
     lookedFor_ = AddLabel(this, "lblLookedFor", "", 1920, 240);
     snapTip_ = AddLabel(this, "lblSnapTip", Design(emu).snapTip, 2400, 480);
-    snapInSite_ = AddLabel(this, "lblSnapInSite",
-                           "If you're looking for ScreenShots or Animations go to "
-                           "Arvok official home page",
-                           3000, 600);
+    const std::string inSite =
+        std::string("If you're looking for ScreenShots or Animations go to ") + kWebAddress;
+    snapInSite_ = AddLabel(this, "lblSnapInSite", inSite.c_str(), 3000, 600);
 
     counter_ = new QLabel(QStringLiteral("-"), this);
     counter_->setObjectName(QString::fromStdString(ObjectName(emu, "lblContaSlide", "")));

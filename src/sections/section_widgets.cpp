@@ -51,7 +51,33 @@ public:
     }
 };
 
+// 10 twips to the nearest pixel.
+constexpr int kSinkPx = (10 + kTwipsPerPixel / 2) / kTwipsPerPixel;
+const char* const kRestProperty = "arvokRestPos";
+
+class PressedLook : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* w = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::MouseButtonPress && !w->property(kRestProperty).isValid()) {
+            w->setProperty(kRestProperty, w->pos());
+            w->move(w->pos() + QPoint(kSinkPx, kSinkPx));
+        } else if (event->type() == QEvent::MouseButtonRelease &&
+                   w->property(kRestProperty).isValid()) {
+            w->move(w->property(kRestProperty).toPoint());
+            w->setProperty(kRestProperty, QVariant());
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void SinkWhenPressed(QWidget* button) {
+    static PressedLook* pressed = new PressedLook;
+    button->installEventFilter(pressed);
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                   int width, int height) {

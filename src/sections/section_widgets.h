@@ -44,6 +44,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
                        int left, int top, int width, int height);
 
+// A page button sinks while a mouse button is held on it: 10 twips right and down, one pixel on
+// screen, and back to its place when the button is released.
+void SinkWhenPressed(QWidget* button);
+
 // The game list's entries: game names as Windows-1252 bytes, shown as text; an entry can be
 // dragged onto the favourites.
 class NameListModel : public QAbstractListModel {

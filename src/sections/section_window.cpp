@@ -151,6 +151,7 @@ void SectionWindow::buildFrame() {
         pageButtons_[i] =
             MakeButton(this, name.c_str(), QString::fromLatin1(kButtonText[i]), ButtonLook::Page,
                        2430 + static_cast<int>(i) * 780, 120, 705, 375);
+        SinkWhenPressed(pageButtons_[i]);
         pageButtons_[i]->installEventFilter(this);
     }
     connect(pageButtons_[0], &ClickLabel::clicked, this, &SectionWindow::onSnapButton);
@@ -201,8 +202,8 @@ void SectionWindow::showPage(Page page) {
 }
 
 void SectionWindow::showConfigurationPage() {
-    pages_[static_cast<size_t>(Page::Snap)]->hide();
-    pages_[static_cast<size_t>(Page::Conf)]->show();
+    for (size_t i = 0; i < pages_.size(); ++i)
+        pages_[i]->setVisible(static_cast<Page>(i) == Page::Conf);
 }
 
 Page SectionWindow::visiblePage() const {

@@ -1,0 +1,175 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/texts.h"
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/geometry.h"
+#include "platform/text_file.h"
+#include "section_fixture.h"
+#include "sections/slide_show.h"
+#include "shell/about.h"
+
+namespace arvok::test {
+namespace {
+
+// A one-pixel GIF.
+const std::string kGif = std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13) +
+                         std::string("\xFF\x00\x00\x00\x00\x00", 6) +
+                         std::string("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10) +
+                         std::string("\x02\x02\x44\x01\x00\x3B", 6);
+
+void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons) {
+    QPoint at(2, 2);
+    QMouseEvent event(type, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+class SectionDisplayTest : public SectionTest {
+protected:
+    SnapshotPage* snapPage() { return find<SnapshotPage>("picMameSnap"); }
+    bool running() { return snapPage()->isRunning(); }
+    int interval() { return snapPage()->timer()->interval(); }
+    std::string counter() { return text("lblContaSlideMame"); }
+    bool hidden(const char* name) { return find(name)->isHidden(); }
+};
+
+TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
+    WriteMameCfg({});
+    for (const char* name : {"galaga.gif", "galaga00.gif", "galaga01.gif"})
+        WriteBytes(dir_ / ("snap/" + std::string(name)), kGif);
+    WriteBytes(dir_ / "Anim/xevious/xevious.gif", kGif);
+    WriteBytes(dir_ / "Anim/xevious/xevious00.gif", kGif);
+    open();
+
+    // 1942 has no snapshot: the notice tells where snapshots can be found.
+    EXPECT_EQ(text("lblSnapInSite"),
+              std::string("If you're looking for ScreenShots or Animations go to ") + kWebAddress);
+    EXPECT_FALSE(running());
+
+    // The settings file's delay (third item, 1.5 seconds), counter hidden.
+    pickRom("Galaga");
+    EXPECT_TRUE(running());
+    EXPECT_EQ(interval(), 1500);
+    EXPECT_TRUE(hidden("lblContaSlideMame"));
+    EXPECT_TRUE(hidden("lblSnapInSite"));
+
+    // A new delay and the counter take effect at the next display.
+    clickButton("imgButOpts");
+    EXPECT_FALSE(running());
+    find<QCheckBox>("chkMameShowCounter")->click();
+    choose("cboSlideShowTimer", 6);
+    clickButton("imgButSnap");
+    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+    EXPECT_EQ(interval(), 4000);
+    EXPECT_FALSE(hidden("lblContaSlideMame"));
+    EXPECT_EQ(counter(), "-");
+    snapPage()->tick();
+    snapPage()->tick();
+    EXPECT_EQ(counter(), "01");
+    snapPage()->tick();
+    EXPECT_EQ(counter(), "-");
+
+    // A click on the picture stops the show on the picture shown.
+    emit find<ClickLabel>("imgMameSnap")->clicked();
+    EXPECT_FALSE(running());
+
+    // "Disable" clears and locks the counter option and the delay; the still shows alone.
+    clickButton("imgButOpts");
+    find<QCheckBox>("chkMameNoSlide")->click();
+    EXPECT_FALSE(find<QCheckBox>("chkMameShowCounter")->isChecked());
+    EXPECT_FALSE(find("chkMameShowCounter")->isEnabled());
+    EXPECT_FALSE(find("cboSlideShowTimer")->isEnabled());
+    clickButton("imgButSnap");
+    EXPECT_FALSE(running());
+    EXPECT_TRUE(hidden("lblContaSlideMame"));
+    EXPECT_FALSE(find<QLabel>("imgMameSnap")->pixmap().isNull());
+
+    // An animation plays whatever the slide-show options; the information page stops it.
+    pickRom("Xevious");
+    EXPECT_TRUE(running());
+    EXPECT_EQ(interval(), kFastestTickMs);
+    clickButton("imgButInfo");
+    EXPECT_FALSE(running());
+    EXPECT_EQ(text("lblInfoName"), "Xevious");
+}
+
+TEST_F(SectionDisplayTest, PageButtonsSinkWhilePressedAndActWhenReleased) {
+    WriteMameCfg({});
+    open();
+    auto* info = find("imgButInfo");
+    const TwipRect rest = GetTwips(info);
+
+    SendMouse(info, QEvent::MouseButtonPress, Qt::LeftButton);
+    EXPECT_EQ(GetTwips(info).Left, rest.Left + 15);
+    EXPECT_EQ(GetTwips(info).Top, rest.Top + 15);
+    EXPECT_TRUE(hidden("picMameInfo"));
+
+    SendMouse(info, QEvent::MouseButtonRelease, Qt::NoButton);
+    EXPECT_EQ(GetTwips(info).Left, rest.Left);
+    EXPECT_EQ(GetTwips(info).Top, rest.Top);
+    EXPECT_FALSE(hidden("picMameInfo"));
+}
+
+TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfigurationPageAlone) {
+    MakeDirectory(dir_.path(), "Cfg");
+    open();
+    clickButton("imgButInfo");
+    open();
+
+    EXPECT_EQ(dialogs_->asked.size(), 2u);
+    EXPECT_EQ(dialogs_->asked[1].text, texts::testoNoConfiguration);
+    for (const char* page : {"picMameSnap", "picMameSettings", "picMameInfo", "picMameHelp"})
+        EXPECT_TRUE(hidden(page)) << page;
+    EXPECT_FALSE(hidden("picMameConf"));
+
+    // A game chosen there becomes the game in hand and fills no other page.
+    const std::string shownInfo = text("lblInfoName");
+    pickRom("Galaga");
+    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+    EXPECT_EQ(text("lblInfoName"), shownInfo);
+}
+
+TEST_F(SectionDisplayTest, AProgramChosenInThePickerIsWrittenIntoTheSettingsFile) {
+    WriteMameCfg({});
+    WriteBytes(dir_ / "emu2/newmame", "");
+    WriteBytes(dir_ / "emu/mame.sh", "");
+    open();
+    clickButton("imgButOpts");
+    find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(dir_ / "emu2/newmame"));
+
+    QTimer::singleShot(0, [] {
+        QWidget* picker = QApplication::activeModalWidget();
+        ASSERT_NE(picker, nullptr);
+        auto* files = picker->findChild<QListWidget*>("filSelExe");
+        auto found = files->findItems(QStringLiteral("newmame"), Qt::MatchExactly);
+        EXPECT_EQ(found.size(), 1);
+        if (found.size() != 1) {
+            picker->close();
+            return;
+        }
+        files->setCurrentItem(found[0]);
+        picker->findChild<QPushButton*>("cmdOk")->click();
+    });
+    clickButton("cmdSfoglia");
+
+    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtOptMameExePath")->text()), dir_ / "emu2/newmame");
+    EXPECT_EQ(text("lblOptMameHide"), dir_ / "emu2");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadLines(dir_ / "Cfg/Mame.cfg", lines));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "ExePath=" + dir_ / "emu2/newmame"),
+              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "EmuDir=" + dir_ / "emu2"), lines.end());
+}
+
+} // namespace
+} // namespace arvok::test

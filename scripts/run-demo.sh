@@ -80,15 +80,16 @@ for set in puckman pacman galaga dkong mslug 1942 sf2 ffight rainbow bublbobl go
     bmp "$demo/snap/$set.bmp" $((40 + colour)) 40 120 220 $((200 - colour)) 60
     gif "$demo/snap/$set.gif" $((40 + colour)) 80 $((220 - colour))
 done
-for n in 01 02 03 04; do
-    bmp "$demo/snap/galaga$n.bmp" $((n * 50)) 30 90 20 $((250 - n * 50)) 160
-    gif "$demo/snap/galaga$n.gif" $((n * 50)) 30 90
+for n in 00 01 02 03; do
+    bmp "$demo/snap/galaga$n.bmp" $((n * 50 + 40)) 30 90 20 $((250 - n * 50)) 160
+    gif "$demo/snap/galaga$n.gif" $((n * 50 + 40)) 30 90
 done
 
-# Animation frames for one game.
+# An animation for one game: the marker picture named after the set, then its numbered frames.
 mkdir -p "$demo/Anim/dkong"
-for n in 01 02 03 04 05 06; do
-    gif "$demo/Anim/dkong/dkong$n.gif" $((n * 40)) $((255 - n * 40)) 120
+gif "$demo/Anim/dkong/dkong.gif" 0 0 0
+for n in 00 01 02 03 04 05; do
+    gif "$demo/Anim/dkong/dkong$n.gif" $((10#$n * 40 + 20)) $((235 - 10#$n * 40)) 120
 done
 
 # ROM sets the user owns: empty zip files are enough for the front end.

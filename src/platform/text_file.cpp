@@ -1,8 +1,6 @@
 #include "platform/text_file.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 #include "platform/path.h"
@@ -13,15 +11,19 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
     if (IsDirectory(path))
         return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
         return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad())
-        return false;
-    bytes = std::move(buffer).str();
-    return true;
+    // Read in large blocks straight into the result: data files run to several megabytes.
+    char block[1 << 16];
+    size_t got;
+    while ((got = std::fread(block, 1, sizeof block, f)) > 0)
+        bytes.append(block, got);
+    bool ok = !std::ferror(f);
+    std::fclose(f);
+    if (!ok)
+        bytes.clear();
+    return ok;
 }
 
 LineReader::LineReader(const std::string& path) {

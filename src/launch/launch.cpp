@@ -98,13 +98,11 @@ void RomMissing(const Profile& p, const std::string& name, const LaunchInputs& i
     std::optional<RomLookup> shown = Lookup(p.emu, in.settingsKey, ui);
     if (!shown)
         return;
-    std::string zips = ZipName(shown->romSel);
-    if (p.emu == Emu::Mame && HasParent(shown->cloneOf) && shown->cloneOf != "neogeo" &&
-        IsOriginalMameSet(shown->cloneOf))
-        zips += ";" + ZipName(shown->cloneOf);
-    ui.openFolderPicker({std::string(Section(p.emu).tag) + "SETTINGS",
-                         "Search Rom for " + name + " (" + zips + ")", zips,
-                         StartFolder(in.options.fields[kRomPathSlot])});
+    const bool offerParent = p.emu == Emu::Mame && HasParent(shown->cloneOf) &&
+                             shown->cloneOf != "neogeo" && IsOriginalMameSet(shown->cloneOf);
+    ui.openFolderPicker(GameRomFolderRequest(p.emu, name, shown->romSel,
+                                             offerParent ? shown->cloneOf : std::string(),
+                                             StartFolder(in.options.fields[kRomPathSlot])));
 }
 
 // Puts "zip" of "from" into "folder": a zip of that name already there (the user's) is used as
@@ -167,6 +165,15 @@ void RunShared(const Profile& p, const std::string& game, LaunchUi& ui) {
 }
 
 } // namespace
+
+RomFolderRequest GameRomFolderRequest(Emu emu, const std::string& game, const std::string& set,
+                                      const std::string& offeredParent, const std::string& folder) {
+    std::string zips = ZipName(set);
+    if (!offeredParent.empty())
+        zips += ";" + ZipName(offeredParent);
+    return {std::string(Section(emu).tag) + "SETTINGS",
+            "Search Rom for " + game + " (" + zips + ")", zips, folder};
+}
 
 void RunMame(const std::string& game, LaunchUi& ui) {
     if (game.empty())

@@ -14,6 +14,12 @@ namespace arvok {
 // and the alternative ROM folder, and copied into "roms" below the emulator's directory.
 void RunMame(const std::string& game, LaunchUi& ui);
 
+// The picker of the game's own ROM folder: it lists "<set>.zip", and "<parent>.zip" beside it
+// when "offeredParent" is not empty, under the caption "Search Rom for <game> (<those zips>)".
+// "folder" is where it starts.
+RomFolderRequest GameRomFolderRequest(Emu emu, const std::string& game, const std::string& set,
+                                      const std::string& offeredParent, const std::string& folder);
+
 // Any section: MAME goes to RunMame, the four others share one flow over their profiles (the
 // game's zip copied from its ROM folder into the emulator's ROM folder). An empty game name
 // does nothing.

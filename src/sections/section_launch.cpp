@@ -47,7 +47,7 @@ public:
     void openProgramPicker(const std::string&, bool modal) override { w_.openProgramPicker(modal); }
 
     void openFolderPicker(const RomFolderRequest& request) override {
-        w_.openGameRomPicker(request.caption, request.pattern, request.folder);
+        w_.openGameRomPicker(request);
     }
 
 private:

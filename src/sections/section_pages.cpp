@@ -14,6 +14,7 @@
 #include "catalogue/rom_scan.h"
 #include "core/shared_state.h"
 #include "core/texts.h"
+#include "launch/launch.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
@@ -287,9 +288,8 @@ void SectionWindow::openProgramPicker(bool modal) {
         ShowProgramPicker(request, this);
 }
 
-void SectionWindow::openGameRomPicker(const std::string& caption, const std::string& pattern,
-                                      const std::string& folder) {
-    RunFolderPicker({FolderTagText(emu_, FolderField::Settings), pattern, caption, folder}, this);
+void SectionWindow::openGameRomPicker(const RomFolderRequest& request) {
+    RunFolderPicker({request.tag, request.pattern, request.caption, request.folder}, this);
 }
 
 // The game's own ROM folder: the picker lists the game's zip and, for a MAME clone whose
@@ -299,22 +299,20 @@ void SectionWindow::browseGameRomFolder() {
     const std::string game = romSettingsKey();
     if (!lookup(game))
         return;
-    std::string pattern = RomSel + ".zip";
+    std::string offeredParent;
     if (emu_ == Emu::Mame) {
-        bool offerParent = false;
         if (!CloneOf.empty() && CloneOf != "-" && CloneOf != "neogeo") {
             NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
             if (parent.found)
                 NeoGeo = parent.neoGeo;
-            offerParent = parent.found && !parent.neoGeo;
+            if (parent.found && !parent.neoGeo)
+                offeredParent = CloneOf;
         }
-        if (offerParent)
-            pattern += ";" + CloneOf + ".zip";
-        else
+        if (offeredParent.empty())
             CloneOf.clear();
     }
-    openGameRomPicker("Search Rom for " + game + " (" + pattern + ")", pattern,
-                      ToAnsi(gameRomPath_->text()));
+    openGameRomPicker(
+        GameRomFolderRequest(emu_, game, RomSel, offeredParent, ToAnsi(gameRomPath_->text())));
 }
 
 void SectionWindow::scanNow() {

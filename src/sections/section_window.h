@@ -29,6 +29,7 @@ class GameListView;
 class NameListModel;
 class PickerTarget;
 class SnapshotPage;
+struct RomFolderRequest;
 struct RomLookup;
 struct SectionDesign;
 enum class FolderField;
@@ -156,8 +157,7 @@ private:
     void browseGameRomFolder();
     void scanNow();
     void openProgramPicker(bool modal);
-    void openGameRomPicker(const std::string& caption, const std::string& pattern,
-                           const std::string& folder);
+    void openGameRomPicker(const RomFolderRequest& request);
 
     // Per-game settings page.
     SettingsSource loadGameSettings(const std::string& key);

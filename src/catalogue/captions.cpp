@@ -6,9 +6,7 @@ namespace arvok {
 
 MenuCaptions ReadMenuCaptions(Emu emu, std::string_view game) {
     MenuCaptions captions;
-    if (game.empty())
-        return captions;
-    std::optional<GameRecord> record = FindRecordByName(DataFilePath(emu), game);
+    std::optional<GameRecord> record = FindGameRecord(emu, game);
     if (!record)
         return captions;
     captions.manufacturer = record->field(kManufacturer);

@@ -76,6 +76,12 @@ std::optional<GameRecord> FindRecord(const std::string& path, int number, std::s
     return found;
 }
 
+std::optional<GameRecord> FindGameRecord(Emu emu, std::string_view value, int number) {
+    if (value.empty())
+        return std::nullopt;
+    return FindRecord(DataFilePath(emu), number, value);
+}
+
 RecordLines::RecordLines(const std::string& path) {
     ok_ = ReadFileBytes(path, bytes_);
     ForEachLine(bytes_, [this](std::string_view line) {
@@ -83,14 +89,6 @@ RecordLines::RecordLines(const std::string& path) {
             lines_.push_back(line);
         return false;
     });
-}
-
-bool ForEachRecordLine(const std::string& path,
-                       const std::function<void(std::string_view line)>& visit) {
-    RecordLines records(path);
-    for (std::string_view line : records.lines())
-        visit(line);
-    return records.ok();
 }
 
 } // namespace arvok

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,9 +42,9 @@ GameRecord SplitRecord(std::string_view line);
 // The first record (in file order) whose field "number" equals "value" exactly. An empty value
 // yields an empty record without reading the file; a missing file or value gives nothing.
 std::optional<GameRecord> FindRecord(const std::string& path, int number, std::string_view value);
-inline std::optional<GameRecord> FindRecordByName(const std::string& path, std::string_view name) {
-    return FindRecord(path, kName, name);
-}
+// The first record of the section's data file whose field "number" equals "value"; an empty
+// value (no game chosen) has none.
+std::optional<GameRecord> FindGameRecord(Emu emu, std::string_view value, int number = kName);
 
 // The record lines of a data file, read at once and kept as views into one buffer, so that a
 // pass over 40,000 records allocates nothing per line. Line ends as LineReader reads them.
@@ -63,9 +62,5 @@ private:
     std::vector<std::string_view> lines_;
     bool ok_ = false;
 };
-
-// Calls "visit" with every record line in file order; false when the file cannot be read.
-bool ForEachRecordLine(const std::string& path,
-                       const std::function<void(std::string_view line)>& visit);
 
 } // namespace arvok

@@ -19,9 +19,7 @@ constexpr std::array<std::pair<InfoItem, int>, 19> kPlainFields{{
 
 GameInfo ReadGameInfo(Emu emu, std::string_view game) {
     GameInfo info;
-    if (game.empty())
-        return info;
-    std::optional<GameRecord> record = FindRecordByName(DataFilePath(emu), game);
+    std::optional<GameRecord> record = FindGameRecord(emu, game);
     if (!record)
         return info;
     info.found = true;

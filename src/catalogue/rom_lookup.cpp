@@ -16,9 +16,7 @@ void ReportMissing() {
 
 RomLookup LookupRom(Emu emu, std::string_view game) {
     RomLookup result;
-    std::optional<GameRecord> record;
-    if (!game.empty())
-        record = FindRecordByName(DataFilePath(emu), game);
+    std::optional<GameRecord> record = FindGameRecord(emu, game);
     if (!record) {
         ReportMissing();
         return result;
@@ -31,9 +29,7 @@ RomLookup LookupRom(Emu emu, std::string_view game) {
 
 NeoGeoLookup LookupMameNeoGeo(std::string_view set) {
     NeoGeoLookup result;
-    std::optional<GameRecord> record;
-    if (!set.empty())
-        record = FindRecord(DataFilePath(Emu::Mame), kSet, set);
+    std::optional<GameRecord> record = FindGameRecord(Emu::Mame, set, kSet);
     if (!record) {
         ReportMissing();
         return result;

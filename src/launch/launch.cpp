@@ -87,7 +87,7 @@ void ProgramMissing(const Profile& p, LaunchUi& ui) {
 // Whether MAME's data file carries "set" as an original game. Asked without a message: it only
 // decides whether the folder picker offers a parent's zip beside the game's own.
 bool IsOriginalMameSet(const std::string& set) {
-    std::optional<GameRecord> record = FindRecord(DataFilePath(Emu::Mame), kSet, set);
+    std::optional<GameRecord> record = FindGameRecord(Emu::Mame, set, kSet);
     return record && record->field(kType) == "O";
 }
 

@@ -23,17 +23,17 @@ TEST(DataFile, RecordSearchMatchesTheWholeNameExactlyAndTakesTheFirst) {
     WriteLines(path, {"* header", "#" + Rec("Hidden", "hidden"), " #Blank;blank;", "",
                       Rec("Pac-Man", "pacman", "Yes"), Rec("pac-man", "pacmanl"),
                       Rec("Pac-Man", "second"), "no semicolon here", Rec("Galaga", "galaga")});
-    EXPECT_EQ(FindRecordByName(path, "Pac-Man")->field(kSet), "pacman");
-    EXPECT_EQ(FindRecordByName(path, "Pac-Man")->field(8), "Yes");
-    EXPECT_EQ(FindRecordByName(path, "pac-man")->field(kSet), "pacmanl");
-    EXPECT_FALSE(FindRecordByName(path, "Pac"));
-    EXPECT_FALSE(FindRecordByName(path, "Pac-Man "));
-    EXPECT_FALSE(FindRecordByName(path, "Hidden"));
-    EXPECT_EQ(FindRecordByName(path, " #Blank")->field(kSet), "blank");
-    EXPECT_EQ(FindRecordByName(path, "Galaga")->field(kYear), "1980");
+    EXPECT_EQ(FindRecord(path, kName, "Pac-Man")->field(kSet), "pacman");
+    EXPECT_EQ(FindRecord(path, kName, "Pac-Man")->field(8), "Yes");
+    EXPECT_EQ(FindRecord(path, kName, "pac-man")->field(kSet), "pacmanl");
+    EXPECT_FALSE(FindRecord(path, kName, "Pac"));
+    EXPECT_FALSE(FindRecord(path, kName, "Pac-Man "));
+    EXPECT_FALSE(FindRecord(path, kName, "Hidden"));
+    EXPECT_EQ(FindRecord(path, kName, " #Blank")->field(kSet), "blank");
+    EXPECT_EQ(FindRecord(path, kName, "Galaga")->field(kYear), "1980");
     EXPECT_EQ(FindRecord(path, kSet, "second")->field(kName), "Pac-Man");
-    EXPECT_FALSE(FindRecordByName(dir / "none.dat", "Galaga"));
-    auto empty = FindRecordByName(dir / "none.dat", "");
+    EXPECT_FALSE(FindRecord(dir / "none.dat", kName, "Galaga"));
+    auto empty = FindRecord(dir / "none.dat", kName, "");
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->field(kSet), "");
 }
@@ -53,19 +53,24 @@ TEST(DataFile, PassVisitsRecordsInFileOrderAndSkipsEverythingElse) {
     TempDir dir;
     std::string path = dir / "x.dat";
     WriteLines(path, {"*h", "#c", "", Rec("B", "b"), "junk", Rec("A", "a")});
+    RecordLines records(path);
+    EXPECT_TRUE(records.ok());
     std::vector<std::string> names;
-    EXPECT_TRUE(ForEachRecordLine(
-        path, [&](std::string_view l) { names.emplace_back(RecordField(l, kName)); }));
+    for (std::string_view line : records.lines())
+        names.emplace_back(RecordField(line, kName));
     EXPECT_EQ(names, (std::vector<std::string>{"B", "A"}));
-    EXPECT_FALSE(ForEachRecordLine(dir / "none.dat", [](std::string_view) {}));
+    EXPECT_FALSE(RecordLines(dir / "none.dat").ok());
 }
 
-TEST(DataFile, PathIsFoundWithoutRegardToCase) {
+TEST(DataFile, ASectionsFileIsFoundWithoutRegardToCaseAndNoGameHasNoRecord) {
     TempDir dir;
     Shared().DirInst = dir.path();
-    WriteLines(dir / "data/m72.dat", {Rec("R-Type", "rtype")});
+    WriteLines(dir / "data/m72.dat", {";noname;", Rec("R-Type", "rtype")});
     EXPECT_EQ(DataFilePath(Emu::M72), dir / "data/m72.dat");
-    EXPECT_TRUE(FindRecordByName(DataFilePath(Emu::M72), "R-Type"));
+    EXPECT_EQ(FindGameRecord(Emu::M72, "R-Type")->field(kSet), "rtype");
+    EXPECT_EQ(FindGameRecord(Emu::M72, "rtype", kSet)->field(kName), "R-Type");
+    EXPECT_FALSE(FindGameRecord(Emu::M72, ""));
+    EXPECT_FALSE(FindGameRecord(Emu::Mame, "R-Type"));
 }
 
 } // namespace

@@ -21,8 +21,9 @@ std::string ShippedFile(Emu emu) {
 
 std::vector<GameRecord> Records(Emu emu) {
     std::vector<GameRecord> records;
-    ForEachRecordLine(ShippedFile(emu),
-                      [&](std::string_view line) { records.push_back(SplitRecord(line)); });
+    RecordLines lines(ShippedFile(emu));
+    for (std::string_view line : lines.lines())
+        records.push_back(SplitRecord(line));
     return records;
 }
 
@@ -42,11 +43,12 @@ TEST(ShippedData, EveryFileIsCrLfTextWithWholeRecordsInListOrder) {
         }
 
         std::vector<std::string> names;
-        ForEachRecordLine(ShippedFile(emu), [&](std::string_view line) {
+        RecordLines records(ShippedFile(emu));
+        for (std::string_view line : records.lines()) {
             EXPECT_EQ(std::count(line.begin(), line.end(), ';'), kRecordFields) << line;
             EXPECT_EQ(line.back(), ';') << line;
             names.emplace_back(RecordField(line, kName));
-        });
+        }
         ASSERT_FALSE(names.empty());
         for (size_t i = 1; i < names.size(); ++i)
             EXPECT_LT(CompareNoCase(names[i - 1], names[i]), 0)

@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <gtest/gtest.h>
 
@@ -12,15 +11,6 @@ namespace {
 
 using test::TempDir;
 using test::WriteLines;
-
-void EnsureApp() {
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "popup_menus_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
 
 // The captions of a game menu's entries as the user reads them, separators as "-".
 std::vector<std::string> Entries(const QMenu* menu) {
@@ -38,7 +28,6 @@ std::string Record(const std::string& name, const std::string& type, const std::
 class PopupMenusTest : public ::testing::Test {
 protected:
     PopupMenusTest() { Shared().DirInst = dir.path(); }
-    bool appReady = (EnsureApp(), true);
     TempDir dir;
     MenuWindow menus;
 };

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "core/texts.h"
+#include "gif.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -21,11 +22,7 @@
 namespace arvok::test {
 namespace {
 
-// A one-pixel GIF.
-const std::string kGif = std::string("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13) +
-                         std::string("\xFF\x00\x00\x00\x00\x00", 6) +
-                         std::string("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10) +
-                         std::string("\x02\x02\x44\x01\x00\x3B", 6);
+const std::string kGif = OnePixelGif(255, 0, 0);
 
 void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons) {
     QPoint at(2, 2);

@@ -1,8 +1,8 @@
-#include <QApplication>
 #include <QLabel>
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
+#include "gif.h"
 #include "platform/qt/click_label.h"
 #include "sections/slide_show.h"
 #include "sections/snapshot_files.h"
@@ -14,35 +14,15 @@ namespace {
 using test::TempDir;
 using test::WriteBytes;
 
-void EnsureApp() {
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "slide_show_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
-
-// A one-pixel GIF of the given colour.
-std::string Gif(unsigned char r, unsigned char g, unsigned char b) {
-    std::string bytes = "GIF89a";
-    bytes += std::string("\x01\x00\x01\x00\x80\x00\x00", 7);
-    bytes += {static_cast<char>(r), static_cast<char>(g), static_cast<char>(b), 0, 0, 0};
-    bytes += std::string("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);
-    bytes += std::string("\x02\x02\x44\x01\x00\x3B", 6);
-    return bytes;
-}
-
-const std::string kRed = Gif(255, 0, 0);
-const std::string kGreen = Gif(0, 255, 0);
-const std::string kBlue = Gif(0, 0, 255);
-const std::string kWhite = Gif(255, 255, 255);
-const std::string kGrey = Gif(128, 128, 128);
+const std::string kRed = test::OnePixelGif(255, 0, 0);
+const std::string kGreen = test::OnePixelGif(0, 255, 0);
+const std::string kBlue = test::OnePixelGif(0, 0, 255);
+const std::string kWhite = test::OnePixelGif(255, 255, 255);
+const std::string kGrey = test::OnePixelGif(128, 128, 128);
 
 class SnapshotPageTest : public ::testing::Test {
 protected:
     SnapshotPageTest() {
-        EnsureApp();
         Shared().DirInst = dir.path();
         options.snapDir = dir / "snap";
         options.extension = ".gif";

@@ -9,10 +9,6 @@ SharedState& Shared() {
     return state;
 }
 
-std::string InstallPath(std::string_view a) {
-    return ResolvePath(Shared().DirInst, {a});
-}
-
 std::string InstallPath(std::string_view a, std::string_view b) {
     return ResolvePath(Shared().DirInst, {a, b});
 }

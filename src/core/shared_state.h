@@ -19,7 +19,6 @@ SharedState& Shared();
 
 // DirInst joined with the given components, each looked up without regard to case
 // (InstallPath("Cfg", "Mame.cfg")).
-std::string InstallPath(std::string_view a);
 std::string InstallPath(std::string_view a, std::string_view b);
 
 } // namespace arvok

@@ -44,13 +44,6 @@ char FoldCase(char c) {
     return c;
 }
 
-std::string FoldCase(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        c = FoldCase(c);
-    return out;
-}
-
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;

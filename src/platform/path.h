@@ -16,9 +16,8 @@ std::string JoinPath(std::string_view dir, std::string_view name);
 std::string DirName(std::string_view path);
 std::string BaseName(std::string_view path);
 
-// Folds ASCII and Windows-1252 letters to lower case, byte by byte.
+// Folds ASCII and Windows-1252 letters to lower case.
 char FoldCase(char c);
-std::string FoldCase(std::string_view text);
 bool EqualsNoCase(std::string_view a, std::string_view b);
 // <0, 0 or >0, letter case ignored; ties between names differing only in case are broken by
 // the bytes so that an order built with it is stable.

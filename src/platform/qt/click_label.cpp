@@ -2,18 +2,10 @@
 
 #include <QMouseEvent>
 
-#include "platform/qt/geometry.h"
-
 namespace arvok {
 
 ClickLabel::ClickLabel(QWidget* parent, const QString& text) : QLabel(text, parent) {
     setMouseTracking(true);
-}
-
-void ClickLabel::setHoverColors(std::uint32_t normal, std::uint32_t hover) {
-    normal_ = normal;
-    hover_ = hover;
-    SetForeColor(this, normal);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
@@ -30,18 +22,6 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
 void ClickLabel::mouseMoveEvent(QMouseEvent* e) {
     emit mouseMoved();
     QLabel::mouseMoveEvent(e);
-}
-
-void ClickLabel::enterEvent(QEnterEvent* e) {
-    if (hover_)
-        SetForeColor(this, *hover_);
-    QLabel::enterEvent(e);
-}
-
-void ClickLabel::leaveEvent(QEvent* e) {
-    if (normal_)
-        SetForeColor(this, *normal_);
-    QLabel::leaveEvent(e);
 }
 
 } // namespace arvok

@@ -23,15 +23,6 @@ void SetCheckedAndRun(QCheckBox* box, bool checked, const Handler& handler) {
         handler();
 }
 
-void SetTextAndRun(QLineEdit* edit, const QString& text, const Handler& handler) {
-    {
-        QSignalBlocker block(edit);
-        edit->setText(text);
-    }
-    if (handler)
-        handler();
-}
-
 int AddSorted(QListWidget* list, const QString& text) {
     std::string key = ToAnsi(text);
     int lo = 0, hi = list->count();

@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <functional>
@@ -16,7 +15,6 @@ using Handler = std::function<void()>;
 
 void SetIndexAndRun(QComboBox* box, int index, const Handler& handler);
 void SetCheckedAndRun(QCheckBox* box, bool checked, const Handler& handler);
-void SetTextAndRun(QLineEdit* edit, const QString& text, const Handler& handler);
 
 // Inserts "text" into a list kept in alphabetical order, letter case ignored; returns its row.
 int AddSorted(QListWidget* list, const QString& text);

@@ -168,8 +168,6 @@ struct GameSettingsTable {
     // Controls the built-in defaults clear although no record holds them ("chkMamePlayback").
     std::vector<std::string> clearedByDefaults;
 
-    // Items of a record, the key included: MAME 36, Callus 21, Raine 7, System16 21, M72 12.
-    std::size_t recordItems() const { return options.size() + 2; }
     // The option of a slot (1 .. options.size()).
     const GameOption& option(std::size_t slot) const { return options.at(slot - 1); }
 };

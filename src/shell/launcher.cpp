@@ -341,11 +341,6 @@ void LauncherWindow::showStatistics(Emu emu) {
         ShowFitted(statistics_[i], FromAnsi(block.values[i]));
 }
 
-void LauncherWindow::restMenuLabels() {
-    SetMenuRest(lblLays_);
-    SetMenuRest(lblAbout_);
-}
-
 void LauncherWindow::advanceBanner() {
     bannerNumber_ = bannerNumber_ % static_cast<int>(kBanner.size()) + 1;
     ShowFitted(lblMiscText_, QString::fromStdString(kBanner[bannerNumber_ - 1]));

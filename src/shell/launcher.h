@@ -39,8 +39,6 @@ public:
 
     // Highlights the section's entry and shows its data file's statistics.
     void highlight(Emu emu);
-    // The "Lays" and "About" menu labels back to rest.
-    void restMenuLabels();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

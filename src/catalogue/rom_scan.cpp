@@ -146,7 +146,7 @@ ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
         bytes += present ? ";Y\"\r\n" : ";N\"\r\n";
     }
     std::string path = ScanFilePath(emu);
-    if (!WriteFileAtomically(path, bytes))
+    if (!WriteFileAtomically(path, bytes, Durability::Replaceable))
         return Fail("The scan file could not be written:\r" + path);
     result.written = true;
     result.message = FoundMessage(emu, result.found, request);

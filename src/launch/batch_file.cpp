@@ -35,7 +35,7 @@ void SetBatchRunner(BatchRunner replacement) {
 TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& commandLine) {
     TailResult result;
     std::string batch = ResolveName(emulatorDir, kBatchFileName);
-    if (!WriteFileAtomically(batch, BatchFileBytes(commandLine))) {
+    if (!WriteFileAtomically(batch, BatchFileBytes(commandLine), Durability::Replaceable)) {
         result.problem = "The launch file could not be written:\r" + batch;
         return result;
     }

@@ -61,14 +61,15 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability) {
     std::string temp = JoinPath(DirName(path), "." + BaseName(path) + ".tmp");
     FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f)
         return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
-    ok = fsync(fileno(f)) == 0 && ok;
+    if (durability == Durability::Synced)
+        ok = fsync(fileno(f)) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
     if (ok && std::rename(temp.c_str(), path.c_str()) == 0)
         return true;

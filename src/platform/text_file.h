@@ -31,8 +31,15 @@ bool ReadFileBytes(const std::string& path, std::string& bytes);
 // Each line followed by CR LF.
 std::string JoinCrLf(const std::vector<std::string>& lines);
 
+// How much a rewrite must survive. Either way the file is replaced whole or not at all; a
+// synced file is also on disk before it replaces the old one, so a power cut cannot leave it
+// empty. Files the program can make again at any time (the scan file, the launch batch file)
+// skip that wait.
+enum class Durability { Synced, Replaceable };
+
 // Writes "bytes" to a temporary file beside "path" and renames it over "path". On any failure
 // the old file is left as it was, the temporary file is removed, and false is returned.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+bool WriteFileAtomically(const std::string& path, const std::string& bytes,
+                         Durability durability = Durability::Synced);
 
 } // namespace arvok

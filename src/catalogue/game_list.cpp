@@ -329,33 +329,56 @@ std::optional<std::vector<ScanEntry>> ReadScanFile(Emu emu, std::string& bytes) 
     return entries;
 }
 
-// The records of each name, in file order, handed out one after the other: each name maps to
-// its first record not yet handed out, and each record links to the next of the same name.
+// The records of each name, in file order, handed out one after the other. A scan file lists
+// its games in the data file's order, so the record after the last one handed out is tried
+// first; only a name out of that order builds the index of names, in which each name leads to
+// its first record and each record to the next of the same name.
 class RecordsByName {
 public:
     explicit RecordsByName(const std::vector<std::string_view>& records)
-        : records_(records), nextSame_(records.size(), kNone) {
-        first_.reserve(records.size());
-        for (size_t i = records.size(); i-- > 0;) {
-            auto [it, added] = first_.try_emplace(RecordField(records[i], kName), i);
+        : records_(records), used_(records.size(), false) {}
+
+    std::optional<std::string_view> next(std::string_view name) {
+        if (cursor_ < records_.size() && !used_[cursor_] &&
+            RecordField(records_[cursor_], kName) == name)
+            return take(cursor_++);
+        if (first_.empty())
+            index();
+        auto it = first_.find(name);
+        if (it == first_.end())
+            return std::nullopt;
+        size_t i = it->second;
+        while (i != kNone && used_[i])
+            i = nextSame_[i];
+        it->second = i;
+        if (i == kNone)
+            return std::nullopt;
+        return take(i);
+    }
+
+private:
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+
+    std::string_view take(size_t i) {
+        used_[i] = true;
+        return records_[i];
+    }
+
+    void index() {
+        nextSame_.assign(records_.size(), kNone);
+        first_.reserve(records_.size());
+        for (size_t i = records_.size(); i-- > 0;) {
+            auto [it, added] = first_.try_emplace(RecordField(records_[i], kName), i);
             if (!added) {
                 nextSame_[i] = it->second;
                 it->second = i;
             }
         }
     }
-    std::optional<std::string_view> next(std::string_view name) {
-        auto it = first_.find(name);
-        if (it == first_.end() || it->second == kNone)
-            return std::nullopt;
-        size_t index = it->second;
-        it->second = nextSame_[index];
-        return records_[index];
-    }
 
-private:
-    static constexpr size_t kNone = static_cast<size_t>(-1);
     const std::vector<std::string_view>& records_;
+    std::vector<bool> used_;
+    size_t cursor_ = 0;
     std::vector<size_t> nextSame_;
     std::unordered_map<std::string_view, size_t> first_;
 };

@@ -30,25 +30,43 @@ std::string BaseName(std::string_view path) {
     return std::string(pos == std::string_view::npos ? path : path.substr(pos + 1));
 }
 
+namespace {
+
+// Lower case of every byte: ASCII letters, the Windows-1252 upper-case letters of the Latin-1
+// block and the four in 0x8A..0x9F.
+struct FoldTable {
+    unsigned char lower[256];
+    constexpr FoldTable() : lower() {
+        for (int c = 0; c < 256; ++c)
+            lower[c] = static_cast<unsigned char>(c);
+        for (int c = 'A'; c <= 'Z'; ++c)
+            lower[c] = static_cast<unsigned char>(c + 32);
+        for (int c = 0xC0; c <= 0xDE; ++c)
+            if (c != 0xD7)
+                lower[c] = static_cast<unsigned char>(c + 32);
+        lower[0x8A] = 0x9A;
+        lower[0x8C] = 0x9C;
+        lower[0x8E] = 0x9E;
+        lower[0x9F] = 0xFF;
+    }
+};
+constexpr FoldTable kFold;
+
+unsigned char Folded(char c) {
+    return kFold.lower[static_cast<unsigned char>(c)];
+}
+
+} // namespace
+
 char FoldCase(char c) {
-    auto u = static_cast<unsigned char>(c);
-    if (u >= 'A' && u <= 'Z')
-        return static_cast<char>(u + 32);
-    // Windows-1252 upper-case letters: the Latin-1 block and the three in 0x8A..0x9F.
-    if ((u >= 0xC0 && u <= 0xDE && u != 0xD7))
-        return static_cast<char>(u + 32);
-    if (u == 0x8A || u == 0x8C || u == 0x8E)
-        return static_cast<char>(u + 16);
-    if (u == 0x9F)
-        return static_cast<char>(0xFF);
-    return c;
+    return static_cast<char>(Folded(c));
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(a[i]) != FoldCase(b[i]))
+        if (a[i] != b[i] && Folded(a[i]) != Folded(b[i]))
             return false;
     return true;
 }
@@ -56,8 +74,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 int CompareNoCase(std::string_view a, std::string_view b) {
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
-        auto x = static_cast<unsigned char>(FoldCase(a[i]));
-        auto y = static_cast<unsigned char>(FoldCase(b[i]));
+        if (a[i] == b[i])
+            continue;
+        unsigned char x = Folded(a[i]);
+        unsigned char y = Folded(b[i]);
         if (x != y)
             return x < y ? -1 : 1;
     }

@@ -1,6 +1,7 @@
 #include "platform/text_file.h"
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/path.h"
@@ -14,9 +15,14 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
     FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
         return false;
-    // Read in large blocks straight into the result: data files run to several megabytes.
+    // Data files run to several megabytes: read them in one piece into a buffer of their size,
+    // then whatever may have been added since.
+    struct stat info {};
+    if (fstat(fileno(f), &info) == 0 && info.st_size > 0)
+        bytes.resize(static_cast<size_t>(info.st_size));
+    size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
+    bytes.resize(got);
     char block[1 << 16];
-    size_t got;
     while ((got = std::fread(block, 1, sizeof block, f)) > 0)
         bytes.append(block, got);
     bool ok = !std::ferror(f);

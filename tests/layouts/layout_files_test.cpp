@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "layouts/startup_layout.h"
+#include "layouts/layout_files.h"
 #include "support/test_support.h"
 
 namespace arvok {
@@ -107,14 +107,18 @@ TEST(StartupLayout, ALayoutIsReadLineByLineUntilItsEndOrAFaultyLine) {
     }
 }
 
-TEST(StartupLayout, IniKeysMatchUpToTheirFirstEqualsSignExactly) {
+TEST(LayoutOptions, KeysMatchUpToTheirFirstEqualsSignExactly) {
     TempDir dir;
     std::string ini = dir / "arvok.ini";
     WriteLines(ini, {"no equals sign", " AutoloadOnStartup = 1", "autoloadonstartup = 1",
-                     "AutoloadOnStartup = 0", "AutoloadOnStartup = 1"});
-    EXPECT_EQ(FindIniLine(ini, kAutoloadKey), "AutoloadOnStartup = 0");
-    EXPECT_EQ(FindIniLine(ini, kDefaultLayoutKey), std::nullopt);
-    EXPECT_EQ(FindIniLine(dir / "none.ini", kAutoloadKey), std::nullopt);
+                     "AutoloadOnStartup = 0", "AutoloadOnStartup = 1", "LayoutAlwaysOnTop=1",
+                     "DefaultLayout =Name"});
+    LayoutOptionsRead read = ReadLayoutOptions(ini);
+    EXPECT_EQ(read.autoload, false);
+    EXPECT_EQ(read.alwaysOnTop, std::nullopt);
+    EXPECT_EQ(read.defaultLayout, "ame");
+    LayoutOptionsRead none = ReadLayoutOptions(dir / "none.ini");
+    EXPECT_FALSE(none.alwaysOnTop || none.autoload || none.defaultLayout);
 }
 
 } // namespace

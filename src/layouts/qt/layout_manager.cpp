@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/shared_state.h"
@@ -52,6 +54,8 @@ LayoutManager::LayoutManager() : QWidget(nullptr, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     build();
     setFixedSize(sizeHint());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void LayoutManager::build() {
@@ -59,7 +63,8 @@ void LayoutManager::build() {
     lstEmulatori_ = Named(new QListWidget, "lstEmulatori");
     lstEmulatoriSize_ = Named(new QListWidget, "lstEmulatoriSize");
     for (QListWidget* list : {lstEmulatori_, lstEmulatoriSize_}) {
-        list->setFixedHeight(list->fontMetrics().height() * 5 + 8);
+        list->setFixedSize(list->fontMetrics().horizontalAdvance(QStringLiteral("SYSTEM16")) * 2,
+                           list->fontMetrics().height() * 5 + 8);
         list->setSelectionMode(QAbstractItemView::NoSelection);
     }
     auto* cmdAdd = Named(new QPushButton(QStringLiteral("Add")), "cmdAdd");

@@ -108,8 +108,14 @@ bool ReadForChange(const std::string& path, std::vector<std::string>& lines) {
     return ReadLines(path, lines);
 }
 
-bool WriteLayouts(const std::string& path, const std::vector<std::string>& lines) {
-    return WriteFileAtomically(path, JoinCrLf(lines), Durability::Synced, kLayoutsTempName);
+// Reads layouts.dat, lets "change" alter its lines and, when it says it changed them, writes
+// them back through layouts.tmp.
+template <class Change> bool Rewrite(const std::string& path, Change change) {
+    std::vector<std::string> lines;
+    if (!ReadForChange(path, lines))
+        return false;
+    return !change(lines) ||
+           WriteFileAtomically(path, JoinCrLf(lines), Durability::Synced, kLayoutsTempName);
 }
 
 // The lines of the layout named "name": from its header up to the next header or the end of
@@ -210,50 +216,43 @@ std::string SizeClassName(int width, int height) {
 }
 
 bool AppendLayout(const std::string& layoutsPath, const std::string& name) {
-    std::vector<std::string> lines;
-    if (!ReadForChange(layoutsPath, lines))
-        return false;
-    lines.push_back(Header(name));
-    lines.push_back("-");
-    return WriteLayouts(layoutsPath, lines);
+    return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
+        lines.push_back(Header(name));
+        lines.push_back("-");
+        return true;
+    });
 }
 
 bool StoreLayout(const std::string& layoutsPath, const std::string& name,
                  const std::vector<Placement>& placements) {
-    std::vector<std::string> lines;
-    if (!ReadForChange(layoutsPath, lines))
-        return false;
-    std::vector<std::string> section{Header(name)};
-    for (const Placement& p : placements)
-        section.push_back(PlacementLine(p));
-    section.push_back("-");
-    Extent old = FindLayout(lines, name);
-    lines.erase(lines.begin() + old.begin, lines.begin() + old.end);
-    lines.insert(lines.begin() + old.begin, section.begin(), section.end());
-    return WriteLayouts(layoutsPath, lines);
+    return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
+        std::vector<std::string> section{Header(name)};
+        for (const Placement& p : placements)
+            section.push_back(PlacementLine(p));
+        section.push_back("-");
+        Extent old = FindLayout(lines, name);
+        lines.erase(lines.begin() + old.begin, lines.begin() + old.end);
+        lines.insert(lines.begin() + old.begin, section.begin(), section.end());
+        return true;
+    });
 }
 
 bool RemoveLayout(const std::string& layoutsPath, const std::string& name) {
-    std::vector<std::string> lines;
-    if (!ReadForChange(layoutsPath, lines))
-        return false;
-    Extent old = FindLayout(lines, name);
-    if (!old.found())
-        return true;
-    lines.erase(lines.begin() + old.begin, lines.begin() + old.end);
-    return WriteLayouts(layoutsPath, lines);
+    return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
+        Extent old = FindLayout(lines, name);
+        lines.erase(lines.begin() + old.begin, lines.begin() + old.end);
+        return old.found();
+    });
 }
 
 bool RenameLayout(const std::string& layoutsPath, const std::string& oldName,
                   const std::string& newName) {
-    std::vector<std::string> lines;
-    if (!ReadForChange(layoutsPath, lines))
-        return false;
-    Extent old = FindLayout(lines, oldName);
-    if (!old.found())
-        return true;
-    lines[old.begin] = Header(newName);
-    return WriteLayouts(layoutsPath, lines);
+    return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
+        Extent old = FindLayout(lines, oldName);
+        if (old.found())
+            lines[old.begin] = Header(newName);
+        return old.found();
+    });
 }
 
 bool IsStorableLayoutName(std::string_view name) {

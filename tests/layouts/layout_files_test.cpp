@@ -170,6 +170,11 @@ TEST_F(LayoutsDat, SavingReplacesALayoutInPlaceOrAddsItAtTheEnd) {
     std::filesystem::remove(path_);
     ASSERT_TRUE(StoreLayout(path_, "New", {main_}));
     EXPECT_EQ(bytes(), Crlf({"[New]", "MAIN,90,120", "-"}));
+
+    // A last layout that lost its "-" leaves none of its old lines behind the new one.
+    WriteLines(path_, {"[A]", "MAIN,1,2", "MAME,1,2,3,4"});
+    ASSERT_TRUE(StoreLayout(path_, "A", {main_}));
+    EXPECT_EQ(bytes(), Crlf({"[A]", "MAIN,90,120", "-"}));
 }
 
 TEST_F(LayoutsDat, AddingRenamingAndRemovingTouchOnlyTheirLayout) {

@@ -2,7 +2,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -197,6 +199,15 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
     EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
                                "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,300,600", "-"}));
     EXPECT_TRUE(rows("lstEmulatori").empty());
+
+    // A layouts.dat that cannot be rewritten is reported and stays as it was.
+    const std::string saved = layouts();
+    std::filesystem::create_directory(dir_ / "layouts.tmp");
+    const size_t asked = dialogs_->asked.size();
+    press("cmdSaveLayout");
+    ASSERT_EQ(dialogs_->asked.size(), asked + 1);
+    EXPECT_NE(dialogs_->asked.back().text.find(dir_ / "layouts.dat"), std::string::npos);
+    EXPECT_EQ(layouts(), saved);
 }
 
 TEST_F(LayoutManagerTest, LoadingSavesAndClosesTheOpenWindowsThenOpensTheLayoutsAtTheirPlaces) {
@@ -386,7 +397,48 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     showManager();
     ui<QCheckBox>("chkEnableAutoload")->click();
     manager_->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
+
+    // A file that cannot be written is reported; the manager stays open with its options.
+    std::filesystem::create_directory(dir_ / ".arvok.ini.tmp");
+    showManager();
+    ui<QCheckBox>("chkEnableAutoload")->click();
+    press("cmdOk");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_NE(dialogs_->asked[0].text.find(ini), std::string::npos);
+    EXPECT_EQ(ExistingLayoutManager(), manager_);
+    EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
+}
+
+TEST_F(LayoutManagerTest, EveryControlCarriesItsNameAndWholeCaption) {
+    showManager();
+    const std::vector<std::pair<const char*, const char*>> captions{
+        {"cmdAdd", "Add"},
+        {"cmdRemove", "Remove"},
+        {"cmdRename", "Rename"},
+        {"cmdLoadLayout", "Load"},
+        {"cmdSaveLayout", "Save"},
+        {"cmdOk", "Close"},
+        {"chkAlwaysOnTop", "Always on top"},
+        {"chkEnableAutoload", "Enable Autoload on Stratup"},
+    };
+    for (const auto& [name, caption] : captions) {
+        auto* button = ui<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), caption) << name;
+        EXPECT_GE(button->width(), button->sizeHint().width()) << name;
+    }
+    EXPECT_EQ(ui<QLabel>("Label1")->text(), "Load");
+    for (const char* name :
+         {"cboListaLayout", "cboListaLayout2", "lstEmulatori", "lstEmulatoriSize"})
+        ui(name);
+    EXPECT_FALSE(ui("cboListaLayout2")->isEnabled());
+    Lines frames;
+    for (auto* frame : manager_->findChildren<QGroupBox*>())
+        frames.push_back(frame->title().toStdString());
+    EXPECT_EQ(frames, (Lines{"Multiple Layouts", "Default layout"}));
 }
 
 } // namespace

@@ -13,6 +13,8 @@ namespace arvok {
 namespace {
 
 constexpr std::string_view kMainTag = "MAIN";
+// What layouts.dat is rewritten through, beside it.
+constexpr const char* kLayoutsTempName = "layouts.tmp";
 constexpr std::string_view kAlwaysOnTopKey = "LayoutAlwaysOnTop =";
 constexpr std::string_view kAutoloadKey = "AutoloadOnStartup =";
 constexpr std::string_view kDefaultLayoutKey = "DefaultLayout =";

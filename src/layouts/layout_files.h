@@ -17,10 +17,9 @@
 
 namespace arvok {
 
-// layouts.dat, layouts.tmp (what it is rewritten through) and arvok.ini in "dirInst".
+// layouts.dat and arvok.ini in "dirInst".
 std::string LayoutsDatPath(const std::string& dirInst);
 std::string ArvokIniPath(const std::string& dirInst);
-inline constexpr const char* kLayoutsTempName = "layouts.tmp";
 
 // One line of a layout: the launcher's position, or a section window's position and size.
 struct Placement {

@@ -40,12 +40,6 @@ template <class Widget> Widget* Named(Widget* widget, const char* name) {
     return widget;
 }
 
-// Puts "index" in force without running anything.
-void SelectQuietly(QComboBox* box, int index) {
-    QSignalBlocker block(box);
-    box->setCurrentIndex(index);
-}
-
 } // namespace
 
 LayoutManager::LayoutManager() : QWidget(nullptr, Qt::Window) {
@@ -138,10 +132,10 @@ void LayoutManager::load() {
     LayoutOptionsRead options = ReadLayoutOptions(ArvokIniPath(Shared().DirInst));
     if (!options.alwaysOnTop)
         return;
-    SetCheckedAndRun(chkAlwaysOnTop_, *options.alwaysOnTop, [this] { applyAlwaysOnTop(); });
+    setAlwaysOnTop(*options.alwaysOnTop);
     if (!options.autoload)
         return;
-    SetCheckedAndRun(chkEnableAutoload_, *options.autoload, [this] { applyAutoload(); });
+    setAutoload(*options.autoload);
     if (!options.defaultLayout)
         return;
     if (!options.defaultLayout->empty()) {
@@ -151,7 +145,7 @@ void LayoutManager::load() {
         selectDefault(index);
     }
     if (cboListaLayout2_->count() == 0)
-        SetCheckedAndRun(chkEnableAutoload_, false, [this] { applyAutoload(); });
+        setAutoload(false);
     if (cboListaLayout_->count() > 0)
         selectLayout(0);
 }
@@ -170,7 +164,8 @@ void LayoutManager::selectLayout(int index) {
 }
 
 void LayoutManager::selectDefault(int index) {
-    SelectQuietly(cboListaLayout2_, index);
+    QSignalBlocker block(cboListaLayout2_);
+    cboListaLayout2_->setCurrentIndex(index);
 }
 
 void LayoutManager::showLayout() {
@@ -193,6 +188,10 @@ void LayoutManager::applyAlwaysOnTop() {
 
 void LayoutManager::setAlwaysOnTop(bool on) {
     SetCheckedAndRun(chkAlwaysOnTop_, on, [this] { applyAlwaysOnTop(); });
+}
+
+void LayoutManager::setAutoload(bool on) {
+    SetCheckedAndRun(chkEnableAutoload_, on, [this] { applyAutoload(); });
 }
 
 void LayoutManager::applyAutoload() {

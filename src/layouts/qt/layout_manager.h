@@ -10,7 +10,6 @@
 class QCheckBox;
 class QComboBox;
 class QListWidget;
-class QPushButton;
 
 namespace arvok {
 
@@ -41,6 +40,7 @@ private:
     void applyAlwaysOnTop();
     void applyAutoload();
     void setAlwaysOnTop(bool on);
+    void setAutoload(bool on);
     void openNameDialog(bool rename);
     void removeLayout();
     void saveLayout();

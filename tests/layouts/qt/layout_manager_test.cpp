@@ -258,6 +258,10 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         EXPECT_TRUE(rename->isHidden());
         EXPECT_TRUE(add->isDefault());
         EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
+        EXPECT_EQ(Child<QLabel>(dialog, "lblDescription")->text(), "Please enter a new name:");
+        EXPECT_EQ(add->text(), "Add");
+        EXPECT_EQ(rename->text(), "Rename");
+        EXPECT_EQ(Child<QPushButton>(dialog, "cmdCancel")->text(), "Cancel");
 
         add->click();
         ASSERT_EQ(dialogs_->asked.size(), 1u);
@@ -340,12 +344,22 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
     EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C", "Work"}));
     EXPECT_EQ(layouts(), renamed);
 
+    // Another layout, listed before the default: the default stays the layout it was.
+    pick("A");
+    withNameDialog("cmdRename", [&](QDialog& dialog) {
+        Type(dialog, "First");
+        Child<QPushButton>(dialog, "cmdRename")->click();
+    });
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"C", "Work", "First"}));
+    EXPECT_EQ(current("cboListaLayout"), "First");
+    EXPECT_EQ(current("cboListaLayout2"), "Work");
+
     // Closed, the options name the renamed layout; reopened, the lists follow the file.
     press("cmdOk");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ReadLayoutOptions(dir_ / "arvok.ini").defaultLayout, "Work");
     showManager();
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "Work", "C"}));
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"First", "Work", "C"}));
     EXPECT_EQ(current("cboListaLayout2"), "Work");
 }
 

@@ -29,13 +29,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Crlf(const Lines& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 class LayoutManagerTest : public SectionTest {
 protected:
     void SetUp() override {
@@ -153,8 +146,8 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     EXPECT_EQ(current("cboListaLayout"), "A");
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
     EXPECT_EQ(current("cboListaLayout2"), "A");
-    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620",
-                               "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[C]", "-"}));
+    EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620",
+                                   "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[C]", "-"}));
 
     // The first one, not the default: the new first is shown, the default stays.
     pick("C");
@@ -187,8 +180,8 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
     pick("A");
 
     press("cmdSaveLayout");
-    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
-                               "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,1,2", "-"}));
+    EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
+                                   "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,1,2", "-"}));
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "M72"}));
     EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Large", "Small"}));
 
@@ -196,8 +189,8 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
     ExistingSectionWindow(Emu::M72)->closeSection();
     pick("B");
     press("cmdSaveLayout");
-    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
-                               "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,300,600", "-"}));
+    EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
+                                   "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,300,600", "-"}));
     EXPECT_TRUE(rows("lstEmulatori").empty());
 
     // A layouts.dat that cannot be rewritten is reported and stays as it was.
@@ -290,7 +283,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
     EXPECT_TRUE(rows("lstEmulatori").empty());
     EXPECT_EQ(current("cboListaLayout2"), "New Layout");
     EXPECT_EQ(layouts(),
-              Crlf({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-", "[new layout]", "-"}));
+              WithCrLf({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-", "[new layout]", "-"}));
 
     withNameDialog("cmdAdd", [&](QDialog& dialog) {
         Child<QPushButton>(dialog, "cmdCancel")->click();
@@ -325,8 +318,8 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
     EXPECT_EQ(current("cboListaLayout"), "Work");
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME"}));
     EXPECT_EQ(current("cboListaLayout2"), "Work");
-    const std::string renamed =
-        Crlf({"[A]", "MAIN,1,2", "-", "[Work]", "MAIN,3,4", "MAME,0,0,6345,4620", "-", "[C]", "-"});
+    const std::string renamed = WithCrLf(
+        {"[A]", "MAIN,1,2", "-", "[Work]", "MAIN,3,4", "MAME,0,0,6345,4620", "-", "[C]", "-"});
     EXPECT_EQ(layouts(), renamed);
 
     // Its own name, and another layout's name: nothing changes and the dialog closes.

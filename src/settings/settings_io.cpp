@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 #include "platform/dialogs.h"
@@ -65,23 +66,39 @@ std::optional<int> ParseNumber(std::string_view text) {
     return value;
 }
 
-bool Exists(const std::string& path) {
+namespace {
+
+// The settings files found unreadable in this run.
+std::set<std::string>& UnreadableFiles() {
+    static std::set<std::string> paths;
+    return paths;
+}
+
+} // namespace
+
+FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines) {
+    if (ReadLines(path, lines))
+        return FileState::Read;
     std::error_code ec;
-    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+    if (!std::filesystem::exists(path, ec) && !ec)
+        return FileState::Missing;
+    if (UnreadableFiles().insert(path).second)
+        dialogs().message(
+            "The settings file\r" + path +
+                "\rcould not be read. Default settings are used, and nothing is saved "
+                "over that file.",
+            MsgStyle::Warning);
+    return FileState::Unreadable;
 }
 
 bool SaveFile(const std::string& path, const std::string& bytes) {
+    std::vector<std::string> old;
+    if (UnreadableFiles().count(path) || ReadSettingsFile(path, old) == FileState::Unreadable)
+        return false;
     if (WriteFileAtomically(path, bytes))
         return true;
-    ReportSaveFailure(path);
+    dialogs().message("The settings could not be saved in\r" + path, MsgStyle::Warning);
     return false;
-}
-
-void ReportSaveFailure(const std::string& path) {
-    dialogs().message("The settings could not be saved in"
-                      "\r" +
-                          path,
-                      MsgStyle::Warning);
 }
 
 } // namespace arvok::settings_io

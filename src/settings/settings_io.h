@@ -1,5 +1,5 @@
-// What the two settings files share: the item rule of their lines, decimal values, and the
-// report of a file that could not be saved.
+// What the two settings files share: the item rule of their lines, decimal values, and how a
+// file that could not be read or saved is handled.
 #pragma once
 
 #include <optional>
@@ -18,13 +18,17 @@ std::vector<std::string> SplitItems(std::string_view line);
 // An optional "-" and one to nine digits; anything else gives nothing.
 std::optional<int> ParseNumber(std::string_view text);
 
-// True when anything, file or directory, stands at "path".
-bool Exists(const std::string& path);
+enum class FileState { Read, Missing, Unreadable };
 
-// Writes "bytes" over "path" through a temporary file; on failure the old file stays, the user
-// is told which file could not be saved, and false is returned.
+// The lines of a settings file. A file that is not there is Missing. One that is there but
+// cannot be read is Unreadable: the user is told, once for each file while the program runs,
+// which file could not be read, and the file is never saved over in that run.
+FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines);
+
+// Writes "bytes" over "path" through a temporary file. A settings file that exists but cannot
+// be read is not written (the user hears of it once, from ReadSettingsFile); on any other
+// failure the old file stays and the user is told which file could not be saved. False when
+// nothing was written.
 bool SaveFile(const std::string& path, const std::string& bytes);
-// Tells the user that "path" could not be saved.
-void ReportSaveFailure(const std::string& path);
 
 } // namespace arvok::settings_io

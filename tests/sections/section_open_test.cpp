@@ -2,6 +2,8 @@
 #include <QListView>
 #include <QListWidget>
 
+#include <sys/stat.h>
+
 #include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
@@ -101,6 +103,37 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     EXPECT_EQ(text("lblMameFavCount"), "1");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
     EXPECT_EQ(window_->RomSel, "xevious");
+}
+
+TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOver) {
+    WriteMameCfg({"Xevious", "Galaga"});
+    const std::string cfg = dir_ / "Cfg/Mame.cfg";
+    const std::string before = ReadBytes(cfg);
+    chmod(cfg.c_str(), 0);
+    {
+        PermissionBitsHold hold;
+        ASSERT_NE(open(), nullptr);
+
+        ASSERT_EQ(dialogs_->asked.size(), 1u);
+        EXPECT_EQ(dialogs_->asked[0].text,
+                  "The settings file\r" + cfg +
+                      "\rcould not be read. Default settings are used, and nothing is saved over "
+                      "that file.");
+        EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+        // The window works on its defaults.
+        EXPECT_TRUE(favourites().empty());
+
+        // Neither a save before a launch nor the window's exit writes over the file or says
+        // more.
+        pickRom("Galaga");
+        dropOnFavourites();
+        window_->SaveCfg();
+        clickButton("cmdMameExit");
+    }
+    chmod(cfg.c_str(), 0644);
+    EXPECT_EQ(ReadBytes(cfg), before);
+    EXPECT_EQ(Entries(dir_ / "Cfg"), (std::vector<std::string>{"Mame.cfg", "Mame.set"}));
+    EXPECT_EQ(dialogs_->asked.size(), 1u);
 }
 
 TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {

@@ -48,6 +48,20 @@ TEST(IsPresentFile, CountsOnlyVisibleRegularFiles) {
     EXPECT_EQ(ListPresentFiles(dir.path()), std::vector<std::string>{"a.zip"});
 }
 
+TEST(CopyFile, MakesANewFileAndNeverOverwritesOne) {
+    TempDir dir;
+    WriteBytes(dir / "from/pacman.zip", std::string(200000, 'z'));
+    WriteBytes(dir / "to/galaga.zip", "users");
+    ASSERT_TRUE(CopyFile(dir / "from/pacman.zip", dir / "to/pacman.zip"));
+    EXPECT_EQ(ReadBytes(dir / "to/pacman.zip"), std::string(200000, 'z'));
+    std::string error;
+    EXPECT_FALSE(CopyFile(dir / "from/pacman.zip", dir / "to/galaga.zip", &error));
+    EXPECT_EQ(ReadBytes(dir / "to/galaga.zip"), "users");
+    EXPECT_EQ(error, "File exists");
+    EXPECT_FALSE(CopyFile(dir / "from/none.zip", dir / "to/none.zip", &error));
+    EXPECT_EQ(Entries(dir / "to"), (Names{"galaga.zip", "pacman.zip"}));
+}
+
 TEST(CompareNoCase, OrdersLettersIgnoringCaseIncludingAccentedOnes) {
     EXPECT_LT(CompareNoCase("alpha", "Beta"), 0);
     EXPECT_GT(CompareNoCase("Zeta", "beta"), 0);

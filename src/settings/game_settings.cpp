@@ -348,7 +348,8 @@ SettingsFields DecodeRecord(Emu emu, std::string_view afterKey) {
     SettingsFields fields = BuiltInDefaults(emu);
     if (afterKey.empty())
         return fields;
-    std::vector<std::string> items = settings_io::SplitItems(afterKey.substr(1));
+    std::vector<std::string> items =
+        settings_io::SplitItems(afterKey.substr(1), table.options.size() + 1);
     fields[kRomPathSlot] = items[0];
     for (size_t slot = 1; slot <= table.options.size() && slot < items.size(); ++slot)
         if (auto value = SlotValue(table.option(slot), items[slot]))

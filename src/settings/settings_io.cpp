@@ -30,10 +30,10 @@ size_t ClosingQuote(std::string_view line, size_t from) {
 
 } // namespace
 
-std::vector<std::string> SplitItems(std::string_view line) {
+std::vector<std::string> SplitItems(std::string_view line, size_t most) {
     std::vector<std::string> items;
     size_t pos = 0;
-    while (true) {
+    while (items.size() < most) {
         while (pos < line.size() && IsBlank(line[pos]))
             ++pos;
         if (pos < line.size() && line[pos] == '"') {
@@ -53,6 +53,7 @@ std::vector<std::string> SplitItems(std::string_view line) {
             return items;
         ++pos;
     }
+    return items;
 }
 
 std::optional<int> ParseNumber(std::string_view text) {

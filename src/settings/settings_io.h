@@ -12,8 +12,9 @@ namespace arvok::settings_io {
 // Splits a line into items. An item ends at a comma; blanks before an item are skipped. An item
 // that begins with a double quote runs to its closing quote, the first one followed by nothing
 // but blanks up to a comma or the end of the line, so it may hold commas and quotes; the quotes
-// are not part of it. Without a closing quote it runs to the end of the line.
-std::vector<std::string> SplitItems(std::string_view line);
+// are not part of it. Without a closing quote it runs to the end of the line. At most "most"
+// items are taken; the rest of the line is not read.
+std::vector<std::string> SplitItems(std::string_view line, size_t most = std::string_view::npos);
 
 // An optional "-" and one to nine digits; anything else gives nothing.
 std::optional<int> ParseNumber(std::string_view text);

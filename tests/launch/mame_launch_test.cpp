@@ -260,16 +260,8 @@ TEST_F(MameLaunch, NoGameOrAGameUnknownToTheDataFileStartsNothing) {
 TEST_F(MameLaunch, ASetThatCannotBePlacedInRomsIsReportedAndNothingStarts) {
     WriteBytes(gameFolder + "/pacman.zip", "set");
     auto expectReported = [&](const std::string& problem) {
-        ASSERT_EQ(asked.asked.size(), 1u) << problem;
-        EXPECT_EQ(asked.asked[0].text, "pacman.zip was found in\r" + gameFolder +
-                                           "\rbut could not be copied into the emulator's ROM "
-                                           "folder\r" +
-                                           roms + "\r" + problem + ".");
-        EXPECT_EQ(asked.asked[0].style, MsgStyle::Warning);
+        test::ExpectNotCopied(asked, ui, "pacman.zip", gameFolder, roms, problem);
         EXPECT_FALSE(emu.run().ran);
-        EXPECT_TRUE(ui.folderPickers.empty());
-        EXPECT_TRUE(ui.pages.empty());
-        asked.asked.clear();
     };
     {
         test::PermissionBitsHold hold;

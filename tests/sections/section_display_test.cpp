@@ -3,10 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QTimer>
 
 #include "core/texts.h"
 #include "gif.h"
@@ -144,19 +141,7 @@ TEST_F(SectionDisplayTest, AProgramChosenInThePickerIsWrittenIntoTheSettingsFile
     clickButton("imgButOpts");
     find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(dir_ / "emu2/newmame"));
 
-    QTimer::singleShot(0, [] {
-        QWidget* picker = QApplication::activeModalWidget();
-        ASSERT_NE(picker, nullptr);
-        auto* files = picker->findChild<QListWidget*>("filSelExe");
-        auto found = files->findItems(QStringLiteral("newmame"), Qt::MatchExactly);
-        EXPECT_EQ(found.size(), 1);
-        if (found.size() != 1) {
-            picker->close();
-            return;
-        }
-        files->setCurrentItem(found[0]);
-        picker->findChild<QPushButton*>("cmdOk")->click();
-    });
+    answerPicker("newmame");
     clickButton("cmdSfoglia");
 
     EXPECT_EQ(ToAnsi(find<QLineEdit>("txtOptMameExePath")->text()), dir_ / "emu2/newmame");

@@ -104,8 +104,11 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
 }
 
 TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
-    WriteDataFile("System16", {{"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"},
-                               {"altered Beast", "altbeast", "O", "-", "Action", "Sega", "1988"}});
+    // A record standing before the header block: the game total is still found.
+    WriteDataFile("System16", {{"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"}});
+    const std::string system16 = dir_ / "Data/System16.dat";
+    WriteBytes(system16, Record({"altered Beast", "altbeast", "O", "-", "Action", "Sega", "1988"}) +
+                             "\r\n" + ReadBytes(system16));
     WriteDataFile("M72", {{"R-Type (JP)", "rtypej", "O", "-", "Shooter", "Irem", "1987"},
                           {"Battle Chopper", "bchopper", "O", "-", "Shooter", "Irem", "1987"}});
 
@@ -114,6 +117,7 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
     ASSERT_EQ(list->model()->rowCount(), 2);
     EXPECT_EQ(list->model()->index(0, 0).data().toString().toStdString(), "altered Beast");
     EXPECT_EQ(text("lblSystem16RomSettings"), "altered Beast");
+    EXPECT_EQ(text("lblSystem16Total"), "1");
     EXPECT_EQ(window_->findChild<QWidget*>("cboFilterSystem16Genre"), nullptr);
     EXPECT_NE(window_->findChild<QWidget*>("chkSystem16NoTitle"), nullptr);
 

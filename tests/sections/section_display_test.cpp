@@ -57,6 +57,13 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     EXPECT_TRUE(hidden("lblContaSlideMame"));
     EXPECT_TRUE(hidden("lblSnapInSite"));
 
+    // The Medium size leaves the show running; the Small one stops it.
+    clickButton("cmdMiddle");
+    EXPECT_TRUE(running());
+    clickButton("cmdShort");
+    EXPECT_FALSE(running());
+    clickButton("cmdLarge");
+
     // A new delay and the counter take effect at the next display.
     clickButton("imgButOpts");
     EXPECT_FALSE(running());

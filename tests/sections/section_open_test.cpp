@@ -1,6 +1,8 @@
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QPointer>
 
 #include "core/texts.h"
 #include "platform/path.h"
@@ -132,6 +134,23 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
     EXPECT_EQ(window_->RomSel, "bchopper");
     EXPECT_TRUE(Forms::main().sectionOpen(Emu::System16));
     EXPECT_EQ(Forms::main().currentSectionTag(), "M72");
+}
+
+TEST_F(SectionOpenTest, ClosedAndOpenedAgainInOneGoTheSectionHasAShownWindow) {
+    WriteMameCfg({"Galaga"});
+    SectionWindow* first = open();
+    ASSERT_NE(first, nullptr);
+
+    first->closeSection();
+    QPointer<SectionWindow> second = open();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    ASSERT_FALSE(second.isNull());
+    EXPECT_EQ(ExistingSectionWindow(Emu::Mame), second);
+    EXPECT_FALSE(second->isHidden());
+    EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
+    // The closed window, gone only now, leaves the new one's game in hand.
+    EXPECT_EQ(LoadedGameKey(Emu::Mame), "Galaga");
 }
 
 } // namespace

@@ -105,7 +105,8 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability) {
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability,
+                         const std::string& tempName) {
     std::optional<std::string> target = FinalTarget(path);
     if (!target)
         return false;
@@ -116,7 +117,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, Dura
     if (replacing &&
         (!S_ISREG(old.st_mode) || !(old.st_mode & S_IWUSR) || access(target->c_str(), W_OK) != 0))
         return false;
-    std::string temp = JoinPath(DirName(*target), "." + BaseName(*target) + ".tmp");
+    std::string temp =
+        JoinPath(DirName(*target), tempName.empty() ? "." + BaseName(*target) + ".tmp" : tempName);
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;

@@ -98,8 +98,12 @@ bool SaveFile(const std::string& path, const std::string& bytes) {
         return false;
     if (WriteFileAtomically(path, bytes))
         return true;
-    dialogs().message("The settings could not be saved in\r" + path, MsgStyle::Warning);
+    ReportSaveFailure(path);
     return false;
+}
+
+void ReportSaveFailure(const std::string& path) {
+    dialogs().message("The settings could not be saved in\r" + path, MsgStyle::Warning);
 }
 
 } // namespace arvok::settings_io

@@ -31,5 +31,7 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
 // failure the old file stays and the user is told which file could not be saved. False when
 // nothing was written.
 bool SaveFile(const std::string& path, const std::string& bytes);
+// Tells the user that "path" could not be saved.
+void ReportSaveFailure(const std::string& path);
 
 } // namespace arvok::settings_io

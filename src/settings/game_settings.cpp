@@ -259,12 +259,12 @@ std::optional<std::string> SlotValue(const GameOption& option, const std::string
     return std::to_string(*number);
 }
 
-// Where the key of "key"'s record ends in "line": the place after the key's closing quote,
-// where the line ends or a comma and the ROM folder follow; npos when "line" is no record of
-// "key". A record begins with its key in double quotes (bare in a hand-made one). Only the key
-// is read, and the item after it up to its first comma: a closing quote of "key" that another
-// game's key goes on beyond (the game Jerry against "Jerry", the Mouse") is followed by an
-// item that holds a quote without beginning with one.
+// Where "key" ends in "line" when the line is a record of "key": the place after the key's
+// closing quote, where the line ends or a comma and the ROM folder follow; npos otherwise. A
+// record begins with its key in double quotes (bare in a hand-made one). Only the key is read,
+// and the item after it up to its first comma: where the name of another game goes on past a
+// quote and a comma (the game Jerry against the record of `Jerry", the Mouse`), that item holds
+// a quote without beginning with one, and the line is not Jerry's.
 size_t KeyEnd(std::string_view line, std::string_view key) {
     constexpr size_t npos = std::string_view::npos;
     if (line.empty())

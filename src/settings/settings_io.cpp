@@ -78,8 +78,10 @@ std::set<std::string>& UnreadableFiles() {
 } // namespace
 
 FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines) {
-    if (ReadLines(path, lines))
+    if (ReadLines(path, lines)) {
+        UnreadableFiles().erase(path);
         return FileState::Read;
+    }
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec)
         return FileState::Missing;

@@ -22,8 +22,8 @@ std::optional<int> ParseNumber(std::string_view text);
 enum class FileState { Read, Missing, Unreadable };
 
 // The lines of a settings file. A file that is not there is Missing. One that is there but
-// cannot be read is Unreadable: the user is told, once for each file while the program runs,
-// which file could not be read, and the file is never saved over in that run.
+// cannot be read is Unreadable: the user is told once which file could not be read, and the
+// file is not saved over until it has been read again.
 FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines);
 
 // Writes "bytes" over "path" through a temporary file. A settings file that exists but cannot

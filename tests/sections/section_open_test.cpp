@@ -136,6 +136,17 @@ TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOve
     EXPECT_EQ(ReadBytes(cfg), before);
     EXPECT_EQ(Entries(dir_ / "Cfg"), (std::vector<std::string>{"Mame.cfg", "Mame.set"}));
     EXPECT_EQ(dialogs_->asked.size(), 1u);
+
+    // Once it can be read again, the window opens on it and saves into it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(open(), nullptr);
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Xevious"}));
+    pickFavourite("Galaga");
+    pressKey(find("lstMamePref"), Qt::Key_Delete);
+    clickButton("cmdMameExit");
+    std::string saved = ReadBytes(cfg);
+    EXPECT_EQ(saved.substr(saved.find("[Favorties]")), "[Favorties]\r\n\"Xevious\"\r\n");
+    EXPECT_EQ(dialogs_->asked.size(), 1u);
 }
 
 TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {

@@ -263,9 +263,10 @@ void SectionWindow::loadCfg() {
 void SectionWindow::readGameTotal() {
     if (design_.total == TotalFallback::NoTotal)
         return;
-    std::string count = GameTotal(DataFilePath(emu_));
-    if (!count.empty() || design_.total == TotalFallback::Empty)
-        total_->setText(FromAnsi(count));
+    if (std::optional<std::string> count = GameTotal(DataFilePath(emu_)))
+        total_->setText(FromAnsi(*count));
+    else if (design_.total == TotalFallback::Empty)
+        total_->clear();
 }
 
 void SectionWindow::SaveCfg() {

@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QPointer>
 
+#include <sys/stat.h>
+
 #include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
@@ -105,9 +107,54 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     EXPECT_EQ(window_->RomSel, "xevious");
 }
 
+TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOver) {
+    WriteMameCfg({"Xevious", "Galaga"});
+    const std::string cfg = dir_ / "Cfg/Mame.cfg";
+    const std::string before = ReadBytes(cfg);
+    chmod(cfg.c_str(), 0);
+    {
+        PermissionBitsHold hold;
+        ASSERT_NE(open(), nullptr);
+
+        ASSERT_EQ(dialogs_->asked.size(), 1u);
+        EXPECT_EQ(dialogs_->asked[0].text,
+                  "The settings file\r" + cfg +
+                      "\rcould not be read. Default settings are used, and nothing is saved over "
+                      "that file.");
+        EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+        // The window works on its defaults.
+        EXPECT_TRUE(favourites().empty());
+
+        // Neither a save before a launch nor the window's exit writes over the file or says
+        // more.
+        pickRom("Galaga");
+        dropOnFavourites();
+        window_->SaveCfg();
+        clickButton("cmdMameExit");
+    }
+    chmod(cfg.c_str(), 0644);
+    EXPECT_EQ(ReadBytes(cfg), before);
+    EXPECT_EQ(Entries(dir_ / "Cfg"), (std::vector<std::string>{"Mame.cfg", "Mame.set"}));
+    EXPECT_EQ(dialogs_->asked.size(), 1u);
+
+    // Once it can be read again, the window opens on it and saves into it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(open(), nullptr);
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Xevious"}));
+    pickFavourite("Galaga");
+    pressKey(find("lstMamePref"), Qt::Key_Delete);
+    clickButton("cmdMameExit");
+    std::string saved = ReadBytes(cfg);
+    EXPECT_EQ(saved.substr(saved.find("[Favorties]")), "[Favorties]\r\n\"Xevious\"\r\n");
+    EXPECT_EQ(dialogs_->asked.size(), 1u);
+}
+
 TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
-    WriteDataFile("System16", {{"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"},
-                               {"altered Beast", "altbeast", "O", "-", "Action", "Sega", "1988"}});
+    // A record standing before the header block: the game total is still found.
+    WriteDataFile("System16", {{"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"}});
+    const std::string system16 = dir_ / "Data/System16.dat";
+    WriteBytes(system16, Record({"altered Beast", "altbeast", "O", "-", "Action", "Sega", "1988"}) +
+                             "\r\n" + ReadBytes(system16));
     WriteDataFile("M72", {{"R-Type (JP)", "rtypej", "O", "-", "Shooter", "Irem", "1987"},
                           {"Battle Chopper", "bchopper", "O", "-", "Shooter", "Irem", "1987"}});
 
@@ -116,6 +163,7 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
     ASSERT_EQ(list->model()->rowCount(), 2);
     EXPECT_EQ(list->model()->index(0, 0).data().toString().toStdString(), "altered Beast");
     EXPECT_EQ(text("lblSystem16RomSettings"), "altered Beast");
+    EXPECT_EQ(text("lblSystem16Total"), "1");
     EXPECT_EQ(window_->findChild<QWidget*>("cboFilterSystem16Genre"), nullptr);
     EXPECT_NE(window_->findChild<QWidget*>("chkSystem16NoTitle"), nullptr);
 

@@ -94,7 +94,7 @@ SectionWindow::SectionWindow(Emu emu)
     setMouseTracking(true);
     pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);
     RegisterPickerTarget(emu_, pickerTarget_.get());
-    if (design_.shiftResetsFilters)
+    if (design_.menuResetsFilters)
         connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this, &SectionWindow::resetFilters);
     ForgetLoadedGameKey(emu_);
     load();

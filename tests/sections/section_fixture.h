@@ -45,6 +45,8 @@ protected:
         return w;
     }
     std::string text(const char* label);
+    // "lst<Base><suffix>" of the open window's section.
+    std::string listName(const char* suffix) const;
     // The game list's entries and the favourites, as shown.
     std::vector<std::string> romNames();
     std::vector<std::string> favourites();

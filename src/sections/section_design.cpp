@@ -6,11 +6,11 @@ namespace arvok {
 
 namespace {
 
-// Combos and text boxes stand in two columns of label and control, check boxes in three columns.
+// Combos and text boxes stand in two columns of label and control: a wide left one for the
+// long items, a narrow right one for numbers. Check boxes stand in three columns.
 constexpr int kRow0 = 360, kRowStep = 285;
-constexpr int kLabel1 = 60, kControl1 = 840, kWidth1 = 1080;
-constexpr int kLabelGap = 780, kLabelWidth = 750; // a label stands this far left of its control
-constexpr int kControl2 = 2730, kWidth2 = 1065;
+constexpr int kLabel1 = 60, kLabelWidth1 = 945, kControl1 = 1035, kWidth1 = 1470;
+constexpr int kLabel2 = 2535, kLabelWidth2 = 600, kControl2 = 3150, kWidth2 = 645;
 constexpr int kCheckTop = 2340, kCheckStep = 190, kCheckWidth = 1230, kCheckRows = 8;
 constexpr int Row(int n) {
     return kRow0 + n * kRowStep;
@@ -19,14 +19,12 @@ constexpr int Row(int n) {
 SettingControl Left(int row, const char* name, const char* caption, const char* labelName,
                     const char* labelTip, const char* tip = "") {
     return {name,      caption,  labelName, tip,     labelTip,
-            kControl1, Row(row), kWidth1,   kLabel1, kLabelWidth};
+            kControl1, Row(row), kWidth1,   kLabel1, kLabelWidth1};
 }
 SettingControl Right(int row, const char* name, const char* caption, const char* labelName,
                      const char* labelTip) {
-    return {name,       caption,  labelName,
-            "",         labelTip, kControl2,
-            Row(row),   kWidth2,  kControl2 - kLabelGap,
-            kLabelWidth};
+    return {name,      caption,  labelName, "",      labelTip,
+            kControl2, Row(row), kWidth2,   kLabel2, kLabelWidth2};
 }
 SettingControl Check(int n, const char* name, const char* caption, const char* tip) {
     return {name,

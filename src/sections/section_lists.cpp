@@ -84,25 +84,27 @@ void SectionWindow::buildLists() {
         if (lastShown_ != ShownFrom{romList_, romText()})
             onRomSelected();
     });
+    // A count and the caption before it, in rows 150 twips high and so a size smaller.
     const CountDesign& counts = design_.counts;
-    const int countWidth = 6345 - counts.left - 45;
-    const int captionWidth = counts.left - counts.captionLeft;
-    if (design_.total != TotalFallback::NoTotal) {
-        total_ = MakeLabel(this, ("lbl" + base_ + "Total").c_str(),
-                           QString::fromLatin1(counts.totalDesign), counts.left, counts.totalTop,
-                           countWidth, 150);
-        if (counts.totalCaption)
-            MakeLabel(this, "Label3", QString::fromLatin1(counts.totalCaption), counts.captionLeft,
-                      counts.totalTop, captionWidth, 150);
-    }
-    if (!Section(emu_).hasFilters)
-        return;
-    romCount_ = MakeLabel(this, ("lbl" + base_ + "RomCount").c_str(),
-                          QString::fromLatin1(counts.romCountDesign), counts.left,
-                          counts.romCountTop, countWidth, 150);
-    if (counts.romCountCaption)
-        MakeLabel(this, "Label1", QString::fromLatin1(counts.romCountCaption), counts.captionLeft,
-                  counts.romCountTop, captionWidth, 150);
+    auto countRow = [this, &counts](const std::string& name, const char* text, int top,
+                                    const char* caption, const char* captionName) {
+        QFont small = font();
+        small.setPixelSize(9);
+        QLabel* count = MakeLabel(this, name.c_str(), QString::fromLatin1(text), counts.left, top,
+                                  6300 - counts.left, 150);
+        count->setFont(small);
+        if (caption)
+            MakeLabel(this, captionName, QString::fromLatin1(caption), counts.captionLeft, top,
+                      counts.left - counts.captionLeft, 150)
+                ->setFont(small);
+        return count;
+    };
+    if (design_.total != TotalFallback::NoTotal)
+        total_ = countRow("lbl" + base_ + "Total", counts.totalDesign, counts.totalTop,
+                          counts.totalCaption, "Label3");
+    if (Section(emu_).hasFilters)
+        romCount_ = countRow("lbl" + base_ + "RomCount", counts.romCountDesign, counts.romCountTop,
+                             counts.romCountCaption, "Label1");
 }
 
 void SectionWindow::buildFilters() {

@@ -45,22 +45,19 @@ inline bool ButtonCut(const QAbstractButton* button, bool radio) {
     return width > button->width() || height > button->height();
 }
 
-// A combo box too narrow for its widest item beside its arrow, or too low for its text.
-inline bool ComboCut(QComboBox* combo) {
+// A combo box whose edit field beside its arrow is too narrow or too low for "text".
+inline bool ComboCut(QComboBox* combo, const QString& text) {
     const QFontMetrics metrics = combo->fontMetrics();
-    int widest = 0;
-    for (int i = 0; i < combo->count(); ++i)
-        widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.editable = combo->isEditable();
     const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                        QStyle::SC_ComboBoxEditField, combo);
-    return widest > field.width() || metrics.height() > field.height();
+    return metrics.horizontalAdvance(text) > field.width() || metrics.height() > field.height();
 }
 
-// Every label, check box, option button and combo box of "window" whose text is cut at its
-// present size, as "objectName: text".
+// Every label, check box, option button and combo box of "window" whose text (for a combo box,
+// the item it shows) is cut at its present size, as "objectName: text".
 inline std::vector<std::string> CutTexts(QWidget* window) {
     std::vector<std::string> cut;
     for (QWidget* w : window->findChildren<QWidget*>()) {
@@ -74,10 +71,20 @@ inline std::vector<std::string> CutTexts(QWidget* window) {
             if (ButtonCut(radio, true))
                 cut.push_back(Describe(radio, radio->text()));
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            if (ComboCut(combo))
+            if (ComboCut(combo, combo->currentText()))
                 cut.push_back(Describe(combo, combo->currentText()));
         }
     }
+    return cut;
+}
+
+// Every item of the combo boxes under "parent" that would show cut once chosen.
+inline std::vector<std::string> CutComboItems(QWidget* parent) {
+    std::vector<std::string> cut;
+    for (QComboBox* combo : parent->findChildren<QComboBox*>())
+        for (int i = 0; i < combo->count(); ++i)
+            if (ComboCut(combo, combo->itemText(i)))
+                cut.push_back(Describe(combo, combo->itemText(i)));
     return cut;
 }
 

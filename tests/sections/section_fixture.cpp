@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
 #include <unistd.h>
 
 #include "core/shared_state.h"
@@ -210,6 +212,27 @@ void SectionTest::dropOnFavourites() {
     QApplication::sendEvent(list->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &drop);
+}
+
+void SectionTest::answerPicker(const std::string& file) {
+    QTimer::singleShot(0, [file] {
+        QWidget* picker = QApplication::activeModalWidget();
+        ASSERT_NE(picker, nullptr);
+        if (file.empty()) {
+            picker->close();
+            return;
+        }
+        auto* files = picker->findChild<QListWidget*>("filSelExe");
+        auto found = files->findItems(QString::fromStdString(file), Qt::MatchExactly);
+        EXPECT_EQ(found.size(), 1) << file << " not listed";
+        if (found.size() != 1) {
+            picker->close();
+            return;
+        }
+        files->setCurrentItem(found[0]);
+        found[0]->setSelected(true);
+        picker->findChild<QPushButton*>("cmdOk")->click();
+    });
 }
 
 } // namespace arvok::test

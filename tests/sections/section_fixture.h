@@ -62,6 +62,9 @@ protected:
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void doubleClick(QAbstractItemView* list);
     void dropOnFavourites();
+    // Answers the program picker that the next action opens: picks "file" and presses Ok, or
+    // closes the picker by its frame when "file" is empty.
+    static void answerPicker(const std::string& file);
 
     TempDir dir_;
     ScriptedDialogs* dialogs_ = nullptr;

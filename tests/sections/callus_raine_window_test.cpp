@@ -155,9 +155,11 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
     EXPECT_TRUE(Holds(texts("picRaineInfo"), "System:"));
     EXPECT_FALSE(Holds(texts("picRaineInfo"), "Driver:"));
 
-    // Middle gives the "up" layout of two columns.
+    // Middle gives the "up" layout of two columns, the genre filter at 1660 (MAME's: 1690).
+    EXPECT_EQ(find("cboFilterRaineGenre")->x(), TwipsToPx(1680));
     clickButton("cmdRaineMiddle");
     EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 2);
+    EXPECT_EQ(find("cboFilterRaineGenre")->x(), TwipsToPx(1660));
 }
 
 // Callus shows the favourites' share when the mouse moves over the count, Raine when it is

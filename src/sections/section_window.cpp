@@ -79,9 +79,7 @@ SectionWindow::SectionWindow(Emu emu)
       base_(Section(emu).baseName) {
     setObjectName(Name("frm" + base_));
     setWindowTitle(QString::fromLatin1(Section(emu).baseName));
-    QFont small = font();
-    small.setPixelSize(10);
-    setFont(small);
+    setFont(CompactFont(font()));
     SetBackColor(this, 0x5F3F3F);
     SetForeColor(this, 0xFFFFFF);
     buildFrame();
@@ -91,11 +89,12 @@ SectionWindow::SectionWindow(Emu emu)
     buildHelpPage();
     buildConfPage();
     buildSettingsPage();
+    ApplyCompactStyle(this);
     SetTwipsSize(this, kWide, design_.hasLargeSize ? kTall : kLow);
     setMouseTracking(true);
     pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);
     RegisterPickerTarget(emu_, pickerTarget_.get());
-    if (design_.shiftResetsFilters)
+    if (design_.menuResetsFilters)
         connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this, &SectionWindow::resetFilters);
     ForgetLoadedGameKey(emu_);
     load();

@@ -32,7 +32,10 @@ protected:
 
     // Writes the section's data file from "games" with a header block announcing their number.
     void WriteDataFile(const std::string& base, const std::vector<Game>& games);
-    // Writes Cfg/Mame.cfg with these favourites (last one first, as the program writes them).
+    // Writes Cfg/<Base>.cfg with these favourites (last one first, as the program writes them):
+    // the program emu/<base>.sh, the ROM folder roms, the snapshots in snap.
+    void WriteCfg(Emu emu, const std::vector<std::string>& favourites,
+                  const std::string& favSize = "up");
     void WriteMameCfg(const std::vector<std::string>& favourites,
                       const std::string& favSize = "up");
 
@@ -45,6 +48,8 @@ protected:
         return w;
     }
     std::string text(const char* label);
+    // "lst<Base><suffix>" of the open window's section.
+    std::string listName(const char* suffix) const;
     // The game list's entries and the favourites, as shown.
     std::vector<std::string> romNames();
     std::vector<std::string> favourites();

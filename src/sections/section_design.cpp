@@ -141,6 +141,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
     system16.snapTip = kShiftSnapTip;
     system16.romListTop = 4770;
     system16.romListHeight = 2340;
+    system16.helpPage = MakeHelpPage<System16HelpPage>;
 
     SectionDesign m72 = Named("imgM72But", "cmdM72", "lblM72FavCountFix");
     m72.favHeading = " All Supported:";
@@ -148,6 +149,9 @@ std::array<SectionDesign, 5> MakeDesigns() {
     m72.hasLargeSize = false;
     m72.hasFavLayout = false;
     m72.editableFavourites = false;
+    m72.prefMenuWhenEmpty = true;
+    m72.helpPage = MakeHelpPage<M72HelpPage>;
+    m72.enableRules = {{"chkM72VertDisplay", "cboM72VR"}};
     m72.total = TotalFallback::NoTotal;
     m72.designFavourites = {"Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit",
                             "Hammerin'Harry", "Image Fight",  "Legend of Hero Tonma",

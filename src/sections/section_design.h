@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/section.h"
+#include "sections/help_pages.h"
 
 namespace arvok {
 
@@ -28,6 +29,13 @@ struct SettingControl {
     int left, top, width;
 };
 
+// A combo or check box of the per-game settings page that is enabled exactly while a check box
+// is checked, whether the box changes by the user or by a game's settings being applied.
+struct EnableRule {
+    const char* check;
+    const char* target;
+};
+
 struct SectionDesign {
     const char* pageButtonPrefix = ""; // "imgBut" (MAME) or "img<Base>But"
     const char* sizeButtonPrefix = ""; // "cmd" (MAME) or "cmd<Base>"
@@ -38,6 +46,8 @@ struct SectionDesign {
     bool hasLargeSize = true;        // the Large size exists (not for M72)
     bool hasFavLayout = true;        // the "up"/"down" favourites layout exists (not for M72)
     bool editableFavourites = true;  // drop, Delete and clear act (not for M72)
+    bool prefMenuWhenEmpty = false;  // the right button on the favourites pops the game menu
+                                     // with no entry selected (M72, whose only list it is)
     bool shiftResetsFilters = false; // Shift in a filter combo resets all four (MAME)
     bool romDirFallback = false;     // the load's per-game ROM path falls back to the fixed path
     bool hasAltRomPath = false;      // alternative ROM directory and "Roms are" options (MAME)
@@ -49,6 +59,9 @@ struct SectionDesign {
     int romListColumns = 2;
     // What the favourites list holds before a settings file fills it (M72's twelve games).
     std::vector<const char*> designFavourites;
+    // A fixed help page of the section's own; none: the help page shows the game's history.
+    HelpPageMaker helpPage = nullptr;
+    std::vector<EnableRule> enableRules;
     // The per-game settings page below the ROM path; controls of the settings table without a
     // row here are laid out in a grid after these.
     std::vector<SettingControl> settings;

@@ -409,6 +409,13 @@ void SectionWindow::buildSettingsPage() {
     }
     if (record_)
         connect(record_, &QCheckBox::clicked, this, &SectionWindow::onRecordClicked);
+    for (const EnableRule& rule : design_.enableRules) {
+        auto* check = page->findChild<QCheckBox*>(QString::fromLatin1(rule.check));
+        auto* target = page->findChild<QWidget*>(QString::fromLatin1(rule.target));
+        enableRules_.push_back({check, target});
+        target->setEnabled(false);
+        connect(check, &QCheckBox::clicked, this, [this, check] { applyEnableRules(check); });
+    }
 
     auto* all = MakeButton(page, "cmdApplytoAll", "All", ButtonLook::Alert, 3195, 3660, 600, 180);
     all->setToolTip(QStringLiteral(" Apply current settings to All Games "));
@@ -429,6 +436,9 @@ Handler SectionWindow::handlerOf(QWidget* control) {
         return [this] { onRecordClicked(); };
     if (control && control == playback_)
         return [this] { onPlaybackClicked(); };
+    for (const auto& [check, target] : enableRules_)
+        if (control == check)
+            return [this, check = check] { applyEnableRules(check); };
     return {};
 }
 
@@ -452,6 +462,13 @@ void SectionWindow::applyFields(const SettingsFields& fields, SettingsSource sou
             break;
         }
     }
+}
+
+// Enables or disables what the check box governs after its value.
+void SectionWindow::applyEnableRules(const QCheckBox* check) {
+    for (const auto& [box, target] : enableRules_)
+        if (box == check)
+            target->setEnabled(box->isChecked());
 }
 
 SettingsFields SectionWindow::readFields() const {

@@ -44,6 +44,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
                        int left, int top, int width, int height);
 
+// A label button's rest look on a plain label that answers neither clicks nor the mouse.
+QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
+                        int left, int top, int width, int height);
+
 // A page button sinks while a mouse button is held on it: 10 twips right and down, one pixel on
 // screen, and back to its place when the button is released.
 void SinkWhenPressed(QWidget* button);

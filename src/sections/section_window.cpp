@@ -132,6 +132,10 @@ void SectionWindow::buildFrame() {
         auto* large =
             MakeButton(this, (sizes + "Large").c_str(), "L", ButtonLook::Size, 2190, 300, 165, 165);
         connect(large, &ClickLabel::clicked, this, [this] { setSize(kWide, kTall); });
+    } else {
+        // Without a Large size the "L" is still there, at rest, and answers nothing.
+        MakeInertButton(this, (sizes + "Large").c_str(), "L", ButtonLook::Size, 2190, 300, 165,
+                        165);
     }
 
     ridimenWord_ = MakeLabel(this, ("lbl" + base_ + "Ridimen").c_str(), "up", 0, 0, 0, 0);
@@ -188,7 +192,9 @@ void SectionWindow::buildFrame() {
 }
 
 QWidget* SectionWindow::makePage(Page page, const char* suffix) {
-    auto* w = Placed(new QWidget(this), ("pic" + base_ + suffix).c_str(), 2400, 690, 3855, 3885);
+    QWidget* made =
+        page == Page::Help && design_.helpPage ? design_.helpPage(this) : new QWidget(this);
+    auto* w = Placed(made, ("pic" + base_ + suffix).c_str(), 2400, 690, 3855, 3885);
     SetBackColor(w, 0xC0C0C0);
     SetForeColor(w, 0);
     pages_[static_cast<size_t>(page)] = w;

@@ -170,6 +170,7 @@ private:
     void onPlaybackClicked();
     void onRecordClicked();
     void onSkipEdited(QLineEdit* edit);
+    void applyEnableRules(const QCheckBox* check);
 
     Emu emu_;
     const SectionDesign& design_;
@@ -228,6 +229,8 @@ private:
     QCheckBox* playback_ = nullptr;
     QCheckBox* record_ = nullptr;
     QLabel* hideInp_ = nullptr; // lblHideInp
+    // Each check box of an enabling rule with the control it governs.
+    std::vector<std::pair<QCheckBox*, QWidget*>> enableRules_;
 };
 
 } // namespace arvok

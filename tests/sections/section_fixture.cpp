@@ -196,8 +196,8 @@ void SectionTest::doubleClick(QAbstractItemView* list) {
     QApplication::sendEvent(list->viewport(), &event);
 }
 
-void SectionTest::dropOnFavourites() {
-    auto* list = find<QListWidget>("lstMamePref");
+void SectionTest::dropOnFavourites(const char* favourites) {
+    auto* list = find<QListWidget>(favourites);
     QMimeData data;
     data.setData(QString::fromLatin1(kGameMimeType), "game");
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

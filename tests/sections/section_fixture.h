@@ -56,7 +56,7 @@ protected:
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void doubleClick(QAbstractItemView* list);
-    void dropOnFavourites();
+    void dropOnFavourites(const char* favourites = "lstMamePref");
 
     TempDir dir_;
     ScriptedDialogs* dialogs_ = nullptr;

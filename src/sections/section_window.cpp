@@ -78,9 +78,7 @@ SectionWindow::SectionWindow(Emu emu)
       base_(Section(emu).baseName) {
     setObjectName(Name("frm" + base_));
     setWindowTitle(QString::fromLatin1(Section(emu).baseName));
-    QFont small = font();
-    small.setPixelSize(10);
-    setFont(small);
+    setFont(CompactFont(font()));
     SetBackColor(this, 0x5F3F3F);
     SetForeColor(this, 0xFFFFFF);
     buildFrame();
@@ -90,11 +88,12 @@ SectionWindow::SectionWindow(Emu emu)
     buildHelpPage();
     buildConfPage();
     buildSettingsPage();
+    ApplyCompactStyle(this);
     SetTwipsSize(this, kWide, design_.hasLargeSize ? kTall : kLow);
     setMouseTracking(true);
     pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);
     RegisterPickerTarget(emu_, pickerTarget_.get());
-    if (design_.shiftResetsFilters)
+    if (design_.menuResetsFilters)
         connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this, &SectionWindow::resetFilters);
     ForgetLoadedGameKey(emu_);
     load();
@@ -192,9 +191,7 @@ void SectionWindow::buildFrame() {
 }
 
 QWidget* SectionWindow::makePage(Page page, const char* suffix) {
-    QWidget* made =
-        page == Page::Help && design_.helpPage ? design_.helpPage(this) : new QWidget(this);
-    auto* w = Placed(made, ("pic" + base_ + suffix).c_str(), 2400, 690, 3855, 3885);
+    auto* w = Placed(new QWidget(this), ("pic" + base_ + suffix).c_str(), 2400, 690, 3855, 3885);
     SetBackColor(w, 0xC0C0C0);
     SetForeColor(w, 0);
     pages_[static_cast<size_t>(page)] = w;

@@ -130,6 +130,10 @@ SectionWindow* SectionTest::open(Emu emu) {
     return window_;
 }
 
+std::string SectionTest::listName(const char* suffix) const {
+    return ObjectName(window_ ? window_->emu() : Emu::Mame, "lst", suffix);
+}
+
 std::string SectionTest::text(const char* label) {
     QLabel* w = find<QLabel>(label);
     return w ? ToAnsi(w->text()) : "<none>";
@@ -137,7 +141,7 @@ std::string SectionTest::text(const char* label) {
 
 std::vector<std::string> SectionTest::romNames() {
     std::vector<std::string> names;
-    auto* list = find<QListView>("lstMameRom");
+    auto* list = find<QListView>(listName("Rom").c_str());
     for (int row = 0; row < list->model()->rowCount(); ++row)
         names.push_back(ToAnsi(list->model()->index(row, 0).data().toString()));
     return names;
@@ -145,14 +149,14 @@ std::vector<std::string> SectionTest::romNames() {
 
 std::vector<std::string> SectionTest::favourites() {
     std::vector<std::string> names;
-    auto* list = find<QListWidget>("lstMamePref");
+    auto* list = find<QListWidget>(listName("Pref").c_str());
     for (int row = 0; row < list->count(); ++row)
         names.push_back(ToAnsi(list->item(row)->text()));
     return names;
 }
 
 void SectionTest::pickRom(const std::string& name) {
-    auto* list = find<QListView>("lstMameRom");
+    auto* list = find<QListView>(listName("Rom").c_str());
     for (int row = 0; row < list->model()->rowCount(); ++row)
         if (ToAnsi(list->model()->index(row, 0).data().toString()) == name) {
             list->setCurrentIndex(list->model()->index(row, 0));
@@ -162,7 +166,7 @@ void SectionTest::pickRom(const std::string& name) {
 }
 
 void SectionTest::pickFavourite(const std::string& name) {
-    auto* list = find<QListWidget>("lstMamePref");
+    auto* list = find<QListWidget>(listName("Pref").c_str());
     for (int row = 0; row < list->count(); ++row)
         if (ToAnsi(list->item(row)->text()) == name) {
             list->setCurrentRow(row);
@@ -196,8 +200,8 @@ void SectionTest::doubleClick(QAbstractItemView* list) {
     QApplication::sendEvent(list->viewport(), &event);
 }
 
-void SectionTest::dropOnFavourites(const char* favourites) {
-    auto* list = find<QListWidget>(favourites);
+void SectionTest::dropOnFavourites() {
+    auto* list = find<QListWidget>(listName("Pref").c_str());
     QMimeData data;
     data.setData(QString::fromLatin1(kGameMimeType), "game");
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -45,6 +45,8 @@ protected:
         return w;
     }
     std::string text(const char* label);
+    // "lst<Base><suffix>" of the open window's section.
+    std::string listName(const char* suffix) const;
     // The game list's entries and the favourites, as shown.
     std::vector<std::string> romNames();
     std::vector<std::string> favourites();
@@ -56,7 +58,7 @@ protected:
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void doubleClick(QAbstractItemView* list);
-    void dropOnFavourites(const char* favourites = "lstMamePref");
+    void dropOnFavourites();
 
     TempDir dir_;
     ScriptedDialogs* dialogs_ = nullptr;

@@ -71,24 +71,6 @@ protected:
     std::string program() { return dir_.path() + "/emu/emu.sh"; }
 
     QListWidget* m72List() { return find<QListWidget>("lstM72Pref"); }
-    void pickM72(const std::string& game) {
-        auto* list = m72List();
-        for (int row = 0; row < list->count(); ++row)
-            if (ToAnsi(list->item(row)->text()) == game) {
-                list->setCurrentRow(row);
-                return;
-            }
-        ADD_FAILURE() << "no game " << game;
-    }
-    void pickSystem16(const std::string& game) {
-        auto* list = find<QListView>("lstSystem16Rom");
-        for (int row = 0; row < list->model()->rowCount(); ++row)
-            if (ToAnsi(list->model()->index(row, 0).data().toString()) == game) {
-                list->setCurrentIndex(list->model()->index(row, 0));
-                return;
-            }
-        ADD_FAILURE() << "no game " << game;
-    }
 
     // Every caption of the labels on a page, in the order they were made.
     std::vector<std::string> captions(const char* page) {
@@ -117,7 +99,7 @@ TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) 
     EXPECT_FALSE(vertical->isChecked());
     EXPECT_FALSE(resolution->isEnabled());
 
-    pickM72("Battle Chopper");
+    pickFavourite("Battle Chopper");
     doubleClick(m72List());
     EXPECT_EQ(ran(), program() + " bchopper -r 22050\r\nbchopper.zip\n");
     EXPECT_FALSE(IsPresentFile(dir_ / "emu/Ziproms/bchopper.zip"));
@@ -130,10 +112,10 @@ TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) 
     EXPECT_EQ(ran(), program() + " bchopper -res 512x384 -vert -r 22050\r\nbchopper.zip\n");
 
     // Another game's record applied by the program sets the combo's state as well.
-    pickM72("R-Type (JP)");
+    pickFavourite("R-Type (JP)");
     EXPECT_FALSE(vertical->isChecked());
     EXPECT_FALSE(resolution->isEnabled());
-    pickM72("Battle Chopper");
+    pickFavourite("Battle Chopper");
     EXPECT_TRUE(vertical->isChecked());
     EXPECT_TRUE(resolution->isEnabled());
     EXPECT_EQ(resolution->currentIndex(), 1);
@@ -208,7 +190,7 @@ TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
     EXPECT_EQ(at(" Restore game"), at("F7") + 1);
 
     // Another game leaves it as it is.
-    pickM72("Battle Chopper");
+    pickFavourite("Battle Chopper");
     EXPECT_EQ(captions("picM72Help"), shown);
 }
 
@@ -234,7 +216,7 @@ TEST_F(System16M72Test, TheSystem16HelpListsEachGamesKeysInItsOrder) {
 TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites) {
     WriteCfg("System16", {"Golden Axe"});
     open(Emu::System16);
-    pickSystem16("Shinobi");
+    pickRom("Shinobi");
     doubleClick(find<QListView>("lstSystem16Rom"));
     EXPECT_EQ(ran(), program() +
                          " shinobi -RX 320 -RY 240 -SCANLINES -NOTITLE -SOUNDCARD 0 -R 22050 "
@@ -254,10 +236,10 @@ TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites)
     EXPECT_EQ(ran(), program() +
                          " goldnaxe -RX 512 -RY 240 -SCANLINES -ESCEXIT -SOUNDCARD 0 -R 22050 "
                          "-JOYTYPE 3\r\ngoldnaxe.zip\n");
-    pickSystem16("altered Beast");
+    pickRom("altered Beast");
     EXPECT_EQ(find<QComboBox>("cboSystem16HR")->currentIndex(), 2);
     EXPECT_TRUE(find<QCheckBox>("chkSystem16NoTitle")->isChecked());
-    pickSystem16("Golden Axe");
+    pickRom("Golden Axe");
     EXPECT_EQ(find<QComboBox>("cboSystem16HR")->currentIndex(), 5);
     EXPECT_FALSE(find<QCheckBox>("chkSystem16NoTitle")->isChecked());
 }
@@ -265,11 +247,11 @@ TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites)
 TEST_F(System16M72Test, System16FavouritesAreDroppedDeletedAndClearedAndCounted) {
     WriteCfg("System16", {});
     open(Emu::System16);
-    pickSystem16("Shinobi");
-    dropOnFavourites("lstSystem16Pref");
-    dropOnFavourites("lstSystem16Pref");
-    pickSystem16("Golden Axe");
-    dropOnFavourites("lstSystem16Pref");
+    pickRom("Shinobi");
+    dropOnFavourites();
+    dropOnFavourites();
+    pickRom("Golden Axe");
+    dropOnFavourites();
     auto* favourites = find<QListWidget>("lstSystem16Pref");
     ASSERT_EQ(favourites->count(), 2);
     EXPECT_EQ(ToAnsi(favourites->item(0)->text()), "Golden Axe");
@@ -289,9 +271,9 @@ TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaul
     WriteCfg("System16", {});
     open(Emu::System16);
     clickButton("imgSystem16ButSet");
-    pickSystem16("Shinobi");
+    pickRom("Shinobi");
     choose("cboSystem16VR", 4);
-    pickSystem16("Golden Axe");
+    pickRom("Golden Axe");
     WriteBytes(dir_ / "Cfg/System16.set", "\"Old\",x\r\n");
 
     dialogs_->answers.push_back(Answer::No);
@@ -306,8 +288,8 @@ TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaul
     EXPECT_EQ(set.rfind("\"[DEFAULT]\",", 0), 0u) << set;
     EXPECT_EQ(std::count(set.begin(), set.end(), '\n'), 1) << set;
     // A game without a record of its own now takes them.
-    pickSystem16("Shinobi");
-    pickSystem16("altered Beast");
+    pickRom("Shinobi");
+    pickRom("altered Beast");
     EXPECT_EQ(find<QComboBox>("cboSystem16SampleRate")->currentIndex(), 2);
 
     auto* own = find<QLineEdit>("txtSystem16RomPath");

@@ -11,9 +11,13 @@
 #include "core/shared_state.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
+#include "sections/launcher_link.h"
 #include "sections/popup_menus.h"
+#include "sections/section_design.h"
+#include "settings/game_settings.h"
 
 namespace arvok::test {
 namespace {
@@ -296,6 +300,50 @@ TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaul
     own->setText("/elsewhere");
     clickButton("cmdDirRomDefault");
     EXPECT_EQ(ToAnsi(own->text()), dir_.path() + "/roms");
+}
+
+TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
+    WriteCfg("System16", {"Golden Axe"});
+    WriteCfg("M72", {"Battle Chopper"});
+    for (Emu emu : {Emu::System16, Emu::M72}) {
+        open(emu);
+        EXPECT_EQ(GetTwips(window_).Left, LauncherLeft() + 3450) << Section(emu).tag;
+        EXPECT_EQ(GetTwips(window_).Top, LauncherTop()) << Section(emu).tag;
+        SetTwipsPos(window_, 0, 0);
+        emit find<ClickLabel>(ObjectName(emu, "img", "").c_str())->doubleClicked();
+        EXPECT_EQ(GetTwips(window_).Left, LauncherLeft() + 3450) << Section(emu).tag;
+    }
+    EXPECT_EQ(text("lblOptMamePath"), "Full M-72 Path");
+    EXPECT_EQ(text("Label61"), "Vertical Resolution");
+    EXPECT_EQ(ToAnsi(find<QCheckBox>("chkM72PPro")->text()), "PPro Optimized");
+    EXPECT_EQ(window_->findChild<QWidget*>("lblM72Total"), nullptr);
+
+    open(Emu::System16);
+    EXPECT_EQ(text("lblOptMamePath"), "Full System16-DOS Path");
+    EXPECT_EQ(text("Label22"), "Default Roms Directory");
+    EXPECT_EQ(text("Label64"), "Horizontal Res.");
+    EXPECT_EQ(text("Label2"), "Soundcard:");
+    EXPECT_EQ(ToAnsi(find<QCheckBox>("chkSystem16Scanlines2")->text()), "Double Scanl.");
+    EXPECT_EQ(text("Label3"), "Total:");
+    EXPECT_EQ(text("lblSystem16Total"), "3");
+    EXPECT_EQ(text("lblSystem16FavCount"), "1");
+}
+
+// A control of an option table that its section's design forgets would stand captionless in
+// the page's corner.
+TEST(SectionDesignRows, EveryControlOfEverySettingsPageHasItsDesignRow) {
+    for (Emu emu : kAllEmus) {
+        const GameSettingsTable& table = GameSettingsTableOf(emu);
+        std::vector<std::string> names = table.clearedByDefaults;
+        for (const GameOption& option : table.options)
+            names.push_back(option.control);
+        for (const std::string& name : names) {
+            const auto& rows = Design(emu).settings;
+            EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const SettingControl& row) {
+                return name == row.name;
+            })) << name;
+        }
+    }
 }
 
 } // namespace

@@ -565,6 +565,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
                     "C:\\Emu\\M72\\Ziproms", "C:\\Emu\\Snapshot\\M72");
     m72.infoRows = GroupedInfoRows("Driver:");
     m72.prefMenuWhenEmpty = true;
+    m72.romPickerFallback = "ziproms";
     m72.settings = M72Settings();
     m72.enableRules = {{"chkM72VertDisplay", "cboM72VR"}};
     m72.buildHelpPage = BuildM72HelpPage;

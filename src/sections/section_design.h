@@ -138,6 +138,9 @@ struct SectionDesign {
     std::vector<const char*> designFavourites;
 
     ConfDesign conf;
+    // A folder of the emulator's directory where the default-ROM picker opens when the ROM
+    // directory is no folder (M72's "ziproms"); none: the picker's own fallback.
+    const char* romPickerFallback = nullptr;
 
     // The per-game settings page below the ROM path; controls of the settings table without a
     // row here are laid out in a grid after these.

@@ -238,8 +238,10 @@ void SectionWindow::browseFolder(FolderField field, QLineEdit* edit) {
         field == FolderField::Snap
             ? SnapPattern(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked())
             : "*.zip";
-    RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", ToAnsi(edit->text())},
-                    this);
+    std::string start = ToAnsi(edit->text());
+    if (field == FolderField::Rom && design_.romPickerFallback && !IsDirectory(start))
+        start = ResolveName(ToAnsi(emuDir_->text()), design_.romPickerFallback);
+    RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", start}, this);
 }
 
 void SectionWindow::openProgramPicker(bool modal) {

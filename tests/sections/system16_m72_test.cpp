@@ -329,6 +329,38 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
     EXPECT_EQ(text("lblSystem16FavCount"), "1");
 }
 
+TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {
+    for (const char* base : {"System16", "M72"}) {
+        WriteCfg(base, {"Golden Axe", "Battle Chopper"});
+        std::string cfg = ReadBytes(dir_ / ("Cfg/" + std::string(base) + ".cfg"));
+        cfg.replace(cfg.find("RomPath=") + 8, dir_.path().size() + 5, dir_ / "nowhere");
+        WriteBytes(dir_ / ("Cfg/" + std::string(base) + ".cfg"), cfg);
+    }
+    open(Emu::M72);
+    clickButton("imgM72ButOpts");
+    Shown roms = pick("cmdSelDir");
+    EXPECT_EQ(roms.tag, "M72ROM");
+    EXPECT_EQ(roms.folder, dir_ / "emu/ziproms");
+    Shown program = pick("cmdSfoglia");
+    EXPECT_EQ(program.tag, "M72");
+    EXPECT_EQ(program.folder, dir_ / "emu");
+    EXPECT_EQ(pick("cmdDirSnap").tag, "M72SNAP");
+    clickButton("imgM72ButSet");
+    Shown own = pick("cmdM72SelDir");
+    EXPECT_EQ(own.tag, "M72SETTINGS");
+    EXPECT_EQ(own.caption, "Search Rom for Battle Chopper (bchopper.zip)");
+    EXPECT_EQ(own.pattern, "bchopper.zip");
+
+    open(Emu::System16);
+    clickButton("imgSystem16ButOpts");
+    roms = pick("cmdSelDir");
+    EXPECT_EQ(roms.tag, "SYSTEM16ROM");
+    EXPECT_EQ(roms.folder, dir_.path());
+    EXPECT_EQ(pick("cmdSfoglia").tag, "SYSTEM16");
+    clickButton("imgSystem16ButSet");
+    EXPECT_EQ(pick("cmdSystem16SelDir").caption, "Search Rom for Golden Axe (goldnaxe.zip)");
+}
+
 // A control of an option table that its section's design forgets would stand captionless in
 // the page's corner.
 TEST(SectionDesignRows, EveryControlOfEverySettingsPageHasItsDesignRow) {

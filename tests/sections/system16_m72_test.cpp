@@ -15,6 +15,7 @@
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/launcher_link.h"
+#include "sections/open_section.h"
 #include "sections/popup_menus.h"
 #include "sections/section_design.h"
 #include "settings/game_settings.h"
@@ -307,11 +308,12 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
     WriteCfg("M72", {"Battle Chopper"});
     for (Emu emu : {Emu::System16, Emu::M72}) {
         open(emu);
-        EXPECT_EQ(GetTwips(window_).Left, LauncherLeft() + 3450) << Section(emu).tag;
-        EXPECT_EQ(GetTwips(window_).Top, LauncherTop()) << Section(emu).tag;
+        // To the pixel: positions are whole pixels of 15 twips.
+        EXPECT_NEAR(GetTwips(window_).Left, LauncherLeft() + 3450, 14) << Section(emu).tag;
+        EXPECT_NEAR(GetTwips(window_).Top, LauncherTop(), 14) << Section(emu).tag;
         SetTwipsPos(window_, 0, 0);
         emit find<ClickLabel>(ObjectName(emu, "img", "").c_str())->doubleClicked();
-        EXPECT_EQ(GetTwips(window_).Left, LauncherLeft() + 3450) << Section(emu).tag;
+        EXPECT_NEAR(GetTwips(window_).Left, LauncherLeft() + 3450, 14) << Section(emu).tag;
     }
     EXPECT_EQ(text("lblOptMamePath"), "Full M-72 Path");
     EXPECT_EQ(text("Label61"), "Vertical Resolution");
@@ -327,6 +329,16 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
     EXPECT_EQ(text("Label3"), "Total:");
     EXPECT_EQ(text("lblSystem16Total"), "3");
     EXPECT_EQ(text("lblSystem16FavCount"), "1");
+
+    // A click on the favourites count tells their share of the total; M72's count tells none.
+    for (const char* count : {"lblSystem16FavCount", "lblM72FavCountFix"}) {
+        window_ = ExistingSectionWindow(count[3] == 'S' ? Emu::System16 : Emu::M72);
+        QLabel* label = find<QLabel>(count);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &release);
+        EXPECT_EQ(ToAnsi(label->toolTip()), count[3] == 'S' ? " 33% of total " : "") << count;
+    }
 }
 
 TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {

@@ -73,11 +73,8 @@ void BuildM72HelpPage(QWidget* page) {
     constexpr int kKey = 720;
     for (const auto& [key, noPad] : kOthers) {
         top += kRow;
-        if (noPad)
-            Row(page, {key.key, key.action, "n/a"}, kLeft, {kKey, kFirst + kSecond - kKey, kThird},
-                top);
-        else
-            Row(page, {key.key, key.action}, kLeft, {kKey, kFirst + kSecond - kKey}, top);
+        Row(page, {key.key, key.action, noPad ? "n/a" : ""}, kLeft,
+            {kKey, kFirst + kSecond - kKey, kThird}, top);
     }
 }
 

@@ -107,8 +107,13 @@ void SectionTest::WriteDataFile(const std::string& base, const std::vector<Game>
 
 void SectionTest::WriteMameCfg(const std::vector<std::string>& favourites,
                                const std::string& favSize) {
+    WriteCfg("Mame", "mame.sh", favourites, favSize);
+}
+
+void SectionTest::WriteCfg(const std::string& base, const std::string& program,
+                           const std::vector<std::string>& favourites, const std::string& favSize) {
     std::vector<std::string> lines{"[Paths]",
-                                   "ExePath=" + dir_.path() + "/emu/mame.sh",
+                                   "ExePath=" + dir_.path() + "/emu/" + program,
                                    "EmuDir=" + dir_.path() + "/emu",
                                    "RomPath=" + dir_.path() + "/roms",
                                    "AltRomPath=" + dir_.path() + "/alt",
@@ -126,7 +131,7 @@ void SectionTest::WriteMameCfg(const std::vector<std::string>& favourites,
                                    "[Favorties]"};
     for (auto it = favourites.rbegin(); it != favourites.rend(); ++it)
         lines.push_back("\"" + *it + "\"");
-    WriteLines(dir_ / "Cfg/Mame.cfg", lines);
+    WriteLines(dir_ / ("Cfg/" + base + ".cfg"), lines);
 }
 
 SectionWindow* SectionTest::open(Emu emu) {

@@ -40,6 +40,10 @@ protected:
     // Writes Cfg/Mame.cfg with these favourites (last one first, as the program writes them).
     void WriteMameCfg(const std::vector<std::string>& favourites,
                       const std::string& favSize = "up");
+    // Writes Cfg/<base>.cfg: the program "program" in <dir>/emu, ROMs in <dir>/roms, snapshots
+    // in <dir>/snap, these favourites.
+    void WriteCfg(const std::string& base, const std::string& program,
+                  const std::vector<std::string>& favourites, const std::string& favSize = "up");
 
     // OpenSectionWindow, then the window (nullptr when none was opened).
     SectionWindow* open(Emu emu = Emu::Mame);

@@ -51,25 +51,7 @@ protected:
 
     // Cfg/<base>.cfg pointing at the stand-in, with these favourites.
     void WriteCfg(const std::string& base, const std::vector<std::string>& favourites) {
-        std::vector<std::string> lines{"[Paths]",
-                                       "ExePath=" + dir_.path() + "/emu/emu.sh",
-                                       "EmuDir=" + dir_.path() + "/emu",
-                                       "RomPath=" + dir_.path() + "/roms",
-                                       "",
-                                       "[SnapShots]",
-                                       "SnapPath=" + dir_.path() + "/snap",
-                                       "SnapFormat=GIF",
-                                       "NoSlideShow=0",
-                                       "ShowCounter=0",
-                                       "SlideDelay=2",
-                                       "",
-                                       "[Gui]",
-                                       "FavSize=up",
-                                       "",
-                                       "[Favorties]"};
-        for (auto it = favourites.rbegin(); it != favourites.rend(); ++it)
-            lines.push_back("\"" + *it + "\"");
-        WriteLines(dir_ / ("Cfg/" + base + ".cfg"), lines);
+        SectionTest::WriteCfg(base, "emu.sh", favourites);
     }
 
     std::string ran() { return ReadBytes(dir_ / "ran.txt"); }

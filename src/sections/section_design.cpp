@@ -503,6 +503,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
     mame.conf.romCaption = "ROMS DIRECTORY";
     mame.conf.snapCaption = "SCREENSHOTS DIRECTORY";
     mame.settings = MameSettings();
+    mame.gatedCombo = "cboMameScreenRes";
     mame.infoRows = MameInfoRows();
 
     SectionDesign callus = Named("imgCallusBut", "cmdCallus", "lblCallusFavCount");
@@ -568,6 +569,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
     m72.romPickerFallback = "ziproms";
     m72.settings = M72Settings();
     m72.enableRules = {{"chkM72VertDisplay", "cboM72VR"}};
+    m72.gatedCombo = "cboM72VR";
     m72.buildHelpPage = BuildM72HelpPage;
 
     return {mame, callus, raine, system16, m72};

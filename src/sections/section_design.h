@@ -147,6 +147,9 @@ struct SectionDesign {
     std::vector<SettingControl> settings;
     std::vector<PageLabel> settingsLabels; // fixed texts of the page
     std::vector<EnableRule> enableRules;
+    // The combo whose switch a launch passes on only while the combo is enabled (MAME's screen
+    // resolution, M72's vertical resolution); none: every switch counts.
+    const char* gatedCombo = nullptr;
     const char* settingsPageTip = ""; // tooltip of the page itself
     const char* applyAllTip = " Apply current settings to All Games ";
 

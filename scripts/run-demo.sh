@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program, lays out a demo installation in demo/ and starts the program there.
-# demo/ is made anew on every run, except its Cfg folder, so settings made in the demo survive.
+# demo/ is made anew on every run, except its Cfg folder and the layout files, so settings and
+# layouts made in the demo survive.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
@@ -9,7 +10,8 @@ bash scripts/build.sh
 
 demo="$repo/demo"
 mkdir -p "$demo"
-find "$demo" -mindepth 1 -maxdepth 1 ! -iname cfg -exec rm -rf {} +
+find "$demo" -mindepth 1 -maxdepth 1 ! -iname cfg ! -name layouts.dat ! -name arvok.ini \
+    -exec rm -rf {} +
 mkdir -p "$demo/Data" "$demo/Anim" "$demo/snap" "$demo/roms"
 cp data/*.dat "$demo/Data/"
 

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "layouts/qt/layout_manager.h"
 #include "platform/qt/qt_dialogs.h"
 #include "sections/open_section.h"
 #include "shell/forms.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     arvok::SetDialogs(std::make_unique<arvok::QtDialogs>());
     // The section windows and the layout manager install their hooks here, before start-up.
     arvok::InstallSectionWindows();
+    arvok::InstallLayoutManager();
 
     arvok::Forms::main().show();
     return app.exec();

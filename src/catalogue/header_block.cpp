@@ -68,8 +68,20 @@ HeaderBlock ReadHeaderBlock(const std::string& path) {
     return block;
 }
 
-std::string GameTotal(const std::string& path) {
-    return ReadHeaderBlock(path).values[kTotalLine - 1];
+std::optional<std::string> GameTotal(const std::string& path) {
+    HeadReader reader(path);
+    std::string line;
+    bool found = false;
+    while (!found && reader.next(line))
+        found = !line.empty() && line[0] == '*';
+    if (!found)
+        return std::nullopt;
+    for (int i = 1; i < kTotalLine; ++i)
+        if (!reader.next(line))
+            return std::nullopt;
+    if (line.empty())
+        return std::nullopt;
+    return line.substr(1);
 }
 
 } // namespace arvok

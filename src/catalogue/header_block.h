@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace arvok {
@@ -33,7 +34,9 @@ struct HeaderBlock {
 // begin with "*". The game records after the block are never read.
 HeaderBlock ReadHeaderBlock(const std::string& path);
 
-// The number of supported games (line 8), empty when the block does not reach it.
-std::string GameTotal(const std::string& path);
+// The game total a section window shows: the first line of the file that begins with "*",
+// wherever it stands, and the seventh line after it, without its first character. Nothing when
+// the file cannot be read, holds no "*" line or ends before that line, or that line is empty.
+std::optional<std::string> GameTotal(const std::string& path);
 
 } // namespace arvok

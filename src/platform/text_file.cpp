@@ -67,8 +67,10 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability) {
-    std::string temp = JoinPath(DirName(path), "." + BaseName(path) + ".tmp");
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability,
+                         const std::string& tempName) {
+    std::string temp =
+        JoinPath(DirName(path), tempName.empty() ? "." + BaseName(path) + ".tmp" : tempName);
     FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f)
         return false;

@@ -38,8 +38,10 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 enum class Durability { Synced, Replaceable };
 
 // Writes "bytes" to a temporary file beside "path" and renames it over "path". On any failure
-// the old file is left as it was, the temporary file is removed, and false is returned.
+// the old file is left as it was, the temporary file is removed, and false is returned. The
+// temporary file is "tempName" when one is given, else a hidden name made from the file's.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
-                         Durability durability = Durability::Synced);
+                         Durability durability = Durability::Synced,
+                         const std::string& tempName = {});
 
 } // namespace arvok

@@ -38,6 +38,12 @@ SectionWindow& SectionWindowOf(Emu emu) {
     return *window;
 }
 
+void ForgetSectionWindow(const SectionWindow* window) {
+    for (QPointer<SectionWindow>& slot : Windows())
+        if (slot == window)
+            slot.clear();
+}
+
 void OpenSectionWindow(Emu emu) {
     if (!IsPresentFile(DataFilePath(emu))) {
         dialogs().message(texts::testoNoDataFile, MsgStyle::Warning);

@@ -11,6 +11,9 @@ class SectionWindow;
 SectionWindow* ExistingSectionWindow(Emu emu);
 // The section's window, created hidden when it does not exist yet; its load runs then.
 SectionWindow& SectionWindowOf(Emu emu);
+// The window is being closed: it is no longer the section's window, so that opening the section
+// again, even before the closed window is gone, makes a new one.
+void ForgetSectionWindow(const SectionWindow* window);
 
 // Open<Emu>Window: with the section's data file present, marks the section as the current one,
 // refills the game list, selects the first favourite or else the first game, warns when the

@@ -33,6 +33,15 @@ void Colour(QWidget* w, std::uint32_t back, std::uint32_t text) {
     SetForeColor(w, text);
 }
 
+// A drop-down combo is drawn like a button, which the style paints with a shaded face and with
+// neither the background nor the text roles of the palette: the flat face, its text colour and
+// a plain frame go in as a style sheet.
+void ColourCombo(QComboBox* box, std::uint32_t back, std::uint32_t text) {
+    box->setStyleSheet(
+        QStringLiteral("QComboBox { background-color: %1; color: %2; border: 1px solid #808080; }")
+            .arg(VbColor(back).name(), VbColor(text).name()));
+}
+
 bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
@@ -118,11 +127,11 @@ void SectionWindow::buildFilters() {
                              design_.filterLeft[i], 4650, design_.filterWidth[i], 285);
         for (const std::string& item : *lists[i])
             combo->addItem(FromAnsi(item));
-        Colour(combo, kNeutralFilterBack, i == 0 ? kMiscFilterText : 0);
         combo->installEventFilter(this);
         const int index = static_cast<int>(i);
         connect(combo, &QComboBox::activated, this, [this, index] { onFilterChosen(index); });
         filters_[i] = combo;
+        colourFilter(index);
     }
 }
 
@@ -325,11 +334,9 @@ void SectionWindow::onFilterChosen(int combo) {
 void SectionWindow::colourFilter(int combo) {
     QComboBox* box = filters_[static_cast<size_t>(combo)];
     const bool neutral = box->currentIndex() == 0;
-    if (combo == 0)
-        SetBackColor(box, neutral ? kNeutralFilterBack : kActiveFilterBack);
-    else
-        Colour(box, neutral ? kNeutralFilterBack : kActiveFilterBack,
-               neutral ? 0 : kActiveFilterText);
+    // The category combo keeps its design text colour.
+    const std::uint32_t text = combo == 0 ? kMiscFilterText : neutral ? 0 : kActiveFilterText;
+    ColourCombo(box, neutral ? kNeutralFilterBack : kActiveFilterBack, text);
 }
 
 void SectionWindow::resetFilters() {

@@ -19,6 +19,7 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/geometry.h"
 #include "sections/launcher_link.h"
+#include "sections/open_section.h"
 #include "sections/popup_menus.h"
 #include "sections/section_design.h"
 #include "sections/section_widgets.h"
@@ -102,7 +103,8 @@ SectionWindow::SectionWindow(Emu emu)
 SectionWindow::~SectionWindow() {
     if (PickerTargetFor(emu_) == pickerTarget_.get())
         RegisterPickerTarget(emu_, nullptr);
-    ForgetLoadedGameKey(emu_);
+    if (ExistingSectionWindow(emu_) == this)
+        ForgetLoadedGameKey(emu_);
 }
 
 void SectionWindow::buildFrame() {
@@ -264,9 +266,10 @@ void SectionWindow::loadCfg() {
 void SectionWindow::readGameTotal() {
     if (design_.total == TotalFallback::NoTotal)
         return;
-    std::string count = GameTotal(DataFilePath(emu_));
-    if (!count.empty() || design_.total == TotalFallback::Empty)
-        total_->setText(FromAnsi(count));
+    if (std::optional<std::string> count = GameTotal(DataFilePath(emu_)))
+        total_->setText(FromAnsi(*count));
+    else if (design_.total == TotalFallback::Empty)
+        total_->clear();
 }
 
 void SectionWindow::SaveCfg() {
@@ -301,6 +304,8 @@ void SectionWindow::closeSection() {
     saveAll();
     SetSectionOpen(emu_, false);
     hide();
+    ForgetSectionWindow(this);
+    ForgetLoadedGameKey(emu_);
     deleteLater();
 }
 

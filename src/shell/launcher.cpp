@@ -11,7 +11,6 @@
 #include "catalogue/header_block.h"
 #include "core/shared_state.h"
 #include "core/texts.h"
-#include "layouts/startup_layout.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
@@ -303,12 +302,17 @@ void LauncherWindow::load() {
 }
 
 void LauncherWindow::applyStartupLayout() {
-    for (const Placement& p : ReadStartupLayout(Shared().DirInst).placements) {
+    applyLayout(ReadStartupLayout(Shared().DirInst).placements);
+}
+
+void LauncherWindow::applyLayout(const std::vector<Placement>& placements) {
+    for (const Placement& p : placements) {
         if (!p.section) {
             setTwipsPosition(p.top, p.left);
             continue;
         }
-        Hooks().open(*p.section);
+        if (!sectionOpen(*p.section))
+            Hooks().open(*p.section);
         Hooks().place(*p.section, p.top, p.left, p.width, p.height);
     }
 }

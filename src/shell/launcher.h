@@ -6,8 +6,10 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/section.h"
+#include "layouts/layout_files.h"
 
 class QLabel;
 
@@ -39,6 +41,10 @@ public:
 
     // Highlights the section's entry and shows its data file's statistics.
     void highlight(Emu emu);
+
+    // Applies a layout's lines in order: the launcher's line moves the launcher; a section's
+    // line opens that section when it is closed, then moves and sizes its window.
+    void applyLayout(const std::vector<Placement>& placements);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "catalogue/game_list.h"
 #include "core/shared_state.h"
 #include "core/texts.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
+#include "platform/text_file.h"
 #include "records.h"
 #include "support/test_support.h"
 
@@ -35,8 +38,11 @@ protected:
 };
 
 TEST_F(GameListTest, EachCategoryListsItsRecordsByTypeMarkAndParent) {
+    // Header and comment lines are no games, even when they hold ";".
     WriteData("Mame.dat",
-              {"* header", "# comment;with;semicolons", "", Rec{"Pac-Man", "pacman"}.line(),
+              {"*" + Rec{"Header", "hdr"}.line(), "# comment;with;semicolons", "",
+               Rec{"Pac-Man", "pacman"}.line(), Rec{"Marked Original", "markedo", "Ox"}.line(),
+               Rec{"Marked Clone", "markedc", "Cx", "pacman"}.line(),
                Rec{"Puck Man", "puckman", "C", "pacman"}.line(),
                Rec{"Metal Slug", "mslug", "O", "neogeo"}.line(),
                Rec{"KOF 98", "kof98", "C", "neogeo"}.line(),
@@ -46,16 +52,20 @@ TEST_F(GameListTest, EachCategoryListsItsRecordsByTypeMarkAndParent) {
                Rec{"Lone Clone", "lonec", "C", "-"}.line(), "a line without any separator",
                Rec{"odd mark", "oddm", "o"}.line(), Rec{"No Mark", "nomark", ""}.line(),
                " #Blank First;blank;O;-;", "Cut;cut"});
-    const Names all{" #Blank First", "Capital Neo", "Cut",        "KOF 98",
-                    "KOF Hack",      "Lone Clone",  "Metal Slug", "No Mark",
-                    "odd mark",      "Pac-Man",     "Puck Man",   "Short Parent"};
+    const Names all{" #Blank First", "Capital Neo", "Cut",          "KOF 98",
+                    "KOF Hack",      "Lone Clone",  "Marked Clone", "Marked Original",
+                    "Metal Slug",    "No Mark",     "odd mark",     "Pac-Man",
+                    "Puck Man",      "Short Parent"};
     EXPECT_EQ(List(Emu::Mame, 0), all);
     EXPECT_EQ(BuildGameList(Emu::Mame).count(), all.size());
-    EXPECT_EQ(List(Emu::Mame, 1), (Names{" #Blank First", "Metal Slug", "Pac-Man"}));
-    EXPECT_EQ(List(Emu::Mame, 2), (Names{"Capital Neo", "Lone Clone", "Puck Man", "Short Parent"}));
-    EXPECT_EQ(List(Emu::Mame, 5),
-              (Names{" #Blank First", "Capital Neo", "Cut", "Lone Clone", "No Mark", "odd mark",
-                     "Pac-Man", "Puck Man", "Short Parent"}));
+    // The type mark's first letter makes an original or a clone.
+    EXPECT_EQ(List(Emu::Mame, 1),
+              (Names{" #Blank First", "Marked Original", "Metal Slug", "Pac-Man"}));
+    EXPECT_EQ(List(Emu::Mame, 2),
+              (Names{"Capital Neo", "Lone Clone", "Marked Clone", "Puck Man", "Short Parent"}));
+    EXPECT_EQ(List(Emu::Mame, 5), (Names{" #Blank First", "Capital Neo", "Cut", "Lone Clone",
+                                         "Marked Clone", "Marked Original", "No Mark", "odd mark",
+                                         "Pac-Man", "Puck Man", "Short Parent"}));
     EXPECT_EQ(List(Emu::Mame, 6), (Names{"KOF 98", "KOF Hack", "Metal Slug"}));
     EXPECT_TRUE(shown->asked.empty());
 }
@@ -74,10 +84,11 @@ TEST_F(GameListTest, ListIsSortedWithoutRegardToCaseAndKeepsDuplicates) {
 
 TEST_F(GameListTest, ScanFileCategoriesFollowTheFlag) {
     WriteData("Raine.dat", {Rec{"A", "a"}.line()});
-    WriteLines(dir / "cfg/raine.scn",
-               {"\"Rastan;Y\"", "\"Bubble Bobble;N\"", "\"Arkanoid;Y\"", "\"Odd;?\"", "\";Y\""});
-    EXPECT_EQ(List(Emu::Raine, 3), (Names{"", "Arkanoid", "Rastan"}));
-    EXPECT_EQ(List(Emu::Raine, 4), Names{"Bubble Bobble"});
+    // The flag is the last character before the closing quote, wherever the ";" stands.
+    WriteLines(dir / "cfg/raine.scn", {"\"Rastan;Y\"", "\"Bubble Bobble;N\"", "\"Arkanoid;Y\"",
+                                       "\"Odd;?\"", "\";Y\"", "\"Late Flag;NY\"", "\"Sky;N\""});
+    EXPECT_EQ(List(Emu::Raine, 3), (Names{"", "Arkanoid", "Late Flag", "Rastan"}));
+    EXPECT_EQ(List(Emu::Raine, 4), (Names{"Bubble Bobble", "Sky"}));
     EXPECT_TRUE(shown->asked.empty());
 }
 
@@ -143,31 +154,31 @@ TEST_F(GameListTest, FiltersFindRecordsWhateverTheirOrderAndWriteNothingIntoData
     EXPECT_EQ(ListPresentFiles(dir / "Data"), Names{"Callus.dat"});
 }
 
-TEST_F(GameListTest, ComboItemsAreTheDesignedOnes) {
-    struct Sizes {
-        Emu emu;
-        size_t category, genre, maker, year;
-    };
-    for (Sizes s : {Sizes{Emu::Mame, 7, 17, 211, 27}, Sizes{Emu::Callus, 5, 6, 2, 9},
-                    Sizes{Emu::Raine, 5, 9, 17, 14}}) {
-        const FilterItems& items = FilterComboItems(s.emu);
-        EXPECT_EQ(items.category.size(), s.category);
-        EXPECT_EQ(items.genre.size(), s.genre);
-        EXPECT_EQ(items.manufacturer.size(), s.maker);
-        EXPECT_EQ(items.year.size(), s.year);
-        EXPECT_EQ(items.category[0], "All Supported");
-        EXPECT_EQ(items.genre[0], "- Genre");
-        EXPECT_EQ(items.manufacturer[0], "- Manufactor");
-        EXPECT_EQ(items.year[0], "- Year");
+TEST_F(GameListTest, ComboItemsAreTheDesignedOnesInTheirOrder) {
+    // The designed items of the twelve filter combos, each list under its combo's name.
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadLines(test::Fixture("filter_combo_items.txt"), lines));
+    std::map<std::string, Names> designed;
+    std::string combo;
+    for (const std::string& line : lines) {
+        if (line.size() > 2 && line.front() == '[' && line.back() == ']')
+            combo = line.substr(1, line.size() - 2);
+        else if (!line.empty())
+            designed[combo].push_back(line);
     }
-    const FilterItems& mame = FilterComboItems(Emu::Mame);
-    EXPECT_EQ(mame.category[6], "Neo-Geo Games");
-    EXPECT_EQ(mame.manufacturer[52], "Data East Corporation (I-Vics license");
-    EXPECT_EQ(mame.manufacturer[210], "Zilec-Zenitone");
-    EXPECT_EQ(mame.year[1], "????");
+    ASSERT_EQ(designed.size(), 12u);
+    for (Emu emu : {Emu::Mame, Emu::Callus, Emu::Raine}) {
+        const FilterItems& items = FilterComboItems(emu);
+        const std::string name = "cboFilter" + std::string(Section(emu).baseName);
+        EXPECT_EQ(items.category, designed[name + "Misc"]) << name;
+        EXPECT_EQ(items.genre, designed[name + "Genre"]) << name;
+        EXPECT_EQ(items.manufacturer, designed[name + "Manufactor"]) << name;
+        EXPECT_EQ(items.year, designed[name + "Year"]) << name;
+    }
     EXPECT_TRUE(FilterComboItems(Emu::M72).genre.empty());
 
     // A cut-short item matches only a record holding exactly that text.
+    const FilterItems& mame = FilterComboItems(Emu::Mame);
     WriteData("Mame.dat",
               {Rec{"Cut", "cut", "O", "-", "Maze", mame.manufacturer[52]}.line(),
                Rec{"Whole", "whole", "O", "-", "Maze", mame.manufacturer[52] + ")"}.line()});

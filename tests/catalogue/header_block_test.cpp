@@ -62,7 +62,7 @@ TEST(HeaderBlock, ABlockCutShortLeavesTheLinesAfterTheCutEmpty) {
     EXPECT_EQ(shortBlock.values[12], "");
 
     WriteLines(dir / "seven.dat", Block(7));
-    EXPECT_EQ(GameTotal(dir / "seven.dat"), "");
+    EXPECT_FALSE(GameTotal(dir / "seven.dat"));
 
     std::vector<std::string> longLine = Block(17);
     longLine[4] = "*" + std::string(32767, 'x');
@@ -80,6 +80,24 @@ TEST(HeaderBlock, AFileWithoutABlockReadsNothing) {
         EXPECT_EQ(block.read, 0) << name;
         EXPECT_EQ(block.values[0], "") << name;
     }
+}
+
+TEST(HeaderBlock, TheGameTotalIsTheSeventhLineAfterTheFirstStarLineWhereverItStands) {
+    TempDir dir;
+    // A record before the block and an empty line inside it: the statistics panel reads no
+    // block here, the window still finds its total.
+    WriteLines(dir / "loose.dat", {"Game;game;O;-;", " *blank first", "*Name", "#2", "", "*4", "5",
+                                   "*6", "*7", "T1234", "*9"});
+    EXPECT_EQ(ReadHeaderBlock(dir / "loose.dat").read, 0);
+    EXPECT_EQ(GameTotal(dir / "loose.dat"), "1234");
+
+    WriteLines(dir / "marker.dat", {"*Name", "2", "3", "4", "5", "6", "7", "*"});
+    EXPECT_EQ(GameTotal(dir / "marker.dat"), "");
+
+    WriteLines(dir / "empty.dat", {"*Name", "2", "3", "4", "5", "6", "7", ""});
+    WriteLines(dir / "none.dat", {"# no block", "Game;game;O;-;"});
+    for (const char* name : {"empty.dat", "none.dat", "missing.dat"})
+        EXPECT_FALSE(GameTotal(dir / name)) << name;
 }
 
 } // namespace

@@ -20,11 +20,12 @@ protected:
         Shared().DirInst = dir.path();
         shown = &InstallScriptedDialogs();
         WriteLines(dir / "Data/Mame.dat",
-                   {"* header", "#Hidden;hidden;O;-;", Rec{"Pac-Man", "pacman"}.line(),
+                   {"*" + Rec{"Header", "hdr"}.line(), "#Hidden;hidden;O;-;",
+                    Rec{"Pac-Man", "pacman"}.line(),
                     Rec{"Puck Man", "puckman", "C", "pacman"}.line(),
                     Rec{"Pac-Man", "pacman2", "C", "puckman"}.line(),
                     Rec{"KOF 98", "kof98", "", "neogeo"}.line(), "Short;shortset",
-                    Rec{"Neo Geo", "neogeo", "o"}.line()});
+                    Rec{"Neo Geo", "neogeo", "o"}.line(), Rec{"Marked", "marked", "Ox"}.line()});
     }
     TempDir dir;
     ScriptedDialogs* shown = nullptr;
@@ -45,16 +46,16 @@ TEST_F(RomLookupTest, FindsTheSetAndParentOfTheFirstRecordWithTheExactName) {
 }
 
 TEST_F(RomLookupTest, AMissReportsTheGameAndReturnsNothing) {
-    for (const char* game : {"pac-man", "Pac-Man ", "Pac", "Hidden", ""}) {
+    for (const char* game : {"pac-man", "Pac-Man ", "Pac", "Hidden", "*Header", ""}) {
         RomLookup miss = LookupRom(Emu::Mame, game);
         EXPECT_FALSE(miss.found) << game;
         EXPECT_EQ(miss.romSel, "") << game;
     }
-    ASSERT_EQ(shown->asked.size(), 5u);
+    ASSERT_EQ(shown->asked.size(), 6u);
     EXPECT_EQ(shown->asked[0].text, texts::testoNoRomInDataFile);
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
     EXPECT_FALSE(LookupRom(Emu::M72, "R-Type").found);
-    EXPECT_EQ(shown->asked.size(), 6u);
+    EXPECT_EQ(shown->asked.size(), 7u);
 }
 
 TEST_F(RomLookupTest, NeoGeoTestLooksTheSetUpByItsSetName) {
@@ -62,6 +63,8 @@ TEST_F(RomLookupTest, NeoGeoTestLooksTheSetUpByItsSetName) {
     EXPECT_TRUE(LookupMameNeoGeo("puckman").neoGeo);
     EXPECT_TRUE(LookupMameNeoGeo("kof98").neoGeo);
     EXPECT_TRUE(LookupMameNeoGeo("neogeo").neoGeo);
+    // Only a type mark that is exactly "O" is an original.
+    EXPECT_TRUE(LookupMameNeoGeo("marked").neoGeo);
     EXPECT_TRUE(shown->asked.empty());
     NeoGeoLookup miss = LookupMameNeoGeo("Pac-Man");
     EXPECT_FALSE(miss.found);

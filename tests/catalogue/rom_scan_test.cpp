@@ -25,12 +25,15 @@ protected:
         std::filesystem::create_directories(dir / "Cfg");
         shown = &InstallScriptedDialogs();
         WriteLines(dir / "Data/Mame.dat",
-                   {"* header", "# pacman;pacman;", "", Rec{"Pac-Man", "pacman"}.line(),
+                   {"*" + Rec{"Header", "hdr"}.line(), "# pacman;pacman;", "",
+                    Rec{"Pac-Man", "pacman"}.line(),
                     Rec{"Puck Man", "puckman", "C", "pacman"}.line(),
                     Rec{"Metal Slug", "mslug", "O", "neogeo"}.line(),
                     Rec{"KOF 98", "kof98", "C", "neogeo"}.line(), Rec{"Galaga", "galaga"}.line(),
                     Rec{"Gallag", "gallag", "C", "galaga"}.line(), "not a record",
-                    Rec{"Odd", "odd", "o", "pacman"}.line()});
+                    Rec{"Odd", "odd", "o", "pacman"}.line(),
+                    Rec{"KOF Hack", "kof98h", "C", "neogeox"}.line(),
+                    Rec{"Loud Neo", "loudneo", "C", "NEOGEO"}.line()});
     }
     void Zip(const std::string& folder, const std::string& name) {
         WriteBytes(dir / (folder + "/" + name), "PK");
@@ -60,7 +63,9 @@ TEST_F(RomScanTest, SplitModeTestsEachGamesOwnZipInBothFolders) {
                                                "\"KOF 98;Y\"\r\n"
                                                "\"Galaga;N\"\r\n"
                                                "\"Gallag;Y\"\r\n"
-                                               "\"Odd;N\"\r\n");
+                                               "\"Odd;N\"\r\n"
+                                               "\"KOF Hack;N\"\r\n"
+                                               "\"Loud Neo;N\"\r\n");
     ASSERT_EQ(shown->asked.size(), 1u);
     EXPECT_EQ(shown->asked[0].text, "4 Roms found in:\r" + Roms() + "/\rand\r" + Alt());
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Information);
@@ -70,14 +75,19 @@ TEST_F(RomScanTest, MergedModeTestsClonesWithTheirParentsZipExceptNeoGeoOnes) {
     Zip("alt", "pacman.zip");
     Zip("roms", "kof98.zip");
     Zip("roms", "gallag.zip");
+    // Only a parent named exactly "neogeo" makes a clone stand for itself.
+    Zip("roms", "neogeox.zip");
+    Zip("roms", "neogeo.zip");
     ScanResult result = ScanRoms(Emu::Mame, {Roms(), Alt(), true});
-    EXPECT_EQ(result.found, 3u);
+    EXPECT_EQ(result.found, 5u);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"), "\"Pac-Man;Y\"\r\n"
                                                "\"Puck Man;Y\"\r\n"
                                                "\"Metal Slug;N\"\r\n"
                                                "\"KOF 98;Y\"\r\n"
                                                "\"Galaga;N\"\r\n"
-                                               "\"Gallag;N\"\r\n");
+                                               "\"Gallag;N\"\r\n"
+                                               "\"KOF Hack;Y\"\r\n"
+                                               "\"Loud Neo;Y\"\r\n");
 }
 
 TEST_F(RomScanTest, EmptyFolderSettingsAreNotSearched) {

@@ -3,10 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QTimer>
 
 #include "core/texts.h"
 #include "gif.h"
@@ -59,6 +56,13 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     EXPECT_EQ(interval(), 1500);
     EXPECT_TRUE(hidden("lblContaSlideMame"));
     EXPECT_TRUE(hidden("lblSnapInSite"));
+
+    // The Medium size leaves the show running; the Small one stops it.
+    clickButton("cmdMiddle");
+    EXPECT_TRUE(running());
+    clickButton("cmdShort");
+    EXPECT_FALSE(running());
+    clickButton("cmdLarge");
 
     // A new delay and the counter take effect at the next display.
     clickButton("imgButOpts");
@@ -144,19 +148,7 @@ TEST_F(SectionDisplayTest, AProgramChosenInThePickerIsWrittenIntoTheSettingsFile
     clickButton("imgButOpts");
     find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(dir_ / "emu2/newmame"));
 
-    QTimer::singleShot(0, [] {
-        QWidget* picker = QApplication::activeModalWidget();
-        ASSERT_NE(picker, nullptr);
-        auto* files = picker->findChild<QListWidget*>("filSelExe");
-        auto found = files->findItems(QStringLiteral("newmame"), Qt::MatchExactly);
-        EXPECT_EQ(found.size(), 1);
-        if (found.size() != 1) {
-            picker->close();
-            return;
-        }
-        files->setCurrentItem(found[0]);
-        picker->findChild<QPushButton*>("cmdOk")->click();
-    });
+    answerPicker("newmame");
     clickButton("cmdSfoglia");
 
     EXPECT_EQ(ToAnsi(find<QLineEdit>("txtOptMameExePath")->text()), dir_ / "emu2/newmame");

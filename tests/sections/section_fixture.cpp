@@ -241,4 +241,25 @@ Shown SectionTest::pick(const char* button, bool select) {
     return shown;
 }
 
+void SectionTest::answerPicker(const std::string& file) {
+    QTimer::singleShot(0, [file] {
+        QWidget* picker = QApplication::activeModalWidget();
+        ASSERT_NE(picker, nullptr);
+        if (file.empty()) {
+            picker->close();
+            return;
+        }
+        auto* files = picker->findChild<QListWidget*>("filSelExe");
+        auto found = files->findItems(QString::fromStdString(file), Qt::MatchExactly);
+        EXPECT_EQ(found.size(), 1) << file << " not listed";
+        if (found.size() != 1) {
+            picker->close();
+            return;
+        }
+        files->setCurrentItem(found[0]);
+        found[0]->setSelected(true);
+        picker->findChild<QPushButton*>("cmdOk")->click();
+    });
+}
+
 } // namespace arvok::test

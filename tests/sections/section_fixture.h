@@ -70,6 +70,9 @@ protected:
     void dropOnFavourites();
     // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel).
     Shown pick(const char* button, bool select = false);
+    // Answers the program picker that the next action opens: picks "file" and presses Ok, or
+    // closes the picker by its frame when "file" is empty.
+    static void answerPicker(const std::string& file);
 
     TempDir dir_;
     ScriptedDialogs* dialogs_ = nullptr;

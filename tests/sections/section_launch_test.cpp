@@ -64,6 +64,23 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
     EXPECT_EQ(find<QComboBox>("cboMameMonitor")->currentIndex(), 2);
 }
 
+TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackReachesTheEmulatorAndStaysChosen) {
+    WriteBytes(dir_ / "emu/INP/best.inp", "x");
+    open();
+    clickButton("imgButSet");
+    pickRom("Galaga");
+    auto* playback = find<QCheckBox>("chkMamePlayback");
+    answerPicker("best.inp");
+    playback->click();
+
+    // Loading the game's settings before the launch leaves Record as it was and Playback on.
+    doubleClick(find<QListView>("lstMameRom"));
+    EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1 -playback best\n" +
+                         "galaga.zip\n");
+    EXPECT_TRUE(playback->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("chkMameRecord")->isChecked());
+}
+
 TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDoesNothing) {
     WriteMameCfg({"Galaga"});
     open();

@@ -1,6 +1,8 @@
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QPointer>
 
 #include "core/texts.h"
 #include "platform/path.h"
@@ -104,8 +106,11 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
 }
 
 TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
-    WriteDataFile("System16", {{"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"},
-                               {"altered Beast", "altbeast", "O", "-", "Action", "Sega", "1988"}});
+    // A record standing before the header block: the game total is still found.
+    WriteDataFile("System16", {{"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"}});
+    const std::string system16 = dir_ / "Data/System16.dat";
+    WriteBytes(system16, Record({"altered Beast", "altbeast", "O", "-", "Action", "Sega", "1988"}) +
+                             "\r\n" + ReadBytes(system16));
     WriteDataFile("M72", {{"R-Type (JP)", "rtypej", "O", "-", "Shooter", "Irem", "1987"},
                           {"Battle Chopper", "bchopper", "O", "-", "Shooter", "Irem", "1987"}});
 
@@ -114,6 +119,7 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
     ASSERT_EQ(list->model()->rowCount(), 2);
     EXPECT_EQ(list->model()->index(0, 0).data().toString().toStdString(), "altered Beast");
     EXPECT_EQ(text("lblSystem16RomSettings"), "altered Beast");
+    EXPECT_EQ(text("lblSystem16Total"), "1");
     EXPECT_EQ(window_->findChild<QWidget*>("cboFilterSystem16Genre"), nullptr);
     EXPECT_NE(window_->findChild<QWidget*>("chkSystem16NoTitle"), nullptr);
 
@@ -128,6 +134,23 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
     EXPECT_EQ(window_->RomSel, "bchopper");
     EXPECT_TRUE(Forms::main().sectionOpen(Emu::System16));
     EXPECT_EQ(Forms::main().currentSectionTag(), "M72");
+}
+
+TEST_F(SectionOpenTest, ClosedAndOpenedAgainInOneGoTheSectionHasAShownWindow) {
+    WriteMameCfg({"Galaga"});
+    SectionWindow* first = open();
+    ASSERT_NE(first, nullptr);
+
+    first->closeSection();
+    QPointer<SectionWindow> second = open();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    ASSERT_FALSE(second.isNull());
+    EXPECT_EQ(ExistingSectionWindow(Emu::Mame), second);
+    EXPECT_FALSE(second->isHidden());
+    EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
+    // The closed window, gone only now, leaves the new one's game in hand.
+    EXPECT_EQ(LoadedGameKey(Emu::Mame), "Galaga");
 }
 
 } // namespace

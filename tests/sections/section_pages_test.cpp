@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTimer>
 
 #include "core/texts.h"
 #include "gif.h"
@@ -178,29 +176,6 @@ TEST_F(SectionPagesTest, AllLeavesTheSingleDefaultRecordOfThePage) {
     EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
 }
 
-// Answers the program picker that the next action opens: picks "file" and presses Ok, or
-// closes the picker by its frame when "file" is empty.
-void AnswerPicker(const std::string& file) {
-    QTimer::singleShot(0, [file] {
-        QWidget* picker = QApplication::activeModalWidget();
-        ASSERT_NE(picker, nullptr);
-        if (file.empty()) {
-            picker->close();
-            return;
-        }
-        auto* files = picker->findChild<QListWidget*>("filSelExe");
-        auto found = files->findItems(QString::fromStdString(file), Qt::MatchExactly);
-        EXPECT_EQ(found.size(), 1) << file << " not listed";
-        if (found.size() != 1) {
-            picker->close();
-            return;
-        }
-        files->setCurrentItem(found[0]);
-        found[0]->setSelected(true);
-        picker->findChild<QPushButton*>("cmdOk")->click();
-    });
-}
-
 TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsRecording) {
     WriteMameCfg({});
     // The recordings folder is found whatever the letter case of its name.
@@ -214,7 +189,7 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     EXPECT_TRUE(record->font().bold());
     EXPECT_EQ(record->palette().color(record->foregroundRole()), VbColor(0x80));
 
-    AnswerPicker("best.inp");
+    answerPicker("best.inp");
     playback->click();
     EXPECT_TRUE(playback->isChecked());
     EXPECT_FALSE(record->isChecked());
@@ -227,7 +202,7 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     EXPECT_FALSE(playback->isChecked());
 
     // A picker closed by its frame leaves Playback unchecked, Record unchecked too.
-    AnswerPicker("");
+    answerPicker("");
     playback->click();
     EXPECT_FALSE(playback->isChecked());
     EXPECT_FALSE(record->isChecked());

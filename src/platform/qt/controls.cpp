@@ -15,6 +15,8 @@ void SetIndexAndRun(QComboBox* box, int index, const Handler& handler) {
 }
 
 void SetCheckedAndRun(QCheckBox* box, bool checked, const Handler& handler) {
+    if (box->isChecked() == checked)
+        return;
     {
         QSignalBlocker block(box);
         box->setChecked(checked);

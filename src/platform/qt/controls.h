@@ -1,6 +1,7 @@
-// Setting a control's value from code runs its handler, as a user's change would, even when the
-// value does not change. Each helper sets the value with the control's signals blocked and then
-// calls the handler once.
+// Setting a control's value from code runs its handler, as a user's change would: a combo box's
+// handler runs even when the index does not change, a check box's only when its value changes.
+// Each helper sets the value with the control's signals blocked and then calls the handler at
+// most once.
 #pragma once
 
 #include <QCheckBox>

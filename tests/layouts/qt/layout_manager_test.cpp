@@ -1,0 +1,445 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "core/texts.h"
+#include "layouts/layout_files.h"
+#include "layouts/qt/layout_manager.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/geometry.h"
+#include "platform/qt/stay_on_top.h"
+#include "sections/open_section.h"
+#include "sections/section_fixture.h"
+#include "shell/forms.h"
+
+namespace arvok::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string Crlf(const Lines& lines) {
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+class LayoutManagerTest : public SectionTest {
+protected:
+    void SetUp() override {
+        SectionTest::SetUp();
+        InstallSectionWindows();
+        InstallLayoutManager();
+        WriteMameCfg({"Galaga"});
+    }
+    void TearDown() override {
+        delete ExistingLayoutManager();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SectionTest::TearDown();
+    }
+
+    void writeLayouts(const Lines& lines) { WriteLines(dir_ / "layouts.dat", lines); }
+    void writeOptions(bool onTop, bool autoload, const std::string& name) {
+        WriteLayoutOptions(dir_ / "arvok.ini", {onTop, autoload, name});
+    }
+    std::string layouts() { return ReadBytes(dir_ / "layouts.dat"); }
+
+    // The launcher's "Lays" entry clicked.
+    LayoutManager* showManager() {
+        auto* lays = Forms::main().findChild<ClickLabel*>("lblLays");
+        EXPECT_NE(lays, nullptr);
+        if (lays)
+            emit lays->clicked();
+        manager_ = ExistingLayoutManager();
+        return manager_;
+    }
+    template <class T = QWidget> T* ui(const char* name) {
+        T* w = manager_ ? manager_->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    void press(const char* button) { ui<QPushButton>(button)->click(); }
+    Lines items(const char* combo) {
+        Lines names;
+        auto* box = ui<QComboBox>(combo);
+        for (int i = 0; i < box->count(); ++i)
+            names.push_back(ToAnsi(box->itemText(i)));
+        return names;
+    }
+    std::string current(const char* combo) { return ToAnsi(ui<QComboBox>(combo)->currentText()); }
+    Lines rows(const char* list) {
+        Lines names;
+        auto* box = ui<QListWidget>(list);
+        for (int i = 0; i < box->count(); ++i)
+            names.push_back(ToAnsi(box->item(i)->text()));
+        return names;
+    }
+    // The layout the user picks from the list.
+    void pick(const std::string& name) {
+        auto* box = ui<QComboBox>("cboListaLayout");
+        int index = box->findText(FromAnsi(name));
+        ASSERT_GE(index, 0) << name;
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    // Presses "button" of the manager and runs "act" on the name dialog it opens.
+    void withNameDialog(const char* button, const std::function<void(QDialog&)>& act) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen = true;
+            act(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        press(button);
+        EXPECT_TRUE(seen);
+    }
+
+    LayoutManager* manager_ = nullptr;
+};
+
+template <class T = QWidget> T* Child(QDialog& dialog, const char* name) {
+    T* w = dialog.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+void Type(QDialog& dialog, const std::string& name) {
+    Child<QLineEdit>(dialog, "txtRinomina")->setText(FromAnsi(name));
+}
+
+TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
+    writeLayouts({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
+                  "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2", "RAINE,0,0,6345,7260", "-", "[C]",
+                  "-"});
+    writeOptions(false, true, "B");
+    showManager();
+    ASSERT_NE(manager_, nullptr);
+    EXPECT_EQ(manager_->windowTitle(), "Arvok - Layouts Manager");
+    EXPECT_FALSE(manager_->isHidden());
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "C"}));
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "C"}));
+    EXPECT_EQ(current("cboListaLayout"), "A");
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
+    // A size of no class leaves its row empty instead of moving the next size up beside it.
+    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Medium", "", "Small"}));
+    EXPECT_EQ(current("cboListaLayout2"), "B");
+    EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
+    EXPECT_TRUE(ui("cboListaLayout2")->isEnabled());
+    EXPECT_FALSE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
+
+    pick("B");
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
+    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Large"}));
+
+    // The middle one, which is the default: the one before it is shown, the first is default.
+    press("cmdRemove");
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C"}));
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "C"}));
+    EXPECT_EQ(current("cboListaLayout"), "A");
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
+    EXPECT_EQ(current("cboListaLayout2"), "A");
+    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620",
+                               "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[C]", "-"}));
+
+    // The first one, not the default: the new first is shown, the default stays.
+    pick("C");
+    ui<QComboBox>("cboListaLayout2")->setCurrentIndex(1);
+    pick("A");
+    press("cmdRemove");
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"C"}));
+    EXPECT_EQ(current("cboListaLayout"), "C");
+    EXPECT_EQ(current("cboListaLayout2"), "C");
+    EXPECT_TRUE(rows("lstEmulatori").empty());
+
+    press("cmdRemove");
+    EXPECT_TRUE(items("cboListaLayout").empty());
+    EXPECT_TRUE(items("cboListaLayout2").empty());
+    EXPECT_TRUE(rows("lstEmulatori").empty());
+    EXPECT_EQ(layouts(), "");
+}
+
+TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrder) {
+    WriteDataFile("M72", kMameGames);
+    writeLayouts({"[A]", "-", "[B]", "MAIN,1,2", "-"});
+    Forms::main().setTwipsPosition(300, 600);
+    ASSERT_NE(open(Emu::M72), nullptr);
+    SetTwipsPos(window_, 1500, 9000);
+    SetTwipsSize(window_, 2400, 4620);
+    ASSERT_NE(open(Emu::Mame), nullptr);
+    SetTwipsPos(window_, 150, 45000);
+    SetTwipsSize(window_, 6345, 7260);
+    showManager();
+    pick("A");
+
+    press("cmdSaveLayout");
+    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
+                               "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,1,2", "-"}));
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "M72"}));
+    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Large", "Small"}));
+
+    window_->closeSection();
+    ExistingSectionWindow(Emu::M72)->closeSection();
+    pick("B");
+    press("cmdSaveLayout");
+    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
+                               "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,300,600", "-"}));
+    EXPECT_TRUE(rows("lstEmulatori").empty());
+
+    // A layouts.dat that cannot be rewritten is reported and stays as it was.
+    const std::string saved = layouts();
+    std::filesystem::create_directory(dir_ / "layouts.tmp");
+    const size_t asked = dialogs_->asked.size();
+    press("cmdSaveLayout");
+    ASSERT_EQ(dialogs_->asked.size(), asked + 1);
+    EXPECT_NE(dialogs_->asked.back().text.find(dir_ / "layouts.dat"), std::string::npos);
+    EXPECT_EQ(layouts(), saved);
+}
+
+TEST_F(LayoutManagerTest, LoadingSavesAndClosesTheOpenWindowsThenOpensTheLayoutsAtTheirPlaces) {
+    WriteDataFile("M72", kMameGames);
+    writeLayouts({"[Work]", "MAIN,450,750", "MAME,900,6000,6345,7260", "CALLUS,0,0,2400,4620",
+                  "M72,1500,9000,2400,4620", "-"});
+    QPointer<SectionWindow> before = open(Emu::Mame);
+    ASSERT_FALSE(before.isNull());
+    choose("cboSlideShowTimer", 4);
+    showManager();
+    pick("Work");
+
+    press("cmdLoadLayout");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_TRUE(before.isNull()) << "the open window was closed";
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("SlideDelay=4\r\n"), std::string::npos);
+    EXPECT_EQ(Forms::main().twipsTop(), 450);
+    EXPECT_EQ(Forms::main().twipsLeft(), 750);
+    SectionWindow* mame = ExistingSectionWindow(Emu::Mame);
+    ASSERT_NE(mame, nullptr);
+    EXPECT_FALSE(mame->isHidden());
+    EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
+    EXPECT_EQ(mame->geometry(), QRect(400, 60, 423, 484));
+
+    // Callus has no data file: it is reported, and the layout goes on.
+    ASSERT_FALSE(dialogs_->asked.empty());
+    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoDataFile);
+    EXPECT_FALSE(Forms::main().sectionOpen(Emu::Callus));
+    SectionWindow* m72 = ExistingSectionWindow(Emu::M72);
+    ASSERT_NE(m72, nullptr);
+    EXPECT_FALSE(m72->isHidden());
+    EXPECT_EQ(m72->geometry(), QRect(600, 100, 160, 308));
+}
+
+TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
+    writeLayouts({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-"});
+    writeOptions(false, true, "Other");
+    showManager();
+
+    withNameDialog("cmdAdd", [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), "frmRinomina");
+        EXPECT_TRUE(dialog.isModal());
+        EXPECT_EQ(dialog.windowTitle(), "Add a new layout");
+        auto* add = Child<QPushButton>(dialog, "cmdAdd");
+        auto* rename = Child<QPushButton>(dialog, "cmdRename");
+        EXPECT_FALSE(add->isHidden());
+        EXPECT_TRUE(rename->isHidden());
+        EXPECT_TRUE(add->isDefault());
+        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
+
+        add->click();
+        ASSERT_EQ(dialogs_->asked.size(), 1u);
+        EXPECT_EQ(dialogs_->asked[0].text, "Name already exist!");
+        EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
+
+        Type(dialog, "");
+        EXPECT_FALSE(add->isEnabled());
+        EXPECT_FALSE(rename->isEnabled());
+        Type(dialog, "two\nlines");
+        add->click();
+        ASSERT_EQ(dialogs_->asked.size(), 2u);
+        EXPECT_EQ(dialogs_->asked[1].text, "A layout name must fit on one line!");
+        EXPECT_TRUE(dialog.isVisible());
+
+        Type(dialog, "new layout");
+        EXPECT_TRUE(add->isEnabled());
+        add->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"New Layout", "Other", "new layout"}));
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"New Layout", "Other", "new layout"}));
+    EXPECT_EQ(current("cboListaLayout"), "new layout");
+    EXPECT_TRUE(rows("lstEmulatori").empty());
+    EXPECT_EQ(current("cboListaLayout2"), "New Layout");
+    EXPECT_EQ(layouts(),
+              Crlf({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-", "[new layout]", "-"}));
+
+    withNameDialog("cmdAdd", [&](QDialog& dialog) {
+        Child<QPushButton>(dialog, "cmdCancel")->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(items("cboListaLayout").size(), 3u);
+}
+
+TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFollows) {
+    writeLayouts(
+        {"[A]", "MAIN,1,2", "-", "[B]", "MAIN,3,4", "MAME,0,0,6345,4620", "-", "[C]", "-"});
+    writeOptions(false, true, "B");
+    showManager();
+    pick("B");
+
+    withNameDialog("cmdRename", [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Rename layout");
+        auto* rename = Child<QPushButton>(dialog, "cmdRename");
+        EXPECT_TRUE(Child<QPushButton>(dialog, "cmdAdd")->isHidden());
+        EXPECT_FALSE(rename->isHidden());
+        EXPECT_TRUE(rename->isDefault());
+        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "B");
+        Type(dialog, "Work");
+        rename->setFocus();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(rename, &enter);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_TRUE(dialogs_->asked.empty());
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C", "Work"}));
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "C", "Work"}));
+    EXPECT_EQ(current("cboListaLayout"), "Work");
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME"}));
+    EXPECT_EQ(current("cboListaLayout2"), "Work");
+    const std::string renamed =
+        Crlf({"[A]", "MAIN,1,2", "-", "[Work]", "MAIN,3,4", "MAME,0,0,6345,4620", "-", "[C]", "-"});
+    EXPECT_EQ(layouts(), renamed);
+
+    // Its own name, and another layout's name: nothing changes and the dialog closes.
+    withNameDialog("cmdRename", [&](QDialog& dialog) {
+        Child<QPushButton>(dialog, "cmdRename")->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    withNameDialog("cmdRename", [&](QDialog& dialog) {
+        Type(dialog, "A");
+        Child<QPushButton>(dialog, "cmdRename")->click();
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, "Name already exist!");
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C", "Work"}));
+    EXPECT_EQ(layouts(), renamed);
+
+    // Closed, the options name the renamed layout; reopened, the lists follow the file.
+    press("cmdOk");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ReadLayoutOptions(dir_ / "arvok.ini").defaultLayout, "Work");
+    showManager();
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "Work", "C"}));
+    EXPECT_EQ(current("cboListaLayout2"), "Work");
+}
+
+TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestoredAfter) {
+    writeLayouts({"[A]", "-"});
+    writeOptions(true, false, "");
+    showManager();
+    EXPECT_TRUE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
+    EXPECT_TRUE(IsStayOnTop(manager_));
+
+    for (const char* button : {"cmdAdd", "cmdRename"}) {
+        withNameDialog(button, [&](QDialog& dialog) {
+            EXPECT_FALSE(IsStayOnTop(manager_)) << button;
+            Child<QPushButton>(dialog, "cmdCancel")->click();
+        });
+        EXPECT_TRUE(IsStayOnTop(manager_)) << button;
+        EXPECT_TRUE(manager_->isVisible()) << button;
+    }
+
+    ui<QCheckBox>("chkAlwaysOnTop")->click();
+    EXPECT_FALSE(IsStayOnTop(manager_));
+    EXPECT_TRUE(manager_->isVisible());
+    withNameDialog("cmdAdd", [](QDialog& dialog) { dialog.reject(); });
+    EXPECT_FALSE(IsStayOnTop(manager_));
+}
+
+TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
+    const std::string ini = dir_ / "arvok.ini";
+    showManager();
+    EXPECT_TRUE(items("cboListaLayout").empty());
+    press("cmdOk");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ReadLayoutOptions(ini).autoload, false);
+    EXPECT_EQ(ReadLayoutOptions(ini).defaultLayout, "");
+
+    writeLayouts({"[A]", "-", "[B]", "-"});
+    writeOptions(false, true, "B");
+    showManager();
+    ui<QCheckBox>("chkAlwaysOnTop")->click();
+    ui<QCheckBox>("chkEnableAutoload")->click();
+    EXPECT_FALSE(ui("cboListaLayout2")->isEnabled());
+    EXPECT_EQ(current("cboListaLayout2"), "B");
+    press("cmdOk");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ExistingLayoutManager(), nullptr);
+    EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
+
+    // Closed by its frame, the manager leaves the file alone.
+    showManager();
+    ui<QCheckBox>("chkEnableAutoload")->click();
+    manager_->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
+
+    // A file that cannot be written is reported; the manager stays open with its options.
+    std::filesystem::create_directory(dir_ / ".arvok.ini.tmp");
+    showManager();
+    ui<QCheckBox>("chkEnableAutoload")->click();
+    press("cmdOk");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_NE(dialogs_->asked[0].text.find(ini), std::string::npos);
+    EXPECT_EQ(ExistingLayoutManager(), manager_);
+    EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
+}
+
+TEST_F(LayoutManagerTest, EveryControlCarriesItsNameAndWholeCaption) {
+    showManager();
+    const std::vector<std::pair<const char*, const char*>> captions{
+        {"cmdAdd", "Add"},
+        {"cmdRemove", "Remove"},
+        {"cmdRename", "Rename"},
+        {"cmdLoadLayout", "Load"},
+        {"cmdSaveLayout", "Save"},
+        {"cmdOk", "Close"},
+        {"chkAlwaysOnTop", "Always on top"},
+        {"chkEnableAutoload", "Enable Autoload on Stratup"},
+    };
+    for (const auto& [name, caption] : captions) {
+        auto* button = ui<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), caption) << name;
+        EXPECT_GE(button->width(), button->sizeHint().width()) << name;
+    }
+    EXPECT_EQ(ui<QLabel>("Label1")->text(), "Load");
+    for (const char* name :
+         {"cboListaLayout", "cboListaLayout2", "lstEmulatori", "lstEmulatoriSize"})
+        ui(name);
+    EXPECT_FALSE(ui("cboListaLayout2")->isEnabled());
+    Lines frames;
+    for (auto* frame : manager_->findChildren<QGroupBox*>())
+        frames.push_back(frame->title().toStdString());
+    EXPECT_EQ(frames, (Lines{"Multiple Layouts", "Default layout"}));
+}
+
+} // namespace
+} // namespace arvok::test

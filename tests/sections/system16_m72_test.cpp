@@ -323,6 +323,15 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
     }
 }
 
+TEST_F(System16M72Test, ADataFileWithoutHeaderLeavesTheSystem16TotalAtItsDesignCaption) {
+    WriteLines(dir_ / "Data/System16.dat",
+               {Record({"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"})});
+    WriteCfg("System16", {});
+    open(Emu::System16);
+    EXPECT_EQ(text("lblSystem16Total"), "1107");
+    EXPECT_EQ(romNames(), std::vector<std::string>{"Shinobi"});
+}
+
 TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {
     for (const char* base : {"System16", "M72"}) {
         WriteCfg(base, {"Golden Axe", "Battle Chopper"});

@@ -107,28 +107,25 @@ void SectionTest::WriteDataFile(const std::string& base, const std::vector<Game>
 
 void SectionTest::WriteMameCfg(const std::vector<std::string>& favourites,
                                const std::string& favSize) {
-    WriteCfg("Mame", "mame.sh", favourites, favSize);
+    WriteCfg(Emu::Mame, favourites, favSize);
 }
 
-void SectionTest::WriteCfg(const std::string& base, const std::string& program,
-                           const std::vector<std::string>& favourites, const std::string& favSize) {
-    std::vector<std::string> lines{"[Paths]",
-                                   "ExePath=" + dir_.path() + "/emu/" + program,
+void SectionTest::WriteCfg(Emu emu, const std::vector<std::string>& favourites,
+                           const std::string& favSize) {
+    const std::string base = Section(emu).baseName;
+    std::string program = base;
+    for (char& c : program)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::vector<std::string> lines{"[Paths]", "ExePath=" + dir_.path() + "/emu/" + program + ".sh",
                                    "EmuDir=" + dir_.path() + "/emu",
-                                   "RomPath=" + dir_.path() + "/roms",
-                                   "AltRomPath=" + dir_.path() + "/alt",
-                                   "",
-                                   "[SnapShots]",
-                                   "SnapPath=" + dir_.path() + "/snap",
-                                   "SnapFormat=GIF",
-                                   "NoSlideShow=0",
-                                   "ShowCounter=0",
-                                   "SlideDelay=2",
-                                   "",
-                                   "[Gui]",
-                                   "FavSize=" + favSize,
-                                   "",
-                                   "[Favorties]"};
+                                   "RomPath=" + dir_.path() + "/roms"};
+    if (emu == Emu::Mame)
+        lines.push_back("AltRomPath=" + dir_.path() + "/alt");
+    for (const std::string& line : std::vector<std::string>{
+             "", "[SnapShots]", "SnapPath=" + dir_.path() + "/snap", "SnapFormat=GIF",
+             "NoSlideShow=0", "ShowCounter=0", "SlideDelay=2", "", "[Gui]", "FavSize=" + favSize,
+             "", "[Favorties]"})
+        lines.push_back(line);
     for (auto it = favourites.rbegin(); it != favourites.rend(); ++it)
         lines.push_back("\"" + *it + "\"");
     WriteLines(dir_ / ("Cfg/" + base + ".cfg"), lines);

@@ -37,13 +37,12 @@ protected:
 
     // Writes the section's data file from "games" with a header block announcing their number.
     void WriteDataFile(const std::string& base, const std::vector<Game>& games);
-    // Writes Cfg/Mame.cfg with these favourites (last one first, as the program writes them).
+    // Writes Cfg/<Base>.cfg with these favourites (last one first, as the program writes them):
+    // the program emu/<base>.sh, the ROM folder roms, the snapshots in snap.
+    void WriteCfg(Emu emu, const std::vector<std::string>& favourites,
+                  const std::string& favSize = "up");
     void WriteMameCfg(const std::vector<std::string>& favourites,
                       const std::string& favSize = "up");
-    // Writes Cfg/<base>.cfg: the program "program" in <dir>/emu, ROMs in <dir>/roms, snapshots
-    // in <dir>/snap, these favourites.
-    void WriteCfg(const std::string& base, const std::string& program,
-                  const std::vector<std::string>& favourites, const std::string& favSize = "up");
 
     // OpenSectionWindow, then the window (nullptr when none was opened).
     SectionWindow* open(Emu emu = Emu::Mame);

@@ -36,10 +36,11 @@ protected:
         // The stand-in emulator: what it ran with, as its batch line, and what its ROM folder
         // held meanwhile.
         const std::string log = dir_ / "ran.txt";
-        WriteBytes(dir_ / "emu/emu.sh", "#!/bin/sh\n"
-                                        "cat lancia.bat > '" +
-                                            log + "'\nls ziproms >> '" + log + "'\n");
-        chmod((dir_ / "emu/emu.sh").c_str(), 0755);
+        for (const char* program : {"emu/system16.sh", "emu/m72.sh"}) {
+            WriteBytes(dir_ / program,
+                       "#!/bin/sh\ncat lancia.bat > '" + log + "'\nls ziproms >> '" + log + "'\n");
+            chmod((dir_ / program).c_str(), 0755);
+        }
         WriteBytes(dir_ / "emu/ziproms/.keep", "");
         Shared().RomDir[Index(Emu::System16)] = dir_ / "roms";
         Shared().RomDir[Index(Emu::M72)] = dir_ / "roms";
@@ -49,13 +50,8 @@ protected:
         WriteBytes(dir_ / "roms/rtypej.zip", "zip");
     }
 
-    // Cfg/<base>.cfg pointing at the stand-in, with these favourites.
-    void WriteCfg(const std::string& base, const std::vector<std::string>& favourites) {
-        SectionTest::WriteCfg(base, "emu.sh", favourites);
-    }
-
     std::string ran() { return ReadBytes(dir_ / "ran.txt"); }
-    std::string program() { return dir_.path() + "/emu/emu.sh"; }
+    std::string program(const char* name) { return dir_ / ("emu/" + std::string(name) + ".sh"); }
 
     QListWidget* m72List() { return find<QListWidget>("lstM72Pref"); }
 
@@ -78,7 +74,7 @@ protected:
 };
 
 TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) {
-    WriteCfg("M72", {"Battle Chopper", "R-Type (JP)"});
+    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
     open(Emu::M72);
     clickButton("imgM72ButSet");
     auto* vertical = find<QCheckBox>("chkM72VertDisplay");
@@ -88,7 +84,7 @@ TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) 
 
     pickFavourite("Battle Chopper");
     doubleClick(m72List());
-    EXPECT_EQ(ran(), program() + " bchopper -r 22050\r\nbchopper.zip\n");
+    EXPECT_EQ(ran(), program("m72") + " bchopper -r 22050\r\nbchopper.zip\n");
     EXPECT_FALSE(IsPresentFile(dir_ / "emu/Ziproms/bchopper.zip"));
 
     // Checked by the user, the box enables the combo, and the launch takes both.
@@ -96,7 +92,7 @@ TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) 
     EXPECT_TRUE(resolution->isEnabled());
     choose("cboM72VR", 1);
     pressKey(m72List(), Qt::Key_Return);
-    EXPECT_EQ(ran(), program() + " bchopper -res 512x384 -vert -r 22050\r\nbchopper.zip\n");
+    EXPECT_EQ(ran(), program("m72") + " bchopper -res 512x384 -vert -r 22050\r\nbchopper.zip\n");
 
     // Another game's record applied by the program sets the combo's state as well.
     pickFavourite("R-Type (JP)");
@@ -112,13 +108,13 @@ TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) 
     EXPECT_FALSE(resolution->isEnabled());
     EXPECT_EQ(resolution->currentIndex(), 1);
     doubleClick(m72List());
-    EXPECT_EQ(ran(), program() + " bchopper -r 22050\r\nbchopper.zip\n");
+    EXPECT_EQ(ran(), program("m72") + " bchopper -r 22050\r\nbchopper.zip\n");
     EXPECT_NE(ReadBytes(dir_ / "Cfg/M72.set").find("\"Battle Chopper\","), std::string::npos);
     EXPECT_TRUE(dialogs_->asked.empty());
 }
 
 TEST_F(System16M72Test, TheM72ListIsFixedAndItsMenuOpensWithNothingSelected) {
-    WriteCfg("M72", {"Battle Chopper", "R-Type (JP)"});
+    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
     open(Emu::M72);
     auto* list = m72List();
     list->setCurrentRow(0);
@@ -136,7 +132,7 @@ TEST_F(System16M72Test, TheM72ListIsFixedAndItsMenuOpensWithNothingSelected) {
 }
 
 TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
-    WriteCfg("M72", {"Battle Chopper"});
+    WriteCfg(Emu::M72, {"Battle Chopper"});
     open(Emu::M72);
     auto* large = find<QLabel>("cmdM72Large");
     EXPECT_EQ(ToAnsi(large->text()), "L");
@@ -155,7 +151,7 @@ TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
 }
 
 TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
-    WriteCfg("M72", {"Battle Chopper"});
+    WriteCfg(Emu::M72, {"Battle Chopper"});
     open(Emu::M72);
     clickButton("imgM72ButHelp");
     EXPECT_TRUE(find("picM72Help")->isVisible());
@@ -182,7 +178,7 @@ TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
 }
 
 TEST_F(System16M72Test, TheSystem16HelpListsEachGamesKeysInItsOrder) {
-    WriteCfg("System16", {});
+    WriteCfg(Emu::System16, {});
     open(Emu::System16);
     auto* help = find<QListWidget>("lstSystem16Help");
     std::vector<std::string> games;
@@ -201,11 +197,11 @@ TEST_F(System16M72Test, TheSystem16HelpListsEachGamesKeysInItsOrder) {
 }
 
 TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites) {
-    WriteCfg("System16", {"Golden Axe"});
+    WriteCfg(Emu::System16, {"Golden Axe"});
     open(Emu::System16);
     pickRom("Shinobi");
     doubleClick(find<QListView>("lstSystem16Rom"));
-    EXPECT_EQ(ran(), program() +
+    EXPECT_EQ(ran(), program("system16") +
                          " shinobi -RX 320 -RY 240 -SCANLINES -NOTITLE -SOUNDCARD 0 -R 22050 "
                          "-JOYTYPE 3\r\nshinobi.zip\n");
     EXPECT_FALSE(IsPresentFile(dir_ / "emu/ziproms/shinobi.zip"));
@@ -220,7 +216,7 @@ TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites)
     find<QCheckBox>("chkSystem16NoTitle")->click();
     find<QCheckBox>("chkSystem16ESC")->click();
     pressKey(favourites, Qt::Key_Return);
-    EXPECT_EQ(ran(), program() +
+    EXPECT_EQ(ran(), program("system16") +
                          " goldnaxe -RX 512 -RY 240 -SCANLINES -ESCEXIT -SOUNDCARD 0 -R 22050 "
                          "-JOYTYPE 3\r\ngoldnaxe.zip\n");
     pickRom("altered Beast");
@@ -232,7 +228,7 @@ TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites)
 }
 
 TEST_F(System16M72Test, System16FavouritesAreDroppedDeletedAndClearedAndCounted) {
-    WriteCfg("System16", {});
+    WriteCfg(Emu::System16, {});
     open(Emu::System16);
     pickRom("Shinobi");
     dropOnFavourites();
@@ -255,7 +251,7 @@ TEST_F(System16M72Test, System16FavouritesAreDroppedDeletedAndClearedAndCounted)
 }
 
 TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaultRomFolder) {
-    WriteCfg("System16", {});
+    WriteCfg(Emu::System16, {});
     open(Emu::System16);
     clickButton("imgSystem16ButSet");
     pickRom("Shinobi");
@@ -286,8 +282,8 @@ TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaul
 }
 
 TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
-    WriteCfg("System16", {"Golden Axe"});
-    WriteCfg("M72", {"Battle Chopper"});
+    WriteCfg(Emu::System16, {"Golden Axe"});
+    WriteCfg(Emu::M72, {"Battle Chopper"});
     for (Emu emu : {Emu::System16, Emu::M72}) {
         open(emu);
         // To the pixel: positions are whole pixels of 15 twips.
@@ -326,18 +322,19 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
 TEST_F(System16M72Test, ADataFileWithoutHeaderLeavesTheSystem16TotalAtItsDesignCaption) {
     WriteLines(dir_ / "Data/System16.dat",
                {Record({"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"})});
-    WriteCfg("System16", {});
+    WriteCfg(Emu::System16, {});
     open(Emu::System16);
     EXPECT_EQ(text("lblSystem16Total"), "1107");
     EXPECT_EQ(romNames(), std::vector<std::string>{"Shinobi"});
 }
 
 TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {
-    for (const char* base : {"System16", "M72"}) {
-        WriteCfg(base, {"Golden Axe", "Battle Chopper"});
-        std::string cfg = ReadBytes(dir_ / ("Cfg/" + std::string(base) + ".cfg"));
+    for (Emu emu : {Emu::System16, Emu::M72}) {
+        WriteCfg(emu, {"Golden Axe", "Battle Chopper"});
+        const std::string file = dir_ / ("Cfg/" + std::string(Section(emu).baseName) + ".cfg");
+        std::string cfg = ReadBytes(file);
         cfg.replace(cfg.find("RomPath=") + 8, dir_.path().size() + 5, dir_ / "nowhere");
-        WriteBytes(dir_ / ("Cfg/" + std::string(base) + ".cfg"), cfg);
+        WriteBytes(file, cfg);
     }
     open(Emu::M72);
     clickButton("imgM72ButOpts");

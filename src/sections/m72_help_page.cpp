@@ -25,11 +25,12 @@ void Heading(QWidget* page, const char* text, int left, int top, int width) {
     label->setFont(bold);
 }
 
-// A row of labels from "left", each "width" twips wide.
+// A row of cells from "left", each "width" twips wide; an empty text leaves its cell empty.
 void Row(QWidget* page, const std::vector<const char*>& texts, int left,
          const std::vector<int>& widths, int top) {
     for (size_t i = 0; i < texts.size(); ++i) {
-        MakeLabel(page, "", QString::fromLatin1(texts[i]), left, top, widths[i], kRow);
+        if (*texts[i])
+            MakeLabel(page, "", QString::fromLatin1(texts[i]), left, top, widths[i], kRow);
         left += widths[i];
     }
 }

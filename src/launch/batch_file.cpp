@@ -17,19 +17,10 @@ bool RunBatch(const std::string& commandLine, const std::string& emulatorDir, st
 #endif
 }
 
-BatchRunner& runner() {
-    static BatchRunner current;
-    return current;
-}
-
 } // namespace
 
 std::string BatchFileBytes(const std::string& commandLine) {
     return JoinCrLf({commandLine});
-}
-
-void SetBatchRunner(BatchRunner replacement) {
-    runner() = std::move(replacement);
 }
 
 TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& commandLine) {
@@ -40,8 +31,7 @@ TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& comm
         return result;
     }
     std::string error;
-    result.ran = runner() ? runner()(commandLine, emulatorDir, error)
-                          : RunBatch(commandLine, emulatorDir, error);
+    result.ran = RunBatch(commandLine, emulatorDir, error);
     RemoveFile(batch);
     if (!result.ran)
         result.problem = "The emulator could not be started:\r" + error;

@@ -1,6 +1,8 @@
 #include "launch/launch.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <vector>
@@ -105,24 +107,43 @@ void RomMissing(const Profile& p, const std::string& name, const LaunchInputs& i
                                              StartFolder(in.options.fields[kRomPathSlot])));
 }
 
+enum class Placement {
+    Done,   // the zip is in the folder
+    NoSet,  // "from" holds no such zip
+    Failed, // it could not be put there
+};
+
 // Puts "zip" of "from" into "folder": a zip of that name already there (the user's) is used as
-// it is; otherwise it is copied and noted in "copies". False when the copy could not be made;
-// a partial copy is removed.
-bool PlaceZip(const std::string& from, const std::string& folder, const std::string& zip,
-              std::vector<std::string>& copies) {
+// it is; otherwise it is copied and noted in "copies". When it cannot be placed, "problem" says
+// why; a partial copy is removed.
+Placement PlaceZip(const std::string& from, const std::string& folder, const std::string& zip,
+                   std::vector<std::string>& copies, std::string& problem) {
     std::string to = ResolveName(folder, zip);
     if (IsPresentFile(to))
-        return true;
-    std::error_code ec;
-    bool existed = std::filesystem::exists(std::filesystem::symlink_status(to, ec));
-    if (!IsPresentFile(from) || !IsDirectory(folder) || existed)
-        return false;
-    if (CopyFile(from, to)) {
-        copies.push_back(to);
-        return true;
+        return Placement::Done;
+    if (!IsPresentFile(from)) {
+        problem = std::strerror(ENOENT);
+        return Placement::NoSet;
     }
-    RemoveFile(to);
-    return false;
+    std::error_code ec;
+    if (!IsDirectory(folder))
+        problem = "There is no such folder";
+    else if (std::filesystem::exists(std::filesystem::symlink_status(to, ec)))
+        problem = "Something other than a file is named " + zip + " there";
+    else if (CopyFile(from, to, &problem)) {
+        copies.push_back(to);
+        return Placement::Done;
+    }
+    return Placement::Failed;
+}
+
+// A set that was found but could not be put where the emulator looks for it.
+void PlacementFailed(const std::string& zip, const std::string& found, const std::string& folder,
+                     const std::string& problem) {
+    dialogs().message(zip + " was found in\r" + found +
+                          "\rbut could not be copied into the emulator's ROM folder\r" + folder +
+                          "\r" + problem + ".",
+                      MsgStyle::Warning);
 }
 
 // Runs the batch file, deletes the copies, then tells what went wrong.
@@ -152,13 +173,24 @@ void RunShared(const Profile& p, const std::string& game, LaunchUi& ui) {
     std::string target = EmulatorRomFolder(p, in.emulatorDir);
     std::string zip = ZipName(rom->romSel);
     std::vector<std::string> copies;
-    bool placed =
-        SameFolder(gameFolder, target)
-            ? !p.zipChecked || IsPresentFile(ResolveName(target, zip))
-            : !gameFolder.empty() && PlaceZip(ResolveName(gameFolder, zip), target, zip, copies);
-    if (!placed) {
-        RomMissing(p, game, in, ui);
-        return;
+    if (SameFolder(gameFolder, target)) {
+        if (p.zipChecked && !IsPresentFile(ResolveName(target, zip))) {
+            RomMissing(p, game, in, ui);
+            return;
+        }
+    } else {
+        std::string problem;
+        Placement placed = gameFolder.empty() ? Placement::NoSet
+                                              : PlaceZip(ResolveName(gameFolder, zip), target, zip,
+                                                         copies, problem);
+        if (placed == Placement::NoSet) {
+            RomMissing(p, game, in, ui);
+            return;
+        }
+        if (placed == Placement::Failed) {
+            PlacementFailed(zip, gameFolder, target, problem);
+            return;
+        }
     }
     FinishLaunch(in.emulatorDir, CommandLine(p.emu, in.programPath, rom->romSel, in.options),
                  copies);
@@ -229,22 +261,28 @@ void RunMame(const std::string& game, LaunchUi& ui) {
     std::vector<std::string> copies;
     const std::string roms = EmulatorRomFolder(p, in.emulatorDir);
     if (!SameFolder(found, roms)) {
-        bool ownInRoms = IsPresentFile(ResolveName(roms, zip));
-        MakeDirectory(in.emulatorDir, p.romFolder);
-        bool placed = true;
-        if (!ownInRoms) {
-            placed = ownFound ? PlaceZip(ResolveName(found, zip), roms, zip, copies)
-                              : PlaceZip(ResolveName(found, parentZip), roms, parentZip, copies);
-        } else {
+        const bool ownInRoms = IsPresentFile(ResolveName(roms, zip));
+        const bool romsMade = !IsDirectory(roms) && MakeDirectory(in.emulatorDir, p.romFolder);
+        // The zip to copy: the game's own, else its parent's; none when the user lets the
+        // launch use the game's zip already in roms and the parent's is not beside the found one.
+        std::string copy = ownFound ? zip : parentZip;
+        if (ownInRoms) {
             if (dialogs().message(set + ": " + texts::testoRomAlreadyExist,
                                   MsgStyle::WarningYesNo) != Answer::Yes)
                 return;
-            if (HasParent(parent) && IsPresentFile(ResolveName(found, parentZip)))
-                placed = parent != "neogeo" &&
-                         PlaceZip(ResolveName(found, parentZip), roms, parentZip, copies);
+            copy =
+                HasParent(parent) && IsPresentFile(ResolveName(found, parentZip)) ? parentZip : "";
+            if (!copy.empty() && parent == "neogeo") {
+                RomMissing(p, in.settingsKey, in, ui);
+                return;
+            }
         }
-        if (!placed) {
-            RomMissing(p, in.settingsKey, in, ui);
+        std::string problem = "It could not be made";
+        if (!copy.empty() && (!IsDirectory(roms) || PlaceZip(ResolveName(found, copy), roms, copy,
+                                                             copies, problem) != Placement::Done)) {
+            if (romsMade)
+                RemoveFile(roms);
+            PlacementFailed(copy, found, roms, problem);
             return;
         }
     }

@@ -1,8 +1,12 @@
 #include "platform/path.h"
 
+#include <cerrno>
+#include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -152,9 +156,41 @@ bool RemoveFile(const std::string& path) {
     return fs::remove(path, ec) && !ec;
 }
 
-bool CopyFile(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    return fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) && !ec;
+bool CopyFile(const std::string& from, const std::string& to, std::string* error) {
+    int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    int out = in < 0 ? -1 : open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    bool ok = out >= 0;
+    char block[1 << 16];
+    while (ok) {
+        ssize_t got = read(in, block, sizeof block);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            ok = got == 0;
+            break;
+        }
+        for (ssize_t done = 0; ok && done < got;) {
+            ssize_t wrote = write(out, block + done, static_cast<size_t>(got - done));
+            if (wrote < 0 && errno == EINTR)
+                continue;
+            ok = wrote > 0;
+            done += ok ? wrote : 0;
+        }
+    }
+    int failure = ok ? 0 : errno;
+    if (out >= 0 && close(out) != 0 && ok) {
+        ok = false;
+        failure = errno;
+    }
+    if (in >= 0)
+        close(in);
+    if (!ok) {
+        if (out >= 0)
+            unlink(to.c_str());
+        if (error)
+            *error = std::strerror(failure);
+    }
+    return ok;
 }
 
 std::string CurrentDirectory() {

@@ -38,7 +38,10 @@ std::vector<std::string> ListPresentFiles(const std::string& dir);
 // directory exists afterwards.
 bool MakeDirectory(std::string_view dir, std::string_view name);
 bool RemoveFile(const std::string& path);
-bool CopyFile(const std::string& from, const std::string& to);
+// Copies "from" into a new file "to". The new file is opened exclusively: whatever stands at
+// "to", even a file that appeared a moment ago, is never overwritten. On failure a partial copy
+// is removed, "error" (when given) says why in the system's words, and false is returned.
+bool CopyFile(const std::string& from, const std::string& to, std::string* error = nullptr);
 std::string CurrentDirectory();
 
 } // namespace arvok

@@ -1,6 +1,9 @@
 #include "platform/text_file.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,19 +70,66 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
+namespace {
+
+// The file a path finally names: symbolic links followed, a relative link read from the folder
+// of the link. Nothing for a chain of links that does not end (a loop).
+std::optional<std::string> FinalTarget(const std::string& path) {
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return current;
+        std::string link(static_cast<size_t>(info.st_size) + 1, '\0');
+        ssize_t got = readlink(current.c_str(), link.data(), link.size());
+        if (got <= 0 || static_cast<size_t>(got) >= link.size())
+            return std::nullopt;
+        link.resize(static_cast<size_t>(got));
+        current = link[0] == '/' ? link : JoinPath(DirName(current), link);
+    }
+    return std::nullopt;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        done += static_cast<size_t>(wrote);
+    }
+    return true;
+}
+
+} // namespace
+
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability,
                          const std::string& tempName) {
-    std::string temp =
-        JoinPath(DirName(path), tempName.empty() ? "." + BaseName(path) + ".tmp" : tempName);
-    FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f)
+    std::optional<std::string> target = FinalTarget(path);
+    if (!target)
         return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
+    struct stat old {};
+    bool replacing = stat(target->c_str(), &old) == 0;
+    // A write-protected file stays as it is, for every user; so does one this user may not
+    // write, which a rename in a writable folder would otherwise replace.
+    if (replacing &&
+        (!S_ISREG(old.st_mode) || !(old.st_mode & S_IWUSR) || access(target->c_str(), W_OK) != 0))
+        return false;
+    std::string temp =
+        JoinPath(DirName(*target), tempName.empty() ? "." + BaseName(*target) + ".tmp" : tempName);
+    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    if (replacing)
+        ok = fchmod(fd, old.st_mode & 07777) == 0;
+    ok = ok && WriteAll(fd, bytes);
     if (durability == Durability::Synced)
-        ok = fsync(fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), path.c_str()) == 0)
+        ok = ok && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    if (ok && std::rename(temp.c_str(), target->c_str()) == 0)
         return true;
     std::remove(temp.c_str());
     return false;

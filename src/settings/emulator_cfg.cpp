@@ -197,7 +197,7 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines) {
 
 EmulatorCfg LoadEmulatorCfg(Emu emu) {
     std::vector<std::string> lines;
-    if (!ReadLines(EmulatorCfgPath(emu), lines))
+    if (settings_io::ReadSettingsFile(EmulatorCfgPath(emu), lines) != settings_io::FileState::Read)
         return {};
     EmulatorCfg cfg = DecodeEmulatorCfg(emu, lines);
     Shared().RomDir[Index(emu)] = cfg.romPath;

@@ -77,10 +77,12 @@ std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
 EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
 
 // Reads the section's settings file; when it could be read, the section's RomDir (Shared())
-// becomes its ROM path.
+// becomes its ROM path. A file that exists but cannot be read gives the defaults; the user is
+// told once, and the file is not saved over (settings_io::ReadSettingsFile).
 EmulatorCfg LoadEmulatorCfg(Emu emu);
 // Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file;
-// on failure the old file stays, a warning is shown through dialogs() and false is returned.
+// a file that could not be read is left alone; on any other failure the old file stays, a
+// warning is shown through dialogs() and false is returned.
 bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
 
 } // namespace arvok

@@ -259,21 +259,41 @@ std::optional<std::string> SlotValue(const GameOption& option, const std::string
     return std::to_string(*number);
 }
 
-// The key of a record line (quotes removed); false for an empty line, which holds no record.
-bool RecordKey(const std::string& line, std::string& key) {
+// Where "key" ends in "line" when the line is a record of "key": the place after the key's
+// closing quote, where the line ends or a comma and the ROM folder follow; npos otherwise. A
+// record begins with its key in double quotes (bare in a hand-made one). Only the key is read,
+// and the item after it up to its first comma: where the name of another game goes on past a
+// quote and a comma (the game Jerry against the record of `Jerry", the Mouse`), that item holds
+// a quote without beginning with one, and the line is not Jerry's.
+size_t KeyEnd(std::string_view line, std::string_view key) {
+    constexpr size_t npos = std::string_view::npos;
     if (line.empty())
-        return false;
-    key = settings_io::SplitItems(line).front();
-    return true;
+        return npos;
+    const bool quoted = line[0] == '"';
+    const size_t start = quoted ? 1 : 0;
+    const size_t end = start + key.size() + start;
+    if (line.size() < end || line.compare(start, key.size(), key) != 0 ||
+        (quoted && line[end - 1] != '"'))
+        return npos;
+    if (end == line.size())
+        return end;
+    if (line[end] != ',')
+        return npos;
+    std::string_view next = line.substr(end + 1);
+    size_t first = next.find_first_not_of(" \t");
+    if (quoted && first != npos && next[first] != '"' &&
+        next.substr(0, next.find(',')).find('"') != npos)
+        return npos;
+    return end;
 }
 
-// The first record of "key"; nullptr when there is none.
-const std::string* FindRecord(const std::vector<std::string>& lines, const std::string& key) {
-    std::string found;
+// What follows the key in the first record of "key"; nothing when it has no record.
+std::optional<std::string_view> FindRecord(const std::vector<std::string>& lines,
+                                           const std::string& key) {
     for (const auto& line : lines)
-        if (RecordKey(line, found) && found == key)
-            return &line;
-    return nullptr;
+        if (size_t end = KeyEnd(line, key); end != std::string_view::npos)
+            return std::string_view(line).substr(end);
+    return std::nullopt;
 }
 
 } // namespace
@@ -323,14 +343,16 @@ std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& 
     return line;
 }
 
-SettingsFields DecodeRecord(Emu emu, const std::string& line) {
+SettingsFields DecodeRecord(Emu emu, std::string_view afterKey) {
     const auto& table = GameSettingsTableOf(emu);
     SettingsFields fields = BuiltInDefaults(emu);
-    std::vector<std::string> items = settings_io::SplitItems(line);
-    if (items.size() > 1)
-        fields[kRomPathSlot] = items[1];
-    for (size_t slot = 1; slot <= table.options.size() && slot + 1 < items.size(); ++slot)
-        if (auto value = SlotValue(table.option(slot), items[slot + 1]))
+    if (afterKey.empty())
+        return fields;
+    std::vector<std::string> items =
+        settings_io::SplitItems(afterKey.substr(1), table.options.size() + 1);
+    fields[kRomPathSlot] = items[0];
+    for (size_t slot = 1; slot <= table.options.size() && slot < items.size(); ++slot)
+        if (auto value = SlotValue(table.option(slot), items[slot]))
             fields[slot] = *value;
     return fields;
 }
@@ -338,9 +360,9 @@ SettingsFields DecodeRecord(Emu emu, const std::string& line) {
 bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
                       SettingsSource* source) {
     std::vector<std::string> lines;
-    ReadLines(GameSettingsPath(emu), lines);
+    settings_io::ReadSettingsFile(GameSettingsPath(emu), lines);
     SettingsSource from = SettingsSource::GameRecord;
-    const std::string* record = FindRecord(lines, key);
+    std::optional<std::string_view> record = FindRecord(lines, key);
     if (!record && key != kDefaultKey) {
         record = FindRecord(lines, kDefaultKey);
         from = SettingsSource::DefaultRecord;
@@ -351,7 +373,7 @@ bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
     if (source)
         *source = from;
     LoadedKeys()[Index(emu)] = key;
-    Shared().Trovato = record != nullptr;
+    Shared().Trovato = record.has_value();
     return Shared().Trovato;
 }
 
@@ -360,15 +382,12 @@ bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fie
         return false;
     std::string path = GameSettingsPath(emu);
     std::vector<std::string> lines;
-    if (!ReadLines(path, lines) && settings_io::Exists(path)) {
-        settings_io::ReportSaveFailure(path);
+    if (settings_io::ReadSettingsFile(path, lines) == settings_io::FileState::Unreadable)
         return false;
-    }
     std::string record = EncodeRecord(emu, key, fields);
     bool replaced = false;
-    std::string found;
     for (auto& line : lines)
-        if (RecordKey(line, found) && found == key) {
+        if (KeyEnd(line, key) != std::string_view::npos) {
             line = record;
             replaced = true;
         }

@@ -16,6 +16,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/section.h"
@@ -195,11 +196,12 @@ std::string GameSettingsPath(Emu emu);
 
 // One record, without its line end.
 std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& fields);
-// The items after the key. Items are split at commas outside double quotes; quotes are removed
-// where present. An item that is missing or not valid for its option (not a number, an index
-// past the combo's items, a check value other than 0 or 1, an offset that is not an optional
-// "-" and digits) takes its built-in default; items past the section's count are ignored.
-SettingsFields DecodeRecord(Emu emu, const std::string& line);
+// The settings of a record from what follows its key on the line: nothing, or a comma and the
+// items. Items are split at commas outside double quotes; quotes are removed where present. An
+// item that is missing or not valid for its option (not a number, an index past the combo's
+// items, a check value other than 0 or 1, an offset that is not an optional "-" and digits)
+// takes its built-in default; items past the section's count are not read.
+SettingsFields DecodeRecord(Emu emu, std::string_view afterKey);
 
 // Where a load found the settings it returns.
 enum class SettingsSource {
@@ -208,20 +210,22 @@ enum class SettingsSource {
     BuiltIn,       // neither: the built-in defaults
 };
 
-// Fills "fields" with the settings of "key": its record (the first one, keys compared
-// exactly), else the "[DEFAULT]" record, else the built-in defaults. Empty lines are passed
-// over; a missing or unreadable file reads as an empty one. Returns whether a record was found
-// and stores the same in Shared().Trovato. The controls of GameSettingsTable::clearedByDefaults
-// are to be cleared unless the source is GameRecord. Remembers "key" as the section's loaded
-// key.
+// Fills "fields" with the settings of "key": its record, else the "[DEFAULT]" record, else the
+// built-in defaults. A record is the first line that begins with the key in double quotes,
+// compared exactly, followed by a comma or the line's end; only the key is read to find it, so
+// a key may hold quotes and commas. Empty lines are passed over; a missing file reads as an
+// empty one, and so does one that cannot be read (the user is told once, see
+// settings_io::ReadSettingsFile). Returns whether a record was found and stores the same in
+// Shared().Trovato. The controls of GameSettingsTable::clearedByDefaults are to be cleared unless
+// the source is GameRecord. Remembers "key" as the section's loaded key.
 bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
                       SettingsSource* source = nullptr);
 
 // Stores "fields" as the record of "key": every record of the key is replaced in place, or the
 // record is appended when there is none (the file is created when missing). An empty key is
-// refused. The file is rewritten through a temporary file; when that fails, or the old file
-// cannot be read, the old file stays as it was, a warning is shown through dialogs() and false
-// is returned.
+// refused. A file that exists but cannot be read is left alone. The file is rewritten through a
+// temporary file; when that fails the old file stays as it was, a warning is shown through
+// dialogs() and false is returned.
 bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields);
 
 // Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);

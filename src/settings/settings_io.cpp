@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <filesystem>
+#include <set>
 #include <system_error>
 
 #include "platform/dialogs.h"
@@ -29,10 +30,10 @@ size_t ClosingQuote(std::string_view line, size_t from) {
 
 } // namespace
 
-std::vector<std::string> SplitItems(std::string_view line) {
+std::vector<std::string> SplitItems(std::string_view line, size_t most) {
     std::vector<std::string> items;
     size_t pos = 0;
-    while (true) {
+    while (items.size() < most) {
         while (pos < line.size() && IsBlank(line[pos]))
             ++pos;
         if (pos < line.size() && line[pos] == '"') {
@@ -52,6 +53,7 @@ std::vector<std::string> SplitItems(std::string_view line) {
             return items;
         ++pos;
     }
+    return items;
 }
 
 std::optional<int> ParseNumber(std::string_view text) {
@@ -65,12 +67,37 @@ std::optional<int> ParseNumber(std::string_view text) {
     return value;
 }
 
-bool Exists(const std::string& path) {
+namespace {
+
+// The settings files found unreadable in this run.
+std::set<std::string>& UnreadableFiles() {
+    static std::set<std::string> paths;
+    return paths;
+}
+
+} // namespace
+
+FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines) {
+    if (ReadLines(path, lines)) {
+        UnreadableFiles().erase(path);
+        return FileState::Read;
+    }
     std::error_code ec;
-    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+    if (!std::filesystem::exists(path, ec) && !ec)
+        return FileState::Missing;
+    if (UnreadableFiles().insert(path).second)
+        dialogs().message(
+            "The settings file\r" + path +
+                "\rcould not be read. Default settings are used, and nothing is saved "
+                "over that file.",
+            MsgStyle::Warning);
+    return FileState::Unreadable;
 }
 
 bool SaveFile(const std::string& path, const std::string& bytes) {
+    std::vector<std::string> old;
+    if (UnreadableFiles().count(path) || ReadSettingsFile(path, old) == FileState::Unreadable)
+        return false;
     if (WriteFileAtomically(path, bytes))
         return true;
     ReportSaveFailure(path);
@@ -78,10 +105,7 @@ bool SaveFile(const std::string& path, const std::string& bytes) {
 }
 
 void ReportSaveFailure(const std::string& path) {
-    dialogs().message("The settings could not be saved in"
-                      "\r" +
-                          path,
-                      MsgStyle::Warning);
+    dialogs().message("The settings could not be saved in\r" + path, MsgStyle::Warning);
 }
 
 } // namespace arvok::settings_io

@@ -1,5 +1,5 @@
-// What the two settings files share: the item rule of their lines, decimal values, and the
-// report of a file that could not be saved.
+// What the two settings files share: the item rule of their lines, decimal values, and how a
+// file that could not be read or saved is handled.
 #pragma once
 
 #include <optional>
@@ -12,17 +12,24 @@ namespace arvok::settings_io {
 // Splits a line into items. An item ends at a comma; blanks before an item are skipped. An item
 // that begins with a double quote runs to its closing quote, the first one followed by nothing
 // but blanks up to a comma or the end of the line, so it may hold commas and quotes; the quotes
-// are not part of it. Without a closing quote it runs to the end of the line.
-std::vector<std::string> SplitItems(std::string_view line);
+// are not part of it. Without a closing quote it runs to the end of the line. At most "most"
+// items are taken; the rest of the line is not read.
+std::vector<std::string> SplitItems(std::string_view line, size_t most = std::string_view::npos);
 
 // An optional "-" and one to nine digits; anything else gives nothing.
 std::optional<int> ParseNumber(std::string_view text);
 
-// True when anything, file or directory, stands at "path".
-bool Exists(const std::string& path);
+enum class FileState { Read, Missing, Unreadable };
 
-// Writes "bytes" over "path" through a temporary file; on failure the old file stays, the user
-// is told which file could not be saved, and false is returned.
+// The lines of a settings file. A file that is not there is Missing. One that is there but
+// cannot be read is Unreadable: the user is told once which file could not be read, and the
+// file is not saved over until it has been read again.
+FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines);
+
+// Writes "bytes" over "path" through a temporary file. A settings file that exists but cannot
+// be read is not written (the user hears of it once, from ReadSettingsFile); on any other
+// failure the old file stays and the user is told which file could not be saved. False when
+// nothing was written.
 bool SaveFile(const std::string& path, const std::string& bytes);
 // Tells the user that "path" could not be saved.
 void ReportSaveFailure(const std::string& path);

@@ -74,6 +74,21 @@ TEST(MameCommandLine, EachOptionInItsPlaceWithTheTextOfItsItem) {
     EXPECT_EQ(MameSwitches(low), " -resolution 320x240 -frameskip 1 -soundcard 1 -joy standard"
                                  " -beam 2.00 -flicker 5.00 -gamma 0.50");
 
+    // Every item of the monitor and VESA lists gives its own word, in its place.
+    const std::vector<std::pair<std::size_t, std::vector<const char*>>> lists{
+        {Monitor,
+         {" -soundcard 1", " -monitor ntsc -soundcard 1", " -monitor pal -soundcard 1",
+          " -monitor arcade -soundcard 1"}},
+        {VesaMode,
+         {" -soundcard 1", " -soundcard 1 -vesamode vesa1", " -soundcard 1 -vesamode vesa2b",
+          " -soundcard 1 -vesamode vesa2l", " -soundcard 1 -vesamode vesa3"}}};
+    for (const auto& [slot, lines] : lists)
+        for (std::size_t index = 0; index < lines.size(); ++index) {
+            std::string text = std::to_string(index);
+            EXPECT_EQ(MameSwitches(With(Emu::Mame, {{slot, text.c_str()}})), lines[index])
+                << slot << " " << index;
+        }
+
     // A grayed box (2) counts as not ticked.
     EXPECT_EQ(MameSwitches(With(Emu::Mame, {{Cheat, "2"}, {R90, "1"}})), " -soundcard 1 -ror");
 }

@@ -5,7 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "launch/launch_ui.h"
+#include "platform/dialogs.h"
 
 namespace arvok::test {
 
@@ -32,5 +35,21 @@ public:
         folderPickers.push_back(request);
     }
 };
+
+// Expects the one message of a launch that found "zip" in "found" but could not copy it into
+// "folder" for "problem", with no picker opened and no page turned, then forgets the message.
+inline void ExpectNotCopied(ScriptedDialogs& asked, const FakeUi& ui, const std::string& zip,
+                            const std::string& found, const std::string& folder,
+                            const std::string& problem) {
+    ASSERT_EQ(asked.asked.size(), 1u) << problem;
+    EXPECT_EQ(asked.asked[0].text, zip + " was found in\r" + found +
+                                       "\rbut could not be copied into the emulator's ROM "
+                                       "folder\r" +
+                                       folder + "\r" + problem + ".");
+    EXPECT_EQ(asked.asked[0].style, MsgStyle::Warning);
+    EXPECT_TRUE(ui.folderPickers.empty());
+    EXPECT_TRUE(ui.pages.empty());
+    asked.asked.clear();
+}
 
 } // namespace arvok::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -53,7 +55,7 @@ protected:
     void SetUp() override {
         Shared().DirInst = root / "inst";
         WriteLines(root / ("inst/Data/" + std::string(Section(family.emu).baseName) + ".dat"),
-                   {"Abc Game;abc;O;-;"});
+                   {"Abc Game;abc;O;-;", "Other Game;other;O;-;"});
         fs::create_directories(target);
         fs::create_directories(gameFolder);
         ui.in.programPath = emu.program();
@@ -64,6 +66,15 @@ protected:
     }
 
     void Launch(const std::string& game = "Abc Game") { RunGame(family.emu, game, ui); }
+
+    // What the emulator's directory holds between launches: the program and its ROM folder.
+    Names AtRest() const {
+        Names names{"emu"};
+        if (*family.romFolder)
+            names.push_back(family.romFolder);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     static bool Holds(const std::string& dir, const std::string& name) {
         Names names = ListPresentFiles(dir);
@@ -102,7 +113,7 @@ TEST_P(FamilyLaunch, CopiesTheZipForTheRunAndDeletesItAfterwards) {
     EXPECT_NE(std::find(run.romFolder.begin(), run.romFolder.end(), "abc.zip"),
               run.romFolder.end());
     EXPECT_FALSE(Holds(target, "abc.zip"));
-    EXPECT_FALSE(fs::exists(emuDir + "/lancia.bat"));
+    EXPECT_EQ(test::Entries(emuDir), AtRest());
     EXPECT_EQ(ReadBytes(gameFolder + "/abc.zip"), "set");
     EXPECT_TRUE(asked.asked.empty());
     EXPECT_EQ(ui.saves, 1);
@@ -169,28 +180,57 @@ TEST_P(FamilyLaunch, AMissingProgramStopsBeforeAnythingIsWritten) {
 TEST_P(FamilyLaunch, AMissingZipOpensTheFolderPickerOnTheSettingsPage) {
     WriteBytes(gameFolder + "/readme.txt", "no sets here");
     Launch();
-    if (*family.romFolder) {
-        // Without the emulator's ROM folder no copy can be made; the folder is not created.
-        WriteBytes(gameFolder + "/abc.zip", "set");
-        fs::remove_all(target);
-        Launch();
-        EXPECT_FALSE(fs::exists(target));
-    }
 
-    ASSERT_FALSE(asked.asked.empty());
-    for (const auto& message : asked.asked) {
-        EXPECT_EQ(message.text, texts::testoRomNotFound);
-        EXPECT_EQ(message.title, family.romTitle);
-    }
-    ASSERT_FALSE(ui.folderPickers.empty());
+    ASSERT_EQ(asked.asked.size(), 1u);
+    EXPECT_EQ(asked.asked[0].text, texts::testoRomNotFound);
+    EXPECT_EQ(asked.asked[0].title, family.romTitle);
+    ASSERT_EQ(ui.folderPickers.size(), 1u);
     const RomFolderRequest& picker = ui.folderPickers[0];
     EXPECT_EQ(picker.tag, std::string(family.tag) + "SETTINGS");
     EXPECT_EQ(picker.caption, "Search Rom for Abc Game (abc.zip)");
     EXPECT_EQ(picker.pattern, "abc.zip");
     EXPECT_EQ(picker.folder, gameFolder);
-    EXPECT_EQ(ui.pages, std::vector<LaunchPage>(ui.folderPickers.size(), LaunchPage::GameSettings));
+    EXPECT_EQ(ui.pages, std::vector<LaunchPage>{LaunchPage::GameSettings});
     EXPECT_FALSE(emu.run().ran);
-    EXPECT_FALSE(fs::exists(emuDir + "/lancia.bat"));
+    EXPECT_EQ(test::Entries(emuDir), AtRest());
+
+    // The caption names the launched game; the zip is that of the game the settings page
+    // shows.
+    ui.in.settingsKey = "Other Game";
+    Launch();
+    ASSERT_EQ(ui.folderPickers.size(), 2u);
+    EXPECT_EQ(ui.folderPickers[1].caption, "Search Rom for Abc Game (other.zip)");
+}
+
+TEST_P(FamilyLaunch, AZipThatCannotBeCopiedIsReportedAndNothingStarts) {
+    WriteBytes(gameFolder + "/abc.zip", "set");
+    const Names before = test::Entries(target);
+    auto expectReported = [&](const std::string& problem) {
+        test::ExpectNotCopied(asked, ui, "abc.zip", gameFolder, target, problem);
+        EXPECT_FALSE(emu.run().ran);
+    };
+    {
+        test::PermissionBitsHold hold;
+        chmod(target.c_str(), 0555);
+        Launch();
+        chmod(target.c_str(), 0755);
+    }
+    expectReported("Permission denied");
+    EXPECT_EQ(test::Entries(target), before);
+
+    fs::create_directories(target + "/abc.zip");
+    Launch();
+    expectReported("Something other than a file is named abc.zip there");
+    EXPECT_EQ(test::Entries(target + "/abc.zip"), Names{});
+    fs::remove(target + "/abc.zip");
+
+    // The emulator's ROM folder is not made.
+    if (*family.romFolder) {
+        fs::remove_all(target);
+        Launch();
+        expectReported("There is no such folder");
+        EXPECT_FALSE(fs::exists(target));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFour, FamilyLaunch, ::testing::ValuesIn(kFamilies),

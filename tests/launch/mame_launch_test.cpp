@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -40,11 +42,7 @@ protected:
         RunMame(game, ui);
     }
 
-    static std::vector<std::string> Files(const std::string& dir) {
-        std::vector<std::string> names = ListPresentFiles(dir);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    static std::vector<std::string> Files(const std::string& dir) { return test::Entries(dir); }
 
     TempDir root;
     ScriptedDialogs& asked = InstallScriptedDialogs();
@@ -69,8 +67,7 @@ TEST_F(MameLaunch, CopiesTheSetIntoRomsForTheRunOnlyAndLeavesNoBatchFile) {
     EXPECT_EQ(run.args, (Names{"pacman", "-ignorecfg", "-soundcard", "1"}));
     EXPECT_EQ(run.cwd, fs::canonical(emuDir).string());
     EXPECT_EQ(run.romFolder, Names{"pacman.zip"});
-    EXPECT_EQ(Files(emuDir), Names{"emu"});
-    EXPECT_TRUE(fs::is_directory(roms));
+    EXPECT_EQ(Files(emuDir), (Names{"emu", "roms"}));
     EXPECT_EQ(Files(roms), Names{});
     EXPECT_EQ(ReadBytes(gameFolder + "/pacman.zip"), "set");
     EXPECT_TRUE(asked.asked.empty());
@@ -78,15 +75,33 @@ TEST_F(MameLaunch, CopiesTheSetIntoRomsForTheRunOnlyAndLeavesNoBatchFile) {
 }
 
 TEST_F(MameLaunch, LooksInTheGameFolderThenTheRomFolderThenTheAlternativeOne) {
-    fs::create_directories(root / "empty");
+    WriteBytes(gameFolder + "/pacman.zip", "game's");
+    WriteBytes(root / "rom/pacman.zip", "rom folder's");
     WriteBytes(root / "alt/pacman.zip", "alternative");
-    ui.in.options.fields[kRomPathSlot] = "";
-    ui.in.romPath = root / "empty";
+    ui.in.romPath = root / "rom";
     ui.in.romPathAlt = root / "alt";
-
+    // Each folder's zip is taken away after its launch.
+    for (const std::string& folder : {gameFolder, root / "rom", root / "alt"}) {
+        emu.reset();
+        Launch("Pac-Man");
+        EXPECT_EQ(emu.run().zips, ReadBytes(folder + "/pacman.zip"));
+        fs::rename(folder + "/pacman.zip", folder + "/pacman.old");
+    }
+    // An empty game folder is passed over.
+    fs::rename(root / "alt/pacman.old", root / "alt/pacman.zip");
+    ui.in.options.fields[kRomPathSlot] = "";
+    emu.reset();
     Launch("Pac-Man");
+    EXPECT_EQ(emu.run().zips, "alternative");
 
+    // The first folder holding the set wins, though it holds only the parent's zip.
+    WriteBytes(gameFolder + "/pacman.zip", "parent");
+    WriteBytes(root / "rom/mspacman.zip", "own");
+    ui.in.options.fields[kRomPathSlot] = gameFolder;
+    ui.in.romPath = root / "rom";
+    Launch("Ms. Pac-Man");
     EXPECT_EQ(emu.run().romFolder, Names{"pacman.zip"});
+    EXPECT_EQ(emu.run().zips, "parent");
     EXPECT_TRUE(asked.asked.empty());
     EXPECT_EQ(Files(roms), Names{});
     EXPECT_EQ(Files(root / "alt"), Names{"pacman.zip"});
@@ -119,13 +134,29 @@ TEST_F(MameLaunch, AsksBeforeUsingTheZipAlreadyInRomsAndNeverReplacesIt) {
     EXPECT_EQ(asked.asked[0].style, MsgStyle::WarningYesNo);
     EXPECT_FALSE(emu.run().ran);
     EXPECT_EQ(Files(roms), Names{"mspacman.zip"});
-    EXPECT_EQ(Files(emuDir), Names{"emu"});
+    EXPECT_EQ(Files(emuDir), (Names{"emu", "roms"}));
 
     asked.answers = {Answer::Yes};
     Launch("Ms. Pac-Man");
     EXPECT_EQ(emu.run().romFolder, (Names{"mspacman.zip", "pacman.zip"}));
     EXPECT_EQ(Files(roms), Names{"mspacman.zip"});
     EXPECT_EQ(ReadBytes(roms + "/mspacman.zip"), "users");
+
+    // After Yes a Neo-Geo game whose found folder holds the Neo-Geo set is not started.
+    WriteBytes(gameFolder + "/mslug.zip", "found");
+    WriteBytes(gameFolder + "/neogeo.zip", "bios");
+    WriteBytes(roms + "/mslug.zip", "users");
+    emu.reset();
+    asked.asked.clear();
+    asked.answers = {Answer::Yes};
+    Launch("Metal Slug");
+    ASSERT_EQ(asked.asked.size(), 2u);
+    EXPECT_EQ(asked.asked[0].text, "mslug: " + texts::testoRomAlreadyExist);
+    EXPECT_EQ(asked.asked[1].text, texts::testoRomNotFound);
+    ASSERT_EQ(ui.folderPickers.size(), 1u);
+    EXPECT_EQ(ui.folderPickers[0].caption, "Search Rom for Metal Slug (mslug.zip)");
+    EXPECT_FALSE(emu.run().ran);
+    EXPECT_EQ(Files(roms), (Names{"mslug.zip", "mspacman.zip"}));
 }
 
 TEST_F(MameLaunch, ACloneTakesItsOwnZipOrElseItsParentsWhenThatIsAllThereIs) {
@@ -179,10 +210,12 @@ TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
     EXPECT_EQ(ui.pages, std::vector<LaunchPage>(4, LaunchPage::GameSettings));
 
     // A clone's original parent is offered beside it; an empty folder is not a start folder.
+    // The picker is for the game whose settings the page shows, whichever game was launched.
     fs::remove_all(gameFolder);
     fs::create_directories(gameFolder);
     ui.folderPickers.clear();
-    Launch("Ms. Pac-Man");
+    ui.in.settingsKey = "Ms. Pac-Man";
+    RunMame("Pac-Man", ui);
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     EXPECT_EQ(ui.folderPickers[0].caption, "Search Rom for Ms. Pac-Man (mspacman.zip;pacman.zip)");
     EXPECT_EQ(ui.folderPickers[0].pattern, "mspacman.zip;pacman.zip");
@@ -224,6 +257,59 @@ TEST_F(MameLaunch, NoGameOrAGameUnknownToTheDataFileStartsNothing) {
     EXPECT_FALSE(fs::exists(roms));
 }
 
+TEST_F(MameLaunch, ASetThatCannotBePlacedInRomsIsReportedAndNothingStarts) {
+    WriteBytes(gameFolder + "/pacman.zip", "set");
+    auto expectReported = [&](const std::string& problem) {
+        test::ExpectNotCopied(asked, ui, "pacman.zip", gameFolder, roms, problem);
+        EXPECT_FALSE(emu.run().ran);
+    };
+    {
+        test::PermissionBitsHold hold;
+        // "roms" cannot be made.
+        chmod(emuDir.c_str(), 0555);
+        Launch("Pac-Man");
+        chmod(emuDir.c_str(), 0755);
+        expectReported("It could not be made");
+        EXPECT_EQ(Files(emuDir), Names{"emu"});
+
+        // "roms" is read-only.
+        fs::create_directories(roms);
+        chmod(roms.c_str(), 0555);
+        Launch("Pac-Man");
+        chmod(roms.c_str(), 0755);
+        expectReported("Permission denied");
+        EXPECT_EQ(Files(roms), Names{});
+
+        // The set cannot be read: the "roms" the launch made goes again.
+        fs::remove(roms);
+        chmod((gameFolder + "/pacman.zip").c_str(), 0);
+        Launch("Pac-Man");
+        chmod((gameFolder + "/pacman.zip").c_str(), 0644);
+        expectReported("Permission denied");
+        EXPECT_EQ(Files(emuDir), Names{"emu"});
+    }
+    // A folder of the zip's name stands in "roms".
+    fs::create_directories(roms + "/pacman.zip");
+    Launch("Pac-Man");
+    expectReported("Something other than a file is named pacman.zip there");
+    EXPECT_EQ(Files(roms), Names{"pacman.zip"});
+    EXPECT_EQ(Files(roms + "/pacman.zip"), Names{});
+    EXPECT_EQ(Files(emuDir), (Names{"emu", "roms"}));
+}
+
+TEST_F(MameLaunch, AnEmulatorEndingInFailureOrKilledStillLeavesNoBatchFileNorCopy) {
+    WriteBytes(gameFolder + "/pacman.zip", "set");
+    for (const char* ending : {"exit 3", "kill -KILL $$"}) {
+        StandIn failing(emuDir, roms, root / "notes", ending);
+        failing.reset();
+        Launch("Pac-Man");
+        EXPECT_EQ(failing.run().romFolder, Names{"pacman.zip"}) << ending;
+        EXPECT_EQ(Files(roms), Names{}) << ending;
+        EXPECT_EQ(Files(emuDir), (Names{"emu", "roms"})) << ending;
+    }
+    EXPECT_TRUE(asked.asked.empty());
+}
+
 TEST_F(MameLaunch, AProgramThatCannotStartIsReportedAndItsCopyRemoved) {
     WriteBytes(gameFolder + "/pacman.zip", "set");
     WriteBytes(emuDir + "/mame.exe", "not a program here");
@@ -234,7 +320,7 @@ TEST_F(MameLaunch, AProgramThatCannotStartIsReportedAndItsCopyRemoved) {
     ASSERT_EQ(asked.asked.size(), 1u);
     EXPECT_EQ(asked.asked[0].text.rfind("The emulator could not be started:\r", 0), 0u);
     EXPECT_EQ(Files(roms), Names{});
-    EXPECT_EQ(Files(emuDir), (Names{"emu", "mame.exe"}));
+    EXPECT_EQ(Files(emuDir), (Names{"emu", "mame.exe", "roms"}));
 }
 
 } // namespace

@@ -106,22 +106,5 @@ TEST(LaunchTail, ReportsAProgramThatDidNotStartAndStillDeletesTheBatchFile) {
               "The launch file could not be written:\r" + dir / "nowhere/lancia.bat");
 }
 
-TEST(LaunchTail, AReplacedRunnerGetsTheLineAndTheDirectory) {
-    TempDir dir;
-    std::filesystem::create_directories(dir / "emu");
-    std::string seenLine, seenDir, seenBatch;
-    SetBatchRunner([&](const std::string& line, const std::string& where, std::string&) {
-        seenLine = line;
-        seenDir = where;
-        seenBatch = ReadBytes(JoinPath(where, kBatchFileName));
-        return true;
-    });
-    EXPECT_TRUE(RunLaunchTail(dir / "emu", "emu abc").ran);
-    SetBatchRunner({});
-    EXPECT_EQ(seenLine, "emu abc");
-    EXPECT_EQ(seenDir, dir / "emu");
-    EXPECT_EQ(seenBatch, "emu abc\r\n");
-}
-
 } // namespace
 } // namespace arvok

@@ -26,26 +26,30 @@ struct StandInRun {
     std::string cwd;
     std::vector<std::string> args;
     std::vector<std::string> romFolder; // file names, sorted
+    std::string zips;                   // the bytes of its zips, one after another
     std::string batch;                  // bytes of lancia.bat
 };
 
 class StandIn {
 public:
     // The program "emu" in "emulatorDir", which lists "romFolder" while it runs; its notes go to
-    // "notes".
-    StandIn(const std::string& emulatorDir, const std::string& romFolder, const std::string& notes)
+    // "notes". "ending" ends the script ("exit 3").
+    StandIn(const std::string& emulatorDir, const std::string& romFolder, const std::string& notes,
+            const std::string& ending = "")
         : program_(JoinPath(emulatorDir, "emu")), notes_(notes) {
         std::filesystem::create_directories(notes);
         WriteScript(program_, "{ echo \"cwd=$(pwd -P)\"; for a in \"$@\"; do echo \"arg=$a\"; "
                               "done; } > '" +
                                   notes + "/run.log'\nls -1 '" + romFolder + "' > '" + notes +
-                                  "/roms.txt'\ncp lancia.bat '" + notes + "/lancia.bat'\n");
+                                  "/roms.txt'\ncat '" + romFolder + "'/*.zip 2>/dev/null > '" +
+                                  notes + "/zips.txt'\ncp lancia.bat '" + notes + "/lancia.bat'\n" +
+                                  ending + "\n");
     }
     const std::string& program() const { return program_; }
 
     // Forgets an earlier run.
     void reset() const {
-        for (const char* note : {"run.log", "roms.txt", "lancia.bat"})
+        for (const char* note : {"run.log", "roms.txt", "zips.txt", "lancia.bat"})
             std::filesystem::remove(JoinPath(notes_, note));
     }
 
@@ -60,6 +64,7 @@ public:
                 seen.args.push_back(line.substr(4));
         }
         ReadLines(JoinPath(notes_, "roms.txt"), seen.romFolder);
+        seen.zips = ReadBytes(JoinPath(notes_, "zips.txt"));
         seen.batch = ReadBytes(JoinPath(notes_, "lancia.bat"));
         return seen;
     }

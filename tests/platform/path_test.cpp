@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include "platform/path.h"
 #include "platform/text_file.h"
 #include "support/test_support.h"
@@ -7,9 +11,11 @@
 namespace arvok {
 namespace {
 
+using test::Entries;
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
+using Names = std::vector<std::string>;
 
 TEST(ResolveName, PrefersExactSpellingThenAnyCaseThenGivenName) {
     TempDir dir;
@@ -42,6 +48,20 @@ TEST(IsPresentFile, CountsOnlyVisibleRegularFiles) {
     EXPECT_EQ(ListPresentFiles(dir.path()), std::vector<std::string>{"a.zip"});
 }
 
+TEST(CopyFile, MakesANewFileAndNeverOverwritesOne) {
+    TempDir dir;
+    WriteBytes(dir / "from/pacman.zip", std::string(200000, 'z'));
+    WriteBytes(dir / "to/galaga.zip", "users");
+    ASSERT_TRUE(CopyFile(dir / "from/pacman.zip", dir / "to/pacman.zip"));
+    EXPECT_EQ(ReadBytes(dir / "to/pacman.zip"), std::string(200000, 'z'));
+    std::string error;
+    EXPECT_FALSE(CopyFile(dir / "from/pacman.zip", dir / "to/galaga.zip", &error));
+    EXPECT_EQ(ReadBytes(dir / "to/galaga.zip"), "users");
+    EXPECT_EQ(error, "File exists");
+    EXPECT_FALSE(CopyFile(dir / "from/none.zip", dir / "to/none.zip", &error));
+    EXPECT_EQ(Entries(dir / "to"), (Names{"galaga.zip", "pacman.zip"}));
+}
+
 TEST(CompareNoCase, OrdersLettersIgnoringCaseIncludingAccentedOnes) {
     EXPECT_LT(CompareNoCase("alpha", "Beta"), 0);
     EXPECT_GT(CompareNoCase("Zeta", "beta"), 0);
@@ -67,14 +87,58 @@ TEST(WriteFileAtomically, ReplacesWholeFileOrLeavesTheOldOne) {
     WriteBytes(path, "old\r\n");
     ASSERT_TRUE(WriteFileAtomically(path, JoinCrLf({"a", "b"})));
     EXPECT_EQ(ReadBytes(path), "a\r\nb\r\n");
-    EXPECT_EQ(ListPresentFiles(dir / "Cfg"), std::vector<std::string>{"Mame.cfg"});
+    EXPECT_EQ(Entries(dir / "Cfg"), Names{"Mame.cfg"});
 
     // A rename that cannot replace the target (a directory) keeps it and leaves no temporary.
     WriteBytes(dir / "Cfg/Mame.set/inner", "keep");
     EXPECT_FALSE(WriteFileAtomically(dir / "Cfg/Mame.set", "new\r\n"));
     EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.set/inner"), "keep");
-    EXPECT_EQ(ListPresentFiles(dir / "Cfg"), std::vector<std::string>{"Mame.cfg"});
+    EXPECT_EQ(Entries(dir / "Cfg"), (Names{"Mame.cfg", "Mame.set"}));
     EXPECT_FALSE(WriteFileAtomically(dir / "nodir/x.cfg", "x"));
+}
+
+mode_t Mode(const std::string& path) {
+    struct stat info {};
+    lstat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+TEST(WriteFileAtomically, KeepsTheFilesProtectionAndFollowsALink) {
+    TempDir dir;
+    std::string cfg = dir / "Cfg/Mame.cfg";
+    WriteBytes(cfg, "old\r\n");
+    chmod(cfg.c_str(), 0604);
+    ASSERT_TRUE(WriteFileAtomically(cfg, "new\r\n"));
+    EXPECT_EQ(ReadBytes(cfg), "new\r\n");
+    EXPECT_EQ(Mode(cfg), 0604u);
+
+    // A write-protected file is not replaced, whoever runs the program.
+    chmod(cfg.c_str(), 0444);
+    EXPECT_FALSE(WriteFileAtomically(cfg, "newer\r\n"));
+    EXPECT_EQ(ReadBytes(cfg), "new\r\n");
+    EXPECT_EQ(Mode(cfg), 0444u);
+    EXPECT_EQ(Entries(dir / "Cfg"), Names{"Mame.cfg"});
+
+    // The file a link names is replaced, through a relative link and a link to a link alike;
+    // the links stay.
+    WriteBytes(dir / "keep/Raine.cfg", "old\r\n");
+    chmod((dir / "keep/Raine.cfg").c_str(), 0600);
+    std::filesystem::create_symlink("../keep/Raine.cfg", dir / "Cfg/Middle.cfg");
+    std::filesystem::create_symlink(dir / "Cfg/Middle.cfg", dir / "Cfg/Raine.cfg");
+    ASSERT_TRUE(WriteFileAtomically(dir / "Cfg/Raine.cfg", "linked\r\n"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "Cfg/Raine.cfg"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "Cfg/Middle.cfg"));
+    EXPECT_EQ(ReadBytes(dir / "keep/Raine.cfg"), "linked\r\n");
+    EXPECT_EQ(Mode(dir / "keep/Raine.cfg"), 0600u);
+    EXPECT_EQ(Entries(dir / "keep"), Names{"Raine.cfg"});
+
+    // A link to a file not there yet makes the file; a loop of links is not written through.
+    std::filesystem::create_symlink(dir / "keep/M72.cfg", dir / "Cfg/M72.cfg");
+    ASSERT_TRUE(WriteFileAtomically(dir / "Cfg/M72.cfg", "first\r\n"));
+    EXPECT_EQ(ReadBytes(dir / "keep/M72.cfg"), "first\r\n");
+    std::filesystem::create_symlink("Loop.cfg", dir / "Cfg/Loop.cfg");
+    EXPECT_FALSE(WriteFileAtomically(dir / "Cfg/Loop.cfg", "x"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "Cfg/Loop.cfg"));
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QPointer>
 
+#include <sys/stat.h>
+
 #include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
@@ -103,6 +105,48 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     EXPECT_EQ(text("lblMameFavCount"), "1");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
     EXPECT_EQ(window_->RomSel, "xevious");
+}
+
+TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOver) {
+    WriteMameCfg({"Xevious", "Galaga"});
+    const std::string cfg = dir_ / "Cfg/Mame.cfg";
+    const std::string before = ReadBytes(cfg);
+    chmod(cfg.c_str(), 0);
+    {
+        PermissionBitsHold hold;
+        ASSERT_NE(open(), nullptr);
+
+        ASSERT_EQ(dialogs_->asked.size(), 1u);
+        EXPECT_EQ(dialogs_->asked[0].text,
+                  "The settings file\r" + cfg +
+                      "\rcould not be read. Default settings are used, and nothing is saved over "
+                      "that file.");
+        EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+        // The window works on its defaults.
+        EXPECT_TRUE(favourites().empty());
+
+        // Neither a save before a launch nor the window's exit writes over the file or says
+        // more.
+        pickRom("Galaga");
+        dropOnFavourites();
+        window_->SaveCfg();
+        clickButton("cmdMameExit");
+    }
+    chmod(cfg.c_str(), 0644);
+    EXPECT_EQ(ReadBytes(cfg), before);
+    EXPECT_EQ(Entries(dir_ / "Cfg"), (std::vector<std::string>{"Mame.cfg", "Mame.set"}));
+    EXPECT_EQ(dialogs_->asked.size(), 1u);
+
+    // Once it can be read again, the window opens on it and saves into it.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_NE(open(), nullptr);
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Xevious"}));
+    pickFavourite("Galaga");
+    pressKey(find("lstMamePref"), Qt::Key_Delete);
+    clickButton("cmdMameExit");
+    std::string saved = ReadBytes(cfg);
+    EXPECT_EQ(saved.substr(saved.find("[Favorties]")), "[Favorties]\r\n\"Xevious\"\r\n");
+    EXPECT_EQ(dialogs_->asked.size(), 1u);
 }
 
 TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {

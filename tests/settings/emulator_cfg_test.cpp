@@ -1,5 +1,7 @@
 #include "settings/emulator_cfg.h"
 
+#include <sys/stat.h>
+
 #include "platform/path.h"
 #include "settings_fixture.h"
 
@@ -232,7 +234,8 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
                       "",
                       "[Paths]",
                       "ExePath=C:\\Emu,Mame\\mame.exe",
-                      "RomPath=/roms",
+                      "",
+                      "RomPath=/roms=old",
                       "EmuDir=/emu",
                       "",
                       "[SnapShots]",
@@ -253,8 +256,10 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EmulatorCfg cfg = LoadEmulatorCfg(Emu::Mame);
     // Values go by their place under the header, whatever their keys say; the alternative ROM
     // path, missing, stays empty.
+    // A value is the whole rest of its line, "=" and commas included; a blank line inside a
+    // section takes no place.
     EXPECT_EQ(cfg.exePath, "C:\\Emu,Mame\\mame.exe");
-    EXPECT_EQ(cfg.emuDir, "/roms");
+    EXPECT_EQ(cfg.emuDir, "/roms=old");
     EXPECT_EQ(cfg.romPath, "/emu");
     EXPECT_EQ(Shared().RomDir[Index(Emu::Mame)], "/emu");
     EXPECT_EQ(cfg.altRomPath, "");
@@ -263,7 +268,6 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EXPECT_FALSE(cfg.noSlide);
     EXPECT_FALSE(cfg.showCounter);
     EXPECT_EQ(cfg.slideDelayIndex, 2);
-    EXPECT_EQ(SlideDelayMs(cfg.slideDelayIndex), 1500);
     EXPECT_EQ(cfg.favSize, "down");
     EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Pac-Man", "Puzzle, the"}));
 
@@ -283,7 +287,6 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EXPECT_EQ(cfg.snapPath, "/snaps");
     EXPECT_EQ(cfg.snapFormat, "BMP");
     EXPECT_EQ(cfg.slideDelayIndex, -1);
-    EXPECT_EQ(SlideDelayMs(-1), std::nullopt);
     EXPECT_TRUE(cfg.noSlide);
     EXPECT_TRUE(cfg.showCounter);
     EXPECT_EQ(cfg.favSize, "down");
@@ -292,10 +295,13 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     // No favourites section: nothing to replace the list with.
     WriteLines(path, {"[Paths]", "ExePath=/mame"});
     EXPECT_EQ(LoadEmulatorCfg(Emu::Mame).favourites, std::nullopt);
-    EXPECT_EQ(SlideDelayMs(0), 500);
-    EXPECT_EQ(SlideDelayMs(6), 4000);
-    EXPECT_EQ(SlideDelayMs(7), 5000);
-    EXPECT_EQ(SlideDelayMs(8), std::nullopt);
+}
+
+TEST(SlideDelay, EachIndexOfTheComboGivesItsDelay) {
+    const std::vector<std::optional<int>> delays{std::nullopt, 500,  1000, 1500, 2000,
+                                                 2500,         3000, 4000, 5000, std::nullopt};
+    for (int index = -1; index <= 8; ++index)
+        EXPECT_EQ(SlideDelayMs(index), delays[index + 1]) << index;
 }
 
 TEST_F(EmulatorCfgTest, AMissingFileReadsAsDefaultsAndLeavesTheRomDirAlone) {
@@ -314,7 +320,7 @@ TEST_F(EmulatorCfgTest, FileNamesAreMatchedWithoutRegardToCase) {
     cfg.exePath = "/saved";
     ASSERT_TRUE(SaveEmulatorCfg(Emu::Raine, cfg));
     EXPECT_EQ(LoadEmulatorCfg(Emu::Raine).exePath, "/saved");
-    EXPECT_EQ(ListPresentFiles(dir / "Cfg"), std::vector<std::string>{"RAINE.CFG"});
+    EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"RAINE.CFG"});
 }
 
 TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
@@ -329,11 +335,16 @@ TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
         saved = SaveEmulatorCfg(Emu::Callus, cfg);
     }
     EXPECT_FALSE(saved);
+    // A write-protected file is kept, whoever runs the program.
+    chmod(path.c_str(), 0444);
+    EXPECT_FALSE(SaveEmulatorCfg(Emu::Callus, cfg));
     EXPECT_EQ(ReadBytes(path), before);
-    EXPECT_EQ(ListPresentFiles(dir / "Cfg"), std::vector<std::string>{"Callus.cfg"});
-    ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_NE(shown->asked[0].text.find(path), std::string::npos);
-    EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
+    EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"Callus.cfg"});
+    ASSERT_EQ(shown->asked.size(), 2u);
+    for (const auto& message : shown->asked) {
+        EXPECT_EQ(message.text, "The settings could not be saved in\r" + path);
+        EXPECT_EQ(message.style, MsgStyle::Warning);
+    }
 }
 
 } // namespace

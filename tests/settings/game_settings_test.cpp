@@ -1,5 +1,7 @@
 #include "settings/game_settings.h"
 
+#include <sys/stat.h>
+
 #include "platform/path.h"
 #include "settings_fixture.h"
 
@@ -379,7 +381,7 @@ TEST_F(GameSettingsTest, TheFileIsFoundWhateverTheCaseOfItsName) {
     EXPECT_TRUE(LoadGameSettings(Emu::System16, "Shinobi", fields));
     EXPECT_EQ(fields[kRomPathSlot], "/s");
     ASSERT_TRUE(SaveGameSettings(Emu::System16, "Altered Beast", fields));
-    EXPECT_EQ(ListPresentFiles(dir / "Cfg"), std::vector<std::string>{"system16.SET"});
+    EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"system16.SET"});
 }
 
 TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
@@ -396,21 +398,63 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     EXPECT_FALSE(saved);
     EXPECT_FALSE(appliedToAll);
     EXPECT_EQ(ReadBytes(path), before);
-    EXPECT_EQ(ListPresentFiles(dir / "Cfg"), std::vector<std::string>{"Mame.set"});
+    EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"Mame.set"});
     ASSERT_EQ(shown->asked.size(), 2u);
-    EXPECT_NE(shown->asked[0].text.find(path), std::string::npos);
+    EXPECT_EQ(shown->asked[0].text, "The settings could not be saved in\r" + path);
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
 
-    // A settings file that cannot be read is not replaced by a file of one record.
-    RemoveFile(path);
-    MakeDirectory(dir / "Cfg", "Mame.set");
-    WriteBytes(path + "/inside", "kept");
-    EXPECT_FALSE(SaveGameSettings(Emu::Mame, "Galaga", BuiltInDefaults(Emu::Mame)));
-    EXPECT_EQ(ReadBytes(path + "/inside"), "kept");
-    EXPECT_EQ(shown->asked.size(), 3u);
+    // A file that cannot be read is named once, reads as empty and is never written over, not
+    // even by "All".
+    shown->asked.clear();
+    chmod(path.c_str(), 0);
+    {
+        test::PermissionBitsHold hold;
+        SettingsFields fields;
+        EXPECT_FALSE(LoadGameSettings(Emu::Mame, "Galaga", fields));
+        EXPECT_EQ(fields, BuiltInDefaults(Emu::Mame));
+        EXPECT_FALSE(SaveGameSettings(Emu::Mame, "Galaga", BuiltInDefaults(Emu::Mame)));
+        EXPECT_FALSE(ApplyToAll(Emu::Mame, BuiltInDefaults(Emu::Mame)));
+    }
+    chmod(path.c_str(), 0644);
+    EXPECT_EQ(ReadBytes(path), before);
+    ASSERT_EQ(shown->asked.size(), 1u);
+    EXPECT_EQ(shown->asked[0].text, "The settings file\r" + path +
+                                        "\rcould not be read. Default settings are used, and "
+                                        "nothing is saved over that file.");
+}
+
+TEST_F(GameSettingsTest, AGameNameHoldingQuotesAndCommasGetsItsOwnRecordBack) {
+    // The first name goes on past a quote and a comma where the second one ends.
+    const std::vector<std::string> games{"Jerry\", the Mouse", "Jerry", "Tom, and Jerry"};
+    for (size_t i = 0; i < games.size(); ++i) {
+        SettingsFields fields = BuiltInDefaults(Emu::Raine);
+        fields[kRomPathSlot] = "/roms/" + std::to_string(i);
+        fields[raine::Joystick] = std::to_string(i + 1);
+        ASSERT_TRUE(SaveGameSettings(Emu::Raine, games[i], fields));
+        ASSERT_TRUE(SaveGameSettings(Emu::Raine, games[i], fields));
+    }
+    // Another letter case is another game.
+    ASSERT_TRUE(SaveGameSettings(Emu::Raine, "JERRY", BuiltInDefaults(Emu::Raine)));
+    EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Raine)),
+              "\"Jerry\", the Mouse\",\"/roms/0\",0,0,1,0,0\r\n"
+              "\"Jerry\",\"/roms/1\",0,0,2,0,0\r\n"
+              "\"Tom, and Jerry\",\"/roms/2\",0,0,3,0,0\r\n"
+              "\"JERRY\",\"C:\\emu\\raine\\ziproms\",0,0,0,0,0\r\n");
+    for (size_t i = 0; i < games.size(); ++i) {
+        SettingsFields fields;
+        SettingsSource source = SettingsSource::BuiltIn;
+        EXPECT_TRUE(LoadGameSettings(Emu::Raine, games[i], fields, &source)) << games[i];
+        EXPECT_EQ(source, SettingsSource::GameRecord) << games[i];
+        EXPECT_EQ(fields[kRomPathSlot], "/roms/" + std::to_string(i));
+        EXPECT_EQ(Index(fields, raine::Joystick), static_cast<int>(i + 1));
+    }
+    // Jerry, saved first, is not taken for the beginning of the other name.
+    WriteLines(SetPath(dir, Emu::Raine), {"\"Jerry\", the Mouse\",\"/mouse\",0,0,1,0,0"});
     SettingsFields fields;
-    EXPECT_FALSE(LoadGameSettings(Emu::Mame, "Galaga", fields));
-    EXPECT_EQ(fields, BuiltInDefaults(Emu::Mame));
+    EXPECT_FALSE(LoadGameSettings(Emu::Raine, "Jerry", fields));
+    ASSERT_TRUE(SaveGameSettings(Emu::Raine, "Jerry", BuiltInDefaults(Emu::Raine)));
+    EXPECT_TRUE(LoadGameSettings(Emu::Raine, "Jerry\", the Mouse", fields));
+    EXPECT_EQ(fields[kRomPathSlot], "/mouse");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
 
 #include "core/section.h"
@@ -18,7 +19,7 @@ namespace arvok {
 class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::WriteBytes(dir / "Cfg/.keep", "");
+        std::filesystem::create_directories(dir / "Cfg");
         Shared() = SharedState{};
         Shared().DirInst = dir.path();
         for (Emu emu : kAllEmus)

@@ -1,10 +1,14 @@
 #include "support/test_support.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <linux/capability.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -27,6 +31,36 @@ std::string TempDir::operator/(const std::string& rel) const {
     return path_ + "/" + rel;
 }
 
+namespace {
+
+constexpr unsigned kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+
+bool Capabilities(__user_cap_data_struct (&data)[2], bool set) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    return syscall(set ? SYS_capset : SYS_capget, &header, data) == 0;
+}
+
+} // namespace
+
+PermissionBitsHold::PermissionBitsHold() {
+    __user_cap_data_struct data[2]{};
+    if (!Capabilities(data, false))
+        return;
+    saved_[0] = data[0].effective;
+    saved_[1] = data[1].effective;
+    data[0].effective &= ~kOverrides;
+    changed_ = Capabilities(data, true);
+}
+
+PermissionBitsHold::~PermissionBitsHold() {
+    __user_cap_data_struct data[2]{};
+    if (!changed_ || !Capabilities(data, false))
+        return;
+    data[0].effective = saved_[0];
+    data[1].effective = saved_[1];
+    Capabilities(data, true);
+}
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -47,6 +81,16 @@ std::string ReadBytes(const std::string& path) {
     std::ostringstream buffer;
     buffer << in.rdbuf();
     return buffer.str();
+}
+
+std::vector<std::string> Entries(const std::string& dir) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec); !ec && it != fs::directory_iterator();
+         it.increment(ec))
+        names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string Fixture(const std::string& rel) {

@@ -21,12 +21,29 @@ private:
     std::string path_;
 };
 
+// While it lives, this thread is held to files' permission bits even when it runs as root (the
+// capabilities that override them are off), so that a file of mode 0000 cannot be read by it.
+class PermissionBitsHold {
+public:
+    PermissionBitsHold();
+    ~PermissionBitsHold();
+    PermissionBitsHold(const PermissionBitsHold&) = delete;
+    PermissionBitsHold& operator=(const PermissionBitsHold&) = delete;
+
+private:
+    unsigned saved_[2] = {0, 0};
+    bool changed_ = false;
+};
+
 // Writes bytes to a file, creating its directories.
 void WriteBytes(const std::string& path, const std::string& bytes);
 // The lines, each followed by CR LF.
 void WriteLines(const std::string& path, const std::vector<std::string>& lines);
 // The file's bytes, or "<missing>" when it cannot be read.
 std::string ReadBytes(const std::string& path);
+
+// Every entry of a directory, hidden ones included, sorted; none when it cannot be listed.
+std::vector<std::string> Entries(const std::string& dir);
 
 // Path of a file under tests/fixtures or the shipped data/ folder.
 std::string Fixture(const std::string& rel);

@@ -370,10 +370,12 @@ void SectionWindow::buildSettingsPage() {
     }
     applyEnableRules();
 
-    for (const PageLabel& note : design_.settingsLabels)
-        MakeLabel(page, note.name, QString::fromLatin1(note.text), note.left, note.top, note.width,
-                  note.height)
-            ->setWordWrap(true);
+    for (const PageLabel& note : design_.settingsLabels) {
+        QLabel* label = MakeLabel(page, note.name, QString::fromLatin1(note.text), note.left,
+                                  note.top, note.width, note.height);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     page->setToolTip(QString::fromLatin1(design_.settingsPageTip));
 
     auto* all = MakeButton(page, "cmdApplytoAll", "All", ButtonLook::Alert, 3195, 3660, 600, 180);

@@ -1,6 +1,7 @@
 #include "sections/section_design.h"
 
 #include "catalogue/game_info.h"
+#include "sections/m72_help_page.h"
 
 namespace arvok {
 
@@ -310,6 +311,142 @@ std::vector<HelpBlock> RaineKeys() {
     };
 }
 
+const char* const kSystem16PageTip = " Enable the screen synchronisation, this can slow down the "
+                                     "game but the scrolling is better ";
+
+// System16: the combos on rows of their own, the check boxes three to a row below them.
+std::vector<SettingControl> System16Settings() {
+    constexpr int kTop = 2160;
+    return {
+        Line(0, "cboSystem16HR", "Horizontal Res.", "Label64",
+             " Set default resolution for horizontal games "),
+        Line(1, "cboSystem16VR", "Vertical Res.", "Label61",
+             " Set default resolution for vertical games "),
+        Line(2, "cboSystem16FrameSkip", "Frames:", "Label32",
+             " Skip frame value, default is 1 (display every possible frames) "),
+        Line(3, "cboSystem16SampleRate", "SampleRate:", "Label31",
+             " Change the sample rate for the YM2151, the default value is 22050 "),
+        Line(4, "cboSystem16Controls", "Controls:", "Label60", " Set joystick device type "),
+        Line(5, "cboSystem16Soundcard", "Soundcard:", "Label2", " Choose a sound card "),
+        GridCheck(kTop, 0, "chkSystem16Scanlines", "Scanlines", " Enable scanlines "),
+        GridCheck(kTop, 1, "chkSystem16Scanlines2", "Double Scanl.", " Enable double scanlines "),
+        GridCheck(kTop, 2, "chkSystem16NoTitle", "No-Title", " Bypass the title screen "),
+        GridCheck(kTop, 3, "chkSystem16VSync", "V-Sync", kSystem16PageTip),
+        GridCheck(kTop, 4, "chkSystem16AnalogJoy", "Analog Joystick",
+                  " Enable analog joystick support (for driving games and Space Harrier) "),
+        GridCheck(kTop, 5, "chkSystem16RevX", "Reverse X",
+                  " Reverse X direction of the analog joystick "),
+        GridCheck(kTop, 6, "chkSystem16RevY", "Reverse Y",
+                  " Reverse Y direction of the analog joystick. This is useful for Space Harrier "
+                  "and Hang On "),
+        GridCheck(kTop, 7, "chkSystem16NoJoy", "Disable Joy", " Disable joystick support "),
+        GridCheck(kTop, 8, "chkSystem16NoLeds", "No Leds", " Disable keyboard led control "),
+        GridCheck(kTop, 9, "chkSystem16ESC", "ESC - Exit", " Uses key ESC to exit the emulator "),
+        GridCheck(kTop, 10, "chkSystem16Eagle", "Eagled Graphic", " Enabled the eagled graphics "),
+        GridCheck(kTop, 11, "chkSystem16RDTSC", "No RDTSC",
+                  " Disable codes using RDTSC instruction "),
+        GridCheck(kTop, 12, "chkSystem16Old2151", "Old 2151", " Use the old 2151 emulator "),
+    };
+}
+
+// System16's help list: each game's name, a line of dashes and its keys.
+std::vector<const char*> System16HelpItems() {
+    struct GameKeys {
+        const char* game;
+        std::vector<const char*> keys;
+    };
+    static const std::vector<GameKeys> games{
+        {"Shinobi", {"CTRL - Attack", "ALT - Jump", "SPACE - Ninja magic"}},
+        {"Altered Beast", {"CTRL - Punch", "ALT - Kick", "SPACE - Jump"}},
+        {"Golden Axe", {"CTRL - Magic", "ALT - Attack", "SPACE - Jump"}},
+        {"Time Scanner", {"CTRL - Left flipper", "ALT - Right flipper"}},
+        {"Quartet II", {"CTRL - Shoot", "ALT - Jump"}},
+        {"Space Harrier", {"CTRL - Shoot"}},
+        {"Hang-On", {"CTRL - Accelerate", "ALT - Brake"}},
+        {"Wrestle War", {"CTRL - Punch", "ALT - Kick", "SPACE - Run"}},
+        {"Alien Storm", {"CTRL - Attack", "ALT - Jump", "SPACE - Special"}},
+        {"Shadow Dancer", {"CTRL - Attack", "ALT - Jump", "SPACE - Ninja magic"}},
+        {"Out Run", {"CTRL - Accelerate", "ALT - Brake", "SPACE - Gear"}},
+        {"Tetris", {"CTRL - Rotate"}},
+        {"Alien Syndrome", {"CTRL - Shoot"}},
+        {"Super Hang-On", {"CTRL - Accelerate", "ALT - Brake", "SPACE - Turbo"}},
+        {"Moon Walker", {"CTRL - Attack", "ALT - Dance magic"}},
+        {"Fantasy Zone", {"CTRL - Shoot", "ALT - Bomb"}},
+        {"Flash Point", {"CTRL - Rotate"}},
+        {"Alexkidd", {"CTRL - Jump", "ALT - Punch"}},
+        {"Aurail", {"CTRL - Shoot", "ALT - Change weapon"}},
+    };
+    static std::vector<std::string> dashes;
+    dashes.reserve(games.size());
+    std::vector<const char*> items;
+    for (const GameKeys& game : games) {
+        items.push_back(game.game);
+        dashes.emplace_back(std::char_traits<char>::length(game.game), '-');
+        items.push_back(dashes.back().c_str());
+        items.insert(items.end(), game.keys.begin(), game.keys.end());
+    }
+    return items;
+}
+
+// System16's other keys beside the help list.
+std::vector<HelpBlock> System16Keys() {
+    constexpr int kLeft = 1920, kKey = 450, kAction = 1425, kTop = 60;
+    return {
+        {"Other keys:",
+         kLeft,
+         kTop,
+         kKey,
+         kAction,
+         {{"S", "Snapshot"},
+          {"P", "Pause"},
+          {"ESC", "Quit"},
+          {"F11", "Show speed"},
+          {"F1", "Help"},
+          {"F10", "Sound on/off"},
+          {"F9", "Frame skip"},
+          {"F6", "Load game"},
+          {"F5", "Save game"},
+          {"F2", "Test mode"},
+          {"END", "Reset"}}},
+        {"Utilities:",
+         kLeft,
+         kTop + 195 + 11 * 180 + 90,
+         kKey,
+         kAction,
+         {{"1", "Player 1 Start"},
+          {"2", "Player 2 Start"},
+          {"3", "Coin 1"},
+          {"4", "Coin 2"},
+          {"9", "Volume down"},
+          {"0", "Volume up"}}},
+    };
+}
+
+// M72: the four combos on rows of their own, the check boxes two to a row below them.
+std::vector<SettingControl> M72Settings() {
+    constexpr int kTop = 1620, kStep = 240, kWidth = 1830;
+    auto check = [](int n, const char* name, const char* caption, const char* tip) {
+        return SettingControl{
+            name,   caption, "", tip, "", kLabel1 + (n % 2) * (kWidth + 45), kTop + (n / 2) * kStep,
+            kWidth, 0,       0};
+    };
+    return {
+        Line(0, "cboM72VR", "Vertical Resolution", "Label61",
+             " Set display mode for vertical mode "),
+        Line(1, "cboM72FrameSkip", "Frames", "Label32", " Skip frame "),
+        Line(2, "cboM72SampleRate", "SampleRate", "Label31", " Change sampling rate "),
+        Line(3, "cboM72QuickFire", "Quick Fire", "Label2", " Set quick fire button (1-4) "),
+        check(0, "chkM72VertDisplay", "Vertical Display", " Enable vertical display "),
+        check(1, "chkM72Scanlines", "Enable Scanlines", " Enable scanline display mode "),
+        check(2, "chkM72VSync", "Enable V-Sync",
+              " Syncronize video output with the vertical retrace signal "),
+        check(3, "chkM72Performance", "Show performance",
+              " Show performance counter (only works on Pentium series CPU) "),
+        check(4, "chkM72PPro", "PPro Optimized", " Use Pentium-pro optimized routines "),
+        check(5, "chkM72NoJoy", "Disable Joy", " Disable joystick support "),
+    };
+}
+
 const char* const kRaineNote =
     "Please, note that in the current version of Raine there are available only the options "
     "showed in this page. Other options can be changed from the \"raine.cfg\" file or throught "
@@ -366,6 +503,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
     mame.conf.romCaption = "ROMS DIRECTORY";
     mame.conf.snapCaption = "SCREENSHOTS DIRECTORY";
     mame.settings = MameSettings();
+    mame.gatedCombo = "cboMameScreenRes";
     mame.infoRows = MameInfoRows();
 
     SectionDesign callus = Named("imgCallusBut", "cmdCallus", "lblCallusFavCount");
@@ -402,6 +540,16 @@ std::array<SectionDesign, 5> MakeDesigns() {
                          "D:\\Emu\\Arcade\\System16", "C:\\Emu\\System16\\Ziproms",
                          "C:\\Emu\\System16\\Snapshot");
     system16.infoRows = GroupedInfoRows("Driver:");
+    system16.favShare = FavShare::OnClick;
+    system16.counts.totalDesign = "1107";
+    system16.counts.totalCaption = "Total:";
+    system16.counts.totalTop = 4575;
+    system16.settings = System16Settings();
+    system16.settingsPageTip = kSystem16PageTip;
+    system16.helpListHeading = nullptr;
+    system16.helpList = {60, 60, 1800, 3765};
+    system16.helpListItems = System16HelpItems();
+    system16.helpBlocks = System16Keys();
 
     SectionDesign m72 = Named("imgM72But", "cmdM72", "lblM72FavCountFix");
     m72.favHeading = " All Supported:";
@@ -417,6 +565,12 @@ std::array<SectionDesign, 5> MakeDesigns() {
     m72.conf = Conf("Full M-72 Path", "C:\\Emu\\M72\\M72.exe", "D:\\Emu\\Arcade\\M72",
                     "C:\\Emu\\M72\\Ziproms", "C:\\Emu\\Snapshot\\M72");
     m72.infoRows = GroupedInfoRows("Driver:");
+    m72.prefMenuWhenEmpty = true;
+    m72.romPickerFallback = "ziproms";
+    m72.settings = M72Settings();
+    m72.enableRules = {{"chkM72VertDisplay", "cboM72VR"}};
+    m72.gatedCombo = "cboM72VR";
+    m72.buildHelpPage = BuildM72HelpPage;
 
     return {mame, callus, raine, system16, m72};
 }

@@ -115,6 +115,8 @@ struct SectionDesign {
     bool hasLargeSize = true;        // the Large size exists (not for M72)
     bool hasFavLayout = true;        // the "up"/"down" favourites layout exists (not for M72)
     bool editableFavourites = true;  // drop, Delete and clear act (not for M72)
+    bool prefMenuWhenEmpty = false;  // the right button on the favourites pops the game menu
+                                     // with no entry selected (M72, whose only list it is)
     bool shiftResetsFilters = false; // Shift in a filter combo resets all four (MAME)
     bool menuResetsFilters = false;  // the popup menu's filter reset acts on this window (MAME)
     // The snapshot page starts its show afresh: a click on the picture chooses the interval again
@@ -136,12 +138,18 @@ struct SectionDesign {
     std::vector<const char*> designFavourites;
 
     ConfDesign conf;
+    // A folder of the emulator's directory where the default-ROM picker opens when the ROM
+    // directory is no folder (M72's "ziproms"); none: the picker's own fallback.
+    const char* romPickerFallback = nullptr;
 
     // The per-game settings page below the ROM path; controls of the settings table without a
     // row here are laid out in a grid after these.
     std::vector<SettingControl> settings;
     std::vector<PageLabel> settingsLabels; // fixed texts of the page
     std::vector<EnableRule> enableRules;
+    // The combo whose switch a launch passes on only while the combo is enabled (MAME's screen
+    // resolution, M72's vertical resolution); none: every switch counts.
+    const char* gatedCombo = nullptr;
     const char* settingsPageTip = ""; // tooltip of the page itself
     const char* applyAllTip = " Apply current settings to All Games ";
 
@@ -149,7 +157,7 @@ struct SectionDesign {
 
     // Help page: the history list (when the section has a history text) under its heading, or a
     // list of fixed items, with the key table beside it; or a page built by a class of its own.
-    const char* helpListHeading = "Game Details";
+    const char* helpListHeading = "Game Details";     // nullptr: the list has no heading
     std::array<int, 4> helpList{60, 255, 3735, 3570}; // left, top, width, height
     std::vector<const char*> helpListItems;           // fixed items (no history text)
     std::vector<HelpBlock> helpBlocks;

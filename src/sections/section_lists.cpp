@@ -384,7 +384,7 @@ bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         const std::string game = inPref ? prefText() : romText();
-        if (inRom || !game.empty())
+        if (inRom || design_.prefMenuWhenEmpty || !game.empty())
             FrmMenu().popupGameMenu(emu_, game,
                                     static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;

@@ -46,13 +46,6 @@ QLineEdit* MakeEdit(QWidget* parent, const std::string& name, const std::string&
 const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 or\roptionally "
                                  "'-' for negative values";
 
-// The rest of an object name after its type prefix and the section's name: "chkCallusVSync"
-// gives "VSync".
-QString ShortCaption(const std::string& name, const std::string& base) {
-    size_t at = name.find(base);
-    return FromAnsi(at == std::string::npos ? name : name.substr(at + base.size()));
-}
-
 } // namespace
 
 // Information page.
@@ -100,7 +93,8 @@ void SectionWindow::buildHelpPage() {
     const bool history = Section(emu_).hasHistory;
     if (history || !design_.helpListItems.empty()) {
         const auto& r = design_.helpList;
-        MakeLabel(page, "", QString::fromLatin1(design_.helpListHeading), r[0], 30, r[2], kRow);
+        if (design_.helpListHeading)
+            MakeLabel(page, "", QString::fromLatin1(design_.helpListHeading), r[0], 30, r[2], kRow);
         helpList_ =
             Placed(new QListWidget(page), ("lst" + base_ + "Help").c_str(), r[0], r[1], r[2], r[3]);
         for (const char* item : design_.helpListItems)
@@ -244,8 +238,10 @@ void SectionWindow::browseFolder(FolderField field, QLineEdit* edit) {
         field == FolderField::Snap
             ? SnapPattern(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked())
             : "*.zip";
-    RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", ToAnsi(edit->text())},
-                    this);
+    std::string start = ToAnsi(edit->text());
+    if (field == FolderField::Rom && design_.romPickerFallback && !IsDirectory(start))
+        start = ResolveName(ToAnsi(emuDir_->text()), design_.romPickerFallback);
+    RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", start}, this);
 }
 
 void SectionWindow::openProgramPicker(bool modal) {
@@ -308,23 +304,11 @@ void SectionWindow::buildSettingsPage() {
     def->setToolTip(QStringLiteral(" Assign default Rom Directory "));
     connect(def, &ClickLabel::clicked, this, [this] { gameRomPath_->setText(romPath_->text()); });
 
-    // Controls without a design row: combos and text boxes two to a row, then check boxes three
-    // to a row.
-    int gridField = 0, gridCheck = 0;
-    auto place = [&](QWidget* w, const std::string& name, bool check) -> const SettingControl* {
+    // Every control stands where its design row puts it, with its caption and tooltip.
+    auto rowOf = [&](const std::string& name) -> const SettingControl* {
         for (const SettingControl& row : design_.settings)
-            if (name == row.name) {
-                PlaceTwips(w, row.left, row.top, row.width, check ? kCheckHeight : 255);
+            if (name == row.name)
                 return &row;
-            }
-        if (check) {
-            PlaceTwips(w, 60 + (gridCheck % 3) * 1260, 2340 + (gridCheck / 3) * kCheckHeight, 1230,
-                       kCheckHeight);
-            ++gridCheck;
-        } else {
-            PlaceTwips(w, 840 + (gridField % 2) * 1890, 360 + (gridField / 2) * 285, 1065, 255);
-            ++gridField;
-        }
         return nullptr;
     };
     auto addControl = [&](const std::string& name, OptionKind kind,
@@ -336,20 +320,18 @@ void SectionWindow::buildSettingsPage() {
                 combo->addItem(FromAnsi(item));
             w = combo;
         } else if (kind == OptionKind::Check) {
-            w = new QCheckBox(ShortCaption(name, base_), page);
+            w = new QCheckBox(page);
         } else {
             auto* edit = new QLineEdit(page);
             connect(edit, &QLineEdit::textEdited, this, [this, edit] { onSkipEdited(edit); });
             w = edit;
         }
         w->setObjectName(QString::fromStdString(name));
-        const SettingControl* row = place(w, name, kind == OptionKind::Check);
-        if (!row) {
-            if (kind != OptionKind::Check)
-                MakeLabel(page, "", ShortCaption(name, base_), GetTwips(w).Left - 780,
-                          GetTwips(w).Top, 750, 255);
+        const SettingControl* row = rowOf(name);
+        if (!row)
             return w;
-        }
+        PlaceTwips(w, row->left, row->top, row->width,
+                   kind == OptionKind::Check ? kCheckHeight : 255);
         w->setToolTip(QString::fromLatin1(row->tip));
         if (kind == OptionKind::Check) {
             static_cast<QCheckBox*>(w)->setText(QString::fromLatin1(row->caption));

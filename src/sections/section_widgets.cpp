@@ -149,6 +149,15 @@ ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, B
     return button;
 }
 
+QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
+                        int left, int top, int width, int height) {
+    QLabel* label = MakeLabel(parent, name, text, left, top, width, height);
+    label->setAlignment(Qt::AlignCenter);
+    label->setProperty(kLookProperty, static_cast<int>(look));
+    Paint(label, false);
+    return label;
+}
+
 void NameListModel::setNames(std::vector<std::string> names) {
     beginResetModel();
     names_ = std::move(names);

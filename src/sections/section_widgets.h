@@ -45,6 +45,10 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
                        int left, int top, int width, int height);
 
+// A label button's rest look on a plain label that answers neither clicks nor the mouse.
+QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
+                        int left, int top, int width, int height);
+
 // The section windows' compact look, so that every caption shows whole at its design size: a
 // condensed 10-pixel font, and a style with check-box and option-button indicators that fit a
 // 12-pixel row and combo boxes with a narrow arrow (applied to "window" and every control it

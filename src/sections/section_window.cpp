@@ -133,6 +133,10 @@ void SectionWindow::buildFrame() {
         auto* large =
             MakeButton(this, (sizes + "Large").c_str(), "L", ButtonLook::Size, 2190, 300, 165, 165);
         connect(large, &ClickLabel::clicked, this, [this] { setSize(kWide, kTall); });
+    } else {
+        // Without a Large size the "L" is still there, at rest, and answers nothing.
+        MakeInertButton(this, (sizes + "Large").c_str(), "L", ButtonLook::Size, 2190, 300, 165,
+                        165);
     }
 
     ridimenWord_ = MakeLabel(this, ("lbl" + base_ + "Ridimen").c_str(), "up", 0, 0, 0, 0);

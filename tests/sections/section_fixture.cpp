@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
@@ -14,6 +16,7 @@
 #include "sections/open_section.h"
 #include "sections/section_widgets.h"
 #include "shell/forms.h"
+#include "shell/pickers.h"
 
 namespace arvok::test {
 
@@ -212,6 +215,27 @@ void SectionTest::dropOnFavourites() {
     QApplication::sendEvent(list->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &drop);
+}
+
+Shown SectionTest::pick(const char* button, bool select) {
+    Shown shown;
+    QTimer::singleShot(0, [&shown, select] {
+        QWidget* picker = QApplication::activeModalWidget();
+        ASSERT_NE(picker, nullptr);
+        const bool folder = picker->objectName() == QLatin1String("frmSelDir");
+        shown.caption = ToAnsi(picker->windowTitle());
+        shown.tag =
+            ToAnsi(picker->findChild<QLabel*>(folder ? "lblSelDirHide" : "lblSelExeHide")->text());
+        shown.pattern =
+            ToAnsi(picker->findChild<QLineEdit*>(folder ? "txtPattern" : "txtShowFiltri")->text());
+        if (auto* folders = qobject_cast<FolderPicker*>(picker))
+            shown.folder = folders->folder();
+        if (auto* programs = qobject_cast<ProgramPicker*>(picker))
+            shown.folder = programs->folder();
+        picker->findChild<QPushButton*>(select ? "cmdSeleziona" : "cmdCancel")->click();
+    });
+    clickButton(button);
+    return shown;
 }
 
 void SectionTest::answerPicker(const std::string& file) {

@@ -25,6 +25,11 @@ extern const std::vector<Game> kMameGames;
 // A data-file record line for "game", 21 fields.
 std::string Record(const Game& game);
 
+// What a picker showed when it opened: its caption, hidden tag, pattern and the folder listed.
+struct Shown {
+    std::string caption, tag, pattern, folder;
+};
+
 class SectionTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -62,6 +67,8 @@ protected:
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void doubleClick(QAbstractItemView* list);
     void dropOnFavourites();
+    // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel).
+    Shown pick(const char* button, bool select = false);
     // Answers the program picker that the next action opens: picks "file" and presses Ok, or
     // closes the picker by its frame when "file" is empty.
     static void answerPicker(const std::string& file);

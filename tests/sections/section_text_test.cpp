@@ -11,7 +11,9 @@ using SectionTextTest = SectionTest;
 TEST_F(SectionTextTest, NoCaptionCheckBoxOrComboTextIsCut) {
     WriteDataFile("Callus", kMameGames);
     WriteDataFile("Raine", kMameGames);
-    for (Emu emu : {Emu::Mame, Emu::Callus, Emu::Raine}) {
+    WriteDataFile("System16", kMameGames);
+    WriteDataFile("M72", kMameGames);
+    for (Emu emu : kAllEmus) {
         ASSERT_NE(open(emu), nullptr) << Section(emu).tag;
         EXPECT_EQ(CutTexts(window_), std::vector<std::string>{}) << Section(emu).tag;
         for (const char* page : {"Settings", "Conf"})

@@ -137,7 +137,7 @@ void SectionWindow::buildConfPage() {
     MakeLabel(page, conf.exeCaptionName, QString::fromLatin1(conf.exeCaption), 60, 45, kEdit, kRow);
     exePath_ = MakeEdit(page, "txtOpt" + base_ + "ExePath", conf.exePath, 60, 255, kEdit);
     auto* browse =
-        MakeButton(page, "cmdSfoglia", "Browse", ButtonLook::Page, kButton, 255, kButtonWidth, 255);
+        MakeButton(page, "cmdSfoglia", "Browse", ButtonLook::Link, kButton, 255, kButtonWidth, 255);
     browse->setToolTip(QStringLiteral(" Choose emulator executable "));
     connect(browse, &ClickLabel::clicked, this, [this] { openProgramPicker(true); });
     emuDir_ =
@@ -148,7 +148,7 @@ void SectionWindow::buildConfPage() {
     const int editLeft = mame ? 510 : 60;
     romPath_ = MakeEdit(page, "txtOpt" + base_ + "RomPath", conf.romPath, editLeft, 810,
                         kEdit - editLeft + 60);
-    auto* romButton = MakeButton(page, "cmdSelDir", mame ? "B.DEF" : "Browse", ButtonLook::Page,
+    auto* romButton = MakeButton(page, "cmdSelDir", mame ? "B.DEF" : "Browse", ButtonLook::Link,
                                  kButton, 810, kButtonWidth, 255);
     romButton->setToolTip(QStringLiteral(" Choose Default rom directory "));
     connect(romButton, &ClickLabel::clicked, this,
@@ -162,7 +162,7 @@ void SectionWindow::buildConfPage() {
         romPathAlt_ =
             MakeEdit(page, "txtOpt" + base_ + "RomPathAlt", conf.romPath + std::string("\\Alt"),
                      editLeft, top, kEdit - editLeft + 60);
-        auto* altButton = MakeButton(page, "cmdSelDirAlt", "B.ALT", ButtonLook::Page, kButton, top,
+        auto* altButton = MakeButton(page, "cmdSelDirAlt", "B.ALT", ButtonLook::Link, kButton, top,
                                      kButtonWidth, 255);
         altButton->setToolTip(QStringLiteral(" Choose Default rom directory "));
         connect(altButton, &ClickLabel::clicked, this,
@@ -172,7 +172,7 @@ void SectionWindow::buildConfPage() {
 
     MakeLabel(page, "Label20", QString::fromLatin1(conf.snapCaption), 60, top, kEdit, kRow);
     snapPath_ = MakeEdit(page, "txtOpt" + base_ + "Snap", conf.snapPath, 60, top + 210, kEdit);
-    auto* snapButton = MakeButton(page, "cmdDirSnap", "Browse", ButtonLook::Page, kButton,
+    auto* snapButton = MakeButton(page, "cmdDirSnap", "Browse", ButtonLook::Link, kButton,
                                   top + 210, kButtonWidth, 255);
     snapButton->setToolTip(QStringLiteral(" Choose the snapshots directory "));
     connect(snapButton, &ClickLabel::clicked, this,
@@ -201,7 +201,7 @@ void SectionWindow::buildConfPage() {
             merged_->setChecked(true);
         }
         auto* scan =
-            MakeButton(roms, "lblScanNow", "Scan now!", ButtonLook::Page, 120, 660, 1590, 195);
+            MakeButton(roms, "lblScanNow", "Scan now!", ButtonLook::Link, 120, 660, 1590, 195);
         scan->setToolTip(QStringLiteral(" Scan Rom directory "));
         connect(scan, &ClickLabel::clicked, this, &SectionWindow::scanNow);
     }
@@ -296,11 +296,12 @@ void SectionWindow::buildSettingsPage() {
     QWidget* page = PageOf(pages_, Page::Settings);
     const GameSettingsTable& table = GameSettingsTableOf(emu_);
     gameRomPath_ = MakeEdit(page, table.romPathControl, {}, 60, 45, 2640);
-    auto* browse = MakeButton(page, ("cmd" + base_ + "SelDir").c_str(), "Brow", ButtonLook::Page,
+    auto* browse = MakeButton(page, ("cmd" + base_ + "SelDir").c_str(), "Brow", ButtonLook::Folder,
                               2730, 45, 510, 255);
     browse->setToolTip(QStringLiteral(" Choose Univoque Rom Directory "));
     connect(browse, &ClickLabel::clicked, this, &SectionWindow::browseGameRomFolder);
-    auto* def = MakeButton(page, "cmdDirRomDefault", "Def.", ButtonLook::Page, 3270, 45, 525, 255);
+    auto* def =
+        MakeButton(page, "cmdDirRomDefault", "Def.", ButtonLook::Default, 3270, 45, 525, 255);
     def->setToolTip(QStringLiteral(" Assign default Rom Directory "));
     connect(def, &ClickLabel::clicked, this, [this] { gameRomPath_->setText(romPath_->text()); });
 

@@ -3,8 +3,10 @@
 #include <QDrag>
 #include <QEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
+#include <optional>
 
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -14,41 +16,86 @@ namespace arvok {
 
 namespace {
 
+struct Colours {
+    std::uint32_t back, text;
+};
+
+// A role's looks; a missing look leaves the colours as they are.
 struct LookColours {
-    std::uint32_t restBack, restText, hoverBack, hoverText;
+    Colours rest;
+    std::optional<Colours> hovered, pressed, released;
 };
 
 constexpr std::uint32_t kWhite = 0xFFFFFF, kYellow = 0xFFFF;
+constexpr Colours kLinkRest{0xBF8585, kWhite}, kLinkLit{0x8F675F, kYellow};
 
-LookColours Colours(ButtonLook look) {
+const LookColours& LookOf(ButtonLook look) {
+    static const LookColours size{{0x8F675F, kWhite}, Colours{0xBF8585, kYellow}, {}, {}};
+    static const LookColours close{{0xE4AAAA, 0x80}, Colours{0x80, kWhite}, {}, {}};
+    static const LookColours alert{{0x5C7DD6, kWhite}, Colours{0x40C0, kYellow}, {}, {}};
+    static const LookColours link{kLinkRest, kLinkLit, {}, kLinkRest};
+    static const LookColours folder{kLinkRest, kLinkLit, Colours{0x8F675F, kWhite}, kLinkRest};
+    static const LookColours byDefault{kLinkRest, kLinkLit, {}, Colours{0xBF8585, kYellow}};
+    static const LookColours page{kLinkRest, {}, {}, {}};
+    static const LookColours layout{size.rest, {}, {}, {}};
     switch (look) {
     case ButtonLook::Size:
-        return {0x8F675F, kWhite, 0xBF8585, kYellow};
+        return size;
     case ButtonLook::Close:
-        return {0xE4AAAA, 0x80, 0x80, kWhite};
+        return close;
     case ButtonLook::Alert:
-        return {0x5C7DD6, kWhite, 0x40C0, kYellow};
+        return alert;
+    case ButtonLook::Link:
+        return link;
+    case ButtonLook::Folder:
+        return folder;
+    case ButtonLook::Default:
+        return byDefault;
     case ButtonLook::Page:
+        return page;
+    case ButtonLook::Layout:
         break;
     }
-    return {0xBF8585, kWhite, 0x8F675F, kYellow};
+    return layout;
 }
 
 const char* const kLookProperty = "arvokLook";
 
-void Paint(QWidget* w, bool hovered) {
-    LookColours c = Colours(static_cast<ButtonLook>(w->property(kLookProperty).toInt()));
-    SetBackColor(w, hovered ? c.hoverBack : c.restBack);
-    SetForeColor(w, hovered ? c.hoverText : c.restText);
+void Paint(QWidget* w, const std::optional<Colours>& colours) {
+    if (!colours)
+        return;
+    SetBackColor(w, colours->back);
+    SetForeColor(w, colours->text);
 }
 
-// Switches a label button between its two looks as the mouse enters and leaves it.
+// Gives a label button the look of the mouse's last move on it.
 class HoverLook : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Enter || event->type() == QEvent::Leave)
-            Paint(static_cast<QWidget*>(watched), event->type() == QEvent::Enter);
+        auto* w = static_cast<QWidget*>(watched);
+        const LookColours& look =
+            LookOf(static_cast<ButtonLook>(w->property(kLookProperty).toInt()));
+        switch (event->type()) {
+        case QEvent::Enter:
+            Paint(w, look.hovered);
+            break;
+        case QEvent::MouseMove:
+            if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
+                Paint(w, look.hovered);
+            break;
+        case QEvent::Leave:
+            Paint(w, look.rest);
+            break;
+        case QEvent::MouseButtonPress:
+            Paint(w, look.pressed);
+            break;
+        case QEvent::MouseButtonRelease:
+            Paint(w, look.released);
+            break;
+        default:
+            break;
+        }
         return false;
     }
 };
@@ -145,7 +192,7 @@ ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, B
     button->setProperty(kLookProperty, static_cast<int>(look));
     static HoverLook* hover = new HoverLook;
     button->installEventFilter(hover);
-    Paint(button, false);
+    Paint(button, LookOf(look).rest);
     return button;
 }
 
@@ -153,8 +200,7 @@ QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, 
                         int left, int top, int width, int height) {
     QLabel* label = MakeLabel(parent, name, text, left, top, width, height);
     label->setAlignment(Qt::AlignCenter);
-    label->setProperty(kLookProperty, static_cast<int>(look));
-    Paint(label, false);
+    Paint(label, LookOf(look).rest);
     return label;
 }
 

@@ -142,8 +142,8 @@ void SectionWindow::buildFrame() {
     ridimenWord_ = MakeLabel(this, ("lbl" + base_ + "Ridimen").c_str(), "up", 0, 0, 0, 0);
     ridimenWord_->hide();
     if (design_.hasFavLayout) {
-        ridimen_ = MakeButton(this, ("cmd" + base_ + "Ridimen").c_str(), {}, ButtonLook::Size, 2040,
-                              510, 300, 195);
+        ridimen_ = MakeButton(this, ("cmd" + base_ + "Ridimen").c_str(), {}, ButtonLook::Layout,
+                              2040, 510, 300, 195);
         ShowArrow(ridimen_, false);
         connect(ridimen_, &ClickLabel::clicked, this, &SectionWindow::toggleLayout);
     }

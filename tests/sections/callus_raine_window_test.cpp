@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -363,6 +364,127 @@ TEST_F(CallusRaineTest, RaineSettingsStayPerGameAndTheRomFolderPickerSeeksTheGam
     });
     clickButton("cmdRaineSelDir");
     EXPECT_EQ(caption, "Search Rom for Rastan (rastan.zip)");
+}
+
+// What a label button looks like on screen: its face's colour, and its caption drawn in "text"
+// (the caption's strongest stroke, smoothed at its edges, near that colour).
+struct Look {
+    std::uint32_t back, text;
+};
+
+::testing::AssertionResult Drawn(QWidget* button, Look look) {
+    const QImage image = button->grab().toImage();
+    const QColor face = image.pixelColor(1, 1);
+    if (face != VbColor(look.back))
+        return ::testing::AssertionFailure()
+               << ToAnsi(button->objectName()) << " face " << face.name().toStdString();
+    // The caption's strongest stroke: the pixel farthest from the face.
+    auto distance = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue());
+    };
+    QColor stroke = face;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (distance(image.pixelColor(x, y), face) > distance(stroke, face))
+                stroke = image.pixelColor(x, y);
+    if (distance(stroke, VbColor(look.text)) > 48)
+        return ::testing::AssertionFailure()
+               << ToAnsi(button->objectName()) << " caption " << stroke.name().toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+void Enter(QWidget* w) {
+    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), QPointF(w->mapToGlobal(QPoint(2, 2))));
+    QApplication::sendEvent(w, &event);
+}
+
+void Leave(QWidget* w) {
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(w, &event);
+}
+
+// A press on the button, and a release off it so that nothing is clicked.
+void Press(QWidget* w) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2),
+                      QPointF(w->mapToGlobal(QPoint(2, 2))), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
+void Release(QWidget* w) {
+    const QPoint off(-5, -5);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(off), QPointF(w->mapToGlobal(off)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+constexpr std::uint32_t kWhite = 0xFFFFFF, kYellow = 0xFFFF;
+
+// Each kind of label button has its own colours at rest and under the mouse; the game's folder
+// button and "Def." change again while pressed and on release; the page buttons and the layout
+// arrow are pictures that keep their colours.
+TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPressed) {
+    WriteCfg(Emu::Callus, {"Final Fight"});
+    ASSERT_NE(open(Emu::Callus), nullptr);
+    struct Role {
+        const char* button;
+        Look rest, hovered;
+    };
+    const Look link{0xBF8585, kWhite}, linkLit{0x8F675F, kYellow};
+    clickButton("imgCallusButSet");
+    for (const Role& role : std::vector<Role>{
+             {"cmdCallusLarge", {0x8F675F, kWhite}, {0xBF8585, kYellow}},
+             {"cmdCallusShort", {0x8F675F, kWhite}, {0xBF8585, kYellow}},
+             {"cmdCallusExit", {0xE4AAAA, 0x80}, {0x80, kWhite}},
+             {"lblCallusClearFav", {0x5C7DD6, kWhite}, {0x40C0, kYellow}},
+             {"cmdApplytoAll", {0x5C7DD6, kWhite}, {0x40C0, kYellow}},
+             {"cmdCallusSelDir", link, linkLit},
+             {"cmdDirRomDefault", link, linkLit},
+         }) {
+        QWidget* button = find(role.button);
+        EXPECT_TRUE(Drawn(button, role.rest));
+        Enter(button);
+        EXPECT_TRUE(Drawn(button, role.hovered));
+        Leave(button);
+        EXPECT_TRUE(Drawn(button, role.rest));
+    }
+
+    for (const char* picture : {"imgCallusButInfo", "cmdCallusRidimen"}) {
+        const QImage rest = find(picture)->grab().toImage();
+        Enter(find(picture));
+        EXPECT_EQ(find(picture)->grab().toImage(), rest) << picture;
+    }
+
+    QWidget* folder = find("cmdCallusSelDir");
+    Enter(folder);
+    Press(folder);
+    EXPECT_TRUE(Drawn(folder, {0x8F675F, kWhite}));
+    Release(folder);
+    EXPECT_TRUE(Drawn(folder, link));
+    QWidget* byDefault = find("cmdDirRomDefault");
+    Enter(byDefault);
+    Press(byDefault);
+    EXPECT_TRUE(Drawn(byDefault, linkLit));
+    Release(byDefault);
+    EXPECT_TRUE(Drawn(byDefault, {0xBF8585, kYellow}));
+    // The next move over it lights it again.
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2),
+                     QPointF(byDefault->mapToGlobal(QPoint(2, 2))), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(byDefault, &move);
+    EXPECT_TRUE(Drawn(byDefault, linkLit));
+
+    clickButton("imgCallusButOpts");
+    for (const char* name : {"cmdSfoglia", "cmdSelDir", "cmdDirSnap", "lblScanNow"}) {
+        QWidget* button = find(name);
+        EXPECT_TRUE(Drawn(button, link));
+        Enter(button);
+        EXPECT_TRUE(Drawn(button, linkLit));
+        Press(button);
+        Release(button);
+        EXPECT_TRUE(Drawn(button, link)) << name;
+    }
 }
 
 TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts) {

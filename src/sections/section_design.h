@@ -141,6 +141,9 @@ struct SectionDesign {
     // A folder of the emulator's directory where the default-ROM picker opens when the ROM
     // directory is no folder (M72's "ziproms"); none: the picker's own fallback.
     const char* romPickerFallback = nullptr;
+    // The game's ROM-folder picker also lists the zip of the game's parent when the data file
+    // marks that parent as an original (MAME).
+    bool romPickerOffersParent = false;
 
     // The per-game settings page below the ROM path; controls of the settings table without a
     // row here are laid out in a grid after these.

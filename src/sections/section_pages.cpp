@@ -258,15 +258,15 @@ void SectionWindow::openGameRomPicker(const RomFolderRequest& request) {
     RunFolderPicker({request.tag, request.pattern, request.caption, request.folder}, this);
 }
 
-// The game's own ROM folder: the picker lists the game's zip and, for a MAME clone whose
-// parent the data file marks as an original, its parent's zip. A parent the data file lacks
-// is reported by its lookup and not offered, as in the launch.
+// The game's own ROM folder: the picker lists the game's zip and, in a section whose picker
+// offers the parent, the zip of a clone's parent that the data file marks as an original. A parent
+// the data file lacks is reported by its lookup and not offered, as in the launch.
 void SectionWindow::browseGameRomFolder() {
     const std::string game = romSettingsKey();
     if (!lookup(game))
         return;
     std::string offeredParent;
-    if (emu_ == Emu::Mame) {
+    if (design_.romPickerOffersParent) {
         if (!CloneOf.empty() && CloneOf != "-" && CloneOf != "neogeo") {
             NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
             if (parent.found)

@@ -16,6 +16,10 @@ void HighlightLauncher(Emu emu) {
     Forms::main().highlight(emu);
 }
 
+void RestLauncherMenu() {
+    Forms::main().restMenuLabels();
+}
+
 void SetSectionOpen(Emu emu, bool open) {
     Forms::main().setSectionOpen(emu, open);
 }

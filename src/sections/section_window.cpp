@@ -437,6 +437,8 @@ bool SectionWindow::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseMove && (watched == title_ || watched == prefList_->viewport() ||
                                       (romList_ && watched == romList_->viewport())))
         HighlightLauncher(emu_);
+    if (type == QEvent::MouseMove && (watched == title_ || watched == prefList_->viewport()))
+        RestLauncherMenu();
     if (watched == title_ && type == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && windowHandle()) {
         windowHandle()->startSystemMove();

@@ -376,6 +376,11 @@ void LauncherWindow::mouseMoveEvent(QMouseEvent* event) {
         SetTransparent(entry, kEntryText);
 }
 
+void LauncherWindow::restMenuLabels() {
+    SetMenuRest(lblLays_);
+    SetMenuRest(lblAbout_);
+}
+
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* label = qobject_cast<ClickLabel*>(watched);
     bool isEntry = std::find(entries_.begin(), entries_.end(), label) != entries_.end();

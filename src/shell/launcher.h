@@ -41,6 +41,9 @@ public:
 
     // Highlights the section's entry and shows its data file's statistics.
     void highlight(Emu emu);
+    // Puts the "Lays" and "About" menu labels back at rest (the mouse has moved on to a section
+    // window's title or favourites).
+    void restMenuLabels();
 
     // Applies a layout's lines in order: the launcher's line moves the launcher; a section's
     // line opens that section when it is closed, then moves and sizes its window.

@@ -475,6 +475,19 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
     QApplication::sendEvent(byDefault, &move);
     EXPECT_TRUE(Drawn(byDefault, linkLit));
 
+    // The launcher's "Lays" left lit goes back to rest when the mouse reaches the favourites.
+    QWidget* lays = Forms::main().findChild<QWidget*>(QStringLiteral("lblLays"));
+    QMouseEvent onLays(QEvent::MouseMove, QPointF(2, 2), QPointF(lays->mapToGlobal(QPoint(2, 2))),
+                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(lays, &onLays);
+    EXPECT_TRUE(Drawn(lays, linkLit));
+    QWidget* favourites = find<QListWidget>("lstCallusPref")->viewport();
+    QMouseEvent onFavourites(QEvent::MouseMove, QPointF(2, 2),
+                             QPointF(favourites->mapToGlobal(QPoint(2, 2))), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(favourites, &onFavourites);
+    EXPECT_TRUE(Drawn(lays, link));
+
     clickButton("imgCallusButOpts");
     for (const char* name : {"cmdSfoglia", "cmdSelDir", "cmdDirSnap", "lblScanNow"}) {
         QWidget* button = find(name);

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/shared_state.h"
@@ -160,6 +161,18 @@ std::vector<std::string> SectionTest::favourites() {
     for (int row = 0; row < list->count(); ++row)
         names.push_back(ToAnsi(list->item(row)->text()));
     return names;
+}
+
+void SectionTest::WriteStandIn(const std::string& program, const std::string& listing) {
+    const std::string log = dir_ / "ran.txt";
+    const std::string path = dir_ / ("emu/" + program);
+    WriteBytes(path, "#!/bin/sh\npwd > '" + log + "'\necho \"$@\" >> '" + log + "'\n" + listing +
+                         " >> '" + log + "' 2>/dev/null\n");
+    chmod(path.c_str(), 0755);
+}
+
+std::string SectionTest::ran() {
+    return ReadBytes(dir_ / "ran.txt");
 }
 
 void SectionTest::pickRom(const std::string& name) {

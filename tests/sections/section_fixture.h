@@ -44,6 +44,11 @@ protected:
     void WriteMameCfg(const std::vector<std::string>& favourites,
                       const std::string& favSize = "up");
 
+    // A stand-in emulator emu/<program>: records its working directory, its arguments and what
+    // the shell command "listing" (run in its directory) lists meanwhile; ran() reads it back.
+    void WriteStandIn(const std::string& program, const std::string& listing);
+    std::string ran();
+
     // OpenSectionWindow, then the window (nullptr when none was opened).
     SectionWindow* open(Emu emu = Emu::Mame);
 

@@ -393,14 +393,7 @@ void Leave(QWidget* w) {
     QApplication::sendEvent(w, &event);
 }
 
-// A press on the button, and a release off it so that nothing is clicked.
-void Press(QWidget* w) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2),
-                      QPointF(w->mapToGlobal(QPoint(2, 2))), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-}
-
+// A release off the button, so that nothing is clicked.
 void Release(QWidget* w) {
     const QPoint off(-5, -5);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(off), QPointF(w->mapToGlobal(off)),
@@ -447,34 +440,25 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
 
     QWidget* folder = find("cmdCallusSelDir");
     Enter(folder);
-    Press(folder);
+    sendMouse(folder, QEvent::MouseButtonPress);
     EXPECT_TRUE(Drawn(folder, {0x8F675F, kWhite}));
     Release(folder);
     EXPECT_TRUE(Drawn(folder, link));
     QWidget* byDefault = find("cmdDirRomDefault");
     Enter(byDefault);
-    Press(byDefault);
+    sendMouse(byDefault, QEvent::MouseButtonPress);
     EXPECT_TRUE(Drawn(byDefault, linkLit));
     Release(byDefault);
     EXPECT_TRUE(Drawn(byDefault, {0xBF8585, kYellow}));
     // The next move over it lights it again.
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2),
-                     QPointF(byDefault->mapToGlobal(QPoint(2, 2))), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(byDefault, &move);
+    sendMouse(byDefault, QEvent::MouseMove);
     EXPECT_TRUE(Drawn(byDefault, linkLit));
 
     // The launcher's "Lays" left lit goes back to rest when the mouse reaches the favourites.
     QWidget* lays = Forms::main().findChild<QWidget*>(QStringLiteral("lblLays"));
-    QMouseEvent onLays(QEvent::MouseMove, QPointF(2, 2), QPointF(lays->mapToGlobal(QPoint(2, 2))),
-                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(lays, &onLays);
+    sendMouse(lays, QEvent::MouseMove);
     EXPECT_TRUE(Drawn(lays, linkLit));
-    QWidget* favourites = find<QListWidget>("lstCallusPref")->viewport();
-    QMouseEvent onFavourites(QEvent::MouseMove, QPointF(2, 2),
-                             QPointF(favourites->mapToGlobal(QPoint(2, 2))), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(favourites, &onFavourites);
+    sendMouse(find<QListWidget>("lstCallusPref")->viewport(), QEvent::MouseMove);
     EXPECT_TRUE(Drawn(lays, link));
 
     clickButton("imgCallusButOpts");
@@ -483,7 +467,7 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
         EXPECT_TRUE(Drawn(button, link));
         Enter(button);
         EXPECT_TRUE(Drawn(button, linkLit));
-        Press(button);
+        sendMouse(button, QEvent::MouseButtonPress);
         Release(button);
         EXPECT_TRUE(Drawn(button, link)) << name;
     }

@@ -29,7 +29,7 @@ enum class ButtonLook {
     Link,    // browse buttons of the configuration page, "Scan now!": &HBF8585 / white, hovered
              // &H8F675F / yellow, at rest again on release
     Folder,  // the game's ROM folder ("Brow"): as Link, white text while pressed
-    Default, // "Def.": as Link, but the release only puts the rest back colour under the yellow
+    Default, // "Def.": as Link, but on release only the back colour rests (the text stays yellow)
     Page,    // the page buttons: pictures that answer the mouse by sinking, not by colour
     Layout,  // the favourites-layout arrow: a picture on the size buttons' face, no colour change
 };

@@ -7,6 +7,7 @@
 
 #include "launch/launch.h"
 #include "platform/qt/ansi.h"
+#include "sections/section_design.h"
 #include "sections/section_window.h"
 
 namespace arvok {
@@ -51,17 +52,10 @@ public:
     }
 
 private:
-    // The combo whose being disabled silences its switch: MAME's screen resolution, M72's
-    // vertical resolution.
+    // The combo whose being disabled silences its switch (the design row names it).
     QWidget* resolutionControl() const {
-        switch (w_.emu()) {
-        case Emu::Mame:
-            return w_.slotControls_[mame::ScreenRes];
-        case Emu::M72:
-            return w_.slotControls_[m72::VR];
-        default:
-            return nullptr;
-        }
+        const char* name = Design(w_.emu()).gatedCombo;
+        return name ? w_.findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
     }
 
     SectionWindow& w_;

@@ -65,6 +65,10 @@ void SectionWindow::buildLists() {
     MakeLabel(this, design_.favHeadingName, QString::fromLatin1(design_.favHeading), 330, 510, 1300,
               195);
     favCount_ = MakeLabel(this, design_.favCountName, QStringLiteral("0"), 1680, 510, 330, 195);
+    if (design_.favShare != FavShare::None) {
+        favCount_->setMouseTracking(true);
+        favCount_->installEventFilter(this);
+    }
     if (design_.editableFavourites) {
         prefList_->setDragDropMode(QAbstractItemView::DropOnly);
         auto* clear = MakeButton(this, ("lbl" + base_ + "ClearFav").c_str(), "C", ButtonLook::Alert,
@@ -89,10 +93,27 @@ void SectionWindow::buildLists() {
         if (lastShown_ != ShownFrom{romList_, romText()})
             onRomSelected();
     });
-    total_ = MakeLabel(this, ("lbl" + base_ + "Total").c_str(), QStringLiteral("9999"), 5850, 4650,
-                       450, 150);
+    // A count and the caption before it, in rows 150 twips high and so a size smaller.
+    const CountDesign& counts = design_.counts;
+    auto countRow = [this, &counts](const std::string& name, const char* text, int top,
+                                    const char* caption, const char* captionName) {
+        QFont small = font();
+        small.setPixelSize(9);
+        QLabel* count = MakeLabel(this, name.c_str(), QString::fromLatin1(text), counts.left, top,
+                                  6300 - counts.left, 150);
+        count->setFont(small);
+        if (caption)
+            MakeLabel(this, captionName, QString::fromLatin1(caption), counts.captionLeft, top,
+                      counts.left - counts.captionLeft, 150)
+                ->setFont(small);
+        return count;
+    };
+    if (design_.total != TotalFallback::NoTotal)
+        total_ = countRow("lbl" + base_ + "Total", counts.totalDesign, counts.totalTop,
+                          counts.totalCaption, "Label3");
     if (Section(emu_).hasFilters)
-        romCount_ = MakeLabel(this, ("lbl" + base_ + "RomCount").c_str(), {}, 5850, 4800, 450, 150);
+        romCount_ = countRow("lbl" + base_ + "RomCount", counts.romCountDesign, counts.romCountTop,
+                             counts.romCountCaption, "Label1");
 }
 
 void SectionWindow::buildFilters() {
@@ -175,6 +196,17 @@ void SectionWindow::onPrefSelected() {
 
 void SectionWindow::updateFavCount() {
     favCount_->setText(QString::number(prefList_->count()));
+}
+
+// The favourites' share of the total, as the count's tooltip: " 10% of total " for 12 of 110.
+// Nothing changes while either count is no whole number or the total is 0.
+void SectionWindow::showFavShare() {
+    bool totalOk = false, countOk = false;
+    const qlonglong total = total_ ? total_->text().toLongLong(&totalOk) : 0;
+    const qlonglong count = favCount_->text().toLongLong(&countOk);
+    if (!totalOk || !countOk || total == 0)
+        return;
+    favCount_->setToolTip(QStringLiteral(" %1% of total ").arg(count * 100 / total));
 }
 
 void SectionWindow::updateRomCount() {
@@ -315,6 +347,12 @@ void SectionWindow::resetFilters() {
 // The lists' and filter combos' mouse and keys; true when the event is used up.
 bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (watched == favCount_) {
+        if ((design_.favShare == FavShare::OnMouseMove && type == QEvent::MouseMove) ||
+            (design_.favShare == FavShare::OnClick && type == QEvent::MouseButtonRelease))
+            showFavShare();
+        return false;
+    }
     const bool inPref = watched == prefList_ || watched == prefList_->viewport();
     const bool inRom = romList_ && (watched == romList_ || watched == romList_->viewport());
     if (type == QEvent::KeyPress) {
@@ -346,7 +384,7 @@ bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         const std::string game = inPref ? prefText() : romText();
-        if (inRom || !game.empty())
+        if (inRom || design_.prefMenuWhenEmpty || !game.empty())
             FrmMenu().popupGameMenu(emu_, game,
                                     static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;

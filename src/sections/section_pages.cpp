@@ -43,67 +43,8 @@ QLineEdit* MakeEdit(QWidget* parent, const std::string& name, const std::string&
     return edit;
 }
 
-// One row of the information page: a heading, or one or two captions with their value labels.
-struct InfoCell {
-    const char* caption;
-    int item; // InfoItem
-};
-struct InfoRow {
-    const char* heading; // nullptr for a row of cells
-    const char* rightHeading;
-    std::vector<InfoCell> cells; // left, then right
-};
-
-std::vector<InfoRow> InfoRows(Emu emu) {
-    if (emu == Emu::Mame)
-        return {
-            {" General Info:", nullptr, {}},
-            {nullptr, nullptr, {{"Name:", kInfoName}}},
-            {nullptr, nullptr, {{"Made by:", kInfoMadeBy}, {"Year:", kInfoYear}}},
-            {nullptr, nullptr, {{"Genre:", kInfoGenre}}},
-            {" Emulation Info:", " Emulation Accuracy:", {}},
-            {nullptr, nullptr, {{"Rom File:", kInfoRomFile}, {"Playable:", kInfoPlayable}}},
-            {nullptr, nullptr, {{"Samples:", kInfoSamples}, {"Colors:", kInfoColors}}},
-            {nullptr, nullptr, {{"Driver:", kInfoDriver}, {"Sound:", kInfoSound}}},
-            {nullptr, nullptr, {{"Original:", kInfoOC}, {"Hi-Score:", kInfoHiScore}}},
-            {nullptr, nullptr, {{"Clone:", kInfoCloneOf}, {"Cocktail:", kInfoCocktail}}},
-            {" CPU Emulation", " Sound Emulation", {}},
-            {nullptr, nullptr, {{"Cpu 1:", kInfoCpu1}, {"Sound 1:", kInfoSound1}}},
-            {nullptr, nullptr, {{"Cpu 2:", kInfoCpu2}, {"Sound 2:", kInfoSound2}}},
-            {nullptr, nullptr, {{"Cpu 3:", kInfoCpu3}, {"Sound 3:", kInfoSound3}}},
-            {nullptr, nullptr, {{"Cpu 4:", kInfoCpu4}, {"Sound 4:", kInfoSound4}}},
-        };
-    const char* driver = emu == Emu::Raine ? "System:" : "Driver:";
-    return {
-        {" General Info:", nullptr, {}},
-        {nullptr, nullptr, {{"Name:", kInfoName}}},
-        {nullptr, nullptr, {{"Made by:", kInfoMadeBy}, {"Year:", kInfoYear}}},
-        {nullptr, nullptr, {{"Genre:", kInfoGenre}}},
-        {" Emulation Info:", nullptr, {}},
-        {nullptr, nullptr, {{"Rom File:", kInfoRomFile}, {"Original:", kInfoOC}}},
-        {nullptr, nullptr, {{"Samples:", kInfoSamples}, {"Clone:", kInfoCloneOf}}},
-        {nullptr, nullptr, {{driver, kInfoDriver}}},
-        {" Emulation Accuracy:", nullptr, {}},
-        {nullptr, nullptr, {{"Playable:", kInfoPlayable}, {"Colors:", kInfoColors}}},
-        {nullptr, nullptr, {{"Save State", kInfoHiScore}, {"Sound:", kInfoSound}}},
-        {nullptr, nullptr, {{"Cocktail:", kInfoCocktail}}},
-        {" Technical Info:", nullptr, {}},
-        {nullptr, nullptr, {{"Cpu 1:", kInfoCpu1}, {"Sound 1:", kInfoSound1}}},
-        {nullptr, nullptr, {{"Cpu 2:", kInfoCpu2}, {"Sound 2:", kInfoSound2}}},
-        {nullptr, nullptr, {{"Cpu 3:", kInfoCpu3}, {"Sound 3:", kInfoSound3}}},
-        {nullptr, nullptr, {{"Cpu 4:", kInfoCpu4}, {"Sound 4:", kInfoSound4}}},
-    };
-}
-
 const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 or\roptionally "
                                  "'-' for negative values";
-
-// The rest of an object name after its type prefix and the section's name: "chkCallusVSync"
-// gives "VSync".
-QString ShortCaption(const std::string& name, const std::string& base) {
-    size_t at = name.find(base);
-    return FromAnsi(at == std::string::npos ? name : name.substr(at + base.size()));
-}
 
 } // namespace
 
@@ -114,7 +55,7 @@ void SectionWindow::buildInfoPage() {
     infoLabels_.assign(kInfoItems, nullptr);
     constexpr int kHalf = 1905, kCaption = 690;
     int top = 30;
-    for (const InfoRow& row : InfoRows(emu_)) {
+    for (const InfoRow& row : design_.infoRows) {
         if (row.heading) {
             MakeLabel(page, "", QString::fromLatin1(row.heading), 60, top, kHalf, kRow);
             if (row.rightHeading)
@@ -144,16 +85,41 @@ void SectionWindow::showInfo(const std::string& game) {
 // Help page.
 
 void SectionWindow::buildHelpPage() {
-    if (!Section(emu_).hasHistory)
-        return;
     QWidget* page = PageOf(pages_, Page::Help);
-    MakeLabel(page, "", QStringLiteral("Game Details"), 60, 30, 3735, kRow);
-    helpList_ =
-        Placed(new QListWidget(page), ("lst" + base_ + "Help").c_str(), 60, 255, 3735, 3570);
+    if (design_.buildHelpPage) {
+        design_.buildHelpPage(page);
+        return;
+    }
+    const bool history = Section(emu_).hasHistory;
+    if (history || !design_.helpListItems.empty()) {
+        const auto& r = design_.helpList;
+        if (design_.helpListHeading)
+            MakeLabel(page, "", QString::fromLatin1(design_.helpListHeading), r[0], 30, r[2], kRow);
+        helpList_ =
+            Placed(new QListWidget(page), ("lst" + base_ + "Help").c_str(), r[0], r[1], r[2], r[3]);
+        for (const char* item : design_.helpListItems)
+            helpList_->addItem(FromAnsi(item));
+    }
+    constexpr int kKeyRow = 180;
+    for (const HelpBlock& block : design_.helpBlocks) {
+        int top = block.top;
+        if (block.heading) {
+            MakeLabel(page, "", QString::fromLatin1(block.heading), block.left, top,
+                      block.keyWidth + block.actionWidth, kRow);
+            top += kRow;
+        }
+        for (const HelpKey& key : block.keys) {
+            MakeLabel(page, "", QString::fromLatin1(key.key), block.left, top, block.keyWidth,
+                      kKeyRow);
+            MakeLabel(page, "", QString::fromLatin1(key.action), block.left + block.keyWidth, top,
+                      block.actionWidth, kKeyRow);
+            top += kKeyRow;
+        }
+    }
 }
 
 void SectionWindow::showHelp(const std::string& game) {
-    if (!helpList_)
+    if (!Section(emu_).hasHistory)
         return;
     helpList_->clear();
     for (const std::string& item : ReadHistory(emu_, ToAnsi(emuDir_->text()), game))
@@ -164,25 +130,23 @@ void SectionWindow::showHelp(const std::string& game) {
 
 void SectionWindow::buildConfPage() {
     QWidget* page = PageOf(pages_, Page::Conf);
-    const std::string emuDir = "C:\\Emu\\" + base_;
+    const ConfDesign& conf = design_.conf;
     const bool mame = design_.hasAltRomPath;
     constexpr int kEdit = 3000, kButton = 3120, kButtonWidth = 675;
 
-    MakeLabel(page, ("lblOpt" + base_ + "Path").c_str(),
-              QString::fromLatin1(("FULL " + std::string(Section(emu_).tag) + " PATH").c_str()), 60,
-              45, kEdit, kRow);
-    exePath_ = MakeEdit(page, "txtOpt" + base_ + "ExePath", emuDir + "\\" + base_ + ".exe", 60, 255,
-                        kEdit);
+    MakeLabel(page, conf.exeCaptionName, QString::fromLatin1(conf.exeCaption), 60, 45, kEdit, kRow);
+    exePath_ = MakeEdit(page, "txtOpt" + base_ + "ExePath", conf.exePath, 60, 255, kEdit);
     auto* browse =
         MakeButton(page, "cmdSfoglia", "Browse", ButtonLook::Page, kButton, 255, kButtonWidth, 255);
     browse->setToolTip(QStringLiteral(" Choose emulator executable "));
     connect(browse, &ClickLabel::clicked, this, [this] { openProgramPicker(true); });
-    emuDir_ = MakeLabel(page, ("lblOpt" + base_ + "Hide").c_str(), FromAnsi(emuDir), 0, 0, 0, 0);
+    emuDir_ =
+        MakeLabel(page, ("lblOpt" + base_ + "Hide").c_str(), FromAnsi(conf.emuDir), 0, 0, 0, 0);
     emuDir_->hide();
 
-    MakeLabel(page, "Label22", QStringLiteral("ROMS DIRECTORY"), 60, 600, kEdit, kRow);
+    MakeLabel(page, "Label22", QString::fromLatin1(conf.romCaption), 60, 600, kEdit, kRow);
     const int editLeft = mame ? 510 : 60;
-    romPath_ = MakeEdit(page, "txtOpt" + base_ + "RomPath", emuDir + "\\Roms", editLeft, 810,
+    romPath_ = MakeEdit(page, "txtOpt" + base_ + "RomPath", conf.romPath, editLeft, 810,
                         kEdit - editLeft + 60);
     auto* romButton = MakeButton(page, "cmdSelDir", mame ? "B.DEF" : "Browse", ButtonLook::Page,
                                  kButton, 810, kButtonWidth, 255);
@@ -195,8 +159,9 @@ void SectionWindow::buildConfPage() {
         def->setReadOnly(true);
         auto* alt = MakeEdit(page, "Text3", "ALT", 60, top, 420);
         alt->setReadOnly(true);
-        romPathAlt_ = MakeEdit(page, "txtOpt" + base_ + "RomPathAlt", emuDir + "\\Roms\\Alt",
-                               editLeft, top, kEdit - editLeft + 60);
+        romPathAlt_ =
+            MakeEdit(page, "txtOpt" + base_ + "RomPathAlt", conf.romPath + std::string("\\Alt"),
+                     editLeft, top, kEdit - editLeft + 60);
         auto* altButton = MakeButton(page, "cmdSelDirAlt", "B.ALT", ButtonLook::Page, kButton, top,
                                      kButtonWidth, 255);
         altButton->setToolTip(QStringLiteral(" Choose Default rom directory "));
@@ -205,9 +170,8 @@ void SectionWindow::buildConfPage() {
         top += 345;
     }
 
-    MakeLabel(page, "Label20", QStringLiteral("SCREENSHOTS DIRECTORY"), 60, top, kEdit, kRow);
-    snapPath_ = MakeEdit(page, "txtOpt" + base_ + "Snap", "C:\\Emu\\Snapshot\\" + base_, 60,
-                         top + 210, kEdit);
+    MakeLabel(page, "Label20", QString::fromLatin1(conf.snapCaption), 60, top, kEdit, kRow);
+    snapPath_ = MakeEdit(page, "txtOpt" + base_ + "Snap", conf.snapPath, 60, top + 210, kEdit);
     auto* snapButton = MakeButton(page, "cmdDirSnap", "Browse", ButtonLook::Page, kButton,
                                   top + 210, kButtonWidth, 255);
     snapButton->setToolTip(QStringLiteral(" Choose the snapshots directory "));
@@ -274,8 +238,10 @@ void SectionWindow::browseFolder(FolderField field, QLineEdit* edit) {
         field == FolderField::Snap
             ? SnapPattern(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked())
             : "*.zip";
-    RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", ToAnsi(edit->text())},
-                    this);
+    std::string start = ToAnsi(edit->text());
+    if (field == FolderField::Rom && design_.romPickerFallback && !IsDirectory(start))
+        start = ResolveName(ToAnsi(emuDir_->text()), design_.romPickerFallback);
+    RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", start}, this);
 }
 
 void SectionWindow::openProgramPicker(bool modal) {
@@ -338,23 +304,11 @@ void SectionWindow::buildSettingsPage() {
     def->setToolTip(QStringLiteral(" Assign default Rom Directory "));
     connect(def, &ClickLabel::clicked, this, [this] { gameRomPath_->setText(romPath_->text()); });
 
-    // Controls without a design row: combos and text boxes two to a row, then check boxes three
-    // to a row.
-    int gridField = 0, gridCheck = 0;
-    auto place = [&](QWidget* w, const std::string& name, bool check) -> const SettingControl* {
+    // Every control stands where its design row puts it, with its caption and tooltip.
+    auto rowOf = [&](const std::string& name) -> const SettingControl* {
         for (const SettingControl& row : design_.settings)
-            if (name == row.name) {
-                PlaceTwips(w, row.left, row.top, row.width, check ? kCheckHeight : 255);
+            if (name == row.name)
                 return &row;
-            }
-        if (check) {
-            PlaceTwips(w, 60 + (gridCheck % 3) * 1260, 2340 + (gridCheck / 3) * kCheckHeight, 1230,
-                       kCheckHeight);
-            ++gridCheck;
-        } else {
-            PlaceTwips(w, 840 + (gridField % 2) * 1890, 360 + (gridField / 2) * 285, 1065, 255);
-            ++gridField;
-        }
         return nullptr;
     };
     auto addControl = [&](const std::string& name, OptionKind kind,
@@ -366,26 +320,24 @@ void SectionWindow::buildSettingsPage() {
                 combo->addItem(FromAnsi(item));
             w = combo;
         } else if (kind == OptionKind::Check) {
-            w = new QCheckBox(ShortCaption(name, base_), page);
+            w = new QCheckBox(page);
         } else {
             auto* edit = new QLineEdit(page);
             connect(edit, &QLineEdit::textEdited, this, [this, edit] { onSkipEdited(edit); });
             w = edit;
         }
         w->setObjectName(QString::fromStdString(name));
-        const SettingControl* row = place(w, name, kind == OptionKind::Check);
-        if (!row) {
-            if (kind != OptionKind::Check)
-                MakeLabel(page, "", ShortCaption(name, base_), GetTwips(w).Left - 780,
-                          GetTwips(w).Top, 750, 255);
+        const SettingControl* row = rowOf(name);
+        if (!row)
             return w;
-        }
+        PlaceTwips(w, row->left, row->top, row->width,
+                   kind == OptionKind::Check ? kCheckHeight : 255);
         w->setToolTip(QString::fromLatin1(row->tip));
         if (kind == OptionKind::Check) {
             static_cast<QCheckBox*>(w)->setText(QString::fromLatin1(row->caption));
         } else if (*row->labelName || *row->caption) {
             QLabel* label = MakeLabel(page, row->labelName, QString::fromLatin1(row->caption),
-                                      row->left - 780, row->top, 750, 255);
+                                      row->labelLeft, row->top, row->labelWidth, 255);
             label->setToolTip(QString::fromLatin1(row->labelTip));
         }
         return w;
@@ -410,9 +362,31 @@ void SectionWindow::buildSettingsPage() {
     if (record_)
         connect(record_, &QCheckBox::clicked, this, &SectionWindow::onRecordClicked);
 
+    for (const EnableRule& rule : design_.enableRules) {
+        auto* check = page->findChild<QCheckBox*>(QString::fromLatin1(rule.check));
+        auto* target = page->findChild<QWidget*>(QString::fromLatin1(rule.target));
+        enableRules_.push_back({check, target});
+        connect(check, &QCheckBox::toggled, this, &SectionWindow::applyEnableRules);
+    }
+    applyEnableRules();
+
+    for (const PageLabel& note : design_.settingsLabels) {
+        QLabel* label = MakeLabel(page, note.name, QString::fromLatin1(note.text), note.left,
+                                  note.top, note.width, note.height);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    page->setToolTip(QString::fromLatin1(design_.settingsPageTip));
+
     auto* all = MakeButton(page, "cmdApplytoAll", "All", ButtonLook::Alert, 3195, 3660, 600, 180);
-    all->setToolTip(QStringLiteral(" Apply current settings to All Games "));
+    all->setToolTip(QString::fromLatin1(design_.applyAllTip));
     connect(all, &ClickLabel::clicked, this, &SectionWindow::applyToAll);
+}
+
+// Each rule's control is enabled exactly while its check box is checked.
+void SectionWindow::applyEnableRules() {
+    for (const auto& [check, target] : enableRules_)
+        target->setEnabled(check->isChecked());
 }
 
 // The defaults the window's load puts into the per-game settings page.
@@ -429,6 +403,9 @@ Handler SectionWindow::handlerOf(QWidget* control) {
         return [this] { onRecordClicked(); };
     if (control && control == playback_)
         return [this] { onPlaybackClicked(); };
+    for (const auto& rule : enableRules_)
+        if (control == rule.first)
+            return [this] { applyEnableRules(); };
     return {};
 }
 

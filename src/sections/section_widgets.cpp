@@ -3,6 +3,8 @@
 #include <QDrag>
 #include <QEvent>
 #include <QMimeData>
+#include <QProxyStyle>
+#include <QStyleOptionComboBox>
 
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -72,7 +74,58 @@ public:
     }
 };
 
+// The metrics of the compact look, in pixels.
+constexpr int kIndicator = 11, kIndicatorSpacing = 3, kComboArrow = 12, kComboFrame = 2;
+
+class CompactStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return kIndicator;
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing:
+            return kIndicatorSpacing;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
+        if (control != CC_ComboBox)
+            return QProxyStyle::subControlRect(control, option, sub, widget);
+        const QRect r = option->rect;
+        switch (sub) {
+        case SC_ComboBoxArrow:
+            return visualRect(option->direction, r,
+                              QRect(r.right() - kComboArrow, r.top(), kComboArrow, r.height()));
+        case SC_ComboBoxEditField:
+            return visualRect(option->direction, r,
+                              r.adjusted(kComboFrame, 1, -kComboArrow - kComboFrame, -1));
+        default:
+            return QProxyStyle::subControlRect(control, option, sub, widget);
+        }
+    }
+};
+
 } // namespace
+
+QFont CompactFont(QFont font) {
+    font.setPixelSize(10);
+    font.setStretch(QFont::Condensed);
+    return font;
+}
+
+void ApplyCompactStyle(QWidget* window) {
+    static CompactStyle* style = new CompactStyle;
+    window->setStyle(style);
+    for (QWidget* w : window->findChildren<QWidget*>())
+        w->setStyle(style);
+}
 
 void SinkWhenPressed(QWidget* button) {
     static PressedLook* pressed = new PressedLook;
@@ -94,6 +147,15 @@ ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, B
     button->installEventFilter(hover);
     Paint(button, false);
     return button;
+}
+
+QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
+                        int left, int top, int width, int height) {
+    QLabel* label = MakeLabel(parent, name, text, left, top, width, height);
+    label->setAlignment(Qt::AlignCenter);
+    label->setProperty(kLookProperty, static_cast<int>(look));
+    Paint(label, false);
+    return label;
 }
 
 void NameListModel::setNames(std::vector<std::string> names) {

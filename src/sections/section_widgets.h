@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QFont>
 #include <QListView>
 #include <QString>
 #include <cstdint>
@@ -43,6 +44,17 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int le
 // A label button: acts on a click and takes its hovered colours while the mouse is over it.
 ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
                        int left, int top, int width, int height);
+
+// A label button's rest look on a plain label that answers neither clicks nor the mouse.
+QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, ButtonLook look,
+                        int left, int top, int width, int height);
+
+// The section windows' compact look, so that every caption shows whole at its design size: a
+// condensed 10-pixel font, and a style with check-box and option-button indicators that fit a
+// 12-pixel row and combo boxes with a narrow arrow (applied to "window" and every control it
+// holds once they are built).
+QFont CompactFont(QFont font);
+void ApplyCompactStyle(QWidget* window);
 
 // A page button sinks while a mouse button is held on it: 10 twips right and down, one pixel on
 // screen, and back to its place when the button is released.

@@ -79,9 +79,7 @@ SectionWindow::SectionWindow(Emu emu)
       base_(Section(emu).baseName) {
     setObjectName(Name("frm" + base_));
     setWindowTitle(QString::fromLatin1(Section(emu).baseName));
-    QFont small = font();
-    small.setPixelSize(10);
-    setFont(small);
+    setFont(CompactFont(font()));
     SetBackColor(this, 0x5F3F3F);
     SetForeColor(this, 0xFFFFFF);
     buildFrame();
@@ -91,11 +89,12 @@ SectionWindow::SectionWindow(Emu emu)
     buildHelpPage();
     buildConfPage();
     buildSettingsPage();
+    ApplyCompactStyle(this);
     SetTwipsSize(this, kWide, design_.hasLargeSize ? kTall : kLow);
     setMouseTracking(true);
     pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);
     RegisterPickerTarget(emu_, pickerTarget_.get());
-    if (design_.shiftResetsFilters)
+    if (design_.menuResetsFilters)
         connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this, &SectionWindow::resetFilters);
     ForgetLoadedGameKey(emu_);
     load();
@@ -134,6 +133,10 @@ void SectionWindow::buildFrame() {
         auto* large =
             MakeButton(this, (sizes + "Large").c_str(), "L", ButtonLook::Size, 2190, 300, 165, 165);
         connect(large, &ClickLabel::clicked, this, [this] { setSize(kWide, kTall); });
+    } else {
+        // Without a Large size the "L" is still there, at rest, and answers nothing.
+        MakeInertButton(this, (sizes + "Large").c_str(), "L", ButtonLook::Size, 2190, 300, 165,
+                        165);
     }
 
     ridimenWord_ = MakeLabel(this, ("lbl" + base_ + "Ridimen").c_str(), "up", 0, 0, 0, 0);

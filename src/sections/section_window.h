@@ -136,6 +136,7 @@ private:
     void dropOnFavourites();
     void clearFavourites();
     void updateFavCount();
+    void showFavShare();
     void updateRomCount();
     bool lookup(const std::string& game);
     bool takeLookup(const std::string& game, const RomLookup& result);
@@ -170,6 +171,7 @@ private:
     void onPlaybackClicked();
     void onRecordClicked();
     void onSkipEdited(QLineEdit* edit);
+    void applyEnableRules();
 
     Emu emu_;
     const SectionDesign& design_;
@@ -228,6 +230,8 @@ private:
     QCheckBox* playback_ = nullptr;
     QCheckBox* record_ = nullptr;
     QLabel* hideInp_ = nullptr; // lblHideInp
+    // Check box and the control it enables (SectionDesign::enableRules).
+    std::vector<std::pair<QCheckBox*, QWidget*>> enableRules_;
 };
 
 } // namespace arvok

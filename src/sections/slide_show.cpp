@@ -17,13 +17,6 @@ namespace arvok {
 
 namespace {
 
-// Only the MAME page differs: a click there restarts the show at the animation's or the delay's
-// interval (elsewhere it keeps the interval it has), and a display of an animation starts its
-// counter at "-" (elsewhere the animation goes on from the number after the counter's).
-bool IsMame(Emu emu) {
-    return emu == Emu::Mame;
-}
-
 // The interval of the timer before any display: the default slide-show delay.
 constexpr int kInitialIntervalMs = 1500;
 
@@ -84,7 +77,7 @@ SnapShown SnapshotPage::showGame(const std::string& set) {
     counter_->setVisible(options.showCounter);
 
     if (HasAnimation(set)) {
-        if (IsMame(emu_))
+        if (Design(emu_).snapShowRestarts)
             counter_->setText(QStringLiteral("-"));
         start(kFastestTickMs);
         return SnapShown::Animation;
@@ -132,7 +125,7 @@ void SnapshotPage::toggle() {
         stop();
         return;
     }
-    if (!IsMame(emu_)) {
+    if (!Design(emu_).snapShowRestarts) {
         start(timer_.interval());
         return;
     }

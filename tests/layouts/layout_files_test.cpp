@@ -9,6 +9,7 @@ namespace {
 
 using test::ReadBytes;
 using test::TempDir;
+using test::WithCrLf;
 using test::WriteLines;
 
 std::string Describe(const Placement& p) {
@@ -124,13 +125,6 @@ TEST(LayoutOptions, KeysMatchUpToTheirFirstEqualsSignExactly) {
                  none.defaultLayout.has_value());
 }
 
-std::string Crlf(const Lines& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 class LayoutsDat : public testing::Test {
 protected:
     // Three layouts as the manager writes them: A (the launcher only), B (MAME and M72) and C
@@ -150,16 +144,17 @@ protected:
 
 TEST_F(LayoutsDat, SavingReplacesALayoutInPlaceOrAddsItAtTheEnd) {
     ASSERT_TRUE(StoreLayout(path_, "C", {main_}));
-    EXPECT_EQ(bytes(), Crlf({"[A]", "MAIN,400,500", "-", "[B]", "MAIN,0,0", "MAME,0,3450,6345,4620",
-                             "M72,0,10000,2400,4620", "-", "[C]", "MAIN,90,120", "-"}));
+    EXPECT_EQ(bytes(),
+              WithCrLf({"[A]", "MAIN,400,500", "-", "[B]", "MAIN,0,0", "MAME,0,3450,6345,4620",
+                        "M72,0,10000,2400,4620", "-", "[C]", "MAIN,90,120", "-"}));
     EXPECT_EQ(Describe(ReadLayout(path_, "C")), (Lines{"MAIN 90 120"}));
 
     // Wider than 2,184 pixels: twips past 32,767 are kept.
     ASSERT_TRUE(StoreLayout(
         path_, "B", {main_, {Emu::Callus, -150, 40005, 6345, 7260}, {Emu::Raine, 1, 2, 3, 4}}));
-    EXPECT_EQ(bytes(),
-              Crlf({"[A]", "MAIN,400,500", "-", "[B]", "MAIN,90,120", "CALLUS,-150,40005,6345,7260",
-                    "RAINE,1,2,3,4", "-", "[C]", "MAIN,90,120", "-"}));
+    EXPECT_EQ(bytes(), WithCrLf({"[A]", "MAIN,400,500", "-", "[B]", "MAIN,90,120",
+                                 "CALLUS,-150,40005,6345,7260", "RAINE,1,2,3,4", "-", "[C]",
+                                 "MAIN,90,120", "-"}));
     EXPECT_EQ(Describe(ReadLayout(path_, "B")),
               (Lines{"MAIN 90 120", "CALLUS -150 40005 6345 7260", "RAINE 1 2 3 4"}));
 
@@ -169,26 +164,26 @@ TEST_F(LayoutsDat, SavingReplacesALayoutInPlaceOrAddsItAtTheEnd) {
 
     std::filesystem::remove(path_);
     ASSERT_TRUE(StoreLayout(path_, "New", {main_}));
-    EXPECT_EQ(bytes(), Crlf({"[New]", "MAIN,90,120", "-"}));
+    EXPECT_EQ(bytes(), WithCrLf({"[New]", "MAIN,90,120", "-"}));
 
     // A last layout that lost its "-" leaves none of its old lines behind the new one.
     WriteLines(path_, {"[A]", "MAIN,1,2", "MAME,1,2,3,4"});
     ASSERT_TRUE(StoreLayout(path_, "A", {main_}));
-    EXPECT_EQ(bytes(), Crlf({"[A]", "MAIN,90,120", "-"}));
+    EXPECT_EQ(bytes(), WithCrLf({"[A]", "MAIN,90,120", "-"}));
 }
 
 TEST_F(LayoutsDat, AddingRenamingAndRemovingTouchOnlyTheirLayout) {
     ASSERT_TRUE(AppendLayout(path_, "D"));
     ASSERT_TRUE(RenameLayout(path_, "A", "First"));
     EXPECT_EQ(bytes(),
-              Crlf({"[First]", "MAIN,400,500", "-", "[B]", "MAIN,0,0", "MAME,0,3450,6345,4620",
-                    "M72,0,10000,2400,4620", "-", "[C]", "-", "[D]", "-"}));
+              WithCrLf({"[First]", "MAIN,400,500", "-", "[B]", "MAIN,0,0", "MAME,0,3450,6345,4620",
+                        "M72,0,10000,2400,4620", "-", "[C]", "-", "[D]", "-"}));
     EXPECT_EQ(ReadLayout(path_, "D").placements.size(), 0u);
     EXPECT_EQ(ReadLayout(path_, "D").stop, LayoutStop::Complete);
 
     ASSERT_TRUE(RemoveLayout(path_, "B"));
     ASSERT_TRUE(RemoveLayout(path_, "D"));
-    EXPECT_EQ(bytes(), Crlf({"[First]", "MAIN,400,500", "-", "[C]", "-"}));
+    EXPECT_EQ(bytes(), WithCrLf({"[First]", "MAIN,400,500", "-", "[C]", "-"}));
     EXPECT_EQ(Describe(ReadLayout(path_, "First")), (Lines{"MAIN 400 500"}));
 
     ASSERT_TRUE(RemoveLayout(path_, "First"));

@@ -15,37 +15,11 @@
 namespace arvok::test {
 namespace {
 
-// What a picker showed when it opened: its caption, hidden tag, pattern and the folder listed.
-struct Shown {
-    std::string caption, tag, pattern, folder;
-};
-
 class SectionConfTest : public SectionTest {
 protected:
     void SetUp() override {
         SectionTest::SetUp();
         WriteMameCfg({});
-    }
-    // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel).
-    Shown pick(const char* button, bool select = false) {
-        Shown shown;
-        QTimer::singleShot(0, [&shown, select] {
-            QWidget* picker = QApplication::activeModalWidget();
-            ASSERT_NE(picker, nullptr);
-            const bool folder = picker->objectName() == QLatin1String("frmSelDir");
-            shown.caption = ToAnsi(picker->windowTitle());
-            shown.tag = ToAnsi(
-                picker->findChild<QLabel*>(folder ? "lblSelDirHide" : "lblSelExeHide")->text());
-            shown.pattern = ToAnsi(
-                picker->findChild<QLineEdit*>(folder ? "txtPattern" : "txtShowFiltri")->text());
-            if (auto* folders = qobject_cast<FolderPicker*>(picker))
-                shown.folder = folders->folder();
-            if (auto* programs = qobject_cast<ProgramPicker*>(picker))
-                shown.folder = programs->folder();
-            picker->findChild<QPushButton*>(select ? "cmdSeleziona" : "cmdCancel")->click();
-        });
-        clickButton(button);
-        return shown;
     }
 };
 

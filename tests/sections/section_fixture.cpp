@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
@@ -14,6 +16,7 @@
 #include "sections/open_section.h"
 #include "sections/section_widgets.h"
 #include "shell/forms.h"
+#include "shell/pickers.h"
 
 namespace arvok::test {
 
@@ -104,32 +107,38 @@ void SectionTest::WriteDataFile(const std::string& base, const std::vector<Game>
 
 void SectionTest::WriteMameCfg(const std::vector<std::string>& favourites,
                                const std::string& favSize) {
-    std::vector<std::string> lines{"[Paths]",
-                                   "ExePath=" + dir_.path() + "/emu/mame.sh",
+    WriteCfg(Emu::Mame, favourites, favSize);
+}
+
+void SectionTest::WriteCfg(Emu emu, const std::vector<std::string>& favourites,
+                           const std::string& favSize) {
+    const std::string base = Section(emu).baseName;
+    std::string program = base;
+    for (char& c : program)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::vector<std::string> lines{"[Paths]", "ExePath=" + dir_.path() + "/emu/" + program + ".sh",
                                    "EmuDir=" + dir_.path() + "/emu",
-                                   "RomPath=" + dir_.path() + "/roms",
-                                   "AltRomPath=" + dir_.path() + "/alt",
-                                   "",
-                                   "[SnapShots]",
-                                   "SnapPath=" + dir_.path() + "/snap",
-                                   "SnapFormat=GIF",
-                                   "NoSlideShow=0",
-                                   "ShowCounter=0",
-                                   "SlideDelay=2",
-                                   "",
-                                   "[Gui]",
-                                   "FavSize=" + favSize,
-                                   "",
-                                   "[Favorties]"};
+                                   "RomPath=" + dir_.path() + "/roms"};
+    if (emu == Emu::Mame)
+        lines.push_back("AltRomPath=" + dir_.path() + "/alt");
+    for (const std::string& line : std::vector<std::string>{
+             "", "[SnapShots]", "SnapPath=" + dir_.path() + "/snap", "SnapFormat=GIF",
+             "NoSlideShow=0", "ShowCounter=0", "SlideDelay=2", "", "[Gui]", "FavSize=" + favSize,
+             "", "[Favorties]"})
+        lines.push_back(line);
     for (auto it = favourites.rbegin(); it != favourites.rend(); ++it)
         lines.push_back("\"" + *it + "\"");
-    WriteLines(dir_ / "Cfg/Mame.cfg", lines);
+    WriteLines(dir_ / ("Cfg/" + base + ".cfg"), lines);
 }
 
 SectionWindow* SectionTest::open(Emu emu) {
     OpenSectionWindow(emu);
     window_ = ExistingSectionWindow(emu);
     return window_;
+}
+
+std::string SectionTest::listName(const char* suffix) const {
+    return ObjectName(window_ ? window_->emu() : Emu::Mame, "lst", suffix);
 }
 
 std::string SectionTest::text(const char* label) {
@@ -139,7 +148,7 @@ std::string SectionTest::text(const char* label) {
 
 std::vector<std::string> SectionTest::romNames() {
     std::vector<std::string> names;
-    auto* list = find<QListView>("lstMameRom");
+    auto* list = find<QListView>(listName("Rom").c_str());
     for (int row = 0; row < list->model()->rowCount(); ++row)
         names.push_back(ToAnsi(list->model()->index(row, 0).data().toString()));
     return names;
@@ -147,14 +156,14 @@ std::vector<std::string> SectionTest::romNames() {
 
 std::vector<std::string> SectionTest::favourites() {
     std::vector<std::string> names;
-    auto* list = find<QListWidget>("lstMamePref");
+    auto* list = find<QListWidget>(listName("Pref").c_str());
     for (int row = 0; row < list->count(); ++row)
         names.push_back(ToAnsi(list->item(row)->text()));
     return names;
 }
 
 void SectionTest::pickRom(const std::string& name) {
-    auto* list = find<QListView>("lstMameRom");
+    auto* list = find<QListView>(listName("Rom").c_str());
     for (int row = 0; row < list->model()->rowCount(); ++row)
         if (ToAnsi(list->model()->index(row, 0).data().toString()) == name) {
             list->setCurrentIndex(list->model()->index(row, 0));
@@ -164,7 +173,7 @@ void SectionTest::pickRom(const std::string& name) {
 }
 
 void SectionTest::pickFavourite(const std::string& name) {
-    auto* list = find<QListWidget>("lstMamePref");
+    auto* list = find<QListWidget>(listName("Pref").c_str());
     for (int row = 0; row < list->count(); ++row)
         if (ToAnsi(list->item(row)->text()) == name) {
             list->setCurrentRow(row);
@@ -199,13 +208,34 @@ void SectionTest::doubleClick(QAbstractItemView* list) {
 }
 
 void SectionTest::dropOnFavourites() {
-    auto* list = find<QListWidget>("lstMamePref");
+    auto* list = find<QListWidget>(listName("Pref").c_str());
     QMimeData data;
     data.setData(QString::fromLatin1(kGameMimeType), "game");
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &drop);
+}
+
+Shown SectionTest::pick(const char* button, bool select) {
+    Shown shown;
+    QTimer::singleShot(0, [&shown, select] {
+        QWidget* picker = QApplication::activeModalWidget();
+        ASSERT_NE(picker, nullptr);
+        const bool folder = picker->objectName() == QLatin1String("frmSelDir");
+        shown.caption = ToAnsi(picker->windowTitle());
+        shown.tag =
+            ToAnsi(picker->findChild<QLabel*>(folder ? "lblSelDirHide" : "lblSelExeHide")->text());
+        shown.pattern =
+            ToAnsi(picker->findChild<QLineEdit*>(folder ? "txtPattern" : "txtShowFiltri")->text());
+        if (auto* folders = qobject_cast<FolderPicker*>(picker))
+            shown.folder = folders->folder();
+        if (auto* programs = qobject_cast<ProgramPicker*>(picker))
+            shown.folder = programs->folder();
+        picker->findChild<QPushButton*>(select ? "cmdSeleziona" : "cmdCancel")->click();
+    });
+    clickButton(button);
+    return shown;
 }
 
 void SectionTest::answerPicker(const std::string& file) {

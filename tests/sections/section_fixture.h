@@ -25,6 +25,11 @@ extern const std::vector<Game> kMameGames;
 // A data-file record line for "game", 21 fields.
 std::string Record(const Game& game);
 
+// What a picker showed when it opened: its caption, hidden tag, pattern and the folder listed.
+struct Shown {
+    std::string caption, tag, pattern, folder;
+};
+
 class SectionTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -32,7 +37,10 @@ protected:
 
     // Writes the section's data file from "games" with a header block announcing their number.
     void WriteDataFile(const std::string& base, const std::vector<Game>& games);
-    // Writes Cfg/Mame.cfg with these favourites (last one first, as the program writes them).
+    // Writes Cfg/<Base>.cfg with these favourites (last one first, as the program writes them):
+    // the program emu/<base>.sh, the ROM folder roms, the snapshots in snap.
+    void WriteCfg(Emu emu, const std::vector<std::string>& favourites,
+                  const std::string& favSize = "up");
     void WriteMameCfg(const std::vector<std::string>& favourites,
                       const std::string& favSize = "up");
 
@@ -45,6 +53,8 @@ protected:
         return w;
     }
     std::string text(const char* label);
+    // "lst<Base><suffix>" of the open window's section.
+    std::string listName(const char* suffix) const;
     // The game list's entries and the favourites, as shown.
     std::vector<std::string> romNames();
     std::vector<std::string> favourites();
@@ -57,6 +67,8 @@ protected:
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void doubleClick(QAbstractItemView* list);
     void dropOnFavourites();
+    // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel).
+    Shown pick(const char* button, bool select = false);
     // Answers the program picker that the next action opens: picks "file" and presses Ok, or
     // closes the picker by its frame when "file" is empty.
     static void answerPicker(const std::string& file);

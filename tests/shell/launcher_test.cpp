@@ -10,6 +10,7 @@
 #include "platform/qt/ansi.h"
 #include "shell/launcher.h"
 #include "shell/section_hooks.h"
+#include "support/cut_text.h"
 #include "support/test_support.h"
 #include "widgets.h"
 
@@ -281,17 +282,6 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     EXPECT_EQ(window->twipsLeft(), 0);
 }
 
-// The labels too short for their text, which they show cropped.
-std::vector<std::string> CroppedTexts(QWidget* window) {
-    std::vector<std::string> cropped;
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
-        const QString text = label->text();
-        if (label->fontMetrics().horizontalAdvance(text) > label->contentsRect().width())
-            cropped.push_back(label->objectName().toStdString() + ": " + text.toStdString());
-    }
-    return cropped;
-}
-
 TEST_F(Launcher, EveryTextShowsWholeInItsLabel) {
     fs::create_directory(home_ + "/Data");
     for (Emu emu : kAllEmus) {
@@ -299,16 +289,16 @@ TEST_F(Launcher, EveryTextShowsWholeInItsLabel) {
         ASSERT_TRUE(CopyFile(test::ShippedData(name), home_ + "/Data/" + name));
     }
     auto window = Start();
-    EXPECT_EQ(CroppedTexts(window.get()), std::vector<std::string>{});
+    EXPECT_EQ(test::CutTexts(window.get()), std::vector<std::string>{});
 
     auto* timer = window->findChild<QTimer*>("Timer1");
     for (int tick = 0; tick < 6; ++tick) {
         QMetaObject::invokeMethod(timer, "timeout");
-        EXPECT_EQ(CroppedTexts(window.get()), std::vector<std::string>{}) << "banner " << tick;
+        EXPECT_EQ(test::CutTexts(window.get()), std::vector<std::string>{}) << "banner " << tick;
     }
     for (Emu emu : kAllEmus) {
         test::MoveOver(Find(window.get(), ObjectName(emu, "lbl", "").c_str()));
-        EXPECT_EQ(CroppedTexts(window.get()), std::vector<std::string>{}) << Section(emu).tag;
+        EXPECT_EQ(test::CutTexts(window.get()), std::vector<std::string>{}) << Section(emu).tag;
     }
 }
 

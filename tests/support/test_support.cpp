@@ -67,11 +67,15 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+std::string WithCrLf(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const auto& line : lines)
         bytes += line + "\r\n";
-    WriteBytes(path, bytes);
+    return bytes;
+}
+
+void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+    WriteBytes(path, WithCrLf(lines));
 }
 
 std::string ReadBytes(const std::string& path) {

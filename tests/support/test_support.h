@@ -38,6 +38,7 @@ private:
 // Writes bytes to a file, creating its directories.
 void WriteBytes(const std::string& path, const std::string& bytes);
 // The lines, each followed by CR LF.
+std::string WithCrLf(const std::vector<std::string>& lines);
 void WriteLines(const std::string& path, const std::vector<std::string>& lines);
 // The file's bytes, or "<missing>" when it cannot be read.
 std::string ReadBytes(const std::string& path);

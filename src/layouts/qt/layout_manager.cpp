@@ -206,10 +206,8 @@ void LayoutManager::openNameDialog(bool rename) {
     LayoutNameDialog dialog(*this,
                             rename ? LayoutNameDialog::Mode::Rename : LayoutNameDialog::Mode::Add);
     dialog.exec();
-    if (chkAlwaysOnTop_->isChecked()) {
-        setAlwaysOnTop(false);
-        setAlwaysOnTop(true);
-    }
+    if (onTop)
+        SetStayOnTop(this, true);
 }
 
 void LayoutManager::removeLayout() {

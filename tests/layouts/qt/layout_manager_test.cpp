@@ -29,13 +29,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Crlf(const Lines& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 class LayoutManagerTest : public SectionTest {
 protected:
     void SetUp() override {
@@ -153,8 +146,8 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     EXPECT_EQ(current("cboListaLayout"), "A");
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
     EXPECT_EQ(current("cboListaLayout2"), "A");
-    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620",
-                               "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[C]", "-"}));
+    EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620",
+                                   "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[C]", "-"}));
 
     // The first one, not the default: the new first is shown, the default stays.
     pick("C");
@@ -187,8 +180,8 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
     pick("A");
 
     press("cmdSaveLayout");
-    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
-                               "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,1,2", "-"}));
+    EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
+                                   "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,1,2", "-"}));
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "M72"}));
     EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Large", "Small"}));
 
@@ -196,8 +189,8 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
     ExistingSectionWindow(Emu::M72)->closeSection();
     pick("B");
     press("cmdSaveLayout");
-    EXPECT_EQ(layouts(), Crlf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
-                               "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,300,600", "-"}));
+    EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
+                                   "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,300,600", "-"}));
     EXPECT_TRUE(rows("lstEmulatori").empty());
 
     // A layouts.dat that cannot be rewritten is reported and stays as it was.
@@ -258,6 +251,10 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         EXPECT_TRUE(rename->isHidden());
         EXPECT_TRUE(add->isDefault());
         EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
+        EXPECT_EQ(Child<QLabel>(dialog, "lblDescription")->text(), "Please enter a new name:");
+        EXPECT_EQ(add->text(), "Add");
+        EXPECT_EQ(rename->text(), "Rename");
+        EXPECT_EQ(Child<QPushButton>(dialog, "cmdCancel")->text(), "Cancel");
 
         add->click();
         ASSERT_EQ(dialogs_->asked.size(), 1u);
@@ -286,7 +283,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
     EXPECT_TRUE(rows("lstEmulatori").empty());
     EXPECT_EQ(current("cboListaLayout2"), "New Layout");
     EXPECT_EQ(layouts(),
-              Crlf({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-", "[new layout]", "-"}));
+              WithCrLf({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-", "[new layout]", "-"}));
 
     withNameDialog("cmdAdd", [&](QDialog& dialog) {
         Child<QPushButton>(dialog, "cmdCancel")->click();
@@ -321,8 +318,8 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
     EXPECT_EQ(current("cboListaLayout"), "Work");
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME"}));
     EXPECT_EQ(current("cboListaLayout2"), "Work");
-    const std::string renamed =
-        Crlf({"[A]", "MAIN,1,2", "-", "[Work]", "MAIN,3,4", "MAME,0,0,6345,4620", "-", "[C]", "-"});
+    const std::string renamed = WithCrLf(
+        {"[A]", "MAIN,1,2", "-", "[Work]", "MAIN,3,4", "MAME,0,0,6345,4620", "-", "[C]", "-"});
     EXPECT_EQ(layouts(), renamed);
 
     // Its own name, and another layout's name: nothing changes and the dialog closes.
@@ -340,12 +337,22 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
     EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C", "Work"}));
     EXPECT_EQ(layouts(), renamed);
 
+    // Another layout, listed before the default: the default stays the layout it was.
+    pick("A");
+    withNameDialog("cmdRename", [&](QDialog& dialog) {
+        Type(dialog, "First");
+        Child<QPushButton>(dialog, "cmdRename")->click();
+    });
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"C", "Work", "First"}));
+    EXPECT_EQ(current("cboListaLayout"), "First");
+    EXPECT_EQ(current("cboListaLayout2"), "Work");
+
     // Closed, the options name the renamed layout; reopened, the lists follow the file.
     press("cmdOk");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ReadLayoutOptions(dir_ / "arvok.ini").defaultLayout, "Work");
     showManager();
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "Work", "C"}));
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"First", "Work", "C"}));
     EXPECT_EQ(current("cboListaLayout2"), "Work");
 }
 

@@ -1,0 +1,382 @@
+// The System16 and M72 windows as a user meets them: their own pages, their launches with the
+// stand-in emulator, their favourites and their per-game settings.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <sys/stat.h>
+
+#include "core/shared_state.h"
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "platform/qt/geometry.h"
+#include "section_fixture.h"
+#include "sections/launcher_link.h"
+#include "sections/open_section.h"
+#include "sections/popup_menus.h"
+#include "sections/section_design.h"
+#include "settings/game_settings.h"
+
+namespace arvok::test {
+namespace {
+
+class System16M72Test : public SectionTest {
+protected:
+    void SetUp() override {
+        SectionTest::SetUp();
+        WriteDataFile("System16",
+                      {{"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"},
+                       {"Golden Axe", "goldnaxe", "O", "-", "Action", "Sega", "1989"},
+                       {"altered Beast", "altbeast", "O", "-", "Action", "Sega", "1988"}});
+        WriteDataFile("M72", {{"Battle Chopper", "bchopper", "O", "-", "Shooter", "Irem", "1987"},
+                              {"R-Type (JP)", "rtypej", "O", "-", "Shooter", "Irem", "1987"}});
+        // The stand-in emulator: what it ran with, as its batch line, and what its ROM folder
+        // held meanwhile.
+        const std::string log = dir_ / "ran.txt";
+        for (const char* program : {"emu/system16.sh", "emu/m72.sh"}) {
+            WriteBytes(dir_ / program,
+                       "#!/bin/sh\ncat lancia.bat > '" + log + "'\nls ziproms >> '" + log + "'\n");
+            chmod((dir_ / program).c_str(), 0755);
+        }
+        WriteBytes(dir_ / "emu/ziproms/.keep", "");
+        Shared().RomDir[Index(Emu::System16)] = dir_ / "roms";
+        Shared().RomDir[Index(Emu::M72)] = dir_ / "roms";
+        WriteBytes(dir_ / "roms/shinobi.zip", "zip");
+        WriteBytes(dir_ / "roms/goldnaxe.zip", "zip");
+        WriteBytes(dir_ / "roms/bchopper.zip", "zip");
+        WriteBytes(dir_ / "roms/rtypej.zip", "zip");
+    }
+
+    std::string ran() { return ReadBytes(dir_ / "ran.txt"); }
+    std::string program(const char* name) { return dir_ / ("emu/" + std::string(name) + ".sh"); }
+
+    QListWidget* m72List() { return find<QListWidget>("lstM72Pref"); }
+
+    // Every caption of the labels on a page, in the order they were made.
+    std::vector<std::string> captions(const char* page) {
+        std::vector<std::string> out;
+        if (QWidget* w = find(page))
+            for (QLabel* label : w->findChildren<QLabel*>())
+                out.push_back(ToAnsi(label->text()));
+        return out;
+    }
+
+    void rightClick(QAbstractItemView* list) {
+        QPoint at(list->viewport()->width() - 2, list->viewport()->height() - 2);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(at),
+                          QPointF(list->viewport()->mapToGlobal(at)), Qt::RightButton,
+                          Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &press);
+    }
+};
+
+TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) {
+    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
+    open(Emu::M72);
+    clickButton("imgM72ButSet");
+    auto* vertical = find<QCheckBox>("chkM72VertDisplay");
+    auto* resolution = find<QComboBox>("cboM72VR");
+    EXPECT_FALSE(vertical->isChecked());
+    EXPECT_FALSE(resolution->isEnabled());
+
+    pickFavourite("Battle Chopper");
+    doubleClick(m72List());
+    EXPECT_EQ(ran(), program("m72") + " bchopper -r 22050\r\nbchopper.zip\n");
+    EXPECT_FALSE(IsPresentFile(dir_ / "emu/Ziproms/bchopper.zip"));
+
+    // Checked by the user, the box enables the combo, and the launch takes both.
+    vertical->click();
+    EXPECT_TRUE(resolution->isEnabled());
+    choose("cboM72VR", 1);
+    pressKey(m72List(), Qt::Key_Return);
+    EXPECT_EQ(ran(), program("m72") + " bchopper -res 512x384 -vert -r 22050\r\nbchopper.zip\n");
+
+    // Another game's record applied by the program sets the combo's state as well.
+    pickFavourite("R-Type (JP)");
+    EXPECT_FALSE(vertical->isChecked());
+    EXPECT_FALSE(resolution->isEnabled());
+    pickFavourite("Battle Chopper");
+    EXPECT_TRUE(vertical->isChecked());
+    EXPECT_TRUE(resolution->isEnabled());
+    EXPECT_EQ(resolution->currentIndex(), 1);
+
+    // Unchecking greys the combo and keeps its choice, which is stored but not passed on.
+    vertical->click();
+    EXPECT_FALSE(resolution->isEnabled());
+    EXPECT_EQ(resolution->currentIndex(), 1);
+    doubleClick(m72List());
+    EXPECT_EQ(ran(), program("m72") + " bchopper -r 22050\r\nbchopper.zip\n");
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/M72.set").find("\"Battle Chopper\","), std::string::npos);
+    EXPECT_TRUE(dialogs_->asked.empty());
+}
+
+TEST_F(System16M72Test, TheM72ListIsFixedAndItsMenuOpensWithNothingSelected) {
+    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
+    open(Emu::M72);
+    auto* list = m72List();
+    list->setCurrentRow(0);
+    for (int key : {Qt::Key_Delete, Qt::Key_Insert, Qt::Key_A})
+        pressKey(list, key);
+    EXPECT_EQ(list->count(), 2);
+    EXPECT_EQ(text("lblM72FavCountFix"), "2");
+    EXPECT_EQ(window_->findChild<QWidget*>("lblM72ClearFav"), nullptr);
+
+    list->setCurrentRow(-1);
+    rightClick(list);
+    QMenu* menu = FrmMenu().gameMenu(Emu::M72);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
+    WriteCfg(Emu::M72, {"Battle Chopper"});
+    open(Emu::M72);
+    auto* large = find<QLabel>("cmdM72Large");
+    EXPECT_EQ(ToAnsi(large->text()), "L");
+    clickButton("cmdM72Short");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(large, &press);
+    QApplication::sendEvent(large, &release);
+    EXPECT_EQ(GetTwips(window_).Width, 2400);
+    EXPECT_EQ(GetTwips(window_).Height, 4620);
+    clickButton("cmdM72Middle");
+    EXPECT_EQ(GetTwips(window_).Width, 6345);
+    EXPECT_EQ(GetTwips(window_).Height, 4620);
+}
+
+TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
+    WriteCfg(Emu::M72, {"Battle Chopper"});
+    open(Emu::M72);
+    clickButton("imgM72ButHelp");
+    EXPECT_TRUE(find("picM72Help")->isVisible());
+    std::vector<std::string> shown = captions("picM72Help");
+    auto has = [&](const std::string& caption) {
+        return std::count(shown.begin(), shown.end(), caption);
+    };
+    for (const char* caption :
+         {"Controls", "Keyboard", "Gamepad", "Other keys:", "LCTRL / TAB", "ALT / Q", "SPACE / W",
+          "RCTRL / E", "Button 4", "F10/F12", " Change record slot", " Start/Stop play record",
+          " Save a ScreenShot", "Player 2 Start"})
+        EXPECT_EQ(has(caption), 1) << caption;
+    EXPECT_EQ(has("n/a"), 4);
+    // Each keyboard key stands beside its button.
+    auto at = [&](const std::string& caption) {
+        return std::find(shown.begin(), shown.end(), caption) - shown.begin();
+    };
+    EXPECT_EQ(at("ALT / Q"), at("BUTTON 2") + 1);
+    EXPECT_EQ(at(" Restore game"), at("F7") + 1);
+
+    // Another game leaves it as it is.
+    pickFavourite("Battle Chopper");
+    EXPECT_EQ(captions("picM72Help"), shown);
+}
+
+TEST_F(System16M72Test, TheSystem16HelpListsEachGamesKeysInItsOrder) {
+    WriteCfg(Emu::System16, {});
+    open(Emu::System16);
+    auto* help = find<QListWidget>("lstSystem16Help");
+    std::vector<std::string> games;
+    for (int row = 1; row < help->count(); ++row)
+        if (help->item(row)->text().startsWith(QLatin1Char('-')))
+            games.push_back(ToAnsi(help->item(row - 1)->text()));
+    EXPECT_EQ(games, (std::vector<std::string>{
+                         "Shinobi", "Altered Beast", "Golden Axe", "Time Scanner", "Quartet II",
+                         "Space Harrier", "Hang-On", "Wrestle War", "Alien Storm", "Shadow Dancer",
+                         "Out Run", "Tetris", "Alien Syndrome", "Super Hang-On", "Moon Walker",
+                         "Fantasy Zone", "Flash Point", "Alexkidd", "Aurail"}));
+    EXPECT_EQ(ToAnsi(help->item(2)->text()), "CTRL - Attack");
+    std::vector<std::string> shown = captions("picSystem16Help");
+    for (const char* caption : {"Other keys:", "Utilities:", "END", "F2", "9", "0"})
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), caption), 1) << caption;
+}
+
+TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites) {
+    WriteCfg(Emu::System16, {"Golden Axe"});
+    open(Emu::System16);
+    pickRom("Shinobi");
+    doubleClick(find<QListView>("lstSystem16Rom"));
+    EXPECT_EQ(ran(), program("system16") +
+                         " shinobi -RX 320 -RY 240 -SCANLINES -NOTITLE -SOUNDCARD 0 -R 22050 "
+                         "-JOYTYPE 3\r\nshinobi.zip\n");
+    EXPECT_FALSE(IsPresentFile(dir_ / "emu/ziproms/shinobi.zip"));
+    EXPECT_EQ(ReadBytes(dir_ / "roms/shinobi.zip"), "zip");
+
+    // A favourite's own settings go with it.
+    clickButton("imgSystem16ButSet");
+    auto* favourites = find<QListWidget>("lstSystem16Pref");
+    favourites->setCurrentRow(-1);
+    favourites->setCurrentRow(0);
+    choose("cboSystem16HR", 5);
+    find<QCheckBox>("chkSystem16NoTitle")->click();
+    find<QCheckBox>("chkSystem16ESC")->click();
+    pressKey(favourites, Qt::Key_Return);
+    EXPECT_EQ(ran(), program("system16") +
+                         " goldnaxe -RX 512 -RY 240 -SCANLINES -ESCEXIT -SOUNDCARD 0 -R 22050 "
+                         "-JOYTYPE 3\r\ngoldnaxe.zip\n");
+    pickRom("altered Beast");
+    EXPECT_EQ(find<QComboBox>("cboSystem16HR")->currentIndex(), 2);
+    EXPECT_TRUE(find<QCheckBox>("chkSystem16NoTitle")->isChecked());
+    pickRom("Golden Axe");
+    EXPECT_EQ(find<QComboBox>("cboSystem16HR")->currentIndex(), 5);
+    EXPECT_FALSE(find<QCheckBox>("chkSystem16NoTitle")->isChecked());
+}
+
+TEST_F(System16M72Test, System16FavouritesAreDroppedDeletedAndClearedAndCounted) {
+    WriteCfg(Emu::System16, {});
+    open(Emu::System16);
+    pickRom("Shinobi");
+    dropOnFavourites();
+    dropOnFavourites();
+    pickRom("Golden Axe");
+    dropOnFavourites();
+    auto* favourites = find<QListWidget>("lstSystem16Pref");
+    ASSERT_EQ(favourites->count(), 2);
+    EXPECT_EQ(ToAnsi(favourites->item(0)->text()), "Golden Axe");
+    EXPECT_EQ(text("lblSystem16FavCount"), "2");
+    favourites->setCurrentRow(1);
+    pressKey(favourites, Qt::Key_Delete);
+    EXPECT_EQ(favourites->count(), 1);
+    EXPECT_EQ(text("lblSystem16FavCount"), "1");
+    EXPECT_EQ(text("lblSystem16RomSettings"), "Golden Axe");
+    dialogs_->answers.push_back(Answer::Yes);
+    clickButton("lblSystem16ClearFav");
+    EXPECT_EQ(favourites->count(), 0);
+    EXPECT_EQ(text("lblSystem16FavCount"), "0");
+}
+
+TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaultRomFolder) {
+    WriteCfg(Emu::System16, {});
+    open(Emu::System16);
+    clickButton("imgSystem16ButSet");
+    pickRom("Shinobi");
+    choose("cboSystem16VR", 4);
+    pickRom("Golden Axe");
+    WriteBytes(dir_ / "Cfg/System16.set", "\"Old\",x\r\n");
+
+    dialogs_->answers.push_back(Answer::No);
+    clickButton("cmdApplytoAll");
+    EXPECT_EQ(ReadBytes(dir_ / "Cfg/System16.set"), "\"Old\",x\r\n");
+
+    choose("cboSystem16SampleRate", 2);
+    dialogs_->answers.push_back(Answer::Yes);
+    dialogs_->answers.push_back(Answer::Ok);
+    clickButton("cmdApplytoAll");
+    const std::string set = ReadBytes(dir_ / "Cfg/System16.set");
+    EXPECT_EQ(set.rfind("\"[DEFAULT]\",", 0), 0u) << set;
+    EXPECT_EQ(std::count(set.begin(), set.end(), '\n'), 1) << set;
+    // A game without a record of its own now takes them.
+    pickRom("Shinobi");
+    pickRom("altered Beast");
+    EXPECT_EQ(find<QComboBox>("cboSystem16SampleRate")->currentIndex(), 2);
+
+    auto* own = find<QLineEdit>("txtSystem16RomPath");
+    own->setText("/elsewhere");
+    clickButton("cmdDirRomDefault");
+    EXPECT_EQ(ToAnsi(own->text()), dir_.path() + "/roms");
+}
+
+TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
+    WriteCfg(Emu::System16, {"Golden Axe"});
+    WriteCfg(Emu::M72, {"Battle Chopper"});
+    for (Emu emu : {Emu::System16, Emu::M72}) {
+        open(emu);
+        // To the pixel: positions are whole pixels of 15 twips.
+        EXPECT_NEAR(GetTwips(window_).Left, LauncherLeft() + 3450, 14) << Section(emu).tag;
+        EXPECT_NEAR(GetTwips(window_).Top, LauncherTop(), 14) << Section(emu).tag;
+        SetTwipsPos(window_, 0, 0);
+        emit find<ClickLabel>(ObjectName(emu, "img", "").c_str())->doubleClicked();
+        EXPECT_NEAR(GetTwips(window_).Left, LauncherLeft() + 3450, 14) << Section(emu).tag;
+    }
+    EXPECT_EQ(text("lblOptMamePath"), "Full M-72 Path");
+    EXPECT_EQ(text("Label61"), "Vertical Resolution");
+    EXPECT_EQ(ToAnsi(find<QCheckBox>("chkM72PPro")->text()), "PPro Optimized");
+    EXPECT_EQ(window_->findChild<QWidget*>("lblM72Total"), nullptr);
+
+    open(Emu::System16);
+    EXPECT_EQ(text("lblOptMamePath"), "Full System16-DOS Path");
+    EXPECT_EQ(text("Label22"), "Default Roms Directory");
+    EXPECT_EQ(text("Label64"), "Horizontal Res.");
+    EXPECT_EQ(text("Label2"), "Soundcard:");
+    EXPECT_EQ(ToAnsi(find<QCheckBox>("chkSystem16Scanlines2")->text()), "Double Scanl.");
+    EXPECT_EQ(text("Label3"), "Total:");
+    EXPECT_EQ(text("lblSystem16Total"), "3");
+    EXPECT_EQ(text("lblSystem16FavCount"), "1");
+
+    // A click on the favourites count tells their share of the total; M72's count tells none.
+    for (const char* count : {"lblSystem16FavCount", "lblM72FavCountFix"}) {
+        window_ = ExistingSectionWindow(count[3] == 'S' ? Emu::System16 : Emu::M72);
+        QLabel* label = find<QLabel>(count);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(label, &release);
+        EXPECT_EQ(ToAnsi(label->toolTip()), count[3] == 'S' ? " 33% of total " : "") << count;
+    }
+}
+
+TEST_F(System16M72Test, ADataFileWithoutHeaderLeavesTheSystem16TotalAtItsDesignCaption) {
+    WriteLines(dir_ / "Data/System16.dat",
+               {Record({"Shinobi", "shinobi", "O", "-", "Action", "Sega", "1987"})});
+    WriteCfg(Emu::System16, {});
+    open(Emu::System16);
+    EXPECT_EQ(text("lblSystem16Total"), "1107");
+    EXPECT_EQ(romNames(), std::vector<std::string>{"Shinobi"});
+}
+
+TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {
+    for (Emu emu : {Emu::System16, Emu::M72}) {
+        WriteCfg(emu, {"Golden Axe", "Battle Chopper"});
+        const std::string file = dir_ / ("Cfg/" + std::string(Section(emu).baseName) + ".cfg");
+        std::string cfg = ReadBytes(file);
+        cfg.replace(cfg.find("RomPath=") + 8, dir_.path().size() + 5, dir_ / "nowhere");
+        WriteBytes(file, cfg);
+    }
+    open(Emu::M72);
+    clickButton("imgM72ButOpts");
+    Shown roms = pick("cmdSelDir");
+    EXPECT_EQ(roms.tag, "M72ROM");
+    EXPECT_EQ(roms.folder, dir_ / "emu/ziproms");
+    Shown program = pick("cmdSfoglia");
+    EXPECT_EQ(program.tag, "M72");
+    EXPECT_EQ(program.folder, dir_ / "emu");
+    EXPECT_EQ(pick("cmdDirSnap").tag, "M72SNAP");
+    clickButton("imgM72ButSet");
+    Shown own = pick("cmdM72SelDir");
+    EXPECT_EQ(own.tag, "M72SETTINGS");
+    EXPECT_EQ(own.caption, "Search Rom for Battle Chopper (bchopper.zip)");
+    EXPECT_EQ(own.pattern, "bchopper.zip");
+
+    open(Emu::System16);
+    clickButton("imgSystem16ButOpts");
+    roms = pick("cmdSelDir");
+    EXPECT_EQ(roms.tag, "SYSTEM16ROM");
+    EXPECT_EQ(roms.folder, dir_.path());
+    EXPECT_EQ(pick("cmdSfoglia").tag, "SYSTEM16");
+    clickButton("imgSystem16ButSet");
+    EXPECT_EQ(pick("cmdSystem16SelDir").caption, "Search Rom for Golden Axe (goldnaxe.zip)");
+}
+
+// A control of an option table that its section's design forgets would stand captionless in
+// the page's corner.
+TEST(SectionDesignRows, EveryControlOfEverySettingsPageHasItsDesignRow) {
+    for (Emu emu : kAllEmus) {
+        const GameSettingsTable& table = GameSettingsTableOf(emu);
+        std::vector<std::string> names = table.clearedByDefaults;
+        for (const GameOption& option : table.options)
+            names.push_back(option.control);
+        for (const std::string& name : names) {
+            const auto& rows = Design(emu).settings;
+            EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const SettingControl& row) {
+                return name == row.name;
+            })) << name;
+        }
+    }
+}
+
+} // namespace
+} // namespace arvok::test

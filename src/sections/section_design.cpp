@@ -492,6 +492,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
     mame.snapShowRestarts = true;
     mame.romDirFallback = true;
     mame.hasAltRomPath = true;
+    mame.offersParentRom = true;
     mame.genreUpLeft = 1690;
     mame.filterLeft = {120, 1710, 3000, 4950};
     mame.filterWidth = {1515, 1215, 1875, 765};

@@ -126,8 +126,9 @@ struct SectionDesign {
     // goes on from its counter.
     bool snapShowRestarts = false;
     FavShare favShare = FavShare::None;
-    bool romDirFallback = false; // the load's per-game ROM path falls back to the fixed path
-    bool hasAltRomPath = false;  // alternative ROM directory and "Roms are" options (MAME)
+    bool romDirFallback = false;  // the load's per-game ROM path falls back to the fixed path
+    bool hasAltRomPath = false;   // alternative ROM directory and "Roms are" options (MAME)
+    bool offersParentRom = false; // the game's ROM picker lists a clone's parent's zip (MAME)
     TotalFallback total = TotalFallback::KeepCaption;
     CountDesign counts;
     int genreUpLeft = 1660; // genre combo's left edge in the "up" layout

@@ -266,7 +266,7 @@ void SectionWindow::browseGameRomFolder() {
     if (!lookup(game))
         return;
     std::string offeredParent;
-    if (emu_ == Emu::Mame) {
+    if (design_.offersParentRom) {
         if (!CloneOf.empty() && CloneOf != "-" && CloneOf != "neogeo") {
             NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
             if (parent.found)

@@ -134,6 +134,9 @@ TEST_F(System16M72Test, TheM72ListIsFixedAndItsMenuOpensWithNothingSelected) {
 TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
     WriteCfg(Emu::M72, {"Battle Chopper"});
     open(Emu::M72);
+    // Without a Large size the window opens at the Middle one.
+    EXPECT_EQ(GetTwips(window_).Width, 6345);
+    EXPECT_EQ(GetTwips(window_).Height, 4620);
     auto* large = find<QLabel>("cmdM72Large");
     EXPECT_EQ(ToAnsi(large->text()), "L");
     clickButton("cmdM72Short");
@@ -293,12 +296,14 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
         emit find<ClickLabel>(ObjectName(emu, "img", "").c_str())->doubleClicked();
         EXPECT_NEAR(GetTwips(window_).Left, LauncherLeft() + 3450, 14) << Section(emu).tag;
     }
+    EXPECT_EQ(text("Label12"), " All Supported:");
     EXPECT_EQ(text("lblOptMamePath"), "Full M-72 Path");
     EXPECT_EQ(text("Label61"), "Vertical Resolution");
     EXPECT_EQ(ToAnsi(find<QCheckBox>("chkM72PPro")->text()), "PPro Optimized");
     EXPECT_EQ(window_->findChild<QWidget*>("lblM72Total"), nullptr);
 
     open(Emu::System16);
+    EXPECT_EQ(text("Label12"), " Favorties:");
     EXPECT_EQ(text("lblOptMamePath"), "Full System16-DOS Path");
     EXPECT_EQ(text("Label22"), "Default Roms Directory");
     EXPECT_EQ(text("Label64"), "Horizontal Res.");

@@ -154,7 +154,7 @@ TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
 }
 
 TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
-    WriteCfg(Emu::M72, {"Battle Chopper"});
+    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
     open(Emu::M72);
     clickButton("imgM72ButHelp");
     EXPECT_TRUE(find("picM72Help")->isVisible());
@@ -176,7 +176,8 @@ TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
     EXPECT_EQ(at(" Restore game"), at("F7") + 1);
 
     // Another game leaves it as it is.
-    pickFavourite("Battle Chopper");
+    pickFavourite("R-Type (JP)");
+    EXPECT_EQ(text("lblM72RomSettings"), "R-Type (JP)");
     EXPECT_EQ(captions("picM72Help"), shown);
 }
 

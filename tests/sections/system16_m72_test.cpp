@@ -238,6 +238,9 @@ TEST_F(System16M72Test, System16FavouritesAreDroppedDeletedAndClearedAndCounted)
     dropOnFavourites();
     dropOnFavourites();
     pickRom("Golden Axe");
+    // A game dragged from another section's list would add this list's game: it is refused.
+    dropOnFavourites(Emu::Mame);
+    EXPECT_EQ(text("lblSystem16FavCount"), "1");
     dropOnFavourites();
     auto* favourites = find<QListWidget>("lstSystem16Pref");
     ASSERT_EQ(favourites->count(), 2);

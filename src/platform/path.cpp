@@ -169,13 +169,7 @@ bool CopyFile(const std::string& from, const std::string& to, std::string* error
             ok = got == 0;
             break;
         }
-        for (ssize_t done = 0; ok && done < got;) {
-            ssize_t wrote = write(out, block + done, static_cast<size_t>(got - done));
-            if (wrote < 0 && errno == EINTR)
-                continue;
-            ok = wrote > 0;
-            done += ok ? wrote : 0;
-        }
+        ok = WriteAll(out, std::string_view(block, static_cast<size_t>(got)));
     }
     int failure = ok ? 0 : errno;
     if (out >= 0 && close(out) != 0 && ok) {
@@ -191,6 +185,18 @@ bool CopyFile(const std::string& from, const std::string& to, std::string* error
             *error = std::strerror(failure);
     }
     return ok;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t wrote = write(fd, bytes.data(), bytes.size());
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<size_t>(wrote));
+    }
+    return true;
 }
 
 std::string CurrentDirectory() {

@@ -42,6 +42,9 @@ bool RemoveFile(const std::string& path);
 // "to", even a file that appeared a moment ago, is never overwritten. On failure a partial copy
 // is removed, "error" (when given) says why in the system's words, and false is returned.
 bool CopyFile(const std::string& from, const std::string& to, std::string* error = nullptr);
+// Writes all of "bytes" to the open file "fd", going on after an interrupted write; false, with
+// errno telling why, when a write fails.
+bool WriteAll(int fd, std::string_view bytes);
 std::string CurrentDirectory();
 
 } // namespace arvok

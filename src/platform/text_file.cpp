@@ -1,6 +1,5 @@
 #include "platform/text_file.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <optional>
@@ -88,19 +87,6 @@ std::optional<std::string> FinalTarget(const std::string& path) {
         current = link[0] == '/' ? link : JoinPath(DirName(current), link);
     }
     return std::nullopt;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote <= 0)
-            return false;
-        done += static_cast<size_t>(wrote);
-    }
-    return true;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 #include "core/shared_state.h"
 #include "platform/text_file.h"
@@ -296,6 +297,22 @@ std::optional<std::string_view> FindRecord(const std::vector<std::string>& lines
     return std::nullopt;
 }
 
+// The settings of a record from what follows its key on the line: nothing, or a comma and the
+// items.
+SettingsFields DecodeRecord(Emu emu, std::string_view afterKey) {
+    const auto& table = GameSettingsTableOf(emu);
+    SettingsFields fields = BuiltInDefaults(emu);
+    if (afterKey.empty())
+        return fields;
+    std::vector<std::string> items =
+        settings_io::SplitItems(afterKey.substr(1), table.options.size() + 1);
+    fields[kRomPathSlot] = items[0];
+    for (size_t slot = 1; slot <= table.options.size() && slot < items.size(); ++slot)
+        if (auto value = SlotValue(table.option(slot), items[slot]))
+            fields[slot] = *value;
+    return fields;
+}
+
 } // namespace
 
 int Index(const SettingsFields& fields, std::size_t slot) {
@@ -341,20 +358,6 @@ std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& 
                 settings_io::ParseNumber(fields[slot]).value_or(std::stoi(option.builtIn)));
     }
     return line;
-}
-
-SettingsFields DecodeRecord(Emu emu, std::string_view afterKey) {
-    const auto& table = GameSettingsTableOf(emu);
-    SettingsFields fields = BuiltInDefaults(emu);
-    if (afterKey.empty())
-        return fields;
-    std::vector<std::string> items =
-        settings_io::SplitItems(afterKey.substr(1), table.options.size() + 1);
-    fields[kRomPathSlot] = items[0];
-    for (size_t slot = 1; slot <= table.options.size() && slot < items.size(); ++slot)
-        if (auto value = SlotValue(table.option(slot), items[slot]))
-            fields[slot] = *value;
-    return fields;
 }
 
 bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,

@@ -16,7 +16,6 @@
 #include <array>
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/section.h"
@@ -196,12 +195,6 @@ std::string GameSettingsPath(Emu emu);
 
 // One record, without its line end.
 std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& fields);
-// The settings of a record from what follows its key on the line: nothing, or a comma and the
-// items. Items are split at commas outside double quotes; quotes are removed where present. An
-// item that is missing or not valid for its option (not a number, an index past the combo's
-// items, a check value other than 0 or 1, an offset that is not an optional "-" and digits)
-// takes its built-in default; items past the section's count are not read.
-SettingsFields DecodeRecord(Emu emu, std::string_view afterKey);
 
 // Where a load found the settings it returns.
 enum class SettingsSource {
@@ -213,11 +206,15 @@ enum class SettingsSource {
 // Fills "fields" with the settings of "key": its record, else the "[DEFAULT]" record, else the
 // built-in defaults. A record is the first line that begins with the key in double quotes,
 // compared exactly, followed by a comma or the line's end; only the key is read to find it, so
-// a key may hold quotes and commas. Empty lines are passed over; a missing file reads as an
-// empty one, and so does one that cannot be read (the user is told once, see
-// settings_io::ReadSettingsFile). Returns whether a record was found and stores the same in
-// Shared().Trovato. The controls of GameSettingsTable::clearedByDefaults are to be cleared unless
-// the source is GameRecord. Remembers "key" as the section's loaded key.
+// a key may hold quotes and commas. The record's items are split at commas outside double
+// quotes; quotes are removed where present. An item that is missing or not valid for its option
+// (not a number, an index past the combo's items, a check value other than 0 or 1, an offset that
+// is not an optional "-" and digits) takes its built-in default; items past the section's count
+// are not read. Empty lines are passed over; a missing file reads as an empty one, and so does
+// one that cannot be read (the user is told once, see settings_io::ReadSettingsFile). Returns
+// whether a record was found and stores the same in Shared().Trovato. The controls of
+// GameSettingsTable::clearedByDefaults are to be cleared unless the source is GameRecord.
+// Remembers "key" as the section's loaded key.
 bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
                       SettingsSource* source = nullptr);
 

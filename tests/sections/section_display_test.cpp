@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -102,6 +103,14 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     clickButton("imgButInfo");
     EXPECT_FALSE(running());
     EXPECT_EQ(text("lblInfoName"), "Xevious");
+
+    // Saved on exit, "Disable" locks the two controls again when the window next opens.
+    clickButton("cmdMameExit");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    open();
+    EXPECT_TRUE(find<QCheckBox>("chkMameNoSlide")->isChecked());
+    EXPECT_FALSE(find("chkMameShowCounter")->isEnabled());
+    EXPECT_FALSE(find("cboSlideShowTimer")->isEnabled());
 }
 
 TEST_F(SectionDisplayTest, PageButtonsSinkWhilePressedAndActWhenReleased) {

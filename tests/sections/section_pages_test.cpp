@@ -180,6 +180,7 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     WriteMameCfg({});
     // The recordings folder is found whatever the letter case of its name.
     WriteBytes(dir_ / "emu/inp/best.inp", "x");
+    WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Xevious", {{mame::Record, "1"}})});
     open();
     clickButton("imgButSet");
     auto* record = find<QCheckBox>("chkMameRecord");
@@ -206,6 +207,18 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     playback->click();
     EXPECT_FALSE(playback->isChecked());
     EXPECT_FALSE(record->isChecked());
+
+    // Settings that tick Record act as a click on it: its look comes and Playback goes; the
+    // next game's settings untick it and take its look away.
+    answerPicker("best.inp");
+    playback->click();
+    pickRom("Xevious");
+    EXPECT_TRUE(record->isChecked());
+    EXPECT_TRUE(record->font().bold());
+    EXPECT_FALSE(playback->isChecked());
+    pickRom("Galaga");
+    EXPECT_FALSE(record->isChecked());
+    EXPECT_FALSE(record->font().bold());
 }
 
 TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {

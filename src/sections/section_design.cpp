@@ -350,12 +350,12 @@ std::vector<SettingControl> System16Settings() {
 }
 
 // System16's help list: each game's name, a line of dashes and its keys.
-std::vector<const char*> System16HelpItems() {
+std::vector<std::string> System16HelpItems() {
     struct GameKeys {
         const char* game;
         std::vector<const char*> keys;
     };
-    static const std::vector<GameKeys> games{
+    const std::vector<GameKeys> games{
         {"Shinobi", {"CTRL - Attack", "ALT - Jump", "SPACE - Ninja magic"}},
         {"Altered Beast", {"CTRL - Punch", "ALT - Kick", "SPACE - Jump"}},
         {"Golden Axe", {"CTRL - Magic", "ALT - Attack", "SPACE - Jump"}},
@@ -376,13 +376,10 @@ std::vector<const char*> System16HelpItems() {
         {"Alexkidd", {"CTRL - Jump", "ALT - Punch"}},
         {"Aurail", {"CTRL - Shoot", "ALT - Change weapon"}},
     };
-    static std::vector<std::string> dashes;
-    dashes.reserve(games.size());
-    std::vector<const char*> items;
+    std::vector<std::string> items;
     for (const GameKeys& game : games) {
-        items.push_back(game.game);
-        dashes.emplace_back(std::char_traits<char>::length(game.game), '-');
-        items.push_back(dashes.back().c_str());
+        items.emplace_back(game.game);
+        items.emplace_back(items.back().size(), '-');
         items.insert(items.end(), game.keys.begin(), game.keys.end());
     }
     return items;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "core/section.h"
@@ -162,7 +163,7 @@ struct SectionDesign {
     // list of fixed items, with the key table beside it; or a page built by a class of its own.
     const char* helpListHeading = "Game Details";     // nullptr: the list has no heading
     std::array<int, 4> helpList{60, 255, 3735, 3570}; // left, top, width, height
-    std::vector<const char*> helpListItems;           // fixed items (no history text)
+    std::vector<std::string> helpListItems;           // fixed items (no history text)
     std::vector<HelpBlock> helpBlocks;
     PageBuilder buildHelpPage = nullptr;
 };

@@ -79,8 +79,8 @@ void SectionWindow::buildLists() {
         return;
 
     romModel_ = new NameListModel(this);
-    romList_ = Placed(new GameListView(this), ("lst" + base_ + "Rom").c_str(), 90,
-                      design_.romListTop, 6165, design_.romListHeight);
+    romList_ = Placed(new GameListView(this, Section(emu_).tag), ("lst" + base_ + "Rom").c_str(),
+                      90, design_.romListTop, 6165, design_.romListHeight);
     romList_->setModel(romModel_);
     Colour(romList_, 0x404040, 0xD3AB21);
     romList_->installEventFilter(this);
@@ -393,8 +393,10 @@ bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
         return false;
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return false;
+    // What a drop adds is this window's selected game, so only a game dragged from this window's
+    // own list is taken.
     auto* drop = static_cast<QDropEvent*>(event);
-    if (!drop->mimeData()->hasFormat(QString::fromLatin1(kGameMimeType)))
+    if (drop->mimeData()->data(QString::fromLatin1(kGameMimeType)) != Section(emu_).tag)
         return false;
     drop->setDropAction(Qt::CopyAction);
     drop->accept();

@@ -225,7 +225,8 @@ Qt::ItemFlags NameListModel::flags(const QModelIndex& index) const {
     return QAbstractListModel::flags(index) | Qt::ItemIsDragEnabled;
 }
 
-GameListView::GameListView(QWidget* parent) : QListView(parent) {
+GameListView::GameListView(QWidget* parent, const char* sectionTag)
+    : QListView(parent), sectionTag_(sectionTag) {
     setFlow(QListView::TopToBottom);
     setUniformItemSizes(true);
     setResizeMode(QListView::Adjust);
@@ -257,7 +258,7 @@ void GameListView::startDrag(Qt::DropActions) {
         return;
     auto* drag = new QDrag(this);
     auto* mime = new QMimeData;
-    mime->setData(QString::fromLatin1(kGameMimeType), index.data().toString().toUtf8());
+    mime->setData(QString::fromLatin1(kGameMimeType), QByteArray(sectionTag_));
     drag->setMimeData(mime);
     drag->setDragCursor(DragPixmap(false), Qt::IgnoreAction);
     drag->setDragCursor(DragPixmap(true), Qt::CopyAction);

@@ -83,7 +83,7 @@ private:
     std::vector<std::string> names_;
 };
 
-// The data a game dragged from a game list carries: the game's name.
+// The data a game dragged from a game list carries: the tag of the section whose list it left.
 inline constexpr const char* kGameMimeType = "application/x-arvok-game";
 
 // The game list: entries in one or more columns filled top to bottom, then left to right; an
@@ -91,7 +91,7 @@ inline constexpr const char* kGameMimeType = "application/x-arvok-game";
 class GameListView : public QListView {
     Q_OBJECT
 public:
-    explicit GameListView(QWidget* parent);
+    GameListView(QWidget* parent, const char* sectionTag);
     void setColumns(int columns);
     int columns() const { return columns_; }
 
@@ -101,6 +101,7 @@ protected:
 
 private:
     void updateGrid();
+    const char* sectionTag_;
     int columns_ = 1;
 };
 

@@ -220,10 +220,10 @@ void SectionTest::doubleClick(QAbstractItemView* list) {
     QApplication::sendEvent(list->viewport(), &event);
 }
 
-void SectionTest::dropOnFavourites() {
+void SectionTest::dropOnFavourites(std::optional<Emu> from) {
     auto* list = find<QListWidget>(listName("Pref").c_str());
     QMimeData data;
-    data.setData(QString::fromLatin1(kGameMimeType), "game");
+    data.setData(QString::fromLatin1(kGameMimeType), Section(from.value_or(window_->emu())).tag);
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

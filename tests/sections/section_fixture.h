@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,7 +72,9 @@ protected:
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void doubleClick(QAbstractItemView* list);
-    void dropOnFavourites();
+    // Drops a game dragged from the game list of the section "from" (the open window's own when
+    // none) onto the favourites.
+    void dropOnFavourites(std::optional<Emu> from = std::nullopt);
     // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel).
     Shown pick(const char* button, bool select = false);
     // Answers the program picker that the next action opens: picks "file" and presses Ok, or

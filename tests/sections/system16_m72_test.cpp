@@ -134,6 +134,9 @@ TEST_F(System16M72Test, TheM72ListIsFixedAndItsMenuOpensWithNothingSelected) {
 TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
     WriteCfg(Emu::M72, {"Battle Chopper"});
     open(Emu::M72);
+    // Without a Large size the window opens at the Middle one.
+    EXPECT_EQ(GetTwips(window_).Width, 6345);
+    EXPECT_EQ(GetTwips(window_).Height, 4620);
     auto* large = find<QLabel>("cmdM72Large");
     EXPECT_EQ(ToAnsi(large->text()), "L");
     clickButton("cmdM72Short");
@@ -151,7 +154,7 @@ TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
 }
 
 TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
-    WriteCfg(Emu::M72, {"Battle Chopper"});
+    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
     open(Emu::M72);
     clickButton("imgM72ButHelp");
     EXPECT_TRUE(find("picM72Help")->isVisible());
@@ -173,7 +176,8 @@ TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
     EXPECT_EQ(at(" Restore game"), at("F7") + 1);
 
     // Another game leaves it as it is.
-    pickFavourite("Battle Chopper");
+    pickFavourite("R-Type (JP)");
+    EXPECT_EQ(text("lblM72RomSettings"), "R-Type (JP)");
     EXPECT_EQ(captions("picM72Help"), shown);
 }
 
@@ -234,6 +238,9 @@ TEST_F(System16M72Test, System16FavouritesAreDroppedDeletedAndClearedAndCounted)
     dropOnFavourites();
     dropOnFavourites();
     pickRom("Golden Axe");
+    // A game dragged from another section's list would add this list's game: it is refused.
+    dropOnFavourites(Emu::Mame);
+    EXPECT_EQ(text("lblSystem16FavCount"), "1");
     dropOnFavourites();
     auto* favourites = find<QListWidget>("lstSystem16Pref");
     ASSERT_EQ(favourites->count(), 2);
@@ -293,12 +300,14 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
         emit find<ClickLabel>(ObjectName(emu, "img", "").c_str())->doubleClicked();
         EXPECT_NEAR(GetTwips(window_).Left, LauncherLeft() + 3450, 14) << Section(emu).tag;
     }
+    EXPECT_EQ(text("Label12"), " All Supported:");
     EXPECT_EQ(text("lblOptMamePath"), "Full M-72 Path");
     EXPECT_EQ(text("Label61"), "Vertical Resolution");
     EXPECT_EQ(ToAnsi(find<QCheckBox>("chkM72PPro")->text()), "PPro Optimized");
     EXPECT_EQ(window_->findChild<QWidget*>("lblM72Total"), nullptr);
 
     open(Emu::System16);
+    EXPECT_EQ(text("Label12"), " Favorties:");
     EXPECT_EQ(text("lblOptMamePath"), "Full System16-DOS Path");
     EXPECT_EQ(text("Label22"), "Default Roms Directory");
     EXPECT_EQ(text("Label64"), "Horizontal Res.");

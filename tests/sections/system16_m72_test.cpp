@@ -50,7 +50,6 @@ protected:
         WriteBytes(dir_ / "roms/rtypej.zip", "zip");
     }
 
-    std::string ran() { return ReadBytes(dir_ / "ran.txt"); }
     std::string program(const char* name) { return dir_ / ("emu/" + std::string(name) + ".sh"); }
 
     QListWidget* m72List() { return find<QListWidget>("lstM72Pref"); }

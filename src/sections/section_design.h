@@ -146,8 +146,8 @@ struct SectionDesign {
     // marks that parent as an original (MAME).
     bool romPickerOffersParent = false;
 
-    // The per-game settings page below the ROM path; controls of the settings table without a
-    // row here are laid out in a grid after these.
+    // The per-game settings page below the ROM path: every control of the settings table has its
+    // row here, which places it and gives its caption and tooltips.
     std::vector<SettingControl> settings;
     std::vector<PageLabel> settingsLabels; // fixed texts of the page
     std::vector<EnableRule> enableRules;

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "sections/section_design.h"
 #include "sections/section_widgets.h"
 
 namespace arvok {
@@ -12,11 +13,6 @@ namespace arvok {
 namespace {
 
 constexpr int kRow = 195;
-
-struct KeyAction {
-    const char* key;
-    const char* action;
-};
 
 void Heading(QWidget* page, const char* text, int left, int top, int width) {
     QLabel* label = MakeLabel(page, "", QString::fromLatin1(text), left, top, width, kRow);
@@ -56,7 +52,7 @@ void BuildM72HelpPage(QWidget* page) {
     top += kRow;
     Heading(page, "Other keys:", kLeft, top, kFirst + kSecond);
     // The keys of coins and starts have no gamepad button.
-    static const std::vector<std::pair<KeyAction, bool>> kOthers{
+    static const std::vector<std::pair<HelpKey, bool>> kOthers{
         {{"ESC", " Quit"}, false},
         {{"P", " Pause"}, false},
         {{"S", " Save a ScreenShot"}, false},

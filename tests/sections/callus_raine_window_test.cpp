@@ -194,7 +194,7 @@ TEST_F(CallusRaineTest, FiltersUseTheSectionsItemsAndNoShiftOrMenuReset) {
     EXPECT_EQ(romNames(),
               (std::vector<std::string>{"Street Fighter II", "Street Fighter II (Japan)"}));
     EXPECT_EQ(text("lblCallusRomCount"), "2");
-    EXPECT_EQ(genre->palette().color(genre->backgroundRole()), VbColor(0xE4AAAA));
+    EXPECT_EQ(back("cboFilterCallusGenre"), VbColor(0xE4AAAA));
 
     pressKey(genre, Qt::Key_A, Qt::ShiftModifier);
     emit FrmMenu().resetFiltersRequested();
@@ -204,7 +204,7 @@ TEST_F(CallusRaineTest, FiltersUseTheSectionsItemsAndNoShiftOrMenuReset) {
     choose("cboFilterCallusMisc", 2);
     EXPECT_EQ(romNames(), std::vector<std::string>{"Street Fighter II (Japan)"});
     choose("cboFilterCallusGenre", 0);
-    EXPECT_EQ(genre->palette().color(genre->backgroundRole()), VbColor(0xC0C0C0));
+    EXPECT_EQ(back("cboFilterCallusGenre"), VbColor(0xC0C0C0));
     EXPECT_EQ(text("lblCallusRomCount"), "1");
 }
 

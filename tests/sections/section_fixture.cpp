@@ -147,6 +147,20 @@ std::string SectionTest::text(const char* label) {
     return w ? ToAnsi(w->text()) : "<none>";
 }
 
+QColor SectionTest::back(const char* combo) {
+    const QImage image = find<QComboBox>(combo)->grab().toImage();
+    return image.pixelColor(image.width() / 2, 2);
+}
+
+bool SectionTest::drawsIn(const char* combo, const QColor& colour) {
+    const QImage image = find<QComboBox>(combo)->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
 std::vector<std::string> SectionTest::romNames() {
     std::vector<std::string> names;
     auto* list = find<QListView>(listName("Rom").c_str());

@@ -26,21 +26,6 @@ protected:
         SectionTest::SetUp();
         WriteMameCfg({});
     }
-    // What the combo looks like on screen: the colour of its face above the text, and whether
-    // any of its pixels is drawn in "colour" (the text's strokes).
-    QImage drawn(const char* combo) { return find<QComboBox>(combo)->grab().toImage(); }
-    QColor back(const char* combo) {
-        QImage image = drawn(combo);
-        return image.pixelColor(image.width() / 2, 2);
-    }
-    bool drawsIn(const char* combo, const QColor& colour) {
-        QImage image = drawn(combo);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y) == colour)
-                    return true;
-        return false;
-    }
     void chooseText(const char* combo, const char* item) {
         choose(combo, find<QComboBox>(combo)->findText(QString::fromLatin1(item)));
     }

@@ -272,6 +272,9 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
     pickRom("Darius");
     dropOnFavourites();
     dropOnFavourites();
+    // A game dragged from another section's list would add this list's game: it is refused.
+    pickRom("Bubble Bobble");
+    dropOnFavourites(Emu::Mame);
     EXPECT_EQ(favourites(), (std::vector<std::string>{"Darius", "Rastan"}));
     EXPECT_EQ(text("lblRaineFavCount"), "2");
 
@@ -279,6 +282,7 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
     list->setCurrentRow(1);
     pressKey(list, Qt::Key_Delete);
     EXPECT_EQ(favourites(), std::vector<std::string>{"Darius"});
+    EXPECT_EQ(text("lblRaineFavCount"), "1");
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(text("lblRaineRomSettings"), "Darius");
     window_->SaveCfg();

@@ -230,32 +230,6 @@ TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites)
     EXPECT_FALSE(find<QCheckBox>("chkSystem16NoTitle")->isChecked());
 }
 
-TEST_F(System16M72Test, System16FavouritesAreDroppedDeletedAndClearedAndCounted) {
-    WriteCfg(Emu::System16, {});
-    open(Emu::System16);
-    pickRom("Shinobi");
-    dropOnFavourites();
-    dropOnFavourites();
-    pickRom("Golden Axe");
-    // A game dragged from another section's list would add this list's game: it is refused.
-    dropOnFavourites(Emu::Mame);
-    EXPECT_EQ(text("lblSystem16FavCount"), "1");
-    dropOnFavourites();
-    auto* favourites = find<QListWidget>("lstSystem16Pref");
-    ASSERT_EQ(favourites->count(), 2);
-    EXPECT_EQ(ToAnsi(favourites->item(0)->text()), "Golden Axe");
-    EXPECT_EQ(text("lblSystem16FavCount"), "2");
-    favourites->setCurrentRow(1);
-    pressKey(favourites, Qt::Key_Delete);
-    EXPECT_EQ(favourites->count(), 1);
-    EXPECT_EQ(text("lblSystem16FavCount"), "1");
-    EXPECT_EQ(text("lblSystem16RomSettings"), "Golden Axe");
-    dialogs_->answers.push_back(Answer::Yes);
-    clickButton("lblSystem16ClearFav");
-    EXPECT_EQ(favourites->count(), 0);
-    EXPECT_EQ(text("lblSystem16FavCount"), "0");
-}
-
 TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaultRomFolder) {
     WriteCfg(Emu::System16, {});
     open(Emu::System16);

@@ -49,13 +49,6 @@ protected:
     }
     int comboIndex(const char* name) { return find<QComboBox>(name)->currentIndex(); }
     bool checked(const char* name) { return find<QCheckBox>(name)->isChecked(); }
-    void sendMouse(QWidget* w, QEvent::Type type) {
-        QMouseEvent event(type, QPointF(2, 2), QPointF(w->mapToGlobal(QPoint(2, 2))),
-                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(w, &event);
-    }
     std::vector<std::string> texts(const char* page) {
         std::vector<std::string> all;
         for (QLabel* label : find(page)->findChildren<QLabel*>())

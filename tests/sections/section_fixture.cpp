@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <sys/stat.h>
@@ -223,6 +224,14 @@ void SectionTest::choose(const char* combo, int index) {
 
 void SectionTest::pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers) {
     QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(w, &event);
+}
+
+void SectionTest::sendMouse(QWidget* w, QEvent::Type type) {
+    QMouseEvent event(type, QPointF(2, 2), QPointF(w->mapToGlobal(QPoint(2, 2))),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(w, &event);
 }
 

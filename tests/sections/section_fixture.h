@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QEvent>
 #include <QListView>
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -75,6 +76,8 @@ protected:
     void clickButton(const char* name);
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A left-button press or release, or a move with no button held, at (2, 2) of "w".
+    static void sendMouse(QWidget* w, QEvent::Type type);
     void doubleClick(QAbstractItemView* list);
     // Drops a game dragged from the game list of the section "from" (the open window's own when
     // none) onto the favourites.

@@ -139,12 +139,8 @@ TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
     auto* large = find<QLabel>("cmdM72Large");
     EXPECT_EQ(ToAnsi(large->text()), "L");
     clickButton("cmdM72Short");
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(large, &press);
-    QApplication::sendEvent(large, &release);
+    sendMouse(large, QEvent::MouseButtonPress);
+    sendMouse(large, QEvent::MouseButtonRelease);
     EXPECT_EQ(GetTwips(window_).Width, 2400);
     EXPECT_EQ(GetTwips(window_).Height, 4620);
     clickButton("cmdM72Middle");
@@ -294,9 +290,7 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
     for (const char* count : {"lblSystem16FavCount", "lblM72FavCountFix"}) {
         window_ = ExistingSectionWindow(count[3] == 'S' ? Emu::System16 : Emu::M72);
         QLabel* label = find<QLabel>(count);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(label, &release);
+        sendMouse(label, QEvent::MouseButtonRelease);
         EXPECT_EQ(ToAnsi(label->toolTip()), count[3] == 'S' ? " 33% of total " : "") << count;
     }
 }

@@ -171,6 +171,14 @@ TEST_F(CallusRaineTest, TheFavouritesShareShowsOnTheSectionsOwnGesture) {
     sendMouse(count, QEvent::MouseButtonPress);
     sendMouse(count, QEvent::MouseButtonRelease);
     EXPECT_EQ(count->toolTip().toStdString(), " 50% of total ");
+
+    WriteMameCfg({"Galaga"});
+    ASSERT_NE(open(Emu::Mame), nullptr);
+    count = find("lblMameFavCount");
+    for (QEvent::Type type :
+         {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        sendMouse(count, type);
+    EXPECT_EQ(count->toolTip().toStdString(), "");
 }
 
 // The filters narrow the list by the section's own items; neither Shift nor the menu resets

@@ -23,6 +23,7 @@
 #include "sections/open_section.h"
 #include "sections/section_fixture.h"
 #include "shell/forms.h"
+#include "support/cut_text.h"
 
 namespace arvok::test {
 namespace {
@@ -438,6 +439,7 @@ TEST_F(LayoutManagerTest, EveryControlCarriesItsNameAndWholeCaption) {
         EXPECT_GE(button->width(), button->sizeHint().width()) << name;
     }
     EXPECT_EQ(ui<QLabel>("Label1")->text(), "Load");
+    EXPECT_EQ(CutTexts(manager_), Lines{});
     for (const char* name :
          {"cboListaLayout", "cboListaLayout2", "lstEmulatori", "lstEmulatoriSize"})
         ui(name);

@@ -146,6 +146,9 @@ cfg Mame Mame mame yes "Galaga (Namco)" "Donkey Kong (US set 1)"
 cfg Callus Callus callus no "Street Fighter II - The World Warrior (World)"
 cfg Raine Raine raine no "Rainbow Islands"
 cfg System16 System16 system16 no "Golden Axe (Version 2)"
+cfg M72 M-72 m72 no "Battle Chopper" "Dragon Breed" "Gallop - Armed Police Unit" "Hammerin'Harry" \
+    "Image Fight" "Legend of Hero Tonma" "Mr.Heli (JP)" "Ninja Spirit" "R-Type (JP)" "R-Type (US)" \
+    "R-Type 2" "X-Multiply"
 
 cat <<NOTE
 Demo installation in $demo:

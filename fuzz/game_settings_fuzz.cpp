@@ -1,0 +1,288 @@
+// The per-game settings file of every section. A file as a user may have left it loads, saves
+// and loads again to the same fields under any game name, and a second save writes the same
+// bytes. In a file of records the program wrote, each game gets its own fields back, a save
+// changes its game's line only (in place, or at the end for a game new to the file), every
+// other line is kept byte for byte and in order, and "All" leaves the one default record.
+#include <algorithm>
+#include <vector>
+
+#include "fuzz_support.h"
+#include "platform/text_file.h"
+#include "settings/game_settings.h"
+
+using namespace arvok;
+using namespace arvok::fuzz;
+
+namespace {
+
+std::string Rel(Emu emu) {
+    return "Cfg/" + GameSettingsTableOf(emu).fileName;
+}
+
+std::vector<std::string> Lines(Emu emu) {
+    std::vector<std::string> lines;
+    ReadLines(GameSettingsPath(emu), lines);
+    return lines;
+}
+
+std::string Describe(Emu emu, const SettingsFields& fields) {
+    std::string text;
+    for (size_t slot = 0; slot <= GameSettingsTableOf(emu).options.size(); ++slot)
+        text += fields[slot] + "|";
+    return text;
+}
+
+struct Loaded {
+    SettingsFields values;
+    std::string fields;
+    SettingsSource source;
+};
+
+// Whether "fields" hold what the settings page can show: a combo's index or -1, a check box's
+// 0 or 1, an offset of an optional "-" and digits.
+bool Valid(Emu emu, const SettingsFields& fields) {
+    const GameSettingsTable& table = GameSettingsTableOf(emu);
+    for (size_t slot = 1; slot <= table.options.size(); ++slot) {
+        const GameOption& option = table.option(slot);
+        const std::string& text = fields[slot];
+        bool valid = false;
+        switch (option.kind) {
+        case OptionKind::Combo:
+            for (int index = -1; index < static_cast<int>(option.items.size()); ++index)
+                valid = valid || text == std::to_string(index);
+            break;
+        case OptionKind::Check:
+            valid = text == "0" || text == "1";
+            break;
+        case OptionKind::Text: {
+            size_t digits = text.compare(0, 1, "-") == 0 ? 1 : 0;
+            valid = text.size() > digits &&
+                    text.find_first_not_of("0123456789", digits) == std::string::npos;
+            break;
+        }
+        }
+        if (!valid)
+            return false;
+    }
+    return true;
+}
+
+Loaded Load(Emu emu, const std::string& key) {
+    Loaded loaded;
+    bool found = LoadGameSettings(emu, key, loaded.values, &loaded.source);
+    FUZZ_CHECK(found == (loaded.source != SettingsSource::BuiltIn), key);
+    FUZZ_CHECK(LoadedGameKey(emu) == key, key);
+    loaded.fields = Describe(emu, loaded.values);
+    FUZZ_CHECK(Valid(emu, loaded.values), loaded.fields);
+    return loaded;
+}
+
+// Fields as the settings page gives them: a combo's index or -1, a check box's 0 or 1, an
+// offset as typed (an optional "-" and digits). A ROM folder never holds a quote followed by
+// blanks and a comma: the record keeps it in quotes without escaping, so that quote would close
+// it.
+SettingsFields Generated(Emu emu, FuzzedDataProvider& input) {
+    const GameSettingsTable& table = GameSettingsTableOf(emu);
+    SettingsFields fields;
+    std::string folder = OneLine(input, 40);
+    for (size_t q = folder.find('"'); q != std::string::npos; q = folder.find('"', q + 1)) {
+        size_t after = folder.find_first_not_of(" \t", q + 1);
+        if (after != std::string::npos && folder[after] == ',')
+            folder[q] = '\'';
+    }
+    fields[kRomPathSlot] = folder;
+    for (size_t slot = 1; slot <= table.options.size(); ++slot) {
+        const GameOption& option = table.option(slot);
+        switch (option.kind) {
+        case OptionKind::Combo:
+            fields[slot] = std::to_string(
+                input.ConsumeIntegralInRange<int>(-1, static_cast<int>(option.items.size()) - 1));
+            break;
+        case OptionKind::Check:
+            fields[slot] = input.ConsumeBool() ? "1" : "0";
+            break;
+        case OptionKind::Text:
+            fields[slot] = input.ConsumeBool() ? "-" : "";
+            for (int n = input.ConsumeIntegralInRange(1, 12); n > 0; --n)
+                fields[slot] += static_cast<char>('0' + input.ConsumeIntegralInRange(0, 9));
+            break;
+        }
+    }
+    return fields;
+}
+
+// Whether one file can keep the records of "a" and "b" apart. It cannot where the longer name
+// goes on past the shorter one's closing quote and a comma with what reads as the shorter one's
+// ROM folder: an item that begins with a quote, or holds no quote before its first comma. The
+// line "Jerry","Tom","/roms",0 is as much Jerry's record (ROM folder Tom) as that of the game
+// Jerry","Tom; so is "Jerry",Tom, Jr","/roms",0. `Jerry", the Mouse` and Jerry are kept apart.
+bool Apart(const std::string& a, const std::string& b) {
+    const std::string& shorter = a.size() < b.size() ? a : b;
+    const std::string& longer = a.size() < b.size() ? b : a;
+    if (shorter == longer)
+        return false;
+    if (longer.compare(0, shorter.size() + 2, shorter + "\",") != 0)
+        return true;
+    std::string_view rest = std::string_view(longer).substr(shorter.size() + 2);
+    size_t first = rest.find_first_not_of(" \t");
+    if (first == std::string_view::npos || rest[first] == '"')
+        return false;
+    size_t comma = rest.find(',');
+    return comma == std::string_view::npos || rest.substr(0, comma).find('"') != std::string::npos;
+}
+
+// A game name: often one that goes on past an earlier name's quote and comma, the names the
+// file has to tell apart.
+std::string GameName(FuzzedDataProvider& input, const std::vector<std::string>& earlier) {
+    if (!earlier.empty() && input.ConsumeBool()) {
+        const std::string& base =
+            earlier[input.ConsumeIntegralInRange<size_t>(0, earlier.size() - 1)];
+        return base + input.PickValueInArray({"\",", "\", ", "\"", ","}) + OneLine(input, 12);
+    }
+    return OneLine(input, 24);
+}
+
+// A line the user left in the file that is no record of any of "keys" (nor of "[DEFAULT]"):
+// it neither begins with a name bare nor with a name in quotes followed by its closing quote.
+bool Foreign(const std::string& line, const std::vector<std::string>& keys) {
+    for (const std::string& key : keys)
+        if (line.compare(0, key.size(), key) == 0 ||
+            line.compare(0, key.size() + 2, "\"" + key + "\"") == 0)
+            return false;
+    return line.compare(0, kDefaultKey.size(), kDefaultKey) != 0 &&
+           line.compare(0, kDefaultKey.size() + 2, "\"" + kDefaultKey + "\"") != 0;
+}
+
+void ReadSaveRead(Emu emu, const std::string& key, std::string_view bytes) {
+    Put(Rel(emu), bytes);
+    std::vector<std::string> before = Lines(emu);
+    Loaded first = Load(emu, key);
+    const SettingsFields& fields = first.values;
+    if (key.empty()) {
+        FUZZ_CHECK(!SaveGameSettings(emu, key, fields), "an empty name is refused");
+        FUZZ_CHECK(Get(Rel(emu)) == bytes, "an empty name leaves the file");
+        return;
+    }
+    FUZZ_CHECK(SaveLoadedGameSettings(emu, fields), key);
+    std::string saved = Get(Rel(emu));
+    Loaded second = Load(emu, key);
+    FUZZ_CHECK(second.source == SettingsSource::GameRecord, key);
+    FUZZ_CHECK(first.fields == second.fields, first.fields + " / " + second.fields);
+
+    // The game's lines became its record in place; without one, the record was added at the
+    // end. Every other line stays.
+    std::vector<std::string> after = Lines(emu);
+    FUZZ_CHECK(after.size() == before.size() || after.size() == before.size() + 1, saved);
+    std::string record = after.size() > before.size() ? after.back() : std::string();
+    for (size_t i = 0; i < before.size(); ++i) {
+        if (after[i] == before[i])
+            continue;
+        FUZZ_CHECK(after.size() == before.size(), "a line changed and a record was added");
+        if (record.empty())
+            record = after[i];
+        FUZZ_CHECK(after[i] == record, before[i] + " / " + after[i]);
+    }
+
+    FUZZ_CHECK(SaveLoadedGameSettings(emu, fields), key);
+    FUZZ_CHECK(Get(Rel(emu)) == saved, saved);
+}
+
+void WriteRead(Emu emu, FuzzedDataProvider& input) {
+    std::vector<std::string> keys;
+    for (int n = input.ConsumeIntegralInRange(1, 6); n > 0; --n) {
+        std::string key = GameName(input, keys);
+        bool apart = !key.empty() && Apart(key, kDefaultKey);
+        for (const std::string& other : keys)
+            apart = apart && Apart(key, other);
+        if (apart)
+            keys.push_back(key);
+    }
+    if (keys.empty())
+        return;
+
+    // The file: foreign lines, the records of some of the games and maybe "[DEFAULT]", in a
+    // fuzzed order.
+    std::vector<std::string> lines;
+    std::vector<std::optional<std::string>> expected(keys.size());
+    std::vector<size_t> at(keys.size());
+    std::optional<std::string> fallback;
+    for (int n = input.ConsumeIntegralInRange(0, 10); n > 0; --n) {
+        size_t pick = input.ConsumeIntegralInRange<size_t>(0, keys.size() + 1);
+        if (pick < keys.size() && !expected[pick]) {
+            SettingsFields fields = Generated(emu, input);
+            expected[pick] = Describe(emu, fields);
+            at[pick] = lines.size();
+            lines.push_back(EncodeRecord(emu, keys[pick], fields));
+        } else if (pick == keys.size() && !fallback) {
+            SettingsFields fields = Generated(emu, input);
+            fallback = Describe(emu, fields);
+            lines.push_back(EncodeRecord(emu, kDefaultKey, fields));
+        } else if (std::string line = OneLine(input, 40); Foreign(line, keys)) {
+            lines.push_back(line);
+        }
+    }
+    Put(Rel(emu), JoinCrLf(lines));
+    const std::string builtIn = Describe(emu, BuiltInDefaults(emu));
+    auto expect = [&](size_t i) {
+        Loaded got = Load(emu, keys[i]);
+        if (expected[i]) {
+            FUZZ_CHECK(got.source == SettingsSource::GameRecord && got.fields == *expected[i],
+                       keys[i] + ": " + *expected[i] + " / " + got.fields);
+        } else {
+            FUZZ_CHECK(got.source ==
+                           (fallback ? SettingsSource::DefaultRecord : SettingsSource::BuiltIn),
+                       keys[i]);
+            FUZZ_CHECK(got.fields == fallback.value_or(builtIn), keys[i] + ": " + got.fields);
+        }
+    };
+    for (size_t i = 0; i < keys.size(); ++i)
+        expect(i);
+
+    // The window saves the settings of the game it loaded last.
+    size_t game = input.ConsumeIntegralInRange<size_t>(0, keys.size() - 1);
+    SettingsFields fields = Generated(emu, input);
+    Load(emu, keys[game]);
+    FUZZ_CHECK(SaveLoadedGameSettings(emu, fields), keys[game]);
+    std::string saved = Get(Rel(emu));
+    std::vector<std::string> after = Lines(emu);
+    FUZZ_CHECK(after.size() == lines.size() + (expected[game] ? 0 : 1), saved);
+    for (size_t i = 0; i < lines.size(); ++i)
+        FUZZ_CHECK(after[i] == lines[i] || (expected[game] && i == at[game]),
+                   lines[i] + " / " + after[i]);
+    expected[game] = Describe(emu, fields);
+    for (size_t i = 0; i < keys.size(); ++i)
+        expect(i);
+    FUZZ_CHECK(SaveGameSettings(emu, keys[game], fields), keys[game]);
+    FUZZ_CHECK(Get(Rel(emu)) == saved, saved);
+
+    // "All": the one default record, which every game then shows; the loaded game stays the one
+    // the settings are saved under.
+    if (input.ConsumeBool()) {
+        SettingsFields all = Generated(emu, input);
+        FUZZ_CHECK(ApplyToAll(emu, all), Rel(emu));
+        FUZZ_CHECK(LoadedGameKey(emu) == keys.back(), keys.back());
+        FUZZ_CHECK(Lines(emu).size() == 1, Get(Rel(emu)));
+        fallback = Describe(emu, all);
+        Loaded got = Load(emu, kDefaultKey);
+        FUZZ_CHECK(got.source == SettingsSource::GameRecord && got.fields == *fallback, got.fields);
+        std::fill(expected.begin(), expected.end(), std::nullopt);
+        for (size_t i = 0; i < keys.size(); ++i)
+            expect(i);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Installation();
+    FuzzedDataProvider input(data, size);
+    Emu emu = PickEmu(input);
+    if (input.ConsumeBool()) {
+        WriteRead(emu, input);
+    } else {
+        std::string key = OneLine(input, 32);
+        ReadSaveRead(emu, key, input.ConsumeRemainingBytesAsString());
+    }
+    TakeMessages();
+    return 0;
+}

@@ -22,7 +22,7 @@ enum class Gate {
     Always,
     WhileEnabled,      // only while the resolution combo box is enabled
     WhileOtherNotZero, // only while the slot "gateSlot" holds anything but 0
-    WhileOtherZero,    // only while the slot "gateSlot" holds 0
+    WhileUnchecked,    // only while the check box of slot "gateSlot" is not ticked
 };
 
 struct Switch {
@@ -152,7 +152,7 @@ CommandTable CallusTable() {
                 Check(NoSound, " -nosound"),
                 Gated(Combo(SampleRate, Prefixed(" -sndrate ", {"11025", "22050", "44100"}),
                             " -sndrate 22050"),
-                      Gate::WhileOtherZero, NoSound),
+                      Gate::WhileUnchecked, NoSound),
                 Check(VSync, " -vsync ON"),
                 Check(NoVesa, " -novesa"),
                 Check(Linear, " -linear"),
@@ -254,8 +254,8 @@ bool GateOpen(const Switch& s, const GameOptions& options) {
         return options.resolutionEnabled;
     case Gate::WhileOtherNotZero:
         return Index(options.fields, s.gateSlot) != 0;
-    case Gate::WhileOtherZero:
-        return Index(options.fields, s.gateSlot) == 0;
+    case Gate::WhileUnchecked:
+        return !Checked(options.fields, s.gateSlot);
     }
     return false;
 }

@@ -208,6 +208,16 @@ TEST(CallusCommandLine, ExampleAndTheIndexRulesOfItsLists) {
               " -setinput 2 JOY2 -setinput 3 JOY1 -setinput 4 JOY2");
 }
 
+TEST(CallusCommandLine, OnlyATickedNoSoundBoxSilencesTheSampleRate) {
+    // A value other than "1" leaves the box clear: no " -nosound", so the sample rate stays.
+    for (const char* value : {"2", "-1", ""}) {
+        std::string line =
+            CommandLine(Emu::Callus, "p", "s", With(Emu::Callus, {{callus::NoSound, value}}));
+        EXPECT_EQ(line.find(" -nosound"), std::string::npos) << value;
+        EXPECT_NE(line.find(" -sndrate 22050"), std::string::npos) << value;
+    }
+}
+
 TEST(RaineCommandLine, ExampleAndTheInterfaceSwitch) {
     using namespace raine;
     GameOptions example = With(Emu::Raine, {{EnableGUI, "1"}});

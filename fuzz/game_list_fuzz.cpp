@@ -202,17 +202,21 @@ void Scan(Emu emu, const std::vector<std::string_view>& records, uint64_t bits) 
         else if (std::FILE* file = std::fopen(path.c_str(), "wb"))
             std::fclose(file);
     }
+    // The ROM folder as a user may have typed it: as made, with a "/" at its end, empty (not
+    // searched) or naming a folder that is not there; the alternative folder may be the same.
     ScanRequest request;
-    request.romPath = bits & 64 ? "" : folders[0];
-    request.altRomPath = folders[1];
-    request.merged = bits & 128;
+    const std::array<std::string, 4> romPaths{folders[0], folders[0] + "/", "",
+                                              folders[0] + "/none"};
+    request.romPath = romPaths[bits >> 6 & 3];
+    request.altRomPath = bits & 512 ? request.romPath : folders[1];
+    request.merged = bits & 256;
 
-    std::vector<std::string> present;
     bool mame = emu == Emu::Mame;
-    for (int f = 0; f < (mame ? 2 : 1); ++f) {
-        if (f == 0 && request.romPath.empty())
+    std::vector<std::string> present;
+    for (const std::string& folder : {request.romPath, mame ? request.altRomPath : ""}) {
+        if (folder.empty() || !fs::is_directory(folder))
             continue;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folders[f]))
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
             if (entry.is_regular_file() && entry.path().filename().string()[0] != '.')
                 present.push_back(entry.path().filename().string());
     }

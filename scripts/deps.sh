@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need, only those missing.
+# Installs the Debian packages the build, the tests and the demo need, only those missing;
+# "deps.sh fuzz" installs what the fuzz build needs instead (clang and its sanitizer runtime).
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+if [ "${1:-}" = fuzz ]; then
+    packages=(cmake make clang libclang-rt-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

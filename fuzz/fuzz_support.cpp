@@ -1,0 +1,113 @@
+#include "fuzz_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "core/shared_state.h"
+#include "platform/dialogs.h"
+#include "platform/text_file.h"
+
+namespace fs = std::filesystem;
+
+namespace arvok::fuzz {
+
+namespace {
+
+size_t shown = 0;
+
+class CountingDialogs : public Dialogs {
+public:
+    Answer message(const std::string&, MsgStyle, const std::string&) override {
+        ++shown;
+        return Answer::Ok;
+    }
+};
+
+std::string MakeInstallation() {
+    std::error_code ec;
+    fs::path base =
+        fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    std::string root = (base / "arvok-fuzz-XXXXXX").string();
+    if (!mkdtemp(root.data()))
+        Fail("mkdtemp", root);
+    fs::create_directories(root + "/Data");
+    fs::create_directories(root + "/Cfg");
+    return root;
+}
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7f && c != '\\') {
+            out += static_cast<char>(c);
+        } else {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x", c);
+            out += code;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+const std::string& Installation() {
+    // Never destroyed, so that the removal at exit still has the name.
+    static const std::string* const root = [] {
+        static const std::string* made = new std::string(MakeInstallation());
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(*made, ec);
+        });
+        SetDialogs(std::make_unique<CountingDialogs>());
+        return made;
+    }();
+    Shared().DirInst = *root;
+    return *root;
+}
+
+void Put(const std::string& rel, std::string_view bytes) {
+    std::string path = Installation() + "/" + rel;
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
+        std::fclose(file) != 0)
+        Fail("the fuzz input could not be written", path);
+}
+
+void Remove(const std::string& rel) {
+    std::error_code ec;
+    fs::remove(Installation() + "/" + rel, ec);
+}
+
+std::string Get(const std::string& rel) {
+    std::string bytes;
+    ReadFileBytes(Installation() + "/" + rel, bytes);
+    return bytes;
+}
+
+size_t TakeMessages() {
+    size_t count = shown;
+    shown = 0;
+    return count;
+}
+
+Emu PickEmu(FuzzedDataProvider& input) {
+    return kAllEmus[input.ConsumeIntegralInRange<size_t>(0, kAllEmus.size() - 1)];
+}
+
+std::string OneLine(FuzzedDataProvider& input, size_t most) {
+    std::string text = input.ConsumeRandomLengthString(most);
+    for (char& c : text)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return text;
+}
+
+void Fail(const char* what, const std::string& detail) {
+    std::fprintf(stderr, "\nfuzz check failed: %s\n  %s\n", what, Escaped(detail).c_str());
+    std::abort();
+}
+
+} // namespace arvok::fuzz

@@ -1,0 +1,47 @@
+// What the fuzz targets share: a private installation directory for the run, dialogs that only
+// count what they are asked to show, and a check that stops the run with what went wrong.
+#pragma once
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/section.h"
+
+namespace arvok::fuzz {
+
+// Makes the installation on first use (under /dev/shm when there is one, so that synced
+// rewrites stay cheap), with empty Data and Cfg folders, sets it as the installation directory
+// and installs the counting dialogs. Removed when the run ends.
+const std::string& Installation();
+
+// Writes "bytes" to the installation's file "rel" ("Cfg/Mame.cfg"), replacing it.
+void Put(const std::string& rel, std::string_view bytes);
+// Removes the installation's file "rel" when it is there.
+void Remove(const std::string& rel);
+// The bytes of the installation's file "rel"; empty when it cannot be read.
+std::string Get(const std::string& rel);
+
+// How many messages the program showed since the last call.
+size_t TakeMessages();
+
+// One of the five sections.
+Emu PickEmu(FuzzedDataProvider& input);
+// A text of at most "most" bytes that holds no line break.
+std::string OneLine(FuzzedDataProvider& input, size_t most = 64);
+
+// Prints "what" and "detail" (non-printing bytes escaped) and aborts, so that the fuzzer keeps
+// the input.
+[[noreturn]] void Fail(const char* what, const std::string& detail);
+
+} // namespace arvok::fuzz
+
+// Stops the run when "condition" is false; "detail" says what was compared.
+#define FUZZ_CHECK(condition, detail)                                                              \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            ::arvok::fuzz::Fail(#condition, (detail));                                             \
+    } while (false)

@@ -119,8 +119,8 @@ inline void RunAndReport(int& argc, char** argv, const std::map<std::string, Goa
     for (const auto& [name, time] : collector.times)
         if (name == kBaseline || name == kListingBaseline)
             baselines[name] = time;
-    double read = baselines[kBaseline];
-    double listing = baselines[kListingBaseline];
+    double read = baselines.count(kBaseline) ? baselines.at(kBaseline) : 0;
+    double listing = baselines.count(kListingBaseline) ? baselines.at(kListingBaseline) : 0;
     double worst = 0;
     std::printf("\n%-44s %10s %8s %6s  %s\n", "operation", "ms", "ratio", "goal", "compared with");
     for (const auto& [name, time] : collector.times) {

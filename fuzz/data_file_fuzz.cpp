@@ -4,6 +4,10 @@
 // are its pieces between ";"; the search gives the first record in file order whose field is
 // the value, and nothing for a value no record holds or an empty one; the information page and
 // the menu captions show that record's fields as their comments say, and nothing without one.
+// Records kept from the file's state of a moment ago are never given for the file rewritten.
+#include <sys/stat.h>
+
+#include <ctime>
 #include <optional>
 
 #include "catalogue/captions.h"
@@ -34,14 +38,33 @@ std::array<std::string, kRecordFields> FieldsOf(std::string_view line) {
     return fields;
 }
 
-void CheckRecordLines(Emu emu, const std::vector<std::string_view>& records) {
-    RecordLines read(DataFilePath(emu));
-    FUZZ_CHECK(read.ok(), DataFilePath(emu));
+void CheckRecordLines(const RecordLines& read, const std::vector<std::string_view>& records) {
+    FUZZ_CHECK(read.ok(), "the data file could not be read");
     FUZZ_CHECK(read.lines().size() == records.size(),
                std::to_string(read.lines().size()) + " / " + std::to_string(records.size()));
     for (size_t i = 0; i < records.size(); ++i)
         FUZZ_CHECK(read.lines()[i] == records[i],
                    std::string(read.lines()[i]) + " / " + std::string(records[i]));
+}
+
+// Waits (a clock tick at most) until the file clock has passed the file's last change, so that
+// the records read from it now may be kept.
+void WaitPastChange(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return;
+    timespec start{}, now{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    for (;;) {
+        clock_gettime(CLOCK_REALTIME_COARSE, &now);
+        if (now.tv_sec > info.st_ctim.tv_sec ||
+            (now.tv_sec == info.st_ctim.tv_sec && now.tv_nsec > info.st_ctim.tv_nsec))
+            return;
+        timespec spent{};
+        clock_gettime(CLOCK_MONOTONIC, &spent);
+        if (spent.tv_sec > start.tv_sec + 1)
+            return;
+    }
 }
 
 void CheckPages(Emu emu, const std::string& name, const std::optional<std::string>& line) {
@@ -93,11 +116,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     uint8_t mode = input.ConsumeIntegral<uint8_t>();
     uint16_t pick = input.ConsumeIntegral<uint16_t>();
     int number = (mode & 0x0c) == 0x0c ? input.ConsumeIntegralInRange(1, kRecordFields) : kName;
+    bool keptBefore = input.ConsumeIntegral<uint8_t>() % 32 == 0;
     std::string value;
     if ((mode & 3) == 2)
         value = OneLine(input, 32);
     std::string bytes = input.ConsumeRemainingBytesAsString();
-    Put(std::string("Data/") + Section(emu).baseName + ".dat", bytes);
+    std::string rel = std::string("Data/") + Section(emu).baseName + ".dat";
+    if (keptBefore) {
+        // The same file held other records of the same size when it was read a clock tick ago,
+        // so that the program kept them; it must see the new ones all the same.
+        Put(rel, std::string(bytes.rbegin(), bytes.rend()));
+        WaitPastChange(DataFilePath(emu));
+        FindGameRecord(emu, "-");
+    }
+    Put(rel, bytes);
 
     std::vector<std::string> lines = TextLines(bytes);
     std::vector<std::string_view> records;
@@ -106,7 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (IsRecord(line))
             records.push_back(line);
     }
-    CheckRecordLines(emu, records);
+    CheckRecordLines(RecordLines(DataFilePath(emu)), records);
+    CheckRecordLines(*DataFileRecords(DataFilePath(emu)), records);
 
     if ((mode & 3) != 2 && !records.empty()) {
         std::string_view chosen = records[pick % records.size()];

@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("open the MAME section", OpenSection)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("one filter change", FilterChange)->Unit(benchmark::kMillisecond);
-    RunAndReport(argc, argv, {{"open the MAME section", 4}, {"one filter change", 3}});
+    RunAndReport(argc, argv, {{"open the MAME section", {4}}, {"one filter change", {3}}});
     std::error_code ec;
     fs::remove_all(Root(), ec);
     return 0;

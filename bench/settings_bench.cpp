@@ -42,8 +42,9 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("load the long line's record", Load, std::string("Damaged"))
         ->Unit(benchmark::kMillisecond);
-    RunAndReport(argc, argv,
-                 {{"find the record after the long line", 2}, {"load the long line's record", 2}});
+    RunAndReport(
+        argc, argv,
+        {{"find the record after the long line", {2}}, {"load the long line's record", {2}}});
     std::error_code ec;
     fs::remove_all(root, ec);
     return 0;

@@ -105,6 +105,29 @@ std::string OneLine(FuzzedDataProvider& input, size_t most) {
     return text;
 }
 
+std::vector<std::string> TextLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    while (!bytes.empty()) {
+        size_t end = bytes.find('\n');
+        std::string line(bytes.substr(0, end));
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+    }
+    return lines;
+}
+
+std::string_view Piece(std::string_view line, int number) {
+    for (; number > 1; --number) {
+        size_t semi = line.find(';');
+        if (semi == std::string_view::npos)
+            return {};
+        line.remove_prefix(semi + 1);
+    }
+    return line.substr(0, line.find(';'));
+}
+
 void Fail(const char* what, const std::string& detail) {
     std::fprintf(stderr, "\nfuzz check failed: %s\n  %s\n", what, Escaped(detail).c_str());
     std::abort();

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/section.h"
 
@@ -32,6 +33,12 @@ size_t TakeMessages();
 Emu PickEmu(FuzzedDataProvider& input);
 // A text of at most "most" bytes that holds no line break.
 std::string OneLine(FuzzedDataProvider& input, size_t most = 64);
+
+// The lines of a text file as the program's readers take them: split at LF, a CR before it
+// dropped, a last line without a line end counted.
+std::vector<std::string> TextLines(std::string_view bytes);
+// Piece "number" (counted from 1) of a data-file line cut at every ";"; empty past the last.
+std::string_view Piece(std::string_view line, int number);
 
 // Prints "what" and "detail" (non-printing bytes escaped) and aborts, so that the fuzzer keeps
 // the input.

@@ -1,11 +1,92 @@
 #include "catalogue/data_file.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <ctime>
+#include <mutex>
+
 #include "core/shared_state.h"
 #include "platform/text_file.h"
 
 namespace arvok {
 
 namespace {
+
+// What tells one state of a file from another without reading it.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+};
+
+bool operator==(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool operator<(const timespec& a, const timespec& b) {
+    return a.tv_sec != b.tv_sec ? a.tv_sec < b.tv_sec : a.tv_nsec < b.tv_nsec;
+}
+
+bool operator==(const FileStamp& a, const FileStamp& b) {
+    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
+           a.modified == b.modified && a.changed == b.changed;
+}
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+// The clock the system stamps files with: it advances in ticks of a few milliseconds.
+timespec FileClockNow() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return now;
+}
+
+struct KeptFile {
+    std::string path;
+    FileStamp stamp;
+    std::shared_ptr<const RecordLines> records;
+};
+
+// The kept files, the one used last first.
+class KeptFiles {
+public:
+    std::shared_ptr<const RecordLines> records(const std::string& path) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto at = std::find_if(files_.begin(), files_.end(),
+                               [&path](const KeptFile& file) { return file.path == path; });
+        std::optional<FileStamp> stamp = StampOf(path);
+        if (at != files_.end()) {
+            if (stamp && *stamp == at->stamp) {
+                std::rotate(files_.begin(), at, at + 1);
+                return files_.front().records;
+            }
+            files_.erase(at);
+        }
+        timespec readFrom = FileClockNow();
+        auto records = std::make_shared<const RecordLines>(path);
+        // Kept only when it is known that the file has not changed since the stamp was taken,
+        // and that any later change will show in the stamp.
+        if (records->ok() && stamp && stamp->changed < readFrom && stamp == StampOf(path)) {
+            files_.insert(files_.begin(), {path, *stamp, records});
+            if (files_.size() > kMostKept)
+                files_.pop_back();
+        }
+        return records;
+    }
+
+private:
+    static constexpr size_t kMostKept = 5;
+    std::mutex mutex_;
+    std::vector<KeptFile> files_;
+};
 
 // Calls "visit" with each line of "bytes" without its line end (CR LF, or LF alone) until it
 // returns true; a last line without a line end counts.
@@ -64,16 +145,11 @@ GameRecord SplitRecord(std::string_view line) {
 std::optional<GameRecord> FindRecord(const std::string& path, int number, std::string_view value) {
     if (value.empty())
         return GameRecord{};
-    std::string bytes;
-    if (!ReadFileBytes(path, bytes))
-        return std::nullopt;
-    std::optional<GameRecord> found;
-    ForEachLine(bytes, [&](std::string_view line) {
-        if (IsRecordLine(line) && RecordField(line, number) == value)
-            found = SplitRecord(line);
-        return found.has_value();
-    });
-    return found;
+    std::shared_ptr<const RecordLines> records = DataFileRecords(path);
+    for (std::string_view line : records->lines())
+        if (RecordField(line, number) == value)
+            return SplitRecord(line);
+    return std::nullopt;
 }
 
 std::optional<GameRecord> FindGameRecord(Emu emu, std::string_view value, int number) {
@@ -89,6 +165,11 @@ RecordLines::RecordLines(const std::string& path) {
             lines_.push_back(line);
         return false;
     });
+}
+
+std::shared_ptr<const RecordLines> DataFileRecords(const std::string& path) {
+    static KeptFiles kept;
+    return kept.records(path);
 }
 
 } // namespace arvok

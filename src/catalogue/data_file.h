@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,8 +40,9 @@ bool IsRecordLine(std::string_view line);
 std::string_view RecordField(std::string_view line, int number);
 GameRecord SplitRecord(std::string_view line);
 
-// The first record (in file order) whose field "number" equals "value" exactly. An empty value
-// yields an empty record without reading the file; a missing file or value gives nothing.
+// The first record (in file order) whose field "number" equals "value" exactly, from the file's
+// kept records (DataFileRecords). An empty value yields an empty record without reading the
+// file; a missing file or value gives nothing.
 std::optional<GameRecord> FindRecord(const std::string& path, int number, std::string_view value);
 // The first record of the section's data file whose field "number" equals "value"; an empty
 // value (no game chosen) has none.
@@ -62,5 +64,13 @@ private:
     std::vector<std::string_view> lines_;
     bool ok_ = false;
 };
+
+// The record lines of a data file, read once and kept while the file stays as it was: it is
+// read again when its size, its inode or its modification or change time differ from those it
+// had when it was read, or when it changed within the clock tick of that reading (a second
+// change in that tick could not be told from the first). A user who replaces the file while the
+// program runs thus gets the new records at the next list action. The last few files are kept;
+// one that cannot be read is not, and gives records whose ok() is false.
+std::shared_ptr<const RecordLines> DataFileRecords(const std::string& path);
 
 } // namespace arvok

@@ -422,9 +422,9 @@ GameList BuildGameList(Emu emu, const ListChoice& choice) {
     }
 
     // The names are views into the scan file's or the data file's bytes, kept to the end.
-    std::optional<RecordLines> records;
+    std::shared_ptr<const RecordLines> records;
     if (!scan || !filters.empty())
-        records.emplace(DataFilePath(emu));
+        records = DataFileRecords(DataFilePath(emu));
     std::vector<std::string_view> names;
     if (scan) {
         char wanted = category == Category::Available ? 'Y' : 'N';

@@ -123,8 +123,8 @@ ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
     if (!Section(emu).hasScan)
         return {};
     bool mame = emu == Emu::Mame;
-    RecordLines records(DataFilePath(emu));
-    if (!records.ok())
+    std::shared_ptr<const RecordLines> records = DataFileRecords(DataFilePath(emu));
+    if (!records->ok())
         return Fail(texts::testoNoDataFile);
     std::vector<std::string> folders{request.romPath};
     if (mame)
@@ -134,8 +134,8 @@ ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
 
     ScanResult result;
     std::string bytes;
-    bytes.reserve(records.lines().size() * 40);
-    for (std::string_view record : records.lines()) {
+    bytes.reserve(records->lines().size() * 40);
+    for (std::string_view record : records->lines()) {
         std::optional<std::string_view> zip = ChosenZip(record, merged);
         if (!zip)
             continue;

@@ -2,9 +2,6 @@
 
 #include <QPointer>
 #include <array>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 #include "catalogue/data_file.h"
 #include "core/texts.h"
@@ -63,13 +60,6 @@ void OpenSectionWindow(Emu emu) {
 }
 
 void InstallSectionWindows() {
-#ifdef __GLIBC__
-    // Every list fill, filter and lookup reads a data file of several megabytes whole. Memory
-    // freed after one is kept for the next instead of going back to the system, where fetching
-    // it again page by page costs more than the reading itself.
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
-#endif
     SectionHooks& hooks = Hooks();
     hooks.open = OpenSectionWindow;
     hooks.place = [](Emu emu, int top, int left, int width, int height) {

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
 #include "catalogue/data_file.h"
+#include "catalogue/game_list.h"
 #include "core/shared_state.h"
 #include "support/test_support.h"
 
@@ -71,6 +77,44 @@ TEST(DataFile, ASectionsFileIsFoundWithoutRegardToCaseAndNoGameHasNoRecord) {
     EXPECT_EQ(FindGameRecord(Emu::M72, "rtype", kSet)->field(kName), "R-Type");
     EXPECT_FALSE(FindGameRecord(Emu::M72, ""));
     EXPECT_FALSE(FindGameRecord(Emu::Mame, "R-Type"));
+}
+
+std::vector<std::string> Names(const std::string& path) {
+    std::vector<std::string> names;
+    std::shared_ptr<const RecordLines> records = DataFileRecords(path);
+    for (std::string_view line : records->lines())
+        names.emplace_back(RecordField(line, kName));
+    return names;
+}
+
+TEST(DataFile, KeptRecordsFollowTheFileWhenItIsReplacedRewrittenOrRemoved) {
+    TempDir dir;
+    Shared().DirInst = dir.path();
+    std::string path = dir / "Data/Mame.dat";
+    WriteLines(path, {Rec("Galaga", "galaga")});
+    // Older than the clock tick of the first reading, so that its records are kept.
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_EQ(BuildGameList(Emu::Mame).names, std::vector<std::string>{"Galaga"});
+    EXPECT_EQ(FindGameRecord(Emu::Mame, "Galaga")->field(kSet), "galaga");
+
+    // Replaced by a file of the same size that kept the old one's modification time, as a copy
+    // that preserves times leaves it.
+    auto modified = std::filesystem::last_write_time(path);
+    WriteLines(dir / "Data/new.dat", {Rec("Gorkas", "gorkas")});
+    std::filesystem::rename(dir / "Data/new.dat", path);
+    std::filesystem::last_write_time(path, modified);
+    EXPECT_EQ(BuildGameList(Emu::Mame).names, std::vector<std::string>{"Gorkas"});
+    EXPECT_FALSE(FindGameRecord(Emu::Mame, "Galaga"));
+
+    // Rewritten in place at once, the size and the inode unchanged.
+    WriteLines(path, {Rec("Zaxxon", "zaxxon")});
+    EXPECT_EQ(Names(path), std::vector<std::string>{"Zaxxon"});
+    WriteLines(path, {Rec("Pooyan", "pooyan")});
+    EXPECT_EQ(Names(path), std::vector<std::string>{"Pooyan"});
+
+    std::filesystem::remove(path);
+    EXPECT_FALSE(DataFileRecords(path)->ok());
+    EXPECT_FALSE(FindGameRecord(Emu::Mame, "Pooyan"));
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -80,6 +82,33 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     favourites->setCurrentRow(0);
     pressKey(favourites, Qt::Key_Return);
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
+}
+
+TEST_F(SectionLaunchTest, NamesTwinnedButForCaseOrAccentedRunTheirOwnSets) {
+    std::vector<Game> games = kMameGames;
+    games.push_back({"Ast\xE9rix (World)", "asterix", "O", "-", "Fighting", "Konami", "1992"});
+    games.push_back({"Hangly-Man", "hangly", "C", "puckman", "Maze", "hack", "1981"});
+    games.push_back({"HANGLY-MAN", "hangly2", "C", "puckman", "Maze", "hack", "1981"});
+    WriteDataFile("Mame", games);
+    for (const char* set : {"asterix", "hangly", "hangly2"})
+        WriteBytes(dir_ / ("roms/" + std::string(set) + ".zip"), "zip");
+    open();
+
+    auto* list = find<QListView>("lstMameRom");
+    EXPECT_EQ(list->model()->index(1, 0).data().toString(),
+              QString::fromUtf8("Ast\u00e9rix (World)"));
+    EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Ast\xE9rix (World)", "Donkey Kong",
+                                                    "Donkey Kong (US set 2)", "Galaga",
+                                                    "HANGLY-MAN", "Hangly-Man", "Metal Slug",
+                                                    "Pac-Man", "Puck Man (Japan)", "Xevious"}));
+    for (const char* set : {"hangly", "hangly2", "asterix"}) {
+        auto game = std::find_if(games.begin(), games.end(),
+                                 [&](const Game& g) { return std::string(g.set) == set; });
+        pickRom(game->name);
+        doubleClick(list);
+        EXPECT_NE(ran().find(std::string("\n") + set + " -ignorecfg"), std::string::npos)
+            << game->name << ": " << ran();
+    }
 }
 
 } // namespace

@@ -55,15 +55,15 @@ std::string Escaped(const std::string& text) {
 
 const std::string& Installation() {
     // Never destroyed, so that the removal at exit still has the name.
-    static const std::string* const root = [] {
-        static const std::string* made = new std::string(MakeInstallation());
+    static const std::string* root = nullptr;
+    if (!root) {
+        root = new std::string(MakeInstallation());
         std::atexit([] {
             std::error_code ec;
-            fs::remove_all(*made, ec);
+            fs::remove_all(*root, ec);
         });
         SetDialogs(std::make_unique<CountingDialogs>());
-        return made;
-    }();
+    }
     Shared().DirInst = *root;
     return *root;
 }

@@ -60,10 +60,10 @@ protected:
         return w;
     }
     std::string text(const char* label);
-    // What a combo looks like on screen: the colour of its face above the text, and whether any
-    // of its pixels is drawn in "colour" (the text's strokes).
+    // What a control looks like on screen: the colour of a combo's face above the text, and
+    // whether any pixel is drawn in "colour" or near it (a text's smoothed strokes).
     QColor back(const char* combo);
-    bool drawsIn(const char* combo, const QColor& colour);
+    bool drawsIn(const char* control, const QColor& colour);
     // "lst<Base><suffix>" of the open window's section.
     std::string listName(const char* suffix) const;
     // The game list's entries and the favourites, as shown.

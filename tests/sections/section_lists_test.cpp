@@ -37,6 +37,7 @@ const QColor kGrey = VbColor(0xC0C0C0), kLit = VbColor(0xE4AAAA), kMaroon = VbCo
 
 TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
     open();
+    const QImage neutralYear = find("cboFilterMameYear")->grab().toImage();
 
     chooseText("cboFilterMameGenre", "Shooter");
     EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
@@ -54,8 +55,9 @@ TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
     EXPECT_EQ(back("cboFilterMameMisc"), kLit);
     EXPECT_TRUE(drawsIn("cboFilterMameMisc", kNavy));
 
-    // Choosing a neutral item again gives back its grey and black.
+    // Choosing a neutral item again gives back its look, pixel for pixel.
     chooseText("cboFilterMameYear", "- Year");
+    EXPECT_EQ(find("cboFilterMameYear")->grab().toImage(), neutralYear);
     EXPECT_EQ(back("cboFilterMameYear"), kGrey);
     EXPECT_TRUE(drawsIn("cboFilterMameYear", kBlack));
     EXPECT_FALSE(drawsIn("cboFilterMameYear", kMaroon));

@@ -87,7 +87,9 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
 
     // "Disable" clears and locks the counter option and the delay; the still shows alone.
     clickButton("imgButOpts");
+    EXPECT_TRUE(drawsIn("chkMameShowCounter", Qt::black));
     find<QCheckBox>("chkMameNoSlide")->click();
+    EXPECT_FALSE(drawsIn("chkMameShowCounter", Qt::black)) << "greyed";
     EXPECT_FALSE(find<QCheckBox>("chkMameShowCounter")->isChecked());
     EXPECT_FALSE(find("chkMameShowCounter")->isEnabled());
     EXPECT_FALSE(find("cboSlideShowTimer")->isEnabled());

@@ -28,9 +28,11 @@ void SetBackColor(QWidget* w, std::uint32_t bgr) {
 
 void SetForeColor(QWidget* w, std::uint32_t bgr) {
     QPalette p = w->palette();
-    p.setColor(w->foregroundRole(), VbColor(bgr));
-    p.setColor(QPalette::Text, VbColor(bgr));
-    p.setColor(QPalette::WindowText, VbColor(bgr));
+    for (QPalette::ColorRole role : {w->foregroundRole(), QPalette::Text, QPalette::WindowText}) {
+        p.setColor(QPalette::Active, role, VbColor(bgr));
+        p.setColor(QPalette::Inactive, role, VbColor(bgr));
+        p.setColor(QPalette::Disabled, role, VbColor(kGrayText));
+    }
     w->setPalette(p);
 }
 

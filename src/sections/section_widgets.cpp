@@ -4,9 +4,12 @@
 #include <QEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 #include <optional>
+#include <qdrawutil.h>
 
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -123,6 +126,7 @@ public:
 
 // The metrics of the compact look, in pixels.
 constexpr int kIndicator = 11, kIndicatorSpacing = 3, kComboArrow = 12, kComboFrame = 2;
+constexpr int kCaptionIndent = 6, kCaptionPad = 2;
 
 class CompactStyle : public QProxyStyle {
 public:
@@ -141,8 +145,36 @@ public:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
+    // A frame's etched line runs through the middle of its caption, as in the design, so that
+    // the controls placed below the caption's band stand clear of it.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+        if (control != CC_GroupBox || !box) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        qDrawShadeRect(painter, subControlRect(control, option, SC_GroupBoxFrame, widget),
+                       option->palette, true);
+        if (box->text.isEmpty())
+            return;
+        const QRect caption = subControlRect(control, option, SC_GroupBoxLabel, widget);
+        painter->fillRect(caption, option->palette.window());
+        drawItemText(painter, caption, Qt::AlignCenter, option->palette,
+                     option->state & State_Enabled, box->text, QPalette::WindowText);
+    }
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override {
+        if (control == CC_GroupBox) {
+            const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
+            const int line = option->fontMetrics.height();
+            if (sub == SC_GroupBoxFrame)
+                return option->rect.adjusted(0, line / 2, 0, 0);
+            if (sub == SC_GroupBoxLabel && box)
+                return QRect(option->rect.left() + kCaptionIndent, option->rect.top(),
+                             option->fontMetrics.horizontalAdvance(box->text) + 2 * kCaptionPad,
+                             line);
+        }
         if (control != CC_ComboBox)
             return QProxyStyle::subControlRect(control, option, sub, widget);
         const QRect r = option->rect;

@@ -16,6 +16,7 @@ TEST_F(SectionTextTest, NoCaptionCheckBoxOrComboTextIsCut) {
     for (Emu emu : kAllEmus) {
         ASSERT_NE(open(emu), nullptr) << Section(emu).tag;
         EXPECT_EQ(CutTexts(window_), std::vector<std::string>{}) << Section(emu).tag;
+        EXPECT_EQ(ControlsOnFrames(window_), std::vector<std::string>{}) << Section(emu).tag;
         for (const char* page : {"Settings", "Conf"})
             EXPECT_EQ(CutComboItems(find(ObjectName(emu, "pic", page).c_str())),
                       std::vector<std::string>{})

@@ -55,6 +55,7 @@ void SectionWindow::buildLists() {
     prefList_ =
         Placed(new QListWidget(this), ("lst" + base_ + "Pref").c_str(), 90, 750, 2235, 3825);
     Colour(prefList_, 0x404040, 0x98FFFF);
+    NoSidewaysScroll(prefList_);
     for (const char* game : design_.designFavourites)
         AddSorted(prefList_, FromAnsi(game));
     prefList_->installEventFilter(this);

@@ -97,6 +97,7 @@ void SectionWindow::buildHelpPage() {
             MakeLabel(page, "", QString::fromLatin1(design_.helpListHeading), r[0], 30, r[2], kRow);
         helpList_ =
             Placed(new QListWidget(page), ("lst" + base_ + "Help").c_str(), r[0], r[1], r[2], r[3]);
+        NoSidewaysScroll(helpList_);
         for (const std::string& item : design_.helpListItems)
             helpList_->addItem(FromAnsi(item));
     }

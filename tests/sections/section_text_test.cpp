@@ -1,5 +1,8 @@
 // Every text of a section window shows whole at the window's design size: captions, check-box
-// and option-button captions with their indicators, and every combo item.
+// and option-button captions with their indicators, and every combo item; controls stand clear
+// of their frames, and a text longer than its list or label is clipped at its edge.
+#include <QLabel>
+
 #include "section_fixture.h"
 #include "support/cut_text.h"
 
@@ -22,6 +25,24 @@ TEST_F(SectionTextTest, NoCaptionCheckBoxOrComboTextIsCut) {
                       std::vector<std::string>{})
                 << Section(emu).tag << " " << page;
     }
+}
+
+// A long name is clipped at the edge of the favourites and of the history, neither of which
+// scrolls sideways.
+TEST_F(SectionTextTest, LongNamesAndValuesAreClippedAtTheirListOrLabel) {
+    const std::string name =
+        "Arkanoid - Revenge of DOH (US, Romstar license, set 2 of 3, Taito America Corporation)";
+    std::vector<Game> games = kMameGames;
+    games.push_back({name.c_str(), "arkanoid", "O", "-", "Breakout", "Taito", "1986"});
+    WriteDataFile("Mame", games);
+    WriteMameCfg({name});
+    WriteBytes(dir_ / "emu/gamelist.txt", name + "\r\n" + std::string(50, 'W') + "\r\n");
+    open();
+    clickButton("imgButHelp");
+    for (const char* list : {"lstMamePref", "lstMameHelp"})
+        EXPECT_EQ(find(list)->grab().toImage().pixelColor(4, find(list)->height() - 5),
+                  find(list)->palette().color(QPalette::Base))
+            << list;
 }
 
 } // namespace

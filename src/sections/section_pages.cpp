@@ -53,7 +53,9 @@ const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 o
 void SectionWindow::buildInfoPage() {
     QWidget* page = PageOf(pages_, Page::Info);
     infoLabels_.assign(kInfoItems, nullptr);
-    constexpr int kHalf = 1905, kCaption = 690;
+    // A value label ends a gap before the caption beside it, so that a long value is clipped
+    // clear of that caption.
+    constexpr int kHalf = 1905, kCaption = 690, kGap = 60;
     int top = 30;
     for (const InfoRow& row : design_.infoRows) {
         if (row.heading) {
@@ -70,7 +72,7 @@ void SectionWindow::buildInfoPage() {
                       kRow);
             infoLabels_[static_cast<size_t>(row.cells[c].item)] =
                 MakeLabel(page, kInfoLabels[static_cast<size_t>(row.cells[c].item)], {},
-                          left + kCaption, top, width - kCaption, kRow);
+                          left + kCaption, top, width - kCaption - kGap, kRow);
         }
         top += kRow;
     }

@@ -39,4 +39,8 @@ std::string ToAnsi(const QString& text) {
     return out;
 }
 
+bool IsAnsi(const QString& text) {
+    return FromAnsi(ToAnsi(text)) == text;
+}
+
 } // namespace arvok

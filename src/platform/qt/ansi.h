@@ -9,5 +9,7 @@ namespace arvok {
 QString FromAnsi(const std::string& bytes);
 // Characters outside Windows-1252 become "?".
 std::string ToAnsi(const QString& text);
+// Whether every character of "text" is one of Windows-1252.
+bool IsAnsi(const QString& text);
 
 } // namespace arvok

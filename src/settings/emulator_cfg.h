@@ -18,7 +18,8 @@
 //   [Favorties]
 //   "one favourite a line, the last of the list first"
 //
-// each key=value on a line of its own, every line ending CR LF.
+// each key=value on a line of its own, every line ending CR LF. A favourite's line reads back as
+// the name between its quotes, whatever quotes and commas the name holds.
 #pragma once
 
 #include <optional>

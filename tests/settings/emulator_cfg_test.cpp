@@ -43,7 +43,8 @@ std::vector<GoldenCase> GoldenCases() {
     callus.exePath = "/emu/callus/callus.exe";
     callus.romPath = "/roms/cps1";
     callus.slideDelayIndex = -1;
-    callus.favourites = {{"Final Fight"}};
+    // A name in quotes is one favourite whatever quotes and commas it holds.
+    callus.favourites = {{"Final Fight", "Tom\", Jerry", "\"Quoted\""}};
 
     EmulatorCfg raine;
     raine.exePath = "/emu/raine/raine.exe";
@@ -116,6 +117,8 @@ std::vector<GoldenCase> GoldenCases() {
           "FavSize=up",
           "",
           "[Favorties]",
+          "\"\"Quoted\"\"",
+          "\"Tom\", Jerry\"",
           "\"Final Fight\""}},
         {Emu::Raine,
          raine,
@@ -272,9 +275,9 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Pac-Man", "Puzzle, the"}));
 
     // Without its snapshot section and with a word for a delay, a file still gives its paths
-    // and favourites; "-1" chooses no delay at all.
+    // and favourites, several on a line written by hand; "-1" chooses no delay at all.
     WriteLines(path, {"[Paths]", "ExePath=/mame", "[Gui]", "FavSize=up", "[Favorties]",
-                      "\"Galaga\",\"Xevious\""});
+                      "Galaga, \"Xevious\""});
     cfg = LoadEmulatorCfg(Emu::Mame);
     EXPECT_EQ(cfg.exePath, "/mame");
     EXPECT_EQ(cfg.slideDelayIndex, 2);

@@ -41,6 +41,10 @@ std::string ToAnsi(const QString& text) {
     return out;
 }
 
+bool IsAnsi(const QString& text) {
+    return FromAnsi(ToAnsi(text)) == text;
+}
+
 QString FromPath(const std::string& bytes) {
     return QFile::decodeName(QByteArray::fromStdString(bytes));
 }

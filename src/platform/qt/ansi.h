@@ -9,6 +9,8 @@ namespace arvok {
 QString FromAnsi(const std::string& bytes);
 // Characters outside Windows-1252 become "?".
 std::string ToAnsi(const QString& text);
+// Whether every character of "text" is one of Windows-1252.
+bool IsAnsi(const QString& text);
 
 // Paths are the file system's bytes: the path fields and the pickers show and read them in the
 // file system's encoding, never as Windows-1252.

@@ -267,11 +267,18 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         Type(dialog, "");
         EXPECT_FALSE(add->isEnabled());
         EXPECT_FALSE(rename->isEnabled());
-        Type(dialog, "two\nlines");
-        add->click();
-        ASSERT_EQ(dialogs_->asked.size(), 2u);
-        EXPECT_EQ(dialogs_->asked[1].text, "A layout name must fit on one line!");
-        EXPECT_TRUE(dialog.isVisible());
+        // Names the file cannot hold are refused, each with its own message.
+        for (const auto& [name, message] :
+             {std::pair{QStringLiteral("two\nlines"), "A layout name must fit on one line!"},
+              {QString::fromUtf8("日本"),
+               "A layout name can hold only Western European characters!"}}) {
+            dialogs_->asked.clear();
+            Child<QLineEdit>(dialog, "txtRinomina")->setText(name);
+            add->click();
+            ASSERT_EQ(dialogs_->asked.size(), 1u);
+            EXPECT_EQ(dialogs_->asked[0].text, message);
+            EXPECT_TRUE(dialog.isVisible());
+        }
 
         Type(dialog, "new layout");
         EXPECT_TRUE(add->isEnabled());

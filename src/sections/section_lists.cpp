@@ -329,6 +329,9 @@ void SectionWindow::onFilterChosen(int combo) {
     }
     romList_->show();
     filterBusy_ = false;
+    // The first game left is shown as a user's click on it would show it.
+    if (romList_->currentIndex().isValid())
+        onRomSelected();
     updateRomCount();
     colourFilter(combo);
 }

@@ -147,6 +147,13 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
     pickRom("Galaga");
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     EXPECT_EQ(text("lblInfoName"), shownInfo);
+
+    // A snapshot folder typed in there shows the game's GIF still, the format of a first visit.
+    WriteBytes(dir_ / "snap/galaga.gif", kGif);
+    find<QLineEdit>("txtOptMameSnap")->setText(QString::fromStdString(dir_ / "snap"));
+    clickButton("imgButSnap");
+    EXPECT_FALSE(find<QLabel>("imgMameSnap")->pixmap().isNull());
+    EXPECT_TRUE(hidden("lblMameNoAvail"));
 }
 
 // Paths typed or picked with letters beyond ASCII are the file system's bytes.

@@ -119,19 +119,19 @@ void Type(QDialog& dialog, const std::string& name) {
 TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     writeLayouts({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
                   "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2", "RAINE,0,0,6345,7260", "-", "[C]",
-                  "-"});
-    writeOptions(false, true, "B");
+                  "-", "[D]", "-"});
+    writeOptions(false, true, "C");
     showManager();
     ASSERT_NE(manager_, nullptr);
     EXPECT_EQ(manager_->windowTitle(), "Arvok - Layouts Manager");
     EXPECT_FALSE(manager_->isHidden());
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "C"}));
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "C"}));
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "C", "D"}));
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "C", "D"}));
     EXPECT_EQ(current("cboListaLayout"), "A");
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
     // A size of no class leaves its row empty instead of moving the next size up beside it.
     EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Medium", "", "Small"}));
-    EXPECT_EQ(current("cboListaLayout2"), "B");
+    EXPECT_EQ(current("cboListaLayout2"), "C");
     EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
     EXPECT_TRUE(ui("cboListaLayout2")->isEnabled());
     EXPECT_FALSE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
@@ -140,31 +140,41 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
     EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Large"}));
 
-    // The middle one, which is the default: the one before it is shown, the first is default.
+    // A later one, which is the default: the one before it is shown, the first is default.
+    pick("C");
     press("cmdRemove");
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C"}));
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "C"}));
-    EXPECT_EQ(current("cboListaLayout"), "A");
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "D"}));
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "D"}));
+    EXPECT_EQ(current("cboListaLayout"), "B");
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
     EXPECT_EQ(current("cboListaLayout2"), "A");
     EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620",
-                                   "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[C]", "-"}));
+                                   "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[B]",
+                                   "MAIN,1,2", "RAINE,0,0,6345,7260", "-", "[D]", "-"}));
 
     // The first one, not the default: the new first is shown, the default stays.
-    pick("C");
-    ui<QComboBox>("cboListaLayout2")->setCurrentIndex(1);
+    ui<QComboBox>("cboListaLayout2")->setCurrentIndex(2);
     pick("A");
     press("cmdRemove");
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"C"}));
-    EXPECT_EQ(current("cboListaLayout"), "C");
-    EXPECT_EQ(current("cboListaLayout2"), "C");
-    EXPECT_TRUE(rows("lstEmulatori").empty());
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"B", "D"}));
+    EXPECT_EQ(current("cboListaLayout"), "B");
+    EXPECT_EQ(current("cboListaLayout2"), "D");
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
 
+    press("cmdRemove");
+    EXPECT_TRUE(rows("lstEmulatori").empty());
     press("cmdRemove");
     EXPECT_TRUE(items("cboListaLayout").empty());
     EXPECT_TRUE(items("cboListaLayout2").empty());
     EXPECT_TRUE(rows("lstEmulatori").empty());
     EXPECT_EQ(layouts(), "");
+
+    // With no layout left, the manager opens again with autoload off.
+    press("cmdOk");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    showManager();
+    EXPECT_FALSE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
+    EXPECT_FALSE(ui("cboListaLayout2")->isEnabled());
 }
 
 TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrder) {

@@ -78,17 +78,29 @@ TEST(RunAndWait, SaysWhyAProgramCouldNotBeStarted) {
 TEST(LaunchTail, RunsTheLineFromAFreshBatchFileAndDeletesIt) {
     TempDir dir;
     StandIn emu(dir / "emu", dir / "emu", dir / "notes");
-    WriteBytes(dir / "emu/lancia.bat", "left behind by an earlier launch\r\n");
+    WriteBytes(dir / "mine.txt", "mine\r\n");
     std::string line = emu.program() + " pacman  -sr 44100 ";
 
-    TailResult result = RunLaunchTail(dir / "emu", line);
+    // A batch file left behind by an earlier launch is replaced, and so is a link standing at
+    // its name: the file the link names is left alone.
+    for (bool link : {false, true}) {
+        if (link)
+            std::filesystem::create_symlink(dir / "mine.txt", dir / "emu/lancia.bat");
+        else
+            WriteBytes(dir / "emu/lancia.bat", "left behind by an earlier launch\r\n");
+        emu.reset();
 
-    EXPECT_TRUE(result.ran) << result.problem;
-    test::StandInRun run = emu.run();
-    EXPECT_EQ(run.batch, line + "\r\n");
-    EXPECT_EQ(run.args, (std::vector<std::string>{"pacman", "-sr", "44100"}));
-    EXPECT_EQ(run.cwd, Canonical(dir / "emu"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "emu/lancia.bat"));
+        TailResult result = RunLaunchTail(dir / "emu", line);
+
+        EXPECT_TRUE(result.ran) << result.problem;
+        test::StandInRun run = emu.run();
+        EXPECT_EQ(run.batch, line + "\r\n");
+        EXPECT_EQ(run.args, (std::vector<std::string>{"pacman", "-sr", "44100"}));
+        EXPECT_EQ(run.cwd, Canonical(dir / "emu"));
+        EXPECT_FALSE(
+            std::filesystem::exists(std::filesystem::symlink_status(dir / "emu/lancia.bat")));
+        EXPECT_EQ(ReadBytes(dir / "mine.txt"), "mine\r\n");
+    }
 }
 
 TEST(LaunchTail, ReportsAProgramThatDidNotStartAndStillDeletesTheBatchFile) {

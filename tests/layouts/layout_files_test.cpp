@@ -1,5 +1,8 @@
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <tuple>
 
 #include "layouts/layout_files.h"
 #include "support/test_support.h"
@@ -199,13 +202,13 @@ TEST_F(LayoutsDat, AddingRenamingAndRemovingTouchOnlyTheirLayout) {
 
 TEST_F(LayoutsDat, AFailedRewriteKeepsTheOldFile) {
     const std::string before = bytes();
-    std::filesystem::create_directory(dir_ / "layouts.tmp");
+    chmod(path_.c_str(), 0444);
     EXPECT_FALSE(AppendLayout(path_, "D"));
     EXPECT_FALSE(StoreLayout(path_, "A", {main_}));
     EXPECT_FALSE(RemoveLayout(path_, "A"));
     EXPECT_FALSE(RenameLayout(path_, "A", "Z"));
     EXPECT_EQ(bytes(), before);
-    std::filesystem::remove(dir_ / "layouts.tmp");
+    EXPECT_FALSE(tempLeft());
 
     // A layouts.dat that is there but cannot be read is not written over.
     TempDir other;
@@ -257,9 +260,33 @@ TEST(LayoutOptions, TheFileIsWrittenWholeAndReadBackByStartUp) {
               expected("LayoutAlwaysOnTop = 0\r\nAutoloadOnStartup = 1\r\n", "Work"));
     EXPECT_EQ(Describe(ReadStartupLayout(dir.path())), (Lines{"MAIN 1 2"}));
 
-    std::filesystem::create_directory(dir / ".arvok.ini.tmp");
+    chmod(ini.c_str(), 0444);
     EXPECT_FALSE(WriteLayoutOptions(ini, {false, false, ""}));
     EXPECT_EQ(ReadLayoutOptions(ini).defaultLayout, "Work");
+}
+
+TEST(LayoutFiles, ALinkAtTheTemporaryNameIsNeverWrittenThrough) {
+    TempDir dir;
+    const std::string layouts = LayoutsDatPath(dir.path());
+    const std::string ini = ArvokIniPath(dir.path());
+    const std::vector<std::tuple<std::string, std::string, std::function<bool()>, std::string>>
+        files{
+            {layouts, "layouts.tmp", [&] { return AppendLayout(layouts, "New"); },
+             "[New]\r\n-\r\n"},
+            {ini, ".arvok.ini.tmp",
+             [&] {
+                 return WriteLayoutOptions(ini, {true, true, "New"});
+             },
+             LayoutOptionsText({true, true, "New"})},
+        };
+    WriteLines(dir / "notes.txt", {"mine"});
+    for (const auto& [path, temp, save, holds] : files) {
+        std::filesystem::create_symlink(dir / "notes.txt", dir / temp);
+        EXPECT_TRUE(save()) << temp;
+        EXPECT_EQ(ReadBytes(dir / "notes.txt"), "mine\r\n") << temp;
+        EXPECT_FALSE(std::filesystem::is_symlink(path)) << temp;
+        EXPECT_EQ(ReadBytes(path), holds) << temp;
+    }
 }
 
 } // namespace

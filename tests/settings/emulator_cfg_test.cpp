@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+#include <tuple>
+
 #include "platform/path.h"
 #include "settings_fixture.h"
 
@@ -345,6 +348,28 @@ TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
         EXPECT_EQ(message.text, "The settings could not be saved in\r" + path);
         EXPECT_EQ(message.style, MsgStyle::Warning);
     }
+}
+
+TEST_F(EmulatorCfgTest, ALinkAtTheTemporaryNameIsNeverWrittenThrough) {
+    EmulatorCfg cfg;
+    cfg.exePath = "/new/mame";
+    SettingsFields fields = BuiltInDefaults(Emu::Mame);
+    fields[kRomPathSlot] = "/new/roms";
+    const std::vector<std::tuple<std::string, std::function<bool()>, std::string>> files{
+        {"Mame.cfg", [&] { return SaveEmulatorCfg(Emu::Mame, cfg); }, "ExePath=/new/mame\r\n"},
+        {"Mame.set", [&] { return SaveGameSettings(Emu::Mame, "Galaga", fields); },
+         "\"Galaga\",\"/new/roms\","},
+    };
+    for (const auto& [name, save, holds] : files) {
+        WriteLines(dir / ("Cfg/" + name), {"old"});
+        WriteLines(dir / "notes.txt", {"mine"});
+        std::filesystem::create_symlink(dir / "notes.txt", dir / ("Cfg/." + name + ".tmp"));
+        EXPECT_TRUE(save()) << name;
+        EXPECT_EQ(ReadBytes(dir / "notes.txt"), "mine\r\n") << name;
+        EXPECT_FALSE(std::filesystem::is_symlink(dir / ("Cfg/" + name))) << name;
+        EXPECT_NE(ReadBytes(dir / ("Cfg/" + name)).find(holds), std::string::npos) << name;
+    }
+    EXPECT_TRUE(shown->asked.empty());
 }
 
 } // namespace

@@ -222,7 +222,7 @@ bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
 // record is appended when there is none (the file is created when missing). An empty key is
 // refused. A file that exists but cannot be read is left alone. The file is rewritten through a
 // temporary file; when that fails the old file stays as it was, a warning is shown through
-// dialogs() and false is returned.
+// dialogs() (once, see settings_io::SaveFile) and false is returned.
 bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields);
 
 // Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);

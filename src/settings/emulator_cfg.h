@@ -83,7 +83,7 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
 EmulatorCfg LoadEmulatorCfg(Emu emu);
 // Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file;
 // a file that could not be read is left alone; on any other failure the old file stays, a
-// warning is shown through dialogs() and false is returned.
+// warning is shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
 bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
 
 } // namespace arvok

@@ -224,7 +224,7 @@ bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
 // holding a line break, or a double quote followed by a comma): the user is told which folder
 // and why, and the file is left. A file that exists but cannot be read is left alone. The file is
 // rewritten through a temporary file; when that fails the old file stays as it was, a warning is
-// shown through dialogs() and false is returned.
+// shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
 bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields);
 
 // Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);

@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "layouts/layout_files.h"
 #include "platform/text_file.h"
@@ -200,13 +201,13 @@ TEST_F(LayoutsDat, AddingRenamingAndRemovingTouchOnlyTheirLayout) {
 
 TEST_F(LayoutsDat, AFailedRewriteKeepsTheOldFile) {
     const std::string before = bytes();
-    std::filesystem::create_directory(dir_ / "layouts.tmp");
+    chmod(path_.c_str(), 0444);
     EXPECT_FALSE(AppendLayout(path_, "D"));
     EXPECT_FALSE(StoreLayout(path_, "A", {main_}));
     EXPECT_FALSE(RemoveLayout(path_, "A"));
     EXPECT_FALSE(RenameLayout(path_, "A", "Z"));
     EXPECT_EQ(bytes(), before);
-    std::filesystem::remove(dir_ / "layouts.tmp");
+    EXPECT_FALSE(tempLeft());
 
     // A layouts.dat that is there but cannot be read is not written over.
     TempDir other;
@@ -258,9 +259,23 @@ TEST(LayoutOptions, TheFileIsWrittenWholeAndReadBackByStartUp) {
               expected("LayoutAlwaysOnTop = 0\r\nAutoloadOnStartup = 1\r\n", "Work"));
     EXPECT_EQ(Describe(ReadStartupLayout(dir.path())), (Lines{"MAIN 1 2"}));
 
-    std::filesystem::create_directory(dir / ".arvok.ini.tmp");
+    chmod(ini.c_str(), 0444);
     EXPECT_FALSE(WriteLayoutOptions(ini, {false, false, ""}));
     EXPECT_EQ(ReadLayoutOptions(ini).defaultLayout, "Work");
+}
+
+TEST(LayoutFiles, ALinkAtTheTemporaryNameIsNeverWrittenThrough) {
+    TempDir dir;
+    WriteLines(dir / "notes.txt", {"mine"});
+    for (const char* temp : {"layouts.tmp", ".arvok.ini.tmp"})
+        std::filesystem::create_symlink(dir / "notes.txt", dir / temp);
+    EXPECT_TRUE(AppendLayout(LayoutsDatPath(dir.path()), "New"));
+    EXPECT_TRUE(WriteLayoutOptions(ArvokIniPath(dir.path()), {true, true, "New"}));
+    EXPECT_EQ(ReadBytes(dir / "notes.txt"), "mine\r\n");
+    EXPECT_EQ(ReadBytes(dir / "layouts.dat"), "[New]\r\n-\r\n");
+    EXPECT_EQ(ReadBytes(dir / "arvok.ini"), LayoutOptionsText({true, true, "New"}));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "layouts.dat"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "arvok.ini"));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <sys/stat.h>
 
 #include "core/texts.h"
 #include "layouts/layout_files.h"
@@ -206,7 +207,7 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
 
     // A layouts.dat that cannot be rewritten is reported and stays as it was.
     const std::string saved = layouts();
-    std::filesystem::create_directory(dir_ / "layouts.tmp");
+    chmod((dir_ / "layouts.dat").c_str(), 0444);
     const size_t asked = dialogs_->asked.size();
     press("cmdSaveLayout");
     ASSERT_EQ(dialogs_->asked.size(), asked + 1);
@@ -426,7 +427,7 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
 
     // A file that cannot be written is reported; the manager stays open with its options.
-    std::filesystem::create_directory(dir_ / ".arvok.ini.tmp");
+    chmod(ini.c_str(), 0444);
     showManager();
     ui<QCheckBox>("chkEnableAutoload")->click();
     press("cmdOk");

@@ -341,8 +341,10 @@ void LauncherWindow::highlight(Emu emu) {
 
 void LauncherWindow::showStatistics(Emu emu) {
     HeaderBlock block = ReadHeaderBlock(DataFilePath(emu));
-    for (int i = 0; i < kHeaderLines; ++i)
-        ShowFitted(statistics_[i], FromAnsi(block.values[i]));
+    ShowFitted(statistics_[0], FromAnsi(block.values[0]));
+    // The values keep the panel's font; one longer than its label is cut at the label's edge.
+    for (int i = 1; i < kHeaderLines; ++i)
+        statistics_[i]->setText(FromAnsi(block.values[i]));
 }
 
 void LauncherWindow::advanceBanner() {

@@ -375,9 +375,23 @@ TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestore
         EXPECT_TRUE(manager_->isVisible()) << button;
     }
 
+    // Either way the manager stays the active window, where it was and at its size.
+    manager_->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), manager_);
+    const QRect frame = manager_->frameGeometry();
     ui<QCheckBox>("chkAlwaysOnTop")->click();
+    QApplication::processEvents();
     EXPECT_FALSE(IsStayOnTop(manager_));
     EXPECT_TRUE(manager_->isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), manager_);
+    EXPECT_EQ(manager_->frameGeometry(), frame);
+    ui<QCheckBox>("chkAlwaysOnTop")->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(IsStayOnTop(manager_));
+    EXPECT_EQ(QApplication::activeWindow(), manager_);
+    EXPECT_EQ(manager_->frameGeometry(), frame);
+    ui<QCheckBox>("chkAlwaysOnTop")->click();
     withNameDialog("cmdAdd", [](QDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(IsStayOnTop(manager_));
 }

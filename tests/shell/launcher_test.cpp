@@ -1,5 +1,6 @@
 #include <QCloseEvent>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -267,6 +268,21 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     test::Click(lays);
     EXPECT_EQ(layouts, 1);
     EXPECT_EQ(BackColor(lays), VbColor(12551557));
+
+    // The pointer leaves the launcher straight from a menu label: the label rests.
+    window->show();
+    for (const char* name : {"lblLays", "lblAbout", "lblExit"}) {
+        QLabel* label = Find(window.get(), name);
+        const QPoint at = label->geometry().center();
+        QMouseEvent move(QEvent::MouseMove, at, window->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(window->windowHandle(), &move);
+        EXPECT_EQ(label->grab().toImage().pixelColor(0, 0), VbColor(kHighlightBack)) << name;
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(window->windowHandle(), &leave);
+        EXPECT_EQ(label->grab().toImage().pixelColor(0, 0), VbColor(12551557)) << name;
+        EXPECT_EQ(TextColor(label), VbColor(kWhite)) << name;
+    }
 
     test::MoveOver(window.get(), {3, 300});
     EXPECT_EQ(rested, 0);

@@ -37,9 +37,16 @@ enum class LayoutStop {
     NoDefaultName, // there is no default layout name
 };
 
+// A window line as the layout manager lists it: its tag, known to the program or not, and size.
+struct WindowLine {
+    std::string tag;
+    int width = 0, height = 0;
+};
+
 struct LayoutRead {
     std::vector<Placement> placements; // in file order; lines of unknown tags are left out
     LayoutStop stop = LayoutStop::NotFound;
+    std::vector<WindowLine> windows = {}; // every line but the launcher's, in file order
 };
 
 // The placements of the layout named "name" (matched against "[name]" exactly), up to where the

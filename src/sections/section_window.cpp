@@ -169,6 +169,8 @@ void SectionWindow::buildFrame() {
         MakeLabel(this, ("lbl" + base_ + "RomSettings").c_str(), {}, 2400, 510, 3855, 195);
     SetBackColor(romSettings_, 0xE4AAAA);
     SetForeColor(romSettings_, 0x80);
+    if (!design_.showsGameInHand)
+        romSettings_->hide();
 
     snapPage_ = new SnapshotPage(
         emu_,

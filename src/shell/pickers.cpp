@@ -153,6 +153,9 @@ QLabel* HiddenTag(QWidget* parent, const char* name, const std::string& tag) {
 QListWidget* NewList(QWidget* parent, const char* name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
+    // Every row draws its icon at one size, so that all rows are equally high.
+    const int icon = list->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
+    list->setIconSize(QSize(icon, icon));
     return list;
 }
 

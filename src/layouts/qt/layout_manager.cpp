@@ -175,12 +175,10 @@ void LayoutManager::showLayout() {
     lstEmulatoriSize_->clear();
     if (currentName().empty())
         return;
-    for (const Placement& p : ReadLayout(layoutsPath(), currentName()).placements) {
-        if (!p.section)
-            continue;
-        lstEmulatori_->addItem(QString::fromLatin1(Section(*p.section).tag));
+    for (const WindowLine& line : ReadLayout(layoutsPath(), currentName()).windows) {
+        lstEmulatori_->addItem(FromAnsi(line.tag));
         // A size of no class leaves its row empty, so that each size stays beside its window.
-        lstEmulatoriSize_->addItem(QString::fromStdString(SizeClassName(p.width, p.height)));
+        lstEmulatoriSize_->addItem(QString::fromStdString(SizeClassName(line.width, line.height)));
     }
 }
 

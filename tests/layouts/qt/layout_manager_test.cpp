@@ -119,8 +119,8 @@ void Type(QDialog& dialog, const std::string& name) {
 
 TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     writeLayouts({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
-                  "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2", "RAINE,0,0,6345,7260", "-", "[C]",
-                  "-", "[D]", "-"});
+                  "NEORAGE,5,6,2400,4620", "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2",
+                  "RAINE,0,0,6345,7260", "-", "[C]", "-", "[D]", "-"});
     writeOptions(false, true, "C");
     showManager();
     ASSERT_NE(manager_, nullptr);
@@ -129,9 +129,10 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "C", "D"}));
     EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "C", "D"}));
     EXPECT_EQ(current("cboListaLayout"), "A");
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
+    // Every window line is listed, one of a tag the program does not know too.
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "NEORAGE", "M72"}));
     // A size of no class leaves its row empty instead of moving the next size up beside it.
-    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Medium", "", "Small"}));
+    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Medium", "", "Small", "Small"}));
     EXPECT_EQ(current("cboListaLayout2"), "C");
     EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
     EXPECT_TRUE(ui("cboListaLayout2")->isEnabled());
@@ -149,9 +150,10 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     EXPECT_EQ(current("cboListaLayout"), "B");
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
     EXPECT_EQ(current("cboListaLayout2"), "A");
-    EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620",
-                                   "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[B]",
-                                   "MAIN,1,2", "RAINE,0,0,6345,7260", "-", "[D]", "-"}));
+    EXPECT_EQ(layouts(),
+              WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
+                        "NEORAGE,5,6,2400,4620", "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2",
+                        "RAINE,0,0,6345,7260", "-", "[D]", "-"}));
 
     // The first one, not the default: the new first is shown, the default stays.
     ui<QComboBox>("cboListaLayout2")->setCurrentIndex(2);
@@ -391,8 +393,17 @@ TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestore
         EXPECT_TRUE(manager_->isVisible()) << button;
     }
 
-    ui<QCheckBox>("chkAlwaysOnTop")->click();
-    EXPECT_FALSE(IsStayOnTop(manager_));
+    // Either way the manager stays the active window, where it was and at its size.
+    manager_->activateWindow();
+    QApplication::processEvents();
+    const QRect frame = manager_->frameGeometry();
+    for (bool onTop : {false, true, false}) {
+        ui<QCheckBox>("chkAlwaysOnTop")->click();
+        QApplication::processEvents();
+        EXPECT_EQ(IsStayOnTop(manager_), onTop);
+        EXPECT_EQ(QApplication::activeWindow(), manager_) << onTop;
+        EXPECT_EQ(manager_->frameGeometry(), frame) << onTop;
+    }
     EXPECT_TRUE(manager_->isVisible());
     withNameDialog("cmdAdd", [](QDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(IsStayOnTop(manager_));

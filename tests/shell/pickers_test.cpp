@@ -113,12 +113,12 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     // Open folders above and sub-folders below are rows of one height.
     OpenFolder(picker, "dirSelDir", "roms");
     auto* folders = Find<QListWidget>(picker, "dirSelDir");
-    ASSERT_EQ(Items(folders).back(), "Neo");
+    ASSERT_EQ(Items(folders).back(), "Néo");
     for (int row = 1; row < folders->count(); ++row)
         EXPECT_EQ(folders->visualItemRect(folders->item(row)).height(),
                   folders->visualItemRect(folders->item(0)).height())
             << Items(folders)[static_cast<size_t>(row)];
-    OpenFolder(picker, "dirSelDir", "Neo");
+    OpenFolder(picker, "dirSelDir", "Néo");
 
     Click(picker, "cmdSeleziona");
     EXPECT_EQ(callus.calls, (std::vector<std::string>{"folder 0 " + dir / "roms/Néo", "save"}));

@@ -49,11 +49,12 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     ASSERT_EQ(dialogs_->asked.size(), 1u);
     EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoRomInDataFile);
 
-    // Select writes the folder shown into the game's ROM folder and saves the settings file.
-    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(dir_ / "roms"));
+    // Select writes the folder opened in the picker into the game's ROM folder and saves the
+    // settings file.
+    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(dir_.path()));
     WriteBytes(dir_ / "roms/mslug.zip", "zip");
     RemoveFile(dir_ / "Cfg/Mame.cfg");
-    pick("cmdMameSelDir", true);
+    pick("cmdMameSelDir", true, "roms");
     EXPECT_EQ(ToAnsi(find<QLineEdit>("txtMameRomPath")->text()), dir_ / "roms");
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg"), "<missing>");
 }

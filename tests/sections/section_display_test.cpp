@@ -40,6 +40,9 @@ protected:
 
 TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     WriteMameCfg({});
+    std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    cfg.replace(cfg.find("SlideDelay=2"), 12, "SlideDelay=4");
+    WriteBytes(dir_ / "Cfg/Mame.cfg", cfg);
     for (const char* name : {"galaga.gif", "galaga00.gif", "galaga01.gif"})
         WriteBytes(dir_ / ("snap/" + std::string(name)), kGif);
     WriteBytes(dir_ / "Anim/xevious/xevious.gif", kGif);
@@ -51,10 +54,10 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
               std::string("If you're looking for ScreenShots or Animations go to ") + kWebAddress);
     EXPECT_FALSE(running());
 
-    // The settings file's delay (third item, 1.5 seconds), counter hidden.
+    // The settings file's delay (fifth item, 2.5 seconds, not the start-up 1.5), counter hidden.
     pickRom("Galaga");
     EXPECT_TRUE(running());
-    EXPECT_EQ(interval(), 1500);
+    EXPECT_EQ(interval(), 2500);
     EXPECT_TRUE(hidden("lblContaSlideMame"));
     EXPECT_TRUE(hidden("lblSnapInSite"));
 
@@ -155,7 +158,8 @@ TEST_F(SectionDisplayTest, AProgramChosenInThePickerIsWrittenIntoTheSettingsFile
     WriteBytes(dir_ / "emu/mame.sh", "");
     open();
     clickButton("imgButOpts");
-    find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(dir_ / "emu2/newmame"));
+    find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(dir_ / "emu2/oldmame"));
+    EXPECT_EQ(text("lblOptMameHide"), dir_ / "emu");
 
     answerPicker("newmame");
     clickButton("cmdSfoglia");

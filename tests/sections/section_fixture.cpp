@@ -253,9 +253,9 @@ void SectionTest::dropOnFavourites(std::optional<Emu> from) {
     QApplication::sendEvent(list->viewport(), &drop);
 }
 
-Shown SectionTest::pick(const char* button, bool select) {
+Shown SectionTest::pick(const char* button, bool select, const std::string& into) {
     Shown shown;
-    QTimer::singleShot(0, [&shown, select] {
+    QTimer::singleShot(0, [this, &shown, select, into] {
         QWidget* picker = QApplication::activeModalWidget();
         ASSERT_NE(picker, nullptr);
         const bool folder = picker->objectName() == QLatin1String("frmSelDir");
@@ -268,6 +268,14 @@ Shown SectionTest::pick(const char* button, bool select) {
             shown.folder = folders->folder();
         if (auto* programs = qobject_cast<ProgramPicker*>(picker))
             shown.folder = programs->folder();
+        if (!into.empty()) {
+            auto* folders = picker->findChild<QListWidget*>(folder ? "dirSelDir" : "dirSelExe");
+            auto found = folders->findItems(FromAnsi(into), Qt::MatchEndsWith);
+            EXPECT_EQ(found.size(), 1) << into << " not listed";
+            if (!found.empty())
+                folders->setCurrentItem(found[0]);
+            pressKey(folders, Qt::Key_Return);
+        }
         picker->findChild<QPushButton*>(select ? "cmdSeleziona" : "cmdCancel")->click();
     });
     clickButton(button);

@@ -161,6 +161,8 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
     clickButton("cmdMameRidimen");
     EXPECT_EQ(left("lstMameRom"), TwipsToPx(2400));
     EXPECT_EQ(left("cboFilterMameGenre"), TwipsToPx(3990));
+    window_->SaveCfg();
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("FavSize=down\r\n"), std::string::npos);
 
     clickButton("cmdMiddle");
     EXPECT_EQ(GetTwips(window_).Height, 4620);

@@ -44,22 +44,6 @@ std::string Record(const Game& g) {
 
 namespace {
 
-// One application object for the whole test program, made before the first test and never
-// destroyed: the launcher and the popup-menu window live in statics that are destroyed at exit,
-// and so must the application outlive them.
-class QtEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test_sections";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
-};
-[[maybe_unused]] testing::Environment* const kQt =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 // The launcher's start-up takes the current directory as DirInst and makes its work
 // directories there: it runs once, in a scratch directory, before any section window docks
 // beside it.

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "core/texts.h"
 #include "gif.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
@@ -16,6 +15,7 @@
 #include "section_fixture.h"
 #include "sections/slide_show.h"
 #include "shell/about.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -140,7 +140,7 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
     open();
 
     EXPECT_EQ(dialogs_->asked.size(), 2u);
-    EXPECT_EQ(dialogs_->asked[1].text, texts::testoNoConfiguration);
+    EXPECT_EQ(dialogs_->asked[1].text, shown::kNoConfiguration);
     for (const char* page : {"picMameSnap", "picMameSettings", "picMameInfo", "picMameHelp"})
         EXPECT_TRUE(hidden(page)) << page;
     EXPECT_FALSE(hidden("picMameConf"));

@@ -195,13 +195,9 @@ LayoutRead ReadLayout(const std::string& layoutsPath, const std::string& name) {
     }
 }
 
-std::optional<std::vector<std::string>> ReadLayoutNames(const std::string& layoutsPath) {
-    LineReader reader(layoutsPath);
-    if (!reader.ok())
-        return std::nullopt;
+std::vector<std::string> LayoutNames(const std::vector<std::string>& lines) {
     std::vector<std::string> names;
-    std::string line;
-    while (reader.next(line))
+    for (const std::string& line : lines)
         if (IsHeader(line))
             names.push_back(line.substr(1, line.size() < 2 ? 0 : line.size() - 2));
     return names;

@@ -46,9 +46,9 @@ struct LayoutRead {
 // reading stopped.
 LayoutRead ReadLayout(const std::string& layoutsPath, const std::string& name);
 
-// The names of the layouts in file order: every line beginning with "[", without its first and
-// last character. Nothing when the file is missing or cannot be read.
-std::optional<std::vector<std::string>> ReadLayoutNames(const std::string& layoutsPath);
+// The names of the layouts among the lines of layouts.dat, in file order: every line beginning
+// with "[", without its first and last character.
+std::vector<std::string> LayoutNames(const std::vector<std::string>& lines);
 
 // "Small", "Medium" or "Large" for the three window sizes the sections offer, else empty.
 std::string SizeClassName(int width, int height);

@@ -105,6 +105,19 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     EXPECT_EQ(text("lblMameFavCount"), "1");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
     EXPECT_EQ(window_->RomSel, "xevious");
+
+    // An empty data file tells nothing of the favourites: the miss is reported once and the
+    // favourites are saved as they were.
+    window_->closeSection();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    WriteMameCfg({"Xevious", "Ghost Game"});
+    WriteBytes(dir_ / "Data/Mame.dat", "");
+    ASSERT_NE(open(), nullptr);
+    clickButton("cmdMameExit");
+    const std::string saved = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    EXPECT_EQ(saved.substr(saved.find("[Favorties]")),
+              "[Favorties]\r\n\"Xevious\"\r\n\"Ghost Game\"\r\n");
+    EXPECT_EQ(dialogs_->asked.size(), 2u);
 }
 
 TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOver) {

@@ -94,7 +94,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     WriteBytes(dir / "roms/GALAGA.ZIP", "z");
     WriteBytes(dir / "roms/readme.txt", "t");
     WriteBytes(dir / "roms/.hidden.zip", "z");
-    WriteBytes(dir / "roms/Neo/neogeo.zip", "z");
+    WriteBytes(dir / "roms/Néo/neogeo.zip", "z");
     WriteBytes(dir / "roms/empty/readme.txt", "t");
 
     FolderPicker own({"MAMESETTINGS", "mspacman.zip;pacman.zip", "x", dir / "roms"});
@@ -109,11 +109,11 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "0");
     OpenFolder(picker, "dirSelDir", "roms");
     EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "2");
-    OpenFolder(picker, "dirSelDir", "Neo");
+    OpenFolder(picker, "dirSelDir", "Néo");
     EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "1");
 
     Click(picker, "cmdSeleziona");
-    EXPECT_EQ(callus.calls, (std::vector<std::string>{"folder 0 " + dir / "roms/Neo", "save"}));
+    EXPECT_EQ(callus.calls, (std::vector<std::string>{"folder 0 " + dir / "roms/Néo", "save"}));
     EXPECT_TRUE(mame.calls.empty());
 }
 

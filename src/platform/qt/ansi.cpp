@@ -1,5 +1,7 @@
 #include "platform/qt/ansi.h"
 
+#include <QFile>
+
 namespace arvok {
 
 namespace {
@@ -37,6 +39,14 @@ std::string ToAnsi(const QString& text) {
         out += found;
     }
     return out;
+}
+
+QString FromPath(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+std::string ToPath(const QString& text) {
+    return QFile::encodeName(text).toStdString();
 }
 
 } // namespace arvok

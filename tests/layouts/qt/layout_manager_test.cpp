@@ -420,6 +420,24 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
 }
 
+TEST_F(LayoutManagerTest, ALayoutsFileThatCannotBeReadIsNamedOnceAndTheOptionsStayAsTheyWere) {
+    writeOptions(true, true, "B");
+    const std::string ini = ReadBytes(dir_ / "arvok.ini");
+    std::filesystem::create_directory(dir_ / "layouts.dat");
+    for (int opening = 0; opening < 2; ++opening) {
+        showManager();
+        EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
+        press("cmdOk");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_EQ(ReadBytes(dir_ / "arvok.ini"), ini);
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text,
+              "The settings file\r" + (dir_ / "layouts.dat") +
+                  "\rcould not be read. Default settings are used, and nothing is saved over "
+                  "that file.");
+}
+
 TEST_F(LayoutManagerTest, EveryControlCarriesItsNameAndWholeCaption) {
     showManager();
     const std::vector<std::pair<const char*, const char*>> captions{

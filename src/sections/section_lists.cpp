@@ -276,13 +276,15 @@ bool SectionWindow::lookup(const std::string& game) {
 }
 
 // Keeps a found game's set and parent; drops a missing game from the favourites when it is the
-// selected one. True when a favourite was removed.
+// selected one and the data file holds records. True when a favourite was removed.
 bool SectionWindow::takeLookup(const std::string& game, const RomLookup& result) {
     if (result.found) {
         RomSel = result.romSel;
         CloneOf = result.cloneOf;
         return false;
     }
+    if (!result.dataFileHasRecords)
+        return false;
     FavouriteCleanup cleanup =
         CleanUpFavourites(emu_, prefList_->currentRow(), prefText(), prefList_->count(), game);
     if (cleanup.remove < 0)
@@ -331,6 +333,9 @@ void SectionWindow::onFilterChosen(int combo) {
     }
     romList_->show();
     filterBusy_ = false;
+    // The first game left is shown as a user's click on it would show it.
+    if (romList_->currentIndex().isValid())
+        onRomSelected();
     updateRomCount();
     colourFilter(combo);
 }

@@ -4,11 +4,11 @@
 
 #include "catalogue/game_list.h"
 #include "core/shared_state.h"
-#include "core/texts.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
 #include "records.h"
+#include "support/shown_texts.h"
 #include "support/test_support.h"
 
 namespace arvok {
@@ -100,7 +100,7 @@ TEST_F(GameListTest, MissingOrSpoiltScanFileFallsBackToAllGamesUnderTheSameFilte
     EXPECT_TRUE(list.scanFileMissing);
     EXPECT_EQ(list.names, (Names{"Galaga", "Xevious"}));
     ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, texts::testoNoScanFile);
+    EXPECT_EQ(shown->asked[0].text, test::shown::kNoScanFile);
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
 
     for (const std::string& bad :

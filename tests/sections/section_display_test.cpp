@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "core/texts.h"
 #include "gif.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
@@ -16,6 +15,7 @@
 #include "section_fixture.h"
 #include "sections/slide_show.h"
 #include "shell/about.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -40,6 +40,9 @@ protected:
 
 TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     WriteMameCfg({});
+    std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    cfg.replace(cfg.find("SlideDelay=2"), 12, "SlideDelay=4");
+    WriteBytes(dir_ / "Cfg/Mame.cfg", cfg);
     for (const char* name : {"galaga.gif", "galaga00.gif", "galaga01.gif"})
         WriteBytes(dir_ / ("snap/" + std::string(name)), kGif);
     WriteBytes(dir_ / "Anim/xevious/xevious.gif", kGif);
@@ -51,10 +54,10 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
               std::string("If you're looking for ScreenShots or Animations go to ") + kWebAddress);
     EXPECT_FALSE(running());
 
-    // The settings file's delay (third item, 1.5 seconds), counter hidden.
+    // The settings file's delay (fifth item, 2.5 seconds, not the start-up 1.5), counter hidden.
     pickRom("Galaga");
     EXPECT_TRUE(running());
-    EXPECT_EQ(interval(), 1500);
+    EXPECT_EQ(interval(), 2500);
     EXPECT_TRUE(hidden("lblContaSlideMame"));
     EXPECT_TRUE(hidden("lblSnapInSite"));
 
@@ -139,7 +142,7 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
     open();
 
     EXPECT_EQ(dialogs_->asked.size(), 2u);
-    EXPECT_EQ(dialogs_->asked[1].text, texts::testoNoConfiguration);
+    EXPECT_EQ(dialogs_->asked[1].text, shown::kNoConfiguration);
     for (const char* page : {"picMameSnap", "picMameSettings", "picMameInfo", "picMameHelp"})
         EXPECT_TRUE(hidden(page)) << page;
     EXPECT_FALSE(hidden("picMameConf"));
@@ -149,26 +152,43 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
     pickRom("Galaga");
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     EXPECT_EQ(text("lblInfoName"), shownInfo);
+
+    // A snapshot folder typed in there shows the game's GIF still, the format of a first visit.
+    WriteBytes(dir_ / "snap/galaga.gif", kGif);
+    find<QLineEdit>("txtOptMameSnap")->setText(QString::fromStdString(dir_ / "snap"));
+    clickButton("imgButSnap");
+    EXPECT_FALSE(find<QLabel>("imgMameSnap")->pixmap().isNull());
+    EXPECT_TRUE(hidden("lblMameNoAvail"));
 }
 
-TEST_F(SectionDisplayTest, AProgramChosenInThePickerIsWrittenIntoTheSettingsFile) {
+// Paths typed or picked with letters beyond ASCII are the file system's bytes.
+TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved) {
     WriteMameCfg({});
-    WriteBytes(dir_ / "emu2/newmame", "");
-    WriteBytes(dir_ / "emu/mame.sh", "");
+    const std::string emu = dir_ / "emü 2", snap = dir_ / "snap shots ü", roms = dir_ / "röms";
+    WriteBytes(emu + "/mäme", "");
+    WriteBytes(snap + "/galaga.gif", kGif);
     open();
     clickButton("imgButOpts");
-    find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(dir_ / "emu2/newmame"));
-
-    answerPicker("newmame");
+    find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(emu + "/old"));
+    find<QLineEdit>("txtOptMameSnap")->setText(QString::fromStdString(snap));
+    answerPicker("mäme");
     clickButton("cmdSfoglia");
+    EXPECT_EQ(find<QLineEdit>("txtOptMameExePath")->text(), QString::fromStdString(emu + "/mäme"));
 
-    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtOptMameExePath")->text()), dir_ / "emu2/newmame");
-    EXPECT_EQ(text("lblOptMameHide"), dir_ / "emu2");
-    std::vector<std::string> lines;
-    ASSERT_TRUE(ReadLines(dir_ / "Cfg/Mame.cfg", lines));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "ExePath=" + dir_ / "emu2/newmame"),
-              lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "EmuDir=" + dir_ / "emu2"), lines.end());
+    clickButton("imgButSnap");
+    pickRom("1942");
+    EXPECT_EQ(find<QLabel>("lblNoSnapFound")->text(), QString::fromStdString(snap));
+    pickRom("Galaga");
+    EXPECT_TRUE(hidden("lblNoSnapFound"));
+    clickButton("imgButSet");
+    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(roms));
+    clickButton("cmdMameExit");
+
+    const std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    EXPECT_NE(cfg.find("ExePath=" + emu + "/mäme\r\nEmuDir=" + emu + "\r\n"), std::string::npos);
+    EXPECT_NE(cfg.find("SnapPath=" + snap + "\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.set").find("\"Galaga\",\"" + roms + "\","),
+              std::string::npos);
 }
 
 } // namespace

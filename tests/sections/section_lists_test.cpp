@@ -9,13 +9,13 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
 #include "sections/popup_menus.h"
 #include "shell/forms.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -37,10 +37,15 @@ const QColor kGrey = VbColor(0xC0C0C0), kLit = VbColor(0xE4AAAA), kMaroon = VbCo
 
 TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
     open();
+    pickRom("Pac-Man");
     const QImage neutralYear = find("cboFilterMameYear")->grab().toImage();
 
+    // The first game left is selected and shown.
     chooseText("cboFilterMameGenre", "Shooter");
     EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
+    EXPECT_EQ(find<QListView>("lstMameRom")->currentIndex().data().toString().toStdString(),
+              "1942");
+    EXPECT_EQ(text("lblMameRomSettings"), "1942");
     EXPECT_EQ(text("lblMameRomCount"), "3");
     EXPECT_EQ(back("cboFilterMameGenre"), kLit);
     EXPECT_TRUE(drawsIn("cboFilterMameGenre", kMaroon));
@@ -84,7 +89,7 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     chooseText("cboFilterMameMisc", "Missing Roms");
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoScanFile);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoScanFile);
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(romNames().size(), 8u);
     EXPECT_TRUE(find("picMameConf")->isVisible());
@@ -96,7 +101,7 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     EXPECT_EQ(back("cboFilterMameMisc"), kLit);
     RemoveFile(dir_ / "Cfg/Mame.scn");
     chooseText("cboFilterMameGenre", "Shooter");
-    EXPECT_EQ(dialogs_->asked.back().text, texts::testoNoScanFile);
+    EXPECT_EQ(dialogs_->asked.back().text, shown::kNoScanFile);
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(back("cboFilterMameMisc"), kGrey);
     EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
@@ -128,7 +133,7 @@ TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile)
     dialogs_->answers = {Answer::No};
     clickButton("lblMameClearFav");
     EXPECT_EQ(favourites().size(), 2u);
-    EXPECT_EQ(dialogs_->asked.back().text, texts::testoClearFavorties);
+    EXPECT_EQ(dialogs_->asked.back().text, shown::kClearFavourites);
     EXPECT_EQ(dialogs_->asked.back().style, MsgStyle::WarningYesNo);
 
     clickButton("cmdMameExit");
@@ -163,6 +168,8 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
     clickButton("cmdMameRidimen");
     EXPECT_EQ(left("lstMameRom"), TwipsToPx(2400));
     EXPECT_EQ(left("cboFilterMameGenre"), TwipsToPx(3990));
+    window_->SaveCfg();
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("FavSize=down\r\n"), std::string::npos);
 
     clickButton("cmdMiddle");
     EXPECT_EQ(GetTwips(window_).Height, 4620);

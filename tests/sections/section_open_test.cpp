@@ -6,12 +6,12 @@
 
 #include <sys/stat.h>
 
-#include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
 #include "shell/forms.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -36,7 +36,7 @@ TEST_F(SectionOpenTest, WithoutItsDataFileTheSectionSaysSoAndStaysClosed) {
     EXPECT_EQ(open(), nullptr);
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoDataFile);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoDataFile);
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
     EXPECT_EQ(Forms::main().currentSectionTag(), "RAINE");
@@ -49,7 +49,7 @@ TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
     ASSERT_NE(open(), nullptr);
 
     ASSERT_EQ(watching->asked.size(), 1u);
-    EXPECT_EQ(watching->asked[0].text, texts::testoNoConfiguration);
+    EXPECT_EQ(watching->asked[0].text, shown::kNoConfiguration);
     EXPECT_EQ(watching->asked[0].style, MsgStyle::Information);
     EXPECT_EQ(watching->windowShown, std::vector<bool>{false});
     EXPECT_TRUE(window_->isVisible());
@@ -100,11 +100,24 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     ASSERT_NE(open(), nullptr);
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoRomInDataFile);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoRomInDataFile);
     EXPECT_EQ(favourites(), std::vector<std::string>{"Xevious"});
     EXPECT_EQ(text("lblMameFavCount"), "1");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
     EXPECT_EQ(window_->RomSel, "xevious");
+
+    // An empty data file tells nothing of the favourites: the miss is reported once and the
+    // favourites are saved as they were.
+    window_->closeSection();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    WriteMameCfg({"Xevious", "Ghost Game"});
+    WriteBytes(dir_ / "Data/Mame.dat", "");
+    ASSERT_NE(open(), nullptr);
+    clickButton("cmdMameExit");
+    const std::string saved = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    EXPECT_EQ(saved.substr(saved.find("[Favorties]")),
+              "[Favorties]\r\n\"Xevious\"\r\n\"Ghost Game\"\r\n");
+    EXPECT_EQ(dialogs_->asked.size(), 2u);
 }
 
 TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOver) {
@@ -169,9 +182,11 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
 
     // M72 lists its twelve games until a settings file says otherwise; it has no game list.
     ASSERT_NE(open(Emu::M72), nullptr);
-    auto* games = find<QListWidget>("lstM72Pref");
-    EXPECT_EQ(games->count(), 12);
-    EXPECT_EQ(games->item(0)->text().toStdString(), "Battle Chopper");
+    EXPECT_EQ(favourites(),
+              (std::vector<std::string>{
+                  "Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit", "Hammerin'Harry",
+                  "Image Fight", "Legend of Hero Tonma", "Mr.Heli (JP)", "Ninja Spirit",
+                  "R-Type (JP)", "R-Type (US)", "R-Type 2", "X-Multiply"}));
     EXPECT_EQ(text("lblM72FavCountFix"), "12");
     EXPECT_EQ(window_->findChild<QWidget*>("lstM72Rom"), nullptr);
     EXPECT_EQ(text("lblM72RomSettings"), "Battle Chopper");

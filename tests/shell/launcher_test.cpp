@@ -1,16 +1,17 @@
 #include <QCloseEvent>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
-#include "core/texts.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "shell/launcher.h"
 #include "shell/section_hooks.h"
 #include "support/cut_text.h"
+#include "support/shown_texts.h"
 #include "support/test_support.h"
 #include "widgets.h"
 
@@ -46,6 +47,18 @@ std::vector<std::string> HeaderLines(const std::string& name, int lines) {
     for (int i = 1; i <= lines; ++i)
         block.push_back("*" + name + " " + std::to_string(i));
     return block;
+}
+
+// The caption the launcher shows beside a statistics label: the nearest label left of it on its
+// line.
+std::string CaptionBeside(QWidget* window, const char* name) {
+    QLabel* value = Find(window, name);
+    QLabel* caption = nullptr;
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->y() == value->y() && label->x() < value->x() &&
+            (!caption || label->x() > caption->x()))
+            caption = label;
+    return caption ? caption->text().toStdString() : "<none>";
 }
 
 class Launcher : public testing::Test {
@@ -97,12 +110,7 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
     auto window = Start();
 
     ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0].text,
-              "Welcome to Arvok! Probably it's the first time you launch this program!\r"
-              "Please remember to put Data Files into the <data> directory!\r"
-              "You can download the latest releases of the data-files from Arvok official home "
-              "page.\r"
-              "Take a look at Readme.txt for more info.");
+    EXPECT_EQ(dialogs.asked[0].text, test::shown::kWelcome);
     EXPECT_EQ(dialogs.asked[0].style, MsgStyle::Information);
     EXPECT_TRUE(dialogs.existing.empty());
     for (const char* name : {"Cfg", "Data", "Anim"})
@@ -190,11 +198,7 @@ TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
     WriteLines(home_ + "/data/m72.dat", HeaderLines("M72", 17));
     Start();
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text,
-              "Warning! It could not be found the data-file in the directory </data>\r"
-              "Without this file you have no access to this section!\r"
-              "You can download the latest release of the data-file from Arvok official home "
-              "page.");
+    EXPECT_EQ(dialogs_->asked[0].text, test::shown::kNoDataFile);
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_EQ(calls_, (std::vector<std::string>{"place MAME 1 2 3 4", "place M72 5 6 7 8"}));
 }
@@ -212,6 +216,8 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
     EXPECT_EQ(BackColor(mame), VbColor(kHighlightBack));
     EXPECT_EQ(TextColor(mame), VbColor(kWhite));
     EXPECT_EQ(Find(window.get(), "lblContrib")->text(), "MAME 17");
+    EXPECT_EQ(Find(window.get(), "lblOldest")->text(), "MAME 12");
+    EXPECT_EQ(CaptionBeside(window.get(), "lblOldest"), test::shown::kOlder);
 
     test::MoveOver(raineEntry);
     EXPECT_EQ(BackColor(mame), std::nullopt);
@@ -267,6 +273,22 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     EXPECT_EQ(layouts, 1);
     EXPECT_EQ(BackColor(lays), VbColor(12551557));
 
+    // The pointer leaves the launcher straight from a menu label: the label rests.
+    window->show();
+    for (const char* name : {"lblLays", "lblAbout", "lblExit"}) {
+        QLabel* label = Find(window.get(), name);
+        const QPoint at = label->geometry().center();
+        QMouseEvent move(QEvent::MouseMove, at, window->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QEvent leave(QEvent::Leave);
+        for (QEvent* event : {static_cast<QEvent*>(&move), &leave}) {
+            QCoreApplication::sendEvent(window->windowHandle(), event);
+            EXPECT_EQ(label->grab().toImage().pixelColor(0, 0),
+                      VbColor(event == &move ? kHighlightBack : 12551557))
+                << name;
+        }
+    }
+
     test::MoveOver(window.get(), {3, 300});
     EXPECT_EQ(rested, 0);
     window->setCurrentSectionTag("CALLUS");
@@ -296,10 +318,18 @@ TEST_F(Launcher, EveryTextShowsWholeInItsLabel) {
         QMetaObject::invokeMethod(timer, "timeout");
         EXPECT_EQ(test::CutTexts(window.get()), std::vector<std::string>{}) << "banner " << tick;
     }
+    // The title line shows whole; a long value keeps the panel's font and is cut at its label's
+    // edge: Raine's and System16's sound chips begin as M72's short list does, to the pixel.
+    QLabel* sound = Find(window.get(), "lblSound");
+    const int prefix = sound->fontMetrics().horizontalAdvance("YM2151,");
+    std::array<QImage, 5> drawn;
     for (Emu emu : kAllEmus) {
         test::MoveOver(Find(window.get(), ObjectName(emu, "lbl", "").c_str()));
-        EXPECT_EQ(test::CutTexts(window.get()), std::vector<std::string>{}) << Section(emu).tag;
+        EXPECT_FALSE(test::LabelCut(Find(window.get(), "lblName"))) << Section(emu).tag;
+        drawn[Index(emu)] = sound->grab().toImage().copy(0, 0, prefix, sound->height());
     }
+    EXPECT_EQ(drawn[Index(Emu::Raine)], drawn[Index(Emu::M72)]);
+    EXPECT_EQ(drawn[Index(Emu::System16)], drawn[Index(Emu::M72)]);
 }
 
 std::vector<std::string> Listing(const std::string& dir) {

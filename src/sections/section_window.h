@@ -133,13 +133,14 @@ private:
     void onPrefSelected();
     void launch(const std::string& game);
     void onPrefKey(int key);
+    void removeFavourite(int row);
     void dropOnFavourites();
     void clearFavourites();
     void updateFavCount();
     void showFavShare();
     void updateRomCount();
     bool lookup(const std::string& game);
-    bool takeLookup(const std::string& game, const RomLookup& result);
+    void takeLookup(const std::string& game, const RomLookup& result);
     bool listEvent(QObject* watched, QEvent* event);
 
     // Filters.

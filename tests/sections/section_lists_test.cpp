@@ -181,14 +181,7 @@ TEST_F(SectionListsTest, AClickOnTheCurrentFavouriteShowsItAgainAfterTheGameList
     pickRom("Xevious");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
 
-    auto* pref = find<QListWidget>("lstMamePref");
-    QPoint at = pref->visualItemRect(pref->item(0)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(
-            type, QPointF(at), QPointF(pref->viewport()->mapToGlobal(at)), Qt::LeftButton,
-            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(pref->viewport(), &event);
-    }
+    clickFavourite("Galaga");
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
 }
 

@@ -498,5 +498,18 @@ TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts
     EXPECT_EQ(text("lblRaineTotal"), "107");
 }
 
+TEST_F(CallusRaineTest, AnEmptyEighthHeaderLineLeavesEachSectionsTotalEmpty) {
+    WriteDataFile("System16", kRaineGames);
+    for (Emu emu : {Emu::Mame, Emu::Callus, Emu::Raine, Emu::System16}) {
+        const std::string base = Section(emu).baseName;
+        const std::string path = dir_ / ("Data/" + base + ".dat");
+        std::string bytes = ReadBytes(path);
+        const size_t total = bytes.find("\r\nT") + 2;
+        WriteBytes(path, bytes.erase(total, bytes.find('\r', total) - total));
+        ASSERT_NE(open(emu), nullptr) << base;
+        EXPECT_EQ(text(("lbl" + base + "Total").c_str()), "") << base;
+    }
+}
+
 } // namespace
 } // namespace arvok::test

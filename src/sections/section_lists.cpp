@@ -317,14 +317,18 @@ void SectionWindow::onFilterChosen(int combo) {
     choice.manufacturer = ToAnsi(filters_[2]->currentText());
     choice.year = ToAnsi(filters_[3]->currentText());
     GameList list = BuildGameList(emu_, choice);
-    romModel_->setNames(std::move(list.names));
-    if (romModel_->rowCount() > 0)
-        romList_->setCurrentIndex(romModel_->index(0));
     if (list.scanFileMissing) {
+        // Told over an empty list, which then holds "All Supported" under the same filters.
+        romModel_->setNames({});
+        romList_->show();
+        dialogs().message(texts::testoNoScanFile, MsgStyle::Warning);
         filters_[0]->setCurrentIndex(0);
         colourFilter(0);
         showConfigurationPage();
     }
+    romModel_->setNames(std::move(list.names));
+    if (romModel_->rowCount() > 0)
+        romList_->setCurrentIndex(romModel_->index(0));
     romList_->show();
     filterBusy_ = false;
     updateRomCount();

@@ -79,10 +79,20 @@ TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
 
 TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     open();
+    std::vector<std::string> listed{"not asked"};
+    bool listShown = false;
+    dialogs_->whenAsked = [&] {
+        listed = romNames();
+        listShown = !find("lstMameRom")->isHidden();
+    };
     chooseText("cboFilterMameMisc", "Missing Roms");
+    dialogs_->whenAsked = nullptr;
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
     EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoScanFile);
+    // The message is read over the list shown empty.
+    EXPECT_TRUE(listed.empty());
+    EXPECT_TRUE(listShown);
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(romNames().size(), 8u);
     EXPECT_TRUE(find("picMameConf")->isVisible());

@@ -140,6 +140,7 @@ void SectionWindow::buildFilters() {
 void SectionWindow::fillGameList() {
     if (!romList_)
         return;
+    neutralFilters();
     romModel_->setNames(BuildGameList(emu_).names);
     updateRomCount();
 }
@@ -333,6 +334,20 @@ void SectionWindow::onFilterChosen(int combo) {
     filterBusy_ = false;
     updateRomCount();
     colourFilter(combo);
+}
+
+// Puts the four filter combos on their neutral items, with the filters held off; a combo that
+// moves takes its neutral colours.
+void SectionWindow::neutralFilters() {
+    if (!filters_[0])
+        return;
+    filterBusy_ = true;
+    for (size_t i = 0; i < filters_.size(); ++i)
+        if (filters_[i]->currentIndex() != 0) {
+            filters_[i]->setCurrentIndex(0);
+            colourFilter(static_cast<int>(i));
+        }
+    filterBusy_ = false;
 }
 
 void SectionWindow::colourFilter(int combo) {

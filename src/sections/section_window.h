@@ -53,9 +53,9 @@ public:
     bool NeoGeo = false;  // MAME: the parent set last asked about is no original
     int SnapDelay = 1500; // slide-show delay in milliseconds
 
-    // Opening the section: the game list refilled with every game of the section (sections
-    // with filters through the current filters' category "All Supported"), then the first
-    // favourite or else the first game selected and shown.
+    // Opening the section: the game list refilled with every game of the section and the filter
+    // combos put on their neutral items, then the first favourite or else the first game
+    // selected and shown.
     void fillGameList();
     void selectFirstGame();
     // Shows one page; the snapshot picture's own visible flag is set for the snapshot page and
@@ -146,6 +146,7 @@ private:
     // Filters.
     void onFilterChosen(int combo);
     void resetFilters();
+    void neutralFilters();
     void colourFilter(int combo);
 
     // Information and help pages.

@@ -521,8 +521,7 @@ TEST_F(CallusRaineTest, OpeningAnOpenSectionAgainListsEveryGameUnderNeutralFilte
 TEST_F(CallusRaineTest, AnEmptyEighthHeaderLineLeavesEachSectionsTotalEmpty) {
     WriteDataFile("System16", kRaineGames);
     for (Emu emu : {Emu::Mame, Emu::Callus, Emu::Raine, Emu::System16}) {
-        const std::string base = Section(emu).baseName;
-        const std::string path = dir_ / ("Data/" + base + ".dat");
+        const std::string base = Section(emu).baseName, path = dir_ / ("Data/" + base + ".dat");
         std::string bytes = ReadBytes(path);
         const size_t total = bytes.find("\r\nT") + 2;
         WriteBytes(path, bytes.erase(total, bytes.find('\r', total) - total));

@@ -2,7 +2,9 @@
 // and loads again to the same fields under any game name, and a second save writes the same
 // bytes. In a file of records the program wrote, each game gets its own fields back, a save
 // changes its game's line only (in place, or at the end for a game new to the file), every
-// other line is kept byte for byte and in order, and "All" leaves the one default record.
+// other line is kept byte for byte and in order, and "All" leaves the one default record. A ROM
+// folder comes back as it was saved, quotes and commas included, or, where a quote followed by a
+// comma would end it early, the save and "All" refuse it with a message and leave the file.
 #include <algorithm>
 #include <vector>
 
@@ -77,20 +79,38 @@ Loaded Load(Emu emu, const std::string& key) {
     return loaded;
 }
 
-// Fields as the settings page gives them: a combo's index or -1, a check box's 0 or 1, an
-// offset as typed (an optional "-" and digits). A ROM folder never holds a quote followed by
-// blanks and a comma: the record keeps it in quotes without escaping, so that quote would close
-// it.
-SettingsFields Generated(Emu emu, FuzzedDataProvider& input) {
-    const GameSettingsTable& table = GameSettingsTableOf(emu);
-    SettingsFields fields;
-    std::string folder = OneLine(input, 40);
+// A quote in "folder" that a record cannot keep, or npos: the record holds the folder in quotes
+// without escaping, so a quote followed by blanks and a comma would close it.
+size_t UnfitQuote(const std::string& folder) {
     for (size_t q = folder.find('"'); q != std::string::npos; q = folder.find('"', q + 1)) {
         size_t after = folder.find_first_not_of(" \t", q + 1);
         if (after != std::string::npos && folder[after] == ',')
-            folder[q] = '\'';
+            return q;
     }
-    fields[kRomPathSlot] = folder;
+    return std::string::npos;
+}
+
+bool Fits(const std::string& folder) {
+    return UnfitQuote(folder) == std::string::npos;
+}
+
+// "fields" with every quote of the ROM folder that the record cannot keep made an apostrophe.
+SettingsFields Fitting(SettingsFields fields) {
+    std::string& folder = fields[kRomPathSlot];
+    for (size_t q = UnfitQuote(folder); q != std::string::npos; q = UnfitQuote(folder))
+        folder[q] = '\'';
+    return fields;
+}
+
+// Fields as the settings page gives them: a ROM folder as typed, often with quotes and commas, a
+// combo's index or -1, a check box's 0 or 1, an offset as typed (an optional "-" and digits).
+SettingsFields Generated(Emu emu, FuzzedDataProvider& input) {
+    const GameSettingsTable& table = GameSettingsTableOf(emu);
+    SettingsFields fields;
+    fields[kRomPathSlot] = OneLine(input, 24);
+    if (input.ConsumeBool())
+        fields[kRomPathSlot] +=
+            input.PickValueInArray({"\",", "\" ,", "\"", ","}) + OneLine(input, 16);
     for (size_t slot = 1; slot <= table.options.size(); ++slot) {
         const GameOption& option = table.option(slot);
         switch (option.kind) {
@@ -209,12 +229,12 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     for (int n = input.ConsumeIntegralInRange(0, 10); n > 0; --n) {
         size_t pick = input.ConsumeIntegralInRange<size_t>(0, keys.size() + 1);
         if (pick < keys.size() && !expected[pick]) {
-            SettingsFields fields = Generated(emu, input);
+            SettingsFields fields = Fitting(Generated(emu, input));
             expected[pick] = Describe(emu, fields);
             at[pick] = lines.size();
             lines.push_back(EncodeRecord(emu, keys[pick], fields));
         } else if (pick == keys.size() && !fallback) {
-            SettingsFields fields = Generated(emu, input);
+            SettingsFields fields = Fitting(Generated(emu, input));
             fallback = Describe(emu, fields);
             lines.push_back(EncodeRecord(emu, kDefaultKey, fields));
         } else if (std::string line = OneLine(input, 40); Foreign(line, keys)) {
@@ -238,11 +258,21 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     for (size_t i = 0; i < keys.size(); ++i)
         expect(i);
 
-    // The window saves the settings of the game it loaded last.
+    // The window saves the settings of the game it loaded last; a ROM folder the record cannot
+    // keep is refused with a message, and the file stays as it was.
     size_t game = input.ConsumeIntegralInRange<size_t>(0, keys.size() - 1);
     SettingsFields fields = Generated(emu, input);
     Load(emu, keys[game]);
-    FUZZ_CHECK(SaveLoadedGameSettings(emu, fields), keys[game]);
+    TakeMessages();
+    bool fits = Fits(fields[kRomPathSlot]);
+    FUZZ_CHECK(SaveLoadedGameSettings(emu, fields) == fits, fields[kRomPathSlot]);
+    FUZZ_CHECK(TakeMessages() == (fits ? 0u : 1u), fields[kRomPathSlot]);
+    if (!fits) {
+        FUZZ_CHECK(Get(Rel(emu)) == JoinCrLf(lines), fields[kRomPathSlot]);
+        FUZZ_CHECK(!ApplyToAll(emu, fields) && TakeMessages() == 1, fields[kRomPathSlot]);
+        FUZZ_CHECK(Get(Rel(emu)) == JoinCrLf(lines), fields[kRomPathSlot]);
+        return;
+    }
     std::string saved = Get(Rel(emu));
     std::vector<std::string> after = Lines(emu);
     FUZZ_CHECK(after.size() == lines.size() + (expected[game] ? 0 : 1), saved);
@@ -258,7 +288,7 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     // "All": the one default record, which every game then shows; the loaded game stays the one
     // the settings are saved under.
     if (input.ConsumeBool()) {
-        SettingsFields all = Generated(emu, input);
+        SettingsFields all = Fitting(Generated(emu, input));
         FUZZ_CHECK(ApplyToAll(emu, all), Rel(emu));
         FUZZ_CHECK(LoadedGameKey(emu) == keys.back(), keys.back());
         FUZZ_CHECK(Lines(emu).size() == 1, Get(Rel(emu)));

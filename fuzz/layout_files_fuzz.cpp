@@ -82,7 +82,8 @@ std::string Name(FuzzedDataProvider& input, const std::optional<std::vector<std:
     return OneLine(input, 24);
 }
 
-// Every header line gives a name; a layout found reads no more placements than it has lines.
+// Every header line gives a name; a layout found reads no more placements or window lines than
+// it has lines.
 void CheckReading(const std::string& path, const std::string& bytes, bool present) {
     std::optional<std::vector<std::string>> names = ReadLayoutNames(path);
     FUZZ_CHECK(names.has_value() == present, path);
@@ -99,6 +100,12 @@ void CheckReading(const std::string& path, const std::string& bytes, bool presen
         FUZZ_CHECK((read.stop == LayoutStop::NotFound) == (begin == lines.size()), (*names)[i]);
         FUZZ_CHECK(begin == lines.size() || read.placements.size() < end - begin,
                    (*names)[i] + " " + Describe(read));
+        // Every section window read is among the window lines listed, which are lines read.
+        auto sections = std::count_if(read.placements.begin(), read.placements.end(),
+                                      [](const Placement& p) { return p.section.has_value(); });
+        FUZZ_CHECK(static_cast<size_t>(sections) <= read.windows.size() &&
+                       (begin == lines.size() || read.windows.size() < end - begin),
+                   (*names)[i] + " " + std::to_string(read.windows.size()) + " windows");
     }
 }
 

@@ -1,7 +1,6 @@
 // The settings file of every section. A file as a user may have left it reads, saves and reads
 // again to the same values, and a second save writes the same bytes; values the program writes
-// read back as they were written.
-#include <algorithm>
+// read back as they were written, favourites whole whatever quotes and commas they hold.
 #include <vector>
 
 #include "fuzz_support.h"
@@ -58,13 +57,13 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     written.noSlide = input.ConsumeBool();
     written.showCounter = input.ConsumeBool();
     written.slideDelayIndex = input.ConsumeIntegralInRange(-1, 7);
-    // A favourite is a game name: never empty, and without double quotes, which the file keeps
-    // around each name.
+    // A favourite is a game name: never empty, and often holding quotes and commas.
     std::vector<std::string> names;
     for (int n = input.ConsumeIntegralInRange(0, 4); n > 0; --n) {
-        std::string name = OneLine(input, 24);
-        name.erase(std::remove(name.begin(), name.end(), '"'), name.end());
-        if (name.find_first_not_of(" \t") != std::string::npos)
+        std::string name = OneLine(input, 16);
+        if (input.ConsumeBool())
+            name += input.PickValueInArray({"\",", "\", ", "\"", ","}) + OneLine(input, 12);
+        if (!name.empty())
             names.push_back(name);
     }
     written.favourites = names;

@@ -18,10 +18,13 @@ RomLookup LookupRom(Emu emu, std::string_view game) {
     RomLookup result;
     std::optional<GameRecord> record = FindGameRecord(emu, game);
     if (!record) {
+        std::shared_ptr<const RecordLines> records = DataFileRecords(DataFilePath(emu));
+        result.dataFileHasRecords = records->ok() && !records->lines().empty();
         ReportMissing();
         return result;
     }
     result.found = true;
+    result.dataFileHasRecords = true;
     result.romSel = record->field(kSet);
     result.cloneOf = record->field(kParent);
     return result;

@@ -26,7 +26,9 @@ std::string BatchFileBytes(const std::string& commandLine) {
 TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& commandLine) {
     TailResult result;
     std::string batch = ResolveName(emulatorDir, kBatchFileName);
-    if (!WriteFileAtomically(batch, BatchFileBytes(commandLine), Durability::Replaceable)) {
+    // A link standing at the batch file's name is replaced, never written through.
+    if (!WriteFileAtomically(batch, BatchFileBytes(commandLine), Durability::Replaceable, {},
+                             AtLink::Replace)) {
         result.problem = "The launch file could not be written:\r" + batch;
         return result;
     }

@@ -12,6 +12,7 @@
 #include "launch/batch_file.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
+#include "platform/process.h"
 
 namespace arvok {
 
@@ -76,14 +77,22 @@ std::optional<RomLookup> Lookup(Emu emu, const std::string& game, LaunchUi& ui) 
     return result;
 }
 
-bool ProgramReady(const LaunchInputs& in) {
-    return !in.emulatorDir.empty() && IsPresentFile(in.programPath);
-}
-
-void ProgramMissing(const Profile& p, LaunchUi& ui) {
-    dialogs().message(texts::testoEmuNotFound, MsgStyle::Warning, p.exeTitle);
-    ui.showPage(LaunchPage::Configuration);
-    ui.openProgramPicker(Section(p.emu).tag, p.exePickerModal);
+// Whether the program can be started. A missing program (or no emulator directory) turns to the
+// configuration page with the program picker; a program there that cannot be started from the
+// launch line is named with the reason.
+bool ProgramReady(const Profile& p, const LaunchInputs& in, LaunchUi& ui) {
+    if (in.emulatorDir.empty() || !IsPresentFile(in.programPath)) {
+        dialogs().message(texts::testoEmuNotFound, MsgStyle::Warning, p.exeTitle);
+        ui.showPage(LaunchPage::Configuration);
+        ui.openProgramPicker(Section(p.emu).tag, p.exePickerModal);
+        return false;
+    }
+    std::string problem = ProgramPathProblem(in.programPath);
+    if (problem.empty())
+        return true;
+    dialogs().message("The emulator could not be started:\r" + in.programPath + "\r" + problem,
+                      MsgStyle::Warning);
+    return false;
 }
 
 // Whether MAME's data file carries "set" as an original game. Asked without a message: it only
@@ -162,10 +171,8 @@ void RunShared(const Profile& p, const std::string& game, LaunchUi& ui) {
     std::optional<RomLookup> rom;
     if (p.lookupFirst && !(rom = Lookup(p.emu, game, ui)))
         return;
-    if (!ProgramReady(in)) {
-        ProgramMissing(p, ui);
+    if (!ProgramReady(p, in, ui))
         return;
-    }
     if (!p.lookupFirst && !(rom = Lookup(p.emu, game, ui)))
         return;
 
@@ -213,10 +220,8 @@ void RunMame(const std::string& game, LaunchUi& ui) {
     const Profile& p = ProfileOf(Emu::Mame);
     ui.saveSettingsFile();
     LaunchInputs in = ui.inputs();
-    if (!ProgramReady(in)) {
-        ProgramMissing(p, ui);
+    if (!ProgramReady(p, in, ui))
         return;
-    }
     std::optional<RomLookup> rom = Lookup(Emu::Mame, game, ui);
     if (!rom)
         return;

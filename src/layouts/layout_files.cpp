@@ -46,15 +46,14 @@ bool TakeField(std::string_view& rest, std::string_view& field) {
     return true;
 }
 
-// Tag, Top and Left, and for a section window Width and the rest of the line as Height.
-std::optional<Placement> ParseLine(std::string_view line, bool& known) {
-    std::string_view rest = line, tag, top, left, width;
+// Tag, Top and Left, and for a window Width and the rest of the line as Height.
+std::optional<Placement> ParseLine(std::string_view line, std::string_view& tag) {
+    std::string_view rest = line, top, left, width;
     if (!TakeField(rest, tag) || !TakeField(rest, top))
         return std::nullopt;
     Placement p;
     bool isMain = tag == kMainTag;
     p.section = EmuFromTag(tag);
-    known = isMain || p.section.has_value();
     std::string_view height;
     if (isMain) {
         size_t comma = rest.find(',');
@@ -183,25 +182,24 @@ LayoutRead ReadLayout(const std::string& layoutsPath, const std::string& name) {
             result.stop = LayoutStop::EndOfFile;
             return result;
         }
-        bool known = false;
-        std::optional<Placement> placement = ParseLine(line, known);
+        std::string_view tag;
+        std::optional<Placement> placement = ParseLine(line, tag);
         if (!placement) {
             result.stop = LayoutStop::BadLine;
             return result;
         }
-        if (known)
+        const bool isMain = tag == kMainTag;
+        if (!isMain)
+            result.windows.push_back({std::string(tag), placement->width, placement->height});
+        if (isMain || placement->section)
             result.placements.push_back(*placement);
         reader.next(line);
     }
 }
 
-std::optional<std::vector<std::string>> ReadLayoutNames(const std::string& layoutsPath) {
-    LineReader reader(layoutsPath);
-    if (!reader.ok())
-        return std::nullopt;
+std::vector<std::string> LayoutNames(const std::vector<std::string>& lines) {
     std::vector<std::string> names;
-    std::string line;
-    while (reader.next(line))
+    for (const std::string& line : lines)
         if (IsHeader(line))
             names.push_back(line.substr(1, line.size() < 2 ? 0 : line.size() - 2));
     return names;

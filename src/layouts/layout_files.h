@@ -37,18 +37,25 @@ enum class LayoutStop {
     NoDefaultName, // there is no default layout name
 };
 
+// A window line as the layout manager lists it: its tag, known to the program or not, and size.
+struct WindowLine {
+    std::string tag;
+    int width = 0, height = 0;
+};
+
 struct LayoutRead {
     std::vector<Placement> placements; // in file order; lines of unknown tags are left out
     LayoutStop stop = LayoutStop::NotFound;
+    std::vector<WindowLine> windows = {}; // every line but the launcher's, in file order
 };
 
 // The placements of the layout named "name" (matched against "[name]" exactly), up to where the
 // reading stopped.
 LayoutRead ReadLayout(const std::string& layoutsPath, const std::string& name);
 
-// The names of the layouts in file order: every line beginning with "[", without its first and
-// last character. Nothing when the file is missing or cannot be read.
-std::optional<std::vector<std::string>> ReadLayoutNames(const std::string& layoutsPath);
+// The names of the layouts among the lines of layouts.dat, in file order: every line beginning
+// with "[", without its first and last character.
+std::vector<std::string> LayoutNames(const std::vector<std::string>& lines);
 
 // "Small", "Medium" or "Large" for the three window sizes the sections offer, else empty.
 std::string SizeClassName(int width, int height);

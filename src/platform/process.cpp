@@ -32,6 +32,17 @@ std::vector<std::string> SplitAtBlanks(std::string_view line) {
     return words;
 }
 
+std::string ProgramPathProblem(const std::string& path) {
+    if (path.find(' ') != std::string::npos)
+        return "Its path holds a blank: the launch line is split at blanks, so the program's "
+               "path must have none.";
+#ifndef _WIN32
+    if (access(path.c_str(), X_OK) != 0)
+        return "The file may not be run: it lacks the permission to execute.";
+#endif
+    return {};
+}
+
 #ifdef _WIN32
 
 bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error) {

@@ -17,6 +17,11 @@ std::vector<std::string> SplitAtBlanks(std::string_view line);
 std::string FindProgram(const std::string& program, const std::string& workDir);
 #endif
 
+// Why the program at "path" cannot be the first word of a launch line and be started, in words
+// for the user: the line is split at blanks, so a path holding one is cut there, and a file that
+// may not be executed cannot be run. Empty when neither stands in the way.
+std::string ProgramPathProblem(const std::string& path);
+
 // Runs "commandLine" with "workDir" as the working directory of the new process (the caller's
 // own current directory is left alone) and returns when it has ended. On POSIX no shell is
 // involved: the line is split at blanks and the first word is the program (FindProgram). On

@@ -1,5 +1,6 @@
 #include "platform/text_file.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <optional>
@@ -89,23 +90,36 @@ std::optional<std::string> FinalTarget(const std::string& path) {
     return std::nullopt;
 }
 
+// Makes a new, empty file for writing in "dir": "name" when nothing stands there, else the first
+// of "name.1", "name.2" ... that is free. What stands at a name already is never opened, nor is a
+// link followed. The file's path goes to "made"; -1 when no name could be taken.
+int CreateNewFile(const std::string& dir, const std::string& name, std::string& made) {
+    for (int number = 0; number < 100; ++number) {
+        made = JoinPath(dir, number == 0 ? name : name + "." + std::to_string(number));
+        int fd = open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability,
-                         const std::string& tempName) {
-    std::optional<std::string> target = FinalTarget(path);
+                         const std::string& tempName, AtLink atLink) {
+    std::optional<std::string> target = atLink == AtLink::Follow ? FinalTarget(path) : path;
     if (!target)
         return false;
     struct stat old {};
-    bool replacing = stat(target->c_str(), &old) == 0;
+    bool replacing = lstat(target->c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
     // A write-protected file stays as it is, for every user; so does one this user may not
     // write, which a rename in a writable folder would otherwise replace.
     if (replacing &&
         (!S_ISREG(old.st_mode) || !(old.st_mode & S_IWUSR) || access(target->c_str(), W_OK) != 0))
         return false;
-    std::string temp =
-        JoinPath(DirName(*target), tempName.empty() ? "." + BaseName(*target) + ".tmp" : tempName);
-    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    std::string temp;
+    int fd = CreateNewFile(DirName(*target),
+                           tempName.empty() ? "." + BaseName(*target) + ".tmp" : tempName, temp);
     if (fd < 0)
         return false;
     bool ok = true;

@@ -37,14 +37,19 @@ std::string JoinCrLf(const std::vector<std::string>& lines);
 // skip that wait.
 enum class Durability { Synced, Replaceable };
 
-// Writes "bytes" to a temporary file beside "path" and renames it over "path". A symbolic link
-// is followed: the file it names is replaced and the link stays. The new file keeps the old
-// one's permission bits. A file whose owner may not write it (write-protected, whoever runs the
-// program) or that this user may not write is not replaced. On any failure the old file is left
-// as it was, the temporary file is removed, and false is returned. The temporary file is
-// "tempName" when one is given, else a hidden name made from the file's.
+// What a rewrite does with a symbolic link standing at the file's name: follow it (the file it
+// names is replaced and the link stays) or replace the link itself with the new file.
+enum class AtLink { Follow, Replace };
+
+// Writes "bytes" to a temporary file in the file's folder and renames that over the file. The
+// new file keeps the old one's permission bits. A file whose owner may not write it
+// (write-protected, whoever runs the program) or that this user may not write is not replaced.
+// On any failure the old file is left as it was, the temporary file is removed, and false is
+// returned. The temporary file is always made new: it is "tempName" when one is given, else a
+// hidden name made from the file's, and while something (a file left by an earlier run, a link)
+// stands at that name, that name with a number added; whatever stands there is never opened.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
                          Durability durability = Durability::Synced,
-                         const std::string& tempName = {});
+                         const std::string& tempName = {}, AtLink atLink = AtLink::Follow);
 
 } // namespace arvok

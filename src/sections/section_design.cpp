@@ -539,6 +539,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
                          "C:\\Emu\\System16\\Snapshot");
     system16.infoRows = GroupedInfoRows("Driver:");
     system16.favShare = FavShare::OnClick;
+    system16.showsGameInHand = false;
     system16.counts.totalDesign = "1107";
     system16.counts.totalCaption = "Total:";
     system16.counts.totalTop = 4575;
@@ -555,6 +556,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
     m72.hasLargeSize = false;
     m72.hasFavLayout = false;
     m72.editableFavourites = false;
+    m72.showsGameInHand = false;
     m72.total = TotalFallback::NoTotal;
     m72.designFavourites = {"Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit",
                             "Hammerin'Harry", "Image Fight",  "Legend of Hero Tonma",

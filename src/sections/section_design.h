@@ -116,6 +116,7 @@ struct SectionDesign {
     bool hasLargeSize = true;        // the Large size exists (not for M72)
     bool hasFavLayout = true;        // the "up"/"down" favourites layout exists (not for M72)
     bool editableFavourites = true;  // drop, Delete and clear act (not for M72)
+    bool showsGameInHand = true;     // lbl<Emu>RomSettings is seen (hidden for System16, M72)
     bool prefMenuWhenEmpty = false;  // the right button on the favourites pops the game menu
                                      // with no entry selected (M72, whose only list it is)
     bool shiftResetsFilters = false; // Shift in a filter combo resets all four (MAME)

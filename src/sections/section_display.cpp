@@ -19,7 +19,7 @@ void SectionWindow::ShowGameDetail(const std::string& title) {
         return;
     snapPage_->stop();
     if (!snapPage_->image()->isHidden()) {
-        DirSnap = ToAnsi(snapPath_->text());
+        DirSnap = ToPath(snapPath_->text());
         if (title.empty() || !lookup(title))
             return;
         romSettings_->setText(FromAnsi(title));

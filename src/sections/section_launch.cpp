@@ -21,18 +21,18 @@ public:
 
     LaunchInputs inputs() override {
         LaunchInputs in;
-        in.programPath = ToAnsi(w_.exePath_->text());
-        in.emulatorDir = ToAnsi(w_.emuDir_->text());
-        in.romPath = ToAnsi(w_.romPath_->text());
+        in.programPath = ToPath(w_.exePath_->text());
+        in.emulatorDir = ToPath(w_.emuDir_->text());
+        in.romPath = ToPath(w_.romPath_->text());
         if (w_.romPathAlt_)
-            in.romPathAlt = ToAnsi(w_.romPathAlt_->text());
+            in.romPathAlt = ToPath(w_.romPathAlt_->text());
         in.settingsKey = w_.romSettingsKey();
         in.options.fields = w_.readFields();
         if (QWidget* resolution = resolutionControl())
             in.options.resolutionEnabled = resolution->isEnabled();
         if (w_.playback_) {
             in.options.playback = w_.playback_->isChecked();
-            in.options.inpName = ToAnsi(w_.hideInp_->text());
+            in.options.inpName = ToPath(w_.hideInp_->text());
         }
         return in;
     }

@@ -278,13 +278,15 @@ bool SectionWindow::lookup(const std::string& game) {
 }
 
 // Keeps a found game's set and parent; drops a missing game from the favourites when it is the
-// selected one.
+// selected one and the data file holds records.
 void SectionWindow::takeLookup(const std::string& game, const RomLookup& result) {
     if (result.found) {
         RomSel = result.romSel;
         CloneOf = result.cloneOf;
         return;
     }
+    if (!result.dataFileHasRecords)
+        return;
     const int remove =
         FavouriteToRemove(emu_, prefList_->currentRow(), prefText(), prefList_->count(), game);
     if (remove < 0)
@@ -332,6 +334,9 @@ void SectionWindow::onFilterChosen(int combo) {
         romList_->setCurrentIndex(romModel_->index(0));
     romList_->show();
     filterBusy_ = false;
+    // The first game left is shown as a user's click on it would show it.
+    if (romList_->currentIndex().isValid())
+        onRomSelected();
     updateRomCount();
     colourFilter(combo);
 }

@@ -122,7 +122,7 @@ void SectionWindow::showHelp(const std::string& game) {
     if (!Section(emu_).hasHistory)
         return;
     helpList_->clear();
-    for (const std::string& item : ReadHistory(emu_, ToAnsi(emuDir_->text()), game))
+    for (const std::string& item : ReadHistory(emu_, ToPath(emuDir_->text()), game))
         helpList_->addItem(FromAnsi(item));
 }
 
@@ -141,7 +141,7 @@ void SectionWindow::buildConfPage() {
     browse->setToolTip(QStringLiteral(" Choose emulator executable "));
     connect(browse, &ClickLabel::clicked, this, [this] { openProgramPicker(true); });
     emuDir_ =
-        MakeLabel(page, ("lblOpt" + base_ + "Hide").c_str(), FromAnsi(conf.emuDir), 0, 0, 0, 0);
+        MakeLabel(page, ("lblOpt" + base_ + "Hide").c_str(), FromPath(conf.emuDir), 0, 0, 0, 0);
     emuDir_->hide();
 
     MakeLabel(page, "Label22", QString::fromLatin1(conf.romCaption), 60, 600, kEdit, kRow);
@@ -238,16 +238,16 @@ void SectionWindow::browseFolder(FolderField field, QLineEdit* edit) {
         field == FolderField::Snap
             ? SnapPattern(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked())
             : "*.zip";
-    std::string start = ToAnsi(edit->text());
+    std::string start = ToPath(edit->text());
     if (field == FolderField::Rom && design_.romPickerFallback && !IsDirectory(start))
-        start = ResolveName(ToAnsi(emuDir_->text()), design_.romPickerFallback);
+        start = ResolveName(ToPath(emuDir_->text()), design_.romPickerFallback);
     RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", start}, this);
 }
 
 void SectionWindow::openProgramPicker(bool modal) {
     ProgramPickerRequest request;
     request.tag = Section(emu_).tag;
-    request.startDir = DirName(ToAnsi(exePath_->text()));
+    request.startDir = DirName(ToPath(exePath_->text()));
     if (modal)
         RunProgramPicker(request, this);
     else
@@ -278,14 +278,14 @@ void SectionWindow::browseGameRomFolder() {
             CloneOf.clear();
     }
     openGameRomPicker(
-        GameRomFolderRequest(emu_, game, RomSel, offeredParent, ToAnsi(gameRomPath_->text())));
+        GameRomFolderRequest(emu_, game, RomSel, offeredParent, ToPath(gameRomPath_->text())));
 }
 
 void SectionWindow::scanNow() {
     ScanRequest request;
-    request.romPath = ToAnsi(romPath_->text());
+    request.romPath = ToPath(romPath_->text());
     if (romPathAlt_)
-        request.altRomPath = ToAnsi(romPathAlt_->text());
+        request.altRomPath = ToPath(romPathAlt_->text());
     request.merged = merged_ && merged_->isChecked();
     ScanRoms(emu_, request);
 }
@@ -393,9 +393,9 @@ void SectionWindow::applyEnableRules() {
 // The defaults the window's load puts into the per-game settings page.
 void SectionWindow::setPageDefaults() {
     gameRomPath_->setText(
-        FromAnsi(design_.romDirFallback ? DefaultRomFolder(emu_) : Shared().RomDir[Index(emu_)]));
+        FromPath(design_.romDirFallback ? DefaultRomFolder(emu_) : Shared().RomDir[Index(emu_)]));
     SettingsFields defaults = BuiltInDefaults(emu_);
-    defaults[kRomPathSlot] = ToAnsi(gameRomPath_->text());
+    defaults[kRomPathSlot] = ToPath(gameRomPath_->text());
     applyFields(defaults, SettingsSource::GameRecord);
 }
 
@@ -414,7 +414,7 @@ void SectionWindow::applyFields(const SettingsFields& fields, SettingsSource sou
     if (source != SettingsSource::GameRecord)
         for (QWidget* w : clearedByDefaults_)
             SetCheckedAndRun(static_cast<QCheckBox*>(w), false, handlerOf(w));
-    gameRomPath_->setText(FromAnsi(fields[kRomPathSlot]));
+    gameRomPath_->setText(FromPath(fields[kRomPathSlot]));
     const GameSettingsTable& table = GameSettingsTableOf(emu_);
     for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
         QWidget* w = slotControls_[slot];
@@ -434,7 +434,7 @@ void SectionWindow::applyFields(const SettingsFields& fields, SettingsSource sou
 
 SettingsFields SectionWindow::readFields() const {
     SettingsFields fields;
-    fields[kRomPathSlot] = ToAnsi(gameRomPath_->text());
+    fields[kRomPathSlot] = ToPath(gameRomPath_->text());
     const GameSettingsTable& table = GameSettingsTableOf(emu_);
     for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
         QWidget* w = slotControls_[slot];
@@ -486,7 +486,7 @@ void SectionWindow::onPlaybackClicked() {
     request.tag = Section(emu_).tag;
     request.pattern = kRecordingPattern;
     request.caption = "Choose the INP file";
-    request.startDir = ResolveName(ToAnsi(emuDir_->text()), "INP");
+    request.startDir = ResolveName(ToPath(emuDir_->text()), "INP");
     request.lockFolder = true;
     RunProgramPicker(request, this);
     playback_->setToolTip(QStringLiteral(" Playback:  <") + hideInp_->text() +

@@ -1,12 +1,10 @@
 #include "sections/section_widgets.h"
 
 #include <QDrag>
-#include <QEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
-#include <optional>
 
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -15,90 +13,6 @@
 namespace arvok {
 
 namespace {
-
-struct Colours {
-    std::uint32_t back, text;
-};
-
-// A role's looks; a missing look leaves the colours as they are.
-struct LookColours {
-    Colours rest;
-    std::optional<Colours> hovered, pressed, released;
-};
-
-constexpr std::uint32_t kWhite = 0xFFFFFF, kYellow = 0xFFFF;
-constexpr Colours kLinkRest{0xBF8585, kWhite}, kLinkLit{0x8F675F, kYellow};
-
-const LookColours& LookOf(ButtonLook look) {
-    static const LookColours size{{0x8F675F, kWhite}, Colours{0xBF8585, kYellow}, {}, {}};
-    static const LookColours close{{0xE4AAAA, 0x80}, Colours{0x80, kWhite}, {}, {}};
-    static const LookColours alert{{0x5C7DD6, kWhite}, Colours{0x40C0, kYellow}, {}, {}};
-    static const LookColours link{kLinkRest, kLinkLit, {}, kLinkRest};
-    static const LookColours folder{kLinkRest, kLinkLit, Colours{0x8F675F, kWhite}, kLinkRest};
-    static const LookColours byDefault{kLinkRest, kLinkLit, {}, Colours{0xBF8585, kYellow}};
-    static const LookColours page{kLinkRest, {}, {}, {}};
-    static const LookColours layout{size.rest, {}, {}, {}};
-    switch (look) {
-    case ButtonLook::Size:
-        return size;
-    case ButtonLook::Close:
-        return close;
-    case ButtonLook::Alert:
-        return alert;
-    case ButtonLook::Link:
-        return link;
-    case ButtonLook::Folder:
-        return folder;
-    case ButtonLook::Default:
-        return byDefault;
-    case ButtonLook::Page:
-        return page;
-    case ButtonLook::Layout:
-        break;
-    }
-    return layout;
-}
-
-const char* const kLookProperty = "arvokLook";
-
-void Paint(QWidget* w, const std::optional<Colours>& colours) {
-    if (!colours)
-        return;
-    SetBackColor(w, colours->back);
-    SetForeColor(w, colours->text);
-}
-
-// Gives a label button the look of the mouse's last move on it.
-class HoverLook : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* w = static_cast<QWidget*>(watched);
-        const LookColours& look =
-            LookOf(static_cast<ButtonLook>(w->property(kLookProperty).toInt()));
-        switch (event->type()) {
-        case QEvent::Enter:
-            Paint(w, look.hovered);
-            break;
-        case QEvent::MouseMove:
-            if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton)
-                Paint(w, look.hovered);
-            break;
-        case QEvent::Leave:
-            Paint(w, look.rest);
-            break;
-        case QEvent::MouseButtonPress:
-            Paint(w, look.pressed);
-            break;
-        case QEvent::MouseButtonRelease:
-            Paint(w, look.released);
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-};
 
 // 10 twips to the nearest pixel.
 constexpr int kSinkPx = (10 + kTwipsPerPixel / 2) / kTwipsPerPixel;
@@ -189,10 +103,7 @@ ClickLabel* MakeButton(QWidget* parent, const char* name, const QString& text, B
     auto* button = Placed(new ClickLabel(parent, text), name, left, top, width, height);
     button->setAlignment(Qt::AlignCenter);
     button->setCursor(Qt::PointingHandCursor);
-    button->setProperty(kLookProperty, static_cast<int>(look));
-    static HoverLook* hover = new HoverLook;
-    button->installEventFilter(hover);
-    Paint(button, LookOf(look).rest);
+    GiveLook(button, look);
     return button;
 }
 
@@ -200,7 +111,7 @@ QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, 
                         int left, int top, int width, int height) {
     QLabel* label = MakeLabel(parent, name, text, left, top, width, height);
     label->setAlignment(Qt::AlignCenter);
-    Paint(label, LookOf(look).rest);
+    PaintRestLook(label, look);
     return label;
 }
 

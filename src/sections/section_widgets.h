@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/button_look.h"
 #include "platform/qt/geometry.h"
 
 class QLabel;
@@ -19,21 +20,6 @@ class QWidget;
 namespace arvok {
 
 class ClickLabel;
-
-// The roles of the label buttons. Each role has its colour pair (back / text, &H00BBGGRR) at
-// rest and, for most, under the mouse; a few also change while pressed and on release. A moving
-// mouse over a button shows its hovered look again, leaving it shows its rest look.
-enum class ButtonLook {
-    Size,    // "L", "M", "S": &H8F675F / white, hovered &HBF8585 / yellow
-    Close,   // "X": &HE4AAAA / &H80, hovered &H80 / white
-    Alert,   // clear favourites, "All": &H5C7DD6 / white, hovered &H40C0 / yellow
-    Link,    // browse buttons of the configuration page, "Scan now!": &HBF8585 / white, hovered
-             // &H8F675F / yellow, at rest again on release
-    Folder,  // the game's ROM folder ("Brow"): as Link, white text while pressed
-    Default, // "Def.": as Link, but on release only the back colour rests (the text stays yellow)
-    Page,    // the page buttons: pictures that answer the mouse by sinking, not by colour
-    Layout,  // the favourites-layout arrow: a picture on the size buttons' face, no colour change
-};
 
 inline constexpr std::uint32_t kNeutralFilterBack = 0xC0C0C0;
 inline constexpr std::uint32_t kActiveFilterBack = 0xE4AAAA;

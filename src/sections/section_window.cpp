@@ -169,6 +169,8 @@ void SectionWindow::buildFrame() {
         MakeLabel(this, ("lbl" + base_ + "RomSettings").c_str(), {}, 2400, 510, 3855, 195);
     SetBackColor(romSettings_, 0xE4AAAA);
     SetForeColor(romSettings_, 0x80);
+    if (!design_.showsGameInHand)
+        romSettings_->hide();
 
     snapPage_ = new SnapshotPage(
         emu_,
@@ -220,7 +222,7 @@ Page SectionWindow::visiblePage() const {
 
 void SectionWindow::load() {
     loadCfg();
-    DirSnap = ToAnsi(snapPath_->text());
+    DirSnap = ToPath(snapPath_->text());
     Ridimen();
     dock();
     updateRomCount();
@@ -233,12 +235,12 @@ void SectionWindow::load() {
 void SectionWindow::loadCfg() {
     EmulatorCfg cfg = LoadEmulatorCfg(emu_);
     if (cfg.read) {
-        exePath_->setText(FromAnsi(cfg.exePath));
-        emuDir_->setText(FromAnsi(cfg.emuDir));
-        romPath_->setText(FromAnsi(cfg.romPath));
+        exePath_->setText(FromPath(cfg.exePath));
+        emuDir_->setText(FromPath(cfg.emuDir));
+        romPath_->setText(FromPath(cfg.romPath));
         if (romPathAlt_)
-            romPathAlt_->setText(FromAnsi(cfg.altRomPath));
-        snapPath_->setText(FromAnsi(cfg.snapPath));
+            romPathAlt_->setText(FromPath(cfg.altRomPath));
+        snapPath_->setText(FromPath(cfg.snapPath));
         if (cfg.snapFormat == "GIF")
             snapGif_->setChecked(true);
         else if (cfg.snapFormat == "JPG")
@@ -270,12 +272,12 @@ void SectionWindow::readGameTotal() {
 
 void SectionWindow::SaveCfg() {
     EmulatorCfg cfg;
-    cfg.exePath = ToAnsi(exePath_->text());
-    cfg.emuDir = ToAnsi(emuDir_->text());
-    cfg.romPath = ToAnsi(romPath_->text());
+    cfg.exePath = ToPath(exePath_->text());
+    cfg.emuDir = ToPath(emuDir_->text());
+    cfg.romPath = ToPath(romPath_->text());
     if (romPathAlt_)
-        cfg.altRomPath = ToAnsi(romPathAlt_->text());
-    cfg.snapPath = ToAnsi(snapPath_->text());
+        cfg.altRomPath = ToPath(romPathAlt_->text());
+    cfg.snapPath = ToPath(snapPath_->text());
     cfg.snapFormat = snapGif_->isChecked()   ? "GIF"
                      : snapJpg_->isChecked() ? "JPG"
                      : snapBmp_->isChecked() ? "BMP"
@@ -403,17 +405,17 @@ void SectionWindow::setPickedFolder(FolderField field, const std::string& folder
                       : field == FolderField::Snap   ? snapPath_
                                                      : gameRomPath_;
     if (edit)
-        edit->setText(FromAnsi(folder));
+        edit->setText(FromPath(folder));
 }
 
 void SectionWindow::setPickedProgram(const std::string& program, const std::string& directory) {
-    exePath_->setText(FromAnsi(program));
-    emuDir_->setText(FromAnsi(directory));
+    exePath_->setText(FromPath(program));
+    emuDir_->setText(FromPath(directory));
 }
 
 void SectionWindow::setPickedRecording(const std::string& fileName) {
     if (hideInp_)
-        hideInp_->setText(FromAnsi(fileName));
+        hideInp_->setText(FromPath(fileName));
 }
 
 void SectionWindow::recordingCancelled() {

@@ -139,7 +139,7 @@ void SnapshotPage::hideNotice() {
 
 void SnapshotPage::showNotice(const std::string& set, const SnapOptions& options) {
     noAvail_->setText(QStringLiteral("No ScreenShot Available"));
-    noSnapFound_->setText(FromAnsi(options.snapDir));
+    noSnapFound_->setText(FromPath(options.snapDir));
     lookedFor_->setText(FromAnsi(set + options.extension));
     for (QLabel* label :
          {noAvail_, noSnapFound_, snapNo_, lookedFor_, lookFor_, snapTip_, snapInSite_})

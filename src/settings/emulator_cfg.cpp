@@ -65,17 +65,25 @@ public:
         return values;
     }
 
-    // The favourites: the items of the lines under "[Favorties]"; nothing when the header is
-    // missing.
+    // The favourites under "[Favorties]"; nothing when the header is missing. A line that
+    // begins and ends with a double quote is one name, the text between them, as the writer
+    // puts it, quotes and commas and all; any other line is read as items, so that a line
+    // written by hand may list several names. Empty names are passed over.
     std::optional<std::vector<std::string>> favourites() const {
         auto found = lines(kFavourites);
         if (!found)
             return std::nullopt;
         std::vector<std::string> names;
-        for (std::string_view line : *found)
+        for (std::string_view line : *found) {
+            if (line.size() >= 2 && line.front() == '"' && line.back() == '"') {
+                if (line.size() > 2)
+                    names.emplace_back(line.substr(1, line.size() - 2));
+                continue;
+            }
             for (auto& item : settings_io::SplitItems(line))
                 if (!item.empty())
                     names.push_back(std::move(item));
+        }
         return names;
     }
 

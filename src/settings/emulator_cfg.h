@@ -18,7 +18,8 @@
 //   [Favorties]
 //   "one favourite a line, the last of the list first"
 //
-// each key=value on a line of its own, every line ending CR LF.
+// each key=value on a line of its own, every line ending CR LF. A favourite's line reads back as
+// the name between its quotes, whatever quotes and commas the name holds.
 #pragma once
 
 #include <optional>
@@ -82,7 +83,7 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
 EmulatorCfg LoadEmulatorCfg(Emu emu);
 // Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file;
 // a file that could not be read is left alone; on any other failure the old file stays, a
-// warning is shown through dialogs() and false is returned.
+// warning is shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
 bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
 
 } // namespace arvok

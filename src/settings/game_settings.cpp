@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/shared_state.h"
+#include "platform/dialogs.h"
 #include "platform/text_file.h"
 #include "settings/settings_io.h"
 
@@ -313,6 +314,26 @@ SettingsFields DecodeRecord(Emu emu, std::string_view afterKey) {
     return fields;
 }
 
+// Whether a record can hold the ROM folder of "fields" so that it reads back as it was; when it
+// cannot, the user is told which folder and why. The folder is kept in double quotes without escaping: a line break
+// would end the record, and a quote followed by a comma would end the folder there and move
+// every option after it one place on.
+bool RomFolderFits(const SettingsFields& fields) {
+    const std::string& folder = fields[kRomPathSlot];
+    const char* why = nullptr;
+    if (folder.find('\n') != std::string::npos)
+        why = "a line break";
+    else if (settings_io::SplitItems(Quoted(folder) + ",", 1).front() != folder)
+        why = "a double quote followed by a comma";
+    if (!why)
+        return true;
+    dialogs().message("The ROM folder\r" + folder +
+                          "\rcannot be kept in the settings file: it holds " + why +
+                          ". The settings were not saved.",
+                      MsgStyle::Warning);
+    return false;
+}
+
 } // namespace
 
 int Index(const SettingsFields& fields, std::size_t slot) {
@@ -381,7 +402,7 @@ bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
 }
 
 bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields) {
-    if (key.empty())
+    if (key.empty() || !RomFolderFits(fields))
         return false;
     std::string path = GameSettingsPath(emu);
     std::vector<std::string> lines;
@@ -400,7 +421,8 @@ bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fie
 }
 
 bool ApplyToAll(Emu emu, const SettingsFields& fields) {
-    return settings_io::SaveFile(GameSettingsPath(emu),
+    return RomFolderFits(fields) &&
+           settings_io::SaveFile(GameSettingsPath(emu),
                                  JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}));
 }
 

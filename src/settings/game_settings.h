@@ -220,13 +220,15 @@ bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
 
 // Stores "fields" as the record of "key": every record of the key is replaced in place, or the
 // record is appended when there is none (the file is created when missing). An empty key is
-// refused. A file that exists but cannot be read is left alone. The file is rewritten through a
-// temporary file; when that fails the old file stays as it was, a warning is shown through
-// dialogs() and false is returned.
+// refused. So is a ROM folder that the record cannot hold so that it reads back as it was (one
+// holding a line break, or a double quote followed by a comma): the user is told which folder
+// and why, and the file is left. A file that exists but cannot be read is left alone. The file is
+// rewritten through a temporary file; when that fails the old file stays as it was, a warning is
+// shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
 bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields);
 
 // Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);
-// failures as SaveGameSettings.
+// refusals and failures as SaveGameSettings.
 bool ApplyToAll(Emu emu, const SettingsFields& fields);
 
 // The key whose settings were last loaded into the section's controls (LoadGameSettings), so

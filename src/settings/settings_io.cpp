@@ -75,6 +75,12 @@ std::set<std::string>& UnreadableFiles() {
     return paths;
 }
 
+// The settings files whose last save failed; the user has been told of each.
+std::set<std::string>& UnsavedFiles() {
+    static std::set<std::string> paths;
+    return paths;
+}
+
 } // namespace
 
 FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines) {
@@ -98,9 +104,12 @@ bool SaveFile(const std::string& path, const std::string& bytes) {
     std::vector<std::string> old;
     if (UnreadableFiles().count(path) || ReadSettingsFile(path, old) == FileState::Unreadable)
         return false;
-    if (WriteFileAtomically(path, bytes))
+    if (WriteFileAtomically(path, bytes)) {
+        UnsavedFiles().erase(path);
         return true;
-    ReportSaveFailure(path);
+    }
+    if (UnsavedFiles().insert(path).second)
+        ReportSaveFailure(path);
     return false;
 }
 

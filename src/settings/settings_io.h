@@ -28,10 +28,12 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
 
 // Writes "bytes" over "path" through a temporary file. A settings file that exists but cannot
 // be read is not written (the user hears of it once, from ReadSettingsFile); on any other
-// failure the old file stays and the user is told which file could not be saved. False when
-// nothing was written.
+// failure the old file stays and the user is told which file could not be saved, once, until a
+// save of that file succeeds (settings are saved on every change of game, so a read-only
+// installation would otherwise bring one message per click). False when nothing was written.
 bool SaveFile(const std::string& path, const std::string& bytes);
-// Tells the user that "path" could not be saved.
+// Tells the user that "path" could not be saved; for a save the user asked for by a button,
+// which hears of each failure.
 void ReportSaveFailure(const std::string& path);
 
 } // namespace arvok::settings_io

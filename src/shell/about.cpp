@@ -84,6 +84,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     request->setText(FromAnsi(texts::testoInfoRequest));
     setWindowTitle(FromAnsi("Arvok - " + texts::VERSION));
     version->setText(FromAnsi(texts::VERSION));
+    // Shrinking the box never cuts its logo or its texts.
+    setMinimumSize(sizeHint());
 }
 
 DedicationDialog::DedicationDialog(QWidget* parent) : QDialog(parent) {

@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QWindow>
-#include <algorithm>
 
 #include "catalogue/data_file.h"
 #include "catalogue/header_block.h"
@@ -14,6 +13,7 @@
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
+#include "platform/qt/button_look.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/geometry.h"
 #include "shell/about.h"
@@ -28,7 +28,6 @@ namespace {
 constexpr std::uint32_t kFormBack = 0x404040;
 constexpr std::uint32_t kEntryText = 13538452;
 constexpr std::uint32_t kHighlightBack = 9398111;
-constexpr std::uint32_t kMenuBack = 12551557;
 constexpr std::uint32_t kYellow = 65535;
 constexpr std::uint32_t kWhite = 16777215;
 constexpr std::uint32_t kCyan = 16776960;
@@ -120,11 +119,7 @@ void SetOpaque(QLabel* label, std::uint32_t back, std::uint32_t text) {
 }
 
 void SetMenuRest(QLabel* label) {
-    SetOpaque(label, kMenuBack, kWhite);
-}
-
-void SetMenuHovered(QLabel* label) {
-    SetOpaque(label, kHighlightBack, kYellow);
+    PaintRestLook(label, ButtonLook::Link);
 }
 
 template <class Label>
@@ -244,21 +239,13 @@ void LauncherWindow::buildMenu() {
     lblAbout_ = MakeLabel<ClickLabel>(this, "lblAbout", "About", 2910, 600, 435, 195);
     for (ClickLabel* label : {lblExit_, lblLays_, lblAbout_}) {
         label->setAlignment(Qt::AlignCenter);
-        SetMenuRest(label);
-        label->installEventFilter(this);
+        GiveLook(label, ButtonLook::Link);
     }
     connect(lblExit_, &ClickLabel::clicked, this, &QWidget::close);
     connect(lblLays_, &ClickLabel::clicked, this, [] { Hooks().showLayoutManager(); });
     connect(lblAbout_, &ClickLabel::clicked, this, &LauncherWindow::showAbout);
-    connect(lblExit_, &ClickLabel::mouseMoved, this, [this] { SetMenuHovered(lblExit_); });
-    connect(lblLays_, &ClickLabel::mouseMoved, this, [this] {
-        SetMenuHovered(lblLays_);
-        SetMenuRest(lblAbout_);
-    });
-    connect(lblAbout_, &ClickLabel::mouseMoved, this, [this] {
-        SetMenuHovered(lblAbout_);
-        SetMenuRest(lblLays_);
-    });
+    connect(lblLays_, &ClickLabel::mouseMoved, this, [this] { SetMenuRest(lblAbout_); });
+    connect(lblAbout_, &ClickLabel::mouseMoved, this, [this] { SetMenuRest(lblLays_); });
 }
 
 void LauncherWindow::buildStatistics() {
@@ -341,8 +328,10 @@ void LauncherWindow::highlight(Emu emu) {
 
 void LauncherWindow::showStatistics(Emu emu) {
     HeaderBlock block = ReadHeaderBlock(DataFilePath(emu));
-    for (int i = 0; i < kHeaderLines; ++i)
-        ShowFitted(statistics_[i], FromAnsi(block.values[i]));
+    ShowFitted(statistics_[0], FromAnsi(block.values[0]));
+    // The values keep the panel's font; one longer than its label is cut at the label's edge.
+    for (int i = 1; i < kHeaderLines; ++i)
+        statistics_[i]->setText(FromAnsi(block.values[i]));
 }
 
 void LauncherWindow::advanceBanner() {
@@ -381,13 +370,13 @@ void LauncherWindow::restMenuLabels() {
     SetMenuRest(lblAbout_);
 }
 
+// Watches the five entries.
 bool LauncherWindow::eventFilter(QObject* watched, QEvent* event) {
-    auto* label = qobject_cast<ClickLabel*>(watched);
-    bool isEntry = std::find(entries_.begin(), entries_.end(), label) != entries_.end();
-    if (event->type() == QEvent::MouseButtonPress && isEntry)
-        SetForeColor(label, kYellow);
+    auto* entry = static_cast<QLabel*>(watched);
+    if (event->type() == QEvent::MouseButtonPress)
+        SetForeColor(entry, kYellow);
     if (event->type() == QEvent::MouseButtonRelease)
-        isEntry ? SetTransparent(label, kEntryText) : SetMenuRest(label);
+        SetTransparent(entry, kEntryText);
     return QWidget::eventFilter(watched, event);
 }
 

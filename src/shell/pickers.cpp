@@ -99,7 +99,7 @@ constexpr int kPathRole = Qt::UserRole;
 void AddFolderItem(QListWidget* list, const std::string& path, const std::string& name, int depth,
                    QStyle::StandardPixmap icon) {
     auto* item = new QListWidgetItem(list->style()->standardIcon(icon),
-                                     QString(depth * 2, QLatin1Char(' ')) + FromAnsi(name));
+                                     QString(depth * 2, QLatin1Char(' ')) + FromPath(name));
     item->setData(kPathRole, QByteArray::fromStdString(path));
     list->addItem(item);
 }
@@ -136,7 +136,7 @@ int FillFileList(QListWidget* list, const std::string& folder, const std::string
             names.push_back(std::move(name));
     SortNoCase(names);
     for (const std::string& name : names) {
-        auto* item = new QListWidgetItem(FromAnsi(name));
+        auto* item = new QListWidgetItem(FromPath(name));
         item->setData(kPathRole, QByteArray::fromStdString(name));
         list->addItem(item);
     }
@@ -153,6 +153,9 @@ QLabel* HiddenTag(QWidget* parent, const char* name, const std::string& tag) {
 QListWidget* NewList(QWidget* parent, const char* name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(QString::fromLatin1(name));
+    // Every row draws its icon at one size, so that all rows are equally high.
+    const int icon = list->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
+    list->setIconSize(QSize(icon, icon));
     return list;
 }
 

@@ -312,7 +312,8 @@ TEST_F(MameLaunch, AnEmulatorEndingInFailureOrKilledStillLeavesNoBatchFileNorCop
 
 TEST_F(MameLaunch, AProgramThatCannotStartIsReportedAndItsCopyRemoved) {
     WriteBytes(gameFolder + "/pacman.zip", "set");
-    WriteBytes(emuDir + "/mame.exe", "not a program here");
+    WriteBytes(emuDir + "/mame.exe", "#!/no/such/interpreter\n");
+    chmod((emuDir + "/mame.exe").c_str(), 0755);
     ui.in.programPath = emuDir + "/mame.exe";
 
     Launch("Pac-Man");
@@ -321,6 +322,25 @@ TEST_F(MameLaunch, AProgramThatCannotStartIsReportedAndItsCopyRemoved) {
     EXPECT_EQ(asked.asked[0].text.rfind("The emulator could not be started:\r", 0), 0u);
     EXPECT_EQ(Files(roms), Names{});
     EXPECT_EQ(Files(emuDir), (Names{"emu", "mame.exe", "roms"}));
+}
+
+TEST_F(MameLaunch, AProgramThatMayNotRunOrWhosePathHoldsABlankIsNamedWholeBeforeAnyCopy) {
+    WriteBytes(gameFolder + "/pacman.zip", "set");
+    WriteBytes(emuDir + "/mame", "no execute permission");
+    test::WriteScript(emuDir + "/my mame/mame", "");
+    for (const std::string& program : {emuDir + "/mame", emuDir + "/my mame/mame"}) {
+        ui.in.programPath = program;
+        Launch("Pac-Man");
+    }
+    ASSERT_EQ(asked.asked.size(), 2u);
+    EXPECT_EQ(asked.asked[0].text, "The emulator could not be started:\r" + emuDir +
+                                       "/mame\rThe file may not be run: it lacks the permission "
+                                       "to execute.");
+    EXPECT_EQ(asked.asked[1].text,
+              "The emulator could not be started:\r" + emuDir +
+                  "/my mame/mame\rIts path holds a blank: the launch line is split at blanks, so "
+                  "the program's path must have none.");
+    EXPECT_EQ(Files(emuDir), (Names{"emu", "mame", "my mame"}));
 }
 
 } // namespace

@@ -89,6 +89,14 @@ TEST(LaunchTail, RunsTheLineFromAFreshBatchFileAndDeletesIt) {
     EXPECT_EQ(run.args, (std::vector<std::string>{"pacman", "-sr", "44100"}));
     EXPECT_EQ(run.cwd, Canonical(dir / "emu"));
     EXPECT_FALSE(std::filesystem::exists(dir / "emu/lancia.bat"));
+
+    // A link standing at the batch file's name is replaced; the file it names is left alone.
+    WriteBytes(dir / "mine.txt", "mine\r\n");
+    std::filesystem::create_symlink(dir / "mine.txt", dir / "emu/lancia.bat");
+    EXPECT_TRUE(RunLaunchTail(dir / "emu", line).ran);
+    EXPECT_EQ(emu.run().batch, line + "\r\n");
+    EXPECT_EQ(ReadBytes(dir / "mine.txt"), "mine\r\n");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir / "emu/lancia.bat")));
 }
 
 TEST(LaunchTail, ReportsAProgramThatDidNotStartAndStillDeletesTheBatchFile) {

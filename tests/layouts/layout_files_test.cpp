@@ -1,7 +1,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "layouts/layout_files.h"
+#include "platform/text_file.h"
 #include "support/test_support.h"
 
 namespace arvok {
@@ -159,7 +161,9 @@ TEST_F(LayoutsDat, SavingReplacesALayoutInPlaceOrAddsItAtTheEnd) {
               (Lines{"MAIN 90 120", "CALLUS -150 40005 6345 7260", "RAINE 1 2 3 4"}));
 
     ASSERT_TRUE(StoreLayout(path_, "c", {main_}));
-    EXPECT_EQ(ReadLayoutNames(path_), (Lines{"A", "B", "C", "c"}));
+    Lines lines;
+    ASSERT_TRUE(ReadLines(path_, lines));
+    EXPECT_EQ(LayoutNames(lines), (Lines{"A", "B", "C", "c"}));
     EXPECT_FALSE(tempLeft());
 
     std::filesystem::remove(path_);
@@ -189,23 +193,21 @@ TEST_F(LayoutsDat, AddingRenamingAndRemovingTouchOnlyTheirLayout) {
     ASSERT_TRUE(RemoveLayout(path_, "First"));
     ASSERT_TRUE(RemoveLayout(path_, "C"));
     EXPECT_EQ(bytes(), "");
-    EXPECT_EQ(ReadLayoutNames(path_), Lines{});
 
     std::filesystem::remove(path_);
-    EXPECT_EQ(ReadLayoutNames(path_), std::nullopt);
     ASSERT_TRUE(AppendLayout(path_, "New Layout"));
     EXPECT_EQ(bytes(), "[New Layout]\r\n-\r\n");
 }
 
 TEST_F(LayoutsDat, AFailedRewriteKeepsTheOldFile) {
     const std::string before = bytes();
-    std::filesystem::create_directory(dir_ / "layouts.tmp");
+    chmod(path_.c_str(), 0444);
     EXPECT_FALSE(AppendLayout(path_, "D"));
     EXPECT_FALSE(StoreLayout(path_, "A", {main_}));
     EXPECT_FALSE(RemoveLayout(path_, "A"));
     EXPECT_FALSE(RenameLayout(path_, "A", "Z"));
     EXPECT_EQ(bytes(), before);
-    std::filesystem::remove(dir_ / "layouts.tmp");
+    EXPECT_FALSE(tempLeft());
 
     // A layouts.dat that is there but cannot be read is not written over.
     TempDir other;
@@ -257,9 +259,23 @@ TEST(LayoutOptions, TheFileIsWrittenWholeAndReadBackByStartUp) {
               expected("LayoutAlwaysOnTop = 0\r\nAutoloadOnStartup = 1\r\n", "Work"));
     EXPECT_EQ(Describe(ReadStartupLayout(dir.path())), (Lines{"MAIN 1 2"}));
 
-    std::filesystem::create_directory(dir / ".arvok.ini.tmp");
+    chmod(ini.c_str(), 0444);
     EXPECT_FALSE(WriteLayoutOptions(ini, {false, false, ""}));
     EXPECT_EQ(ReadLayoutOptions(ini).defaultLayout, "Work");
+}
+
+TEST(LayoutFiles, ALinkAtTheTemporaryNameIsNeverWrittenThrough) {
+    TempDir dir;
+    WriteLines(dir / "notes.txt", {"mine"});
+    for (const char* temp : {"layouts.tmp", ".arvok.ini.tmp"})
+        std::filesystem::create_symlink(dir / "notes.txt", dir / temp);
+    EXPECT_TRUE(AppendLayout(LayoutsDatPath(dir.path()), "New"));
+    EXPECT_TRUE(WriteLayoutOptions(ArvokIniPath(dir.path()), {true, true, "New"}));
+    EXPECT_EQ(ReadBytes(dir / "notes.txt"), "mine\r\n");
+    EXPECT_EQ(ReadBytes(dir / "layouts.dat"), "[New]\r\n-\r\n");
+    EXPECT_EQ(ReadBytes(dir / "arvok.ini"), LayoutOptionsText({true, true, "New"}));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "layouts.dat"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "arvok.ini"));
 }
 
 } // namespace

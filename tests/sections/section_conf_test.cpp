@@ -76,16 +76,25 @@ TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
 
 TEST_F(SectionConfTest, ScanNowFindsTheZipsOfBothRomFoldersForTheAvailableList) {
     WriteBytes(dir_ / "roms/galaga.zip", "zip");
+    WriteBytes(dir_ / "roms/pacman.zip", "zip");
     WriteBytes(dir_ / "alt/XEVIOUS.ZIP", "zip");
     open();
     clickButton("imgButOpts");
     clickButton("lblScanNow");
     ASSERT_EQ(dialogs_->asked.size(), 1u);
 
+    // Merged, as the window opens: a clone is owned with its parent's zip.
     choose("cboFilterMameMisc", 3);
-    EXPECT_EQ(romNames(), (std::vector<std::string>{"Galaga", "Xevious"}));
+    EXPECT_EQ(romNames(),
+              (std::vector<std::string>{"Galaga", "Pac-Man", "Puck Man (Japan)", "Xevious"}));
     choose("cboFilterMameMisc", 4);
-    EXPECT_EQ(romNames().size(), 6u);
+    EXPECT_EQ(romNames().size(), 4u);
+
+    // Split: a clone needs a zip of its own.
+    find<QRadioButton>("optSplitted")->click();
+    clickButton("lblScanNow");
+    choose("cboFilterMameMisc", 3);
+    EXPECT_EQ(romNames(), (std::vector<std::string>{"Galaga", "Pac-Man", "Xevious"}));
 }
 
 } // namespace

@@ -147,26 +147,43 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
     pickRom("Galaga");
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     EXPECT_EQ(text("lblInfoName"), shownInfo);
+
+    // A snapshot folder typed in there shows the game's GIF still, the format of a first visit.
+    WriteBytes(dir_ / "snap/galaga.gif", kGif);
+    find<QLineEdit>("txtOptMameSnap")->setText(QString::fromStdString(dir_ / "snap"));
+    clickButton("imgButSnap");
+    EXPECT_FALSE(find<QLabel>("imgMameSnap")->pixmap().isNull());
+    EXPECT_TRUE(hidden("lblMameNoAvail"));
 }
 
-TEST_F(SectionDisplayTest, AProgramChosenInThePickerIsWrittenIntoTheSettingsFile) {
+// Paths typed or picked with letters beyond ASCII are the file system's bytes.
+TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved) {
     WriteMameCfg({});
-    WriteBytes(dir_ / "emu2/newmame", "");
-    WriteBytes(dir_ / "emu/mame.sh", "");
+    const std::string emu = dir_ / "emü 2", snap = dir_ / "snap shots ü", roms = dir_ / "röms";
+    WriteBytes(emu + "/mäme", "");
+    WriteBytes(snap + "/galaga.gif", kGif);
     open();
     clickButton("imgButOpts");
-    find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(dir_ / "emu2/newmame"));
-
-    answerPicker("newmame");
+    find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(emu + "/old"));
+    find<QLineEdit>("txtOptMameSnap")->setText(QString::fromStdString(snap));
+    answerPicker("mäme");
     clickButton("cmdSfoglia");
+    EXPECT_EQ(find<QLineEdit>("txtOptMameExePath")->text(), QString::fromStdString(emu + "/mäme"));
 
-    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtOptMameExePath")->text()), dir_ / "emu2/newmame");
-    EXPECT_EQ(text("lblOptMameHide"), dir_ / "emu2");
-    std::vector<std::string> lines;
-    ASSERT_TRUE(ReadLines(dir_ / "Cfg/Mame.cfg", lines));
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "ExePath=" + dir_ / "emu2/newmame"),
-              lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), "EmuDir=" + dir_ / "emu2"), lines.end());
+    clickButton("imgButSnap");
+    pickRom("1942");
+    EXPECT_EQ(find<QLabel>("lblNoSnapFound")->text(), QString::fromStdString(snap));
+    pickRom("Galaga");
+    EXPECT_TRUE(hidden("lblNoSnapFound"));
+    clickButton("imgButSet");
+    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(roms));
+    clickButton("cmdMameExit");
+
+    const std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    EXPECT_NE(cfg.find("ExePath=" + emu + "/mäme\r\nEmuDir=" + emu + "\r\n"), std::string::npos);
+    EXPECT_NE(cfg.find("SnapPath=" + snap + "\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.set").find("\"Galaga\",\"" + roms + "\","),
+              std::string::npos);
 }
 
 } // namespace

@@ -68,6 +68,15 @@ TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackReachesTheEmulatorAndStaysC
                          "galaga.zip\n");
     EXPECT_TRUE(playback->isChecked());
     EXPECT_FALSE(find<QCheckBox>("chkMameRecord")->isChecked());
+
+    // Another game, taking the "[DEFAULT]" record, plays back nothing.
+    dialogs_->answers = {Answer::Yes};
+    clickButton("cmdApplytoAll");
+    WriteBytes(dir_ / "roms/xevious.zip", "zip");
+    pickRom("Xevious");
+    doubleClick(find<QListView>("lstMameRom"));
+    EXPECT_EQ(ran(), dir_.path() + "/emu\nxevious -ignorecfg -soundcard 1\nxevious.zip\n");
+    EXPECT_FALSE(playback->isChecked());
 }
 
 TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDoesNothing) {

@@ -37,9 +37,14 @@ const QColor kGrey = VbColor(0xC0C0C0), kLit = VbColor(0xE4AAAA), kMaroon = VbCo
 
 TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
     open();
+    pickRom("Pac-Man");
 
+    // The first game left is selected and shown.
     chooseText("cboFilterMameGenre", "Shooter");
     EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
+    EXPECT_EQ(find<QListView>("lstMameRom")->currentIndex().data().toString().toStdString(),
+              "1942");
+    EXPECT_EQ(text("lblMameRomSettings"), "1942");
     EXPECT_EQ(text("lblMameRomCount"), "3");
     EXPECT_EQ(back("cboFilterMameGenre"), kLit);
     EXPECT_TRUE(drawsIn("cboFilterMameGenre", kMaroon));

@@ -117,6 +117,19 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     const QRect row = pref->visualItemRect(pref->item(1));
     EXPECT_EQ(pref->viewport()->grab().toImage().pixelColor(row.right() - 2, row.center().y()),
               pref->palette().color(QPalette::Highlight));
+
+    // An empty data file tells nothing of the favourites: the miss is reported once and the
+    // favourites are saved as they were.
+    window_->closeSection();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    WriteMameCfg({"Xevious", "Ghost Game"});
+    WriteBytes(dir_ / "Data/Mame.dat", "");
+    ASSERT_NE(open(), nullptr);
+    clickButton("cmdMameExit");
+    const std::string saved = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    EXPECT_EQ(saved.substr(saved.find("[Favorties]")),
+              "[Favorties]\r\n\"Xevious\"\r\n\"Ghost Game\"\r\n");
+    EXPECT_EQ(dialogs_->asked.size(), 3u);
 }
 
 TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOver) {
@@ -181,9 +194,11 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
 
     // M72 lists its twelve games until a settings file says otherwise; it has no game list.
     ASSERT_NE(open(Emu::M72), nullptr);
-    auto* games = find<QListWidget>("lstM72Pref");
-    EXPECT_EQ(games->count(), 12);
-    EXPECT_EQ(games->item(0)->text().toStdString(), "Battle Chopper");
+    EXPECT_EQ(favourites(),
+              (std::vector<std::string>{
+                  "Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit", "Hammerin'Harry",
+                  "Image Fight", "Legend of Hero Tonma", "Mr.Heli (JP)", "Ninja Spirit",
+                  "R-Type (JP)", "R-Type (US)", "R-Type 2", "X-Multiply"}));
     EXPECT_EQ(text("lblM72FavCountFix"), "12");
     EXPECT_EQ(window_->findChild<QWidget*>("lstM72Rom"), nullptr);
     EXPECT_EQ(text("lblM72RomSettings"), "Battle Chopper");

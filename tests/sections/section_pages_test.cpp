@@ -8,6 +8,7 @@
 
 #include "core/texts.h"
 #include "gif.h"
+#include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/slide_show.h"
@@ -118,6 +119,24 @@ TEST_F(SectionPagesTest, SettingsEditedForTwoGamesSurviveChangesOfPageAndGame) {
     EXPECT_TRUE(checked("chkMameCheat"));
     EXPECT_EQ(find<QLineEdit>("txtMameRomPath")->text().toStdString(), "/games/galaga");
     EXPECT_EQ(comboIndex("cboMameGamma"), 14);
+}
+
+// An empty ROM folder of a record takes the configuration page's folder when the settings page
+// is opened on the game, and only then.
+TEST_F(SectionPagesTest, AnEmptyRomFolderTakesTheSectionsFolderWhenTheSettingsPageOpens) {
+    WriteMameCfg({});
+    WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Galaga", {{kRomPathSlot, ""}}),
+                                       MameRecord("[DEFAULT]", {{kRomPathSlot, ""}})});
+    open();
+    auto romPath = [&] { return ToAnsi(find<QLineEdit>("txtMameRomPath")->text()); };
+    clickButton("imgButSet");
+    EXPECT_EQ(romPath(), dir_ / "roms");
+
+    pickRom("Galaga");
+    EXPECT_EQ(romPath(), "");
+    clickButton("imgButInfo");
+    clickButton("imgButSet");
+    EXPECT_EQ(romPath(), dir_ / "roms");
 }
 
 TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAnother) {

@@ -268,6 +268,13 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
         SetTwipsPos(window_, 0, 0);
         emit find<ClickLabel>(ObjectName(emu, "img", "").c_str())->doubleClicked();
         EXPECT_NEAR(GetTwips(window_).Left, LauncherLeft() + 3450, 14) << Section(emu).tag;
+        // The game in hand is a hidden label here: it keeps the key, and the window shows no bar.
+        QLabel* inHand = find<QLabel>(ObjectName(emu, "lbl", "RomSettings").c_str());
+        EXPECT_TRUE(inHand->isHidden()) << Section(emu).tag;
+        EXPECT_FALSE(inHand->text().isEmpty()) << Section(emu).tag;
+        EXPECT_NE(window_->grab().toImage().pixelColor(inHand->geometry().center()),
+                  VbColor(0xE4AAAA))
+            << Section(emu).tag;
     }
     EXPECT_EQ(text("Label12"), " All Supported:");
     EXPECT_EQ(text("lblOptMamePath"), "Full M-72 Path");

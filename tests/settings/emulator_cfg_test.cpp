@@ -43,7 +43,8 @@ std::vector<GoldenCase> GoldenCases() {
     callus.exePath = "/emu/callus/callus.exe";
     callus.romPath = "/roms/cps1";
     callus.slideDelayIndex = -1;
-    callus.favourites = {{"Final Fight"}};
+    // A name in quotes is one favourite whatever quotes and commas it holds.
+    callus.favourites = {{"Final Fight", "Tom\", Jerry", "\"Quoted\""}};
 
     EmulatorCfg raine;
     raine.exePath = "/emu/raine/raine.exe";
@@ -116,6 +117,8 @@ std::vector<GoldenCase> GoldenCases() {
           "FavSize=up",
           "",
           "[Favorties]",
+          "\"\"Quoted\"\"",
+          "\"Tom\", Jerry\"",
           "\"Final Fight\""}},
         {Emu::Raine,
          raine,
@@ -272,9 +275,9 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Pac-Man", "Puzzle, the"}));
 
     // Without its snapshot section and with a word for a delay, a file still gives its paths
-    // and favourites; "-1" chooses no delay at all.
+    // and favourites, several on a line written by hand; "-1" chooses no delay at all.
     WriteLines(path, {"[Paths]", "ExePath=/mame", "[Gui]", "FavSize=up", "[Favorties]",
-                      "\"Galaga\",\"Xevious\""});
+                      "Galaga, \"Xevious\""});
     cfg = LoadEmulatorCfg(Emu::Mame);
     EXPECT_EQ(cfg.exePath, "/mame");
     EXPECT_EQ(cfg.slideDelayIndex, 2);
@@ -323,7 +326,7 @@ TEST_F(EmulatorCfgTest, FileNamesAreMatchedWithoutRegardToCase) {
     EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"RAINE.CFG"});
 }
 
-TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
+TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSoOnceUntilASaveSucceeds) {
     std::string path = dir / "Cfg/Callus.cfg";
     WriteLines(path, {"[Paths]", "ExePath=/old"});
     std::string before = ReadBytes(path);
@@ -335,16 +338,37 @@ TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
         saved = SaveEmulatorCfg(Emu::Callus, cfg);
     }
     EXPECT_FALSE(saved);
-    // A write-protected file is kept, whoever runs the program.
+    // A write-protected file is kept, whoever runs the program. The user hears of a file once
+    // until a save of it succeeds.
     chmod(path.c_str(), 0444);
     EXPECT_FALSE(SaveEmulatorCfg(Emu::Callus, cfg));
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"Callus.cfg"});
-    ASSERT_EQ(shown->asked.size(), 2u);
-    for (const auto& message : shown->asked) {
-        EXPECT_EQ(message.text, "The settings could not be saved in\r" + path);
-        EXPECT_EQ(message.style, MsgStyle::Warning);
-    }
+    ASSERT_EQ(shown->asked.size(), 1u);
+    EXPECT_EQ(shown->asked[0].text, "The settings could not be saved in\r" + path);
+    EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
+    chmod(path.c_str(), 0644);
+    EXPECT_TRUE(SaveEmulatorCfg(Emu::Callus, cfg));
+    chmod(path.c_str(), 0444);
+    EXPECT_FALSE(SaveEmulatorCfg(Emu::Callus, cfg));
+    EXPECT_EQ(shown->asked.size(), 2u);
+}
+
+TEST_F(EmulatorCfgTest, ALinkAtTheTemporaryNameIsNeverWrittenThrough) {
+    WriteLines(dir / "notes.txt", {"mine"});
+    for (const std::string name : {"Mame.cfg", "Mame.set"})
+        std::filesystem::create_symlink(dir / "notes.txt", dir / ("Cfg/." + name + ".tmp"));
+    EmulatorCfg cfg;
+    cfg.exePath = "/new/mame";
+    EXPECT_TRUE(SaveEmulatorCfg(Emu::Mame, cfg));
+    EXPECT_TRUE(SaveGameSettings(Emu::Mame, "Galaga", BuiltInDefaults(Emu::Mame)));
+    EXPECT_EQ(ReadBytes(dir / "notes.txt"), "mine\r\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "Cfg/Mame.cfg"));
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "Cfg/Mame.set"));
+    EXPECT_EQ(LoadEmulatorCfg(Emu::Mame).exePath, "/new/mame");
+    SettingsFields fields;
+    EXPECT_TRUE(LoadGameSettings(Emu::Mame, "Galaga", fields));
+    EXPECT_TRUE(shown->asked.empty());
 }
 
 } // namespace

@@ -399,7 +399,7 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     EXPECT_FALSE(appliedToAll);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"Mame.set"});
-    ASSERT_EQ(shown->asked.size(), 2u);
+    ASSERT_EQ(shown->asked.size(), 1u);
     EXPECT_EQ(shown->asked[0].text, "The settings could not be saved in\r" + path);
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
 
@@ -423,7 +423,7 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
                                         "nothing is saved over that file.");
 }
 
-TEST_F(GameSettingsTest, AGameNameHoldingQuotesAndCommasGetsItsOwnRecordBack) {
+TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefused) {
     // The first name goes on past a quote and a comma where the second one ends.
     const std::vector<std::string> games{"Jerry\", the Mouse", "Jerry", "Tom, and Jerry"};
     for (size_t i = 0; i < games.size(); ++i) {
@@ -455,6 +455,17 @@ TEST_F(GameSettingsTest, AGameNameHoldingQuotesAndCommasGetsItsOwnRecordBack) {
     ASSERT_TRUE(SaveGameSettings(Emu::Raine, "Jerry", BuiltInDefaults(Emu::Raine)));
     EXPECT_TRUE(LoadGameSettings(Emu::Raine, "Jerry\", the Mouse", fields));
     EXPECT_EQ(fields[kRomPathSlot], "/mouse");
+
+    // A ROM folder whose quote and comma would end it early is refused, by a save and by "All".
+    const std::string before = ReadBytes(SetPath(dir, Emu::Raine));
+    fields[kRomPathSlot] = "/home/me/roms \"best\", old";
+    EXPECT_FALSE(SaveGameSettings(Emu::Raine, "Jerry", fields) || ApplyToAll(Emu::Raine, fields));
+    EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Raine)), before);
+    ASSERT_EQ(shown->asked.size(), 2u);
+    EXPECT_EQ(shown->asked[1].text,
+              "The ROM folder\r/home/me/roms \"best\", old\rcannot be kept in "
+              "the settings file: it holds a double quote followed by a "
+              "comma. The settings were not saved.");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "shell/about.h"
 #include "shell/launcher.h"
+#include "support/cut_text.h"
 #include "widgets.h"
 
 namespace arvok {
@@ -29,6 +30,17 @@ TEST(About, CaptionsAndTextsAreFilledOnLoad) {
     DedicationDialog dedication;
     EXPECT_EQ(dedication.objectName(), "frmDedicated");
     EXPECT_EQ(dedication.windowTitle(), "Arvok v0.1b");
+}
+
+TEST(About, ShrunkAsFarAsItGoesItStillShowsItsLogoAndTextsWhole) {
+    AboutDialog about;
+    about.show();
+    about.resize(1, 1);
+    QApplication::processEvents();
+    EXPECT_EQ(test::CutTexts(&about), std::vector<std::string>{});
+    QLabel* logo = Find(&about, "imgArvok");
+    EXPECT_GE(logo->contentsRect().width(), logo->pixmap().width());
+    EXPECT_GE(logo->contentsRect().height(), logo->pixmap().height());
 }
 
 TEST(About, TheLinksOpenAMailToTheAuthorAndTheWebPage) {

@@ -93,7 +93,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     WriteBytes(dir / "roms/GALAGA.ZIP", "z");
     WriteBytes(dir / "roms/readme.txt", "t");
     WriteBytes(dir / "roms/.hidden.zip", "z");
-    WriteBytes(dir / "roms/Neo/neogeo.zip", "z");
+    WriteBytes(dir / "roms/Néo/neogeo.zip", "z");
     WriteBytes(dir / "roms/empty/readme.txt", "t");
 
     FolderPicker own({"MAMESETTINGS", "mspacman.zip;pacman.zip", "x", dir / "roms"});
@@ -108,11 +108,20 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "0");
     OpenFolder(picker, "dirSelDir", "roms");
     EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "2");
-    OpenFolder(picker, "dirSelDir", "Neo");
+    OpenFolder(picker, "dirSelDir", "Néo");
     EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "1");
+    // Open folders above and sub-folders below are rows of one height.
+    OpenFolder(picker, "dirSelDir", "roms");
+    auto* folders = Find<QListWidget>(picker, "dirSelDir");
+    ASSERT_EQ(Items(folders).back(), "Néo");
+    for (int row = 1; row < folders->count(); ++row)
+        EXPECT_EQ(folders->visualItemRect(folders->item(row)).height(),
+                  folders->visualItemRect(folders->item(0)).height())
+            << Items(folders)[static_cast<size_t>(row)];
+    OpenFolder(picker, "dirSelDir", "Néo");
 
     Click(picker, "cmdSeleziona");
-    EXPECT_EQ(callus.calls, (std::vector<std::string>{"folder 0 " + dir / "roms/Neo", "save"}));
+    EXPECT_EQ(callus.calls, (std::vector<std::string>{"folder 0 " + dir / "roms/Néo", "save"}));
     EXPECT_TRUE(mame.calls.empty());
 }
 

@@ -124,10 +124,12 @@ std::string LayoutManager::currentName() const {
 }
 
 void LayoutManager::load() {
-    std::optional<std::vector<std::string>> names = ReadLayoutNames(layoutsPath());
-    if (!names)
+    std::vector<std::string> lines;
+    const settings_io::FileState layouts = settings_io::ReadSettingsFile(layoutsPath(), lines);
+    if (layouts == settings_io::FileState::Missing)
         return;
-    for (const std::string& name : *names)
+    layoutsUnread_ = layouts == settings_io::FileState::Unreadable;
+    for (const std::string& name : LayoutNames(lines))
         appendName(name);
     LayoutOptionsRead options = ReadLayoutOptions(ArvokIniPath(Shared().DirInst));
     if (!options.alwaysOnTop)
@@ -173,12 +175,10 @@ void LayoutManager::showLayout() {
     lstEmulatoriSize_->clear();
     if (currentName().empty())
         return;
-    for (const Placement& p : ReadLayout(layoutsPath(), currentName()).placements) {
-        if (!p.section)
-            continue;
-        lstEmulatori_->addItem(QString::fromLatin1(Section(*p.section).tag));
+    for (const WindowLine& line : ReadLayout(layoutsPath(), currentName()).windows) {
+        lstEmulatori_->addItem(FromAnsi(line.tag));
         // A size of no class leaves its row empty, so that each size stays beside its window.
-        lstEmulatoriSize_->addItem(QString::fromStdString(SizeClassName(p.width, p.height)));
+        lstEmulatoriSize_->addItem(QString::fromStdString(SizeClassName(line.width, line.height)));
     }
 }
 
@@ -267,7 +267,12 @@ void LayoutManager::loadLayout() {
     launcher.applyLayout(ReadLayout(layoutsPath(), name).placements);
 }
 
+// Without the layouts the default layout's name is not known: arvok.ini then stays as it was.
 void LayoutManager::closeManager() {
+    if (layoutsUnread_) {
+        close();
+        return;
+    }
     LayoutOptions options;
     options.alwaysOnTop = chkAlwaysOnTop_->isChecked();
     options.autoload = chkEnableAutoload_->isChecked();

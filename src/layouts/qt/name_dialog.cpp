@@ -19,6 +19,7 @@ namespace {
 
 const char* const kNameExists = "Name already exist!";
 const char* const kNameOnOneLine = "A layout name must fit on one line!";
+const char* const kNameInCodePage = "A layout name can hold only Western European characters!";
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -67,7 +68,12 @@ LayoutNameDialog::LayoutNameDialog(LayoutManager& manager, Mode mode)
     txtRinomina_->selectAll();
 }
 
-bool LayoutNameDialog::refused(const std::string& name) {
+bool LayoutNameDialog::refused(const QString& text) {
+    if (!IsAnsi(text)) {
+        dialogs().message(kNameInCodePage, MsgStyle::Warning);
+        return true;
+    }
+    const std::string name = ToAnsi(text);
     if (!IsStorableLayoutName(name)) {
         dialogs().message(kNameOnOneLine, MsgStyle::Warning);
         return true;
@@ -85,9 +91,10 @@ bool LayoutNameDialog::refused(const std::string& name) {
 }
 
 void LayoutNameDialog::add() {
-    const std::string name = ToAnsi(txtRinomina_->text());
-    if (refused(name))
+    const QString text = txtRinomina_->text();
+    if (refused(text))
         return;
+    const std::string name = ToAnsi(text);
     if (!AppendLayout(manager_.layoutsPath(), name)) {
         settings_io::ReportSaveFailure(manager_.layoutsPath());
         reject();
@@ -103,10 +110,11 @@ void LayoutNameDialog::rename() {
     QComboBox* names = manager_.layoutNames();
     QComboBox* defaults = manager_.defaultNames();
     const std::string oldName = ToAnsi(names->currentText());
-    const std::string newName = ToAnsi(txtRinomina_->text());
+    const QString newText = txtRinomina_->text();
+    const std::string newName = ToAnsi(newText);
     const int index = names->currentIndex();
     std::string defaultName = ToAnsi(defaults->currentText());
-    if (index < 0 || newName == oldName || refused(newName)) {
+    if (index < 0 || newText == names->currentText() || refused(newText)) {
         accept();
         return;
     }

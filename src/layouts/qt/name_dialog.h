@@ -20,9 +20,10 @@ public:
     LayoutNameDialog(LayoutManager& manager, Mode mode);
 
 private:
-    // True, after saying so, when "name" cannot be taken: it is a layout's name already, or it
-    // cannot be stored as one line. The matching layout, else the first, is left selected.
-    bool refused(const std::string& name);
+    // True, after saying so, when the name "text" cannot be taken: it holds a character outside
+    // Windows-1252, which the layouts file cannot keep, it cannot be stored as one line, or it is
+    // a layout's name already. The matching layout, else the first, is left selected.
+    bool refused(const QString& text);
     void add();
     void rename();
 

@@ -1,5 +1,7 @@
 #include "platform/qt/ansi.h"
 
+#include <QFile>
+
 namespace arvok {
 
 namespace {
@@ -37,6 +39,18 @@ std::string ToAnsi(const QString& text) {
         out += found;
     }
     return out;
+}
+
+bool IsAnsi(const QString& text) {
+    return FromAnsi(ToAnsi(text)) == text;
+}
+
+QString FromPath(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+std::string ToPath(const QString& text) {
+    return QFile::encodeName(text).toStdString();
 }
 
 } // namespace arvok

@@ -1,4 +1,4 @@
-// Windows-1252 bytes to and from the text the widgets show.
+// Windows-1252 bytes, and paths in the file system's bytes, to and from the text the widgets show.
 #pragma once
 
 #include <QString>
@@ -9,5 +9,12 @@ namespace arvok {
 QString FromAnsi(const std::string& bytes);
 // Characters outside Windows-1252 become "?".
 std::string ToAnsi(const QString& text);
+// Whether every character of "text" is one of Windows-1252.
+bool IsAnsi(const QString& text);
+
+// Paths are the file system's bytes: the path fields and the pickers show and read them in the
+// file system's encoding, never as Windows-1252.
+QString FromPath(const std::string& bytes);
+std::string ToPath(const QString& text);
 
 } // namespace arvok

@@ -1,24 +1,21 @@
 #include "platform/qt/stay_on_top.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace arvok {
 
 void SetStayOnTop(QWidget* window, bool onTop) {
     if (IsStayOnTop(window) == onTop)
         return;
-    // Changing a window's flags takes it off the screen; a shown window is shown again where it
-    // was, without taking the focus.
-    const bool shown = window->isVisible();
-    const QPoint at = window->pos();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (!shown)
-        return;
-    const bool quiet = window->testAttribute(Qt::WA_ShowWithoutActivating);
-    window->setAttribute(Qt::WA_ShowWithoutActivating, true);
-    window->move(at);
-    window->show();
-    window->setAttribute(Qt::WA_ShowWithoutActivating, quiet);
+    // The flag is handed to the window system as it stands: the window is not taken off the
+    // screen and shown again, as a change of the widget's flags would, so it stays where it is,
+    // at its size, and keeps the focus or goes without it as before.
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    window->overrideWindowFlags(flags);
+    if (QWindow* handle = window->windowHandle())
+        handle->setFlags(flags);
 }
 
 bool IsStayOnTop(const QWidget* window) {

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <sys/stat.h>
 
 #include "core/texts.h"
 #include "layouts/layout_files.h"
@@ -118,20 +119,21 @@ void Type(QDialog& dialog, const std::string& name) {
 
 TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     writeLayouts({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
-                  "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2", "RAINE,0,0,6345,7260", "-", "[C]",
-                  "-"});
-    writeOptions(false, true, "B");
+                  "NEORAGE,5,6,2400,4620", "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2",
+                  "RAINE,0,0,6345,7260", "-", "[C]", "-", "[D]", "-"});
+    writeOptions(false, true, "C");
     showManager();
     ASSERT_NE(manager_, nullptr);
     EXPECT_EQ(manager_->windowTitle(), "Arvok - Layouts Manager");
     EXPECT_FALSE(manager_->isHidden());
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "C"}));
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "C"}));
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "C", "D"}));
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "C", "D"}));
     EXPECT_EQ(current("cboListaLayout"), "A");
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
+    // Every window line is listed, one of a tag the program does not know too.
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "NEORAGE", "M72"}));
     // A size of no class leaves its row empty instead of moving the next size up beside it.
-    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Medium", "", "Small"}));
-    EXPECT_EQ(current("cboListaLayout2"), "B");
+    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Medium", "", "Small", "Small"}));
+    EXPECT_EQ(current("cboListaLayout2"), "C");
     EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
     EXPECT_TRUE(ui("cboListaLayout2")->isEnabled());
     EXPECT_FALSE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
@@ -140,31 +142,42 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
     EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Large"}));
 
-    // The middle one, which is the default: the one before it is shown, the first is default.
+    // A later one, which is the default: the one before it is shown, the first is default.
+    pick("C");
     press("cmdRemove");
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C"}));
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "C"}));
-    EXPECT_EQ(current("cboListaLayout"), "A");
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "M72"}));
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "D"}));
+    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "D"}));
+    EXPECT_EQ(current("cboListaLayout"), "B");
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
     EXPECT_EQ(current("cboListaLayout2"), "A");
-    EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620",
-                                   "CALLUS,0,0,3000,3000", "M72,0,0,2400,4620", "-", "[C]", "-"}));
+    EXPECT_EQ(layouts(),
+              WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
+                        "NEORAGE,5,6,2400,4620", "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2",
+                        "RAINE,0,0,6345,7260", "-", "[D]", "-"}));
 
     // The first one, not the default: the new first is shown, the default stays.
-    pick("C");
-    ui<QComboBox>("cboListaLayout2")->setCurrentIndex(1);
+    ui<QComboBox>("cboListaLayout2")->setCurrentIndex(2);
     pick("A");
     press("cmdRemove");
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"C"}));
-    EXPECT_EQ(current("cboListaLayout"), "C");
-    EXPECT_EQ(current("cboListaLayout2"), "C");
-    EXPECT_TRUE(rows("lstEmulatori").empty());
+    EXPECT_EQ(items("cboListaLayout"), (Lines{"B", "D"}));
+    EXPECT_EQ(current("cboListaLayout"), "B");
+    EXPECT_EQ(current("cboListaLayout2"), "D");
+    EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
 
+    press("cmdRemove");
+    EXPECT_TRUE(rows("lstEmulatori").empty());
     press("cmdRemove");
     EXPECT_TRUE(items("cboListaLayout").empty());
     EXPECT_TRUE(items("cboListaLayout2").empty());
     EXPECT_TRUE(rows("lstEmulatori").empty());
     EXPECT_EQ(layouts(), "");
+
+    // With no layout left, the manager opens again with autoload off.
+    press("cmdOk");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    showManager();
+    EXPECT_FALSE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
+    EXPECT_FALSE(ui("cboListaLayout2")->isEnabled());
 }
 
 TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrder) {
@@ -196,7 +209,7 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
 
     // A layouts.dat that cannot be rewritten is reported and stays as it was.
     const std::string saved = layouts();
-    std::filesystem::create_directory(dir_ / "layouts.tmp");
+    chmod((dir_ / "layouts.dat").c_str(), 0444);
     const size_t asked = dialogs_->asked.size();
     press("cmdSaveLayout");
     ASSERT_EQ(dialogs_->asked.size(), asked + 1);
@@ -267,11 +280,18 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         Type(dialog, "");
         EXPECT_FALSE(add->isEnabled());
         EXPECT_FALSE(rename->isEnabled());
-        Type(dialog, "two\nlines");
-        add->click();
-        ASSERT_EQ(dialogs_->asked.size(), 2u);
-        EXPECT_EQ(dialogs_->asked[1].text, "A layout name must fit on one line!");
-        EXPECT_TRUE(dialog.isVisible());
+        // Names the file cannot hold are refused, each with its own message.
+        for (const auto& [name, message] :
+             {std::pair{QStringLiteral("two\nlines"), "A layout name must fit on one line!"},
+              {QString::fromUtf8("日本"),
+               "A layout name can hold only Western European characters!"}}) {
+            dialogs_->asked.clear();
+            Child<QLineEdit>(dialog, "txtRinomina")->setText(name);
+            add->click();
+            ASSERT_EQ(dialogs_->asked.size(), 1u);
+            EXPECT_EQ(dialogs_->asked[0].text, message);
+            EXPECT_TRUE(dialog.isVisible());
+        }
 
         Type(dialog, "new layout");
         EXPECT_TRUE(add->isEnabled());
@@ -373,8 +393,17 @@ TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestore
         EXPECT_TRUE(manager_->isVisible()) << button;
     }
 
-    ui<QCheckBox>("chkAlwaysOnTop")->click();
-    EXPECT_FALSE(IsStayOnTop(manager_));
+    // Either way the manager stays the active window, where it was and at its size.
+    manager_->activateWindow();
+    QApplication::processEvents();
+    const QRect frame = manager_->frameGeometry();
+    for (bool onTop : {false, true, false}) {
+        ui<QCheckBox>("chkAlwaysOnTop")->click();
+        QApplication::processEvents();
+        EXPECT_EQ(IsStayOnTop(manager_), onTop);
+        EXPECT_EQ(QApplication::activeWindow(), manager_) << onTop;
+        EXPECT_EQ(manager_->frameGeometry(), frame) << onTop;
+    }
     EXPECT_TRUE(manager_->isVisible());
     withNameDialog("cmdAdd", [](QDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(IsStayOnTop(manager_));
@@ -409,7 +438,7 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
 
     // A file that cannot be written is reported; the manager stays open with its options.
-    std::filesystem::create_directory(dir_ / ".arvok.ini.tmp");
+    chmod(ini.c_str(), 0444);
     showManager();
     ui<QCheckBox>("chkEnableAutoload")->click();
     press("cmdOk");
@@ -418,6 +447,24 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     EXPECT_NE(dialogs_->asked[0].text.find(ini), std::string::npos);
     EXPECT_EQ(ExistingLayoutManager(), manager_);
     EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
+}
+
+TEST_F(LayoutManagerTest, ALayoutsFileThatCannotBeReadIsNamedOnceAndTheOptionsStayAsTheyWere) {
+    writeOptions(true, true, "B");
+    const std::string ini = ReadBytes(dir_ / "arvok.ini");
+    std::filesystem::create_directory(dir_ / "layouts.dat");
+    for (int opening = 0; opening < 2; ++opening) {
+        showManager();
+        EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
+        press("cmdOk");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_EQ(ReadBytes(dir_ / "arvok.ini"), ini);
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text,
+              "The settings file\r" + (dir_ / "layouts.dat") +
+                  "\rcould not be read. Default settings are used, and nothing is saved over "
+                  "that file.");
 }
 
 TEST_F(LayoutManagerTest, EveryControlCarriesItsNameAndWholeCaption) {

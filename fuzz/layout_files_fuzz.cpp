@@ -82,6 +82,14 @@ std::string Name(FuzzedDataProvider& input, const std::optional<std::vector<std:
     return OneLine(input, 24);
 }
 
+// The layout names of the file as the manager lists them; none when it cannot be read.
+std::optional<std::vector<std::string>> ReadLayoutNames(const std::string& path) {
+    std::vector<std::string> lines;
+    if (!ReadLines(path, lines))
+        return std::nullopt;
+    return LayoutNames(lines);
+}
+
 // Every header line gives a name; a layout found reads no more placements or window lines than
 // it has lines.
 void CheckReading(const std::string& path, const std::string& bytes, bool present) {

@@ -2,9 +2,9 @@
 
 #include "catalogue/rom_lookup.h"
 #include "core/shared_state.h"
-#include "core/texts.h"
 #include "platform/dialogs.h"
 #include "records.h"
+#include "support/shown_texts.h"
 #include "support/test_support.h"
 
 namespace arvok {
@@ -52,7 +52,7 @@ TEST_F(RomLookupTest, AMissReportsTheGameAndReturnsNothing) {
         EXPECT_EQ(miss.romSel, "") << game;
     }
     ASSERT_EQ(shown->asked.size(), 6u);
-    EXPECT_EQ(shown->asked[0].text, texts::testoNoRomInDataFile);
+    EXPECT_EQ(shown->asked[0].text, test::shown::kNoRomInDataFile);
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
     EXPECT_FALSE(LookupRom(Emu::M72, "R-Type").found);
     EXPECT_EQ(shown->asked.size(), 7u);
@@ -69,7 +69,7 @@ TEST_F(RomLookupTest, NeoGeoTestLooksTheSetUpByItsSetName) {
     NeoGeoLookup miss = LookupMameNeoGeo("Pac-Man");
     EXPECT_FALSE(miss.found);
     ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, texts::testoNoRomInDataFile);
+    EXPECT_EQ(shown->asked[0].text, test::shown::kNoRomInDataFile);
 }
 
 TEST(FavouriteCleanup, RemovesOnlyTheSelectedFavouriteThatIsMissing) {

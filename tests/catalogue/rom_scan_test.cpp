@@ -4,9 +4,9 @@
 
 #include "catalogue/rom_scan.h"
 #include "core/shared_state.h"
-#include "core/texts.h"
 #include "platform/dialogs.h"
 #include "records.h"
+#include "support/shown_texts.h"
 #include "support/test_support.h"
 
 namespace arvok {
@@ -128,7 +128,7 @@ TEST_F(RomScanTest, FailuresAreReportedAndLeaveTheOldScanFile) {
     WriteBytes(dir / "Cfg/Raine.scn", "\"Old;Y\"\r\n");
     ScanResult result = ScanRoms(Emu::Raine, {Roms(), "", false});
     EXPECT_FALSE(result.written);
-    EXPECT_EQ(shown->asked.at(0).text, texts::testoNoDataFile);
+    EXPECT_EQ(shown->asked.at(0).text, test::shown::kNoDataFile);
     EXPECT_EQ(shown->asked.at(0).style, MsgStyle::Warning);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Raine.scn"), "\"Old;Y\"\r\n");
 

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "core/shared_state.h"
-#include "core/texts.h"
 #include "launch/fake_ui.h"
 #include "launch/launch.h"
 #include "launch/stand_in.h"
 #include "platform/dialogs.h"
+#include "support/shown_texts.h"
 
 namespace arvok {
 namespace {
@@ -156,7 +156,7 @@ TEST_P(FamilyLaunch, AMissingProgramStopsBeforeAnythingIsWritten) {
 
     ASSERT_EQ(asked.asked.size(), 2u);
     for (const auto& message : asked.asked) {
-        EXPECT_EQ(message.text, texts::testoEmuNotFound);
+        EXPECT_EQ(message.text, test::shown::kEmuNotFound);
         EXPECT_EQ(message.style, MsgStyle::Warning);
         EXPECT_EQ(message.title, family.exeTitle);
     }
@@ -173,7 +173,7 @@ TEST_P(FamilyLaunch, AMissingProgramStopsBeforeAnythingIsWritten) {
     Launch("Nobody");
     ASSERT_EQ(asked.asked.size(), 1u);
     EXPECT_EQ(asked.asked[0].text,
-              family.lookupFirst ? texts::testoNoRomInDataFile : texts::testoEmuNotFound);
+              family.lookupFirst ? test::shown::kNoRomInDataFile : test::shown::kEmuNotFound);
     EXPECT_EQ(ui.programPickers.size(), family.lookupFirst ? 0u : 1u);
 }
 
@@ -182,7 +182,7 @@ TEST_P(FamilyLaunch, AMissingZipOpensTheFolderPickerOnTheSettingsPage) {
     Launch();
 
     ASSERT_EQ(asked.asked.size(), 1u);
-    EXPECT_EQ(asked.asked[0].text, texts::testoRomNotFound);
+    EXPECT_EQ(asked.asked[0].text, test::shown::kRomNotFound);
     EXPECT_EQ(asked.asked[0].title, family.romTitle);
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     const RomFolderRequest& picker = ui.folderPickers[0];

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "core/shared_state.h"
-#include "core/texts.h"
 #include "launch/fake_ui.h"
 #include "launch/launch.h"
 #include "launch/stand_in.h"
 #include "platform/dialogs.h"
+#include "support/shown_texts.h"
 
 namespace arvok {
 namespace {
@@ -130,7 +130,7 @@ TEST_F(MameLaunch, AsksBeforeUsingTheZipAlreadyInRomsAndNeverReplacesIt) {
     asked.answers = {Answer::No};
     Launch("Ms. Pac-Man");
     ASSERT_EQ(asked.asked.size(), 1u);
-    EXPECT_EQ(asked.asked[0].text, "mspacman: " + texts::testoRomAlreadyExist);
+    EXPECT_EQ(asked.asked[0].text, "mspacman: " + test::shown::kRomAlreadyExist);
     EXPECT_EQ(asked.asked[0].style, MsgStyle::WarningYesNo);
     EXPECT_FALSE(emu.run().ran);
     EXPECT_EQ(Files(roms), Names{"mspacman.zip"});
@@ -151,8 +151,8 @@ TEST_F(MameLaunch, AsksBeforeUsingTheZipAlreadyInRomsAndNeverReplacesIt) {
     asked.answers = {Answer::Yes};
     Launch("Metal Slug");
     ASSERT_EQ(asked.asked.size(), 2u);
-    EXPECT_EQ(asked.asked[0].text, "mslug: " + texts::testoRomAlreadyExist);
-    EXPECT_EQ(asked.asked[1].text, texts::testoRomNotFound);
+    EXPECT_EQ(asked.asked[0].text, "mslug: " + test::shown::kRomAlreadyExist);
+    EXPECT_EQ(asked.asked[1].text, test::shown::kRomNotFound);
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     EXPECT_EQ(ui.folderPickers[0].caption, "Search Rom for Metal Slug (mslug.zip)");
     EXPECT_FALSE(emu.run().ran);
@@ -198,7 +198,7 @@ TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
         ui.folderPickers.clear();
         Launch(c.game);
         ASSERT_EQ(asked.asked.size(), 1u) << c.game;
-        EXPECT_EQ(asked.asked[0].text, texts::testoRomNotFound);
+        EXPECT_EQ(asked.asked[0].text, test::shown::kRomNotFound);
         EXPECT_EQ(asked.asked[0].title, "");
         ASSERT_EQ(ui.folderPickers.size(), 1u);
         const RomFolderRequest& picker = ui.folderPickers[0];
@@ -234,7 +234,7 @@ TEST_F(MameLaunch, AMissingProgramOrEmulatorDirectoryStopsBeforeAnythingIsWritte
         Launch("Pac-Man");
     }
     ASSERT_EQ(asked.asked.size(), 2u);
-    EXPECT_EQ(asked.asked[1].text, texts::testoEmuNotFound);
+    EXPECT_EQ(asked.asked[1].text, test::shown::kEmuNotFound);
     EXPECT_EQ(asked.asked[1].style, MsgStyle::Warning);
     EXPECT_EQ(ui.pages, std::vector<LaunchPage>(2, LaunchPage::Configuration));
     EXPECT_EQ(ui.programPickers, (std::vector<std::pair<std::string, bool>>(2, {"MAME", false})));
@@ -251,7 +251,7 @@ TEST_F(MameLaunch, NoGameOrAGameUnknownToTheDataFileStartsNothing) {
     WriteBytes(gameFolder + "/pacman.zip", "set");
     Launch("Pac-Man II");
     ASSERT_EQ(asked.asked.size(), 1u);
-    EXPECT_EQ(asked.asked[0].text, texts::testoNoRomInDataFile);
+    EXPECT_EQ(asked.asked[0].text, test::shown::kNoRomInDataFile);
     EXPECT_EQ(ui.lookups, Names{"Pac-Man II: missing"});
     EXPECT_FALSE(emu.run().ran);
     EXPECT_FALSE(fs::exists(roms));

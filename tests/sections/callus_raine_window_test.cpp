@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
@@ -22,6 +21,7 @@
 #include "sections/popup_menus.h"
 #include "sections/section_widgets.h"
 #include "shell/forms.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -259,6 +259,7 @@ TEST_F(CallusRaineTest, RaineLaunchesByEnterAndDoubleClickWithTheGamesOwnOptions
                          "ZipRoms/darius.zip\n");
     EXPECT_FALSE(IsPresentFile(dir_ / "emu/ZipRoms/darius.zip"));
 
+    EXPECT_EQ(ToAnsi(find<QCheckBox>("chkRaineEnableGUI")->text()), shown::kEnableGui);
     find<QCheckBox>("chkRaineEnableGUI")->click();
     doubleClick(find<QListView>("lstRaineRom"));
     EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
@@ -294,7 +295,7 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
     clickButton("lblRaineClearFav");
     EXPECT_EQ(favourites(), std::vector<std::string>{});
     EXPECT_EQ(text("lblRaineFavCount"), "0");
-    EXPECT_EQ(dialogs_->asked.back().text, texts::testoClearFavorties);
+    EXPECT_EQ(dialogs_->asked.back().text, shown::kClearFavourites);
 }
 
 // Options set for two games stay with each across page and game changes; "Def." copies the
@@ -330,7 +331,7 @@ TEST_F(CallusRaineTest, CallusSettingsStayPerGameAndAllAndDefActOnThePage) {
     EXPECT_EQ(ReadBytes(dir_ / "Cfg/Callus.set"),
               "\"[DEFAULT]\",\"" + (dir_ / "roms") +
                   "\",10,10,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,13\r\n");
-    EXPECT_EQ(dialogs_->asked.back().text, texts::testoDefaultConfSaved);
+    EXPECT_EQ(dialogs_->asked.back().text, shown::kDefaultConfSaved);
 }
 
 TEST_F(CallusRaineTest, RaineSettingsStayPerGameAndTheRomFolderPickerSeeksTheGamesZip) {
@@ -467,6 +468,8 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
     EXPECT_TRUE(Drawn(lays, link));
 
     clickButton("imgCallusButOpts");
+    for (const char* name : {"cmdSfoglia", "cmdSelDir", "cmdDirSnap"})
+        EXPECT_EQ(text(name), shown::kBrowse) << name;
     for (const char* name : {"cmdSfoglia", "cmdSelDir", "cmdDirSnap", "lblScanNow"}) {
         QWidget* button = find(name);
         EXPECT_TRUE(Drawn(button, link));
@@ -481,7 +484,7 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
 TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts) {
     ASSERT_NE(open(Emu::Callus), nullptr);
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoConfiguration);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoConfiguration);
     EXPECT_TRUE(find("picCallusConf")->isVisible());
     EXPECT_EQ(find<QLineEdit>("txtOptCallusExePath")->text().toStdString(),
               "C:\\Emu\\Callus\\Callus.exe");

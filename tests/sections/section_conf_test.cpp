@@ -6,11 +6,11 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "section_fixture.h"
 #include "shell/pickers.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -47,13 +47,14 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     Shown orphan = pick("cmdMameSelDir");
     EXPECT_EQ(orphan.pattern, "ghostc.zip");
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoRomInDataFile);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoRomInDataFile);
 
-    // Select writes the folder shown into the game's ROM folder and saves the settings file.
-    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(dir_ / "roms"));
+    // Select writes the folder opened in the picker into the game's ROM folder and saves the
+    // settings file.
+    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(dir_.path()));
     WriteBytes(dir_ / "roms/mslug.zip", "zip");
     RemoveFile(dir_ / "Cfg/Mame.cfg");
-    pick("cmdMameSelDir", true);
+    pick("cmdMameSelDir", true, "roms");
     EXPECT_EQ(ToAnsi(find<QLineEdit>("txtMameRomPath")->text()), dir_ / "roms");
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg"), "<missing>");
 }

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "core/texts.h"
 #include "gif.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
@@ -16,6 +15,7 @@
 #include "section_fixture.h"
 #include "sections/slide_show.h"
 #include "shell/about.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -40,6 +40,9 @@ protected:
 
 TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     WriteMameCfg({});
+    std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    cfg.replace(cfg.find("SlideDelay=2"), 12, "SlideDelay=4");
+    WriteBytes(dir_ / "Cfg/Mame.cfg", cfg);
     for (const char* name : {"galaga.gif", "galaga00.gif", "galaga01.gif"})
         WriteBytes(dir_ / ("snap/" + std::string(name)), kGif);
     WriteBytes(dir_ / "Anim/xevious/xevious.gif", kGif);
@@ -51,10 +54,10 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
               std::string("If you're looking for ScreenShots or Animations go to ") + kWebAddress);
     EXPECT_FALSE(running());
 
-    // The settings file's delay (third item, 1.5 seconds), counter hidden.
+    // The settings file's delay (fifth item, 2.5 seconds, not the start-up 1.5), counter hidden.
     pickRom("Galaga");
     EXPECT_TRUE(running());
-    EXPECT_EQ(interval(), 1500);
+    EXPECT_EQ(interval(), 2500);
     EXPECT_TRUE(hidden("lblContaSlideMame"));
     EXPECT_TRUE(hidden("lblSnapInSite"));
 
@@ -137,7 +140,7 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
     open();
 
     EXPECT_EQ(dialogs_->asked.size(), 2u);
-    EXPECT_EQ(dialogs_->asked[1].text, texts::testoNoConfiguration);
+    EXPECT_EQ(dialogs_->asked[1].text, shown::kNoConfiguration);
     for (const char* page : {"picMameSnap", "picMameSettings", "picMameInfo", "picMameHelp"})
         EXPECT_TRUE(hidden(page)) << page;
     EXPECT_FALSE(hidden("picMameConf"));

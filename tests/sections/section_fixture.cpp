@@ -44,22 +44,6 @@ std::string Record(const Game& g) {
 
 namespace {
 
-// One application object for the whole test program, made before the first test and never
-// destroyed: the launcher and the popup-menu window live in statics that are destroyed at exit,
-// and so must the application outlive them.
-class QtEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test_sections";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
-};
-[[maybe_unused]] testing::Environment* const kQt =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 // The launcher's start-up takes the current directory as DirInst and makes its work
 // directories there: it runs once, in a scratch directory, before any section window docks
 // beside it.
@@ -266,9 +250,9 @@ void SectionTest::dropOnFavourites(std::optional<Emu> from) {
     QApplication::sendEvent(list->viewport(), &drop);
 }
 
-Shown SectionTest::pick(const char* button, bool select) {
+Shown SectionTest::pick(const char* button, bool select, const std::string& into) {
     Shown shown;
-    QTimer::singleShot(0, [&shown, select] {
+    QTimer::singleShot(0, [this, &shown, select, into] {
         QWidget* picker = QApplication::activeModalWidget();
         ASSERT_NE(picker, nullptr);
         const bool folder = picker->objectName() == QLatin1String("frmSelDir");
@@ -281,6 +265,14 @@ Shown SectionTest::pick(const char* button, bool select) {
             shown.folder = folders->folder();
         if (auto* programs = qobject_cast<ProgramPicker*>(picker))
             shown.folder = programs->folder();
+        if (!into.empty()) {
+            auto* folders = picker->findChild<QListWidget*>(folder ? "dirSelDir" : "dirSelExe");
+            auto found = folders->findItems(FromAnsi(into), Qt::MatchEndsWith);
+            EXPECT_EQ(found.size(), 1) << into << " not listed";
+            if (!found.empty())
+                folders->setCurrentItem(found[0]);
+            pressKey(folders, Qt::Key_Return);
+        }
         picker->findChild<QPushButton*>(select ? "cmdSeleziona" : "cmdCancel")->click();
     });
     clickButton(button);

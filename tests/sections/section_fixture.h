@@ -84,8 +84,9 @@ protected:
     // Drops a game dragged from the game list of the section "from" (the open window's own when
     // none) onto the favourites.
     void dropOnFavourites(std::optional<Emu> from = std::nullopt);
-    // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel).
-    Shown pick(const char* button, bool select = false);
+    // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel),
+    // after opening the subfolder "into" of its folder list when one is named.
+    Shown pick(const char* button, bool select = false, const std::string& into = {});
     // Answers the program picker that the next action opens: picks "file" and presses Ok, or
     // closes the picker by its frame when "file" is empty.
     static void answerPicker(const std::string& file);

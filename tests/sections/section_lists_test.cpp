@@ -9,13 +9,13 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
 #include "sections/popup_menus.h"
 #include "shell/forms.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -93,7 +93,7 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     dialogs_->whenAsked = nullptr;
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoScanFile);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoScanFile);
     // The message is read over the list shown empty.
     EXPECT_TRUE(listed.empty());
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
@@ -107,7 +107,7 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     EXPECT_EQ(back("cboFilterMameMisc"), kLit);
     RemoveFile(dir_ / "Cfg/Mame.scn");
     chooseText("cboFilterMameGenre", "Shooter");
-    EXPECT_EQ(dialogs_->asked.back().text, texts::testoNoScanFile);
+    EXPECT_EQ(dialogs_->asked.back().text, shown::kNoScanFile);
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(back("cboFilterMameMisc"), kGrey);
     EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
@@ -139,7 +139,7 @@ TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile)
     dialogs_->answers = {Answer::No};
     clickButton("lblMameClearFav");
     EXPECT_EQ(favourites().size(), 2u);
-    EXPECT_EQ(dialogs_->asked.back().text, texts::testoClearFavorties);
+    EXPECT_EQ(dialogs_->asked.back().text, shown::kClearFavourites);
     EXPECT_EQ(dialogs_->asked.back().style, MsgStyle::WarningYesNo);
 
     clickButton("cmdMameExit");
@@ -174,6 +174,8 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
     clickButton("cmdMameRidimen");
     EXPECT_EQ(left("lstMameRom"), TwipsToPx(2400));
     EXPECT_EQ(left("cboFilterMameGenre"), TwipsToPx(3990));
+    window_->SaveCfg();
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("FavSize=down\r\n"), std::string::npos);
 
     clickButton("cmdMiddle");
     EXPECT_EQ(GetTwips(window_).Height, 4620);

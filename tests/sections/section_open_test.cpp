@@ -6,12 +6,12 @@
 
 #include <sys/stat.h>
 
-#include "core/texts.h"
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
 #include "shell/forms.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -36,7 +36,7 @@ TEST_F(SectionOpenTest, WithoutItsDataFileTheSectionSaysSoAndStaysClosed) {
     EXPECT_EQ(open(), nullptr);
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoDataFile);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoDataFile);
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
     EXPECT_EQ(Forms::main().currentSectionTag(), "RAINE");
@@ -49,7 +49,7 @@ TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
     ASSERT_NE(open(), nullptr);
 
     ASSERT_EQ(watching->asked.size(), 1u);
-    EXPECT_EQ(watching->asked[0].text, texts::testoNoConfiguration);
+    EXPECT_EQ(watching->asked[0].text, shown::kNoConfiguration);
     EXPECT_EQ(watching->asked[0].style, MsgStyle::Information);
     EXPECT_EQ(watching->windowShown, std::vector<bool>{false});
     EXPECT_TRUE(window_->isVisible());
@@ -100,7 +100,7 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     ASSERT_NE(open(), nullptr);
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoRomInDataFile);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoRomInDataFile);
     EXPECT_EQ(favourites(), (std::vector<std::string>{"Pac-Man", "Xevious", "Zed Gone"}));
     EXPECT_EQ(text("lblMameFavCount"), "3");
     EXPECT_EQ(text("lblMameRomSettings"), "Pac-Man");

@@ -6,13 +6,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "core/texts.h"
 #include "gif.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/slide_show.h"
 #include "settings/game_settings.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -51,6 +51,8 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
     // 1942 has no still: the notice names the folder and the file, and the game's own
     // settings come into the settings page.
     EXPECT_TRUE(find("lblMameNoAvail")->isVisible());
+    EXPECT_EQ(text("lblMameNoAvail"), shown::kNoScreenShot);
+    EXPECT_EQ(text("lblSnapTip"), shown::kMameSnapTip);
     EXPECT_EQ(text("lblNoSnapFound"), dir_.path() + "/snap");
     EXPECT_EQ(text("lblLookedFor"), "1942.gif");
     EXPECT_EQ(text("lblMameRomSettings"), "1942");
@@ -185,9 +187,9 @@ TEST_F(SectionPagesTest, AllLeavesTheSingleDefaultRecordOfThePage) {
               "\"[DEFAULT]\",\"/roms\",0,2,0,0,1,1,0,0,0,0,\"0\",\"0\",14,"
               "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n");
     ASSERT_EQ(dialogs_->asked.size(), 3u);
-    EXPECT_EQ(dialogs_->asked[1].text, texts::testoApplyToAll);
+    EXPECT_EQ(dialogs_->asked[1].text, shown::kApplyToAll);
     EXPECT_EQ(dialogs_->asked[1].style, MsgStyle::WarningYesNo);
-    EXPECT_EQ(dialogs_->asked[2].text, texts::testoDefaultConfSaved);
+    EXPECT_EQ(dialogs_->asked[2].text, shown::kDefaultConfSaved);
     EXPECT_EQ(dialogs_->asked[2].style, MsgStyle::Information);
 
     // Every game without a record of its own now shows those settings.

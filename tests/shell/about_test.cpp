@@ -7,6 +7,7 @@
 #include "shell/about.h"
 #include "shell/launcher.h"
 #include "support/cut_text.h"
+#include "support/shown_texts.h"
 #include "widgets.h"
 
 namespace arvok {
@@ -19,11 +20,8 @@ TEST(About, CaptionsAndTextsAreFilledOnLoad) {
     EXPECT_EQ(about.objectName(), "frmAbout");
     EXPECT_EQ(about.windowTitle(), "Arvok - v0.1b");
     EXPECT_EQ(Find(&about, "lblVersion")->text(), "v0.1b");
-    EXPECT_EQ(Find(&about, "lblLatestFiles")->text(),
-              "You can download the latest releases, data-files, snapshots and more from Arvok "
-              "official home page.");
-    EXPECT_EQ(Find(&about, "lblInfoRequest")->text(),
-              "To receive infos, report comments, ask question and so on e-mail me clicking here.");
+    EXPECT_EQ(Find(&about, "lblLatestFiles")->text().toStdString(), test::shown::kLatestFiles);
+    EXPECT_EQ(Find(&about, "lblInfoRequest")->text().toStdString(), test::shown::kInfoRequest);
     EXPECT_EQ(Find(&about, "Label2")->text(), "The Definitive MultiFrontend for Emulators");
     EXPECT_EQ(Find<QPushButton>(&about, "cmdOk")->text(), "Close");
 
@@ -52,9 +50,9 @@ TEST(About, TheLinksOpenAMailToTheAuthorAndTheWebPage) {
     test::Click(Find(&about, "lblArvokWeb"));
     QDesktopServices::unsetUrlHandler("mailto");
     QDesktopServices::unsetUrlHandler("http");
-    EXPECT_EQ(mail.source(), QUrl(QString("mailto:") + kMailAddress));
+    EXPECT_EQ(mail.source().toString().toStdString(), "mailto:" + test::shown::kMailAddress);
     EXPECT_EQ(web.source(), QUrl(kWebAddress));
-    EXPECT_EQ(Find(&about, "lblEMailMe")->text(), kMailAddress);
+    EXPECT_EQ(Find(&about, "lblEMailMe")->text().toStdString(), test::shown::kMailAddress);
     EXPECT_EQ(web.source().scheme(), "http");
     EXPECT_FALSE(web.source().host().isEmpty());
 }

@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
-#include "core/texts.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "shell/launcher.h"
 #include "shell/section_hooks.h"
 #include "support/cut_text.h"
+#include "support/shown_texts.h"
 #include "support/test_support.h"
 #include "widgets.h"
 
@@ -47,6 +47,18 @@ std::vector<std::string> HeaderLines(const std::string& name, int lines) {
     for (int i = 1; i <= lines; ++i)
         block.push_back("*" + name + " " + std::to_string(i));
     return block;
+}
+
+// The caption the launcher shows beside a statistics label: the nearest label left of it on its
+// line.
+std::string CaptionBeside(QWidget* window, const char* name) {
+    QLabel* value = Find(window, name);
+    QLabel* caption = nullptr;
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->y() == value->y() && label->x() < value->x() &&
+            (!caption || label->x() > caption->x()))
+            caption = label;
+    return caption ? caption->text().toStdString() : "<none>";
 }
 
 class Launcher : public testing::Test {
@@ -98,12 +110,7 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
     auto window = Start();
 
     ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0].text,
-              "Welcome to Arvok! Probably it's the first time you launch this program!\r"
-              "Please remember to put Data Files into the <data> directory!\r"
-              "You can download the latest releases of the data-files from Arvok official home "
-              "page.\r"
-              "Take a look at Readme.txt for more info.");
+    EXPECT_EQ(dialogs.asked[0].text, test::shown::kWelcome);
     EXPECT_EQ(dialogs.asked[0].style, MsgStyle::Information);
     EXPECT_TRUE(dialogs.existing.empty());
     for (const char* name : {"Cfg", "Data", "Anim"})
@@ -191,11 +198,7 @@ TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
     WriteLines(home_ + "/data/m72.dat", HeaderLines("M72", 17));
     Start();
     ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text,
-              "Warning! It could not be found the data-file in the directory </data>\r"
-              "Without this file you have no access to this section!\r"
-              "You can download the latest release of the data-file from Arvok official home "
-              "page.");
+    EXPECT_EQ(dialogs_->asked[0].text, test::shown::kNoDataFile);
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_EQ(calls_, (std::vector<std::string>{"place MAME 1 2 3 4", "place M72 5 6 7 8"}));
 }
@@ -213,6 +216,8 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
     EXPECT_EQ(BackColor(mame), VbColor(kHighlightBack));
     EXPECT_EQ(TextColor(mame), VbColor(kWhite));
     EXPECT_EQ(Find(window.get(), "lblContrib")->text(), "MAME 17");
+    EXPECT_EQ(Find(window.get(), "lblOldest")->text(), "MAME 12");
+    EXPECT_EQ(CaptionBeside(window.get(), "lblOldest"), test::shown::kOlder);
 
     test::MoveOver(raineEntry);
     EXPECT_EQ(BackColor(mame), std::nullopt);

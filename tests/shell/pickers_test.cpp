@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "core/shared_state.h"
@@ -143,6 +144,10 @@ TEST_F(PickersTest, FolderPickerCancelledOrClosedOrWithAForeignTagChangesNothing
 
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     RunFolderPicker({"MAMEROM", "*.zip", "x", dir.path()});
+
+    // One that the test does not answer fails it at once, by its title, and is cancelled.
+    const FolderPickerRequest unanswered{"MAMEROM", "*.zip", "Search Rom for Nobody", dir.path()};
+    EXPECT_NONFATAL_FAILURE(RunFolderPicker(unanswered), "\"Search Rom for Nobody\"");
 
     for (const char* tag : {"mamerom", "CALLUSROMALT", "MAME"}) {
         FolderPicker foreign({tag, "*.zip", "x", dir.path()});

@@ -14,7 +14,6 @@
 #include <functional>
 #include <sys/stat.h>
 
-#include "core/texts.h"
 #include "layouts/layout_files.h"
 #include "layouts/qt/layout_manager.h"
 #include "platform/qt/ansi.h"
@@ -25,6 +24,7 @@
 #include "sections/section_fixture.h"
 #include "shell/forms.h"
 #include "support/cut_text.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -242,7 +242,7 @@ TEST_F(LayoutManagerTest, LoadingSavesAndClosesTheOpenWindowsThenOpensTheLayouts
 
     // Callus has no data file: it is reported, and the layout goes on.
     ASSERT_FALSE(dialogs_->asked.empty());
-    EXPECT_EQ(dialogs_->asked[0].text, texts::testoNoDataFile);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoDataFile);
     EXPECT_FALSE(Forms::main().sectionOpen(Emu::Callus));
     SectionWindow* m72 = ExistingSectionWindow(Emu::M72);
     ASSERT_NE(m72, nullptr);

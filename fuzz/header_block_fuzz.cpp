@@ -53,9 +53,9 @@ std::optional<std::string> ExpectedTotal(const std::vector<std::string>& lines) 
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty() || lines[i][0] != '*')
             continue;
-        if (i + 7 >= lines.size() || lines[i + 7].empty())
+        if (i + 7 >= lines.size())
             return std::nullopt;
-        return lines[i + 7].substr(1);
+        return lines[i + 7].empty() ? "" : lines[i + 7].substr(1);
     }
     return std::nullopt;
 }

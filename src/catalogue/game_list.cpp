@@ -7,8 +7,6 @@
 
 #include "catalogue/data_file.h"
 #include "catalogue/rom_scan.h"
-#include "core/texts.h"
-#include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
 
@@ -415,7 +413,6 @@ GameList BuildGameList(Emu emu, const ListChoice& choice) {
     if (category == Category::Available || category == Category::Missing) {
         scan = ReadScanFile(emu, scanBytes);
         if (!scan) {
-            dialogs().message(texts::testoNoScanFile, MsgStyle::Warning);
             list.scanFileMissing = true;
             category = Category::AllSupported;
         }

@@ -35,9 +35,9 @@ struct ListChoice {
 
 struct GameList {
     std::vector<std::string> names; // sorted with CompareNoCase; equal names in file order
-    // The scan file needed for "Available" or "Missing" is missing or spoilt: testoNoScanFile
-    // was shown and the list is that of "All Supported" under the same filters. The window puts
-    // its category combo back on its first item and shows its configuration page.
+    // The scan file needed for "Available" or "Missing" is missing or spoilt: the list is that
+    // of "All Supported" under the same filters. The window tells the user (testoNoScanFile),
+    // puts its category combo back on its first item and shows its configuration page.
     bool scanFileMissing = false;
     size_t count() const { return names.size(); }
 };

@@ -79,9 +79,7 @@ std::optional<std::string> GameTotal(const std::string& path) {
     for (int i = 1; i < kTotalLine; ++i)
         if (!reader.next(line))
             return std::nullopt;
-    if (line.empty())
-        return std::nullopt;
-    return line.substr(1);
+    return line.empty() ? line : line.substr(1);
 }
 
 } // namespace arvok

@@ -35,8 +35,9 @@ struct HeaderBlock {
 HeaderBlock ReadHeaderBlock(const std::string& path);
 
 // The game total a section window shows: the first line of the file that begins with "*",
-// wherever it stands, and the seventh line after it, without its first character. Nothing when
-// the file cannot be read, holds no "*" line or ends before that line, or that line is empty.
+// wherever it stands, and the seventh line after it, without its first character (empty when
+// that line is empty). Nothing when the file cannot be read, holds no "*" line or ends before
+// that line.
 std::optional<std::string> GameTotal(const std::string& path);
 
 } // namespace arvok

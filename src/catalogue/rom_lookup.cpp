@@ -42,15 +42,11 @@ NeoGeoLookup LookupMameNeoGeo(std::string_view set) {
     return result;
 }
 
-FavouriteCleanup CleanUpFavourites(Emu emu, int selected, std::string_view selectedText, int count,
-                                   std::string_view missing) {
-    FavouriteCleanup plan;
-    plan.select = selected;
+int FavouriteToRemove(Emu emu, int selected, std::string_view selectedText, int count,
+                      std::string_view missing) {
     if (emu == Emu::M72 || selected < 0 || selected >= count || selectedText != missing)
-        return plan;
-    plan.remove = selected;
-    plan.select = selected == count - 1 ? selected - 1 : selected;
-    return plan;
+        return -1;
+    return selected;
 }
 
 } // namespace arvok

@@ -32,15 +32,11 @@ struct NeoGeoLookup {
 // Finds the MAME record whose ROM set (field 2) is "set"; a miss is reported as by LookupRom.
 NeoGeoLookup LookupMameNeoGeo(std::string_view set);
 
-// What the favourites list does after a lookup of "missing" failed: the selected entry is
-// removed only when its text is the missing name, and the entry that takes its place (or the
-// new last one) becomes selected. -1 stands for no entry. Sections whose favourites cannot be
-// edited (M72) never remove one.
-struct FavouriteCleanup {
-    int remove = -1; // entry to remove, -1 for none
-    int select = -1; // entry selected afterwards, counted after the removal
-};
-FavouriteCleanup CleanUpFavourites(Emu emu, int selected, std::string_view selectedText, int count,
-                                   std::string_view missing);
+// Which favourite leaves the list after a lookup of "missing" failed: the selected entry, only
+// when its text is the missing name; -1 for none. Sections whose favourites cannot be edited
+// (M72) never remove one. The entry that takes its place (or the new last one) becomes
+// selected, as after the Delete key.
+int FavouriteToRemove(Emu emu, int selected, std::string_view selectedText, int count,
+                      std::string_view missing);
 
 } // namespace arvok

@@ -19,6 +19,8 @@ void SetDialogs(std::unique_ptr<Dialogs> service) {
 
 Answer ScriptedDialogs::message(const std::string& text, MsgStyle style, const std::string& title) {
     asked.push_back({text, style, title});
+    if (whenAsked)
+        whenAsked();
     if (!answers.empty()) {
         Answer a = answers.front();
         answers.pop_front();

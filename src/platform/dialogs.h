@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +40,8 @@ public:
 
     std::vector<Asked> asked;
     std::deque<Answer> answers;
+    // Runs as each message is asked, before it is answered: what the windows show meanwhile.
+    std::function<void()> whenAsked;
 };
 
 // Installs a fresh ScriptedDialogs and returns it.

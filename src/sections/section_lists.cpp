@@ -53,7 +53,7 @@ bool IsEnter(int key) {
 
 void SectionWindow::buildLists() {
     prefList_ =
-        Placed(new QListWidget(this), ("lst" + base_ + "Pref").c_str(), 90, 750, 2235, 3825);
+        Placed(new FavouritesList(this), ("lst" + base_ + "Pref").c_str(), 90, 750, 2235, 3825);
     Colour(prefList_, 0x404040, 0x98FFFF);
     NoSidewaysScroll(prefList_);
     for (const char* game : design_.designFavourites)
@@ -144,6 +144,7 @@ void SectionWindow::buildFilters() {
 void SectionWindow::fillGameList() {
     if (!romList_)
         return;
+    neutralFilters();
     romModel_->setNames(BuildGameList(emu_).names);
     updateRomCount();
 }
@@ -242,17 +243,23 @@ void SectionWindow::onPrefKey(int key) {
         launch(prefText());
     } else if (key == Qt::Key_Delete && design_.editableFavourites) {
         const int i = prefList_->currentRow();
-        if (i >= 0) {
-            QSignalBlocker block(prefList_);
-            delete prefList_->takeItem(i);
-            prefList_->setCurrentRow(-1);
-        }
-        const int n = prefList_->count();
-        const int next = n == i ? i - 1 : i;
-        if (next >= 0 && next < n)
-            selectPrefRow(next);
+        if (i >= 0)
+            removeFavourite(i);
     }
     updateFavCount();
+}
+
+// Removes favourite "row"; the favourite that takes its place, or else the new last one, is
+// selected and shown as a click on it would show it.
+void SectionWindow::removeFavourite(int row) {
+    {
+        QSignalBlocker block(prefList_);
+        delete prefList_->takeItem(row);
+        prefList_->setCurrentRow(-1);
+    }
+    const int n = prefList_->count();
+    if (n > 0)
+        selectPrefRow(n == row ? row - 1 : row);
 }
 
 void SectionWindow::clearFavourites() {
@@ -267,35 +274,29 @@ void SectionWindow::clearFavourites() {
 
 // Looks the game up for the display or a picker. A game the data file lacks has been reported;
 // when it was the selected favourite it has left the favourites, and the favourite that took
-// its place is shown.
+// its place is selected and shown.
 bool SectionWindow::lookup(const std::string& game) {
     RomLookup result = LookupRom(emu_, game);
-    if (takeLookup(game, result) && prefList_->currentRow() >= 0)
-        onPrefSelected();
+    takeLookup(game, result);
     return result.found;
 }
 
 // Keeps a found game's set and parent; drops a missing game from the favourites when it is the
-// selected one and the data file holds records. True when a favourite was removed.
-bool SectionWindow::takeLookup(const std::string& game, const RomLookup& result) {
+// selected one and the data file holds records.
+void SectionWindow::takeLookup(const std::string& game, const RomLookup& result) {
     if (result.found) {
         RomSel = result.romSel;
         CloneOf = result.cloneOf;
-        return false;
+        return;
     }
     if (!result.dataFileHasRecords)
-        return false;
-    FavouriteCleanup cleanup =
-        CleanUpFavourites(emu_, prefList_->currentRow(), prefText(), prefList_->count(), game);
-    if (cleanup.remove < 0)
-        return false;
-    {
-        QSignalBlocker block(prefList_);
-        delete prefList_->takeItem(cleanup.remove);
-        prefList_->setCurrentRow(cleanup.select);
-    }
+        return;
+    const int remove =
+        FavouriteToRemove(emu_, prefList_->currentRow(), prefText(), prefList_->count(), game);
+    if (remove < 0)
+        return;
+    removeFavourite(remove);
     updateFavCount();
-    return true;
 }
 
 // The launch: the settings file saved, the settings page stored for the game it holds (so that
@@ -323,14 +324,18 @@ void SectionWindow::onFilterChosen(int combo) {
     choice.manufacturer = ToAnsi(filters_[2]->currentText());
     choice.year = ToAnsi(filters_[3]->currentText());
     GameList list = BuildGameList(emu_, choice);
-    romModel_->setNames(std::move(list.names));
-    if (romModel_->rowCount() > 0)
-        romList_->setCurrentIndex(romModel_->index(0));
     if (list.scanFileMissing) {
+        // Told over an empty list, which then holds "All Supported" under the same filters.
+        romModel_->setNames({});
+        romList_->show();
+        dialogs().message(texts::testoNoScanFile, MsgStyle::Warning);
         filters_[0]->setCurrentIndex(0);
         colourFilter(0);
         showConfigurationPage();
     }
+    romModel_->setNames(std::move(list.names));
+    if (romModel_->rowCount() > 0)
+        romList_->setCurrentIndex(romModel_->index(0));
     romList_->show();
     filterBusy_ = false;
     // The first game left is shown as a user's click on it would show it.
@@ -338,6 +343,20 @@ void SectionWindow::onFilterChosen(int combo) {
         onRomSelected();
     updateRomCount();
     colourFilter(combo);
+}
+
+// Puts the four filter combos on their neutral items, with the filters held off; a combo that
+// moves takes its neutral colours.
+void SectionWindow::neutralFilters() {
+    if (!filters_[0])
+        return;
+    filterBusy_ = true;
+    for (size_t i = 0; i < filters_.size(); ++i)
+        if (filters_[i]->currentIndex() != 0) {
+            filters_[i]->setCurrentIndex(0);
+            colourFilter(static_cast<int>(i));
+        }
+    filterBusy_ = false;
 }
 
 void SectionWindow::colourFilter(int combo) {

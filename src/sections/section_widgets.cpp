@@ -213,4 +213,14 @@ void GameListView::startDrag(Qt::DropActions) {
     drag->exec(Qt::CopyAction);
 }
 
+void FavouritesList::mousePressEvent(QMouseEvent* event) {
+    const int before = currentRow();
+    {
+        QSignalBlocker block(this);
+        QListWidget::mousePressEvent(event);
+    }
+    if (currentRow() != before)
+        emit currentRowChanged(currentRow());
+}
+
 } // namespace arvok

@@ -5,6 +5,7 @@
 #include <QAbstractListModel>
 #include <QFont>
 #include <QListView>
+#include <QListWidget>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -92,6 +93,18 @@ private:
     void updateGrid();
     const char* sectionTag_;
     int columns_ = 1;
+};
+
+// The favourites list. A mouse press selects the entry under the mouse before the list tells
+// that its current entry changed, so that what showing that entry does to the list (a favourite
+// the data file lacks removed and its neighbour selected) is not undone by the press.
+class FavouritesList : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
 };
 
 } // namespace arvok

@@ -228,11 +228,7 @@ void SectionWindow::load() {
     updateRomCount();
     updateFavCount();
     setPageDefaults();
-    filterBusy_ = true;
-    for (QComboBox* combo : filters_)
-        if (combo)
-            combo->setCurrentIndex(0);
-    filterBusy_ = false;
+    neutralFilters();
     readGameTotal();
 }
 

@@ -53,9 +53,9 @@ public:
     bool NeoGeo = false;  // MAME: the parent set last asked about is no original
     int SnapDelay = 1500; // slide-show delay in milliseconds
 
-    // Opening the section: the game list refilled with every game of the section (sections
-    // with filters through the current filters' category "All Supported"), then the first
-    // favourite or else the first game selected and shown.
+    // Opening the section: the game list refilled with every game of the section and the filter
+    // combos put on their neutral items, then the first favourite or else the first game
+    // selected and shown.
     void fillGameList();
     void selectFirstGame();
     // Shows one page; the snapshot picture's own visible flag is set for the snapshot page and
@@ -133,18 +133,20 @@ private:
     void onPrefSelected();
     void launch(const std::string& game);
     void onPrefKey(int key);
+    void removeFavourite(int row);
     void dropOnFavourites();
     void clearFavourites();
     void updateFavCount();
     void showFavShare();
     void updateRomCount();
     bool lookup(const std::string& game);
-    bool takeLookup(const std::string& game, const RomLookup& result);
+    void takeLookup(const std::string& game, const RomLookup& result);
     bool listEvent(QObject* watched, QEvent* event);
 
     // Filters.
     void onFilterChosen(int combo);
     void resetFilters();
+    void neutralFilters();
     void colourFilter(int combo);
 
     // Information and help pages.

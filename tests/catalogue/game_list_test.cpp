@@ -4,11 +4,9 @@
 
 #include "catalogue/game_list.h"
 #include "core/shared_state.h"
-#include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
 #include "records.h"
-#include "support/shown_texts.h"
 #include "support/test_support.h"
 
 namespace arvok {
@@ -21,10 +19,7 @@ using Names = std::vector<std::string>;
 
 class GameListTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Shared().DirInst = dir.path();
-        shown = &InstallScriptedDialogs();
-    }
+    void SetUp() override { Shared().DirInst = dir.path(); }
     void WriteData(const std::string& file, const std::vector<std::string>& lines) {
         WriteLines(dir / ("Data/" + file), lines);
     }
@@ -34,7 +29,6 @@ protected:
     }
 
     TempDir dir;
-    ScriptedDialogs* shown = nullptr;
 };
 
 TEST_F(GameListTest, EachCategoryListsItsRecordsByTypeMarkAndParent) {
@@ -67,7 +61,6 @@ TEST_F(GameListTest, EachCategoryListsItsRecordsByTypeMarkAndParent) {
                                          "Marked Clone", "Marked Original", "No Mark", "odd mark",
                                          "Pac-Man", "Puck Man", "Short Parent"}));
     EXPECT_EQ(List(Emu::Mame, 6), (Names{"KOF 98", "KOF Hack", "Metal Slug"}));
-    EXPECT_TRUE(shown->asked.empty());
 }
 
 TEST_F(GameListTest, ListIsSortedWithoutRegardToCaseAndKeepsDuplicates) {
@@ -89,7 +82,6 @@ TEST_F(GameListTest, ScanFileCategoriesFollowTheFlag) {
                                        "\"Odd;?\"", "\";Y\"", "\"Late Flag;NY\"", "\"Sky;N\""});
     EXPECT_EQ(List(Emu::Raine, 3), (Names{"", "Arkanoid", "Late Flag", "Rastan"}));
     EXPECT_EQ(List(Emu::Raine, 4), (Names{"Bubble Bobble", "Sky"}));
-    EXPECT_TRUE(shown->asked.empty());
 }
 
 TEST_F(GameListTest, MissingOrSpoiltScanFileFallsBackToAllGamesUnderTheSameFilters) {
@@ -99,9 +91,6 @@ TEST_F(GameListTest, MissingOrSpoiltScanFileFallsBackToAllGamesUnderTheSameFilte
     GameList list = BuildGameList(Emu::Mame, {3, "Space", "- Manufactor", "- Year"});
     EXPECT_TRUE(list.scanFileMissing);
     EXPECT_EQ(list.names, (Names{"Galaga", "Xevious"}));
-    ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, test::shown::kNoScanFile);
-    EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
 
     for (const std::string& bad :
          {std::string("\"Galaga;Y\"\r\n\r\n"), std::string("\"Galaga Y\"")}) {

@@ -91,12 +91,14 @@ TEST(HeaderBlock, TheGameTotalIsTheSeventhLineAfterTheFirstStarLineWhereverItSta
     EXPECT_EQ(ReadHeaderBlock(dir / "loose.dat").read, 0);
     EXPECT_EQ(GameTotal(dir / "loose.dat"), "1234");
 
+    // A line that is the marker alone and an empty line both give an empty total.
     WriteLines(dir / "marker.dat", {"*Name", "2", "3", "4", "5", "6", "7", "*"});
     EXPECT_EQ(GameTotal(dir / "marker.dat"), "");
+    WriteLines(dir / "empty.dat", {"*Name", "2", "3", "4", "5", "6", "7", "", "*9"});
+    EXPECT_EQ(GameTotal(dir / "empty.dat"), "");
 
-    WriteLines(dir / "empty.dat", {"*Name", "2", "3", "4", "5", "6", "7", ""});
     WriteLines(dir / "none.dat", {"# no block", "Game;game;O;-;"});
-    for (const char* name : {"empty.dat", "none.dat", "missing.dat"})
+    for (const char* name : {"none.dat", "missing.dat"})
         EXPECT_FALSE(GameTotal(dir / name)) << name;
 }
 

@@ -73,19 +73,13 @@ TEST_F(RomLookupTest, NeoGeoTestLooksTheSetUpByItsSetName) {
 }
 
 TEST(FavouriteCleanup, RemovesOnlyTheSelectedFavouriteThatIsMissing) {
-    auto plan = [](Emu emu, int selected, const char* text, int count, const char* missing) {
-        FavouriteCleanup c = CleanUpFavourites(emu, selected, text, count, missing);
-        return std::make_pair(c.remove, c.select);
-    };
-    using P = std::pair<int, int>;
-    EXPECT_EQ(plan(Emu::Mame, 0, "Gone", 3, "Gone"), (P{0, 0}));
-    EXPECT_EQ(plan(Emu::Callus, 1, "Gone", 3, "Gone"), (P{1, 1}));
-    EXPECT_EQ(plan(Emu::Raine, 2, "Gone", 3, "Gone"), (P{2, 1}));
-    EXPECT_EQ(plan(Emu::System16, 0, "Gone", 1, "Gone"), (P{0, -1}));
+    EXPECT_EQ(FavouriteToRemove(Emu::Mame, 0, "Gone", 3, "Gone"), 0);
+    EXPECT_EQ(FavouriteToRemove(Emu::Raine, 2, "Gone", 3, "Gone"), 2);
+    EXPECT_EQ(FavouriteToRemove(Emu::System16, 0, "Gone", 1, "Gone"), 0);
     // Another favourite selected, none selected, or the fixed M72 list: nothing is removed.
-    EXPECT_EQ(plan(Emu::Mame, 1, "Kept", 3, "Gone"), (P{-1, 1}));
-    EXPECT_EQ(plan(Emu::Mame, -1, "", 3, "Gone"), (P{-1, -1}));
-    EXPECT_EQ(plan(Emu::M72, 0, "Gone", 12, "Gone"), (P{-1, 0}));
+    EXPECT_EQ(FavouriteToRemove(Emu::Mame, 1, "Kept", 3, "Gone"), -1);
+    EXPECT_EQ(FavouriteToRemove(Emu::Mame, -1, "", 3, "Gone"), -1);
+    EXPECT_EQ(FavouriteToRemove(Emu::M72, 0, "Gone", 12, "Gone"), -1);
 }
 
 } // namespace

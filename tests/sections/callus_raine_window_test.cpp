@@ -501,5 +501,37 @@ TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts
     EXPECT_EQ(text("lblRaineTotal"), "107");
 }
 
+TEST_F(CallusRaineTest, OpeningAnOpenSectionAgainListsEveryGameUnderNeutralFilters) {
+    for (Emu emu : {Emu::Mame, Emu::Callus, Emu::Raine}) {
+        const std::string base = Section(emu).baseName;
+        ASSERT_NE(open(emu), nullptr) << base;
+        const size_t every = romNames().size();
+        for (const char* combo : {"Misc", "Genre", "Manufactor", "Year"})
+            choose(("cboFilter" + base + combo).c_str(), 1);
+        ASSERT_LT(romNames().size(), every) << base;
+
+        open(emu);
+        EXPECT_EQ(romNames().size(), every) << base;
+        EXPECT_EQ(text(("lbl" + base + "RomCount").c_str()), std::to_string(every)) << base;
+        for (const char* combo : {"Misc", "Genre", "Manufactor", "Year"}) {
+            const std::string name = "cboFilter" + base + combo;
+            EXPECT_EQ(comboIndex(name.c_str()), 0) << name;
+            EXPECT_EQ(back(name.c_str()), VbColor(0xC0C0C0)) << name;
+        }
+    }
+}
+
+TEST_F(CallusRaineTest, AnEmptyEighthHeaderLineLeavesEachSectionsTotalEmpty) {
+    WriteDataFile("System16", kRaineGames);
+    for (Emu emu : {Emu::Mame, Emu::Callus, Emu::Raine, Emu::System16}) {
+        const std::string base = Section(emu).baseName, path = dir_ / ("Data/" + base + ".dat");
+        std::string bytes = ReadBytes(path);
+        const size_t total = bytes.find("\r\nT") + 2;
+        WriteBytes(path, bytes.erase(total, bytes.find('\r', total) - total));
+        ASSERT_NE(open(emu), nullptr) << base;
+        EXPECT_EQ(text(("lbl" + base + "Total").c_str()), "") << base;
+    }
+}
+
 } // namespace
 } // namespace arvok::test

@@ -196,6 +196,19 @@ void SectionTest::pickFavourite(const std::string& name) {
     ADD_FAILURE() << "no favourite " << name;
 }
 
+void SectionTest::clickFavourite(const std::string& name) {
+    auto* list = find<QListWidget>(listName("Pref").c_str());
+    auto found = list->findItems(FromAnsi(name), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << name;
+    const QPoint at = list->visualItemRect(found[0]).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(
+            type, QPointF(at), QPointF(list->viewport()->mapToGlobal(at)), Qt::LeftButton,
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+}
+
 void SectionTest::clickButton(const char* name) {
     if (auto* button = find<ClickLabel>(name))
         emit button->clicked();

@@ -73,6 +73,8 @@ protected:
     // A user's actions.
     void pickRom(const std::string& name);
     void pickFavourite(const std::string& name);
+    // A left-button press and release on the favourite "name", as a user clicks it.
+    void clickFavourite(const std::string& name);
     void clickButton(const char* name);
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

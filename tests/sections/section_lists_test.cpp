@@ -86,10 +86,18 @@ TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
 
 TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     open();
+    std::vector<std::string> listed{"not shown"};
+    dialogs_->whenAsked = [&] {
+        if (!find("lstMameRom")->isHidden())
+            listed = romNames();
+    };
     chooseText("cboFilterMameMisc", "Missing Roms");
+    dialogs_->whenAsked = nullptr;
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
     EXPECT_EQ(dialogs_->asked[0].text, shown::kNoScanFile);
+    // The message is read over the list shown empty.
+    EXPECT_TRUE(listed.empty());
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(romNames().size(), 8u);
     EXPECT_TRUE(find("picMameConf")->isVisible());
@@ -190,14 +198,7 @@ TEST_F(SectionListsTest, AClickOnTheCurrentFavouriteShowsItAgainAfterTheGameList
     pickRom("Xevious");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
 
-    auto* pref = find<QListWidget>("lstMamePref");
-    QPoint at = pref->visualItemRect(pref->item(0)).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(
-            type, QPointF(at), QPointF(pref->viewport()->mapToGlobal(at)), Qt::LeftButton,
-            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(pref->viewport(), &event);
-    }
+    clickFavourite("Galaga");
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
 }
 

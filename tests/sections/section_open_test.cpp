@@ -95,16 +95,28 @@ TEST_F(SectionOpenTest, WithFavouritesTheFirstFavouriteIsShownDockedBesideTheLau
 }
 
 TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) {
-    WriteMameCfg({"Xevious", "Ghost Game"});
+    WriteMameCfg({"Zed Gone", "Xevious", "Pac-Man", "Ghost Game"});
 
     ASSERT_NE(open(), nullptr);
 
     ASSERT_EQ(dialogs_->asked.size(), 1u);
     EXPECT_EQ(dialogs_->asked[0].text, shown::kNoRomInDataFile);
-    EXPECT_EQ(favourites(), std::vector<std::string>{"Xevious"});
-    EXPECT_EQ(text("lblMameFavCount"), "1");
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"Pac-Man", "Xevious", "Zed Gone"}));
+    EXPECT_EQ(text("lblMameFavCount"), "3");
+    EXPECT_EQ(text("lblMameRomSettings"), "Pac-Man");
+    EXPECT_EQ(window_->RomSel, "pacman");
+
+    // A click on the last favourite, which is missing: the one before it is shown and drawn
+    // highlighted, as after the Delete key.
+    clickFavourite("Zed Gone");
+    EXPECT_EQ(dialogs_->asked.size(), 2u);
+    EXPECT_EQ(favourites(), (std::vector<std::string>{"Pac-Man", "Xevious"}));
+    EXPECT_EQ(text("lblMameFavCount"), "2");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
-    EXPECT_EQ(window_->RomSel, "xevious");
+    auto* pref = find<QListWidget>("lstMamePref");
+    const QRect row = pref->visualItemRect(pref->item(1));
+    EXPECT_EQ(pref->viewport()->grab().toImage().pixelColor(row.right() - 2, row.center().y()),
+              pref->palette().color(QPalette::Highlight));
 
     // An empty data file tells nothing of the favourites: the miss is reported once and the
     // favourites are saved as they were.
@@ -117,7 +129,7 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     const std::string saved = ReadBytes(dir_ / "Cfg/Mame.cfg");
     EXPECT_EQ(saved.substr(saved.find("[Favorties]")),
               "[Favorties]\r\n\"Xevious\"\r\n\"Ghost Game\"\r\n");
-    EXPECT_EQ(dialogs_->asked.size(), 2u);
+    EXPECT_EQ(dialogs_->asked.size(), 3u);
 }
 
 TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOver) {

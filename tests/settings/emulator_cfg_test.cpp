@@ -11,19 +11,37 @@ namespace {
 using test::ReadBytes;
 using test::WriteLines;
 
-std::string CrLf(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 const std::string kRule = ";-----------------------------------------------------";
+
+// A settings file as a section writes it. "values" follow the keys in file order: the program,
+// the emulator's directory, the ROM path, MAME's alternative ROM path (only MAME has ten), the
+// snapshot path and format, "NoSlideShow", "ShowCounter", "SlideDelay" and "FavSize".
+std::string CfgFile(const std::string& title, std::vector<std::string> v,
+                    const std::vector<std::string>& favourites) {
+    std::vector<std::string> lines{kRule,
+                                   "; Arvok - arvok.example.org",
+                                   "; Configuration File for " + title + " - Please do not modify",
+                                   kRule,
+                                   "",
+                                   "[Paths]",
+                                   "ExePath=" + v[0],
+                                   "EmuDir=" + v[1],
+                                   "RomPath=" + v[2]};
+    if (v.size() == 10) {
+        lines.push_back("AltRomPath=" + v[3]);
+        v.erase(v.begin() + 3);
+    }
+    lines.insert(lines.end(), {"", "[SnapShots]", "SnapPath=" + v[3], "SnapFormat=" + v[4],
+                               "NoSlideShow=" + v[5], "ShowCounter=" + v[6], "SlideDelay=" + v[7],
+                               "", "[Gui]", "FavSize=" + v[8], "", "[Favorties]"});
+    lines.insert(lines.end(), favourites.begin(), favourites.end());
+    return test::WithCrLf(lines);
+}
 
 struct GoldenCase {
     Emu emu;
     EmulatorCfg cfg;
-    std::vector<std::string> lines;
+    std::string bytes;
 };
 
 std::vector<GoldenCase> GoldenCases() {
@@ -67,145 +85,32 @@ std::vector<GoldenCase> GoldenCases() {
     m72.favourites = std::vector<std::string>{};
 
     return {
-        {Emu::Mame,
-         mame,
-         {kRule,
-          "; Arvok - arvok.example.org",
-          "; Configuration File for Mame - Please do not modify",
-          kRule,
-          "",
-          "[Paths]",
-          "ExePath=/emu/mame/mame.exe",
-          "EmuDir=/emu/mame",
-          "RomPath=/roms/mame",
-          "AltRomPath=/more roms/mame",
-          "",
-          "[SnapShots]",
-          "SnapPath=/snap/mame",
-          "SnapFormat=JPG",
-          "NoSlideShow=1",
-          "ShowCounter=0",
-          "SlideDelay=5",
-          "",
-          "[Gui]",
-          "FavSize=down",
-          "",
-          "[Favorties]",
-          "\"Puzzle, the\"",
-          "\"Pac-Man\"",
-          "\"1942\""}},
-        {Emu::Callus,
-         callus,
-         {kRule,
-          "; Arvok - arvok.example.org",
-          "; Configuration File for Callus - Please do not modify",
-          kRule,
-          "",
-          "[Paths]",
-          "ExePath=/emu/callus/callus.exe",
-          "EmuDir=",
-          "RomPath=/roms/cps1",
-          "",
-          "[SnapShots]",
-          "SnapPath=",
-          "SnapFormat=",
-          "NoSlideShow=0",
-          "ShowCounter=0",
-          "SlideDelay=-1",
-          "",
-          "[Gui]",
-          "FavSize=up",
-          "",
-          "[Favorties]",
-          "\"\"Quoted\"\"",
-          "\"Tom\", Jerry\"",
-          "\"Final Fight\""}},
-        {Emu::Raine,
-         raine,
-         {kRule,
-          "; Arvok - arvok.example.org",
-          "; Configuration File for Raine - Please do not modify",
-          kRule,
-          "",
-          "[Paths]",
-          "ExePath=/emu/raine/raine.exe",
-          "EmuDir=/emu/raine",
-          "RomPath=",
-          "",
-          "[SnapShots]",
-          "SnapPath=",
-          "SnapFormat=GIF",
-          "NoSlideShow=0",
-          "ShowCounter=1",
-          "SlideDelay=0",
-          "",
-          "[Gui]",
-          "FavSize=up",
-          "",
-          "[Favorties]",
-          "\"Bubble Bobble\"",
-          "\"Rainbow Islands\""}},
-        {Emu::System16,
-         system16,
-         {kRule,
-          "; Arvok - arvok.example.org",
-          "; Configuration File for System16 - Please do not modify",
-          kRule,
-          "",
-          "[Paths]",
-          "ExePath=/emu/sys,16/s16.exe",
-          "EmuDir=",
-          "RomPath=",
-          "",
-          "[SnapShots]",
-          "SnapPath=/snap/s16",
-          "SnapFormat=BMP",
-          "NoSlideShow=0",
-          "ShowCounter=0",
-          "SlideDelay=7",
-          "",
-          "[Gui]",
-          "FavSize=up",
-          "",
-          "[Favorties]",
-          "\"Shinobi\""}},
-        {Emu::M72,
-         m72,
-         {kRule,
-          "; Arvok - arvok.example.org",
-          "; Configuration File for M-72 - Please do not modify",
-          kRule,
-          "",
-          "[Paths]",
-          "ExePath=/emu/m72/m72.exe",
-          "EmuDir=",
-          "RomPath=/roms/m72",
-          "",
-          "[SnapShots]",
-          "SnapPath=",
-          "SnapFormat=",
-          "NoSlideShow=0",
-          "ShowCounter=0",
-          "SlideDelay=2",
-          "",
-          "[Gui]",
-          "FavSize=up",
-          "",
-          "[Favorties]"}},
+        {Emu::Mame, mame,
+         CfgFile("Mame",
+                 {"/emu/mame/mame.exe", "/emu/mame", "/roms/mame", "/more roms/mame", "/snap/mame",
+                  "JPG", "1", "0", "5", "down"},
+                 {"\"Puzzle, the\"", "\"Pac-Man\"", "\"1942\""})},
+        {Emu::Callus, callus,
+         CfgFile("Callus",
+                 {"/emu/callus/callus.exe", "", "/roms/cps1", "", "", "0", "0", "-1", "up"},
+                 {"\"\"Quoted\"\"", "\"Tom\", Jerry\"", "\"Final Fight\""})},
+        {Emu::Raine, raine,
+         CfgFile("Raine",
+                 {"/emu/raine/raine.exe", "/emu/raine", "", "", "GIF", "0", "1", "0", "up"},
+                 {"\"Bubble Bobble\"", "\"Rainbow Islands\""})},
+        {Emu::System16, system16,
+         CfgFile("System16",
+                 {"/emu/sys,16/s16.exe", "", "", "/snap/s16", "BMP", "0", "0", "7", "up"},
+                 {"\"Shinobi\""})},
+        {Emu::M72, m72,
+         CfgFile("M-72", {"/emu/m72/m72.exe", "", "/roms/m72", "", "", "0", "0", "2", "up"}, {})},
     };
 }
 
-void ExpectSameValues(const EmulatorCfg& read, const EmulatorCfg& written) {
-    EXPECT_EQ(read.exePath, written.exePath);
-    EXPECT_EQ(read.emuDir, written.emuDir);
-    EXPECT_EQ(read.romPath, written.romPath);
-    EXPECT_EQ(read.altRomPath, written.altRomPath);
-    EXPECT_EQ(read.snapPath, written.snapPath);
-    EXPECT_EQ(read.snapFormat, written.snapFormat);
-    EXPECT_EQ(read.noSlide, written.noSlide);
-    EXPECT_EQ(read.showCounter, written.showCounter);
-    EXPECT_EQ(read.slideDelayIndex, written.slideDelayIndex);
-    EXPECT_EQ(read.favSize, written.favSize);
+// A file's values besides its favourites, in file order.
+auto Values(const EmulatorCfg& c) {
+    return std::tie(c.exePath, c.emuDir, c.romPath, c.altRomPath, c.snapPath, c.snapFormat,
+                    c.noSlide, c.showCounter, c.slideDelayIndex, c.favSize);
 }
 
 using EmulatorCfgTest = SettingsTest;
@@ -215,13 +120,13 @@ TEST_F(EmulatorCfgTest, EachSectionWritesItsFileByteForByteAndReadsItBack) {
         SCOPED_TRACE(Section(c.emu).tag);
         ASSERT_TRUE(SaveEmulatorCfg(c.emu, c.cfg));
         std::string path = dir / ("Cfg/" + std::string(Section(c.emu).baseName) + ".cfg");
-        EXPECT_EQ(ReadBytes(path), CrLf(c.lines));
+        EXPECT_EQ(ReadBytes(path), c.bytes);
         EXPECT_EQ(Shared().RomDir[Index(c.emu)], c.cfg.romPath);
 
         Shared().RomDir[Index(c.emu)] = "stale";
         EmulatorCfg read = LoadEmulatorCfg(c.emu);
         EXPECT_TRUE(read.read);
-        ExpectSameValues(read, c.cfg);
+        EXPECT_EQ(Values(read), Values(c.cfg));
         EXPECT_EQ(Shared().RomDir[Index(c.emu)], c.cfg.romPath);
         // Favourites come back in file order: the list's last item first.
         std::vector<std::string> reversed(c.cfg.favourites->rbegin(), c.cfg.favourites->rend());
@@ -261,17 +166,9 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     // path, missing, stays empty.
     // A value is the whole rest of its line, "=" and commas included; a blank line inside a
     // section takes no place.
-    EXPECT_EQ(cfg.exePath, "C:\\Emu,Mame\\mame.exe");
-    EXPECT_EQ(cfg.emuDir, "/roms=old");
-    EXPECT_EQ(cfg.romPath, "/emu");
+    EXPECT_EQ(Values(cfg), std::make_tuple("C:\\Emu,Mame\\mame.exe", "/roms=old", "/emu", "",
+                                           "/snaps", "", false, false, 2, "down"));
     EXPECT_EQ(Shared().RomDir[Index(Emu::Mame)], "/emu");
-    EXPECT_EQ(cfg.altRomPath, "");
-    EXPECT_EQ(cfg.snapPath, "/snaps");
-    EXPECT_EQ(cfg.snapFormat, "");
-    EXPECT_FALSE(cfg.noSlide);
-    EXPECT_FALSE(cfg.showCounter);
-    EXPECT_EQ(cfg.slideDelayIndex, 2);
-    EXPECT_EQ(cfg.favSize, "down");
     EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Pac-Man", "Puzzle, the"}));
 
     // Without its snapshot section and with a word for a delay, a file still gives its paths
@@ -287,12 +184,8 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     WriteLines(path, {"[SnapShots]", "/snaps", "=BMP", "  NoSlideShow= 1 ", "ShowCounter=1",
                       "SlideDelay=-1", "[Favorties]", "\"Galaga\"", "[Gui]", "FavSize=down"});
     cfg = LoadEmulatorCfg(Emu::Mame);
-    EXPECT_EQ(cfg.snapPath, "/snaps");
-    EXPECT_EQ(cfg.snapFormat, "BMP");
-    EXPECT_EQ(cfg.slideDelayIndex, -1);
-    EXPECT_TRUE(cfg.noSlide);
-    EXPECT_TRUE(cfg.showCounter);
-    EXPECT_EQ(cfg.favSize, "down");
+    EXPECT_EQ(Values(cfg),
+              std::make_tuple("", "", "", "", "/snaps", "BMP", true, true, -1, "down"));
     EXPECT_EQ(cfg.favourites, std::vector<std::string>{"Galaga"});
 
     // No favourites section: nothing to replace the list with.

@@ -271,19 +271,12 @@ TEST_F(GameSettingsTest, DamagedItemsTakeTheirBuiltInDefaultsOneByOne) {
                {"\"Robotron\",\"C:\\PROGRA~1\\a,b\",9,x,,-1,3,2,12,\"3\",15,20,\"1 -cheat\",-5,"
                 "31,2,1,01"});
     ASSERT_TRUE(LoadGameSettings(Emu::Mame, "Robotron", fields));
-    SettingsFields expected = BuiltInDefaults(Emu::Mame);
-    expected[kRomPathSlot] = "C:\\PROGRA~1\\a,b";
-    expected[mame::Frames] = "-1"; // nothing chosen
-    expected[mame::SoundCard] = "3";
-    expected[mame::SampleRate] = "2";
-    expected[mame::Controls] = "12";
-    expected[mame::VgaFreq] = "3";
-    expected[mame::Beam] = "15";
-    expected[mame::Flicker] = "20";
-    expected[mame::SkipC] = "-5";
-    expected[mame::NTSC] = "1";
-    expected[mame::Depth] = "1";
-    EXPECT_EQ(fields, expected);
+    // "x" chooses nothing (-1).
+    EXPECT_EQ(fields,
+              With(BuiltInDefaults(Emu::Mame), kRomPathSlot, "C:\\PROGRA~1\\a,b", mame::Frames,
+                   "-1", mame::SoundCard, "3", mame::SampleRate, "2", mame::Controls, "12",
+                   mame::VgaFreq, "3", mame::Beam, "15", mame::Flicker, "20", mame::SkipC, "-5",
+                   mame::NTSC, "1", mame::Depth, "1"));
     EXPECT_TRUE(Checked(fields, mame::Depth));
     EXPECT_EQ(Index(fields, mame::Flicker), 20);
     EXPECT_EQ(Text(fields, mame::SkipR), "0");
@@ -291,11 +284,8 @@ TEST_F(GameSettingsTest, DamagedItemsTakeTheirBuiltInDefaultsOneByOne) {
     // Indexes past a combo's items; items past the record's count are ignored.
     WriteLines(SetPath(dir, Emu::Raine), {"\"Rastan\",\"/r\",9,10,17,1,1,5,5,5"});
     ASSERT_TRUE(LoadGameSettings(Emu::Raine, "Rastan", fields));
-    expected = BuiltInDefaults(Emu::Raine);
-    expected[kRomPathSlot] = "/r";
-    expected[raine::LimitSpeed] = "1";
-    expected[raine::EnableGUI] = "1";
-    EXPECT_EQ(fields, expected);
+    EXPECT_EQ(fields, With(BuiltInDefaults(Emu::Raine), kRomPathSlot, "/r", raine::LimitSpeed, "1",
+                           raine::EnableGUI, "1"));
 
     // A record that is only its key, and one without quotes.
     WriteLines(SetPath(dir, Emu::M72), {"\"R-Type\"", "Hammerin' Harry,/hh,1,8"});
@@ -313,9 +303,8 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
                      "\r\n"
                      "\"Beta\",\"/b\",1,1,1,1,1\n"
                      "\"Alpha\",\"/old\",2,2,2,0,0\r\n");
-    SettingsFields fields = BuiltInDefaults(Emu::Raine);
-    fields[kRomPathSlot] = "/new";
-    fields[raine::Joystick] = "16";
+    SettingsFields fields =
+        With(BuiltInDefaults(Emu::Raine), kRomPathSlot, "/new", raine::Joystick, "16");
     ASSERT_TRUE(SaveGameSettings(Emu::Raine, "Alpha", fields));
     ASSERT_TRUE(SaveGameSettings(Emu::Raine, "Gamma", BuiltInDefaults(Emu::Raine)));
     EXPECT_EQ(ReadBytes(path), "\"Alpha\",\"/new\",0,0,16,0,0\r\n"
@@ -338,14 +327,9 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
               "\"R-Type\",\"C:\\emu\\m72\\ziproms\",0,0,0,0,0,0,0,0,1,0\r\n");
 
     // MAME's offsets are texts in quotes among bare numbers; a combo without a choice is -1.
-    SettingsFields robotron = BuiltInDefaults(Emu::Mame);
-    robotron[kRomPathSlot] = "/roms/robotron";
-    robotron[mame::Frames] = "-1";
-    robotron[mame::Controls] = "12";
-    robotron[mame::SkipR] = "-8";
-    robotron[mame::SkipC] = "16";
-    robotron[mame::Gamma] = "30";
-    robotron[mame::Record] = "1";
+    SettingsFields robotron = With(BuiltInDefaults(Emu::Mame), kRomPathSlot, "/roms/robotron",
+                                   mame::Frames, "-1", mame::Controls, "12", mame::SkipR, "-8",
+                                   mame::SkipC, "16", mame::Gamma, "30", mame::Record, "1");
     ASSERT_TRUE(SaveGameSettings(Emu::Mame, "Robotron", robotron));
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Mame)),
               "\"Robotron\",\"/roms/robotron\",0,0,0,-1,1,1,12,0,0,0,\"-8\",\"16\",30,"
@@ -427,9 +411,9 @@ TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefus
     // The first name goes on past a quote and a comma where the second one ends.
     const std::vector<std::string> games{"Jerry\", the Mouse", "Jerry", "Tom, and Jerry"};
     for (size_t i = 0; i < games.size(); ++i) {
-        SettingsFields fields = BuiltInDefaults(Emu::Raine);
-        fields[kRomPathSlot] = "/roms/" + std::to_string(i);
-        fields[raine::Joystick] = std::to_string(i + 1);
+        SettingsFields fields =
+            With(BuiltInDefaults(Emu::Raine), kRomPathSlot, "/roms/" + std::to_string(i),
+                 raine::Joystick, std::to_string(i + 1));
         ASSERT_TRUE(SaveGameSettings(Emu::Raine, games[i], fields));
         ASSERT_TRUE(SaveGameSettings(Emu::Raine, games[i], fields));
     }

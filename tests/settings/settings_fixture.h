@@ -1,5 +1,5 @@
 // A fresh installation directory with an empty Cfg folder, the shared state reset and scripted
-// message boxes, for the settings tests.
+// message boxes, for the settings tests; and a game's settings built slot by slot.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,6 +15,17 @@
 #include "support/test_support.h"
 
 namespace arvok {
+
+// "fields" with slots set from slot, value pairs: With(fields, mame::Beam, "15", mame::Gamma, "0").
+inline SettingsFields With(SettingsFields fields) {
+    return fields;
+}
+template <class... Rest>
+SettingsFields With(SettingsFields fields, std::size_t slot, const std::string& value,
+                    Rest... rest) {
+    fields[slot] = value;
+    return With(fields, rest...);
+}
 
 class SettingsTest : public ::testing::Test {
 protected:

@@ -81,6 +81,24 @@ protected:
             names.push_back(ToAnsi(box->item(i)->text()));
         return names;
     }
+    // What the manager shows: "<layouts> | <the one shown> [<its windows>] | default <name>"; the
+    // default's list holds the same layouts.
+    std::string shown() {
+        auto join = [](const Lines& names) {
+            std::string text;
+            for (const std::string& name : names)
+                text += (text.empty() ? "" : ", ") + name;
+            return text;
+        };
+        EXPECT_EQ(items("cboListaLayout2"), items("cboListaLayout"));
+        return join(items("cboListaLayout")) + " | " + current("cboListaLayout") + " [" +
+               join(rows("lstEmulatori")) + "] | default " + current("cboListaLayout2");
+    }
+    // "Close" pressed, and the manager gone once the events are run.
+    void pressClose() {
+        press("cmdOk");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     // The layout the user picks from the list.
     void pick(const std::string& name) {
         auto* box = ui<QComboBox>("cboListaLayout");
@@ -126,14 +144,10 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     ASSERT_NE(manager_, nullptr);
     EXPECT_EQ(manager_->windowTitle(), "Arvok - Layouts Manager");
     EXPECT_FALSE(manager_->isHidden());
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "C", "D"}));
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "C", "D"}));
-    EXPECT_EQ(current("cboListaLayout"), "A");
     // Every window line is listed, one of a tag the program does not know too.
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "CALLUS", "NEORAGE", "M72"}));
+    EXPECT_EQ(shown(), "A, B, C, D | A [MAME, CALLUS, NEORAGE, M72] | default C");
     // A size of no class leaves its row empty instead of moving the next size up beside it.
     EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Medium", "", "Small", "Small"}));
-    EXPECT_EQ(current("cboListaLayout2"), "C");
     EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
     EXPECT_TRUE(ui("cboListaLayout2")->isEnabled());
     EXPECT_FALSE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
@@ -145,11 +159,7 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     // A later one, which is the default: the one before it is shown, the first is default.
     pick("C");
     press("cmdRemove");
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "B", "D"}));
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "B", "D"}));
-    EXPECT_EQ(current("cboListaLayout"), "B");
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
-    EXPECT_EQ(current("cboListaLayout2"), "A");
+    EXPECT_EQ(shown(), "A, B, D | B [RAINE] | default A");
     EXPECT_EQ(layouts(),
               WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
                         "NEORAGE,5,6,2400,4620", "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2",
@@ -159,22 +169,16 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     ui<QComboBox>("cboListaLayout2")->setCurrentIndex(2);
     pick("A");
     press("cmdRemove");
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"B", "D"}));
-    EXPECT_EQ(current("cboListaLayout"), "B");
-    EXPECT_EQ(current("cboListaLayout2"), "D");
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
+    EXPECT_EQ(shown(), "B, D | B [RAINE] | default D");
 
     press("cmdRemove");
-    EXPECT_TRUE(rows("lstEmulatori").empty());
+    EXPECT_EQ(shown(), "D | D [] | default D");
     press("cmdRemove");
-    EXPECT_TRUE(items("cboListaLayout").empty());
-    EXPECT_TRUE(items("cboListaLayout2").empty());
-    EXPECT_TRUE(rows("lstEmulatori").empty());
+    EXPECT_EQ(shown(), " |  [] | default ");
     EXPECT_EQ(layouts(), "");
 
     // With no layout left, the manager opens again with autoload off.
-    press("cmdOk");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    pressClose();
     showManager();
     EXPECT_FALSE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
     EXPECT_FALSE(ui("cboListaLayout2")->isEnabled());
@@ -298,11 +302,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         add->click();
         EXPECT_FALSE(dialog.isVisible());
     });
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"New Layout", "Other", "new layout"}));
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"New Layout", "Other", "new layout"}));
-    EXPECT_EQ(current("cboListaLayout"), "new layout");
-    EXPECT_TRUE(rows("lstEmulatori").empty());
-    EXPECT_EQ(current("cboListaLayout2"), "New Layout");
+    EXPECT_EQ(shown(), "New Layout, Other, new layout | new layout [] | default New Layout");
     EXPECT_EQ(layouts(),
               WithCrLf({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-", "[new layout]", "-"}));
 
@@ -334,11 +334,7 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
         EXPECT_FALSE(dialog.isVisible());
     });
     EXPECT_TRUE(dialogs_->asked.empty());
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C", "Work"}));
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"A", "C", "Work"}));
-    EXPECT_EQ(current("cboListaLayout"), "Work");
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME"}));
-    EXPECT_EQ(current("cboListaLayout2"), "Work");
+    EXPECT_EQ(shown(), "A, C, Work | Work [MAME] | default Work");
     const std::string renamed = WithCrLf(
         {"[A]", "MAIN,1,2", "-", "[Work]", "MAIN,3,4", "MAME,0,0,6345,4620", "-", "[C]", "-"});
     EXPECT_EQ(layouts(), renamed);
@@ -364,17 +360,13 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
         Type(dialog, "First");
         Child<QPushButton>(dialog, "cmdRename")->click();
     });
-    EXPECT_EQ(items("cboListaLayout2"), (Lines{"C", "Work", "First"}));
-    EXPECT_EQ(current("cboListaLayout"), "First");
-    EXPECT_EQ(current("cboListaLayout2"), "Work");
+    EXPECT_EQ(shown(), "C, Work, First | First [] | default Work");
 
     // Closed, the options name the renamed layout; reopened, the lists follow the file.
-    press("cmdOk");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    pressClose();
     EXPECT_EQ(ReadLayoutOptions(dir_ / "arvok.ini").defaultLayout, "Work");
     showManager();
-    EXPECT_EQ(items("cboListaLayout"), (Lines{"First", "Work", "C"}));
-    EXPECT_EQ(current("cboListaLayout2"), "Work");
+    EXPECT_EQ(shown(), "First, Work, C | First [] | default Work");
 }
 
 TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestoredAfter) {
@@ -413,8 +405,7 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     const std::string ini = dir_ / "arvok.ini";
     showManager();
     EXPECT_TRUE(items("cboListaLayout").empty());
-    press("cmdOk");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    pressClose();
     EXPECT_EQ(ReadLayoutOptions(ini).autoload, false);
     EXPECT_EQ(ReadLayoutOptions(ini).defaultLayout, "");
 
@@ -425,8 +416,7 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     ui<QCheckBox>("chkEnableAutoload")->click();
     EXPECT_FALSE(ui("cboListaLayout2")->isEnabled());
     EXPECT_EQ(current("cboListaLayout2"), "B");
-    press("cmdOk");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    pressClose();
     EXPECT_EQ(ExistingLayoutManager(), nullptr);
     EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({true, false, "B"}));
 
@@ -441,8 +431,7 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     chmod(ini.c_str(), 0444);
     showManager();
     ui<QCheckBox>("chkEnableAutoload")->click();
-    press("cmdOk");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    pressClose();
     ASSERT_EQ(dialogs_->asked.size(), 1u);
     EXPECT_NE(dialogs_->asked[0].text.find(ini), std::string::npos);
     EXPECT_EQ(ExistingLayoutManager(), manager_);
@@ -456,8 +445,7 @@ TEST_F(LayoutManagerTest, ALayoutsFileThatCannotBeReadIsNamedOnceAndTheOptionsSt
     for (int opening = 0; opening < 2; ++opening) {
         showManager();
         EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
-        press("cmdOk");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        pressClose();
     }
     EXPECT_EQ(ReadBytes(dir_ / "arvok.ini"), ini);
     ASSERT_EQ(dialogs_->asked.size(), 1u);

@@ -1,13 +1,17 @@
-// A section window as the launch sees it: prepared inputs, and a note of every call.
+// A section window as the launch sees it: prepared inputs, and a note of every call; and the
+// installation and emulator around a launch.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/shared_state.h"
 #include "launch/launch_ui.h"
+#include "launch/stand_in.h"
 #include "platform/dialogs.h"
 
 namespace arvok::test {
@@ -34,6 +38,34 @@ public:
     void openFolderPicker(const RomFolderRequest& request) override {
         folderPickers.push_back(request);
     }
+};
+
+// An installation whose data file for "emuKind" holds "records", the stand-in emulator in
+// "<root>/<emuFolder>" listing its ROM folder "romFolder" ("" for its directory), a game folder
+// "<root>/mine", and the window's inputs pointing at them with the game's settings at their
+// defaults.
+class LaunchScene {
+public:
+    LaunchScene(Emu emuKind, const std::string& emuFolder, const std::string& romFolder,
+                const std::vector<std::string>& records)
+        : emuDir(root / emuFolder), target(romFolder.empty() ? emuDir : emuDir + "/" + romFolder) {
+        Shared().DirInst = root / "inst";
+        WriteLines(root / ("inst/Data/" + std::string(Section(emuKind).baseName) + ".dat"),
+                   records);
+        std::filesystem::create_directories(gameFolder);
+        ui.in.programPath = emu.program();
+        ui.in.emulatorDir = emuDir;
+        ui.in.options.fields = BuiltInDefaults(emuKind);
+        ui.in.options.fields[kRomPathSlot] = gameFolder;
+    }
+
+    TempDir root;
+    ScriptedDialogs& asked = InstallScriptedDialogs();
+    const std::string emuDir;
+    const std::string target; // the emulator's ROM folder
+    const std::string gameFolder = root / "mine";
+    StandIn emu{emuDir, target, root / "notes"};
+    FakeUi ui;
 };
 
 // Expects the one message of a launch that found "zip" in "found" but could not copy it into

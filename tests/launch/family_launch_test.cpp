@@ -5,11 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/shared_state.h"
 #include "launch/fake_ui.h"
 #include "launch/launch.h"
-#include "launch/stand_in.h"
-#include "platform/dialogs.h"
 #include "support/shown_texts.h"
 
 namespace arvok {
@@ -17,10 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadBytes;
-using test::StandIn;
-using test::TempDir;
 using test::WriteBytes;
-using test::WriteLines;
 using Names = std::vector<std::string>;
 
 // What differs between the four launches that share one flow.
@@ -50,19 +44,13 @@ const Family kFamilies[] = {
     {Emu::M72, "Ziproms", "", "", "M72", false, true, " abc -res 400x300 -r 22050"},
 };
 
-class FamilyLaunch : public ::testing::TestWithParam<Family> {
+class FamilyLaunch : public ::testing::TestWithParam<Family>, protected test::LaunchScene {
 protected:
-    void SetUp() override {
-        Shared().DirInst = root / "inst";
-        WriteLines(root / ("inst/Data/" + std::string(Section(family.emu).baseName) + ".dat"),
-                   {"Abc Game;abc;O;-;", "Other Game;other;O;-;"});
+    FamilyLaunch()
+        : LaunchScene(GetParam().emu, "emu", GetParam().romFolder,
+                      {"Abc Game;abc;O;-;", "Other Game;other;O;-;"}) {
         fs::create_directories(target);
-        fs::create_directories(gameFolder);
-        ui.in.programPath = emu.program();
-        ui.in.emulatorDir = emuDir;
         ui.in.settingsKey = "Abc Game";
-        ui.in.options.fields = BuiltInDefaults(family.emu);
-        ui.in.options.fields[kRomPathSlot] = gameFolder;
     }
 
     void Launch(const std::string& game = "Abc Game") { RunGame(family.emu, game, ui); }
@@ -91,13 +79,6 @@ protected:
     }
 
     const Family& family = GetParam();
-    TempDir root;
-    ScriptedDialogs& asked = InstallScriptedDialogs();
-    const std::string emuDir = root / "emu";
-    const std::string target = *family.romFolder ? emuDir + "/" + family.romFolder : emuDir;
-    const std::string gameFolder = root / "mine";
-    StandIn emu{emuDir, target, root / "notes"};
-    test::FakeUi ui;
 };
 
 TEST_P(FamilyLaunch, CopiesTheZipForTheRunAndDeletesItAfterwards) {

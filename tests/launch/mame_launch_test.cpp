@@ -5,11 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/shared_state.h"
 #include "launch/fake_ui.h"
 #include "launch/launch.h"
-#include "launch/stand_in.h"
-#include "platform/dialogs.h"
 #include "support/shown_texts.h"
 
 namespace arvok {
@@ -18,24 +15,15 @@ namespace {
 namespace fs = std::filesystem;
 using test::ReadBytes;
 using test::StandIn;
-using test::TempDir;
 using test::WriteBytes;
-using test::WriteLines;
 
-class MameLaunch : public ::testing::Test {
+class MameLaunch : public ::testing::Test, protected test::LaunchScene {
 protected:
-    void SetUp() override {
-        Shared().DirInst = root / "inst";
-        WriteLines(root / "inst/Data/Mame.dat",
-                   {"# name;set;type;parent;", "Pac-Man;pacman;O;-;",
-                    "Ms. Pac-Man;mspacman;C;pacman;", "Metal Slug;mslug;C;neogeo;",
-                    "Hack;hack;C;mspacman;", "Bootleg;bootleg;C;board;"});
-        fs::create_directories(gameFolder);
-        ui.in.programPath = emu.program();
-        ui.in.emulatorDir = emuDir;
-        ui.in.options.fields = BuiltInDefaults(Emu::Mame);
-        ui.in.options.fields[kRomPathSlot] = gameFolder;
-    }
+    MameLaunch()
+        : LaunchScene(Emu::Mame, "mame", "roms",
+                      {"# name;set;type;parent;", "Pac-Man;pacman;O;-;",
+                       "Ms. Pac-Man;mspacman;C;pacman;", "Metal Slug;mslug;C;neogeo;",
+                       "Hack;hack;C;mspacman;", "Bootleg;bootleg;C;board;"}) {}
 
     void Launch(const std::string& game) {
         ui.in.settingsKey = game;
@@ -44,13 +32,7 @@ protected:
 
     static std::vector<std::string> Files(const std::string& dir) { return test::Entries(dir); }
 
-    TempDir root;
-    ScriptedDialogs& asked = InstallScriptedDialogs();
-    const std::string emuDir = root / "mame";
-    const std::string roms = root / "mame/roms";
-    const std::string gameFolder = root / "mine";
-    StandIn emu{emuDir, roms, root / "notes"};
-    test::FakeUi ui;
+    const std::string& roms = target;
 };
 
 using Names = std::vector<std::string>;
@@ -186,26 +168,22 @@ TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
     WriteBytes(gameFolder + "/mspacman.zip", "clone");
     ui.in.romPath = root / "nowhere";
 
-    struct Case {
-        const char* game;
-        const char* zips;
-        std::string folder;
-    };
-    for (const Case& c :
-         {Case{"Metal Slug", "mslug.zip", gameFolder}, Case{"Hack", "hack.zip", gameFolder},
-          Case{"Bootleg", "bootleg.zip", gameFolder}, Case{"Pac-Man", "pacman.zip", gameFolder}}) {
+    for (const auto& [game, zip] : {std::pair{"Metal Slug", "mslug.zip"},
+                                    {"Hack", "hack.zip"},
+                                    {"Bootleg", "bootleg.zip"},
+                                    {"Pac-Man", "pacman.zip"}}) {
         asked.asked.clear();
         ui.folderPickers.clear();
-        Launch(c.game);
-        ASSERT_EQ(asked.asked.size(), 1u) << c.game;
+        Launch(game);
+        ASSERT_EQ(asked.asked.size(), 1u) << game;
         EXPECT_EQ(asked.asked[0].text, test::shown::kRomNotFound);
         EXPECT_EQ(asked.asked[0].title, "");
         ASSERT_EQ(ui.folderPickers.size(), 1u);
         const RomFolderRequest& picker = ui.folderPickers[0];
         EXPECT_EQ(picker.tag, "MAMESETTINGS");
-        EXPECT_EQ(picker.caption, std::string("Search Rom for ") + c.game + " (" + c.zips + ")");
-        EXPECT_EQ(picker.pattern, c.zips);
-        EXPECT_EQ(picker.folder, c.folder);
+        EXPECT_EQ(picker.caption, std::string("Search Rom for ") + game + " (" + zip + ")");
+        EXPECT_EQ(picker.pattern, zip);
+        EXPECT_EQ(picker.folder, gameFolder);
     }
     EXPECT_EQ(ui.pages, std::vector<LaunchPage>(4, LaunchPage::GameSettings));
 

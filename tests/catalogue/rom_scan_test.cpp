@@ -39,6 +39,13 @@ protected:
         WriteBytes(dir / (folder + "/" + name), "PK");
     }
     std::string Roms() const { return dir / "roms"; }
+    // Scan-file bytes: each line in quotes, ended by CR LF.
+    static std::string Quoted(const std::vector<std::string>& lines) {
+        std::string bytes;
+        for (const std::string& line : lines)
+            bytes += "\"" + line + "\"\r\n";
+        return bytes;
+    }
     std::string Alt() const { return dir / "alt"; }
 
     TempDir dir;
@@ -57,15 +64,9 @@ TEST_F(RomScanTest, SplitModeTestsEachGamesOwnZipInBothFolders) {
     ScanResult result = ScanRoms(Emu::Mame, {Roms() + "/", Alt(), false});
     EXPECT_TRUE(result.written);
     EXPECT_EQ(result.found, 4u);
-    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"), "\"Pac-Man;Y\"\r\n"
-                                               "\"Puck Man;N\"\r\n"
-                                               "\"Metal Slug;Y\"\r\n"
-                                               "\"KOF 98;Y\"\r\n"
-                                               "\"Galaga;N\"\r\n"
-                                               "\"Gallag;Y\"\r\n"
-                                               "\"Odd;N\"\r\n"
-                                               "\"KOF Hack;N\"\r\n"
-                                               "\"Loud Neo;N\"\r\n");
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"),
+              Quoted({"Pac-Man;Y", "Puck Man;N", "Metal Slug;Y", "KOF 98;Y", "Galaga;N", "Gallag;Y",
+                      "Odd;N", "KOF Hack;N", "Loud Neo;N"}));
     ASSERT_EQ(shown->asked.size(), 1u);
     EXPECT_EQ(shown->asked[0].text, "4 Roms found in:\r" + Roms() + "/\rand\r" + Alt());
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Information);
@@ -80,14 +81,9 @@ TEST_F(RomScanTest, MergedModeTestsClonesWithTheirParentsZipExceptNeoGeoOnes) {
     Zip("roms", "neogeo.zip");
     ScanResult result = ScanRoms(Emu::Mame, {Roms(), Alt(), true});
     EXPECT_EQ(result.found, 5u);
-    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"), "\"Pac-Man;Y\"\r\n"
-                                               "\"Puck Man;Y\"\r\n"
-                                               "\"Metal Slug;N\"\r\n"
-                                               "\"KOF 98;Y\"\r\n"
-                                               "\"Galaga;N\"\r\n"
-                                               "\"Gallag;N\"\r\n"
-                                               "\"KOF Hack;Y\"\r\n"
-                                               "\"Loud Neo;Y\"\r\n");
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"),
+              Quoted({"Pac-Man;Y", "Puck Man;Y", "Metal Slug;N", "KOF 98;Y", "Galaga;N", "Gallag;N",
+                      "KOF Hack;Y", "Loud Neo;Y"}));
 }
 
 TEST_F(RomScanTest, EmptyFolderSettingsAreNotSearched) {
@@ -114,7 +110,7 @@ TEST_F(RomScanTest, OtherSectionsSearchOneFolderAndNameOnlyIt) {
     ScanResult result = ScanRoms(Emu::Callus, {Roms(), Alt(), true});
     EXPECT_EQ(result.found, 2u);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Callus.scn"),
-              "\"Final Fight;Y\"\r\n\"Final Fight J;N\"\r\n\"Odd;N\"\r\n\"\xC9lan;Y\"\r\n");
+              Quoted({"Final Fight;Y", "Final Fight J;N", "Odd;N", "\xC9lan;Y"}));
     EXPECT_EQ(shown->asked.at(0).text, "2 Roms found in:\r" + Roms());
 
     WriteLines(dir / "Data/Raine.dat", {Rec{"Rastan", "rastan"}.line()});

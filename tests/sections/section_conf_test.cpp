@@ -1,10 +1,5 @@
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "platform/path.h"
 #include "platform/qt/ansi.h"

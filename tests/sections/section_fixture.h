@@ -60,27 +60,42 @@ protected:
         return w;
     }
     std::string text(const char* label);
+    int comboIndex(const char* combo) { return find<QComboBox>(combo)->currentIndex(); }
+    bool checked(const char* box);
+    // Every caption of the labels on a page, in the order they were made.
+    std::vector<std::string> captions(const char* page);
     // What a control looks like on screen: the colour of a combo's face above the text, and
     // whether any pixel is drawn in "colour" or near it (a text's smoothed strokes).
     QColor back(const char* combo);
     bool drawsIn(const char* control, const QColor& colour);
     // "lst<Base><suffix>" of the open window's section.
     std::string listName(const char* suffix) const;
-    // The game list's entries and the favourites, as shown.
-    std::vector<std::string> romNames();
-    std::vector<std::string> favourites();
+    // A list's entries as shown; the game list's and the favourites.
+    std::vector<std::string> items(const std::string& list);
+    std::vector<std::string> romNames() { return items(listName("Rom")); }
+    std::vector<std::string> favourites() { return items(listName("Pref")); }
+    // The section's settings file from its favourites on.
+    std::string savedFavourites(Emu emu = Emu::Mame);
 
     // A user's actions.
-    void pickRom(const std::string& name);
-    void pickFavourite(const std::string& name);
+    void pickRom(const std::string& name) { select(listName("Rom"), name); }
+    void pickFavourite(const std::string& name) { select(listName("Pref"), name); }
+    void select(const std::string& list, const std::string& name);
     // A left-button press and release on the favourite "name", as a user clicks it.
     void clickFavourite(const std::string& name);
     void clickButton(const char* name);
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // A left-button press or release, or a move with no button held, at (2, 2) of "w".
-    static void sendMouse(QWidget* w, QEvent::Type type);
-    void doubleClick(QAbstractItemView* list);
+    // A mouse event at "at" of "w" (of a list's viewport): a press or double click holds
+    // "button", a release lets it go, a move holds none.
+    static void sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton,
+                          QPoint at = {2, 2});
+    static void click(QWidget* w, QPoint at = {2, 2});
+    void doubleClick(const std::string& list);
+    // A right-button press at the bottom right of a list.
+    void rightClick(const std::string& list);
+    // Closes the section's window at once, as if it had never been opened.
+    static void closeSection(Emu emu);
     // Drops a game dragged from the game list of the section "from" (the open window's own when
     // none) onto the favourites.
     void dropOnFavourites(std::optional<Emu> from = std::nullopt);

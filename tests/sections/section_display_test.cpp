@@ -112,16 +112,15 @@ TEST_F(SectionDisplayTest, PageButtonsSinkWhilePressedAndActWhenReleased) {
     WriteMameCfg({});
     open();
     auto* info = find("imgButInfo");
-    const TwipRect rest = GetTwips(info);
+    const QPoint rest = info->pos();
 
+    // 15 twips down and right: one pixel.
     sendMouse(info, QEvent::MouseButtonPress);
-    EXPECT_EQ(GetTwips(info).Left, rest.Left + 15);
-    EXPECT_EQ(GetTwips(info).Top, rest.Top + 15);
+    EXPECT_EQ(info->pos(), rest + QPoint(1, 1));
     EXPECT_TRUE(hidden("picMameInfo"));
 
     sendMouse(info, QEvent::MouseButtonRelease);
-    EXPECT_EQ(GetTwips(info).Left, rest.Left);
-    EXPECT_EQ(GetTwips(info).Top, rest.Top);
+    EXPECT_EQ(info->pos(), rest);
     EXPECT_FALSE(hidden("picMameInfo"));
 }
 

@@ -103,9 +103,7 @@ void SectionTest::WriteMameCfg(const std::vector<std::string>& favourites,
 void SectionTest::WriteCfg(Emu emu, const std::vector<std::string>& favourites,
                            const std::string& favSize) {
     const std::string base = Section(emu).baseName;
-    std::string program = base;
-    for (char& c : program)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string program = QString::fromLatin1(base).toLower().toStdString();
     std::vector<std::string> lines{"[Paths]", "ExePath=" + dir_.path() + "/emu/" + program + ".sh",
                                    "EmuDir=" + dir_.path() + "/emu",
                                    "RomPath=" + dir_.path() + "/roms"};

@@ -138,11 +138,7 @@ TEST_F(Launcher, AnExistingLowerCaseCfgIsNotDoubledAndCountsForTheGreeting) {
     test::WriteBytes(home_ + "/cfg/Mame.cfg", "");
     Start();
     EXPECT_TRUE(dialogs_->asked.empty());
-    std::vector<std::string> entries;
-    for (const auto& entry : fs::directory_iterator(home_))
-        entries.push_back(entry.path().filename().string());
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"Anim", "Data", "cfg"}));
+    EXPECT_EQ(test::Entries(home_), (std::vector<std::string>{"Anim", "Data", "cfg"}));
 }
 
 TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {

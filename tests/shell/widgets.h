@@ -11,7 +11,7 @@
 
 namespace arvok::test {
 
-template <class T = QLabel> T* Find(QWidget* parent, const char* name) {
+template <class T = QLabel> T* Find(const QWidget* parent, const char* name) {
     T* widget = parent->findChild<T*>(name);
     EXPECT_NE(widget, nullptr) << name;
     return widget;

@@ -129,9 +129,19 @@ std::string SectionTest::listName(const char* suffix) const {
     return ObjectName(window_ ? window_->emu() : Emu::Mame, "lst", suffix);
 }
 
-std::string SectionTest::text(const char* label) {
-    QLabel* w = find<QLabel>(label);
-    return w ? ToAnsi(w->text()) : "<none>";
+std::string SectionTest::text(const char* control) {
+    QWidget* w = find(control);
+    if (auto* box = qobject_cast<QCheckBox*>(w))
+        return ToAnsi(box->text());
+    auto* label = qobject_cast<QLabel*>(w);
+    return label ? ToAnsi(label->text()) : "<none>";
+}
+
+std::vector<std::string> SectionTest::texts(std::initializer_list<const char*> controls) {
+    std::vector<std::string> out;
+    for (const char* control : controls)
+        out.push_back(text(control));
+    return out;
 }
 
 bool SectionTest::checked(const char* box) {

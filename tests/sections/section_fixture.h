@@ -59,7 +59,10 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    std::string text(const char* label);
+    // A label's text or a check box's caption.
+    std::string text(const char* control);
+    // The texts of these controls, in turn.
+    std::vector<std::string> texts(std::initializer_list<const char*> controls);
     int comboIndex(const char* combo) { return find<QComboBox>(combo)->currentIndex(); }
     bool checked(const char* box);
     // Every caption of the labels on a page, in the order they were made.

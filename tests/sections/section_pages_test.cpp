@@ -43,11 +43,10 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
     // 1942 has no still: the notice names the folder and the file, and the game's own
     // settings come into the settings page.
     EXPECT_TRUE(find("lblMameNoAvail")->isVisible());
-    EXPECT_EQ(text("lblMameNoAvail"), shown::kNoScreenShot);
-    EXPECT_EQ(text("lblSnapTip"), shown::kMameSnapTip);
-    EXPECT_EQ(text("lblNoSnapFound"), dir_.path() + "/snap");
-    EXPECT_EQ(text("lblLookedFor"), "1942.gif");
-    EXPECT_EQ(text("lblMameRomSettings"), "1942");
+    EXPECT_EQ(texts({"lblMameNoAvail", "lblSnapTip", "lblNoSnapFound", "lblLookedFor",
+                     "lblMameRomSettings"}),
+              (std::vector<std::string>{shown::kNoScreenShot, shown::kMameSnapTip,
+                                        dir_.path() + "/snap", "1942.gif", "1942"}));
     EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
 
     pickRom("Galaga");
@@ -67,11 +66,9 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
     clickButton("imgButInfo");
     EXPECT_TRUE(find("picMameInfo")->isVisible());
     EXPECT_TRUE(find<QLabel>("imgMameSnap")->isHidden());
-    EXPECT_EQ(text("lblInfoName"), "1942");
-    EXPECT_EQ(text("lblInfoMadeBy"), "Capcom");
-    EXPECT_EQ(text("lblInfoRomFile"), "1942.zip");
-    EXPECT_EQ(text("lblInfoOC"), "YES");
-    EXPECT_EQ(text("lblInfoSamples"), "Available");
+    EXPECT_EQ(
+        texts({"lblInfoName", "lblInfoMadeBy", "lblInfoRomFile", "lblInfoOC", "lblInfoSamples"}),
+        (std::vector<std::string>{"1942", "Capcom", "1942.zip", "YES", "Available"}));
 
     pickRom("Puck Man (Japan)");
     EXPECT_EQ(text("lblMameRomSettings"), "Puck Man (Japan)");

@@ -251,22 +251,17 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
                   VbColor(0xE4AAAA))
             << Section(emu).tag;
     }
-    EXPECT_EQ(text("Label12"), " All Supported:");
-    EXPECT_EQ(text("lblOptMamePath"), "Full M-72 Path");
-    EXPECT_EQ(text("Label61"), "Vertical Resolution");
-    EXPECT_EQ(ToAnsi(find<QCheckBox>("chkM72PPro")->text()), "PPro Optimized");
+    EXPECT_EQ(texts({"Label12", "lblOptMamePath", "Label61", "chkM72PPro"}),
+              (std::vector<std::string>{" All Supported:", "Full M-72 Path", "Vertical Resolution",
+                                        "PPro Optimized"}));
     EXPECT_EQ(window_->findChild<QWidget*>("lblM72Total"), nullptr);
 
     open(Emu::System16);
-    EXPECT_EQ(text("Label12"), " Favorties:");
-    EXPECT_EQ(text("lblOptMamePath"), "Full System16-DOS Path");
-    EXPECT_EQ(text("Label22"), "Default Roms Directory");
-    EXPECT_EQ(text("Label64"), "Horizontal Res.");
-    EXPECT_EQ(text("Label2"), "Soundcard:");
-    EXPECT_EQ(ToAnsi(find<QCheckBox>("chkSystem16Scanlines2")->text()), "Double Scanl.");
-    EXPECT_EQ(text("Label3"), "Total:");
-    EXPECT_EQ(text("lblSystem16Total"), "3");
-    EXPECT_EQ(text("lblSystem16FavCount"), "1");
+    EXPECT_EQ(texts({"Label12", "lblOptMamePath", "Label22", "Label64", "Label2",
+                     "chkSystem16Scanlines2", "Label3", "lblSystem16Total", "lblSystem16FavCount"}),
+              (std::vector<std::string>{" Favorties:", "Full System16-DOS Path",
+                                        "Default Roms Directory", "Horizontal Res.",
+                                        "Soundcard:", "Double Scanl.", "Total:", "3", "1"}));
 }
 
 TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {

@@ -120,8 +120,7 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
     EXPECT_EQ(window->windowTitle(), "Arvok v0.1b");
     EXPECT_EQ(Find(window.get(), "lblVersion")->text(), "v0.1b");
     EXPECT_EQ(Find(window.get(), "lblName")->text(), "Arvok v0.1b");
-    EXPECT_EQ(window->twipsTop(), 400);
-    EXPECT_EQ(window->twipsLeft(), 500);
+    EXPECT_EQ(std::pair(window->twipsTop(), window->twipsLeft()), std::pair(400, 500));
     EXPECT_TRUE(calls_.empty());
 
     dialogs_ = &InstallScriptedDialogs();
@@ -157,8 +156,7 @@ TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {
     EXPECT_EQ(calls_, (std::vector<std::string>{"open MAME", "place MAME 600 4350 6345 4620",
                                                 "open M72", "place M72 10 20 2400 4620"}));
     EXPECT_EQ(leftAtOpen, (std::vector<int>{900, 900}));
-    EXPECT_EQ(window.twipsTop(), 600);
-    EXPECT_EQ(window.twipsLeft(), 900);
+    EXPECT_EQ(std::pair(window.twipsTop(), window.twipsLeft()), std::pair(600, 900));
 }
 
 TEST_F(Launcher, TheBannerStartsOnEveryWayOutOfStartUpAndRotatesThroughSixTexts) {
@@ -296,8 +294,7 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     EXPECT_EQ(version->toolTip(), " 02/07/99 ");
 
     test::DoubleClick(Find(window.get(), "imgArvok"));
-    EXPECT_EQ(window->twipsTop(), 0);
-    EXPECT_EQ(window->twipsLeft(), 0);
+    EXPECT_EQ(std::pair(window->twipsTop(), window->twipsLeft()), std::pair(0, 0));
 }
 
 TEST_F(Launcher, EveryTextShowsWholeInItsLabel) {

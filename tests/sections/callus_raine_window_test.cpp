@@ -150,20 +150,20 @@ TEST_F(CallusRaineTest, TheFavouritesShareShowsOnTheSectionsOwnGesture) {
         const char* tag = Section(share.emu).tag;
         count = find(share.emu == Emu::M72 ? "lblM72FavCountFix"
                                            : ObjectName(share.emu, "lbl", "FavCount").c_str());
-        sendMouse(count, QEvent::MouseMove);
+        MoveOver(count);
         EXPECT_EQ(ToAnsi(count->toolTip()), share.onMove) << tag;
         count->setToolTip(QString());
-        sendMouse(count, QEvent::MouseButtonPress);
+        SendMouse(count, QEvent::MouseButtonPress);
         EXPECT_EQ(ToAnsi(count->toolTip()), "") << tag;
-        sendMouse(count, QEvent::MouseButtonRelease);
+        SendMouse(count, QEvent::MouseButtonRelease);
         EXPECT_EQ(ToAnsi(count->toolTip()), share.onClick) << tag;
     }
 
     // A total that is no whole number leaves Callus's tooltip as it was.
-    sendMouse(count, QEvent::MouseMove);
+    MoveOver(count);
     find<QLabel>("lblCallusTotal")->setText(QString());
     find<QLabel>("lblCallusFavCount")->setText(QStringLiteral("3"));
-    sendMouse(count, QEvent::MouseMove);
+    MoveOver(count);
     EXPECT_EQ(count->toolTip().toStdString(), " 25% of total ");
 }
 
@@ -427,20 +427,20 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
              {"cmdDirRomDefault", linkLit, {0xBF8585, kYellow}}}) {
         QWidget* button = find(name);
         Enter(button);
-        sendMouse(button, QEvent::MouseButtonPress);
+        SendMouse(button, QEvent::MouseButtonPress);
         EXPECT_TRUE(Drawn(button, pressed));
-        sendMouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, {-5, -5});
+        SendMouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, {-5, -5});
         EXPECT_TRUE(Drawn(button, released));
     }
     // The next move over "Def." lights it again.
-    sendMouse(find("cmdDirRomDefault"), QEvent::MouseMove);
+    MoveOver(find("cmdDirRomDefault"));
     EXPECT_TRUE(Drawn(find("cmdDirRomDefault"), linkLit));
 
     // The launcher's "Lays" left lit goes back to rest when the mouse reaches the favourites.
     QWidget* lays = Forms::main().findChild<QWidget*>(QStringLiteral("lblLays"));
-    sendMouse(lays, QEvent::MouseMove);
+    MoveOver(lays);
     EXPECT_TRUE(Drawn(lays, linkLit));
-    sendMouse(find<QListWidget>("lstCallusPref")->viewport(), QEvent::MouseMove);
+    MoveOver(find<QListWidget>("lstCallusPref")->viewport());
     EXPECT_TRUE(Drawn(lays, link));
 
     clickButton("imgCallusButOpts");
@@ -451,8 +451,8 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
         EXPECT_TRUE(Drawn(button, link));
         Enter(button);
         EXPECT_TRUE(Drawn(button, linkLit));
-        sendMouse(button, QEvent::MouseButtonPress);
-        sendMouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, {-5, -5});
+        SendMouse(button, QEvent::MouseButtonPress);
+        SendMouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, {-5, -5});
         EXPECT_TRUE(Drawn(button, link)) << name;
     }
 }

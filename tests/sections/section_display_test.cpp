@@ -115,11 +115,11 @@ TEST_F(SectionDisplayTest, PageButtonsSinkWhilePressedAndActWhenReleased) {
     const QPoint rest = info->pos();
 
     // 15 twips down and right: one pixel.
-    sendMouse(info, QEvent::MouseButtonPress);
+    SendMouse(info, QEvent::MouseButtonPress);
     EXPECT_EQ(info->pos(), rest + QPoint(1, 1));
     EXPECT_TRUE(hidden("picMameInfo"));
 
-    sendMouse(info, QEvent::MouseButtonRelease);
+    SendMouse(info, QEvent::MouseButtonRelease);
     EXPECT_EQ(info->pos(), rest);
     EXPECT_FALSE(hidden("picMameInfo"));
 }

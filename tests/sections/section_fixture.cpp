@@ -212,7 +212,7 @@ void SectionTest::clickFavourite(const std::string& name) {
     auto* list = find<QListWidget>(listName("Pref").c_str());
     auto found = list->findItems(FromAnsi(name), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << name;
-    click(list, list->visualItemRect(found[0]).center());
+    Click(list, list->visualItemRect(found[0]).center());
 }
 
 void SectionTest::clickButton(const char* name) {
@@ -232,28 +232,13 @@ void SectionTest::pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers)
     QApplication::sendEvent(w, &event);
 }
 
-void SectionTest::sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint at) {
-    if (auto* list = qobject_cast<QAbstractItemView*>(w))
-        w = list->viewport();
-    const bool held = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-    QMouseEvent event(type, QPointF(at), QPointF(w->mapToGlobal(at)),
-                      type == QEvent::MouseMove ? Qt::NoButton : button,
-                      held ? button : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
-void SectionTest::click(QWidget* w, QPoint at) {
-    sendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, at);
-    sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
-}
-
 void SectionTest::doubleClick(const std::string& list) {
-    sendMouse(find(list.c_str()), QEvent::MouseButtonDblClick);
+    DoubleClick(find(list.c_str()));
 }
 
 void SectionTest::rightClick(const std::string& list) {
     QWidget* viewport = find<QAbstractItemView>(list.c_str())->viewport();
-    sendMouse(viewport, QEvent::MouseButtonPress, Qt::RightButton,
+    SendMouse(viewport, QEvent::MouseButtonPress, Qt::RightButton,
               {viewport->width() - 2, viewport->height() - 2});
 }
 

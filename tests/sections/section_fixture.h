@@ -15,6 +15,7 @@
 #include "platform/dialogs.h"
 #include "sections/section_window.h"
 #include "support/test_support.h"
+#include "support/widgets.h"
 
 namespace arvok::test {
 
@@ -89,11 +90,6 @@ protected:
     void clickButton(const char* name);
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // A mouse event at "at" of "w" (of a list's viewport): a press or double click holds
-    // "button", a release lets it go, a move holds none.
-    static void sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton,
-                          QPoint at = {2, 2});
-    static void click(QWidget* w, QPoint at = {2, 2});
     void doubleClick(const std::string& list);
     // A right-button press at the bottom right of a list.
     void rightClick(const std::string& list);

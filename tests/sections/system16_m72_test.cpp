@@ -117,7 +117,7 @@ TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
     auto* large = find<QLabel>("cmdM72Large");
     EXPECT_EQ(ToAnsi(large->text()), "L");
     clickButton("cmdM72Short");
-    click(large);
+    Click(large);
     EXPECT_EQ(size(), std::pair(2400, 4620));
     clickButton("cmdM72Middle");
     EXPECT_EQ(size(), std::pair(6345, 4620));

@@ -13,7 +13,7 @@
 #include "support/cut_text.h"
 #include "support/shown_texts.h"
 #include "support/test_support.h"
-#include "widgets.h"
+#include "support/widgets.h"
 
 namespace arvok {
 namespace {
@@ -247,9 +247,9 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     Hooks().showLayoutManager = [&] { ++layouts; };
     auto window = Start();
     QLabel* callus = Find(window.get(), "lblCallus");
-    test::SendMouse(callus, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+    test::SendMouse(callus, QEvent::MouseButtonPress, Qt::RightButton);
     EXPECT_EQ(TextColor(callus), VbColor(65535));
-    test::SendMouse(callus, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+    test::SendMouse(callus, QEvent::MouseButtonRelease, Qt::RightButton);
     EXPECT_EQ(TextColor(callus), VbColor(kEntryText));
     EXPECT_TRUE(calls_.empty()) << "only the left button opens";
     test::Click(callus);

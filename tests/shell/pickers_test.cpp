@@ -11,7 +11,7 @@
 #include "platform/dialogs.h"
 #include "shell/pickers.h"
 #include "support/test_support.h"
-#include "widgets.h"
+#include "support/widgets.h"
 
 namespace arvok {
 namespace {

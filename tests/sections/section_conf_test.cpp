@@ -10,13 +10,7 @@
 namespace arvok::test {
 namespace {
 
-class SectionConfTest : public SectionTest {
-protected:
-    void SetUp() override {
-        SectionTest::SetUp();
-        WriteMameCfg({});
-    }
-};
+using SectionConfTest = MameCfgTest;
 
 TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZip) {
     std::vector<Game> games = kMameGames;

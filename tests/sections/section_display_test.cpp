@@ -19,7 +19,7 @@ namespace {
 
 const std::string kGif = OnePixelGif(255, 0, 0);
 
-class SectionDisplayTest : public SectionTest {
+class SectionDisplayTest : public MameCfgTest {
 protected:
     SnapshotPage* snapPage() { return find<SnapshotPage>("picMameSnap"); }
     bool running() { return snapPage()->isRunning(); }
@@ -29,7 +29,6 @@ protected:
 };
 
 TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
-    WriteMameCfg({});
     std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
     cfg.replace(cfg.find("SlideDelay=2"), 12, "SlideDelay=4");
     WriteBytes(dir_ / "Cfg/Mame.cfg", cfg);
@@ -109,7 +108,6 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
 }
 
 TEST_F(SectionDisplayTest, PageButtonsSinkWhilePressedAndActWhenReleased) {
-    WriteMameCfg({});
     open();
     auto* info = find("imgButInfo");
     const QPoint rest = info->pos();
@@ -125,7 +123,7 @@ TEST_F(SectionDisplayTest, PageButtonsSinkWhilePressedAndActWhenReleased) {
 }
 
 TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfigurationPageAlone) {
-    MakeDirectory(dir_.path(), "Cfg");
+    RemoveFile(dir_ / "Cfg/Mame.cfg");
     open();
     clickButton("imgButInfo");
     open();
@@ -152,7 +150,6 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
 
 // Paths typed or picked with letters beyond ASCII are the file system's bytes.
 TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved) {
-    WriteMameCfg({});
     const std::string emu = dir_ / "emü 2", snap = dir_ / "snap shots ü", roms = dir_ / "röms";
     WriteBytes(emu + "/mäme", "");
     WriteBytes(snap + "/galaga.gif", kGif);

@@ -110,4 +110,13 @@ protected:
     SectionWindow* window_ = nullptr;
 };
 
+// The same, with a MAME settings file that holds no favourites.
+class MameCfgTest : public SectionTest {
+protected:
+    void SetUp() override {
+        SectionTest::SetUp();
+        WriteMameCfg({});
+    }
+};
+
 } // namespace arvok::test

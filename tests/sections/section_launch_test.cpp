@@ -13,11 +13,10 @@ namespace arvok::test {
 namespace {
 
 // The MAME stand-in lists its ROM folder while it runs.
-class SectionLaunchTest : public SectionTest {
+class SectionLaunchTest : public MameCfgTest {
 protected:
     void SetUp() override {
-        SectionTest::SetUp();
-        WriteMameCfg({});
+        MameCfgTest::SetUp();
         WriteStandIn("mame.sh", "ls roms");
         WriteBytes(dir_ / "roms/galaga.zip", "zip");
     }

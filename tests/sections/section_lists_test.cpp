@@ -17,16 +17,11 @@
 namespace arvok::test {
 namespace {
 
-class SectionListsTest : public SectionTest {
+class SectionListsTest : public MameCfgTest {
 protected:
-    void SetUp() override {
-        SectionTest::SetUp();
-        WriteMameCfg({});
-    }
     void chooseText(const char* combo, const char* item) {
         choose(combo, find<QComboBox>(combo)->findText(QString::fromLatin1(item)));
     }
-    int currentFavourite() { return find<QListWidget>("lstMamePref")->currentRow(); }
 };
 
 const QColor kGrey = VbColor(0xC0C0C0), kLit = VbColor(0xE4AAAA), kMaroon = VbColor(0x80),
@@ -127,11 +122,11 @@ TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile)
     pickFavourite("Xevious");
     pressKey(pref, Qt::Key_Delete);
     EXPECT_EQ(favourites(), (std::vector<std::string>{"1942", "Galaga", "Pac-Man"}));
-    EXPECT_EQ(currentFavourite(), 2);
+    EXPECT_EQ(pref->currentRow(), 2);
     EXPECT_EQ(text("lblMameRomSettings"), "Pac-Man");
     pickFavourite("1942");
     pressKey(pref, Qt::Key_Delete);
-    EXPECT_EQ(currentFavourite(), 0);
+    EXPECT_EQ(pref->currentRow(), 0);
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     EXPECT_EQ(text("lblMameFavCount"), "2");
 

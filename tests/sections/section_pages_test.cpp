@@ -27,13 +27,7 @@ std::string MameRecord(const std::string& key,
     return EncodeRecord(Emu::Mame, key, fields);
 }
 
-class SectionPagesTest : public SectionTest {
-protected:
-    void SetUp() override {
-        SectionTest::SetUp();
-        WriteMameCfg({});
-    }
-};
+using SectionPagesTest = MameCfgTest;
 
 TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGamesSettings) {
     WriteBytes(dir_ / "snap/galaga.gif", kGif);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <QEvent>
 #include <QListView>
 #include <QListWidget>
 #include <gtest/gtest.h>

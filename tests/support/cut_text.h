@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <QWidget>
 #include <string>
 #include <vector>

@@ -215,8 +215,7 @@ TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaul
     EXPECT_EQ(ReadBytes(dir_ / "Cfg/System16.set"), "\"Old\",x\r\n");
 
     choose("cboSystem16SampleRate", 2);
-    dialogs_->answers.push_back(Answer::Yes);
-    dialogs_->answers.push_back(Answer::Ok);
+    dialogs_->answers = {Answer::Yes, Answer::Ok};
     clickButton("cmdApplytoAll");
     const std::string set = ReadBytes(dir_ / "Cfg/System16.set");
     EXPECT_EQ(set.rfind("\"[DEFAULT]\",", 0), 0u) << set;

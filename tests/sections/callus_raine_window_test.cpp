@@ -152,7 +152,9 @@ TEST_F(CallusRaineTest, TheFavouritesShareShowsOnTheSectionsOwnGesture) {
         MoveOver(count);
         EXPECT_EQ(ToAnsi(count->toolTip()), share.onMove) << tag;
         count->setToolTip(QString());
-        Click(count);
+        SendMouse(count, QEvent::MouseButtonPress);
+        EXPECT_EQ(ToAnsi(count->toolTip()), "") << tag << " pressed";
+        SendMouse(count, QEvent::MouseButtonRelease);
         EXPECT_EQ(ToAnsi(count->toolTip()), share.onClick) << tag;
     }
 

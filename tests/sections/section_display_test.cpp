@@ -32,10 +32,9 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
     cfg.replace(cfg.find("SlideDelay=2"), 12, "SlideDelay=4");
     WriteBytes(dir_ / "Cfg/Mame.cfg", cfg);
-    for (const char* name : {"galaga.gif", "galaga00.gif", "galaga01.gif"})
-        WriteBytes(dir_ / ("snap/" + std::string(name)), kGif);
-    WriteBytes(dir_ / "Anim/xevious/xevious.gif", kGif);
-    WriteBytes(dir_ / "Anim/xevious/xevious00.gif", kGif);
+    for (const char* name : {"snap/galaga.gif", "snap/galaga00.gif", "snap/galaga01.gif",
+                             "Anim/xevious/xevious.gif", "Anim/xevious/xevious00.gif"})
+        WriteBytes(dir_ / name, kGif);
     open();
 
     // 1942 has no snapshot: the notice tells where snapshots can be found.

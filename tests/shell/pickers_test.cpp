@@ -85,12 +85,9 @@ protected:
 };
 
 TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
-    WriteBytes(dir / "roms/pacman.zip", "z");
-    WriteBytes(dir / "roms/GALAGA.ZIP", "z");
-    WriteBytes(dir / "roms/readme.txt", "t");
-    WriteBytes(dir / "roms/.hidden.zip", "z");
-    WriteBytes(dir / "roms/Néo/neogeo.zip", "z");
-    WriteBytes(dir / "roms/empty/readme.txt", "t");
+    for (const char* file : {"pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip",
+                             "Néo/neogeo.zip", "empty/readme.txt"})
+        WriteBytes(dir / ("roms/" + std::string(file)), "z");
 
     FolderPicker own({"MAMESETTINGS", "mspacman.zip;pacman.zip", "x", dir / "roms"});
     EXPECT_EQ(Find(&own, "lblCount")->text(), "1");

@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QMouseEvent>
-#include <QTimer>
 #include <filesystem>
 
 #include "platform/path.h"
@@ -47,14 +45,6 @@ protected:
         WriteDataFile("Callus", kCallusGames);
         WriteDataFile("Raine", kRaineGames);
     }
-    int comboIndex(const char* name) { return find<QComboBox>(name)->currentIndex(); }
-    bool checked(const char* name) { return find<QCheckBox>(name)->isChecked(); }
-    std::vector<std::string> texts(const char* page) {
-        std::vector<std::string> all;
-        for (QLabel* label : find(page)->findChildren<QLabel*>())
-            all.push_back(ToAnsi(label->text()));
-        return all;
-    }
 };
 
 bool Holds(const std::vector<std::string>& texts, const std::string& text) {
@@ -70,26 +60,19 @@ TEST_F(CallusRaineTest, CallusOpensDockedWithItsOwnCaptionsCountsAndKeyTable) {
 
     EXPECT_TRUE(dialogs_->asked.empty());
     EXPECT_EQ(favourites(), (std::vector<std::string>{"Final Fight", "Pang! 3"}));
-    EXPECT_EQ(text("lblCallusRomSettings"), "Final Fight");
-    TwipRect at = GetTwips(window_);
-    EXPECT_EQ(at.Top, 300);
-    EXPECT_EQ(at.Left, 900 + 3450);
+    EXPECT_EQ(std::pair(GetTwips(window_).Top, GetTwips(window_).Left), std::pair(300, 900 + 3450));
 
     // "Total:" and "Filtered:" right of the year filter, at 5910.
-    EXPECT_EQ(text("Label3"), "Total:");
-    EXPECT_EQ(text("Label1"), "Filtered:");
-    EXPECT_EQ(text("lblCallusTotal"), "4");
-    EXPECT_EQ(text("lblCallusRomCount"), "4");
+    EXPECT_EQ(
+        texts({"lblCallusRomSettings", "Label3", "Label1", "lblCallusTotal", "lblCallusRomCount",
+               "lblCallusPath", "Label22", "Label20", "Label64", "Label6", "chkCallusMultiTask"}),
+        (std::vector<std::string>{"Final Fight", "Total:", "Filtered:", "4", "4",
+                                  "Full Callus-DOS Path", "Default Roms Directory",
+                                  "ScreenShots Directory", "Horizontal Res.", "Device N.4",
+                                  "Exclusive"}));
     EXPECT_EQ(GetTwips(find("lblCallusTotal")).Left, 5910);
     EXPECT_EQ(GetTwips(find("lblCallusTotal")).Top, 4650);
     EXPECT_EQ(GetTwips(find("lblCallusRomCount")).Top, 4800);
-
-    EXPECT_EQ(text("lblCallusPath"), "Full Callus-DOS Path");
-    EXPECT_EQ(text("Label22"), "Default Roms Directory");
-    EXPECT_EQ(text("Label20"), "ScreenShots Directory");
-    EXPECT_EQ(text("Label64"), "Horizontal Res.");
-    EXPECT_EQ(text("Label6"), "Device N.4");
-    EXPECT_EQ(find<QCheckBox>("chkCallusMultiTask")->text().toStdString(), "Exclusive");
     EXPECT_EQ(find<QCheckBox>("chkCallus2To3")->toolTip().toStdString(),
               "If set in the SF2 games, pressing just 2 punch or kick buttons will cause all 3 to "
               "be pressed, making special moves somewhat easier ");
@@ -98,17 +81,16 @@ TEST_F(CallusRaineTest, CallusOpensDockedWithItsOwnCaptionsCountsAndKeyTable) {
     // The help page: the game's history beside the key table.
     clickButton("imgCallusButHelp");
     auto* history = find<QListWidget>("lstCallusHelp");
-    ASSERT_GT(history->count(), 0);
     EXPECT_EQ(history->findItems(QStringLiteral("A brawler"), Qt::MatchExactly).size(), 1);
-    const std::vector<std::string> help = texts("picCallusHelp");
+    const std::vector<std::string> help = captions("picCallusHelp");
     for (const char* shown :
          {"Utilities:", "F1/F2", " Player 1/2 start", "ALT-I", " Toggle Pal. intens.", "ALT-Q"})
         EXPECT_TRUE(Holds(help, shown)) << shown;
     EXPECT_LT(GetTwips(history).Left + GetTwips(history).Width, 1920);
 
     clickButton("imgCallusButInfo");
-    EXPECT_TRUE(Holds(texts("picCallusInfo"), "Driver:"));
-    EXPECT_TRUE(Holds(texts("picCallusInfo"), " Technical Info:"));
+    EXPECT_TRUE(Holds(captions("picCallusInfo"), "Driver:"));
+    EXPECT_TRUE(Holds(captions("picCallusInfo"), " Technical Info:"));
     EXPECT_EQ(text("lblInfoRomFile"), "ffight.zip");
 }
 
@@ -128,15 +110,15 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
 
     clickButton("imgRaineButHelp");
     EXPECT_EQ(window_->findChild<QListWidget*>("lstRaineHelp"), nullptr);
-    const std::vector<std::string> help = texts("picRaineHelp");
+    const std::vector<std::string> help = captions("picRaineHelp");
     for (const char* shown :
          {"General in game keys:", "Keys in Pause mode:", "Default Player keys:", "RGHT",
           " Scroll RIght", "Q-W-E", " Player 2 Buttons", "FPS Display (5 M.)"})
         EXPECT_TRUE(Holds(help, shown)) << shown;
 
     clickButton("imgRaineButInfo");
-    EXPECT_TRUE(Holds(texts("picRaineInfo"), "System:"));
-    EXPECT_FALSE(Holds(texts("picRaineInfo"), "Driver:"));
+    EXPECT_TRUE(Holds(captions("picRaineInfo"), "System:"));
+    EXPECT_FALSE(Holds(captions("picRaineInfo"), "Driver:"));
 
     // Middle gives the "up" layout of two columns, the genre filter at 1660 (MAME's: 1690).
     EXPECT_EQ(find("cboFilterRaineGenre")->x(), TwipsToPx(1680));
@@ -145,40 +127,43 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
     EXPECT_EQ(find("cboFilterRaineGenre")->x(), TwipsToPx(1660));
 }
 
-// Callus shows the favourites' share when the mouse moves over the count, Raine when it is
-// clicked; the MAME window never.
+// The favourites' share of the total shows when the mouse moves over the count in Callus, when
+// the count is clicked in Raine and System16; MAME and M72 never show it.
 TEST_F(CallusRaineTest, TheFavouritesShareShowsOnTheSectionsOwnGesture) {
-    WriteCfg(Emu::Callus, {"Final Fight"});
-    WriteCfg(Emu::Raine, {"Darius", "Rastan"});
-    ASSERT_NE(open(Emu::Callus), nullptr);
-    QWidget* count = find("lblCallusFavCount");
-    sendMouse(count, QEvent::MouseButtonPress);
-    sendMouse(count, QEvent::MouseButtonRelease);
-    EXPECT_EQ(count->toolTip().toStdString(), "");
-    sendMouse(count, QEvent::MouseMove);
-    EXPECT_EQ(count->toolTip().toStdString(), " 25% of total ");
+    WriteDataFile("System16", {kRaineGames.begin(), kRaineGames.end() - 1});
+    WriteDataFile("M72", kRaineGames);
+    struct Share {
+        Emu emu;
+        std::vector<std::string> favourites;
+        const char *onMove, *onClick;
+    };
+    QWidget* count = nullptr;
+    for (const Share& share :
+         std::vector<Share>{{Emu::Mame, {"Galaga"}, "", ""},
+                            {Emu::Raine, {"Darius", "Rastan"}, "", " 50% of total "},
+                            {Emu::System16, {"Darius"}, "", " 33% of total "},
+                            {Emu::M72, {"Darius"}, "", ""},
+                            {Emu::Callus, {"Final Fight"}, " 25% of total ", ""}}) {
+        WriteCfg(share.emu, share.favourites);
+        ASSERT_NE(open(share.emu), nullptr);
+        const char* tag = Section(share.emu).tag;
+        count = find(share.emu == Emu::M72 ? "lblM72FavCountFix"
+                                           : ObjectName(share.emu, "lbl", "FavCount").c_str());
+        MoveOver(count);
+        EXPECT_EQ(ToAnsi(count->toolTip()), share.onMove) << tag;
+        count->setToolTip(QString());
+        SendMouse(count, QEvent::MouseButtonPress);
+        EXPECT_EQ(ToAnsi(count->toolTip()), "") << tag << " pressed";
+        SendMouse(count, QEvent::MouseButtonRelease);
+        EXPECT_EQ(ToAnsi(count->toolTip()), share.onClick) << tag;
+    }
 
-    // A total that is no whole number leaves the tooltip as it was.
+    // A total that is no whole number leaves Callus's tooltip as it was.
+    MoveOver(count);
     find<QLabel>("lblCallusTotal")->setText(QString());
     find<QLabel>("lblCallusFavCount")->setText(QStringLiteral("3"));
-    sendMouse(count, QEvent::MouseMove);
+    MoveOver(count);
     EXPECT_EQ(count->toolTip().toStdString(), " 25% of total ");
-
-    ASSERT_NE(open(Emu::Raine), nullptr);
-    count = find("lblRaineFavCount");
-    sendMouse(count, QEvent::MouseMove);
-    EXPECT_EQ(count->toolTip().toStdString(), "");
-    sendMouse(count, QEvent::MouseButtonPress);
-    sendMouse(count, QEvent::MouseButtonRelease);
-    EXPECT_EQ(count->toolTip().toStdString(), " 50% of total ");
-
-    WriteMameCfg({"Galaga"});
-    ASSERT_NE(open(Emu::Mame), nullptr);
-    count = find("lblMameFavCount");
-    for (QEvent::Type type :
-         {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        sendMouse(count, type);
-    EXPECT_EQ(count->toolTip().toStdString(), "");
 }
 
 // The filters narrow the list by the section's own items; neither Shift nor the menu resets
@@ -221,7 +206,7 @@ TEST_F(CallusRaineTest, CallusLaunchesByDoubleClickAndEnterWithTheGamesOwnOption
     choose("cboCallusDevice2", 4);
     find<QCheckBox>("chkCallusVSync")->click();
 
-    doubleClick(find<QListView>("lstCallusRom"));
+    doubleClick("lstCallusRom");
     EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
                          "sf2 -resv 640 480 -res 320 240 -frameskip AUTO -sndrate 22050 -vsync ON "
                          "-setinput 1 KEY1 -setinput 2 JOY2 -setinput 3 KEY1 -setinput 4 KEY1\n"
@@ -261,7 +246,7 @@ TEST_F(CallusRaineTest, RaineLaunchesByEnterAndDoubleClickWithTheGamesOwnOptions
 
     EXPECT_EQ(ToAnsi(find<QCheckBox>("chkRaineEnableGUI")->text()), shown::kEnableGui);
     find<QCheckBox>("chkRaineEnableGUI")->click();
-    doubleClick(find<QListView>("lstRaineRom"));
+    doubleClick("lstRaineRom");
     EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
                          "-game darius -screenmode 0 -screenx 640 -screeny 480 -limitspeed "
                          "-joystick STD\n"
@@ -288,8 +273,7 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_EQ(text("lblRaineRomSettings"), "Darius");
     window_->SaveCfg();
-    EXPECT_NE(ReadBytes(dir_ / "Cfg/Raine.cfg").find("[Favorties]\r\n\"Darius\"\r\n"),
-              std::string::npos);
+    EXPECT_EQ(savedFavourites(Emu::Raine), "[Favorties]\r\n\"Darius\"\r\n");
 
     dialogs_->answers = {Answer::Yes};
     clickButton("lblRaineClearFav");
@@ -350,15 +334,7 @@ TEST_F(CallusRaineTest, RaineSettingsStayPerGameAndTheRomFolderPickerSeeksTheGam
     EXPECT_EQ(comboIndex("cboRaineScreenMode"), 4);
     EXPECT_TRUE(checked("chkRaineEnableGUI"));
 
-    std::string caption;
-    QTimer::singleShot(0, [&caption] {
-        QWidget* picker = QApplication::activeModalWidget();
-        ASSERT_NE(picker, nullptr);
-        caption = ToAnsi(picker->windowTitle());
-        picker->close();
-    });
-    clickButton("cmdRaineSelDir");
-    EXPECT_EQ(caption, "Search Rom for Rastan (rastan.zip)");
+    EXPECT_EQ(pick("cmdRaineSelDir").caption, "Search Rom for Rastan (rastan.zip)");
 }
 
 // What a label button looks like on screen: its face's colour, and its caption drawn in "text"
@@ -399,14 +375,6 @@ void Leave(QWidget* w) {
     QApplication::sendEvent(w, &event);
 }
 
-// A release off the button, so that nothing is clicked.
-void Release(QWidget* w) {
-    const QPoint off(-5, -5);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(off), QPointF(w->mapToGlobal(off)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
-
 constexpr std::uint32_t kWhite = 0xFFFFFF, kYellow = 0xFFFF;
 
 // Each kind of label button has its own colours at rest and under the mouse; the game's folder
@@ -444,39 +412,38 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
         EXPECT_EQ(find(picture)->grab().toImage(), rest) << picture;
     }
 
-    QWidget* folder = find("cmdCallusSelDir");
-    Enter(folder);
-    sendMouse(folder, QEvent::MouseButtonPress);
-    EXPECT_TRUE(Drawn(folder, {0x8F675F, kWhite}));
-    Release(folder);
-    EXPECT_TRUE(Drawn(folder, link));
-    QWidget* byDefault = find("cmdDirRomDefault");
-    Enter(byDefault);
-    sendMouse(byDefault, QEvent::MouseButtonPress);
-    EXPECT_TRUE(Drawn(byDefault, linkLit));
-    Release(byDefault);
-    EXPECT_TRUE(Drawn(byDefault, {0xBF8585, kYellow}));
-    // The next move over it lights it again.
-    sendMouse(byDefault, QEvent::MouseMove);
-    EXPECT_TRUE(Drawn(byDefault, linkLit));
+    // Pressed, then released off the button so that nothing is clicked.
+    for (auto [name, pressed, released] : std::vector<std::tuple<const char*, Look, Look>>{
+             {"cmdCallusSelDir", {0x8F675F, kWhite}, link},
+             {"cmdDirRomDefault", linkLit, {0xBF8585, kYellow}}}) {
+        QWidget* button = find(name);
+        Enter(button);
+        SendMouse(button, QEvent::MouseButtonPress);
+        EXPECT_TRUE(Drawn(button, pressed));
+        SendMouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, {-5, -5});
+        EXPECT_TRUE(Drawn(button, released));
+    }
+    // The next move over "Def." lights it again.
+    MoveOver(find("cmdDirRomDefault"));
+    EXPECT_TRUE(Drawn(find("cmdDirRomDefault"), linkLit));
 
     // The launcher's "Lays" left lit goes back to rest when the mouse reaches the favourites.
     QWidget* lays = Forms::main().findChild<QWidget*>(QStringLiteral("lblLays"));
-    sendMouse(lays, QEvent::MouseMove);
+    MoveOver(lays);
     EXPECT_TRUE(Drawn(lays, linkLit));
-    sendMouse(find<QListWidget>("lstCallusPref")->viewport(), QEvent::MouseMove);
+    MoveOver(find<QListWidget>("lstCallusPref")->viewport());
     EXPECT_TRUE(Drawn(lays, link));
 
     clickButton("imgCallusButOpts");
-    for (const char* name : {"cmdSfoglia", "cmdSelDir", "cmdDirSnap"})
-        EXPECT_EQ(text(name), shown::kBrowse) << name;
+    EXPECT_EQ(texts({"cmdSfoglia", "cmdSelDir", "cmdDirSnap"}),
+              std::vector<std::string>(3, shown::kBrowse));
     for (const char* name : {"cmdSfoglia", "cmdSelDir", "cmdDirSnap", "lblScanNow"}) {
         QWidget* button = find(name);
         EXPECT_TRUE(Drawn(button, link));
         Enter(button);
         EXPECT_TRUE(Drawn(button, linkLit));
-        sendMouse(button, QEvent::MouseButtonPress);
-        Release(button);
+        SendMouse(button, QEvent::MouseButtonPress);
+        SendMouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, {-5, -5});
         EXPECT_TRUE(Drawn(button, link)) << name;
     }
 }
@@ -490,15 +457,6 @@ TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts
               "C:\\Emu\\Callus\\Callus.exe");
     EXPECT_EQ(find<QLineEdit>("txtOptCallusSnap")->text().toStdString(),
               "C:\\Emu\\Callus\\Snapshot");
-    // Callus empties its total when the header gives none; Raine keeps "107".
-    WriteLines(dir_ / "Data/Raine.dat", {Record(kRaineGames[0])});
-    WriteLines(dir_ / "Data/Callus.dat", {Record(kCallusGames[0])});
-    delete ExistingSectionWindow(Emu::Callus);
-    Forms::main().setSectionOpen(Emu::Callus, false);
-    ASSERT_NE(open(Emu::Callus), nullptr);
-    EXPECT_EQ(text("lblCallusTotal"), "");
-    ASSERT_NE(open(Emu::Raine), nullptr);
-    EXPECT_EQ(text("lblRaineTotal"), "107");
 }
 
 TEST_F(CallusRaineTest, OpeningAnOpenSectionAgainListsEveryGameUnderNeutralFilters) {
@@ -521,15 +479,28 @@ TEST_F(CallusRaineTest, OpeningAnOpenSectionAgainListsEveryGameUnderNeutralFilte
     }
 }
 
-TEST_F(CallusRaineTest, AnEmptyEighthHeaderLineLeavesEachSectionsTotalEmpty) {
+// A header without a game total leaves Callus's total empty and Raine's and System16's at their
+// design numbers; an empty eighth header line empties every section's total.
+TEST_F(CallusRaineTest, AGameTotalTheDataFileLacksIsEmptyOrTheDesignNumber) {
     WriteDataFile("System16", kRaineGames);
-    for (Emu emu : {Emu::Mame, Emu::Callus, Emu::Raine, Emu::System16}) {
+    for (auto [emu, withoutHeader] :
+         std::vector<std::pair<Emu, const char*>>{{Emu::Mame, nullptr},
+                                                  {Emu::Callus, ""},
+                                                  {Emu::Raine, "107"},
+                                                  {Emu::System16, "1107"}}) {
         const std::string base = Section(emu).baseName, path = dir_ / ("Data/" + base + ".dat");
-        std::string bytes = ReadBytes(path);
-        const size_t total = bytes.find("\r\nT") + 2;
-        WriteBytes(path, bytes.erase(total, bytes.find('\r', total) - total));
+        const std::string bytes = ReadBytes(path), total = "lbl" + base + "Total";
+        const size_t line = bytes.find("\r\nT") + 2;
+        WriteBytes(path, std::string(bytes).erase(line, bytes.find('\r', line) - line));
         ASSERT_NE(open(emu), nullptr) << base;
-        EXPECT_EQ(text(("lbl" + base + "Total").c_str()), "") << base;
+        EXPECT_EQ(text(total.c_str()), "") << base;
+        if (!withoutHeader)
+            continue;
+        closeSection(emu);
+        WriteBytes(path, bytes.substr(bytes.find("X7\r\n") + 4));
+        ASSERT_NE(open(emu), nullptr) << base;
+        EXPECT_EQ(text(total.c_str()), withoutHeader) << base;
+        EXPECT_EQ(romNames().size(), 4u) << base;
     }
 }
 

@@ -1,10 +1,5 @@
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
@@ -15,13 +10,7 @@
 namespace arvok::test {
 namespace {
 
-class SectionConfTest : public SectionTest {
-protected:
-    void SetUp() override {
-        SectionTest::SetUp();
-        WriteMameCfg({});
-    }
-};
+using SectionConfTest = MameCfgTest;
 
 TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZip) {
     std::vector<Game> games = kMameGames;

@@ -1,10 +1,7 @@
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 
 #include "gif.h"
 #include "platform/path.h"
@@ -22,14 +19,7 @@ namespace {
 
 const std::string kGif = OnePixelGif(255, 0, 0);
 
-void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButtons buttons) {
-    QPoint at(2, 2);
-    QMouseEvent event(type, QPointF(at), QPointF(w->mapToGlobal(at)), Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
-class SectionDisplayTest : public SectionTest {
+class SectionDisplayTest : public MameCfgTest {
 protected:
     SnapshotPage* snapPage() { return find<SnapshotPage>("picMameSnap"); }
     bool running() { return snapPage()->isRunning(); }
@@ -39,14 +29,12 @@ protected:
 };
 
 TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
-    WriteMameCfg({});
     std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
     cfg.replace(cfg.find("SlideDelay=2"), 12, "SlideDelay=4");
     WriteBytes(dir_ / "Cfg/Mame.cfg", cfg);
-    for (const char* name : {"galaga.gif", "galaga00.gif", "galaga01.gif"})
-        WriteBytes(dir_ / ("snap/" + std::string(name)), kGif);
-    WriteBytes(dir_ / "Anim/xevious/xevious.gif", kGif);
-    WriteBytes(dir_ / "Anim/xevious/xevious00.gif", kGif);
+    for (const char* name : {"snap/galaga.gif", "snap/galaga00.gif", "snap/galaga01.gif",
+                             "Anim/xevious/xevious.gif", "Anim/xevious/xevious00.gif"})
+        WriteBytes(dir_ / name, kGif);
     open();
 
     // 1942 has no snapshot: the notice tells where snapshots can be found.
@@ -119,24 +107,22 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
 }
 
 TEST_F(SectionDisplayTest, PageButtonsSinkWhilePressedAndActWhenReleased) {
-    WriteMameCfg({});
     open();
     auto* info = find("imgButInfo");
-    const TwipRect rest = GetTwips(info);
+    const QPoint rest = info->pos();
 
-    SendMouse(info, QEvent::MouseButtonPress, Qt::LeftButton);
-    EXPECT_EQ(GetTwips(info).Left, rest.Left + 15);
-    EXPECT_EQ(GetTwips(info).Top, rest.Top + 15);
+    // 15 twips down and right: one pixel.
+    SendMouse(info, QEvent::MouseButtonPress);
+    EXPECT_EQ(info->pos(), rest + QPoint(1, 1));
     EXPECT_TRUE(hidden("picMameInfo"));
 
-    SendMouse(info, QEvent::MouseButtonRelease, Qt::NoButton);
-    EXPECT_EQ(GetTwips(info).Left, rest.Left);
-    EXPECT_EQ(GetTwips(info).Top, rest.Top);
+    SendMouse(info, QEvent::MouseButtonRelease);
+    EXPECT_EQ(info->pos(), rest);
     EXPECT_FALSE(hidden("picMameInfo"));
 }
 
 TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfigurationPageAlone) {
-    MakeDirectory(dir_.path(), "Cfg");
+    RemoveFile(dir_ / "Cfg/Mame.cfg");
     open();
     clickButton("imgButInfo");
     open();
@@ -163,7 +149,6 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
 
 // Paths typed or picked with letters beyond ASCII are the file system's bytes.
 TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved) {
-    WriteMameCfg({});
     const std::string emu = dir_ / "emü 2", snap = dir_ / "snap shots ü", roms = dir_ / "röms";
     WriteBytes(emu + "/mäme", "");
     WriteBytes(snap + "/galaga.gif", kGif);

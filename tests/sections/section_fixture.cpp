@@ -1,11 +1,11 @@
 #include "section_fixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <sys/stat.h>
@@ -73,11 +73,14 @@ void SectionTest::SetUp() {
 }
 
 void SectionTest::TearDown() {
-    for (Emu emu : kAllEmus) {
-        delete ExistingSectionWindow(emu);
-        Forms::main().setSectionOpen(emu, false);
-    }
+    for (Emu emu : kAllEmus)
+        closeSection(emu);
     window_ = nullptr;
+}
+
+void SectionTest::closeSection(Emu emu) {
+    delete ExistingSectionWindow(emu);
+    Forms::main().setSectionOpen(emu, false);
 }
 
 void SectionTest::WriteDataFile(const std::string& base, const std::vector<Game>& games) {
@@ -99,9 +102,7 @@ void SectionTest::WriteMameCfg(const std::vector<std::string>& favourites,
 void SectionTest::WriteCfg(Emu emu, const std::vector<std::string>& favourites,
                            const std::string& favSize) {
     const std::string base = Section(emu).baseName;
-    std::string program = base;
-    for (char& c : program)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string program = QString::fromLatin1(base).toLower().toStdString();
     std::vector<std::string> lines{"[Paths]", "ExePath=" + dir_.path() + "/emu/" + program + ".sh",
                                    "EmuDir=" + dir_.path() + "/emu",
                                    "RomPath=" + dir_.path() + "/roms"};
@@ -127,9 +128,31 @@ std::string SectionTest::listName(const char* suffix) const {
     return ObjectName(window_ ? window_->emu() : Emu::Mame, "lst", suffix);
 }
 
-std::string SectionTest::text(const char* label) {
-    QLabel* w = find<QLabel>(label);
-    return w ? ToAnsi(w->text()) : "<none>";
+std::string SectionTest::text(const char* control) {
+    QWidget* w = find(control);
+    if (auto* box = qobject_cast<QCheckBox*>(w))
+        return ToAnsi(box->text());
+    auto* label = qobject_cast<QLabel*>(w);
+    return label ? ToAnsi(label->text()) : "<none>";
+}
+
+std::vector<std::string> SectionTest::texts(std::initializer_list<const char*> controls) {
+    std::vector<std::string> out;
+    for (const char* control : controls)
+        out.push_back(text(control));
+    return out;
+}
+
+bool SectionTest::checked(const char* box) {
+    return find<QCheckBox>(box)->isChecked();
+}
+
+std::vector<std::string> SectionTest::captions(const char* page) {
+    std::vector<std::string> out;
+    if (QWidget* w = find(page))
+        for (QLabel* label : w->findChildren<QLabel*>())
+            out.push_back(ToAnsi(label->text()));
+    return out;
 }
 
 QColor SectionTest::back(const char* combo) {
@@ -148,20 +171,18 @@ bool SectionTest::drawsIn(const char* control, const QColor& colour) {
     return false;
 }
 
-std::vector<std::string> SectionTest::romNames() {
+std::vector<std::string> SectionTest::items(const std::string& list) {
     std::vector<std::string> names;
-    auto* list = find<QListView>(listName("Rom").c_str());
-    for (int row = 0; row < list->model()->rowCount(); ++row)
-        names.push_back(ToAnsi(list->model()->index(row, 0).data().toString()));
+    if (auto* view = find<QAbstractItemView>(list.c_str()))
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            names.push_back(ToAnsi(view->model()->index(row, 0).data().toString()));
     return names;
 }
 
-std::vector<std::string> SectionTest::favourites() {
-    std::vector<std::string> names;
-    auto* list = find<QListWidget>(listName("Pref").c_str());
-    for (int row = 0; row < list->count(); ++row)
-        names.push_back(ToAnsi(list->item(row)->text()));
-    return names;
+std::string SectionTest::savedFavourites(Emu emu) {
+    const std::string cfg =
+        ReadBytes(dir_ / ("Cfg/" + std::string(Section(emu).baseName) + ".cfg"));
+    return cfg.substr(std::min(cfg.find("[Favorties]"), cfg.size()));
 }
 
 void SectionTest::WriteStandIn(const std::string& program, const std::string& listing) {
@@ -176,37 +197,21 @@ std::string SectionTest::ran() {
     return ReadBytes(dir_ / "ran.txt");
 }
 
-void SectionTest::pickRom(const std::string& name) {
-    auto* list = find<QListView>(listName("Rom").c_str());
-    for (int row = 0; row < list->model()->rowCount(); ++row)
-        if (ToAnsi(list->model()->index(row, 0).data().toString()) == name) {
-            list->setCurrentIndex(list->model()->index(row, 0));
+void SectionTest::select(const std::string& list, const std::string& name) {
+    auto* view = find<QAbstractItemView>(list.c_str());
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        if (ToAnsi(view->model()->index(row, 0).data().toString()) == name) {
+            view->setCurrentIndex(view->model()->index(row, 0));
             return;
         }
-    ADD_FAILURE() << "no game " << name;
-}
-
-void SectionTest::pickFavourite(const std::string& name) {
-    auto* list = find<QListWidget>(listName("Pref").c_str());
-    for (int row = 0; row < list->count(); ++row)
-        if (ToAnsi(list->item(row)->text()) == name) {
-            list->setCurrentRow(row);
-            return;
-        }
-    ADD_FAILURE() << "no favourite " << name;
+    ADD_FAILURE() << "no " << name << " in " << list;
 }
 
 void SectionTest::clickFavourite(const std::string& name) {
     auto* list = find<QListWidget>(listName("Pref").c_str());
     auto found = list->findItems(FromAnsi(name), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << name;
-    const QPoint at = list->visualItemRect(found[0]).center();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(
-            type, QPointF(at), QPointF(list->viewport()->mapToGlobal(at)), Qt::LeftButton,
-            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &event);
-    }
+    Click(list, list->visualItemRect(found[0]).center());
 }
 
 void SectionTest::clickButton(const char* name) {
@@ -226,20 +231,14 @@ void SectionTest::pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers)
     QApplication::sendEvent(w, &event);
 }
 
-void SectionTest::sendMouse(QWidget* w, QEvent::Type type) {
-    QMouseEvent event(type, QPointF(2, 2), QPointF(w->mapToGlobal(QPoint(2, 2))),
-                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
+void SectionTest::doubleClick(const std::string& list) {
+    DoubleClick(find(list.c_str()));
 }
 
-void SectionTest::doubleClick(QAbstractItemView* list) {
-    QPoint at(2, 2);
-    QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(at),
-                      QPointF(list->viewport()->mapToGlobal(at)), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &event);
+void SectionTest::rightClick(const std::string& list) {
+    QWidget* viewport = find<QAbstractItemView>(list.c_str())->viewport();
+    SendMouse(viewport, QEvent::MouseButtonPress, Qt::RightButton,
+              {viewport->width() - 2, viewport->height() - 2});
 }
 
 void SectionTest::dropOnFavourites(std::optional<Emu> from) {
@@ -285,14 +284,10 @@ void SectionTest::answerPicker(const std::string& file) {
     QTimer::singleShot(0, [file] {
         QWidget* picker = QApplication::activeModalWidget();
         ASSERT_NE(picker, nullptr);
-        if (file.empty()) {
-            picker->close();
-            return;
-        }
         auto* files = picker->findChild<QListWidget*>("filSelExe");
         auto found = files->findItems(QString::fromStdString(file), Qt::MatchExactly);
-        EXPECT_EQ(found.size(), 1) << file << " not listed";
         if (found.size() != 1) {
+            EXPECT_TRUE(file.empty()) << file << " not listed";
             picker->close();
             return;
         }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QComboBox>
-#include <QEvent>
 #include <QListView>
 #include <QListWidget>
 #include <gtest/gtest.h>
@@ -15,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "sections/section_window.h"
 #include "support/test_support.h"
+#include "support/widgets.h"
 
 namespace arvok::test {
 
@@ -59,28 +59,41 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    std::string text(const char* label);
+    // A label's text or a check box's caption.
+    std::string text(const char* control);
+    // The texts of these controls, in turn.
+    std::vector<std::string> texts(std::initializer_list<const char*> controls);
+    int comboIndex(const char* combo) { return find<QComboBox>(combo)->currentIndex(); }
+    bool checked(const char* box);
+    // Every caption of the labels on a page, in the order they were made.
+    std::vector<std::string> captions(const char* page);
     // What a control looks like on screen: the colour of a combo's face above the text, and
     // whether any pixel is drawn in "colour" or near it (a text's smoothed strokes).
     QColor back(const char* combo);
     bool drawsIn(const char* control, const QColor& colour);
     // "lst<Base><suffix>" of the open window's section.
     std::string listName(const char* suffix) const;
-    // The game list's entries and the favourites, as shown.
-    std::vector<std::string> romNames();
-    std::vector<std::string> favourites();
+    // A list's entries as shown; the game list's and the favourites.
+    std::vector<std::string> items(const std::string& list);
+    std::vector<std::string> romNames() { return items(listName("Rom")); }
+    std::vector<std::string> favourites() { return items(listName("Pref")); }
+    // The section's settings file from its favourites on.
+    std::string savedFavourites(Emu emu = Emu::Mame);
 
     // A user's actions.
-    void pickRom(const std::string& name);
-    void pickFavourite(const std::string& name);
+    void pickRom(const std::string& name) { select(listName("Rom"), name); }
+    void pickFavourite(const std::string& name) { select(listName("Pref"), name); }
+    void select(const std::string& list, const std::string& name);
     // A left-button press and release on the favourite "name", as a user clicks it.
     void clickFavourite(const std::string& name);
     void clickButton(const char* name);
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    // A left-button press or release, or a move with no button held, at (2, 2) of "w".
-    static void sendMouse(QWidget* w, QEvent::Type type);
-    void doubleClick(QAbstractItemView* list);
+    void doubleClick(const std::string& list);
+    // A right-button press at the bottom right of a list.
+    void rightClick(const std::string& list);
+    // Closes the section's window at once, as if it had never been opened.
+    static void closeSection(Emu emu);
     // Drops a game dragged from the game list of the section "from" (the open window's own when
     // none) onto the favourites.
     void dropOnFavourites(std::optional<Emu> from = std::nullopt);
@@ -94,6 +107,15 @@ protected:
     TempDir dir_;
     ScriptedDialogs* dialogs_ = nullptr;
     SectionWindow* window_ = nullptr;
+};
+
+// The same, with a MAME settings file that holds no favourites.
+class MameCfgTest : public SectionTest {
+protected:
+    void SetUp() override {
+        SectionTest::SetUp();
+        WriteMameCfg({});
+    }
 };
 
 } // namespace arvok::test

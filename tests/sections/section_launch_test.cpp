@@ -13,11 +13,10 @@ namespace arvok::test {
 namespace {
 
 // The MAME stand-in lists its ROM folder while it runs.
-class SectionLaunchTest : public SectionTest {
+class SectionLaunchTest : public MameCfgTest {
 protected:
     void SetUp() override {
-        SectionTest::SetUp();
-        WriteMameCfg({});
+        MameCfgTest::SetUp();
         WriteStandIn("mame.sh", "ls roms");
         WriteBytes(dir_ / "roms/galaga.zip", "zip");
     }
@@ -33,7 +32,7 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
     find<QLineEdit>("txtMameSkipR")->setText("-3");
 
     // Options changed just before are kept for the game and used.
-    doubleClick(find<QListView>("lstMameRom"));
+    doubleClick("lstMameRom");
 
     EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
                          "galaga -ignorecfg -monitor pal -soundcard 1 -sr 44100 -skiplines -3 "
@@ -47,7 +46,7 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
     // Another game starts with its own settings, not with those left on the page.
     WriteBytes(dir_ / "roms/xevious.zip", "zip");
     pickRom("Xevious");
-    doubleClick(find<QListView>("lstMameRom"));
+    doubleClick("lstMameRom");
     EXPECT_EQ(ran(), dir_.path() + "/emu\nxevious -ignorecfg -soundcard 1\nxevious.zip\n");
     pickRom("Galaga");
     EXPECT_EQ(find<QComboBox>("cboMameMonitor")->currentIndex(), 2);
@@ -63,7 +62,7 @@ TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackReachesTheEmulatorAndStaysC
     playback->click();
 
     // Loading the game's settings before the launch leaves Record as it was and Playback on.
-    doubleClick(find<QListView>("lstMameRom"));
+    doubleClick("lstMameRom");
     EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1 -playback best\n" +
                          "galaga.zip\n");
     EXPECT_TRUE(playback->isChecked());
@@ -74,7 +73,7 @@ TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackReachesTheEmulatorAndStaysC
     clickButton("cmdApplytoAll");
     WriteBytes(dir_ / "roms/xevious.zip", "zip");
     pickRom("Xevious");
-    doubleClick(find<QListView>("lstMameRom"));
+    doubleClick("lstMameRom");
     EXPECT_EQ(ran(), dir_.path() + "/emu\nxevious -ignorecfg -soundcard 1\nxevious.zip\n");
     EXPECT_FALSE(playback->isChecked());
 }
@@ -103,8 +102,7 @@ TEST_F(SectionLaunchTest, NamesTwinnedButForCaseOrAccentedRunTheirOwnSets) {
         WriteBytes(dir_ / ("roms/" + std::string(set) + ".zip"), "zip");
     open();
 
-    auto* list = find<QListView>("lstMameRom");
-    EXPECT_EQ(list->model()->index(1, 0).data().toString(),
+    EXPECT_EQ(find<QListView>("lstMameRom")->model()->index(1, 0).data().toString(),
               QString::fromUtf8("Ast\u00e9rix (World)"));
     EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Ast\xE9rix (World)", "Donkey Kong",
                                                     "Donkey Kong (US set 2)", "Galaga",
@@ -114,7 +112,7 @@ TEST_F(SectionLaunchTest, NamesTwinnedButForCaseOrAccentedRunTheirOwnSets) {
         auto game = std::find_if(games.begin(), games.end(),
                                  [&](const Game& g) { return std::string(g.set) == set; });
         pickRom(game->name);
-        doubleClick(list);
+        doubleClick("lstMameRom");
         EXPECT_NE(ran().find(std::string("\n") + set + " -ignorecfg"), std::string::npos)
             << game->name << ": " << ran();
     }

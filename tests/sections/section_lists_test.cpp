@@ -1,13 +1,10 @@
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
@@ -20,16 +17,11 @@
 namespace arvok::test {
 namespace {
 
-class SectionListsTest : public SectionTest {
+class SectionListsTest : public MameCfgTest {
 protected:
-    void SetUp() override {
-        SectionTest::SetUp();
-        WriteMameCfg({});
-    }
     void chooseText(const char* combo, const char* item) {
         choose(combo, find<QComboBox>(combo)->findText(QString::fromLatin1(item)));
     }
-    int currentFavourite() { return find<QListWidget>("lstMamePref")->currentRow(); }
 };
 
 const QColor kGrey = VbColor(0xC0C0C0), kLit = VbColor(0xE4AAAA), kMaroon = VbColor(0x80),
@@ -130,11 +122,11 @@ TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile)
     pickFavourite("Xevious");
     pressKey(pref, Qt::Key_Delete);
     EXPECT_EQ(favourites(), (std::vector<std::string>{"1942", "Galaga", "Pac-Man"}));
-    EXPECT_EQ(currentFavourite(), 2);
+    EXPECT_EQ(pref->currentRow(), 2);
     EXPECT_EQ(text("lblMameRomSettings"), "Pac-Man");
     pickFavourite("1942");
     pressKey(pref, Qt::Key_Delete);
-    EXPECT_EQ(currentFavourite(), 0);
+    EXPECT_EQ(pref->currentRow(), 0);
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     EXPECT_EQ(text("lblMameFavCount"), "2");
 
@@ -148,8 +140,7 @@ TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ExistingSectionWindow(Emu::Mame), nullptr);
     EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
-    std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
-    EXPECT_EQ(cfg.substr(cfg.find("[Favorties]")), "[Favorties]\r\n\"Pac-Man\"\r\n\"Galaga\"\r\n");
+    EXPECT_EQ(savedFavourites(), "[Favorties]\r\n\"Pac-Man\"\r\n\"Galaga\"\r\n");
 
     open();
     EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Pac-Man"}));
@@ -205,12 +196,7 @@ TEST_F(SectionListsTest, AClickOnTheCurrentFavouriteShowsItAgainAfterTheGameList
 TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChangingTheSelection) {
     open();
     pickRom("Galaga");
-    auto* list = find<QListView>("lstMameRom");
-    QPoint at(list->viewport()->width() - 2, list->viewport()->height() - 2);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at),
-                      QPointF(list->viewport()->mapToGlobal(at)), Qt::RightButton, Qt::RightButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &press);
+    rightClick("lstMameRom");
 
     QMenu* menu = FrmMenu().gameMenu(Emu::Mame);
     std::vector<std::string> captions;
@@ -220,7 +206,7 @@ TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChanging
     EXPECT_EQ(captions, (std::vector<std::string>{"Namco", "1981", "Shooter", "Original"}));
     EXPECT_TRUE(menu->isVisible());
     menu->close();
-    EXPECT_EQ(list->currentIndex().data().toString().toStdString(), "Galaga");
+    EXPECT_EQ(find<QListView>("lstMameRom")->currentIndex().data().toString(), "Galaga");
 
     // The filter-reset entry of the popup window resets the MAME filters.
     chooseText("cboFilterMameGenre", "Shooter");

@@ -1,10 +1,8 @@
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 #include "gif.h"
 #include "platform/qt/ansi.h"
@@ -29,21 +27,9 @@ std::string MameRecord(const std::string& key,
     return EncodeRecord(Emu::Mame, key, fields);
 }
 
-class SectionPagesTest : public SectionTest {
-protected:
-    int comboIndex(const char* name) { return find<QComboBox>(name)->currentIndex(); }
-    bool checked(const char* name) { return find<QCheckBox>(name)->isChecked(); }
-    std::vector<std::string> helpItems() {
-        std::vector<std::string> items;
-        auto* list = find<QListWidget>("lstMameHelp");
-        for (int i = 0; i < list->count(); ++i)
-            items.push_back(list->item(i)->text().toStdString());
-        return items;
-    }
-};
+using SectionPagesTest = MameCfgTest;
 
 TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGamesSettings) {
-    WriteMameCfg({});
     WriteBytes(dir_ / "snap/galaga.gif", kGif);
     WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("1942", {{mame::Monitor, "2"}})});
     open();
@@ -51,11 +37,10 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
     // 1942 has no still: the notice names the folder and the file, and the game's own
     // settings come into the settings page.
     EXPECT_TRUE(find("lblMameNoAvail")->isVisible());
-    EXPECT_EQ(text("lblMameNoAvail"), shown::kNoScreenShot);
-    EXPECT_EQ(text("lblSnapTip"), shown::kMameSnapTip);
-    EXPECT_EQ(text("lblNoSnapFound"), dir_.path() + "/snap");
-    EXPECT_EQ(text("lblLookedFor"), "1942.gif");
-    EXPECT_EQ(text("lblMameRomSettings"), "1942");
+    EXPECT_EQ(texts({"lblMameNoAvail", "lblSnapTip", "lblNoSnapFound", "lblLookedFor",
+                     "lblMameRomSettings"}),
+              (std::vector<std::string>{shown::kNoScreenShot, shown::kMameSnapTip,
+                                        dir_.path() + "/snap", "1942.gif", "1942"}));
     EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
 
     pickRom("Galaga");
@@ -68,7 +53,6 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
 }
 
 TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
-    WriteMameCfg({});
     WriteBytes(dir_ / "emu/gamelist.txt", "Galaga (c) 1981 Namco\r\nA space shooter.\r\n\r\n"
                                           "\r\nXevious (c) 1982 Namco\r\nScrolling.\r\n\r\n\r\n");
     open();
@@ -76,11 +60,9 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
     clickButton("imgButInfo");
     EXPECT_TRUE(find("picMameInfo")->isVisible());
     EXPECT_TRUE(find<QLabel>("imgMameSnap")->isHidden());
-    EXPECT_EQ(text("lblInfoName"), "1942");
-    EXPECT_EQ(text("lblInfoMadeBy"), "Capcom");
-    EXPECT_EQ(text("lblInfoRomFile"), "1942.zip");
-    EXPECT_EQ(text("lblInfoOC"), "YES");
-    EXPECT_EQ(text("lblInfoSamples"), "Available");
+    EXPECT_EQ(
+        texts({"lblInfoName", "lblInfoMadeBy", "lblInfoRomFile", "lblInfoOC", "lblInfoSamples"}),
+        (std::vector<std::string>{"1942", "Capcom", "1942.zip", "YES", "Available"}));
 
     pickRom("Puck Man (Japan)");
     EXPECT_EQ(text("lblMameRomSettings"), "Puck Man (Japan)");
@@ -89,15 +71,15 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
     EXPECT_EQ(text("lblInfoCloneOf"), "pacman");
 
     clickButton("imgButHelp");
-    EXPECT_EQ(helpItems(), std::vector<std::string>{"Game info not found in gamelist.txt!"});
+    EXPECT_EQ(items("lstMameHelp"),
+              std::vector<std::string>{"Game info not found in gamelist.txt!"});
     pickRom("Galaga");
-    EXPECT_EQ(helpItems(),
+    EXPECT_EQ(items("lstMameHelp"),
               (std::vector<std::string>{"Galaga (c) 1981 Namco", "A space shooter.", "", ""}));
     EXPECT_TRUE(dialogs_->asked.empty());
 }
 
 TEST_F(SectionPagesTest, SettingsEditedForTwoGamesSurviveChangesOfPageAndGame) {
-    WriteMameCfg({});
     open();
     clickButton("imgButSet");
     EXPECT_TRUE(find("picMameSettings")->isVisible());
@@ -126,7 +108,6 @@ TEST_F(SectionPagesTest, SettingsEditedForTwoGamesSurviveChangesOfPageAndGame) {
 // An empty ROM folder of a record takes the configuration page's folder when the settings page
 // is opened on the game, and only then.
 TEST_F(SectionPagesTest, AnEmptyRomFolderTakesTheSectionsFolderWhenTheSettingsPageOpens) {
-    WriteMameCfg({});
     WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Galaga", {{kRomPathSlot, ""}}),
                                        MameRecord("[DEFAULT]", {{kRomPathSlot, ""}})});
     open();
@@ -142,7 +123,6 @@ TEST_F(SectionPagesTest, AnEmptyRomFolderTakesTheSectionsFolderWhenTheSettingsPa
 }
 
 TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAnother) {
-    WriteMameCfg({});
     const std::vector<std::string> records{
         MameRecord("1942", {{mame::Monitor, "1"}}),
         MameRecord("Galaga", {{mame::Monitor, "2"}, {mame::Cheat, "1"}}),
@@ -169,7 +149,6 @@ TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAno
 }
 
 TEST_F(SectionPagesTest, AllLeavesTheSingleDefaultRecordOfThePage) {
-    WriteMameCfg({});
     WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Galaga", {}), MameRecord("Xevious", {})});
     open();
     clickButton("imgButSet");
@@ -198,7 +177,6 @@ TEST_F(SectionPagesTest, AllLeavesTheSingleDefaultRecordOfThePage) {
 }
 
 TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsRecording) {
-    WriteMameCfg({});
     // The recordings folder is found whatever the letter case of its name.
     WriteBytes(dir_ / "emu/inp/best.inp", "x");
     WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Xevious", {{mame::Record, "1"}})});
@@ -243,7 +221,6 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
 }
 
 TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {
-    WriteMameCfg({});
     open();
     clickButton("imgButSet");
     auto* row = find<QLineEdit>("txtMameSkipR");

@@ -36,8 +36,12 @@ protected:
     void snap(const std::string& name, const std::string& bytes) {
         WriteBytes(dir / ("snap/" + name), bytes);
     }
-    void anim(const std::string& set, const std::string& name, const std::string& bytes) {
-        WriteBytes(dir / ("Anim/" + set + "/" + name), bytes);
+    // Writes <folder><set>.gif, then <set>00.gif, <set>01.gif, ... with the pictures in turn.
+    void series(const std::string& folder, const std::string& set,
+                const std::vector<std::string>& pictures) {
+        for (size_t i = 0; i < pictures.size(); ++i)
+            WriteBytes(dir / (folder + set + (i ? "0" + std::to_string(i - 1) : "") + ".gif"),
+                       pictures[i]);
     }
 
     // The colour of the picture shown, or "none".
@@ -70,17 +74,14 @@ protected:
 TEST_F(SnapshotPageTest, DisplayShowsAnimationStillOrSlideShowByWhatTheGameHas) {
     auto page = makePage(Emu::Mame);
 
-    snap("both.gif", kRed);
-    snap("both00.gif", kGreen);
-    anim("both", "both.gif", kBlue);
-    anim("both", "both00.gif", kWhite);
+    series("snap/", "both", {kRed, kGreen});
+    series("Anim/both/", "both", {kBlue, kWhite});
     EXPECT_EQ(page->showGame("both"), SnapShown::Animation);
     EXPECT_TRUE(page->isRunning());
     EXPECT_EQ(Counter(*page), "-");
     EXPECT_EQ(Step(*page), "00 #ffffff");
 
-    snap("series.gif", kRed);
-    snap("series00.gif", kGreen);
+    series("snap/", "series", {kRed, kGreen});
     EXPECT_EQ(page->showGame("series"), SnapShown::SlideShow);
     EXPECT_EQ(Shown(*page), "#ff0000");
     EXPECT_EQ(Counter(*page), "-");
@@ -127,11 +128,7 @@ TEST_F(SnapshotPageTest, NoSnapshotNoticeNamesTheFolderAndFileLookedFor) {
 
 TEST_F(SnapshotPageTest, SlideShowRunsConsecutivePicturesThenTheStillAndStartsOver) {
     auto page = makePage(Emu::Mame);
-    snap("set.gif", kRed);
-    snap("set00.gif", kGreen);
-    snap("set01.gif", kBlue);
-    snap("set02.gif", "not a picture");
-    snap("set03.gif", kWhite);
+    series("snap/", "set", {kRed, kGreen, kBlue, "not a picture", kWhite});
 
     ASSERT_EQ(page->showGame("set"), SnapShown::SlideShow);
     EXPECT_EQ(Step(*page), "00 #00ff00");
@@ -143,9 +140,7 @@ TEST_F(SnapshotPageTest, SlideShowRunsConsecutivePicturesThenTheStillAndStartsOv
 }
 
 TEST_F(SnapshotPageTest, AnimationEndsOnItsLastFrameAndOnlyMameRestartsItsCounter) {
-    anim("walk", "walk.gif", kGrey);
-    anim("walk", "walk00.gif", kGreen);
-    anim("walk", "walk01.gif", kBlue);
+    series("Anim/walk/", "walk", {kGrey, kGreen, kBlue});
     snap("walk00.gif", kRed); // a snapshot series is not looked at
 
     auto mame = makePage(Emu::Mame);
@@ -165,9 +160,7 @@ TEST_F(SnapshotPageTest, AnimationEndsOnItsLastFrameAndOnlyMameRestartsItsCounte
 }
 
 TEST_F(SnapshotPageTest, ClickStopsAndRestartsTheShow) {
-    snap("set.gif", kRed);
-    snap("set00.gif", kGreen);
-    snap("set01.gif", kBlue);
+    series("snap/", "set", {kRed, kGreen, kBlue});
 
     auto mame = makePage(Emu::Mame);
     // Before any display a click shows nothing.
@@ -201,13 +194,12 @@ TEST_F(SnapshotPageTest, ClickStopsAndRestartsTheShow) {
 }
 
 TEST_F(SnapshotPageTest, ShowsNeverStepFasterThanEvery55Milliseconds) {
-    anim("fast", "fast.gif", kGrey);
+    series("Anim/fast/", "fast", {kGrey});
     auto page = makePage(Emu::Mame);
     page->showGame("fast");
     EXPECT_EQ(page->timer()->interval(), kFastestTickMs);
 
-    snap("set.gif", kRed);
-    snap("set00.gif", kGreen);
+    series("snap/", "set", {kRed, kGreen});
     options.delayMs = 0;
     page->showGame("set");
     EXPECT_EQ(page->timer()->interval(), kFastestTickMs);

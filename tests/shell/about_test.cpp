@@ -8,7 +8,7 @@
 #include "shell/launcher.h"
 #include "support/cut_text.h"
 #include "support/shown_texts.h"
-#include "widgets.h"
+#include "support/widgets.h"
 
 namespace arvok {
 namespace {

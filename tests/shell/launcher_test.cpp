@@ -13,7 +13,7 @@
 #include "support/cut_text.h"
 #include "support/shown_texts.h"
 #include "support/test_support.h"
-#include "widgets.h"
+#include "support/widgets.h"
 
 namespace arvok {
 namespace {
@@ -120,8 +120,7 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
     EXPECT_EQ(window->windowTitle(), "Arvok v0.1b");
     EXPECT_EQ(Find(window.get(), "lblVersion")->text(), "v0.1b");
     EXPECT_EQ(Find(window.get(), "lblName")->text(), "Arvok v0.1b");
-    EXPECT_EQ(window->twipsTop(), 400);
-    EXPECT_EQ(window->twipsLeft(), 500);
+    EXPECT_EQ(std::pair(window->twipsTop(), window->twipsLeft()), std::pair(400, 500));
     EXPECT_TRUE(calls_.empty());
 
     dialogs_ = &InstallScriptedDialogs();
@@ -138,11 +137,7 @@ TEST_F(Launcher, AnExistingLowerCaseCfgIsNotDoubledAndCountsForTheGreeting) {
     test::WriteBytes(home_ + "/cfg/Mame.cfg", "");
     Start();
     EXPECT_TRUE(dialogs_->asked.empty());
-    std::vector<std::string> entries;
-    for (const auto& entry : fs::directory_iterator(home_))
-        entries.push_back(entry.path().filename().string());
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"Anim", "Data", "cfg"}));
+    EXPECT_EQ(test::Entries(home_), (std::vector<std::string>{"Anim", "Data", "cfg"}));
 }
 
 TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {
@@ -161,8 +156,7 @@ TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {
     EXPECT_EQ(calls_, (std::vector<std::string>{"open MAME", "place MAME 600 4350 6345 4620",
                                                 "open M72", "place M72 10 20 2400 4620"}));
     EXPECT_EQ(leftAtOpen, (std::vector<int>{900, 900}));
-    EXPECT_EQ(window.twipsTop(), 600);
-    EXPECT_EQ(window.twipsLeft(), 900);
+    EXPECT_EQ(std::pair(window.twipsTop(), window.twipsLeft()), std::pair(600, 900));
 }
 
 TEST_F(Launcher, TheBannerStartsOnEveryWayOutOfStartUpAndRotatesThroughSixTexts) {
@@ -253,9 +247,9 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     Hooks().showLayoutManager = [&] { ++layouts; };
     auto window = Start();
     QLabel* callus = Find(window.get(), "lblCallus");
-    test::SendMouse(callus, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton);
+    test::SendMouse(callus, QEvent::MouseButtonPress, Qt::RightButton);
     EXPECT_EQ(TextColor(callus), VbColor(65535));
-    test::SendMouse(callus, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton);
+    test::SendMouse(callus, QEvent::MouseButtonRelease, Qt::RightButton);
     EXPECT_EQ(TextColor(callus), VbColor(kEntryText));
     EXPECT_TRUE(calls_.empty()) << "only the left button opens";
     test::Click(callus);
@@ -300,8 +294,7 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     EXPECT_EQ(version->toolTip(), " 02/07/99 ");
 
     test::DoubleClick(Find(window.get(), "imgArvok"));
-    EXPECT_EQ(window->twipsTop(), 0);
-    EXPECT_EQ(window->twipsLeft(), 0);
+    EXPECT_EQ(std::pair(window->twipsTop(), window->twipsLeft()), std::pair(0, 0));
 }
 
 TEST_F(Launcher, EveryTextShowsWholeInItsLabel) {

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -11,10 +10,12 @@
 #include "platform/dialogs.h"
 #include "shell/pickers.h"
 #include "support/test_support.h"
+#include "support/widgets.h"
 
 namespace arvok {
 namespace {
 
+using test::Find;
 using test::TempDir;
 using test::WriteBytes;
 
@@ -43,15 +44,9 @@ std::vector<std::string> Items(const QListWidget* list) {
     return out;
 }
 
-template <class T> T* Find(const QWidget& w, const char* name) {
-    T* found = w.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 // Opens a folder of a folder list as the user does: the item made current, then Enter.
 void OpenFolder(const QWidget& picker, const char* list, const std::string& name) {
-    auto* folders = Find<QListWidget>(picker, list);
+    auto* folders = Find<QListWidget>(&picker, list);
     auto found = folders->findItems(QString::fromStdString(name), Qt::MatchEndsWith);
     ASSERT_EQ(found.size(), 1) << name;
     folders->setCurrentItem(found.front());
@@ -60,14 +55,14 @@ void OpenFolder(const QWidget& picker, const char* list, const std::string& name
 }
 
 void ChooseFile(const QWidget& picker, const std::string& name) {
-    auto* files = Find<QListWidget>(picker, "filSelExe");
+    auto* files = Find<QListWidget>(&picker, "filSelExe");
     auto found = files->findItems(QString::fromStdString(name), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << name;
     files->setCurrentItem(found.front());
 }
 
 void Click(const QWidget& picker, const char* button) {
-    Find<QPushButton>(picker, button)->click();
+    Find<QPushButton>(&picker, button)->click();
 }
 
 class PickersTest : public ::testing::Test {
@@ -90,30 +85,24 @@ protected:
 };
 
 TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
-    WriteBytes(dir / "roms/pacman.zip", "z");
-    WriteBytes(dir / "roms/GALAGA.ZIP", "z");
-    WriteBytes(dir / "roms/readme.txt", "t");
-    WriteBytes(dir / "roms/.hidden.zip", "z");
-    WriteBytes(dir / "roms/Néo/neogeo.zip", "z");
-    WriteBytes(dir / "roms/empty/readme.txt", "t");
+    for (const char* file : {"pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip",
+                             "Néo/neogeo.zip", "empty/readme.txt"})
+        WriteBytes(dir / ("roms/" + std::string(file)), "z");
 
     FolderPicker own({"MAMESETTINGS", "mspacman.zip;pacman.zip", "x", dir / "roms"});
-    EXPECT_EQ(Find<QLabel>(own, "lblCount")->text(), "1");
+    EXPECT_EQ(Find(&own, "lblCount")->text(), "1");
 
     FolderPicker picker({"CALLUSROM", "*.zip", "Choose Directory", dir / "roms"});
-    EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "2");
-    EXPECT_EQ(Items(Find<QListWidget>(picker, "filSelDir")),
+    EXPECT_EQ(Find(&picker, "lblCount")->text(), "2");
+    EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelDir")),
               (std::vector<std::string>{"GALAGA.ZIP", "pacman.zip"}));
-
-    OpenFolder(picker, "dirSelDir", "empty");
-    EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "0");
-    OpenFolder(picker, "dirSelDir", "roms");
-    EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "2");
-    OpenFolder(picker, "dirSelDir", "Néo");
-    EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "1");
+    for (auto [folder, count] : {std::pair{"empty", "0"}, {"roms", "2"}, {"Néo", "1"}}) {
+        OpenFolder(picker, "dirSelDir", folder);
+        EXPECT_EQ(Find(&picker, "lblCount")->text(), count) << folder;
+    }
     // Open folders above and sub-folders below are rows of one height.
     OpenFolder(picker, "dirSelDir", "roms");
-    auto* folders = Find<QListWidget>(picker, "dirSelDir");
+    auto* folders = Find<QListWidget>(&picker, "dirSelDir");
     ASSERT_EQ(Items(folders).back(), "Néo");
     for (int row = 1; row < folders->count(); ++row)
         EXPECT_EQ(folders->visualItemRect(folders->item(row)).height(),
@@ -199,23 +188,19 @@ TEST_F(PickersTest, RecordingModeStoresTheFileNameAndCancellingUnchecksPlayback)
     request.lockFolder = true;
 
     ProgramPicker picker(request);
-    EXPECT_FALSE(Find<QListWidget>(picker, "dirSelExe")->isEnabled());
-    EXPECT_EQ(Items(Find<QListWidget>(picker, "filSelExe")),
+    EXPECT_FALSE(Find<QListWidget>(&picker, "dirSelExe")->isEnabled());
+    EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelExe")),
               std::vector<std::string>{"pacman.inp"});
     ChooseFile(picker, "pacman.inp");
     Click(picker, "cmdOk");
-    EXPECT_EQ(mame.calls, std::vector<std::string>{"recording pacman.inp"});
 
-    mame.calls.clear();
+    // Cancelled, or closed by its window frame, the same.
     ProgramPicker cancelled(request);
     Click(cancelled, "cmdCancel");
-    EXPECT_EQ(mame.calls, std::vector<std::string>{"playback off"});
-
-    // Closed by its window frame: the same as Cancel.
-    mame.calls.clear();
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     RunProgramPicker(request);
-    EXPECT_EQ(mame.calls, std::vector<std::string>{"playback off"});
+    EXPECT_EQ(mame.calls,
+              (std::vector<std::string>{"recording pacman.inp", "playback off", "playback off"}));
 }
 
 } // namespace

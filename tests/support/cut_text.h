@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -31,7 +30,10 @@ inline bool LabelCut(const QLabel* label) {
 }
 
 // A check box or option button whose indicator, spacing and caption need more room than it has.
-inline bool ButtonCut(const QAbstractButton* button, bool radio) {
+inline bool ButtonCut(const QAbstractButton* button) {
+    const bool radio = qobject_cast<const QRadioButton*>(button);
+    if (!radio && !qobject_cast<const QCheckBox*>(button))
+        return false;
     const QStyle* style = button->style();
     const int indicatorWidth = style->pixelMetric(
         radio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, button);
@@ -62,19 +64,15 @@ inline bool ComboCut(QComboBox* combo, const QString& text) {
 inline std::vector<std::string> CutTexts(QWidget* window) {
     std::vector<std::string> cut;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (LabelCut(label))
-                cut.push_back(Describe(label, label->text()));
-        } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
-            if (ButtonCut(check, false))
-                cut.push_back(Describe(check, check->text()));
-        } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
-            if (ButtonCut(radio, true))
-                cut.push_back(Describe(radio, radio->text()));
-        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-            if (ComboCut(combo, combo->currentText()))
-                cut.push_back(Describe(combo, combo->currentText()));
-        }
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        auto* combo = qobject_cast<QComboBox*>(w);
+        if (label && LabelCut(label))
+            cut.push_back(Describe(w, label->text()));
+        else if (button && ButtonCut(button))
+            cut.push_back(Describe(w, button->text()));
+        else if (combo && ComboCut(combo, combo->currentText()))
+            cut.push_back(Describe(w, combo->currentText()));
     }
     return cut;
 }

@@ -1,0 +1,58 @@
+// Driving real widgets in the window tests: finding them by name, sending them mouse events
+// and reading their colours.
+#pragma once
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include "platform/qt/geometry.h"
+
+namespace arvok::test {
+
+template <class T = QLabel> T* Find(const QWidget* parent, const char* name) {
+    T* widget = parent->findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+// A mouse event at "at" of "w" (of a list's viewport): a press or double click holds "button",
+// a release lets it go, a move holds none.
+inline void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton,
+                      QPoint at = {2, 2}) {
+    if (auto* list = qobject_cast<QAbstractItemView*>(w))
+        w = list->viewport();
+    const bool held = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    QMouseEvent event(type, QPointF(at), QPointF(w->mapToGlobal(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : button,
+                      held ? button : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+inline void MoveOver(QWidget* w, QPoint at = {2, 2}) {
+    SendMouse(w, QEvent::MouseMove, Qt::NoButton, at);
+}
+
+inline void Click(QWidget* w, QPoint at = {2, 2}) {
+    SendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, at);
+    SendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
+}
+
+inline void DoubleClick(QWidget* w) {
+    SendMouse(w, QEvent::MouseButtonDblClick);
+}
+
+inline QColor TextColor(const QWidget* w) {
+    return w->palette().color(w->foregroundRole());
+}
+
+// The background colour of an opaque widget; a transparent one has none.
+inline std::optional<QColor> BackColor(const QWidget* w) {
+    if (!w->autoFillBackground())
+        return std::nullopt;
+    return w->palette().color(w->backgroundRole());
+}
+
+} // namespace arvok::test

@@ -5,6 +5,7 @@
 #include <set>
 #include <system_error>
 
+#include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 
@@ -93,7 +94,7 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
         return FileState::Missing;
     if (UnreadableFiles().insert(path).second)
         dialogs().message(
-            "The settings file\r" + path +
+            "The settings file\r" + PathText(path) +
                 "\rcould not be read. Default settings are used, and nothing is saved "
                 "over that file.",
             MsgStyle::Warning);
@@ -114,7 +115,7 @@ bool SaveFile(const std::string& path, const std::string& bytes) {
 }
 
 void ReportSaveFailure(const std::string& path) {
-    dialogs().message("The settings could not be saved in\r" + path, MsgStyle::Warning);
+    dialogs().message("The settings could not be saved in\r" + PathText(path), MsgStyle::Warning);
 }
 
 } // namespace arvok::settings_io

@@ -456,14 +456,15 @@ TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefus
     EXPECT_TRUE(LoadGameSettings(Emu::Raine, "Jerry\", the Mouse", fields));
     EXPECT_EQ(fields[kRomPathSlot], "/mouse");
 
-    // A ROM folder whose quote and comma would end it early is refused, by a save and by "All".
+    // A ROM folder whose quote and comma would end it early is refused, by a save and by "All";
+    // the message names it in its own letters (the folder is UTF-8, the message Windows-1252).
     const std::string before = ReadBytes(SetPath(dir, Emu::Raine));
-    fields[kRomPathSlot] = "/home/me/roms \"best\", old";
+    fields[kRomPathSlot] = "/home/me/r\xC3\xB6ms \"best\", old";
     EXPECT_FALSE(SaveGameSettings(Emu::Raine, "Jerry", fields) || ApplyToAll(Emu::Raine, fields));
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Raine)), before);
     ASSERT_EQ(shown->asked.size(), 2u);
     EXPECT_EQ(shown->asked[1].text,
-              "The ROM folder\r/home/me/roms \"best\", old\rcannot be kept in "
+              "The ROM folder\r/home/me/r\xF6ms \"best\", old\rcannot be kept in "
               "the settings file: it holds a double quote followed by a "
               "comma. The settings were not saved.");
 }

@@ -92,13 +92,17 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec)
         return FileState::Missing;
+    ReportUnreadable(path);
+    return FileState::Unreadable;
+}
+
+void ReportUnreadable(const std::string& path) {
     if (UnreadableFiles().insert(path).second)
         dialogs().message(
             "The settings file\r" + PathText(path) +
                 "\rcould not be read. Default settings are used, and nothing is saved "
                 "over that file.",
             MsgStyle::Warning);
-    return FileState::Unreadable;
 }
 
 bool SaveFile(const std::string& path, const std::string& bytes) {

@@ -25,6 +25,9 @@ enum class FileState { Read, Missing, Unreadable };
 // cannot be read is Unreadable: the user is told once which file could not be read, and the
 // file is not saved over until it has been read again.
 FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines);
+// Tells the user that the file "path", which is there, could not be read; once, until
+// ReadSettingsFile has read it again.
+void ReportUnreadable(const std::string& path);
 
 // Writes "bytes" over "path" through a temporary file. A settings file that exists but cannot
 // be read is not written (the user hears of it once, from ReadSettingsFile); on any other

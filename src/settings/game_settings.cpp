@@ -424,7 +424,8 @@ bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fie
 bool ApplyToAll(Emu emu, const SettingsFields& fields) {
     return RomFolderFits(fields) &&
            settings_io::SaveFile(GameSettingsPath(emu),
-                                 JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}));
+                                 JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}),
+                                 settings_io::Report::EachTime);
 }
 
 const std::string& LoadedGameKey(Emu emu) {

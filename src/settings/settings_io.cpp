@@ -105,7 +105,7 @@ void ReportUnreadable(const std::string& path) {
             MsgStyle::Warning);
 }
 
-bool SaveFile(const std::string& path, const std::string& bytes) {
+bool SaveFile(const std::string& path, const std::string& bytes, Report report) {
     std::vector<std::string> old;
     if (UnreadableFiles().count(path) || ReadSettingsFile(path, old) == FileState::Unreadable)
         return false;
@@ -113,7 +113,7 @@ bool SaveFile(const std::string& path, const std::string& bytes) {
         UnsavedFiles().erase(path);
         return true;
     }
-    if (UnsavedFiles().insert(path).second)
+    if (UnsavedFiles().insert(path).second || report == Report::EachTime)
         ReportSaveFailure(path);
     return false;
 }

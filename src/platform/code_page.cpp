@@ -45,23 +45,29 @@ std::optional<char> CodePageByte(char32_t ch) {
     return std::nullopt;
 }
 
+char32_t NextPathChar(const std::string& path, size_t& pos) {
+    const auto byte = static_cast<unsigned char>(path[pos]);
+    size_t length = 1;
+    std::optional<char32_t> ch = byte < 0x80 ? byte : Utf8At(path, pos, length);
+    if (!ch)
+        length = 1;
+    pos += length;
+    return ch.value_or(kRawPathByte + byte);
+}
+
+bool IsRawPathByte(char32_t ch) {
+    return ch >= kRawPathByte + 0x80 && ch <= kRawPathByte + 0xFF;
+}
+
 std::string PathText(const std::string& path) {
 #ifdef _WIN32
     return path;
 #else
     std::string text;
     for (size_t pos = 0; pos < path.size();) {
-        size_t length = 1;
-        if (static_cast<unsigned char>(path[pos]) < 0x80) {
-            text += path[pos++];
-            continue;
-        }
-        if (std::optional<char32_t> ch = Utf8At(path, pos, length)) {
-            text += CodePageByte(*ch).value_or('?');
-            pos += length;
-        } else {
-            text += path[pos++];
-        }
+        const char32_t ch = NextPathChar(path, pos);
+        text += IsRawPathByte(ch) ? static_cast<char>(ch - kRawPathByte)
+                                  : CodePageByte(ch).value_or('?');
     }
     return text;
 #endif

@@ -26,6 +26,8 @@ bool IsAnsi(const QString& text) {
     return FromAnsi(ToAnsi(text)) == text;
 }
 
+#ifdef _WIN32
+
 QString FromPath(const std::string& bytes) {
     return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
@@ -33,5 +35,37 @@ QString FromPath(const std::string& bytes) {
 std::string ToPath(const QString& text) {
     return QFile::encodeName(text).toStdString();
 }
+
+#else
+
+QString FromPath(const std::string& bytes) {
+    QString out;
+    for (size_t pos = 0; pos < bytes.size();) {
+        const char32_t ch = NextPathChar(bytes, pos);
+        if (QChar::requiresSurrogates(ch)) {
+            out.append(QChar(QChar::highSurrogate(ch)));
+            out.append(QChar(QChar::lowSurrogate(ch)));
+        } else {
+            out.append(QChar(static_cast<char16_t>(ch)));
+        }
+    }
+    return out;
+}
+
+std::string ToPath(const QString& text) {
+    std::string out;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool paired = i > 0 && text[i - 1].isHighSurrogate();
+        if (paired || !IsRawPathByte(text[i].unicode()))
+            continue;
+        out += text.mid(from, i - from).toStdString();
+        out += static_cast<char>(text[i].unicode() - kRawPathByte);
+        from = i + 1;
+    }
+    return out + text.mid(from).toStdString();
+}
+
+#endif
 
 } // namespace arvok

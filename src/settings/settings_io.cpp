@@ -96,19 +96,30 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
     return FileState::Unreadable;
 }
 
+namespace {
+
+void TellUnreadable(const std::string& path) {
+    dialogs().message("The settings file\r" + PathText(path) +
+                          "\rcould not be read. Default settings are used, and nothing is saved "
+                          "over that file.",
+                      MsgStyle::Warning);
+}
+
+} // namespace
+
 void ReportUnreadable(const std::string& path) {
     if (UnreadableFiles().insert(path).second)
-        dialogs().message(
-            "The settings file\r" + PathText(path) +
-                "\rcould not be read. Default settings are used, and nothing is saved "
-                "over that file.",
-            MsgStyle::Warning);
+        TellUnreadable(path);
 }
 
 bool SaveFile(const std::string& path, const std::string& bytes, Report report) {
     std::vector<std::string> old;
-    if (UnreadableFiles().count(path) || ReadSettingsFile(path, old) == FileState::Unreadable)
+    const bool known = UnreadableFiles().count(path) > 0;
+    if (known || ReadSettingsFile(path, old) == FileState::Unreadable) {
+        if (known && report == Report::EachTime)
+            TellUnreadable(path);
         return false;
+    }
     if (WriteFileAtomically(path, bytes)) {
         UnsavedFiles().erase(path);
         return true;

@@ -34,7 +34,8 @@ void ReportUnreadable(const std::string& path);
 // failure the old file stays and the user is told which file could not be saved, once, until a
 // save of that file succeeds (settings are saved on every change of game, so a read-only
 // installation would otherwise bring one message per click). A save the user asked for by a
-// button is reported at each failure (EachTime). False when nothing was written.
+// button is reported at each failure (EachTime), a file that could not be read included. False
+// when nothing was written.
 enum class Report { OncePerFile, EachTime };
 bool SaveFile(const std::string& path, const std::string& bytes,
               Report report = Report::OncePerFile);

@@ -10,6 +10,7 @@
 #include "catalogue/data_file.h"
 #include "core/shared_state.h"
 #include "core/texts.h"
+#include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
@@ -102,9 +103,9 @@ std::optional<std::string_view> ChosenZip(std::string_view record, bool merged) 
 }
 
 std::string FoundMessage(Emu emu, size_t found, const ScanRequest& request) {
-    std::string text = std::to_string(found) + " Roms found in:\r" + request.romPath;
+    std::string text = std::to_string(found) + " Roms found in:\r" + PathText(request.romPath);
     if (emu == Emu::Mame)
-        text += "\rand\r" + request.altRomPath;
+        text += "\rand\r" + PathText(request.altRomPath);
     return text;
 }
 
@@ -147,7 +148,7 @@ ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
     }
     std::string path = ScanFilePath(emu);
     if (!WriteFileAtomically(path, bytes, Durability::Replaceable))
-        return Fail("The scan file could not be written:\r" + path);
+        return Fail("The scan file could not be written:\r" + PathText(path));
     result.written = true;
     result.message = FoundMessage(emu, result.found, request);
     dialogs().message(result.message, MsgStyle::Information);

@@ -1,5 +1,6 @@
 #include "launch/batch_file.h"
 
+#include "platform/code_page.h"
 #include "platform/path.h"
 #include "platform/process.h"
 #include "platform/text_file.h"
@@ -29,7 +30,7 @@ TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& comm
     // A link standing at the batch file's name is replaced, never written through.
     if (!WriteFileAtomically(batch, BatchFileBytes(commandLine), Durability::Replaceable, {},
                              AtLink::Replace)) {
-        result.problem = "The launch file could not be written:\r" + batch;
+        result.problem = "The launch file could not be written:\r" + PathText(batch);
         return result;
     }
     std::string error;

@@ -10,6 +10,7 @@
 #include "catalogue/data_file.h"
 #include "core/texts.h"
 #include "launch/batch_file.h"
+#include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/process.h"
@@ -90,7 +91,8 @@ bool ProgramReady(const Profile& p, const LaunchInputs& in, LaunchUi& ui) {
     std::string problem = ProgramPathProblem(in.programPath);
     if (problem.empty())
         return true;
-    dialogs().message("The emulator could not be started:\r" + in.programPath + "\r" + problem,
+    dialogs().message("The emulator could not be started:\r" + PathText(in.programPath) + "\r" +
+                          problem,
                       MsgStyle::Warning);
     return false;
 }
@@ -149,9 +151,9 @@ Placement PlaceZip(const std::string& from, const std::string& folder, const std
 // A set that was found but could not be put where the emulator looks for it.
 void PlacementFailed(const std::string& zip, const std::string& found, const std::string& folder,
                      const std::string& problem) {
-    dialogs().message(zip + " was found in\r" + found +
-                          "\rbut could not be copied into the emulator's ROM folder\r" + folder +
-                          "\r" + problem + ".",
+    dialogs().message(zip + " was found in\r" + PathText(found) +
+                          "\rbut could not be copied into the emulator's ROM folder\r" +
+                          PathText(folder) + "\r" + problem + ".",
                       MsgStyle::Warning);
 }
 

@@ -160,6 +160,11 @@ std::string ArvokIniPath(const std::string& dirInst) {
 LayoutRead ReadLayout(const std::string& layoutsPath, const std::string& name) {
     LayoutRead result;
     LineReader reader(layoutsPath);
+    std::error_code ec;
+    if (!reader.ok() && std::filesystem::exists(layoutsPath, ec)) {
+        result.stop = LayoutStop::Unreadable;
+        return result;
+    }
     const std::string header = Header(name);
     std::string line;
     bool found = false;

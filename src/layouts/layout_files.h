@@ -32,7 +32,8 @@ enum class LayoutStop {
     NextLayout,    // a "[" line came before any "-"
     EndOfFile,     // the file's last line was reached before any "-"; it is not applied
     BadLine,       // a line lacks a field or holds a number that is not a 32-bit whole number
-    NotFound,      // layouts.dat cannot be read or holds no layout of that name
+    NotFound,      // layouts.dat is missing or holds no layout of that name
+    Unreadable,    // layouts.dat is there but cannot be read
     AutoloadOff,   // arvok.ini is missing or its autoload flag is not "1"
     NoDefaultName, // there is no default layout name
 };

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/code_page.h"
 #include "platform/path.h"
 #endif
 
@@ -114,7 +115,7 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     }
     std::string program = FindProgram(words[0], workDir);
     if (program.empty()) {
-        error = words[0] + ": program not found";
+        error = PathText(words[0]) + ": program not found";
         return false;
     }
     std::vector<char*> argv;
@@ -163,7 +164,8 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     }
 
     if (got == static_cast<ssize_t>(sizeof failure)) {
-        error = (failure.stage == 0 ? workDir : program) + ": " + std::strerror(failure.error);
+        error =
+            PathText(failure.stage == 0 ? workDir : program) + ": " + std::strerror(failure.error);
         return false;
     }
     return true;

@@ -465,8 +465,8 @@ SettingsSource SectionWindow::loadGameSettings(const std::string& key) {
 }
 
 // Stored under the game the page was loaded for, never another one and never an empty key.
-void SectionWindow::saveGameSettings() {
-    SaveLoadedGameSettings(emu_, readFields());
+bool SectionWindow::saveGameSettings() {
+    return SaveLoadedGameSettings(emu_, readFields());
 }
 
 void SectionWindow::applyToAll() {

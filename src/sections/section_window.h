@@ -168,7 +168,8 @@ private:
     Handler handlerOf(QWidget* control);
     void showRecordLook();
     SettingsFields readFields() const;
-    void saveGameSettings();
+    // Stores the page under the game it was loaded for; false when it could not be stored.
+    bool saveGameSettings();
     void applyToAll();
     void onPlaybackClicked();
     void onRecordClicked();

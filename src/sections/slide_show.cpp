@@ -1,6 +1,5 @@
 #include "sections/slide_show.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/geometry.h"
+#include "platform/text_file.h"
 #include "sections/section_design.h"
 #include "sections/snapshot_files.h"
 #include "shell/about.h"
@@ -150,11 +150,14 @@ void SnapshotPage::start(int intervalMs) {
     timer_.start(std::max(intervalMs, kFastestTickMs));
 }
 
+// The picture is read by the path's bytes, which reach any name the file system holds.
 bool SnapshotPage::load(const std::string& path) {
-    if (!IsPresentFile(path))
+    std::string bytes;
+    if (!IsPresentFile(path) || !ReadFileBytes(path, bytes))
         return false;
     QPixmap picture;
-    if (!picture.load(QFile::decodeName(QByteArray::fromStdString(path))))
+    if (!picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                              static_cast<uint>(bytes.size())))
         return false;
     image_->setPixmap(picture);
     return true;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/shared_state.h"
+#include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 #include "settings/settings_io.h"
@@ -315,9 +316,9 @@ SettingsFields DecodeRecord(Emu emu, std::string_view afterKey) {
 }
 
 // Whether a record can hold the ROM folder of "fields" so that it reads back as it was; when it
-// cannot, the user is told which folder and why. The folder is kept in double quotes without escaping: a line break
-// would end the record, and a quote followed by a comma would end the folder there and move
-// every option after it one place on.
+// cannot, the user is told which folder and why. The folder is kept in double quotes without
+// escaping: a line break would end the record, and a quote followed by a comma would end the folder
+// there and move every option after it one place on.
 bool RomFolderFits(const SettingsFields& fields) {
     const std::string& folder = fields[kRomPathSlot];
     const char* why = nullptr;
@@ -327,7 +328,7 @@ bool RomFolderFits(const SettingsFields& fields) {
         why = "a double quote followed by a comma";
     if (!why)
         return true;
-    dialogs().message("The ROM folder\r" + folder +
+    dialogs().message("The ROM folder\r" + PathText(folder) +
                           "\rcannot be kept in the settings file: it holds " + why +
                           ". The settings were not saved.",
                       MsgStyle::Warning);
@@ -423,7 +424,8 @@ bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fie
 bool ApplyToAll(Emu emu, const SettingsFields& fields) {
     return RomFolderFits(fields) &&
            settings_io::SaveFile(GameSettingsPath(emu),
-                                 JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}));
+                                 JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}),
+                                 settings_io::Report::EachTime);
 }
 
 const std::string& LoadedGameKey(Emu emu) {

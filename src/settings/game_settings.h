@@ -228,7 +228,8 @@ bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
 bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields);
 
 // Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);
-// refusals and failures as SaveGameSettings.
+// refusals and failures as SaveGameSettings, but a failed write, or a file that could not be
+// read, is reported every time, since the user asked for this save.
 bool ApplyToAll(Emu emu, const SettingsFields& fields);
 
 // The key whose settings were last loaded into the section's controls (LoadGameSettings), so

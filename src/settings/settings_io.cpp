@@ -5,6 +5,7 @@
 #include <set>
 #include <system_error>
 
+#include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 
@@ -91,30 +92,45 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec)
         return FileState::Missing;
-    if (UnreadableFiles().insert(path).second)
-        dialogs().message(
-            "The settings file\r" + path +
-                "\rcould not be read. Default settings are used, and nothing is saved "
-                "over that file.",
-            MsgStyle::Warning);
+    ReportUnreadable(path);
     return FileState::Unreadable;
 }
 
-bool SaveFile(const std::string& path, const std::string& bytes) {
+namespace {
+
+void TellUnreadable(const std::string& path) {
+    dialogs().message("The settings file\r" + PathText(path) +
+                          "\rcould not be read. Default settings are used, and nothing is saved "
+                          "over that file.",
+                      MsgStyle::Warning);
+}
+
+} // namespace
+
+void ReportUnreadable(const std::string& path) {
+    if (UnreadableFiles().insert(path).second)
+        TellUnreadable(path);
+}
+
+bool SaveFile(const std::string& path, const std::string& bytes, Report report) {
     std::vector<std::string> old;
-    if (UnreadableFiles().count(path) || ReadSettingsFile(path, old) == FileState::Unreadable)
+    const bool known = UnreadableFiles().count(path) > 0;
+    if (known || ReadSettingsFile(path, old) == FileState::Unreadable) {
+        if (known && report == Report::EachTime)
+            TellUnreadable(path);
         return false;
+    }
     if (WriteFileAtomically(path, bytes)) {
         UnsavedFiles().erase(path);
         return true;
     }
-    if (UnsavedFiles().insert(path).second)
+    if (UnsavedFiles().insert(path).second || report == Report::EachTime)
         ReportSaveFailure(path);
     return false;
 }
 
 void ReportSaveFailure(const std::string& path) {
-    dialogs().message("The settings could not be saved in\r" + path, MsgStyle::Warning);
+    dialogs().message("The settings could not be saved in\r" + PathText(path), MsgStyle::Warning);
 }
 
 } // namespace arvok::settings_io

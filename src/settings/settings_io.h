@@ -25,13 +25,20 @@ enum class FileState { Read, Missing, Unreadable };
 // cannot be read is Unreadable: the user is told once which file could not be read, and the
 // file is not saved over until it has been read again.
 FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines);
+// Tells the user that the file "path", which is there, could not be read; once, until
+// ReadSettingsFile has read it again.
+void ReportUnreadable(const std::string& path);
 
 // Writes "bytes" over "path" through a temporary file. A settings file that exists but cannot
 // be read is not written (the user hears of it once, from ReadSettingsFile); on any other
 // failure the old file stays and the user is told which file could not be saved, once, until a
 // save of that file succeeds (settings are saved on every change of game, so a read-only
-// installation would otherwise bring one message per click). False when nothing was written.
-bool SaveFile(const std::string& path, const std::string& bytes);
+// installation would otherwise bring one message per click). A save the user asked for by a
+// button is reported at each failure (EachTime), a file that could not be read included. False
+// when nothing was written.
+enum class Report { OncePerFile, EachTime };
+bool SaveFile(const std::string& path, const std::string& bytes,
+              Report report = Report::OncePerFile);
 // Tells the user that "path" could not be saved; for a save the user asked for by a button,
 // which hears of each failure.
 void ReportSaveFailure(const std::string& path);

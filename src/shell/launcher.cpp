@@ -16,6 +16,7 @@
 #include "platform/qt/button_look.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/geometry.h"
+#include "settings/settings_io.h"
 #include "shell/about.h"
 #include "shell/artwork.h"
 #include "shell/section_hooks.h"
@@ -288,8 +289,12 @@ void LauncherWindow::load() {
     timer_->start(kBannerInterval);
 }
 
+// A layouts file that is there but cannot be read is named, once, as a settings file is.
 void LauncherWindow::applyStartupLayout() {
-    applyLayout(ReadStartupLayout(Shared().DirInst).placements);
+    LayoutRead layout = ReadStartupLayout(Shared().DirInst);
+    if (layout.stop == LayoutStop::Unreadable)
+        settings_io::ReportUnreadable(LayoutsDatPath(Shared().DirInst));
+    applyLayout(layout.placements);
 }
 
 void LauncherWindow::applyLayout(const std::vector<Placement>& placements) {

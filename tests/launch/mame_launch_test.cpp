@@ -305,8 +305,10 @@ TEST_F(MameLaunch, AProgramThatCannotStartIsReportedAndItsCopyRemoved) {
 TEST_F(MameLaunch, AProgramThatMayNotRunOrWhosePathHoldsABlankIsNamedWholeBeforeAnyCopy) {
     WriteBytes(gameFolder + "/pacman.zip", "set");
     WriteBytes(emuDir + "/mame", "no execute permission");
-    test::WriteScript(emuDir + "/my mame/mame", "");
-    for (const std::string& program : {emuDir + "/mame", emuDir + "/my mame/mame"}) {
+    // The folder's letters are UTF-8 on disk; the message names them in its own code page.
+    const std::string folder = "my m\xC3\xA4me \xE6\x97\xA5";
+    test::WriteScript(emuDir + "/" + folder + "/mame", "");
+    for (const std::string& program : {emuDir + "/mame", emuDir + "/" + folder + "/mame"}) {
         ui.in.programPath = program;
         Launch("Pac-Man");
     }
@@ -314,11 +316,12 @@ TEST_F(MameLaunch, AProgramThatMayNotRunOrWhosePathHoldsABlankIsNamedWholeBefore
     EXPECT_EQ(asked.asked[0].text, "The emulator could not be started:\r" + emuDir +
                                        "/mame\rThe file may not be run: it lacks the permission "
                                        "to execute.");
-    EXPECT_EQ(asked.asked[1].text,
-              "The emulator could not be started:\r" + emuDir +
-                  "/my mame/mame\rIts path holds a blank: the launch line is split at blanks, so "
-                  "the program's path must have none.");
-    EXPECT_EQ(Files(emuDir), (Names{"emu", "mame", "my mame"}));
+    EXPECT_EQ(
+        asked.asked[1].text,
+        "The emulator could not be started:\r" + emuDir +
+            "/my m\xE4me ?/mame\rIts path holds a blank: the launch line is split at blanks, so "
+            "the program's path must have none.");
+    EXPECT_EQ(Files(emuDir), (Names{"emu", "mame", folder}));
 }
 
 } // namespace

@@ -174,6 +174,22 @@ TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved
     EXPECT_NE(cfg.find("SnapPath=" + snap + "\r\n"), std::string::npos);
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.set").find("\"Galaga\",\"" + roms + "\","),
               std::string::npos);
+
+    // A folder whose name is no UTF-8 (a Latin-1 "ü", as another system may have named it) is
+    // found, and the window saves it again byte for byte.
+    const std::string legacy = dir_ / "snap \xFC";
+    WriteBytes(legacy + "/galaga.gif", kGif);
+    WriteBytes(dir_ / "Cfg/Mame.cfg", cfg.substr(0, cfg.find("SnapPath=")) + "SnapPath=" + legacy +
+                                          cfg.substr(cfg.find("\r\n", cfg.find("SnapPath="))));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    open();
+    clickButton("imgButSnap");
+    pickRom("Galaga");
+    EXPECT_FALSE(find<QLabel>("imgMameSnap")->pixmap().isNull());
+    EXPECT_TRUE(hidden("lblNoSnapFound"));
+    clickButton("cmdMameExit");
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("SnapPath=" + legacy + "\r\n"),
+              std::string::npos);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <filesystem>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,6 +51,22 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
     EXPECT_EQ(ran(), dir_.path() + "/emu\nxevious -ignorecfg -soundcard 1\nxevious.zip\n");
     pickRom("Galaga");
     EXPECT_EQ(find<QComboBox>("cboMameMonitor")->currentIndex(), 2);
+
+    // A ROM folder the game's record cannot hold is not stored, yet the game runs from it as
+    // the page shows it, and the page keeps it.
+    const std::string odd = dir_ / "my \"best\", roms";
+    std::filesystem::create_directory(odd);
+    std::filesystem::rename(dir_ / "roms/galaga.zip", odd + "/galaga.zip");
+    auto* folder = find<QLineEdit>("txtMameRomPath");
+    folder->setText(QString::fromStdString(odd));
+    pressKey(find("lstMameRom"), Qt::Key_Return);
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text.rfind("The ROM folder\r" + odd + "\rcannot be kept", 0), 0u);
+    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
+                         "galaga -ignorecfg -monitor pal -soundcard 1 -sr 44100 -skiplines -3 "
+                         "-cheat\n"
+                         "galaga.zip\n");
+    EXPECT_EQ(folder->text().toStdString(), odd);
 }
 
 TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackReachesTheEmulatorAndStaysChosen) {

@@ -383,12 +383,15 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     EXPECT_FALSE(appliedToAll);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"Mame.set"});
-    ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, "The settings could not be saved in\r" + path);
-    EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
+    // The save on a change of game is reported once; "All", which the user asked for, each time.
+    ASSERT_EQ(shown->asked.size(), 2u);
+    for (const auto& asked : shown->asked) {
+        EXPECT_EQ(asked.text, "The settings could not be saved in\r" + path);
+        EXPECT_EQ(asked.style, MsgStyle::Warning);
+    }
 
     // A file that cannot be read is named once, reads as empty and is never written over, not
-    // even by "All".
+    // even by "All", which the user asked for and which names it again.
     shown->asked.clear();
     chmod(path.c_str(), 0);
     {
@@ -401,10 +404,11 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     }
     chmod(path.c_str(), 0644);
     EXPECT_EQ(ReadBytes(path), before);
-    ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, "The settings file\r" + path +
-                                        "\rcould not be read. Default settings are used, and "
-                                        "nothing is saved over that file.");
+    ASSERT_EQ(shown->asked.size(), 2u);
+    for (const auto& asked : shown->asked)
+        EXPECT_EQ(asked.text, "The settings file\r" + path +
+                                  "\rcould not be read. Default settings are used, and nothing "
+                                  "is saved over that file.");
 }
 
 TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefused) {
@@ -440,14 +444,15 @@ TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefus
     EXPECT_TRUE(LoadGameSettings(Emu::Raine, "Jerry\", the Mouse", fields));
     EXPECT_EQ(fields[kRomPathSlot], "/mouse");
 
-    // A ROM folder whose quote and comma would end it early is refused, by a save and by "All".
+    // A ROM folder whose quote and comma would end it early is refused, by a save and by "All";
+    // the message names it in its own letters (the folder is UTF-8, the message Windows-1252).
     const std::string before = ReadBytes(SetPath(dir, Emu::Raine));
-    fields[kRomPathSlot] = "/home/me/roms \"best\", old";
+    fields[kRomPathSlot] = "/home/me/r\xC3\xB6ms \"best\", old";
     EXPECT_FALSE(SaveGameSettings(Emu::Raine, "Jerry", fields) || ApplyToAll(Emu::Raine, fields));
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Raine)), before);
     ASSERT_EQ(shown->asked.size(), 2u);
     EXPECT_EQ(shown->asked[1].text,
-              "The ROM folder\r/home/me/roms \"best\", old\rcannot be kept in "
+              "The ROM folder\r/home/me/r\xF6ms \"best\", old\rcannot be kept in "
               "the settings file: it holds a double quote followed by a "
               "comma. The settings were not saved.");
 }

@@ -195,6 +195,21 @@ TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
     EXPECT_EQ(dialogs_->asked[0].text, test::shown::kNoDataFile);
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_EQ(calls_, (std::vector<std::string>{"place MAME 1 2 3 4", "place M72 5 6 7 8"}));
+
+    // A layouts file that cannot be read places nothing and is named once, however often the
+    // launcher starts.
+    dialogs_->asked.clear();
+    calls_.clear();
+    fs::remove(home_ + "/layouts.dat");
+    fs::create_directory(home_ + "/layouts.dat");
+    Start();
+    Start();
+    EXPECT_TRUE(calls_.empty());
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text,
+              "The settings file\r" + home_ +
+                  "/layouts.dat\rcould not be read. Default settings are used, and nothing is "
+                  "saved over that file.");
 }
 
 TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {

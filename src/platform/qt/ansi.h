@@ -13,7 +13,8 @@ std::string ToAnsi(const QString& text);
 bool IsAnsi(const QString& text);
 
 // Paths are the file system's bytes: the path fields and the pickers show and read them in the
-// file system's encoding, never as Windows-1252.
+// file system's encoding, never as Windows-1252. A byte of a name that is no part of UTF-8 (a
+// folder named on another system) is shown as a sign of its own and read back as that byte.
 QString FromPath(const std::string& bytes);
 std::string ToPath(const QString& text);
 

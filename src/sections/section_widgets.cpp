@@ -105,6 +105,34 @@ public:
     }
 };
 
+// Qt clears a list's selection when the button is released over the list's empty part, leaving
+// the chosen row only current. A click beside the rows chooses nothing: the chosen row stays.
+template <class Release>
+void ReleaseKeepingChoice(QAbstractItemView* list, QMouseEvent* event, Release release) {
+    QItemSelectionModel* selection = list->selectionModel();
+    const QPersistentModelIndex chosen =
+        selection->isSelected(list->currentIndex()) ? list->currentIndex() : QModelIndex();
+    release(event);
+    if (chosen.isValid() && !selection->hasSelection())
+        selection->select(chosen, QItemSelectionModel::Select);
+}
+
+// The keyboard focus arriving in a list with no current row makes its first row current, which
+// in these lists chooses and shows that game: the list stays without a current row.
+template <class FocusIn>
+void FocusInChoosingNothing(QAbstractItemView* list, QFocusEvent* event, FocusIn focusIn) {
+    if (list->currentIndex().isValid()) {
+        focusIn(event);
+        return;
+    }
+    {
+        QSignalBlocker block(list->selectionModel());
+        focusIn(event);
+        list->selectionModel()->clearCurrentIndex();
+    }
+    list->viewport()->update();
+}
+
 } // namespace
 
 QFont CompactFont(QFont font) {
@@ -200,6 +228,14 @@ void GameListView::resizeEvent(QResizeEvent* event) {
     updateGrid();
 }
 
+void GameListView::mouseReleaseEvent(QMouseEvent* event) {
+    ReleaseKeepingChoice(this, event, [this](QMouseEvent* e) { QListView::mouseReleaseEvent(e); });
+}
+
+void GameListView::focusInEvent(QFocusEvent* event) {
+    FocusInChoosingNothing(this, event, [this](QFocusEvent* e) { QListView::focusInEvent(e); });
+}
+
 void GameListView::startDrag(Qt::DropActions) {
     QModelIndex index = currentIndex();
     if (!index.isValid())
@@ -221,6 +257,15 @@ void FavouritesList::mousePressEvent(QMouseEvent* event) {
     }
     if (currentRow() != before)
         emit currentRowChanged(currentRow());
+}
+
+void FavouritesList::mouseReleaseEvent(QMouseEvent* event) {
+    ReleaseKeepingChoice(this, event,
+                         [this](QMouseEvent* e) { QListWidget::mouseReleaseEvent(e); });
+}
+
+void FavouritesList::focusInEvent(QFocusEvent* event) {
+    FocusInChoosingNothing(this, event, [this](QFocusEvent* e) { QListWidget::focusInEvent(e); });
 }
 
 } // namespace arvok

@@ -9,7 +9,6 @@
 #include <QListView>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QWindow>
 
 #include "catalogue/data_file.h"
 #include "catalogue/header_block.h"
@@ -18,6 +17,7 @@
 #include "platform/qt/click_label.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/geometry.h"
+#include "platform/qt/window_drag.h"
 #include "sections/launcher_link.h"
 #include "sections/open_section.h"
 #include "sections/popup_menus.h"
@@ -116,6 +116,7 @@ void SectionWindow::buildFrame() {
     big.setBold(true);
     title_->setFont(big);
     title_->installEventFilter(this);
+    DragsWindow(title_);
     connect(title_, &ClickLabel::doubleClicked, this, &SectionWindow::dock);
 
     const std::string sizes = design_.sizeButtonPrefix;
@@ -437,11 +438,6 @@ bool SectionWindow::eventFilter(QObject* watched, QEvent* event) {
         HighlightLauncher(emu_);
     if (type == QEvent::MouseMove && (watched == title_ || watched == prefList_->viewport()))
         RestLauncherMenu();
-    if (watched == title_ && type == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && windowHandle()) {
-        windowHandle()->startSystemMove();
-        return false;
-    }
     if (type == QEvent::Enter &&
         std::find(pageButtons_.begin(), pageButtons_.end(), watched) != pageButtons_.end())
         HighlightLauncher(emu_);

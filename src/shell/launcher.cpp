@@ -1,10 +1,9 @@
 #include "shell/launcher.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
-#include <QWindow>
 
 #include "catalogue/data_file.h"
 #include "catalogue/header_block.h"
@@ -16,6 +15,7 @@
 #include "platform/qt/button_look.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/geometry.h"
+#include "platform/qt/window_drag.h"
 #include "settings/settings_io.h"
 #include "shell/about.h"
 #include "shell/artwork.h"
@@ -150,6 +150,7 @@ LauncherWindow::LauncherWindow() {
     setFixedSize(TwipsToPx(kWidth), TwipsToPx(kHeight));
     SetBackColor(this, kFormBack);
     setMouseTracking(true);
+    DragsWindow(this);
 
     buildDecoration();
     buildEntries();
@@ -167,9 +168,8 @@ void LauncherWindow::buildDecoration() {
         SetMenuRest(lblAbout_);
         SetMenuRest(lblExit_);
         SetMenuRest(lblLays_);
-        if (QApplication::mouseButtons() == Qt::LeftButton)
-            dragWindow();
     });
+    DragsWindow(logo);
     connect(logo, &ClickLabel::doubleClicked, this, [this] { setTwipsPosition(0, 0); });
 
     ClickLabel* bar = MakePicture(this, "Image4", BarPixmap(217, 17), 120, 1110, 3255, 255);
@@ -349,18 +349,9 @@ void LauncherWindow::showAbout() {
     about.exec();
 }
 
-void LauncherWindow::dragWindow() {
-    if (QWindow* window = windowHandle())
-        window->startSystemMove();
-}
-
 void LauncherWindow::mouseMoveEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()))
         return;
-    if (event->buttons() == Qt::LeftButton) {
-        dragWindow();
-        update();
-    }
     if (currentTag_ != "HIDE")
         Hooks().restClearFavourites();
     SetMenuRest(lblLays_);

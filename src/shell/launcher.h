@@ -63,7 +63,6 @@ private:
     void applyStartupLayout();
     void advanceBanner();
     void showAbout();
-    void dragWindow();
 
     std::array<ClickLabel*, 5> entries_{};
     ClickLabel* lblExit_ = nullptr;

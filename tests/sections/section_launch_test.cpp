@@ -1,11 +1,14 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMouseEvent>
 
 #include "platform/path.h"
 #include "section_fixture.h"
@@ -96,7 +99,7 @@ TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackReachesTheEmulatorAndStaysC
 }
 
 TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDoesNothing) {
-    WriteMameCfg({"Galaga"});
+    WriteMameCfg({"Galaga", "Xevious"});
     open();
     auto* favourites = find<QListWidget>("lstMamePref");
     favourites->setCurrentRow(-1);
@@ -104,7 +107,28 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     pressKey(find("lstMameRom"), Qt::Key_Return);
     EXPECT_EQ(ran(), "<missing>");
 
+    // Tabbing into a list marks its first row without choosing it: the game shown stays, and
+    // Enter and Delete act on nothing.
+    for (QWidget* list : {static_cast<QWidget*>(favourites), find("lstMameRom")}) {
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(list, &focus);
+        pressKey(list, Qt::Key_Return);
+        pressKey(list, Qt::Key_Delete);
+    }
+    EXPECT_EQ(ran(), "<missing>");
+    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+    EXPECT_EQ(favourites->count(), 2);
+
+    // A click below the last favourite leaves the chosen one chosen and drawn so.
     favourites->setCurrentRow(0);
+    const QPoint below(4, favourites->viewport()->height() - 4);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, below, favourites->viewport()->mapToGlobal(below), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(favourites->viewport(), &click);
+    }
+    EXPECT_TRUE(drawsIn("lstMamePref", favourites->palette().color(QPalette::Highlight)));
     pressKey(favourites, Qt::Key_Return);
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
 }

@@ -68,8 +68,7 @@ TEST_F(RomLookupTest, NeoGeoTestLooksTheSetUpByItsSetName) {
     EXPECT_TRUE(shown->asked.empty());
     NeoGeoLookup miss = LookupMameNeoGeo("Pac-Man");
     EXPECT_FALSE(miss.found);
-    ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, test::shown::kNoRomInDataFile);
+    ASSERT_EQ(test::AskedTexts(*shown), std::vector<std::string>{test::shown::kNoRomInDataFile});
 }
 
 TEST(FavouriteCleanup, RemovesOnlyTheSelectedFavouriteThatIsMissing) {

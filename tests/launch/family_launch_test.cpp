@@ -162,8 +162,7 @@ TEST_P(FamilyLaunch, AMissingZipOpensTheFolderPickerOnTheSettingsPage) {
     WriteBytes(gameFolder + "/readme.txt", "no sets here");
     Launch();
 
-    ASSERT_EQ(asked.asked.size(), 1u);
-    EXPECT_EQ(asked.asked[0].text, test::shown::kRomNotFound);
+    ASSERT_EQ(test::AskedTexts(asked), std::vector<std::string>{test::shown::kRomNotFound});
     EXPECT_EQ(asked.asked[0].title, family.romTitle);
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     const RomFolderRequest& picker = ui.folderPickers[0];

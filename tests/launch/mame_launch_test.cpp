@@ -228,8 +228,7 @@ TEST_F(MameLaunch, NoGameOrAGameUnknownToTheDataFileStartsNothing) {
 
     WriteBytes(gameFolder + "/pacman.zip", "set");
     Launch("Pac-Man II");
-    ASSERT_EQ(asked.asked.size(), 1u);
-    EXPECT_EQ(asked.asked[0].text, test::shown::kNoRomInDataFile);
+    ASSERT_EQ(test::AskedTexts(asked), std::vector<std::string>{test::shown::kNoRomInDataFile});
     EXPECT_EQ(ui.lookups, Names{"Pac-Man II: missing"});
     EXPECT_FALSE(emu.run().ran);
     EXPECT_FALSE(fs::exists(roms));

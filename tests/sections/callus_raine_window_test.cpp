@@ -450,8 +450,7 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
 
 TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts) {
     ASSERT_NE(open(Emu::Callus), nullptr);
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoConfiguration);
+    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoConfiguration});
     EXPECT_TRUE(find("picCallusConf")->isVisible());
     EXPECT_EQ(find<QLineEdit>("txtOptCallusExePath")->text().toStdString(),
               "C:\\Emu\\Callus\\Callus.exe");

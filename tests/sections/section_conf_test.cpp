@@ -35,8 +35,7 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     dialogs_->asked.clear();
     Shown orphan = pick("cmdMameSelDir");
     EXPECT_EQ(orphan.pattern, "ghostc.zip");
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoRomInDataFile);
+    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoRomInDataFile});
 
     // Select writes the folder opened in the picker into the game's ROM folder and saves the
     // settings file.

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QMouseEvent>
 
 #include "platform/path.h"
 #include "section_fixture.h"
@@ -121,13 +120,7 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
 
     // A click below the last favourite leaves the chosen one chosen and drawn so.
     favourites->setCurrentRow(0);
-    const QPoint below(4, favourites->viewport()->height() - 4);
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent click(type, below, favourites->viewport()->mapToGlobal(below), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(favourites->viewport(), &click);
-    }
+    Click(favourites, {4, favourites->viewport()->height() - 4});
     EXPECT_TRUE(drawsIn("lstMamePref", favourites->palette().color(QPalette::Highlight)));
     pressKey(favourites, Qt::Key_Return);
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);

@@ -86,8 +86,7 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     chooseText("cboFilterMameMisc", "Missing Roms");
     dialogs_->whenAsked = nullptr;
 
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoScanFile);
+    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoScanFile});
     // The message is read over the list shown empty.
     EXPECT_TRUE(listed.empty());
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);

@@ -34,8 +34,7 @@ TEST_F(SectionOpenTest, WithoutItsDataFileTheSectionSaysSoAndStaysClosed) {
 
     EXPECT_EQ(open(), nullptr);
 
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoDataFile);
+    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoDataFile});
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
     EXPECT_EQ(Forms::main().currentSectionTag(), "RAINE");
@@ -47,8 +46,7 @@ TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
 
     ASSERT_NE(open(), nullptr);
 
-    ASSERT_EQ(watching->asked.size(), 1u);
-    EXPECT_EQ(watching->asked[0].text, shown::kNoConfiguration);
+    ASSERT_EQ(AskedTexts(*watching), std::vector<std::string>{shown::kNoConfiguration});
     EXPECT_EQ(watching->asked[0].style, MsgStyle::Information);
     EXPECT_EQ(watching->windowShown, std::vector<bool>{false});
     EXPECT_TRUE(find("picMameConf")->isVisible());
@@ -95,8 +93,7 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
 
     ASSERT_NE(open(), nullptr);
 
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, shown::kNoRomInDataFile);
+    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoRomInDataFile});
     EXPECT_EQ(favourites(), (std::vector<std::string>{"Pac-Man", "Xevious", "Zed Gone"}));
     EXPECT_EQ(text("lblMameFavCount"), "3");
     EXPECT_EQ(text("lblMameRomSettings"), "Pac-Man");
@@ -135,11 +132,7 @@ TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOve
         PermissionBitsHold hold;
         ASSERT_NE(open(), nullptr);
 
-        ASSERT_EQ(dialogs_->asked.size(), 1u);
-        EXPECT_EQ(dialogs_->asked[0].text,
-                  "The settings file\r" + cfg +
-                      "\rcould not be read. Default settings are used, and nothing is saved over "
-                      "that file.");
+        ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::Unreadable(cfg)});
         EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
         // The window works on its defaults.
         EXPECT_TRUE(favourites().empty());

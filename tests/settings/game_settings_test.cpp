@@ -4,6 +4,7 @@
 
 #include "platform/path.h"
 #include "settings_fixture.h"
+#include "support/shown_texts.h"
 
 namespace arvok {
 namespace {
@@ -406,9 +407,7 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(ReadBytes(path), before);
     ASSERT_EQ(shown->asked.size(), 2u);
     for (const auto& asked : shown->asked)
-        EXPECT_EQ(asked.text, "The settings file\r" + path +
-                                  "\rcould not be read. Default settings are used, and nothing "
-                                  "is saved over that file.");
+        EXPECT_EQ(asked.text, test::shown::Unreadable(path));
 }
 
 TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefused) {

@@ -109,8 +109,7 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
     SetDialogs(std::move(probe));
     auto window = Start();
 
-    ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0].text, test::shown::kWelcome);
+    ASSERT_EQ(test::AskedTexts(dialogs), std::vector<std::string>{test::shown::kWelcome});
     EXPECT_EQ(dialogs.asked[0].style, MsgStyle::Information);
     EXPECT_TRUE(dialogs.existing.empty());
     for (const char* name : {"Cfg", "Data", "Anim"})
@@ -191,8 +190,7 @@ TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
     test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
     WriteLines(home_ + "/data/m72.dat", HeaderLines("M72", 17));
     Start();
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, test::shown::kNoDataFile);
+    ASSERT_EQ(test::AskedTexts(*dialogs_), std::vector<std::string>{test::shown::kNoDataFile});
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_EQ(calls_, (std::vector<std::string>{"place MAME 1 2 3 4", "place M72 5 6 7 8"}));
 
@@ -205,11 +203,8 @@ TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
     Start();
     Start();
     EXPECT_TRUE(calls_.empty());
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text,
-              "The settings file\r" + home_ +
-                  "/layouts.dat\rcould not be read. Default settings are used, and nothing is "
-                  "saved over that file.");
+    ASSERT_EQ(test::AskedTexts(*dialogs_),
+              std::vector<std::string>{test::shown::Unreadable(home_ + "/layouts.dat")});
 }
 
 TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
@@ -372,8 +367,8 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
 
     dialogs_->answers = {Answer::No};
     test::Click(Find(window.get(), "lblExit"));
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, "Do you really want to quit ?");
+    ASSERT_EQ(test::AskedTexts(*dialogs_),
+              std::vector<std::string>{"Do you really want to quit ?"});
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::WarningYesNo);
     EXPECT_TRUE(calls_.empty());
     EXPECT_EQ(Listing(home_), before);

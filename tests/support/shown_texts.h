@@ -5,6 +5,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
 
 namespace arvok::test::shown {
 
@@ -50,6 +53,12 @@ inline const std::string kWelcome =
     "You can download the latest releases of the data-files from Arvok official home page.\r"
     "Take a look at Readme.txt for more info.";
 
+// The warning naming a settings file that could not be read.
+inline std::string Unreadable(const std::string& path) {
+    return "The settings file\r" + path +
+           "\rcould not be read. Default settings are used, and nothing is saved over that file.";
+}
+
 inline const std::string kOlder = "Older";
 inline const std::string kBrowse = "Browse";
 inline const std::string kEnableGui = "Enable GUI";
@@ -58,3 +67,15 @@ inline const std::string kMameSnapTip = "Press F12 during the game to grab your 
 inline const std::string kMailAddress = "arvok@example.org";
 
 } // namespace arvok::test::shown
+
+namespace arvok::test {
+
+// The texts of the messages shown so far, in turn.
+inline std::vector<std::string> AskedTexts(const ScriptedDialogs& dialogs) {
+    std::vector<std::string> texts;
+    for (const ScriptedDialogs::Asked& asked : dialogs.asked)
+        texts.push_back(asked.text);
+    return texts;
+}
+
+} // namespace arvok::test

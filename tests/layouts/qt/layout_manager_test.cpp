@@ -275,8 +275,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         EXPECT_EQ(Child<QPushButton>(dialog, "cmdCancel")->text(), "Cancel");
 
         add->click();
-        ASSERT_EQ(dialogs_->asked.size(), 1u);
-        EXPECT_EQ(dialogs_->asked[0].text, "Name already exist!");
+        ASSERT_EQ(AskedTexts(*dialogs_), Lines{"Name already exist!"});
         EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
@@ -292,8 +291,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
             dialogs_->asked.clear();
             Child<QLineEdit>(dialog, "txtRinomina")->setText(name);
             add->click();
-            ASSERT_EQ(dialogs_->asked.size(), 1u);
-            EXPECT_EQ(dialogs_->asked[0].text, message);
+            ASSERT_EQ(AskedTexts(*dialogs_), Lines{message});
             EXPECT_TRUE(dialog.isVisible());
         }
 
@@ -349,8 +347,7 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
         Child<QPushButton>(dialog, "cmdRename")->click();
         EXPECT_FALSE(dialog.isVisible());
     });
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, "Name already exist!");
+    ASSERT_EQ(AskedTexts(*dialogs_), Lines{"Name already exist!"});
     EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C", "Work"}));
     EXPECT_EQ(layouts(), renamed);
 
@@ -448,11 +445,7 @@ TEST_F(LayoutManagerTest, ALayoutsFileThatCannotBeReadIsNamedOnceAndTheOptionsSt
         pressClose();
     }
     EXPECT_EQ(ReadBytes(dir_ / "arvok.ini"), ini);
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text,
-              "The settings file\r" + (dir_ / "layouts.dat") +
-                  "\rcould not be read. Default settings are used, and nothing is saved over "
-                  "that file.");
+    ASSERT_EQ(AskedTexts(*dialogs_), Lines{shown::Unreadable(dir_ / "layouts.dat")});
 }
 
 TEST_F(LayoutManagerTest, EveryControlCarriesItsNameAndWholeCaption) {

@@ -111,8 +111,7 @@ TEST_F(MameLaunch, AsksBeforeUsingTheZipAlreadyInRomsAndNeverReplacesIt) {
 
     asked.answers = {Answer::No};
     Launch("Ms. Pac-Man");
-    ASSERT_EQ(asked.asked.size(), 1u);
-    EXPECT_EQ(asked.asked[0].text, "mspacman: " + test::shown::kRomAlreadyExist);
+    ASSERT_EQ(test::AskedTexts(asked), Names{"mspacman: " + test::shown::kRomAlreadyExist});
     EXPECT_EQ(asked.asked[0].style, MsgStyle::WarningYesNo);
     EXPECT_FALSE(emu.run().ran);
     EXPECT_EQ(Files(roms), Names{"mspacman.zip"});
@@ -132,9 +131,8 @@ TEST_F(MameLaunch, AsksBeforeUsingTheZipAlreadyInRomsAndNeverReplacesIt) {
     asked.asked.clear();
     asked.answers = {Answer::Yes};
     Launch("Metal Slug");
-    ASSERT_EQ(asked.asked.size(), 2u);
-    EXPECT_EQ(asked.asked[0].text, "mslug: " + test::shown::kRomAlreadyExist);
-    EXPECT_EQ(asked.asked[1].text, test::shown::kRomNotFound);
+    EXPECT_EQ(test::AskedTexts(asked),
+              (Names{"mslug: " + test::shown::kRomAlreadyExist, test::shown::kRomNotFound}));
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     EXPECT_EQ(ui.folderPickers[0].caption, "Search Rom for Metal Slug (mslug.zip)");
     EXPECT_FALSE(emu.run().ran);
@@ -228,7 +226,7 @@ TEST_F(MameLaunch, NoGameOrAGameUnknownToTheDataFileStartsNothing) {
 
     WriteBytes(gameFolder + "/pacman.zip", "set");
     Launch("Pac-Man II");
-    ASSERT_EQ(test::AskedTexts(asked), std::vector<std::string>{test::shown::kNoRomInDataFile});
+    ASSERT_EQ(test::AskedTexts(asked), Names{test::shown::kNoRomInDataFile});
     EXPECT_EQ(ui.lookups, Names{"Pac-Man II: missing"});
     EXPECT_FALSE(emu.run().ran);
     EXPECT_FALSE(fs::exists(roms));
@@ -311,15 +309,12 @@ TEST_F(MameLaunch, AProgramThatMayNotRunOrWhosePathHoldsABlankIsNamedWholeBefore
         ui.in.programPath = program;
         Launch("Pac-Man");
     }
-    ASSERT_EQ(asked.asked.size(), 2u);
-    EXPECT_EQ(asked.asked[0].text, "The emulator could not be started:\r" + emuDir +
-                                       "/mame\rThe file may not be run: it lacks the permission "
-                                       "to execute.");
-    EXPECT_EQ(
-        asked.asked[1].text,
-        "The emulator could not be started:\r" + emuDir +
-            "/my m\xE4me ?/mame\rIts path holds a blank: the launch line is split at blanks, so "
-            "the program's path must have none.");
+    EXPECT_EQ(test::AskedTexts(asked),
+              (Names{"The emulator could not be started:\r" + emuDir +
+                         "/mame\rThe file may not be run: it lacks the permission to execute.",
+                     "The emulator could not be started:\r" + emuDir +
+                         "/my m\xE4me ?/mame\rIts path holds a blank: the launch line is split at "
+                         "blanks, so the program's path must have none."}));
     EXPECT_EQ(Files(emuDir), (Names{"emu", "mame", folder}));
 }
 

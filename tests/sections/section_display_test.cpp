@@ -127,8 +127,7 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
     clickButton("imgButInfo");
     open();
 
-    EXPECT_EQ(dialogs_->asked.size(), 2u);
-    EXPECT_EQ(dialogs_->asked[1].text, shown::kNoConfiguration);
+    EXPECT_EQ(AskedTexts(*dialogs_), std::vector<std::string>(2, shown::kNoConfiguration));
     for (const char* page : {"picMameSnap", "picMameSettings", "picMameInfo", "picMameHelp"})
         EXPECT_TRUE(hidden(page)) << page;
     EXPECT_FALSE(hidden("picMameConf"));

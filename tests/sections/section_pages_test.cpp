@@ -165,10 +165,10 @@ TEST_F(SectionPagesTest, AllLeavesTheSingleDefaultRecordOfThePage) {
     EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.set"),
               "\"[DEFAULT]\",\"/roms\",0,2,0,0,1,1,0,0,0,0,\"0\",\"0\",14,"
               "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n");
-    ASSERT_EQ(dialogs_->asked.size(), 3u);
-    EXPECT_EQ(dialogs_->asked[1].text, shown::kApplyToAll);
+    ASSERT_EQ(AskedTexts(*dialogs_),
+              (std::vector<std::string>{shown::kApplyToAll, shown::kApplyToAll,
+                                        shown::kDefaultConfSaved}));
     EXPECT_EQ(dialogs_->asked[1].style, MsgStyle::WarningYesNo);
-    EXPECT_EQ(dialogs_->asked[2].text, shown::kDefaultConfSaved);
     EXPECT_EQ(dialogs_->asked[2].style, MsgStyle::Information);
 
     // Every game without a record of its own now shows those settings.

@@ -405,9 +405,7 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     }
     chmod(path.c_str(), 0644);
     EXPECT_EQ(ReadBytes(path), before);
-    ASSERT_EQ(shown->asked.size(), 2u);
-    for (const auto& asked : shown->asked)
-        EXPECT_EQ(asked.text, test::shown::Unreadable(path));
+    EXPECT_EQ(test::AskedTexts(*shown), std::vector<std::string>(2, test::shown::Unreadable(path)));
 }
 
 TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefused) {
@@ -449,11 +447,10 @@ TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefus
     fields[kRomPathSlot] = "/home/me/r\xC3\xB6ms \"best\", old";
     EXPECT_FALSE(SaveGameSettings(Emu::Raine, "Jerry", fields) || ApplyToAll(Emu::Raine, fields));
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Raine)), before);
-    ASSERT_EQ(shown->asked.size(), 2u);
-    EXPECT_EQ(shown->asked[1].text,
-              "The ROM folder\r/home/me/r\xF6ms \"best\", old\rcannot be kept in "
-              "the settings file: it holds a double quote followed by a "
-              "comma. The settings were not saved.");
+    EXPECT_EQ(test::AskedTexts(*shown),
+              std::vector<std::string>(2, "The ROM folder\r/home/me/r\xF6ms \"best\", old\rcannot "
+                                          "be kept in the settings file: it holds a double quote "
+                                          "followed by a comma. The settings were not saved."));
 }
 
 } // namespace

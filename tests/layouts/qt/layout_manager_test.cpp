@@ -66,21 +66,16 @@ protected:
         return w;
     }
     void press(const char* button) { ui<QPushButton>(button)->click(); }
-    Lines items(const char* combo) {
+    // The entries of a combo or a list, as shown.
+    Lines items(const char* name) {
+        auto* box = qobject_cast<QComboBox*>(ui(name));
+        QAbstractItemModel* model = box ? box->model() : ui<QListWidget>(name)->model();
         Lines names;
-        auto* box = ui<QComboBox>(combo);
-        for (int i = 0; i < box->count(); ++i)
-            names.push_back(ToAnsi(box->itemText(i)));
+        for (int i = 0; i < model->rowCount(); ++i)
+            names.push_back(ToAnsi(model->index(i, 0).data().toString()));
         return names;
     }
     std::string current(const char* combo) { return ToAnsi(ui<QComboBox>(combo)->currentText()); }
-    Lines rows(const char* list) {
-        Lines names;
-        auto* box = ui<QListWidget>(list);
-        for (int i = 0; i < box->count(); ++i)
-            names.push_back(ToAnsi(box->item(i)->text()));
-        return names;
-    }
     // What the manager shows: "<layouts> | <the one shown> [<its windows>] | default <name>"; the
     // default's list holds the same layouts.
     std::string shown() {
@@ -92,7 +87,7 @@ protected:
         };
         EXPECT_EQ(items("cboListaLayout2"), items("cboListaLayout"));
         return join(items("cboListaLayout")) + " | " + current("cboListaLayout") + " [" +
-               join(rows("lstEmulatori")) + "] | default " + current("cboListaLayout2");
+               join(items("lstEmulatori")) + "] | default " + current("cboListaLayout2");
     }
     // "Close" pressed, and the manager gone once the events are run.
     void pressClose() {
@@ -147,14 +142,14 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     // Every window line is listed, one of a tag the program does not know too.
     EXPECT_EQ(shown(), "A, B, C, D | A [MAME, CALLUS, NEORAGE, M72] | default C");
     // A size of no class leaves its row empty instead of moving the next size up beside it.
-    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Medium", "", "Small", "Small"}));
+    EXPECT_EQ(items("lstEmulatoriSize"), (Lines{"Medium", "", "Small", "Small"}));
     EXPECT_TRUE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
     EXPECT_TRUE(ui("cboListaLayout2")->isEnabled());
     EXPECT_FALSE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
 
     pick("B");
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"RAINE"}));
-    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Large"}));
+    EXPECT_EQ(items("lstEmulatori"), (Lines{"RAINE"}));
+    EXPECT_EQ(items("lstEmulatoriSize"), (Lines{"Large"}));
 
     // A later one, which is the default: the one before it is shown, the first is default.
     pick("C");
@@ -200,8 +195,8 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
     press("cmdSaveLayout");
     EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
                                    "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,1,2", "-"}));
-    EXPECT_EQ(rows("lstEmulatori"), (Lines{"MAME", "M72"}));
-    EXPECT_EQ(rows("lstEmulatoriSize"), (Lines{"Large", "Small"}));
+    EXPECT_EQ(items("lstEmulatori"), (Lines{"MAME", "M72"}));
+    EXPECT_EQ(items("lstEmulatoriSize"), (Lines{"Large", "Small"}));
 
     window_->closeSection();
     ExistingSectionWindow(Emu::M72)->closeSection();
@@ -209,7 +204,7 @@ TEST_F(LayoutManagerTest, SavingWritesTheLauncherThenTheOpenWindowsInSectionOrde
     press("cmdSaveLayout");
     EXPECT_EQ(layouts(), WithCrLf({"[A]", "MAIN,300,600", "MAME,150,45000,6345,7260",
                                    "M72,1500,9000,2400,4620", "-", "[B]", "MAIN,300,600", "-"}));
-    EXPECT_TRUE(rows("lstEmulatori").empty());
+    EXPECT_TRUE(items("lstEmulatori").empty());
 
     // A layouts.dat that cannot be rewritten is reported and stays as it was.
     const std::string saved = layouts();

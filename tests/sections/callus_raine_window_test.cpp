@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -253,33 +254,63 @@ TEST_F(CallusRaineTest, RaineLaunchesByEnterAndDoubleClickWithTheGamesOwnOptions
                          "ZipRoms/darius.zip\n");
 }
 
+// The favourites of MAME and Raine alike: Delete on the last one selects the one before it and
+// shows it, elsewhere the favourite that moves up takes the selection; what is left is saved.
 TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) {
-    WriteCfg(Emu::Raine, {"Rastan"});
-    ASSERT_NE(open(Emu::Raine), nullptr);
-    pickRom("Darius");
-    dropOnFavourites();
-    dropOnFavourites();
-    // A game dragged from another section's list would add this list's game: it is refused.
-    pickRom("Bubble Bobble");
-    dropOnFavourites(Emu::Mame);
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"Darius", "Rastan"}));
-    EXPECT_EQ(text("lblRaineFavCount"), "2");
+    using Names = std::vector<std::string>;
+    for (const auto& [emu, games] : std::vector<std::pair<Emu, Names>>{
+             {Emu::Mame, {"1942", "Galaga", "Pac-Man", "Xevious"}},
+             {Emu::Raine, {"Bubble Bobble", "Darius", "Rainbow Islands", "Rastan"}}}) {
+        const std::string base = Section(emu).baseName, count = "lbl" + base + "FavCount",
+                          inHand = "lbl" + base + "RomSettings", clear = "lbl" + base + "ClearFav";
+        WriteCfg(emu, {});
+        ASSERT_NE(open(emu), nullptr) << base;
+        for (const std::string& game : {games[1], games[1], games[3], games[0]}) {
+            pickRom(game);
+            dropOnFavourites();
+        }
+        // A game dragged from another section's list would add this list's game: it is refused.
+        pickRom(games[2]);
+        dropOnFavourites(emu == Emu::Mame ? Emu::Raine : Emu::Mame);
+        EXPECT_EQ(favourites(), (Names{games[0], games[1], games[3]})) << base;
+        dropOnFavourites();
+        EXPECT_EQ(favourites(), games) << base;
+        EXPECT_EQ(text(count.c_str()), "4") << base;
 
-    auto* list = find<QListWidget>("lstRainePref");
-    list->setCurrentRow(1);
-    pressKey(list, Qt::Key_Delete);
-    EXPECT_EQ(favourites(), std::vector<std::string>{"Darius"});
-    EXPECT_EQ(text("lblRaineFavCount"), "1");
-    EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(text("lblRaineRomSettings"), "Darius");
-    window_->SaveCfg();
-    EXPECT_EQ(savedFavourites(Emu::Raine), "[Favorties]\r\n\"Darius\"\r\n");
+        auto* pref = find<QListWidget>(listName("Pref").c_str());
+        pickFavourite(games[3]);
+        pressKey(pref, Qt::Key_Delete);
+        EXPECT_EQ(favourites(), (Names{games[0], games[1], games[2]})) << base;
+        EXPECT_EQ(pref->currentRow(), 2) << base;
+        EXPECT_EQ(text(inHand.c_str()), games[2]) << base;
+        pickFavourite(games[0]);
+        pressKey(pref, Qt::Key_Delete);
+        EXPECT_EQ(pref->currentRow(), 0) << base;
+        EXPECT_EQ(text(inHand.c_str()), games[1]) << base;
+        EXPECT_EQ(text(count.c_str()), "2") << base;
 
-    dialogs_->answers = {Answer::Yes};
-    clickButton("lblRaineClearFav");
-    EXPECT_EQ(favourites(), std::vector<std::string>{});
-    EXPECT_EQ(text("lblRaineFavCount"), "0");
-    EXPECT_EQ(dialogs_->asked.back().text, shown::kClearFavourites);
+        dialogs_->answers = {Answer::No};
+        clickButton(clear.c_str());
+        EXPECT_EQ(favourites().size(), 2u) << base;
+        EXPECT_EQ(dialogs_->asked.back().text, shown::kClearFavourites) << base;
+        EXPECT_EQ(dialogs_->asked.back().style, MsgStyle::WarningYesNo) << base;
+
+        clickButton(("cmd" + base + "Exit").c_str());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(ExistingSectionWindow(emu), nullptr) << base;
+        EXPECT_FALSE(Forms::main().sectionOpen(emu)) << base;
+        EXPECT_EQ(savedFavourites(emu),
+                  "[Favorties]\r\n\"" + games[2] + "\"\r\n\"" + games[1] + "\"\r\n");
+
+        open(emu);
+        EXPECT_EQ(favourites(), (Names{games[1], games[2]})) << base;
+        dialogs_->answers = {Answer::Yes};
+        clickButton(clear.c_str());
+        EXPECT_TRUE(favourites().empty()) << base;
+        EXPECT_EQ(text(count.c_str()), "0") << base;
+        pressKey(find(listName("Pref").c_str()), Qt::Key_Delete);
+        EXPECT_EQ(text(count.c_str()), "0") << base;
+    }
 }
 
 // Options set for two games stay with each across page and game changes; "Def." copies the

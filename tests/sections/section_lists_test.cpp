@@ -1,17 +1,12 @@
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QListView>
-#include <QListWidget>
 #include <QMenu>
 
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
-#include "sections/open_section.h"
 #include "sections/popup_menus.h"
-#include "shell/forms.h"
 #include "support/shown_texts.h"
 
 namespace arvok::test {
@@ -104,51 +99,6 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(back("cboFilterMameMisc"), kGrey);
     EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
-}
-
-TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) {
-    open();
-    for (const char* game : {"Galaga", "Galaga", "Xevious", "1942", "Pac-Man"}) {
-        pickRom(game);
-        dropOnFavourites();
-    }
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"1942", "Galaga", "Pac-Man", "Xevious"}));
-    EXPECT_EQ(text("lblMameFavCount"), "4");
-
-    // Delete on the last favourite selects the one before it and shows it; elsewhere the
-    // favourite that moves up takes the selection.
-    auto* pref = find<QListWidget>("lstMamePref");
-    pickFavourite("Xevious");
-    pressKey(pref, Qt::Key_Delete);
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"1942", "Galaga", "Pac-Man"}));
-    EXPECT_EQ(pref->currentRow(), 2);
-    EXPECT_EQ(text("lblMameRomSettings"), "Pac-Man");
-    pickFavourite("1942");
-    pressKey(pref, Qt::Key_Delete);
-    EXPECT_EQ(pref->currentRow(), 0);
-    EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
-    EXPECT_EQ(text("lblMameFavCount"), "2");
-
-    dialogs_->answers = {Answer::No};
-    clickButton("lblMameClearFav");
-    EXPECT_EQ(favourites().size(), 2u);
-    EXPECT_EQ(dialogs_->asked.back().text, shown::kClearFavourites);
-    EXPECT_EQ(dialogs_->asked.back().style, MsgStyle::WarningYesNo);
-
-    clickButton("cmdMameExit");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(ExistingSectionWindow(Emu::Mame), nullptr);
-    EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
-    EXPECT_EQ(savedFavourites(), "[Favorties]\r\n\"Pac-Man\"\r\n\"Galaga\"\r\n");
-
-    open();
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Pac-Man"}));
-    dialogs_->answers = {Answer::Yes};
-    clickButton("lblMameClearFav");
-    EXPECT_TRUE(favourites().empty());
-    EXPECT_EQ(text("lblMameFavCount"), "0");
-    pressKey(find("lstMamePref"), Qt::Key_Delete);
-    EXPECT_EQ(text("lblMameFavCount"), "0");
 }
 
 TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInTheLargeSize) {

@@ -313,33 +313,68 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
     }
 }
 
-// Options set for two games stay with each across page and game changes; "Def." copies the
-// default ROM folder; "All" leaves the single default record of the page.
-TEST_F(CallusRaineTest, CallusSettingsStayPerGameAndAllAndDefActOnThePage) {
+// Options set for two games stay with each across changes of game and of page, a game browsed
+// on another page taking none of them, in MAME, Callus and Raine alike.
+TEST_F(CallusRaineTest, SettingsSetForTwoGamesStayWithEachAcrossPageAndGameChanges) {
+    struct Walk {
+        Emu emu;
+        const char *settings, *away; // the page buttons
+        std::string opened, first, second, browsed;
+        // "combo" and "box" are set on the first game, "combo2" on the second.
+        const char *combo, *box, *combo2;
+        int index, rest, index2, rest2;
+    };
+    for (const Walk& w : std::vector<Walk>{
+             {Emu::Mame, "imgButSet", "imgButInfo", "1942", "Galaga", "Xevious", "Pac-Man",
+              "cboMameMonitor", "chkMameCheat", "cboMameGamma", 3, 0, 0, 14},
+             {Emu::Callus, "imgCallusButSet", "imgCallusButHelp", "Final Fight", "Final Fight",
+              "Pang! 3", "Street Fighter II", "cboCallusVR", "chkCallusNoSound", "cboCallusDevice4",
+              3, 10, 13, 0},
+             {Emu::Raine, "imgRaineButSet", "imgRaineButInfo", "Bubble Bobble", "Rastan", "Darius",
+              "Rainbow Islands", "cboRaineScreenMode", "chkRaineEnableGUI", "cboRaineJoystick", 4,
+              0, 2, 0}}) {
+        const std::string base = Section(w.emu).baseName, inHand = "lbl" + base + "RomSettings",
+                          folder = "txt" + base + "RomPath";
+        WriteCfg(w.emu, {});
+        ASSERT_NE(open(w.emu), nullptr) << base;
+        clickButton(w.settings);
+        EXPECT_TRUE(find(("pic" + base + "Settings").c_str())->isVisible()) << base;
+        EXPECT_EQ(text(inHand.c_str()), w.opened);
+
+        pickRom(w.first);
+        choose(w.combo, w.index);
+        find<QCheckBox>(w.box)->click();
+        find<QLineEdit>(folder.c_str())->setText(FromAnsi("/games/" + base));
+        pickRom(w.second);
+        EXPECT_EQ(comboIndex(w.combo), w.rest) << w.combo;
+        EXPECT_FALSE(checked(w.box)) << w.box;
+        choose(w.combo2, w.index2);
+
+        clickButton(w.away);
+        pickRom(w.browsed);
+        pickRom(w.second);
+        clickButton(w.settings);
+        EXPECT_EQ(text(inHand.c_str()), w.second);
+        EXPECT_EQ(comboIndex(w.combo2), w.index2) << w.combo2;
+        pickRom(w.first);
+        EXPECT_EQ(comboIndex(w.combo), w.index) << w.combo;
+        EXPECT_TRUE(checked(w.box)) << w.box;
+        EXPECT_EQ(ToAnsi(find<QLineEdit>(folder.c_str())->text()), "/games/" + base);
+        EXPECT_EQ(comboIndex(w.combo2), w.rest2) << w.combo2;
+    }
+}
+
+// "Def." copies the default ROM folder; "All" leaves the single default record of the page.
+TEST_F(CallusRaineTest, CallusAllAndDefActOnThePage) {
     WriteCfg(Emu::Callus, {});
     ASSERT_NE(open(Emu::Callus), nullptr);
     clickButton("imgCallusButSet");
-    EXPECT_EQ(text("lblCallusRomSettings"), "Final Fight");
     EXPECT_EQ(comboIndex("cboCallusHR"), 10);
     EXPECT_EQ(comboIndex("cboCallusSampleRate"), 1);
-
-    choose("cboCallusVR", 3);
-    find<QCheckBox>("chkCallusNoSound")->click();
     pickRom("Pang! 3");
-    EXPECT_EQ(comboIndex("cboCallusVR"), 10);
-    EXPECT_FALSE(checked("chkCallusNoSound"));
     choose("cboCallusDevice4", 13);
     clickButton("cmdDirRomDefault");
     EXPECT_EQ(ToAnsi(find<QLineEdit>("txtCallusRomPath")->text()), dir_ / "roms");
-
-    clickButton("imgCallusButHelp");
-    pickRom("Street Fighter II");
-    clickButton("imgCallusButSet");
-    pickRom("Final Fight");
-    EXPECT_EQ(comboIndex("cboCallusVR"), 3);
-    EXPECT_TRUE(checked("chkCallusNoSound"));
-    pickRom("Pang! 3");
-    EXPECT_EQ(comboIndex("cboCallusDevice4"), 13);
 
     dialogs_->answers = {Answer::Yes};
     clickButton("cmdApplytoAll");
@@ -349,22 +384,11 @@ TEST_F(CallusRaineTest, CallusSettingsStayPerGameAndAllAndDefActOnThePage) {
     EXPECT_EQ(dialogs_->asked.back().text, shown::kDefaultConfSaved);
 }
 
-TEST_F(CallusRaineTest, RaineSettingsStayPerGameAndTheRomFolderPickerSeeksTheGamesZip) {
+TEST_F(CallusRaineTest, RaineRomFolderPickerSeeksTheGamesZip) {
     WriteCfg(Emu::Raine, {});
     ASSERT_NE(open(Emu::Raine), nullptr);
     clickButton("imgRaineButSet");
     pickRom("Rastan");
-    choose("cboRaineScreenMode", 4);
-    find<QCheckBox>("chkRaineEnableGUI")->click();
-    pickRom("Darius");
-    EXPECT_EQ(comboIndex("cboRaineScreenMode"), 0);
-    EXPECT_FALSE(checked("chkRaineEnableGUI"));
-    clickButton("imgRaineButInfo");
-    clickButton("imgRaineButSet");
-    pickRom("Rastan");
-    EXPECT_EQ(comboIndex("cboRaineScreenMode"), 4);
-    EXPECT_TRUE(checked("chkRaineEnableGUI"));
-
     EXPECT_EQ(pick("cmdRaineSelDir").caption, "Search Rom for Rastan (rastan.zip)");
 }
 

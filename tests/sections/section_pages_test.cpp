@@ -79,32 +79,6 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
     EXPECT_TRUE(dialogs_->asked.empty());
 }
 
-TEST_F(SectionPagesTest, SettingsEditedForTwoGamesSurviveChangesOfPageAndGame) {
-    open();
-    clickButton("imgButSet");
-    EXPECT_TRUE(find("picMameSettings")->isVisible());
-    EXPECT_EQ(text("lblMameRomSettings"), "1942");
-
-    pickRom("Galaga");
-    choose("cboMameMonitor", 3);
-    find<QCheckBox>("chkMameCheat")->click();
-    find<QLineEdit>("txtMameRomPath")->setText("/games/galaga");
-    pickRom("Xevious");
-    EXPECT_EQ(comboIndex("cboMameMonitor"), 0);
-    EXPECT_FALSE(checked("chkMameCheat"));
-    choose("cboMameGamma", 0);
-
-    clickButton("imgButInfo");
-    clickButton("imgButSet");
-    EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
-    EXPECT_EQ(comboIndex("cboMameGamma"), 0);
-    pickRom("Galaga");
-    EXPECT_EQ(comboIndex("cboMameMonitor"), 3);
-    EXPECT_TRUE(checked("chkMameCheat"));
-    EXPECT_EQ(find<QLineEdit>("txtMameRomPath")->text().toStdString(), "/games/galaga");
-    EXPECT_EQ(comboIndex("cboMameGamma"), 14);
-}
-
 // An empty ROM folder of a record takes the configuration page's folder when the settings page
 // is opened on the game, and only then.
 TEST_F(SectionPagesTest, AnEmptyRomFolderTakesTheSectionsFolderWhenTheSettingsPageOpens) {

@@ -54,13 +54,10 @@ TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
     clickButton("imgButOpts");
     find<QRadioButton>("optSnapJPG")->click();
     Shown snap = pick("cmdDirSnap");
-    EXPECT_EQ(snap.tag, "MAMESNAP");
+    EXPECT_EQ(snap.tagAndFolder(), "MAMESNAP " + dir_ / "snap");
     EXPECT_EQ(snap.pattern, "*.jpg");
-    EXPECT_EQ(snap.folder, dir_ / "snap");
     EXPECT_EQ(pick("cmdSelDirAlt").tag, "MAMEROMALT");
-    Shown program = pick("cmdSfoglia");
-    EXPECT_EQ(program.tag, "MAME");
-    EXPECT_EQ(program.folder, dir_ / "emu");
+    EXPECT_EQ(pick("cmdSfoglia").tagAndFolder(), "MAME " + dir_ / "emu");
 }
 
 TEST_F(SectionConfTest, ScanNowFindsTheZipsOfBothRomFoldersForTheAvailableList) {

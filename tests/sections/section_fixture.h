@@ -30,6 +30,7 @@ std::string Record(const Game& game);
 // What a picker showed when it opened: its caption, hidden tag, pattern and the folder listed.
 struct Shown {
     std::string caption, tag, pattern, folder;
+    std::string tagAndFolder() const { return tag + " " + folder; }
 };
 
 class SectionTest : public testing::Test {

@@ -58,9 +58,8 @@ TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
     EXPECT_EQ(romNames(),
               (std::vector<std::string>{"1942", "Donkey Kong", "Donkey Kong (US set 2)", "Galaga",
                                         "Metal Slug", "Pac-Man", "Puck Man (Japan)", "Xevious"}));
-    EXPECT_EQ(text("lblMameRomCount"), "8");
-    EXPECT_EQ(text("lblMameTotal"), "8");
-    EXPECT_EQ(text("lblMameRomSettings"), "1942");
+    EXPECT_EQ(texts({"lblMameRomCount", "lblMameTotal", "lblMameRomSettings"}),
+              (std::vector<std::string>{"8", "8", "1942"}));
 
     // The snapshot picture keeps its flag behind the configuration page, so a game chosen
     // there is looked up and becomes the game in hand.

@@ -65,10 +65,8 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
         (std::vector<std::string>{"1942", "Capcom", "1942.zip", "YES", "Available"}));
 
     pickRom("Puck Man (Japan)");
-    EXPECT_EQ(text("lblMameRomSettings"), "Puck Man (Japan)");
-    EXPECT_EQ(text("lblInfoName"), "Puck Man (Japan)");
-    EXPECT_EQ(text("lblInfoOC"), "NO");
-    EXPECT_EQ(text("lblInfoCloneOf"), "pacman");
+    EXPECT_EQ(texts({"lblMameRomSettings", "lblInfoName", "lblInfoOC", "lblInfoCloneOf"}),
+              (std::vector<std::string>{"Puck Man (Japan)", "Puck Man (Japan)", "NO", "pacman"}));
 
     clickButton("imgButHelp");
     EXPECT_EQ(items("lstMameHelp"),

@@ -273,12 +273,8 @@ TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackT
     }
     open(Emu::M72);
     clickButton("imgM72ButOpts");
-    Shown roms = pick("cmdSelDir");
-    EXPECT_EQ(roms.tag, "M72ROM");
-    EXPECT_EQ(roms.folder, dir_ / "emu/ziproms");
-    Shown program = pick("cmdSfoglia");
-    EXPECT_EQ(program.tag, "M72");
-    EXPECT_EQ(program.folder, dir_ / "emu");
+    EXPECT_EQ(pick("cmdSelDir").tagAndFolder(), "M72ROM " + dir_ / "emu/ziproms");
+    EXPECT_EQ(pick("cmdSfoglia").tagAndFolder(), "M72 " + dir_ / "emu");
     EXPECT_EQ(pick("cmdDirSnap").tag, "M72SNAP");
     clickButton("imgM72ButSet");
     Shown own = pick("cmdM72SelDir");
@@ -288,9 +284,7 @@ TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackT
 
     open(Emu::System16);
     clickButton("imgSystem16ButOpts");
-    roms = pick("cmdSelDir");
-    EXPECT_EQ(roms.tag, "SYSTEM16ROM");
-    EXPECT_EQ(roms.folder, dir_.path());
+    EXPECT_EQ(pick("cmdSelDir").tagAndFolder(), "SYSTEM16ROM " + dir_.path());
     EXPECT_EQ(pick("cmdSfoglia").tag, "SYSTEM16");
     clickButton("imgSystem16ButSet");
     EXPECT_EQ(pick("cmdSystem16SelDir").caption, "Search Rom for Golden Axe (goldnaxe.zip)");

@@ -245,7 +245,7 @@ TEST_F(CallusRaineTest, RaineLaunchesByEnterAndDoubleClickWithTheGamesOwnOptions
                          "ZipRoms/darius.zip\n");
     EXPECT_FALSE(IsPresentFile(dir_ / "emu/ZipRoms/darius.zip"));
 
-    EXPECT_EQ(ToAnsi(find<QCheckBox>("chkRaineEnableGUI")->text()), shown::kEnableGui);
+    EXPECT_EQ(text("chkRaineEnableGUI"), shown::kEnableGui);
     find<QCheckBox>("chkRaineEnableGUI")->click();
     doubleClick("lstRaineRom");
     EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
@@ -359,7 +359,7 @@ TEST_F(CallusRaineTest, SettingsSetForTwoGamesStayWithEachAcrossPageAndGameChang
         pickRom(w.first);
         EXPECT_EQ(comboIndex(w.combo), w.index) << w.combo;
         EXPECT_TRUE(checked(w.box)) << w.box;
-        EXPECT_EQ(ToAnsi(find<QLineEdit>(folder.c_str())->text()), "/games/" + base);
+        EXPECT_EQ(text(folder.c_str()), "/games/" + base);
         EXPECT_EQ(comboIndex(w.combo2), w.rest2) << w.combo2;
     }
 }
@@ -374,7 +374,7 @@ TEST_F(CallusRaineTest, CallusAllAndDefActOnThePage) {
     pickRom("Pang! 3");
     choose("cboCallusDevice4", 13);
     clickButton("cmdDirRomDefault");
-    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtCallusRomPath")->text()), dir_ / "roms");
+    EXPECT_EQ(text("txtCallusRomPath"), dir_ / "roms");
 
     dialogs_->answers = {Answer::Yes};
     clickButton("cmdApplytoAll");
@@ -507,10 +507,8 @@ TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts
     ASSERT_NE(open(Emu::Callus), nullptr);
     ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoConfiguration});
     EXPECT_TRUE(find("picCallusConf")->isVisible());
-    EXPECT_EQ(find<QLineEdit>("txtOptCallusExePath")->text().toStdString(),
-              "C:\\Emu\\Callus\\Callus.exe");
-    EXPECT_EQ(find<QLineEdit>("txtOptCallusSnap")->text().toStdString(),
-              "C:\\Emu\\Callus\\Snapshot");
+    EXPECT_EQ(text("txtOptCallusExePath"), "C:\\Emu\\Callus\\Callus.exe");
+    EXPECT_EQ(text("txtOptCallusSnap"), "C:\\Emu\\Callus\\Snapshot");
 }
 
 TEST_F(CallusRaineTest, OpeningAnOpenSectionAgainListsEveryGameUnderNeutralFilters) {

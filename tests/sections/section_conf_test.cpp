@@ -2,7 +2,6 @@
 #include <QRadioButton>
 
 #include "platform/path.h"
-#include "platform/qt/ansi.h"
 #include "section_fixture.h"
 #include "shell/pickers.h"
 #include "support/shown_texts.h"
@@ -43,7 +42,7 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     WriteBytes(dir_ / "roms/mslug.zip", "zip");
     RemoveFile(dir_ / "Cfg/Mame.cfg");
     pick("cmdMameSelDir", true, "roms");
-    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtMameRomPath")->text()), dir_ / "roms");
+    EXPECT_EQ(text("txtMameRomPath"), dir_ / "roms");
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg"), "<missing>");
 }
 

@@ -130,10 +130,7 @@ std::string SectionTest::listName(const char* suffix) const {
 
 std::string SectionTest::text(const char* control) {
     QWidget* w = find(control);
-    if (auto* box = qobject_cast<QCheckBox*>(w))
-        return ToAnsi(box->text());
-    auto* label = qobject_cast<QLabel*>(w);
-    return label ? ToAnsi(label->text()) : "<none>";
+    return w ? ToAnsi(w->property("text").toString()) : "<none>";
 }
 
 std::vector<std::string> SectionTest::texts(std::initializer_list<const char*> controls) {

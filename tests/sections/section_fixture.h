@@ -60,7 +60,7 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    // A label's text or a check box's caption.
+    // A label's or a text box's text, or a check box's caption.
     std::string text(const char* control);
     // The texts of these controls, in turn.
     std::vector<std::string> texts(std::initializer_list<const char*> controls);

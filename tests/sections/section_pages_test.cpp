@@ -5,7 +5,6 @@
 #include <QLineEdit>
 
 #include "gif.h"
-#include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/slide_show.h"
@@ -83,15 +82,14 @@ TEST_F(SectionPagesTest, AnEmptyRomFolderTakesTheSectionsFolderWhenTheSettingsPa
     WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Galaga", {{kRomPathSlot, ""}}),
                                        MameRecord("[DEFAULT]", {{kRomPathSlot, ""}})});
     open();
-    auto romPath = [&] { return ToAnsi(find<QLineEdit>("txtMameRomPath")->text()); };
     clickButton("imgButSet");
-    EXPECT_EQ(romPath(), dir_ / "roms");
+    EXPECT_EQ(text("txtMameRomPath"), dir_ / "roms");
 
     pickRom("Galaga");
-    EXPECT_EQ(romPath(), "");
+    EXPECT_EQ(text("txtMameRomPath"), "");
     clickButton("imgButInfo");
     clickButton("imgButSet");
-    EXPECT_EQ(romPath(), dir_ / "roms");
+    EXPECT_EQ(text("txtMameRomPath"), dir_ / "roms");
 }
 
 TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAnother) {

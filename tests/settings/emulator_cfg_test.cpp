@@ -137,29 +137,13 @@ TEST_F(EmulatorCfgTest, EachSectionWritesItsFileByteForByteAndReadsItBack) {
 
 TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead) {
     std::string path = dir / "Cfg/Mame.cfg";
-    WriteLines(path, {kRule,
-                      "; whatever",
-                      "",
-                      "[Paths]",
-                      "ExePath=C:\\Emu,Mame\\mame.exe",
-                      "",
-                      "RomPath=/roms=old",
-                      "EmuDir=/emu",
-                      "",
-                      "[SnapShots]",
-                      "SnapPath=/snaps",
-                      "SnapFormat=gif",
-                      "NoSlideShow=",
-                      "ShowCounter=yes",
-                      "SlideDelay=8",
-                      "",
-                      "[Gui]",
-                      "FavSize=down",
-                      "",
-                      "[Favorties]",
-                      "\"Pac-Man\"",
-                      "",
-                      "\"Puzzle, the\""});
+    test::WriteBytes(
+        path, test::WithCrLf({kRule, "; whatever", "", "[Paths]", "ExePath=C:\\Emu,Mame\\mame.exe",
+                              "", "RomPath=/roms=old", "EmuDir=/emu", ""}) +
+                  test::WithCrLf({"[SnapShots]", "SnapPath=/snaps", "SnapFormat=gif",
+                                  "NoSlideShow=", "ShowCounter=yes", "SlideDelay=8", "", "[Gui]",
+                                  "FavSize=down", "", "[Favorties]", "\"Pac-Man\"", "",
+                                  "\"Puzzle, the\""}));
     Shared().RomDir[Index(Emu::Mame)] = "/stale";
     EmulatorCfg cfg = LoadEmulatorCfg(Emu::Mame);
     // Values go by their place under the header, whatever their keys say; the alternative ROM

@@ -180,12 +180,8 @@ TEST_F(PickersTest, ProgramPickerStoresProgramAndFolderOnlyAfterAFileIsChosen) {
 TEST_F(PickersTest, RecordingModeStoresTheFileNameAndCancellingUnchecksPlayback) {
     WriteBytes(dir / "mame/INP/pacman.inp", "r");
     WriteBytes(dir / "mame/INP/notes.txt", "t");
-    ProgramPickerRequest request;
-    request.tag = "MAME";
-    request.pattern = kRecordingPattern;
-    request.caption = "Choose the INP file";
-    request.startDir = dir / "mame/INP";
-    request.lockFolder = true;
+    const ProgramPickerRequest request{"MAME", kRecordingPattern, "Choose the INP file",
+                                       dir / "mame/INP", true};
 
     ProgramPicker picker(request);
     EXPECT_FALSE(Find<QListWidget>(&picker, "dirSelExe")->isEnabled());

@@ -99,10 +99,9 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
     WriteCfg(Emu::Raine, {});
     ASSERT_NE(open(Emu::Raine), nullptr);
 
-    EXPECT_EQ(text("lblRaineTotal"), "4");
-    EXPECT_EQ(text("lblOptMamePath"), "Full Raine Path");
+    EXPECT_EQ(texts({"lblRaineTotal", "lblOptMamePath", "Label61"}),
+              (std::vector<std::string>{"4", "Full Raine Path", "Screen Resolution"}));
     EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 3);
-    EXPECT_EQ(text("Label61"), "Screen Resolution");
     EXPECT_EQ(text("Label6"),
               "Please, note that in the current version of Raine there are available only the "
               "options showed in this page. Other options can be changed from the \"raine.cfg\" "

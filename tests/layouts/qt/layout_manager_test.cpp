@@ -231,8 +231,7 @@ TEST_F(LayoutManagerTest, LoadingSavesAndClosesTheOpenWindowsThenOpensTheLayouts
 
     EXPECT_TRUE(before.isNull()) << "the open window was closed";
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("SlideDelay=4\r\n"), std::string::npos);
-    EXPECT_EQ(Forms::main().twipsTop(), 450);
-    EXPECT_EQ(Forms::main().twipsLeft(), 750);
+    EXPECT_EQ(std::pair(Forms::main().twipsTop(), Forms::main().twipsLeft()), std::pair(450, 750));
     SectionWindow* mame = ExistingSectionWindow(Emu::Mame);
     ASSERT_NE(mame, nullptr);
     EXPECT_FALSE(mame->isHidden());

@@ -69,7 +69,13 @@ TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
     EXPECT_EQ(snap.tag, "MAMESNAP");
     EXPECT_EQ(snap.pattern, "*.jpg");
     EXPECT_EQ(snap.folder, dir_ / "snap");
-    EXPECT_EQ(pick("cmdSelDirAlt").tag, "MAMEROMALT");
+    // B.ALT lists the zips and writes the folder chosen into the alternative path alone.
+    WriteBytes(dir_ / "alt/more/x.zip", "zip");
+    Shown alt = pick("cmdSelDirAlt", true, "more");
+    EXPECT_EQ(alt.tag, "MAMEROMALT");
+    EXPECT_EQ(alt.pattern, "*.zip");
+    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtOptMameRomPathAlt")->text()), dir_ / "alt/more");
+    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtOptMameRomPath")->text()), dir_ / "roms");
     Shown program = pick("cmdSfoglia");
     EXPECT_EQ(program.tag, "MAME");
     EXPECT_EQ(program.folder, dir_ / "emu");

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
 
 #include "gif.h"
 #include "platform/path.h"
@@ -182,11 +183,12 @@ TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved
     EXPECT_TRUE(hidden("lblNoSnapFound"));
     clickButton("imgButSet");
     find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(roms));
+    find<QRadioButton>("optSnapJPG")->click();
     clickButton("cmdMameExit");
 
     const std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
     EXPECT_NE(cfg.find("ExePath=" + emu + "/mäme\r\nEmuDir=" + emu + "\r\n"), std::string::npos);
-    EXPECT_NE(cfg.find("SnapPath=" + snap + "\r\n"), std::string::npos);
+    EXPECT_NE(cfg.find("SnapPath=" + snap + "\r\nSnapFormat=JPG\r\n"), std::string::npos);
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.set").find("\"Galaga\",\"" + roms + "\","),
               std::string::npos);
 }

@@ -8,6 +8,7 @@
 
 #include "platform/path.h"
 #include "section_fixture.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -88,9 +89,20 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     pressKey(find("lstMameRom"), Qt::Key_Return);
     EXPECT_EQ(ran(), "<missing>");
 
+    // The keypad's Enter launches too.
     favourites->setCurrentRow(0);
-    pressKey(favourites, Qt::Key_Return);
+    pressKey(favourites, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
+}
+
+TEST_F(SectionLaunchTest, AMissingEmulatorIsToldOnTheConfigurationPage) {
+    RemoveFile(dir_ / "emu/mame.sh");
+    open();
+    doubleClick(find<QListView>("lstMameRom"));
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kEmuNotFound);
+    EXPECT_TRUE(find("picMameConf")->isVisible());
+    EXPECT_FALSE(find("picMameSettings")->isVisible());
 }
 
 TEST_F(SectionLaunchTest, NamesTwinnedButForCaseOrAccentedRunTheirOwnSets) {

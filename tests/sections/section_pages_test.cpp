@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 
 #include "gif.h"
 #include "platform/qt/ansi.h"
@@ -53,6 +54,8 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
     EXPECT_TRUE(find("lblMameNoAvail")->isVisible());
     EXPECT_EQ(text("lblMameNoAvail"), shown::kNoScreenShot);
     EXPECT_EQ(text("lblSnapTip"), shown::kMameSnapTip);
+    EXPECT_EQ(text("lblSnapNo"), "No snapshot found in:");
+    EXPECT_EQ(text("lblLookFor"), "Arvok searched for:");
     EXPECT_EQ(text("lblNoSnapFound"), dir_.path() + "/snap");
     EXPECT_EQ(text("lblLookedFor"), "1942.gif");
     EXPECT_EQ(text("lblMameRomSettings"), "1942");
@@ -116,6 +119,10 @@ TEST_F(SectionPagesTest, SettingsEditedForTwoGamesSurviveChangesOfPageAndGame) {
     clickButton("imgButSet");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
     EXPECT_EQ(comboIndex("cboMameGamma"), 0);
+    choose("cboMameGamma", 1);
+    clickButton("imgButSnap");
+    clickButton("imgButSet");
+    EXPECT_EQ(comboIndex("cboMameGamma"), 1);
     pickRom("Galaga");
     EXPECT_EQ(comboIndex("cboMameMonitor"), 3);
     EXPECT_TRUE(checked("chkMameCheat"));
@@ -211,8 +218,15 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     EXPECT_TRUE(record->font().bold());
     EXPECT_EQ(record->palette().color(record->foregroundRole()), VbColor(0x80));
 
+    // The picker lists the recordings folder and lets no other be opened.
+    bool folderLocked = false;
+    QTimer::singleShot(0, [&] {
+        folderLocked =
+            !QApplication::activeModalWidget()->findChild<QWidget*>("dirSelExe")->isEnabled();
+    });
     answerPicker("best.inp");
     playback->click();
+    EXPECT_TRUE(folderLocked);
     EXPECT_TRUE(playback->isChecked());
     EXPECT_FALSE(record->isChecked());
     EXPECT_FALSE(record->font().bold());

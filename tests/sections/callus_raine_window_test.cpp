@@ -89,6 +89,8 @@ TEST_F(CallusRaineTest, CallusOpensDockedWithItsOwnCaptionsCountsAndKeyTable) {
     EXPECT_EQ(text("Label20"), "ScreenShots Directory");
     EXPECT_EQ(text("Label64"), "Horizontal Res.");
     EXPECT_EQ(text("Label6"), "Device N.4");
+    EXPECT_EQ(find<QComboBox>("cboCallusDevice1")->itemText(6).toStdString(), "4 Buttton Joy");
+    EXPECT_EQ(text("lblSnapTip"), "Press F9 during the game to grab your snap!");
     EXPECT_EQ(find<QCheckBox>("chkCallusMultiTask")->text().toStdString(), "Exclusive");
     EXPECT_EQ(find<QCheckBox>("chkCallus2To3")->toolTip().toStdString(),
               "If set in the SF2 games, pressing just 2 punch or kick buttons will cause all 3 to "
@@ -101,14 +103,15 @@ TEST_F(CallusRaineTest, CallusOpensDockedWithItsOwnCaptionsCountsAndKeyTable) {
     ASSERT_GT(history->count(), 0);
     EXPECT_EQ(history->findItems(QStringLiteral("A brawler"), Qt::MatchExactly).size(), 1);
     const std::vector<std::string> help = texts("picCallusHelp");
-    for (const char* shown :
-         {"Utilities:", "F1/F2", " Player 1/2 start", "ALT-I", " Toggle Pal. intens.", "ALT-Q"})
+    for (const char* shown : {"Utilities:", "F1/F2", " Player 1/2 start", "F9", " Save snapshot",
+                              "ALT-I", " Toggle Pal. intens.", "ALT-Q"})
         EXPECT_TRUE(Holds(help, shown)) << shown;
     EXPECT_LT(GetTwips(history).Left + GetTwips(history).Width, 1920);
 
     clickButton("imgCallusButInfo");
     EXPECT_TRUE(Holds(texts("picCallusInfo"), "Driver:"));
     EXPECT_TRUE(Holds(texts("picCallusInfo"), " Technical Info:"));
+    EXPECT_TRUE(Holds(texts("picCallusInfo"), "Save State"));
     EXPECT_EQ(text("lblInfoRomFile"), "ffight.zip");
 }
 

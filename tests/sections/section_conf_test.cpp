@@ -64,6 +64,7 @@ TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
     WriteBytes(dir_ / "emu/mame.sh", "");
     open();
     clickButton("imgButOpts");
+    EXPECT_EQ(text("Label22"), "ROMS DIRECTORY");
     find<QRadioButton>("optSnapJPG")->click();
     Shown snap = pick("cmdDirSnap");
     EXPECT_EQ(snap.tag, "MAMESNAP");

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,6 +82,10 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
     EXPECT_TRUE(find("picMameInfo")->isVisible());
     EXPECT_TRUE(find<QLabel>("imgMameSnap")->isHidden());
     EXPECT_EQ(text("lblInfoName"), "1942");
+    const auto captions = find("picMameInfo")->findChildren<QLabel*>();
+    EXPECT_EQ(std::count_if(captions.begin(), captions.end(),
+                            [](QLabel* label) { return label->text() == "Made by:"; }),
+              1);
     EXPECT_EQ(text("lblInfoMadeBy"), "Capcom");
     EXPECT_EQ(text("lblInfoRomFile"), "1942.zip");
     EXPECT_EQ(text("lblInfoOC"), "YES");
@@ -213,6 +219,8 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     clickButton("imgButSet");
     auto* record = find<QCheckBox>("chkMameRecord");
     auto* playback = find<QCheckBox>("chkMamePlayback");
+    EXPECT_EQ(ToAnsi(record->toolTip()),
+              " Record joystick input. The format is: romname_TIME_DATE.inp");
 
     record->click();
     EXPECT_TRUE(record->font().bold());

@@ -189,6 +189,7 @@ TEST_F(System16M72Test, TheSystem16HelpListsEachGamesKeysInItsOrder) {
                          "Space Harrier", "Hang-On", "Wrestle War", "Alien Storm", "Shadow Dancer",
                          "Out Run", "Tetris", "Alien Syndrome", "Super Hang-On", "Moon Walker",
                          "Fantasy Zone", "Flash Point", "Alexkidd", "Aurail"}));
+    EXPECT_EQ(ToAnsi(help->item(1)->text()), "-------");
     EXPECT_EQ(ToAnsi(help->item(2)->text()), "CTRL - Attack");
     std::vector<std::string> shown = captions("picSystem16Help");
     for (const char* caption : {"Other keys:", "Utilities:", "END", "F2", "9", "0"})
@@ -275,6 +276,13 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
         EXPECT_NE(window_->grab().toImage().pixelColor(inHand->geometry().center()),
                   VbColor(0xE4AAAA))
             << Section(emu).tag;
+        EXPECT_EQ(text("lblSnapTip"), "Press \"S\" during the game to grab your snap!");
+        for (auto [button, caption] : {std::pair{"ButSnap", "Snap"},
+                                       {"ButSet", "Settings"},
+                                       {"ButInfo", "Info"},
+                                       {"ButHelp", "Help"},
+                                       {"ButOpts", "Config"}})
+            EXPECT_EQ(text(ObjectName(emu, "img", button).c_str()), caption) << Section(emu).tag;
     }
     EXPECT_EQ(text("Label12"), " All Supported:");
     EXPECT_EQ(text("lblOptMamePath"), "Full M-72 Path");

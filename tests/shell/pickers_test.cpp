@@ -94,6 +94,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     WriteBytes(dir / "roms/GALAGA.ZIP", "z");
     WriteBytes(dir / "roms/readme.txt", "t");
     WriteBytes(dir / "roms/.hidden.zip", "z");
+    WriteBytes(dir / "roms/.old/galaga.zip", "z");
     WriteBytes(dir / "roms/Néo/neogeo.zip", "z");
     WriteBytes(dir / "roms/empty/readme.txt", "t");
 
@@ -102,6 +103,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
 
     FolderPicker picker({"CALLUSROM", "*.zip", "Choose Directory", dir / "roms"});
     EXPECT_EQ(Find<QLabel>(picker, "lblCount")->text(), "2");
+    EXPECT_EQ(Find<QLabel>(picker, "Label1")->text(), "Founds:");
     EXPECT_EQ(Items(Find<QListWidget>(picker, "filSelDir")),
               (std::vector<std::string>{"GALAGA.ZIP", "pacman.zip"}));
 
@@ -115,6 +117,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     OpenFolder(picker, "dirSelDir", "roms");
     auto* folders = Find<QListWidget>(picker, "dirSelDir");
     ASSERT_EQ(Items(folders).back(), "Néo");
+    EXPECT_TRUE(folders->findItems(".old", Qt::MatchEndsWith).empty()) << "a hidden folder";
     for (int row = 1; row < folders->count(); ++row)
         EXPECT_EQ(folders->visualItemRect(folders->item(row)).height(),
                   folders->visualItemRect(folders->item(0)).height())
@@ -168,6 +171,8 @@ TEST_F(PickersTest, ProgramPickerStoresProgramAndFolderOnlyAfterAFileIsChosen) {
     picker.show();
     OpenFolder(picker, "dirSelExe", "callus");
 
+    // A file that only has the focus, as the list gives its first one, is not chosen.
+    Find<QListWidget>(picker, "filSelExe")->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     Click(picker, "cmdOk");
     ASSERT_EQ(asked->asked.size(), 1u);
     EXPECT_EQ(asked->asked[0].text, "You must select a file!");

@@ -441,11 +441,15 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
         EXPECT_TRUE(Drawn(button, role.rest));
     }
 
+    // A page button keeps its look and lights the section's launcher entry.
+    Forms::main().highlight(Emu::Mame);
     for (const char* picture : {"imgCallusButInfo", "cmdCallusRidimen"}) {
         const QImage rest = find(picture)->grab().toImage();
         Enter(find(picture));
         EXPECT_EQ(find(picture)->grab().toImage(), rest) << picture;
     }
+    EXPECT_TRUE(
+        Drawn(Forms::main().findChild<QWidget*>(QStringLiteral("lblCallus")), {0x8F675F, kWhite}));
 
     QWidget* folder = find("cmdCallusSelDir");
     Enter(folder);

@@ -1,13 +1,16 @@
 #include "section_fixture.h"
 
 #include <QApplication>
+#include <QDrag>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -242,10 +245,35 @@ void SectionTest::doubleClick(QAbstractItemView* list) {
     QApplication::sendEvent(list->viewport(), &event);
 }
 
+namespace {
+
+// What the selected game carries when the mouse drags it out of "list".
+QByteArray Dragged(QListView* list) {
+    const QPoint at = list->visualRect(list->currentIndex()).center();
+    // The list takes a first move as the start of a drag and starts it at the next.
+    const QPoint away = at + QPoint(30, 30);
+    for (auto [type, to] : {std::pair{QEvent::MouseButtonPress, at},
+                            {QEvent::MouseMove, away},
+                            {QEvent::MouseMove, away},
+                            {QEvent::MouseButtonRelease, away}}) {
+        QMouseEvent event(
+            type, QPointF(to), QPointF(list->viewport()->mapToGlobal(to)), Qt::LeftButton,
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+    std::unique_ptr<QDrag> drag(list->findChild<QDrag*>());
+    EXPECT_NE(drag, nullptr) << "no drag started";
+    return drag ? drag->mimeData()->data(QString::fromLatin1(kGameMimeType)) : QByteArray();
+}
+
+} // namespace
+
 void SectionTest::dropOnFavourites(std::optional<Emu> from) {
     auto* list = find<QListWidget>(listName("Pref").c_str());
     QMimeData data;
-    data.setData(QString::fromLatin1(kGameMimeType), Section(from.value_or(window_->emu())).tag);
+    data.setData(QString::fromLatin1(kGameMimeType),
+                 from ? QByteArray(Section(*from).tag)
+                      : Dragged(find<QListView>(listName("Rom").c_str())));
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -161,11 +161,13 @@ TEST_F(CallusRaineTest, TheFavouritesShareShowsOnTheSectionsOwnGesture) {
     sendMouse(count, QEvent::MouseMove);
     EXPECT_EQ(count->toolTip().toStdString(), " 25% of total ");
 
-    // A total that is no whole number leaves the tooltip as it was.
-    find<QLabel>("lblCallusTotal")->setText(QString());
+    // A total that is no whole number, or 0, leaves the tooltip as it was.
     find<QLabel>("lblCallusFavCount")->setText(QStringLiteral("3"));
-    sendMouse(count, QEvent::MouseMove);
-    EXPECT_EQ(count->toolTip().toStdString(), " 25% of total ");
+    for (const char* total : {"", "0"}) {
+        find<QLabel>("lblCallusTotal")->setText(QString::fromLatin1(total));
+        sendMouse(count, QEvent::MouseMove);
+        EXPECT_EQ(count->toolTip().toStdString(), " 25% of total ") << total;
+    }
 
     ASSERT_NE(open(Emu::Raine), nullptr);
     count = find("lblRaineFavCount");

@@ -106,6 +106,11 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     pickRom("Xevious");
     EXPECT_TRUE(running());
     EXPECT_EQ(interval(), kFastestTickMs);
+    // Stopped and started again by clicks, it keeps its own pace.
+    emit find<ClickLabel>("imgMameSnap")->clicked();
+    emit find<ClickLabel>("imgMameSnap")->clicked();
+    EXPECT_TRUE(running());
+    EXPECT_EQ(interval(), kFastestTickMs);
     clickButton("imgButInfo");
     EXPECT_FALSE(running());
     EXPECT_EQ(text("lblInfoName"), "Xevious");

@@ -299,6 +299,7 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
     EXPECT_EQ(ToAnsi(find<QCheckBox>("chkSystem16Scanlines2")->text()), "Double Scanl.");
     EXPECT_EQ(text("Label3"), "Total:");
     EXPECT_EQ(text("lblSystem16Total"), "3");
+    EXPECT_EQ(GetTwips(find("lblSystem16Total")).Top, 4575);
     EXPECT_EQ(text("lblSystem16FavCount"), "1");
 
     // A click on the favourites count tells their share of the total; M72's count tells none.

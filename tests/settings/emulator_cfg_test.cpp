@@ -254,6 +254,7 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
                       "[Favorties]",
                       "\"Pac-Man\"",
                       "",
+                      "\"\"",
                       "\"Puzzle, the\""});
     Shared().RomDir[Index(Emu::Mame)] = "/stale";
     EmulatorCfg cfg = LoadEmulatorCfg(Emu::Mame);

@@ -117,6 +117,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     OpenFolder(picker, "dirSelDir", "roms");
     auto* folders = Find<QListWidget>(picker, "dirSelDir");
     ASSERT_EQ(Items(folders).back(), "Néo");
+    EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms") << "the open folder is current";
     EXPECT_TRUE(folders->findItems(".old", Qt::MatchEndsWith).empty()) << "a hidden folder";
     for (int row = 1; row < folders->count(); ++row)
         EXPECT_EQ(folders->visualItemRect(folders->item(row)).height(),

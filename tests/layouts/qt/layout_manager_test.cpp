@@ -254,6 +254,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
     writeLayouts({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-"});
     writeOptions(false, true, "Other");
     showManager();
+    pick("Other");
 
     withNameDialog("cmdAdd", [&](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "frmRinomina");
@@ -274,6 +275,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         ASSERT_EQ(dialogs_->asked.size(), 1u);
         EXPECT_EQ(dialogs_->asked[0].text, "Name already exist!");
         EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+        EXPECT_EQ(current("cboListaLayout"), "New Layout") << "the layout of that name is shown";
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
 

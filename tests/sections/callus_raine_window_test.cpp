@@ -145,6 +145,7 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
     EXPECT_EQ(find("cboFilterRaineGenre")->x(), TwipsToPx(1680));
     clickButton("cmdRaineMiddle");
     EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 2);
+    EXPECT_TRUE(find<QListView>("lstRaineRom")->isWrapping()) << "filled column by column";
     EXPECT_EQ(find("cboFilterRaineGenre")->x(), TwipsToPx(1660));
 }
 

@@ -39,6 +39,7 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     pickRom("Metal Slug");
     Shown neoGeo = pick("cmdMameSelDir");
     EXPECT_EQ(neoGeo.caption, "Search Rom for Metal Slug (mslug.zip)");
+    EXPECT_TRUE(dialogs_->asked.empty()) << "the Neo-Geo set is no parent to look up";
     EXPECT_EQ(window_->CloneOf, "");
 
     // A parent the data file lacks is reported and not offered.
@@ -61,15 +62,18 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
 
 TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
     WriteBytes(dir_ / "snap/galaga.jpg", "jpg");
+    WriteBytes(dir_ / "snap/more/galaga.jpg", "jpg");
     WriteBytes(dir_ / "emu/mame.sh", "");
     open();
     clickButton("imgButOpts");
     EXPECT_EQ(text("Label22"), "ROMS DIRECTORY");
     find<QRadioButton>("optSnapJPG")->click();
-    Shown snap = pick("cmdDirSnap");
+    Shown snap = pick("cmdDirSnap", true, "more");
     EXPECT_EQ(snap.tag, "MAMESNAP");
     EXPECT_EQ(snap.pattern, "*.jpg");
     EXPECT_EQ(snap.folder, dir_ / "snap");
+    EXPECT_EQ(ToAnsi(find<QLineEdit>("txtOptMameSnap")->text()), dir_ / "snap/more");
+    EXPECT_NE(ToAnsi(find<QLineEdit>("txtMameRomPath")->text()), dir_ / "snap/more");
     // B.ALT lists the zips and writes the folder chosen into the alternative path alone.
     WriteBytes(dir_ / "alt/more/x.zip", "zip");
     Shown alt = pick("cmdSelDirAlt", true, "more");

@@ -196,6 +196,9 @@ TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved
     EXPECT_NE(cfg.find("SnapPath=" + snap + "\r\nSnapFormat=JPG\r\n"), std::string::npos);
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.set").find("\"Galaga\",\"" + roms + "\","),
               std::string::npos);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    open();
+    EXPECT_TRUE(find<QRadioButton>("optSnapJPG")->isChecked());
 }
 
 } // namespace

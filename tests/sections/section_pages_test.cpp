@@ -13,8 +13,10 @@
 #include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
+#include "sections/open_section.h"
 #include "sections/slide_show.h"
 #include "settings/game_settings.h"
+#include "shell/section_hooks.h"
 #include "support/shown_texts.h"
 
 namespace arvok::test {
@@ -70,6 +72,8 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     // A still leaves the settings page as it was.
     EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
+    pickRom("1942");
+    EXPECT_TRUE(find<QLabel>("imgMameSnap")->pixmap().isNull()) << "Galaga's still is gone";
 }
 
 TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
@@ -120,6 +124,8 @@ TEST_F(SectionPagesTest, SettingsEditedForTwoGamesSurviveChangesOfPageAndGame) {
     EXPECT_EQ(comboIndex("cboMameMonitor"), 0);
     EXPECT_FALSE(checked("chkMameCheat"));
     choose("cboMameGamma", 0);
+    clickButton("imgButSet");
+    EXPECT_EQ(comboIndex("cboMameGamma"), 0) << "the page in view is not loaded again";
 
     clickButton("imgButInfo");
     clickButton("imgButSet");
@@ -134,6 +140,15 @@ TEST_F(SectionPagesTest, SettingsEditedForTwoGamesSurviveChangesOfPageAndGame) {
     EXPECT_TRUE(checked("chkMameCheat"));
     EXPECT_EQ(find<QLineEdit>("txtMameRomPath")->text().toStdString(), "/games/galaga");
     EXPECT_EQ(comboIndex("cboMameGamma"), 14);
+
+    // Quitting keeps a choice just made, as closing the window does.
+    choose("cboMameGamma", 2);
+    InstallSectionWindows();
+    Hooks().saveForQuit(Emu::Mame);
+    Hooks() = DefaultHooks();
+    SettingsFields saved;
+    LoadGameSettings(Emu::Mame, "Galaga", saved);
+    EXPECT_EQ(saved[mame::Gamma], "2");
 }
 
 // An empty ROM folder of a record takes the configuration page's folder when the settings page

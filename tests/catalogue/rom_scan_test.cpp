@@ -88,6 +88,10 @@ TEST_F(RomScanTest, MergedModeTestsClonesWithTheirParentsZipExceptNeoGeoOnes) {
                                                "\"Gallag;N\"\r\n"
                                                "\"KOF Hack;Y\"\r\n"
                                                "\"Loud Neo;Y\"\r\n");
+    // A Neo-Geo clone without a zip of its own is missing, whatever neogeo.zip holds.
+    std::filesystem::remove(dir / "roms/kof98.zip");
+    ScanRoms(Emu::Mame, {Roms(), Alt(), true});
+    EXPECT_NE(ReadBytes(dir / "Cfg/Mame.scn").find("\"KOF 98;N\""), std::string::npos);
 }
 
 TEST_F(RomScanTest, EmptyFolderSettingsAreNotSearched) {

@@ -451,8 +451,12 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
         Enter(find(picture));
         EXPECT_EQ(find(picture)->grab().toImage(), rest) << picture;
     }
-    EXPECT_TRUE(
-        Drawn(Forms::main().findChild<QWidget*>(QStringLiteral("lblCallus")), {0x8F675F, kWhite}));
+    QWidget* entry = Forms::main().findChild<QWidget*>(QStringLiteral("lblCallus"));
+    EXPECT_TRUE(Drawn(entry, {0x8F675F, kWhite}));
+    // So does the mouse moving over the game list.
+    Forms::main().highlight(Emu::Mame);
+    sendMouse(find<QListView>("lstCallusRom")->viewport(), QEvent::MouseMove);
+    EXPECT_TRUE(Drawn(entry, {0x8F675F, kWhite}));
 
     QWidget* folder = find("cmdCallusSelDir");
     Enter(folder);

@@ -73,8 +73,11 @@ protected:
     // A user's actions.
     void pickRom(const std::string& name);
     void pickFavourite(const std::string& name);
-    // A left-button press and release on the favourite "name", as a user clicks it.
+    // A left-button press and release on the favourite "name", as a user clicks it; on the game
+    // list's current game; at "at" of "list".
     void clickFavourite(const std::string& name);
+    void clickCurrentGame();
+    static void clickAt(QAbstractItemView* list, const QPoint& at);
     void clickButton(const char* name);
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -86,6 +86,8 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
     EXPECT_TRUE(find("picMameInfo")->isVisible());
     EXPECT_TRUE(find<QLabel>("imgMameSnap")->isHidden());
     EXPECT_EQ(text("lblInfoName"), "1942");
+    EXPECT_EQ(GetTwips(find("lblInfoName")).Width, 3060)
+        << "the name's value runs the page's width";
     const auto captions = find("picMameInfo")->findChildren<QLabel*>();
     EXPECT_EQ(std::count_if(captions.begin(), captions.end(),
                             [](QLabel* label) { return label->text() == "Made by:"; }),

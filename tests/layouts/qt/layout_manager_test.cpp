@@ -384,6 +384,7 @@ TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestore
     writeOptions(true, false, "");
     showManager();
     EXPECT_TRUE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
+    EXPECT_FALSE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
     EXPECT_TRUE(IsStayOnTop(manager_));
 
     for (const char* button : {"cmdAdd", "cmdRename"}) {

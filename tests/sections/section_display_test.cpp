@@ -78,6 +78,7 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     EXPECT_EQ(interval(), 4000);
     EXPECT_FALSE(hidden("lblContaSlideMame"));
+    EXPECT_EQ(GetTwips(find("lblContaSlideMame")).Top, 3600) << "in the picture's corner";
     EXPECT_EQ(counter(), "-");
     snapPage()->tick();
     snapPage()->tick();

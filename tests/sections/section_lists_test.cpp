@@ -127,6 +127,7 @@ TEST_F(SectionListsTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile)
     // Delete on the last favourite selects the one before it and shows it; elsewhere the
     // favourite that moves up takes the selection.
     auto* pref = find<QListWidget>("lstMamePref");
+    EXPECT_EQ(pref->dragDropMode(), QAbstractItemView::DropOnly) << "favourites are not dragged";
     pickFavourite("Xevious");
     pressKey(pref, Qt::Key_Delete);
     EXPECT_EQ(favourites(), (std::vector<std::string>{"1942", "Galaga", "Pac-Man"}));

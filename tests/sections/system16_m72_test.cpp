@@ -296,6 +296,9 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
     EXPECT_EQ(text("Label22"), "Default Roms Directory");
     EXPECT_EQ(text("Label64"), "Horizontal Res.");
     EXPECT_EQ(text("Label2"), "Soundcard:");
+    EXPECT_EQ(ToAnsi(find("picSystem16Settings")->toolTip()),
+              " Enable the screen synchronisation, this can slow down the game but the scrolling "
+              "is better ");
     EXPECT_EQ(ToAnsi(find<QCheckBox>("chkSystem16Scanlines2")->text()), "Double Scanl.");
     EXPECT_EQ(text("Label3"), "Total:");
     EXPECT_EQ(text("lblSystem16Total"), "3");

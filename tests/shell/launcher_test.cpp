@@ -272,6 +272,9 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     test::MoveOver(lays);
     EXPECT_EQ(BackColor(about), VbColor(12551557));
     EXPECT_EQ(TextColor(about), VbColor(kWhite));
+    test::MoveOver(about);
+    EXPECT_EQ(BackColor(lays), VbColor(12551557)) << "About rests Lays";
+    test::MoveOver(lays);
     test::Click(lays);
     EXPECT_EQ(layouts, 1);
     EXPECT_EQ(BackColor(lays), VbColor(12551557));

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -123,6 +124,10 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
         EXPECT_EQ(folders->visualItemRect(folders->item(row)).height(),
                   folders->visualItemRect(folders->item(0)).height())
             << Items(folders)[static_cast<size_t>(row)];
+    // A folder gone from the disk meanwhile leaves the picker where it was.
+    std::filesystem::remove_all(dir / "roms/empty");
+    OpenFolder(picker, "dirSelDir", "empty");
+    EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms");
     OpenFolder(picker, "dirSelDir", "Néo");
 
     Click(picker, "cmdSeleziona");

@@ -265,7 +265,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         EXPECT_FALSE(add->isHidden());
         EXPECT_TRUE(rename->isHidden());
         EXPECT_TRUE(add->isDefault());
-        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
+        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->selectedText(), "New Layout");
         EXPECT_EQ(Child<QLabel>(dialog, "lblDescription")->text(), "Please enter a new name:");
         EXPECT_EQ(add->text(), "Add");
         EXPECT_EQ(rename->text(), "Rename");

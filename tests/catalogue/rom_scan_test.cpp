@@ -84,6 +84,10 @@ TEST_F(RomScanTest, MergedModeTestsClonesWithTheirParentsZipExceptNeoGeoOnes) {
     EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"),
               Quoted({"Pac-Man;Y", "Puck Man;Y", "Metal Slug;N", "KOF 98;Y", "Galaga;N", "Gallag;N",
                       "KOF Hack;Y", "Loud Neo;Y"}));
+    // A Neo-Geo clone without a zip of its own is missing, whatever neogeo.zip holds.
+    std::filesystem::remove(dir / "roms/kof98.zip");
+    ScanRoms(Emu::Mame, {Roms(), Alt(), true});
+    EXPECT_NE(ReadBytes(dir / "Cfg/Mame.scn").find("\"KOF 98;N\""), std::string::npos);
 }
 
 TEST_F(RomScanTest, EmptyFolderSettingsAreNotSearched) {

@@ -19,7 +19,9 @@
 #include "sections/open_section.h"
 #include "sections/popup_menus.h"
 #include "sections/section_widgets.h"
+#include "settings/game_settings.h"
 #include "shell/forms.h"
+#include "shell/section_hooks.h"
 #include "support/shown_texts.h"
 
 namespace arvok::test {
@@ -74,6 +76,8 @@ TEST_F(CallusRaineTest, CallusOpensDockedWithItsOwnCaptionsCountsAndKeyTable) {
     EXPECT_EQ(GetTwips(find("lblCallusTotal")).Left, 5910);
     EXPECT_EQ(GetTwips(find("lblCallusTotal")).Top, 4650);
     EXPECT_EQ(GetTwips(find("lblCallusRomCount")).Top, 4800);
+    EXPECT_EQ(find<QComboBox>("cboCallusDevice1")->itemText(6).toStdString(), "4 Buttton Joy");
+    EXPECT_EQ(text("lblSnapTip"), "Press F9 during the game to grab your snap!");
     EXPECT_EQ(find<QCheckBox>("chkCallus2To3")->toolTip().toStdString(),
               "If set in the SF2 games, pressing just 2 punch or kick buttons will cause all 3 to "
               "be pressed, making special moves somewhat easier ");
@@ -84,14 +88,15 @@ TEST_F(CallusRaineTest, CallusOpensDockedWithItsOwnCaptionsCountsAndKeyTable) {
     auto* history = find<QListWidget>("lstCallusHelp");
     EXPECT_EQ(history->findItems(QStringLiteral("A brawler"), Qt::MatchExactly).size(), 1);
     const std::vector<std::string> help = captions("picCallusHelp");
-    for (const char* shown :
-         {"Utilities:", "F1/F2", " Player 1/2 start", "ALT-I", " Toggle Pal. intens.", "ALT-Q"})
+    for (const char* shown : {"Utilities:", "F1/F2", " Player 1/2 start", "F9", " Save snapshot",
+                              "ALT-I", " Toggle Pal. intens.", "ALT-Q"})
         EXPECT_TRUE(Holds(help, shown)) << shown;
     EXPECT_LT(GetTwips(history).Left + GetTwips(history).Width, 1920);
 
     clickButton("imgCallusButInfo");
     EXPECT_TRUE(Holds(captions("picCallusInfo"), "Driver:"));
     EXPECT_TRUE(Holds(captions("picCallusInfo"), " Technical Info:"));
+    EXPECT_TRUE(Holds(captions("picCallusInfo"), "Save State"));
     EXPECT_EQ(text("lblInfoRomFile"), "ffight.zip");
 }
 
@@ -124,6 +129,7 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
     EXPECT_EQ(find("cboFilterRaineGenre")->x(), TwipsToPx(1680));
     clickButton("cmdRaineMiddle");
     EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 2);
+    EXPECT_TRUE(find<QListView>("lstRaineRom")->isWrapping()) << "filled column by column";
     EXPECT_EQ(find("cboFilterRaineGenre")->x(), TwipsToPx(1660));
 }
 
@@ -158,12 +164,14 @@ TEST_F(CallusRaineTest, TheFavouritesShareShowsOnTheSectionsOwnGesture) {
         EXPECT_EQ(ToAnsi(count->toolTip()), share.onClick) << tag;
     }
 
-    // A total that is no whole number leaves Callus's tooltip as it was.
+    // A total that is no whole number, or 0, leaves Callus's tooltip as it was.
     MoveOver(count);
-    find<QLabel>("lblCallusTotal")->setText(QString());
     find<QLabel>("lblCallusFavCount")->setText(QStringLiteral("3"));
-    MoveOver(count);
-    EXPECT_EQ(count->toolTip().toStdString(), " 25% of total ");
+    for (const char* total : {"", "0"}) {
+        find<QLabel>("lblCallusTotal")->setText(QString::fromLatin1(total));
+        MoveOver(count);
+        EXPECT_EQ(count->toolTip().toStdString(), " 25% of total ") << total;
+    }
 }
 
 // The filters narrow the list by the section's own items; neither Shift nor the menu resets
@@ -277,15 +285,17 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
         EXPECT_EQ(text(count.c_str()), "4") << base;
 
         auto* pref = find<QListWidget>(listName("Pref").c_str());
+        EXPECT_EQ(pref->dragDropMode(), QAbstractItemView::DropOnly) << base;
         pickFavourite(games[3]);
         pressKey(pref, Qt::Key_Delete);
         EXPECT_EQ(favourites(), (Names{games[0], games[1], games[2]})) << base;
         EXPECT_EQ(pref->currentRow(), 2) << base;
         EXPECT_EQ(text(inHand.c_str()), games[2]) << base;
-        pickFavourite(games[0]);
+        // The favourite that moves up takes the selection.
+        pickFavourite(games[1]);
         pressKey(pref, Qt::Key_Delete);
-        EXPECT_EQ(pref->currentRow(), 0) << base;
-        EXPECT_EQ(text(inHand.c_str()), games[1]) << base;
+        EXPECT_EQ(pref->currentRow(), 1) << base;
+        EXPECT_EQ(text(inHand.c_str()), games[2]) << base;
         EXPECT_EQ(text(count.c_str()), "2") << base;
 
         dialogs_->answers = {Answer::No};
@@ -299,10 +309,10 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
         EXPECT_EQ(ExistingSectionWindow(emu), nullptr) << base;
         EXPECT_FALSE(Forms::main().sectionOpen(emu)) << base;
         EXPECT_EQ(savedFavourites(emu),
-                  "[Favorties]\r\n\"" + games[2] + "\"\r\n\"" + games[1] + "\"\r\n");
+                  "[Favorties]\r\n\"" + games[2] + "\"\r\n\"" + games[0] + "\"\r\n");
 
         open(emu);
-        EXPECT_EQ(favourites(), (Names{games[1], games[2]})) << base;
+        EXPECT_EQ(favourites(), (Names{games[0], games[2]})) << base;
         dialogs_->answers = {Answer::Yes};
         clickButton(clear.c_str());
         EXPECT_TRUE(favourites().empty()) << base;
@@ -348,6 +358,8 @@ TEST_F(CallusRaineTest, SettingsSetForTwoGamesStayWithEachAcrossPageAndGameChang
         EXPECT_EQ(comboIndex(w.combo), w.rest) << w.combo;
         EXPECT_FALSE(checked(w.box)) << w.box;
         choose(w.combo2, w.index2);
+        clickButton(w.settings);
+        EXPECT_EQ(comboIndex(w.combo2), w.index2) << "the page in view is not loaded again";
 
         clickButton(w.away);
         pickRom(w.browsed);
@@ -355,12 +367,32 @@ TEST_F(CallusRaineTest, SettingsSetForTwoGamesStayWithEachAcrossPageAndGameChang
         clickButton(w.settings);
         EXPECT_EQ(text(inHand.c_str()), w.second);
         EXPECT_EQ(comboIndex(w.combo2), w.index2) << w.combo2;
+        // The Snap button stores the page too.
+        std::string snap = w.settings;
+        snap.replace(snap.size() - 3, 3, "Snap");
+        const int other = w.index2 == 0 ? 1 : w.index2 - 1;
+        choose(w.combo2, other);
+        clickButton(snap.c_str());
+        clickButton(w.settings);
+        EXPECT_EQ(comboIndex(w.combo2), other) << snap;
         pickRom(w.first);
         EXPECT_EQ(comboIndex(w.combo), w.index) << w.combo;
         EXPECT_TRUE(checked(w.box)) << w.box;
         EXPECT_EQ(text(folder.c_str()), "/games/" + base);
         EXPECT_EQ(comboIndex(w.combo2), w.rest2) << w.combo2;
     }
+
+    // Quitting keeps a choice just made, as closing the window does.
+    ASSERT_NE(open(Emu::Mame), nullptr);
+    clickButton("imgButSet");
+    pickRom("Galaga");
+    choose("cboMameGamma", 2);
+    InstallSectionWindows();
+    Hooks().saveForQuit(Emu::Mame);
+    Hooks() = DefaultHooks();
+    SettingsFields saved;
+    LoadGameSettings(Emu::Mame, "Galaga", saved);
+    EXPECT_EQ(saved[mame::Gamma], "2");
 }
 
 // "Def." copies the default ROM folder; "All" leaves the single default record of the page.
@@ -460,11 +492,19 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
         EXPECT_TRUE(Drawn(button, role.rest));
     }
 
+    // A page button keeps its look and lights the section's launcher entry.
+    Forms::main().highlight(Emu::Mame);
     for (const char* picture : {"imgCallusButInfo", "cmdCallusRidimen"}) {
         const QImage rest = find(picture)->grab().toImage();
         Enter(find(picture));
         EXPECT_EQ(find(picture)->grab().toImage(), rest) << picture;
     }
+    QWidget* entry = Forms::main().findChild<QWidget*>(QStringLiteral("lblCallus"));
+    EXPECT_TRUE(Drawn(entry, {0x8F675F, kWhite}));
+    // So does the mouse moving over the game list.
+    Forms::main().highlight(Emu::Mame);
+    SendMouse(find<QListView>("lstCallusRom")->viewport(), QEvent::MouseMove);
+    EXPECT_TRUE(Drawn(entry, {0x8F675F, kWhite}));
 
     // Pressed, then released off the button so that nothing is clicked.
     for (auto [name, pressed, released] : std::vector<std::tuple<const char*, Look, Look>>{

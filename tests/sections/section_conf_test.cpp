@@ -27,6 +27,7 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     pickRom("Metal Slug");
     Shown neoGeo = pick("cmdMameSelDir");
     EXPECT_EQ(neoGeo.caption, "Search Rom for Metal Slug (mslug.zip)");
+    EXPECT_TRUE(dialogs_->asked.empty()) << "the Neo-Geo set is no parent to look up";
     EXPECT_EQ(window_->CloneOf, "");
 
     // A parent the data file lacks is reported and not offered.
@@ -48,14 +49,24 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
 
 TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
     WriteBytes(dir_ / "snap/galaga.jpg", "jpg");
+    WriteBytes(dir_ / "snap/more/galaga.jpg", "jpg");
     WriteBytes(dir_ / "emu/mame.sh", "");
     open();
     clickButton("imgButOpts");
+    EXPECT_EQ(text("Label22"), "ROMS DIRECTORY");
     find<QRadioButton>("optSnapJPG")->click();
-    Shown snap = pick("cmdDirSnap");
+    Shown snap = pick("cmdDirSnap", true, "more");
     EXPECT_EQ(snap.tagAndFolder(), "MAMESNAP " + dir_ / "snap");
     EXPECT_EQ(snap.pattern, "*.jpg");
-    EXPECT_EQ(pick("cmdSelDirAlt").tag, "MAMEROMALT");
+    EXPECT_EQ(text("txtOptMameSnap"), dir_ / "snap/more");
+    EXPECT_NE(text("txtMameRomPath"), dir_ / "snap/more");
+    // B.ALT lists the zips and writes the folder chosen into the alternative path alone.
+    WriteBytes(dir_ / "alt/more/x.zip", "zip");
+    Shown alt = pick("cmdSelDirAlt", true, "more");
+    EXPECT_EQ(alt.tag, "MAMEROMALT");
+    EXPECT_EQ(alt.pattern, "*.zip");
+    EXPECT_EQ(text("txtOptMameRomPathAlt"), dir_ / "alt/more");
+    EXPECT_EQ(text("txtOptMameRomPath"), dir_ / "roms");
     EXPECT_EQ(pick("cmdSfoglia").tagAndFolder(), "MAME " + dir_ / "emu");
 }
 

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "gif.h"
 #include "platform/path.h"
@@ -65,6 +66,7 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     EXPECT_EQ(interval(), 4000);
     EXPECT_FALSE(hidden("lblContaSlideMame"));
+    EXPECT_EQ(GetTwips(find("lblContaSlideMame")).Top, 3600) << "in the picture's corner";
     EXPECT_EQ(counter(), "-");
     snapPage()->tick();
     snapPage()->tick();
@@ -91,6 +93,11 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
 
     // An animation plays whatever the slide-show options; the information page stops it.
     pickRom("Xevious");
+    EXPECT_TRUE(running());
+    EXPECT_EQ(interval(), kFastestTickMs);
+    // Stopped and started again by clicks, it keeps its own pace.
+    emit find<ClickLabel>("imgMameSnap")->clicked();
+    emit find<ClickLabel>("imgMameSnap")->clicked();
     EXPECT_TRUE(running());
     EXPECT_EQ(interval(), kFastestTickMs);
     clickButton("imgButInfo");
@@ -166,18 +173,19 @@ TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved
     EXPECT_TRUE(hidden("lblNoSnapFound"));
     clickButton("imgButSet");
     find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(roms));
+    find<QRadioButton>("optSnapJPG")->click();
     clickButton("cmdMameExit");
 
     const std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
     EXPECT_NE(cfg.find("ExePath=" + emu + "/mäme\r\nEmuDir=" + emu + "\r\n"), std::string::npos);
-    EXPECT_NE(cfg.find("SnapPath=" + snap + "\r\n"), std::string::npos);
+    EXPECT_NE(cfg.find("SnapPath=" + snap + "\r\nSnapFormat=JPG\r\n"), std::string::npos);
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.set").find("\"Galaga\",\"" + roms + "\","),
               std::string::npos);
 
     // A folder whose name is no UTF-8 (a Latin-1 "ü", as another system may have named it) is
     // found, and the window saves it again byte for byte.
     const std::string legacy = dir_ / "snap \xFC";
-    WriteBytes(legacy + "/galaga.gif", kGif);
+    WriteBytes(legacy + "/galaga.jpg", kGif);
     WriteBytes(dir_ / "Cfg/Mame.cfg", cfg.substr(0, cfg.find("SnapPath=")) + "SnapPath=" + legacy +
                                           cfg.substr(cfg.find("\r\n", cfg.find("SnapPath="))));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -189,6 +197,9 @@ TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved
     clickButton("cmdMameExit");
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("SnapPath=" + legacy + "\r\n"),
               std::string::npos);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    open();
+    EXPECT_TRUE(find<QRadioButton>("optSnapJPG")->isChecked());
 }
 
 } // namespace

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDrag>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -211,6 +214,11 @@ void SectionTest::clickFavourite(const std::string& name) {
     Click(list, list->visualItemRect(found[0]).center());
 }
 
+void SectionTest::clickCurrentGame() {
+    auto* list = find<QListView>(listName("Rom").c_str());
+    Click(list, list->visualRect(list->currentIndex()).center());
+}
+
 void SectionTest::clickButton(const char* name) {
     if (auto* button = find<ClickLabel>(name))
         emit button->clicked();
@@ -238,10 +246,36 @@ void SectionTest::rightClick(const std::string& list) {
               {viewport->width() - 2, viewport->height() - 2});
 }
 
+namespace {
+
+// What the selected game carries when the mouse drags it out of "list". The offscreen platform
+// ends a drag at once, leaving the list's drag behind to be read.
+QByteArray Dragged(QListView* list) {
+    const QPoint at = list->visualRect(list->currentIndex()).center();
+    // The list takes a first move as the start of a drag and starts it at the next.
+    const QPoint away = at + QPoint(30, 30);
+    for (auto [type, to] : {std::pair{QEvent::MouseButtonPress, at},
+                            {QEvent::MouseMove, away},
+                            {QEvent::MouseMove, away},
+                            {QEvent::MouseButtonRelease, away}}) {
+        QMouseEvent event(
+            type, QPointF(to), QPointF(list->viewport()->mapToGlobal(to)), Qt::LeftButton,
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+    std::unique_ptr<QDrag> drag(list->findChild<QDrag*>());
+    EXPECT_NE(drag, nullptr) << "no drag started";
+    return drag ? drag->mimeData()->data(QString::fromLatin1(kGameMimeType)) : QByteArray();
+}
+
+} // namespace
+
 void SectionTest::dropOnFavourites(std::optional<Emu> from) {
     auto* list = find<QListWidget>(listName("Pref").c_str());
     QMimeData data;
-    data.setData(QString::fromLatin1(kGameMimeType), Section(from.value_or(window_->emu())).tag);
+    data.setData(QString::fromLatin1(kGameMimeType),
+                 from ? QByteArray(Section(*from).tag)
+                      : Dragged(find<QListView>(listName("Rom").c_str())));
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(list->viewport(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -85,8 +85,10 @@ protected:
     void pickRom(const std::string& name) { select(listName("Rom"), name); }
     void pickFavourite(const std::string& name) { select(listName("Pref"), name); }
     void select(const std::string& list, const std::string& name);
-    // A left-button press and release on the favourite "name", as a user clicks it.
+    // A left-button press and release on the favourite "name", as a user clicks it; on the game
+    // list's current game.
     void clickFavourite(const std::string& name);
+    void clickCurrentGame();
     void clickButton(const char* name);
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -11,6 +11,7 @@
 
 #include "platform/path.h"
 #include "section_fixture.h"
+#include "support/shown_texts.h"
 
 namespace arvok::test {
 namespace {
@@ -118,12 +119,23 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     EXPECT_EQ(favourites->count(), 2);
 
-    // A click below the last favourite leaves the chosen one chosen and drawn so.
+    // A click below the last favourite leaves the chosen one chosen and drawn so, and the
+    // keypad's Enter launches it.
     favourites->setCurrentRow(0);
     Click(favourites, {4, favourites->viewport()->height() - 4});
     EXPECT_TRUE(drawsIn("lstMamePref", favourites->palette().color(QPalette::Highlight)));
-    pressKey(favourites, Qt::Key_Return);
+    pressKey(favourites, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
+}
+
+TEST_F(SectionLaunchTest, AMissingEmulatorIsToldOnTheConfigurationPage) {
+    RemoveFile(dir_ / "emu/mame.sh");
+    open();
+    doubleClick("lstMameRom");
+    ASSERT_EQ(dialogs_->asked.size(), 1u);
+    EXPECT_EQ(dialogs_->asked[0].text, shown::kEmuNotFound);
+    EXPECT_TRUE(find("picMameConf")->isVisible());
+    EXPECT_FALSE(find("picMameSettings")->isVisible());
 }
 
 TEST_F(SectionLaunchTest, NamesTwinnedButForCaseOrAccentedRunTheirOwnSets) {

@@ -140,6 +140,8 @@ TEST_F(SectionListsTest, AClickOnTheCurrentFavouriteShowsItAgainAfterTheGameList
 
     clickFavourite("Galaga");
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
+    clickCurrentGame();
+    EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
 }
 
 TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChangingTheSelection) {

@@ -109,6 +109,7 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     const QRect row = pref->visualItemRect(pref->item(1));
     EXPECT_EQ(pref->viewport()->grab().toImage().pixelColor(row.right() - 2, row.center().y()),
               pref->palette().color(QPalette::Highlight));
+    EXPECT_TRUE(drawsIn("lstMamePref", VbColor(0x98FFFF))) << "the favourites' text colour";
 
     // An empty data file tells nothing of the favourites: the miss is reported once and the
     // favourites are saved as they were.

@@ -1,14 +1,20 @@
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "gif.h"
+#include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
+#include "sections/open_section.h"
 #include "sections/slide_show.h"
 #include "settings/game_settings.h"
+#include "shell/section_hooks.h"
 #include "support/shown_texts.h"
 
 namespace arvok::test {
@@ -36,9 +42,10 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
     // 1942 has no still: the notice names the folder and the file, and the game's own
     // settings come into the settings page.
     EXPECT_TRUE(find("lblMameNoAvail")->isVisible());
-    EXPECT_EQ(texts({"lblMameNoAvail", "lblSnapTip", "lblNoSnapFound", "lblLookedFor",
-                     "lblMameRomSettings"}),
+    EXPECT_EQ(texts({"lblMameNoAvail", "lblSnapTip", "lblSnapNo", "lblLookFor", "lblNoSnapFound",
+                     "lblLookedFor", "lblMameRomSettings"}),
               (std::vector<std::string>{shown::kNoScreenShot, shown::kMameSnapTip,
+                                        "No snapshot found in:", "Arvok searched for:",
                                         dir_.path() + "/snap", "1942.gif", "1942"}));
     EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
 
@@ -49,6 +56,8 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
     EXPECT_EQ(text("lblMameRomSettings"), "Galaga");
     // A still leaves the settings page as it was.
     EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
+    pickRom("1942");
+    EXPECT_TRUE(find<QLabel>("imgMameSnap")->pixmap().isNull()) << "Galaga's still is gone";
 }
 
 TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
@@ -62,6 +71,12 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
     EXPECT_EQ(
         texts({"lblInfoName", "lblInfoMadeBy", "lblInfoRomFile", "lblInfoOC", "lblInfoSamples"}),
         (std::vector<std::string>{"1942", "Capcom", "1942.zip", "YES", "Available"}));
+    EXPECT_EQ(GetTwips(find("lblInfoName")).Width, 3060)
+        << "the name's value runs the page's width";
+    const auto captions = find("picMameInfo")->findChildren<QLabel*>();
+    EXPECT_EQ(std::count_if(captions.begin(), captions.end(),
+                            [](QLabel* label) { return label->text() == "Made by:"; }),
+              1);
 
     pickRom("Puck Man (Japan)");
     EXPECT_EQ(texts({"lblMameRomSettings", "lblInfoName", "lblInfoOC", "lblInfoCloneOf"}),
@@ -154,13 +169,22 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     clickButton("imgButSet");
     auto* record = find<QCheckBox>("chkMameRecord");
     auto* playback = find<QCheckBox>("chkMamePlayback");
+    EXPECT_EQ(ToAnsi(record->toolTip()),
+              " Record joystick input. The format is: romname_TIME_DATE.inp");
 
     record->click();
     EXPECT_TRUE(record->font().bold());
     EXPECT_EQ(record->palette().color(record->foregroundRole()), VbColor(0x80));
 
+    // The picker lists the recordings folder and lets no other be opened.
+    bool folderLocked = false;
+    QTimer::singleShot(0, [&] {
+        folderLocked =
+            !QApplication::activeModalWidget()->findChild<QWidget*>("dirSelExe")->isEnabled();
+    });
     answerPicker("best.inp");
     playback->click();
+    EXPECT_TRUE(folderLocked);
     EXPECT_TRUE(playback->isChecked());
     EXPECT_FALSE(record->isChecked());
     EXPECT_FALSE(record->font().bold());

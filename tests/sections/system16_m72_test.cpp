@@ -164,6 +164,7 @@ TEST_F(System16M72Test, TheSystem16HelpListsEachGamesKeysInItsOrder) {
                          "Space Harrier", "Hang-On", "Wrestle War", "Alien Storm", "Shadow Dancer",
                          "Out Run", "Tetris", "Alien Syndrome", "Super Hang-On", "Moon Walker",
                          "Fantasy Zone", "Flash Point", "Alexkidd", "Aurail"}));
+    EXPECT_EQ(ToAnsi(help->item(1)->text()), "-------");
     EXPECT_EQ(ToAnsi(help->item(2)->text()), "CTRL - Attack");
     std::vector<std::string> shown = captions("picSystem16Help");
     for (const char* caption : {"Other keys:", "Utilities:", "END", "F2", "9", "0"})
@@ -249,6 +250,13 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
         EXPECT_NE(window_->grab().toImage().pixelColor(inHand->geometry().center()),
                   VbColor(0xE4AAAA))
             << Section(emu).tag;
+        EXPECT_EQ(text("lblSnapTip"), "Press \"S\" during the game to grab your snap!");
+        for (auto [button, caption] : {std::pair{"ButSnap", "Snap"},
+                                       {"ButSet", "Settings"},
+                                       {"ButInfo", "Info"},
+                                       {"ButHelp", "Help"},
+                                       {"ButOpts", "Config"}})
+            EXPECT_EQ(text(ObjectName(emu, "img", button).c_str()), caption) << Section(emu).tag;
     }
     EXPECT_EQ(texts({"Label12", "lblOptMamePath", "Label61", "chkM72PPro"}),
               (std::vector<std::string>{" All Supported:", "Full M-72 Path", "Vertical Resolution",
@@ -261,6 +269,10 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
               (std::vector<std::string>{" Favorties:", "Full System16-DOS Path",
                                         "Default Roms Directory", "Horizontal Res.",
                                         "Soundcard:", "Double Scanl.", "Total:", "3", "1"}));
+    EXPECT_EQ(ToAnsi(find("picSystem16Settings")->toolTip()),
+              " Enable the screen synchronisation, this can slow down the game but the scrolling "
+              "is better ");
+    EXPECT_EQ(GetTwips(find("lblSystem16Total")).Top, 4575);
 }
 
 TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {

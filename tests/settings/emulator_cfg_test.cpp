@@ -142,7 +142,7 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
                               "", "RomPath=/roms=old", "EmuDir=/emu", ""}) +
                   test::WithCrLf({"[SnapShots]", "SnapPath=/snaps", "SnapFormat=gif",
                                   "NoSlideShow=", "ShowCounter=yes", "SlideDelay=8", "", "[Gui]",
-                                  "FavSize=down", "", "[Favorties]", "\"Pac-Man\"", "",
+                                  "FavSize=down", "", "[Favorties]", "\"Pac-Man\"", "", "\"\"",
                                   "\"Puzzle, the\""}));
     Shared().RomDir[Index(Emu::Mame)] = "/stale";
     EmulatorCfg cfg = LoadEmulatorCfg(Emu::Mame);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWindow>
@@ -219,6 +221,7 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
     test::MoveOver(mame);
     EXPECT_EQ(BackColor(mame), VbColor(kHighlightBack));
     EXPECT_EQ(TextColor(mame), VbColor(kWhite));
+    EXPECT_EQ(Find(window.get(), "lblMachine")->text(), "MAME 2");
     EXPECT_EQ(Find(window.get(), "lblContrib")->text(), "MAME 17");
     EXPECT_EQ(Find(window.get(), "lblOldest")->text(), "MAME 12");
     EXPECT_EQ(CaptionBeside(window.get(), "lblOldest"), test::shown::kOlder);
@@ -273,6 +276,9 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     test::MoveOver(lays);
     EXPECT_EQ(BackColor(about), VbColor(12551557));
     EXPECT_EQ(TextColor(about), VbColor(kWhite));
+    test::MoveOver(about);
+    EXPECT_EQ(BackColor(lays), VbColor(12551557)) << "About rests Lays";
+    test::MoveOver(lays);
     test::Click(lays);
     EXPECT_EQ(layouts, 1);
     EXPECT_EQ(BackColor(lays), VbColor(12551557));
@@ -315,6 +321,21 @@ TEST_F(Launcher, EveryTextShowsWholeInItsLabel) {
     }
     auto window = Start();
     EXPECT_EQ(test::CutTexts(window.get()), std::vector<std::string>{});
+    // The entries, the inert names and the statistics' captions, each shown once.
+    std::vector<std::string> shown;
+    for (QLabel* label : window->findChildren<QLabel*>())
+        shown.push_back(label->text().toStdString());
+    for (const char* caption :
+         {"M.A.M.E.",   "CALLUS",    "R.A.I.N.E.", "SYSTEM16", "M-72",
+          "NEORAGE-X",  "R.A.G.E.",  "SHARK",      "JUNO",     "XDRAGON",
+          "PC-ENGINE",  "SUPER NES", "NINTENDO",   "NINT 64",  "PSX",
+          "ATARI 2600", "GENESIS",   "GAMEBOY",    "GAMEGEAR", "M.SYSTEM",
+          "C=64",       "MSX",       "AMIGA",      "ATARI ST", "MACINTOSH",
+          "ZX-SPECTR.", "SINCL. QL", "ATARI 800",  "APPLE II", "AMST. CPC",
+          "Machine",    "Version",   "Date",       "C.p.u.",   "Sound",
+          "Video",      "Supported", "Originals",  "Working",  "Available",
+          "Older",      "Newer",     "Years",      "Most",     "Project Manager and Contributors:"})
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), caption), 1) << caption;
 
     auto* timer = window->findChild<QTimer*>("Timer1");
     for (int tick = 0; tick < 6; ++tick) {

@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -86,7 +87,7 @@ protected:
 
 TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     for (const char* file : {"pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip",
-                             "Néo/neogeo.zip", "empty/readme.txt"})
+                             ".old/galaga.zip", "Néo/neogeo.zip", "empty/readme.txt"})
         WriteBytes(dir / ("roms/" + std::string(file)), "z");
 
     FolderPicker own({"MAMESETTINGS", "mspacman.zip;pacman.zip", "x", dir / "roms"});
@@ -94,6 +95,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
 
     FolderPicker picker({"CALLUSROM", "*.zip", "Choose Directory", dir / "roms"});
     EXPECT_EQ(Find(&picker, "lblCount")->text(), "2");
+    EXPECT_EQ(Find(&picker, "Label1")->text(), "Founds:");
     EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelDir")),
               (std::vector<std::string>{"GALAGA.ZIP", "pacman.zip"}));
     for (auto [folder, count] : {std::pair{"empty", "0"}, {"roms", "2"}, {"Néo", "1"}}) {
@@ -104,10 +106,16 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     OpenFolder(picker, "dirSelDir", "roms");
     auto* folders = Find<QListWidget>(&picker, "dirSelDir");
     ASSERT_EQ(Items(folders).back(), "Néo");
+    EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms") << "the open folder is current";
+    EXPECT_TRUE(folders->findItems(".old", Qt::MatchEndsWith).empty()) << "a hidden folder";
     for (int row = 1; row < folders->count(); ++row)
         EXPECT_EQ(folders->visualItemRect(folders->item(row)).height(),
                   folders->visualItemRect(folders->item(0)).height())
             << Items(folders)[static_cast<size_t>(row)];
+    // A folder gone from the disk meanwhile leaves the picker where it was.
+    std::filesystem::remove_all(dir / "roms/empty");
+    OpenFolder(picker, "dirSelDir", "empty");
+    EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms");
     OpenFolder(picker, "dirSelDir", "Néo");
 
     Click(picker, "cmdSeleziona");
@@ -157,6 +165,8 @@ TEST_F(PickersTest, ProgramPickerStoresProgramAndFolderOnlyAfterAFileIsChosen) {
     picker.show();
     OpenFolder(picker, "dirSelExe", "callus");
 
+    // A file that only has the focus, as the list gives its first one, is not chosen.
+    Find<QListWidget>(&picker, "filSelExe")->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     Click(picker, "cmdOk");
     ASSERT_EQ(asked->asked.size(), 1u);
     EXPECT_EQ(asked->asked[0].text, "You must select a file!");

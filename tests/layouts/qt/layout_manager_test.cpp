@@ -252,6 +252,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
     writeLayouts({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-"});
     writeOptions(false, true, "Other");
     showManager();
+    pick("Other");
 
     withNameDialog("cmdAdd", [&](QDialog& dialog) {
         EXPECT_EQ(dialog.objectName(), "frmRinomina");
@@ -262,7 +263,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         EXPECT_FALSE(add->isHidden());
         EXPECT_TRUE(rename->isHidden());
         EXPECT_TRUE(add->isDefault());
-        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
+        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->selectedText(), "New Layout");
         EXPECT_EQ(Child<QLabel>(dialog, "lblDescription")->text(), "Please enter a new name:");
         EXPECT_EQ(add->text(), "Add");
         EXPECT_EQ(rename->text(), "Rename");
@@ -271,6 +272,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         add->click();
         ASSERT_EQ(AskedTexts(*dialogs_), Lines{"Name already exist!"});
         EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+        EXPECT_EQ(current("cboListaLayout"), "New Layout") << "the layout of that name is shown";
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
 
@@ -365,6 +367,7 @@ TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestore
     writeOptions(true, false, "");
     showManager();
     EXPECT_TRUE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
+    EXPECT_FALSE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
     EXPECT_TRUE(IsStayOnTop(manager_));
 
     for (const char* button : {"cmdAdd", "cmdRename"}) {

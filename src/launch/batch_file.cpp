@@ -24,6 +24,10 @@ std::string BatchFileBytes(const std::string& commandLine) {
     return JoinCrLf({commandLine});
 }
 
+std::string CannotStart(const std::string& why) {
+    return "The emulator could not be started:\r" + why;
+}
+
 TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& commandLine) {
     TailResult result;
     std::string batch = ResolveName(emulatorDir, kBatchFileName);
@@ -37,7 +41,7 @@ TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& comm
     result.ran = RunBatch(commandLine, emulatorDir, error);
     RemoveFile(batch);
     if (!result.ran)
-        result.problem = "The emulator could not be started:\r" + error;
+        result.problem = CannotStart(error);
     return result;
 }
 

@@ -11,6 +11,9 @@ inline constexpr char kBatchFileName[] = "lancia.bat";
 // The batch file's bytes: the command line, unchanged, and CR LF.
 std::string BatchFileBytes(const std::string& commandLine);
 
+// What the user is told when the emulator could not be started, followed by "why".
+std::string CannotStart(const std::string& why);
+
 struct TailResult {
     bool ran = false;
     std::string problem; // what to tell the user when it did not run

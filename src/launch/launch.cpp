@@ -91,9 +91,7 @@ bool ProgramReady(const Profile& p, const LaunchInputs& in, LaunchUi& ui) {
     std::string problem = ProgramPathProblem(in.programPath);
     if (problem.empty())
         return true;
-    dialogs().message("The emulator could not be started:\r" + PathText(in.programPath) + "\r" +
-                          problem,
-                      MsgStyle::Warning);
+    dialogs().message(CannotStart(PathText(in.programPath) + "\r" + problem), MsgStyle::Warning);
     return false;
 }
 

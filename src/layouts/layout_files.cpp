@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
 
 #include "core/texts.h"
 #include "platform/path.h"
@@ -101,8 +100,7 @@ bool IsHeader(const std::string& line) {
 // The lines of layouts.dat; none when it does not exist. False when it exists but cannot be
 // read, so that it is not written over.
 bool ReadForChange(const std::string& path, std::vector<std::string>& lines) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+    if (IsMissing(path)) {
         lines.clear();
         return true;
     }
@@ -160,8 +158,7 @@ std::string ArvokIniPath(const std::string& dirInst) {
 LayoutRead ReadLayout(const std::string& layoutsPath, const std::string& name) {
     LayoutRead result;
     LineReader reader(layoutsPath);
-    std::error_code ec;
-    if (!reader.ok() && std::filesystem::exists(layoutsPath, ec)) {
+    if (!reader.ok() && !IsMissing(layoutsPath)) {
         result.stop = LayoutStop::Unreadable;
         return result;
     }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -50,6 +51,11 @@ bool LineReader::next(std::string& line) {
     line.assign(data_, pos_, len);
     pos_ = end == std::string::npos ? data_.size() : end + 1;
     return true;
+}
+
+bool IsMissing(const std::string& path) {
+    std::error_code ec;
+    return !std::filesystem::exists(path, ec) && !ec;
 }
 
 bool ReadLines(const std::string& path, std::vector<std::string>& lines) {

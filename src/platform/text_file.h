@@ -27,6 +27,9 @@ private:
 // All lines of a file; false (and no lines) when it cannot be read.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines);
 bool ReadFileBytes(const std::string& path, std::string& bytes);
+// Whether nothing stands at "path". A name that could not be looked at counts as there, so that a
+// file that cannot be read is never taken for a missing one and written over.
+bool IsMissing(const std::string& path);
 
 // Each line followed by CR LF.
 std::string JoinCrLf(const std::vector<std::string>& lines);

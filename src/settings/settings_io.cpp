@@ -1,9 +1,7 @@
 #include "settings/settings_io.h"
 
 #include <charconv>
-#include <filesystem>
 #include <set>
-#include <system_error>
 
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
@@ -89,8 +87,7 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
         UnreadableFiles().erase(path);
         return FileState::Read;
     }
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec) && !ec)
+    if (IsMissing(path))
         return FileState::Missing;
     ReportUnreadable(path);
     return FileState::Unreadable;

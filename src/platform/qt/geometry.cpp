@@ -2,6 +2,11 @@
 
 namespace arvok {
 
+namespace {
+// The text of a disabled control (&H808080).
+constexpr std::uint32_t kGrayText = 0x808080;
+} // namespace
+
 TwipRect GetTwips(const QWidget* w) {
     return {PxToTwips(w->y()), PxToTwips(w->x()), PxToTwips(w->width()), PxToTwips(w->height())};
 }

@@ -30,8 +30,6 @@ void SetTwipsPos(QWidget* w, int top, int left);
 void SetTwipsSize(QWidget* w, int width, int height);
 // Places a child control by its design coordinates in twips.
 void PlaceTwips(QWidget* w, int left, int top, int width, int height);
-// The text of a disabled control (&H808080).
-constexpr std::uint32_t kGrayText = 0x808080;
 // Sets the background or text colour of a widget through its palette; a disabled control's text
 // stays gray.
 void SetBackColor(QWidget* w, std::uint32_t bgr);

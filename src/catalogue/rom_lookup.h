@@ -34,8 +34,8 @@ NeoGeoLookup LookupMameNeoGeo(std::string_view set);
 
 // Which favourite leaves the list after a lookup of "missing" failed: the selected entry, only
 // when its text is the missing name; -1 for none. Sections whose favourites cannot be edited
-// (M72) never remove one. The entry that takes its place (or the new last one) becomes
-// selected, as after the Delete key.
+// (M72) never remove one. The window then selects the entry that takes its place (or the new
+// last one), as after the Delete key.
 int FavouriteToRemove(Emu emu, int selected, std::string_view selectedText, int count,
                       std::string_view missing);
 

@@ -24,7 +24,8 @@ enum class ButtonLook {
 // Gives "button" its role's rest look and lets it take its other looks as the mouse moves over
 // it, presses and releases, and leaves it (also straight out of its window).
 void GiveLook(QWidget* button, ButtonLook look);
-// Paints only the rest look of the role, on a label that answers no mouse.
+// Paints the rest look of the role: on a label that answers no mouse, or on a button that the
+// mouse elsewhere in its window puts back to rest.
 void PaintRestLook(QWidget* label, ButtonLook look);
 
 } // namespace arvok

@@ -77,7 +77,9 @@ private:
 inline constexpr const char* kGameMimeType = "application/x-arvok-game";
 
 // The game list: entries in one or more columns filled top to bottom, then left to right; an
-// entry dragged from it shows the launcher's drag icons, the second one over the favourites.
+// entry dragged from it shows the launcher's drag icons, the second one over the favourites. A
+// click beside the rows keeps the chosen entry chosen, and the keyboard focus arriving with no
+// entry chosen chooses none.
 class GameListView : public QListView {
     Q_OBJECT
 public:
@@ -97,7 +99,8 @@ private:
     int columns_ = 1;
 };
 
-// The favourites list. A mouse press selects the entry under the mouse before the list tells
+// The favourites list, which treats a click beside its rows and the arriving keyboard focus as
+// the game list does. A mouse press selects the entry under the mouse before the list tells
 // that its current entry changed, so that what showing that entry does to the list (a favourite
 // the data file lacks removed and its neighbour selected) is not undone by the press.
 class FavouritesList : public QListWidget {

@@ -272,9 +272,9 @@ void SectionWindow::clearFavourites() {
     updateFavCount();
 }
 
-// Looks the game up for the display or a picker. A game the data file lacks has been reported;
-// when it was the selected favourite it has left the favourites, and the favourite that took
-// its place is selected and shown.
+// Looks the game up for the display or a picker. A game the data file lacks has been reported
+// and, as takeLookup says, may have left the favourites; the favourite that took its place is
+// then selected and shown.
 bool SectionWindow::lookup(const std::string& game) {
     RomLookup result = LookupRom(emu_, game);
     takeLookup(game, result);

@@ -43,8 +43,8 @@ public:
     virtual LaunchInputs inputs() = 0;
     // Told after each data-file lookup of a game that the launch makes: when found, the window
     // keeps romSel and cloneOf as its <Emu>RomSel and <Emu>CloneOf; when not (the user has been
-    // told already), it drops "game" from its favourites if that is the selected one
-    // (FavouriteToRemove).
+    // told already), it drops "game" from its favourites if that is the selected one and the
+    // data file holds records (FavouriteToRemove).
     virtual void gameLookedUp(const std::string& game, const RomLookup& result) = 0;
     virtual void showPage(LaunchPage page) = 0;
     // The program picker (frmSelExe) with the section's tag; modal or modeless as asked.

@@ -231,7 +231,7 @@ TEST_F(CallusRaineTest, CallusLaunchesByDoubleClickAndEnterWithTheGamesOwnOption
     EXPECT_TRUE(dialogs_->asked.empty());
 }
 
-TEST_F(CallusRaineTest, RaineLaunchesByEnterAndDoubleClickWithTheGamesOwnOptions) {
+TEST_F(CallusRaineTest, RaineLaunchesTheGameWithItsOwnOptionsAndItsPickerSeeksItsZip) {
     WriteCfg(Emu::Raine, {});
     WriteStandIn("raine.sh", "ls ZipRoms/*.zip");
     WriteBytes(dir_ / "roms/darius.zip", "zip");
@@ -239,6 +239,7 @@ TEST_F(CallusRaineTest, RaineLaunchesByEnterAndDoubleClickWithTheGamesOwnOptions
     ASSERT_NE(open(Emu::Raine), nullptr);
     clickButton("imgRaineButSet");
     pickRom("Darius");
+    EXPECT_EQ(pick("cmdRaineSelDir").caption, "Search Rom for Darius (darius.zip)");
     choose("cboRaineScreenRes", 5);
     choose("cboRaineJoystick", 2);
     find<QCheckBox>("chkRaineLimitSpeed")->click();
@@ -411,14 +412,6 @@ TEST_F(CallusRaineTest, CallusAllAndDefActOnThePage) {
               "\"[DEFAULT]\",\"" + (dir_ / "roms") +
                   "\",10,10,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,13\r\n");
     EXPECT_EQ(dialogs_->asked.back().text, shown::kDefaultConfSaved);
-}
-
-TEST_F(CallusRaineTest, RaineRomFolderPickerSeeksTheGamesZip) {
-    WriteCfg(Emu::Raine, {});
-    ASSERT_NE(open(Emu::Raine), nullptr);
-    clickButton("imgRaineButSet");
-    pickRom("Rastan");
-    EXPECT_EQ(pick("cmdRaineSelDir").caption, "Search Rom for Rastan (rastan.zip)");
 }
 
 // What a label button looks like on screen: its face's colour, and its caption drawn in "text"

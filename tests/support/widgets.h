@@ -2,6 +2,7 @@
 // and reading their colours.
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
@@ -20,12 +21,14 @@ template <class T = QLabel> T* Find(const QWidget* parent, const char* name) {
     return widget;
 }
 
-// The texts of these labels of "parent", in turn.
+// The texts of these labels and buttons of "parent", in turn.
 inline std::vector<std::string> Texts(const QWidget* parent,
                                       std::initializer_list<const char*> names) {
     std::vector<std::string> texts;
-    for (const char* name : names)
-        texts.push_back(Find(parent, name)->text().toStdString());
+    for (const char* name : names) {
+        auto* button = parent->findChild<QAbstractButton*>(name);
+        texts.push_back((button ? button->text() : Find(parent, name)->text()).toStdString());
+    }
     return texts;
 }
 

@@ -169,6 +169,10 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     clickButton("imgButSet");
     auto* record = find<QCheckBox>("chkMameRecord");
     auto* playback = find<QCheckBox>("chkMamePlayback");
+    // Record ticked, Record drawn bold, Playback ticked.
+    auto state = [&] {
+        return std::tuple(record->isChecked(), record->font().bold(), playback->isChecked());
+    };
     EXPECT_EQ(ToAnsi(record->toolTip()),
               " Record joystick input. The format is: romname_TIME_DATE.inp");
 
@@ -185,33 +189,26 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     answerPicker("best.inp");
     playback->click();
     EXPECT_TRUE(folderLocked);
-    EXPECT_TRUE(playback->isChecked());
-    EXPECT_FALSE(record->isChecked());
-    EXPECT_FALSE(record->font().bold());
+    EXPECT_EQ(state(), std::tuple(false, false, true));
     EXPECT_EQ(text("lblHideInp"), "best.inp");
     EXPECT_EQ(playback->toolTip().toStdString(), " Playback:  <best.inp> ");
 
     record->click();
-    EXPECT_TRUE(record->isChecked());
-    EXPECT_FALSE(playback->isChecked());
+    EXPECT_EQ(state(), std::tuple(true, true, false));
 
     // A picker closed by its frame leaves Playback unchecked, Record unchecked too.
     answerPicker("");
     playback->click();
-    EXPECT_FALSE(playback->isChecked());
-    EXPECT_FALSE(record->isChecked());
+    EXPECT_EQ(state(), std::tuple(false, false, false));
 
     // Settings that tick Record act as a click on it: its look comes and Playback goes; the
     // next game's settings untick it and take its look away.
     answerPicker("best.inp");
     playback->click();
     pickRom("Xevious");
-    EXPECT_TRUE(record->isChecked());
-    EXPECT_TRUE(record->font().bold());
-    EXPECT_FALSE(playback->isChecked());
+    EXPECT_EQ(state(), std::tuple(true, true, false));
     pickRom("Galaga");
-    EXPECT_FALSE(record->isChecked());
-    EXPECT_FALSE(record->font().bold());
+    EXPECT_EQ(state(), std::tuple(false, false, false));
 }
 
 TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {

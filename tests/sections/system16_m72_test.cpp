@@ -56,8 +56,8 @@ TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) 
     clickButton("imgM72ButSet");
     auto* vertical = find<QCheckBox>("chkM72VertDisplay");
     auto* resolution = find<QComboBox>("cboM72VR");
-    EXPECT_FALSE(vertical->isChecked());
-    EXPECT_FALSE(resolution->isEnabled());
+    auto state = [&] { return std::pair(vertical->isChecked(), resolution->isEnabled()); };
+    EXPECT_EQ(state(), std::pair(false, false));
 
     pickFavourite("Battle Chopper");
     doubleClick("lstM72Pref");
@@ -73,11 +73,9 @@ TEST_F(System16M72Test, AnM72LaunchCarriesTheResolutionOnlyWithVerticalDisplay) 
 
     // Another game's record applied by the program sets the combo's state as well.
     pickFavourite("R-Type (JP)");
-    EXPECT_FALSE(vertical->isChecked());
-    EXPECT_FALSE(resolution->isEnabled());
+    EXPECT_EQ(state(), std::pair(false, false));
     pickFavourite("Battle Chopper");
-    EXPECT_TRUE(vertical->isChecked());
-    EXPECT_TRUE(resolution->isEnabled());
+    EXPECT_EQ(state(), std::pair(true, true));
     EXPECT_EQ(resolution->currentIndex(), 1);
 
     // Unchecking greys the combo and keeps its choice, which is stored but not passed on.
@@ -194,12 +192,13 @@ TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites)
     EXPECT_EQ(ran(), program("system16") +
                          " goldnaxe -RX 512 -RY 240 -SCANLINES -ESCEXIT -SOUNDCARD 0 -R 22050 "
                          "-JOYTYPE 3\r\ngoldnaxe.zip\n");
+    auto state = [&] {
+        return std::pair(comboIndex("cboSystem16HR"), checked("chkSystem16NoTitle"));
+    };
     pickRom("altered Beast");
-    EXPECT_EQ(find<QComboBox>("cboSystem16HR")->currentIndex(), 2);
-    EXPECT_TRUE(find<QCheckBox>("chkSystem16NoTitle")->isChecked());
+    EXPECT_EQ(state(), std::pair(2, true));
     pickRom("Golden Axe");
-    EXPECT_EQ(find<QComboBox>("cboSystem16HR")->currentIndex(), 5);
-    EXPECT_FALSE(find<QCheckBox>("chkSystem16NoTitle")->isChecked());
+    EXPECT_EQ(state(), std::pair(5, false));
 }
 
 TEST_F(System16M72Test, AllMakesTheSettingsEveryGamesDefaultAndDefTakesTheDefaultRomFolder) {

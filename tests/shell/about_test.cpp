@@ -19,10 +19,10 @@ TEST(About, CaptionsAndTextsAreFilledOnLoad) {
     AboutDialog about;
     EXPECT_EQ(about.objectName(), "frmAbout");
     EXPECT_EQ(about.windowTitle(), "Arvok - v0.1b");
-    EXPECT_EQ(Find(&about, "lblVersion")->text(), "v0.1b");
-    EXPECT_EQ(Find(&about, "lblLatestFiles")->text().toStdString(), test::shown::kLatestFiles);
-    EXPECT_EQ(Find(&about, "lblInfoRequest")->text().toStdString(), test::shown::kInfoRequest);
-    EXPECT_EQ(Find(&about, "Label2")->text(), "The Definitive MultiFrontend for Emulators");
+    EXPECT_EQ(
+        test::Texts(&about, {"lblVersion", "lblLatestFiles", "lblInfoRequest", "Label2"}),
+        (std::vector<std::string>{"v0.1b", test::shown::kLatestFiles, test::shown::kInfoRequest,
+                                  "The Definitive MultiFrontend for Emulators"}));
     EXPECT_EQ(Find<QPushButton>(&about, "cmdOk")->text(), "Close");
 
     DedicationDialog dedication;

@@ -119,8 +119,8 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
 
     EXPECT_EQ(Shared().DirInst, home_);
     EXPECT_EQ(window->windowTitle(), "Arvok v0.1b");
-    EXPECT_EQ(Find(window.get(), "lblVersion")->text(), "v0.1b");
-    EXPECT_EQ(Find(window.get(), "lblName")->text(), "Arvok v0.1b");
+    EXPECT_EQ(test::Texts(window.get(), {"lblVersion", "lblName"}),
+              (std::vector<std::string>{"v0.1b", "Arvok v0.1b"}));
     EXPECT_EQ(std::pair(window->twipsTop(), window->twipsLeft()), std::pair(400, 500));
     EXPECT_TRUE(calls_.empty());
 
@@ -221,19 +221,16 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
     test::MoveOver(mame);
     EXPECT_EQ(BackColor(mame), VbColor(kHighlightBack));
     EXPECT_EQ(TextColor(mame), VbColor(kWhite));
-    EXPECT_EQ(Find(window.get(), "lblMachine")->text(), "MAME 2");
-    EXPECT_EQ(Find(window.get(), "lblContrib")->text(), "MAME 17");
-    EXPECT_EQ(Find(window.get(), "lblOldest")->text(), "MAME 12");
+    EXPECT_EQ(test::Texts(window.get(), {"lblMachine", "lblContrib", "lblOldest"}),
+              (std::vector<std::string>{"MAME 2", "MAME 17", "MAME 12"}));
     EXPECT_EQ(CaptionBeside(window.get(), "lblOldest"), test::shown::kOlder);
 
     test::MoveOver(raineEntry);
     EXPECT_EQ(BackColor(mame), std::nullopt);
     EXPECT_EQ(TextColor(mame), VbColor(kEntryText));
     EXPECT_EQ(BackColor(raineEntry), VbColor(kHighlightBack));
-    EXPECT_EQ(Find(window.get(), "lblName")->text(), "RAINE 1");
-    EXPECT_EQ(Find(window.get(), "lblNoClones")->text(), "RAINE 9");
-    EXPECT_EQ(Find(window.get(), "lblWorking")->text(), "");
-    EXPECT_EQ(Find(window.get(), "lblContrib")->text(), "");
+    EXPECT_EQ(test::Texts(window.get(), {"lblName", "lblNoClones", "lblWorking", "lblContrib"}),
+              (std::vector<std::string>{"RAINE 1", "RAINE 9", "", ""}));
 
     test::MoveOver(Find(window.get(), "lblCallus"));
     EXPECT_EQ(Find(window.get(), "lblName")->text(), "");

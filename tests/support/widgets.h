@@ -2,11 +2,14 @@
 // and reading their colours.
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 #include "platform/qt/geometry.h"
 
@@ -16,6 +19,17 @@ template <class T = QLabel> T* Find(const QWidget* parent, const char* name) {
     T* widget = parent->findChild<T*>(name);
     EXPECT_NE(widget, nullptr) << name;
     return widget;
+}
+
+// The texts of these labels and buttons of "parent", in turn.
+inline std::vector<std::string> Texts(const QWidget* parent,
+                                      std::initializer_list<const char*> names) {
+    std::vector<std::string> texts;
+    for (const char* name : names) {
+        auto* button = parent->findChild<QAbstractButton*>(name);
+        texts.push_back((button ? button->text() : Find(parent, name)->text()).toStdString());
+    }
+    return texts;
 }
 
 // A mouse event at "at" of "w" (of a list's viewport): a press or double click holds "button",

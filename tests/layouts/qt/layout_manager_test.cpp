@@ -264,10 +264,8 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         EXPECT_TRUE(rename->isHidden());
         EXPECT_TRUE(add->isDefault());
         EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->selectedText(), "New Layout");
-        EXPECT_EQ(Child<QLabel>(dialog, "lblDescription")->text(), "Please enter a new name:");
-        EXPECT_EQ(add->text(), "Add");
-        EXPECT_EQ(rename->text(), "Rename");
-        EXPECT_EQ(Child<QPushButton>(dialog, "cmdCancel")->text(), "Cancel");
+        EXPECT_EQ(Texts(&dialog, {"lblDescription", "cmdAdd", "cmdRename", "cmdCancel"}),
+                  (Lines{"Please enter a new name:", "Add", "Rename", "Cancel"}));
 
         add->click();
         ASSERT_EQ(AskedTexts(*dialogs_), Lines{"Name already exist!"});

@@ -148,11 +148,6 @@ void ApplyCompactStyle(QWidget* window) {
         w->setStyle(style);
 }
 
-void NoSidewaysScroll(QAbstractItemView* list) {
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setTextElideMode(Qt::ElideNone);
-}
-
 void SinkWhenPressed(QWidget* button) {
     static PressedLook* pressed = new PressedLook;
     button->installEventFilter(pressed);

@@ -50,9 +50,6 @@ QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, 
 QFont CompactFont(QFont font);
 void ApplyCompactStyle(QWidget* window);
 
-// A one-column list never scrolls sideways: an entry longer than the list is clipped at its edge.
-void NoSidewaysScroll(QAbstractItemView* list);
-
 // A page button sinks while a mouse button is held on it: 10 twips right and down, one pixel on
 // screen, and back to its place when the button is released.
 void SinkWhenPressed(QWidget* button);

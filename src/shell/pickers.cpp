@@ -16,6 +16,7 @@
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
+#include "platform/qt/controls.h"
 
 namespace arvok {
 
@@ -156,6 +157,7 @@ QListWidget* NewList(QWidget* parent, const char* name) {
     // Every row draws its icon at one size, so that all rows are equally high.
     const int icon = list->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
     list->setIconSize(QSize(icon, icon));
+    NoSidewaysScroll(list);
     return list;
 }
 

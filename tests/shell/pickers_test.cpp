@@ -86,8 +86,9 @@ protected:
 };
 
 TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
-    for (const char* file : {"pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip",
-                             ".old/galaga.zip", "Néo/neogeo.zip", "empty/readme.txt"})
+    for (const char* file :
+         {"pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip", ".old/galaga.zip",
+          "Néo/neogeo.zip", "Néo/a set whose name runs on past the list.zip", "empty/readme.txt"})
         WriteBytes(dir / ("roms/" + std::string(file)), "z");
 
     FolderPicker own({"MAMESETTINGS", "mspacman.zip;pacman.zip", "x", dir / "roms"});
@@ -98,7 +99,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     EXPECT_EQ(Find(&picker, "Label1")->text(), "Founds:");
     EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelDir")),
               (std::vector<std::string>{"GALAGA.ZIP", "pacman.zip"}));
-    for (auto [folder, count] : {std::pair{"empty", "0"}, {"roms", "2"}, {"Néo", "1"}}) {
+    for (auto [folder, count] : {std::pair{"empty", "0"}, {"roms", "2"}, {"Néo", "2"}}) {
         OpenFolder(picker, "dirSelDir", folder);
         EXPECT_EQ(Find(&picker, "lblCount")->text(), count) << folder;
     }
@@ -117,6 +118,10 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     OpenFolder(picker, "dirSelDir", "empty");
     EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms");
     OpenFolder(picker, "dirSelDir", "Néo");
+    // A long name is clipped at the list's edge: no scroll bar along its foot.
+    auto* files = Find<QListWidget>(&picker, "filSelDir");
+    EXPECT_EQ(files->grab().toImage().pixelColor(4, files->height() - 5),
+              files->palette().color(QPalette::Base));
 
     Click(picker, "cmdSeleziona");
     EXPECT_EQ(callus.calls, (std::vector<std::string>{"folder 0 " + dir / "roms/Néo", "save"}));

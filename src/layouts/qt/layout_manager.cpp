@@ -57,6 +57,7 @@ void LayoutManager::build() {
     lstEmulatori_ = Named(new QListWidget, "lstEmulatori");
     lstEmulatoriSize_ = Named(new QListWidget, "lstEmulatoriSize");
     for (QListWidget* list : {lstEmulatori_, lstEmulatoriSize_}) {
+        NoSidewaysScroll(list);
         list->setFixedSize(list->fontMetrics().horizontalAdvance(QStringLiteral("SYSTEM16")) * 2,
                            list->fontMetrics().height() * 5 + 8);
         list->setSelectionMode(QAbstractItemView::NoSelection);

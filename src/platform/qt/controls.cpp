@@ -39,4 +39,9 @@ int AddSorted(QListWidget* list, const QString& text) {
     return lo;
 }
 
+void NoSidewaysScroll(QAbstractItemView* list) {
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
+}
+
 } // namespace arvok

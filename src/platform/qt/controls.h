@@ -20,4 +20,7 @@ void SetCheckedAndRun(QCheckBox* box, bool checked, const Handler& handler);
 // Inserts "text" into a list kept in alphabetical order, letter case ignored; returns its row.
 int AddSorted(QListWidget* list, const QString& text);
 
+// A one-column list never scrolls sideways: an entry longer than the list is clipped at its edge.
+void NoSidewaysScroll(QAbstractItemView* list);
+
 } // namespace arvok

@@ -102,8 +102,9 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
     WriteCfg(Emu::Raine, {});
     ASSERT_NE(open(Emu::Raine), nullptr);
 
-    EXPECT_EQ(texts({"lblRaineTotal", "lblOptMamePath", "Label61"}),
-              (std::vector<std::string>{"4", "Full Raine Path", "Screen Resolution"}));
+    EXPECT_EQ(texts({"lblRaineTotal", "lblOptMamePath", "Label61", "lblSnapTip"}),
+              (std::vector<std::string>{"4", "Full Raine Path", "Screen Resolution",
+                                        "Press 0 during the game to grab your snap!"}));
     EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 3);
     EXPECT_EQ(text("Label6"),
               "Please, note that in the current version of Raine there are available only the "

@@ -138,7 +138,6 @@ void SnapshotPage::hideNotice() {
 }
 
 void SnapshotPage::showNotice(const std::string& set, const SnapOptions& options) {
-    noAvail_->setText(QStringLiteral("No ScreenShot Available"));
     noSnapFound_->setText(FromPath(options.snapDir));
     lookedFor_->setText(FromAnsi(set + options.extension));
     for (QLabel* label :

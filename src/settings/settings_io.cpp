@@ -80,6 +80,13 @@ std::set<std::string>& UnsavedFiles() {
     return paths;
 }
 
+void TellUnreadable(const std::string& path) {
+    dialogs().message("The settings file\r" + PathText(path) +
+                          "\rcould not be read. Default settings are used, and nothing is saved "
+                          "over that file.",
+                      MsgStyle::Warning);
+}
+
 } // namespace
 
 FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines) {
@@ -92,17 +99,6 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
     ReportUnreadable(path);
     return FileState::Unreadable;
 }
-
-namespace {
-
-void TellUnreadable(const std::string& path) {
-    dialogs().message("The settings file\r" + PathText(path) +
-                          "\rcould not be read. Default settings are used, and nothing is saved "
-                          "over that file.",
-                      MsgStyle::Warning);
-}
-
-} // namespace
 
 void ReportUnreadable(const std::string& path) {
     if (UnreadableFiles().insert(path).second)

@@ -106,6 +106,7 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
               (std::vector<std::string>{"4", "Full Raine Path", "Screen Resolution",
                                         "Press 0 during the game to grab your snap!"}));
     EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 3);
+    EXPECT_EQ(text("chkRaineEnableGUI"), shown::kEnableGui);
     EXPECT_EQ(text("Label6"),
               "Please, note that in the current version of Raine there are available only the "
               "options showed in this page. Other options can be changed from the \"raine.cfg\" "
@@ -201,64 +202,80 @@ TEST_F(CallusRaineTest, FiltersUseTheSectionsItemsAndNoShiftOrMenuReset) {
     EXPECT_EQ(text("lblCallusRomCount"), "1");
 }
 
-TEST_F(CallusRaineTest, CallusLaunchesByDoubleClickAndEnterWithTheGamesOwnOptions) {
-    WriteCfg(Emu::Callus, {"Final Fight"});
-    WriteStandIn("callus.sh", "ls *.zip");
-    WriteBytes(dir_ / "roms/sf2.zip", "zip");
-    WriteBytes(dir_ / "roms/ffight.zip", "zip");
-    ASSERT_NE(open(Emu::Callus), nullptr);
-    clickButton("imgCallusButSet");
-    pickRom("Street Fighter II");
-    choose("cboCallusHR", 1);
-    choose("cboCallusDevice2", 4);
-    find<QCheckBox>("chkCallusVSync")->click();
-
-    doubleClick("lstCallusRom");
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "sf2 -resv 640 480 -res 320 240 -frameskip AUTO -sndrate 22050 -vsync ON "
-                         "-setinput 1 KEY1 -setinput 2 JOY2 -setinput 3 KEY1 -setinput 4 KEY1\n"
-                         "sf2.zip\n");
-    EXPECT_FALSE(IsPresentFile(dir_ / "emu/sf2.zip"));
-    EXPECT_EQ(ReadBytes(dir_ / "roms/sf2.zip"), "zip");
-
-    // Enter on the favourite launches it with its own (default) options.
-    auto* favourites = find<QListWidget>("lstCallusPref");
-    favourites->setCurrentRow(0);
-    pressKey(favourites, Qt::Key_Return);
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "ffight -resv 640 480 -res 640 480 -frameskip AUTO -sndrate 22050 "
-                         "-setinput 1 KEY1 -setinput 2 KEY1 -setinput 3 KEY1 -setinput 4 KEY1\n"
-                         "ffight.zip\n");
-    EXPECT_TRUE(dialogs_->asked.empty());
-}
-
-TEST_F(CallusRaineTest, RaineLaunchesTheGameWithItsOwnOptionsAndItsPickerSeeksItsZip) {
-    WriteCfg(Emu::Raine, {});
-    WriteStandIn("raine.sh", "ls ZipRoms/*.zip");
-    WriteBytes(dir_ / "roms/darius.zip", "zip");
-    std::filesystem::create_directories(dir_ / "emu/ZipRoms");
-    ASSERT_NE(open(Emu::Raine), nullptr);
-    clickButton("imgRaineButSet");
-    pickRom("Darius");
-    EXPECT_EQ(pick("cmdRaineSelDir").caption, "Search Rom for Darius (darius.zip)");
-    choose("cboRaineScreenRes", 5);
-    choose("cboRaineJoystick", 2);
-    find<QCheckBox>("chkRaineLimitSpeed")->click();
-
-    pressKey(find("lstRaineRom"), Qt::Key_Return);
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "-game darius -nogui -screenmode 0 -screenx 640 -screeny 480 "
-                         "-limitspeed -joystick STD\n"
-                         "ZipRoms/darius.zip\n");
-    EXPECT_FALSE(IsPresentFile(dir_ / "emu/ZipRoms/darius.zip"));
-
-    EXPECT_EQ(text("chkRaineEnableGUI"), shown::kEnableGui);
-    find<QCheckBox>("chkRaineEnableGUI")->click();
-    doubleClick("lstRaineRom");
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "-game darius -screenmode 0 -screenx 640 -screeny 480 -limitspeed "
-                         "-joystick STD\n"
-                         "ZipRoms/darius.zip\n");
+// Options chosen on the settings page, then launches by a double-click or Enter on a list's
+// current game: the stand-in's run is its working directory, its arguments and the zip it found
+// in its ROM folder, which is gone again afterwards.
+TEST_F(CallusRaineTest, ALaunchRunsTheGameWithItsOwnOptionsByDoubleClickOrEnter) {
+    struct Step {
+        const char *box, *list; // a box clicked first, when named; the list "Rom" or "Pref"
+        bool enter;
+        std::string run;
+    };
+    struct Case {
+        Emu emu;
+        std::string zipDir;
+        std::vector<std::string> favourites, zips;
+        const char* game;
+        std::vector<std::pair<const char*, int>> choices;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {Emu::Callus,
+         "",
+         {"Final Fight"},
+         {"sf2", "ffight"},
+         "Street Fighter II",
+         {{"cboCallusHR", 1}, {"cboCallusDevice2", 4}},
+         {{"chkCallusVSync", "Rom", false,
+           "sf2 -resv 640 480 -res 320 240 -frameskip AUTO -sndrate 22050 -vsync ON "
+           "-setinput 1 KEY1 -setinput 2 JOY2 -setinput 3 KEY1 -setinput 4 KEY1\nsf2.zip\n"},
+          // The favourite launches with its own (default) options.
+          {nullptr, "Pref", true,
+           "ffight -resv 640 480 -res 640 480 -frameskip AUTO -sndrate 22050 "
+           "-setinput 1 KEY1 -setinput 2 KEY1 -setinput 3 KEY1 -setinput 4 KEY1\nffight.zip\n"}}},
+        {Emu::Raine,
+         "ZipRoms/",
+         {},
+         {"darius"},
+         "Darius",
+         {{"cboRaineScreenRes", 5}, {"cboRaineJoystick", 2}},
+         {{"chkRaineLimitSpeed", "Rom", true,
+           "-game darius -nogui -screenmode 0 -screenx 640 -screeny 480 -limitspeed -joystick STD\n"
+           "ZipRoms/darius.zip\n"},
+          {"chkRaineEnableGUI", "Rom", false,
+           "-game darius -screenmode 0 -screenx 640 -screeny 480 -limitspeed -joystick STD\n"
+           "ZipRoms/darius.zip\n"}}}};
+    for (const Case& c : cases) {
+        const std::string base = Section(c.emu).baseName;
+        WriteCfg(c.emu, c.favourites);
+        WriteStandIn(QString::fromLatin1(base).toLower().toStdString() + ".sh",
+                     "ls " + c.zipDir + "*.zip");
+        for (const std::string& zip : c.zips)
+            WriteBytes(dir_ / ("roms/" + zip + ".zip"), "zip");
+        std::filesystem::create_directories(dir_ / ("emu/" + c.zipDir));
+        ASSERT_NE(open(c.emu), nullptr) << base;
+        clickButton(("img" + base + "ButSet").c_str());
+        pickRom(c.game);
+        EXPECT_EQ(pick(("cmd" + base + "SelDir").c_str()).caption,
+                  "Search Rom for " + std::string(c.game) + " (" + c.zips[0] + ".zip)");
+        for (const auto& [combo, index] : c.choices)
+            choose(combo, index);
+        for (const Step& step : c.steps) {
+            if (step.box)
+                find<QCheckBox>(step.box)->click();
+            const std::string list = listName(step.list);
+            if (step.list == std::string("Pref"))
+                find<QListWidget>(list.c_str())->setCurrentRow(0);
+            if (step.enter)
+                pressKey(find(list.c_str()), Qt::Key_Return);
+            else
+                doubleClick(list);
+            EXPECT_EQ(ran(), dir_.path() + "/emu\n" + step.run);
+            EXPECT_FALSE(IsPresentFile(dir_ / ("emu/" + c.zipDir + c.zips[0] + ".zip"))) << base;
+        }
+        EXPECT_EQ(ReadBytes(dir_ / ("roms/" + c.zips[0] + ".zip")), "zip");
+        EXPECT_TRUE(dialogs_->asked.empty()) << base;
+    }
 }
 
 // The favourites of MAME and Raine alike: Delete on the last one selects the one before it and

@@ -412,24 +412,53 @@ TEST_F(CallusRaineTest, SettingsSetForTwoGamesStayWithEachAcrossPageAndGameChang
     EXPECT_EQ(saved[mame::Gamma], "2");
 }
 
-// "Def." copies the default ROM folder; "All" leaves the single default record of the page.
-TEST_F(CallusRaineTest, CallusAllAndDefActOnThePage) {
-    WriteCfg(Emu::Callus, {});
-    ASSERT_NE(open(Emu::Callus), nullptr);
-    clickButton("imgCallusButSet");
-    EXPECT_EQ(comboIndex("cboCallusHR"), 10);
-    EXPECT_EQ(comboIndex("cboCallusSampleRate"), 1);
-    pickRom("Pang! 3");
-    choose("cboCallusDevice4", 13);
-    clickButton("cmdDirRomDefault");
-    EXPECT_EQ(text("txtCallusRomPath"), dir_ / "roms");
+// "Def." copies the default ROM folder; "All", once confirmed, leaves the single default record
+// of the page, which every game without a record of its own then shows.
+TEST_F(CallusRaineTest, DefTakesTheDefaultRomFolderAndAllMakesThePageEveryGamesDefault) {
+    WriteDataFile("System16", kRaineGames);
+    struct Case {
+        Emu emu;
+        const char *settings, *game, *combo;
+        int index;
+        const char *box, *other;
+        std::string record; // after the key and the ROM folder
+    };
+    for (const Case& c : std::vector<Case>{
+             {Emu::Mame, "imgButSet", "Galaga", "cboMameMonitor", 2, "chkMameYm3812", "Pac-Man",
+              ",0,2,0,0,1,1,0,0,0,0,\"0\",\"0\",14,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n"},
+             {Emu::Callus, "imgCallusButSet", "Pang! 3", "cboCallusDevice4", 13, nullptr,
+              "Street Fighter II", ",10,10,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,13\r\n"},
+             {Emu::System16, "imgSystem16ButSet", "Darius", "cboSystem16SampleRate", 2, nullptr,
+              "Rastan", ",2,2,0,0,0,1,0,0,0,0,0,0,0,1,0,0,0,2,0\r\n"}}) {
+        const std::string base = Section(c.emu).baseName, set = dir_ / ("Cfg/" + base + ".set");
+        WriteCfg(c.emu, {});
+        dialogs_->asked.clear();
+        ASSERT_NE(open(c.emu), nullptr) << base;
+        clickButton(c.settings);
+        pickRom(c.game);
+        WriteBytes(set, "\"Old\",x\r\n");
+        const std::string folder = "txt" + base + "RomPath";
+        find<QLineEdit>(folder.c_str())->setText("/elsewhere");
+        clickButton("cmdDirRomDefault");
+        EXPECT_EQ(text(folder.c_str()), dir_ / "roms");
+        choose(c.combo, c.index);
+        if (c.box)
+            find<QCheckBox>(c.box)->click();
 
-    dialogs_->answers = {Answer::Yes};
-    clickButton("cmdApplytoAll");
-    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Callus.set"),
-              "\"[DEFAULT]\",\"" + (dir_ / "roms") +
-                  "\",10,10,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,13\r\n");
-    EXPECT_EQ(dialogs_->asked.back().text, shown::kDefaultConfSaved);
+        dialogs_->answers = {Answer::No};
+        clickButton("cmdApplytoAll");
+        EXPECT_EQ(ReadBytes(set), "\"Old\",x\r\n");
+        dialogs_->answers = {Answer::Yes};
+        clickButton("cmdApplytoAll");
+        EXPECT_EQ(ReadBytes(set), "\"[DEFAULT]\",\"" + (dir_ / "roms") + "\"" + c.record);
+        ASSERT_EQ(AskedTexts(*dialogs_),
+                  (std::vector<std::string>{shown::kApplyToAll, shown::kApplyToAll,
+                                            shown::kDefaultConfSaved}));
+        EXPECT_EQ(dialogs_->asked[1].style, MsgStyle::WarningYesNo);
+        EXPECT_EQ(dialogs_->asked[2].style, MsgStyle::Information);
+        pickRom(c.other);
+        EXPECT_EQ(comboIndex(c.combo), c.index) << base;
+    }
 }
 
 // What a label button looks like on screen: its face's colour, and its caption drawn in "text"

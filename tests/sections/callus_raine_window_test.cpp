@@ -106,6 +106,7 @@ TEST_F(CallusRaineTest, RaineHasAFixedKeyPageItsNoteAndThreeColumnsAtLoad) {
               (std::vector<std::string>{"4", "Full Raine Path", "Screen Resolution",
                                         "Press 0 during the game to grab your snap!"}));
     EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 3);
+    EXPECT_EQ(text("chkRaineEnableGUI"), shown::kEnableGui);
     EXPECT_EQ(text("Label6"),
               "Please, note that in the current version of Raine there are available only the "
               "options showed in this page. Other options can be changed from the \"raine.cfg\" "
@@ -201,64 +202,80 @@ TEST_F(CallusRaineTest, FiltersUseTheSectionsItemsAndNoShiftOrMenuReset) {
     EXPECT_EQ(text("lblCallusRomCount"), "1");
 }
 
-TEST_F(CallusRaineTest, CallusLaunchesByDoubleClickAndEnterWithTheGamesOwnOptions) {
-    WriteCfg(Emu::Callus, {"Final Fight"});
-    WriteStandIn("callus.sh", "ls *.zip");
-    WriteBytes(dir_ / "roms/sf2.zip", "zip");
-    WriteBytes(dir_ / "roms/ffight.zip", "zip");
-    ASSERT_NE(open(Emu::Callus), nullptr);
-    clickButton("imgCallusButSet");
-    pickRom("Street Fighter II");
-    choose("cboCallusHR", 1);
-    choose("cboCallusDevice2", 4);
-    find<QCheckBox>("chkCallusVSync")->click();
-
-    doubleClick("lstCallusRom");
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "sf2 -resv 640 480 -res 320 240 -frameskip AUTO -sndrate 22050 -vsync ON "
-                         "-setinput 1 KEY1 -setinput 2 JOY2 -setinput 3 KEY1 -setinput 4 KEY1\n"
-                         "sf2.zip\n");
-    EXPECT_FALSE(IsPresentFile(dir_ / "emu/sf2.zip"));
-    EXPECT_EQ(ReadBytes(dir_ / "roms/sf2.zip"), "zip");
-
-    // Enter on the favourite launches it with its own (default) options.
-    auto* favourites = find<QListWidget>("lstCallusPref");
-    favourites->setCurrentRow(0);
-    pressKey(favourites, Qt::Key_Return);
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "ffight -resv 640 480 -res 640 480 -frameskip AUTO -sndrate 22050 "
-                         "-setinput 1 KEY1 -setinput 2 KEY1 -setinput 3 KEY1 -setinput 4 KEY1\n"
-                         "ffight.zip\n");
-    EXPECT_TRUE(dialogs_->asked.empty());
-}
-
-TEST_F(CallusRaineTest, RaineLaunchesTheGameWithItsOwnOptionsAndItsPickerSeeksItsZip) {
-    WriteCfg(Emu::Raine, {});
-    WriteStandIn("raine.sh", "ls ZipRoms/*.zip");
-    WriteBytes(dir_ / "roms/darius.zip", "zip");
-    std::filesystem::create_directories(dir_ / "emu/ZipRoms");
-    ASSERT_NE(open(Emu::Raine), nullptr);
-    clickButton("imgRaineButSet");
-    pickRom("Darius");
-    EXPECT_EQ(pick("cmdRaineSelDir").caption, "Search Rom for Darius (darius.zip)");
-    choose("cboRaineScreenRes", 5);
-    choose("cboRaineJoystick", 2);
-    find<QCheckBox>("chkRaineLimitSpeed")->click();
-
-    pressKey(find("lstRaineRom"), Qt::Key_Return);
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "-game darius -nogui -screenmode 0 -screenx 640 -screeny 480 "
-                         "-limitspeed -joystick STD\n"
-                         "ZipRoms/darius.zip\n");
-    EXPECT_FALSE(IsPresentFile(dir_ / "emu/ZipRoms/darius.zip"));
-
-    EXPECT_EQ(text("chkRaineEnableGUI"), shown::kEnableGui);
-    find<QCheckBox>("chkRaineEnableGUI")->click();
-    doubleClick("lstRaineRom");
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "-game darius -screenmode 0 -screenx 640 -screeny 480 -limitspeed "
-                         "-joystick STD\n"
-                         "ZipRoms/darius.zip\n");
+// Options chosen on the settings page, then launches by a double-click or Enter on a list's
+// current game: the stand-in's run is its working directory, its arguments and the zip it found
+// in its ROM folder, which is gone again afterwards.
+TEST_F(CallusRaineTest, ALaunchRunsTheGameWithItsOwnOptionsByDoubleClickOrEnter) {
+    struct Step {
+        const char *box, *list; // a box clicked first, when named; the list "Rom" or "Pref"
+        bool enter;
+        std::string run;
+    };
+    struct Case {
+        Emu emu;
+        std::string zipDir;
+        std::vector<std::string> favourites, zips;
+        const char* game;
+        std::vector<std::pair<const char*, int>> choices;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {Emu::Callus,
+         "",
+         {"Final Fight"},
+         {"sf2", "ffight"},
+         "Street Fighter II",
+         {{"cboCallusHR", 1}, {"cboCallusDevice2", 4}},
+         {{"chkCallusVSync", "Rom", false,
+           "sf2 -resv 640 480 -res 320 240 -frameskip AUTO -sndrate 22050 -vsync ON "
+           "-setinput 1 KEY1 -setinput 2 JOY2 -setinput 3 KEY1 -setinput 4 KEY1\nsf2.zip\n"},
+          // The favourite launches with its own (default) options.
+          {nullptr, "Pref", true,
+           "ffight -resv 640 480 -res 640 480 -frameskip AUTO -sndrate 22050 "
+           "-setinput 1 KEY1 -setinput 2 KEY1 -setinput 3 KEY1 -setinput 4 KEY1\nffight.zip\n"}}},
+        {Emu::Raine,
+         "ZipRoms/",
+         {},
+         {"darius"},
+         "Darius",
+         {{"cboRaineScreenRes", 5}, {"cboRaineJoystick", 2}},
+         {{"chkRaineLimitSpeed", "Rom", true,
+           "-game darius -nogui -screenmode 0 -screenx 640 -screeny 480 -limitspeed -joystick STD\n"
+           "ZipRoms/darius.zip\n"},
+          {"chkRaineEnableGUI", "Rom", false,
+           "-game darius -screenmode 0 -screenx 640 -screeny 480 -limitspeed -joystick STD\n"
+           "ZipRoms/darius.zip\n"}}}};
+    for (const Case& c : cases) {
+        const std::string base = Section(c.emu).baseName;
+        WriteCfg(c.emu, c.favourites);
+        WriteStandIn(QString::fromLatin1(base).toLower().toStdString() + ".sh",
+                     "ls " + c.zipDir + "*.zip");
+        for (const std::string& zip : c.zips)
+            WriteBytes(dir_ / ("roms/" + zip + ".zip"), "zip");
+        std::filesystem::create_directories(dir_ / ("emu/" + c.zipDir));
+        ASSERT_NE(open(c.emu), nullptr) << base;
+        clickButton(("img" + base + "ButSet").c_str());
+        pickRom(c.game);
+        EXPECT_EQ(pick(("cmd" + base + "SelDir").c_str()).caption,
+                  "Search Rom for " + std::string(c.game) + " (" + c.zips[0] + ".zip)");
+        for (const auto& [combo, index] : c.choices)
+            choose(combo, index);
+        for (const Step& step : c.steps) {
+            if (step.box)
+                find<QCheckBox>(step.box)->click();
+            const std::string list = listName(step.list);
+            if (step.list == std::string("Pref"))
+                find<QListWidget>(list.c_str())->setCurrentRow(0);
+            if (step.enter)
+                pressKey(find(list.c_str()), Qt::Key_Return);
+            else
+                doubleClick(list);
+            EXPECT_EQ(ran(), dir_.path() + "/emu\n" + step.run);
+            EXPECT_FALSE(IsPresentFile(dir_ / ("emu/" + c.zipDir + c.zips[0] + ".zip"))) << base;
+        }
+        EXPECT_EQ(ReadBytes(dir_ / ("roms/" + c.zips[0] + ".zip")), "zip");
+        EXPECT_TRUE(dialogs_->asked.empty()) << base;
+    }
 }
 
 // The favourites of MAME and Raine alike: Delete on the last one selects the one before it and
@@ -395,24 +412,53 @@ TEST_F(CallusRaineTest, SettingsSetForTwoGamesStayWithEachAcrossPageAndGameChang
     EXPECT_EQ(saved[mame::Gamma], "2");
 }
 
-// "Def." copies the default ROM folder; "All" leaves the single default record of the page.
-TEST_F(CallusRaineTest, CallusAllAndDefActOnThePage) {
-    WriteCfg(Emu::Callus, {});
-    ASSERT_NE(open(Emu::Callus), nullptr);
-    clickButton("imgCallusButSet");
-    EXPECT_EQ(comboIndex("cboCallusHR"), 10);
-    EXPECT_EQ(comboIndex("cboCallusSampleRate"), 1);
-    pickRom("Pang! 3");
-    choose("cboCallusDevice4", 13);
-    clickButton("cmdDirRomDefault");
-    EXPECT_EQ(text("txtCallusRomPath"), dir_ / "roms");
+// "Def." copies the default ROM folder; "All", once confirmed, leaves the single default record
+// of the page, which every game without a record of its own then shows.
+TEST_F(CallusRaineTest, DefTakesTheDefaultRomFolderAndAllMakesThePageEveryGamesDefault) {
+    WriteDataFile("System16", kRaineGames);
+    struct Case {
+        Emu emu;
+        const char *settings, *game, *combo;
+        int index;
+        const char *box, *other;
+        std::string record; // after the key and the ROM folder
+    };
+    for (const Case& c : std::vector<Case>{
+             {Emu::Mame, "imgButSet", "Galaga", "cboMameMonitor", 2, "chkMameYm3812", "Pac-Man",
+              ",0,2,0,0,1,1,0,0,0,0,\"0\",\"0\",14,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n"},
+             {Emu::Callus, "imgCallusButSet", "Pang! 3", "cboCallusDevice4", 13, nullptr,
+              "Street Fighter II", ",10,10,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,13\r\n"},
+             {Emu::System16, "imgSystem16ButSet", "Darius", "cboSystem16SampleRate", 2, nullptr,
+              "Rastan", ",2,2,0,0,0,1,0,0,0,0,0,0,0,1,0,0,0,2,0\r\n"}}) {
+        const std::string base = Section(c.emu).baseName, set = dir_ / ("Cfg/" + base + ".set");
+        WriteCfg(c.emu, {});
+        dialogs_->asked.clear();
+        ASSERT_NE(open(c.emu), nullptr) << base;
+        clickButton(c.settings);
+        pickRom(c.game);
+        WriteBytes(set, "\"Old\",x\r\n");
+        const std::string folder = "txt" + base + "RomPath";
+        find<QLineEdit>(folder.c_str())->setText("/elsewhere");
+        clickButton("cmdDirRomDefault");
+        EXPECT_EQ(text(folder.c_str()), dir_ / "roms");
+        choose(c.combo, c.index);
+        if (c.box)
+            find<QCheckBox>(c.box)->click();
 
-    dialogs_->answers = {Answer::Yes};
-    clickButton("cmdApplytoAll");
-    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Callus.set"),
-              "\"[DEFAULT]\",\"" + (dir_ / "roms") +
-                  "\",10,10,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,13\r\n");
-    EXPECT_EQ(dialogs_->asked.back().text, shown::kDefaultConfSaved);
+        dialogs_->answers = {Answer::No};
+        clickButton("cmdApplytoAll");
+        EXPECT_EQ(ReadBytes(set), "\"Old\",x\r\n");
+        dialogs_->answers = {Answer::Yes};
+        clickButton("cmdApplytoAll");
+        EXPECT_EQ(ReadBytes(set), "\"[DEFAULT]\",\"" + (dir_ / "roms") + "\"" + c.record);
+        ASSERT_EQ(AskedTexts(*dialogs_),
+                  (std::vector<std::string>{shown::kApplyToAll, shown::kApplyToAll,
+                                            shown::kDefaultConfSaved}));
+        EXPECT_EQ(dialogs_->asked[1].style, MsgStyle::WarningYesNo);
+        EXPECT_EQ(dialogs_->asked[2].style, MsgStyle::Information);
+        pickRom(c.other);
+        EXPECT_EQ(comboIndex(c.combo), c.index) << base;
+    }
 }
 
 // What a label button looks like on screen: its face's colour, and its caption drawn in "text"

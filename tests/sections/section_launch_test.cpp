@@ -37,11 +37,9 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
 
     // Options changed just before are kept for the game and used.
     doubleClick("lstMameRom");
-
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "galaga -ignorecfg -monitor pal -soundcard 1 -sr 44100 -skiplines -3 "
-                         "-cheat\n"
-                         "galaga.zip\n");
+    const std::string galaga = dir_.path() + "/emu\ngalaga -ignorecfg -monitor pal -soundcard 1 "
+                                             "-sr 44100 -skiplines -3 -cheat\ngalaga.zip\n";
+    EXPECT_EQ(ran(), galaga);
     EXPECT_FALSE(IsPresentFile(dir_ / "emu/roms/galaga.zip"));
     EXPECT_FALSE(IsPresentFile(dir_ / "emu/lancia.bat"));
     EXPECT_EQ(ReadBytes(dir_ / "roms/galaga.zip"), "zip");
@@ -65,10 +63,7 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
     pressKey(find("lstMameRom"), Qt::Key_Return);
     ASSERT_EQ(dialogs_->asked.size(), 1u);
     EXPECT_EQ(dialogs_->asked[0].text.rfind("The ROM folder\r" + odd + "\rcannot be kept", 0), 0u);
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n" +
-                         "galaga -ignorecfg -monitor pal -soundcard 1 -sr 44100 -skiplines -3 "
-                         "-cheat\n"
-                         "galaga.zip\n");
+    EXPECT_EQ(ran(), galaga);
     EXPECT_EQ(folder->text().toStdString(), odd);
 }
 

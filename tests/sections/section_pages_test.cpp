@@ -133,34 +133,6 @@ TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAno
                   "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
 }
 
-TEST_F(SectionPagesTest, AllLeavesTheSingleDefaultRecordOfThePage) {
-    WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Galaga", {}), MameRecord("Xevious", {})});
-    open();
-    clickButton("imgButSet");
-    find<QLineEdit>("txtMameRomPath")->setText("/roms");
-    choose("cboMameMonitor", 2);
-    find<QCheckBox>("chkMameYm3812")->click();
-
-    dialogs_->answers = {Answer::No};
-    clickButton("cmdApplytoAll");
-    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.set").substr(0, 9), "\"Galaga\",");
-
-    dialogs_->answers = {Answer::Yes};
-    clickButton("cmdApplytoAll");
-    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.set"),
-              "\"[DEFAULT]\",\"/roms\",0,2,0,0,1,1,0,0,0,0,\"0\",\"0\",14,"
-              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1\r\n");
-    ASSERT_EQ(AskedTexts(*dialogs_),
-              (std::vector<std::string>{shown::kApplyToAll, shown::kApplyToAll,
-                                        shown::kDefaultConfSaved}));
-    EXPECT_EQ(dialogs_->asked[1].style, MsgStyle::WarningYesNo);
-    EXPECT_EQ(dialogs_->asked[2].style, MsgStyle::Information);
-
-    // Every game without a record of its own now shows those settings.
-    pickRom("Pac-Man");
-    EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
-}
-
 TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsRecording) {
     // The recordings folder is found whatever the letter case of its name.
     WriteBytes(dir_ / "emu/inp/best.inp", "x");

@@ -17,6 +17,15 @@ protected:
     void chooseText(const char* combo, const char* item) {
         choose(combo, find<QComboBox>(combo)->findText(QString::fromLatin1(item)));
     }
+    // Tab from the favourites once round the window: whether it reached the game list.
+    bool tabReachesGames() {
+        QWidget* start = find("lstMamePref");
+        start->setFocus();
+        do
+            pressKey(window_->focusWidget(), Qt::Key_Tab);
+        while (window_->focusWidget() != start && window_->focusWidget() != find("lstMameRom"));
+        return window_->focusWidget() != start;
+    }
 };
 
 const QColor kGrey = VbColor(0xC0C0C0), kLit = VbColor(0xE4AAAA), kMaroon = VbColor(0x80),
@@ -130,6 +139,18 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
 
     window_->SaveCfg();
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("FavSize=up\r\n"), std::string::npos);
+}
+
+TEST_F(SectionListsTest, TabReachesTheGameListOnlyInTheLargeSize) {
+    open();
+    find("lstMameRom")->setFocus();
+    clickButton("cmdMiddle");
+    EXPECT_NE(window_->focusWidget(), find("lstMameRom"));
+    EXPECT_FALSE(tabReachesGames());
+    clickButton("cmdShort");
+    EXPECT_FALSE(tabReachesGames());
+    clickButton("cmdLarge");
+    EXPECT_TRUE(tabReachesGames());
 }
 
 TEST_F(SectionListsTest, AClickOnTheCurrentFavouriteShowsItAgainAfterTheGameList) {

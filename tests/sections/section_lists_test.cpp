@@ -17,14 +17,12 @@ protected:
     void chooseText(const char* combo, const char* item) {
         choose(combo, find<QComboBox>(combo)->findText(QString::fromLatin1(item)));
     }
-    // Tab from the favourites once round the window: whether it reached the game list.
+    // Whether Tab, pressed from where the focus is more often than the window has controls,
+    // reaches the game list.
     bool tabReachesGames() {
-        QWidget* start = find("lstMamePref");
-        start->setFocus();
-        do
-            pressKey(window_->focusWidget(), Qt::Key_Tab);
-        while (window_->focusWidget() != start && window_->focusWidget() != find("lstMameRom"));
-        return window_->focusWidget() != start;
+        for (int i = 0; i < 40 && window_->focusWidget() != find("lstMameRom"); ++i)
+            pressKey(window_->focusWidget() ? window_->focusWidget() : window_, Qt::Key_Tab);
+        return window_->focusWidget() == find("lstMameRom");
     }
 };
 
@@ -143,9 +141,9 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
 
 TEST_F(SectionListsTest, TabReachesTheGameListOnlyInTheLargeSize) {
     open();
-    find("lstMameRom")->setFocus();
+    EXPECT_TRUE(tabReachesGames());
+    // The game list holds the focus as the window becomes shorter.
     clickButton("cmdMiddle");
-    EXPECT_NE(window_->focusWidget(), find("lstMameRom"));
     EXPECT_FALSE(tabReachesGames());
     clickButton("cmdShort");
     EXPECT_FALSE(tabReachesGames());

@@ -39,7 +39,6 @@ void KeepFocusInView(QWidget* window) {
 
 class FocusInView : public QObject {
 public:
-    using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Resize)
             KeepFocusInView(static_cast<QWidget*>(watched));

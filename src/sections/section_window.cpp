@@ -16,6 +16,7 @@
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/focus_in_view.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/window_drag.h"
 #include "sections/launcher_link.h"
@@ -90,6 +91,7 @@ SectionWindow::SectionWindow(Emu emu)
     buildConfPage();
     buildSettingsPage();
     ApplyCompactStyle(this);
+    KeepsFocusInView(this);
     SetTwipsSize(this, kWide, design_.hasLargeSize ? kTall : kLow);
     setMouseTracking(true);
     pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);

@@ -17,6 +17,13 @@ protected:
     void chooseText(const char* combo, const char* item) {
         choose(combo, find<QComboBox>(combo)->findText(QString::fromLatin1(item)));
     }
+    // Whether Tab, pressed from where the focus is more often than the window has controls,
+    // reaches the game list.
+    bool tabReachesGames() {
+        for (int i = 0; i < 40 && window_->focusWidget() != find("lstMameRom"); ++i)
+            pressKey(window_->focusWidget() ? window_->focusWidget() : window_, Qt::Key_Tab);
+        return window_->focusWidget() == find("lstMameRom");
+    }
 };
 
 const QColor kGrey = VbColor(0xC0C0C0), kLit = VbColor(0xE4AAAA), kMaroon = VbColor(0x80),
@@ -130,6 +137,18 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
 
     window_->SaveCfg();
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("FavSize=up\r\n"), std::string::npos);
+}
+
+TEST_F(SectionListsTest, TabReachesTheGameListOnlyInTheLargeSize) {
+    open();
+    EXPECT_TRUE(tabReachesGames());
+    // The game list holds the focus as the window becomes shorter.
+    clickButton("cmdMiddle");
+    EXPECT_FALSE(tabReachesGames());
+    clickButton("cmdShort");
+    EXPECT_FALSE(tabReachesGames());
+    clickButton("cmdLarge");
+    EXPECT_TRUE(tabReachesGames());
 }
 
 TEST_F(SectionListsTest, AClickOnTheCurrentFavouriteShowsItAgainAfterTheGameList) {

@@ -120,7 +120,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string value;
     if ((mode & 3) == 2)
         value = OneLine(input, 32);
+    uint32_t ends = input.ConsumeIntegral<uint32_t>();
     std::string bytes = input.ConsumeRemainingBytesAsString();
+    if (ends & 1u << 31)
+        bytes = WithLineEnds(ends, TextLines(bytes));
     std::string rel = std::string("Data/") + Section(emu).baseName + ".dat";
     if (keptBefore) {
         // The same file held other records of the same size when it was read a clock tick ago,

@@ -107,15 +107,31 @@ std::string OneLine(FuzzedDataProvider& input, size_t most) {
 
 std::vector<std::string> TextLines(std::string_view bytes) {
     std::vector<std::string> lines;
-    while (!bytes.empty()) {
-        size_t end = bytes.find('\n');
-        std::string line(bytes.substr(0, end));
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    std::string line;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') {
+            line += bytes[i];
+            continue;
+        }
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
         lines.push_back(line);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        line.clear();
     }
+    if (!line.empty())
+        lines.push_back(line);
     return lines;
+}
+
+std::string WithLineEnds(uint32_t choice, const std::vector<std::string>& lines) {
+    const char* const ends[] = {"\r\n", "\n", "\r"};
+    std::string bytes = choice % 8 == 7 ? "\xEF\xBB\xBF" : "";
+    const uint32_t kind = choice / 8 % 4;
+    for (size_t i = 0; i < lines.size(); ++i)
+        bytes += lines[i] + ends[kind < 3 ? kind : (choice >> (5 + i % 26)) % 3];
+    return bytes;
 }
 
 std::string_view Piece(std::string_view line, int number) {

@@ -34,9 +34,12 @@ Emu PickEmu(FuzzedDataProvider& input);
 // A text of at most "most" bytes that holds no line break.
 std::string OneLine(FuzzedDataProvider& input, size_t most = 64);
 
-// The lines of a text file as the program's readers take them: split at LF, a CR before it
-// dropped, a last line without a line end counted.
+// The lines of a text file as the program's readers take them: a UTF-8 byte-order mark at the
+// start skipped, split at CR LF, at LF and at a CR alone, a last line without a line end counted.
 std::vector<std::string> TextLines(std::string_view bytes);
+// "lines" as another editor or system may have saved them, as "choice" picks: each ended by
+// CR LF, LF or a CR alone, all alike or mixed, and now and then a byte-order mark first.
+std::string WithLineEnds(uint32_t choice, const std::vector<std::string>& lines);
 // Piece "number" (counted from 1) of a data-file line cut at every ";"; empty past the last.
 std::string_view Piece(std::string_view line, int number);
 

@@ -261,7 +261,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (pick->source == 3)
             pick->fuzzed = OneLine(input, 16);
     std::string scanBytes = source == kFuzzedScan ? input.ConsumeRandomLengthString(512) : "";
+    uint32_t ends = input.ConsumeIntegral<uint32_t>();
     std::string bytes = input.ConsumeRemainingBytesAsString();
+    if (ends & 1u << 31)
+        bytes = WithLineEnds(ends, TextLines(bytes));
     std::string base = Section(emu).baseName;
     std::string scanRel = "Cfg/" + base + ".scn";
     Put("Data/" + base + ".dat", bytes);
@@ -285,7 +288,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             made += "\"" + std::string(Piece(records[at], kName)) +
                     (bits >> (at % 64) & 1 ? ";Y\"\r\n" : ";N\"\r\n");
         }
-        Put(scanRel, made);
+        Put(scanRel, WithLineEnds(bits >> 1, TextLines(made)));
         break;
     }
     case kFuzzedScan:

@@ -70,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string path = DataFilePath(emu);
     uint8_t mode = input.ConsumeIntegral<uint8_t>();
     size_t longAt = input.ConsumeIntegral<uint8_t>();
+    uint32_t ends = input.ConsumeIntegral<uint32_t>();
     std::string bytes = input.ConsumeRemainingBytesAsString();
     if (mode % 16 == 0) {
         // A line at the longest a data file holds, or one character over it, put in place of
@@ -81,9 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             lines.push_back(line);
         else
             lines[longAt % lines.size()] = line;
-        bytes.clear();
-        for (const std::string& l : lines)
-            bytes += l + "\r\n";
+        bytes = WithLineEnds(ends, lines);
     }
 
     std::vector<std::string> lines;

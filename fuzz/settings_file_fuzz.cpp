@@ -1,6 +1,8 @@
-// The settings file of every section. A file as a user may have left it reads, saves and reads
-// again to the same values, and a second save writes the same bytes; values the program writes
-// read back as they were written, favourites whole whatever quotes and commas they hold.
+// The settings file of every section. Every value read from a file as a user may have left it
+// (or as another editor saved it, with other line ends and a byte-order mark) is written back by
+// a save, or the save is refused and the file left as it was; a second save writes the same
+// bytes. Values the program writes read back as they were written, favourites whole whatever
+// quotes and commas they hold, and a path holding a line break is refused, the file kept.
 #include <vector>
 
 #include "fuzz_support.h"
@@ -32,27 +34,37 @@ EmulatorCfg AsWritten(EmulatorCfg cfg) {
     return cfg;
 }
 
+// Saves "cfg" over the file "rel": written and read back the same, or refused with the file
+// left as it was.
+void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
+    const std::string before = Get(rel);
+    if (!SaveEmulatorCfg(emu, cfg)) {
+        FUZZ_CHECK(Get(rel) == before, before);
+        return;
+    }
+    std::string saved = Get(rel);
+    EmulatorCfg again = AsWritten(LoadEmulatorCfg(emu));
+    FUZZ_CHECK(Describe(cfg) == Describe(again), Describe(cfg) + " / " + Describe(again));
+    FUZZ_CHECK(SaveEmulatorCfg(emu, again), rel);
+    FUZZ_CHECK(Get(rel) == saved, saved);
+}
+
 void ReadSaveRead(Emu emu, std::string_view bytes) {
     std::string rel = "Cfg/" + EmulatorCfgLayoutOf(emu).fileName;
     Put(rel, bytes);
-    EmulatorCfg first = AsWritten(LoadEmulatorCfg(emu));
-    FUZZ_CHECK(first.read, rel);
-    FUZZ_CHECK(SaveEmulatorCfg(emu, first), rel);
-    std::string saved = Get(rel);
-    EmulatorCfg second = AsWritten(LoadEmulatorCfg(emu));
-    FUZZ_CHECK(Describe(first) == Describe(second), Describe(first) + " / " + Describe(second));
-    FUZZ_CHECK(SaveEmulatorCfg(emu, second), rel);
-    FUZZ_CHECK(Get(rel) == saved, saved);
+    SaveReadBack(emu, rel, AsWritten(LoadEmulatorCfg(emu)));
 }
 
 void WriteRead(Emu emu, FuzzedDataProvider& input) {
     EmulatorCfg written;
     written.read = true;
-    for (std::string* text :
-         {&written.exePath, &written.emuDir, &written.romPath, &written.snapPath, &written.favSize})
-        *text = OneLine(input);
+    std::vector<std::string EmulatorCfg::*> paths{&EmulatorCfg::exePath, &EmulatorCfg::emuDir,
+                                                  &EmulatorCfg::romPath, &EmulatorCfg::snapPath};
     if (EmulatorCfgLayoutOf(emu).hasAltRomPath)
-        written.altRomPath = OneLine(input);
+        paths.push_back(&EmulatorCfg::altRomPath);
+    for (auto path : paths)
+        written.*path = OneLine(input);
+    written.favSize = OneLine(input);
     written.snapFormat = input.PickValueInArray({"GIF", "JPG", "BMP", ""});
     written.noSlide = input.ConsumeBool();
     written.showCounter = input.ConsumeBool();
@@ -67,10 +79,30 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
             names.push_back(name);
     }
     written.favourites = names;
+    // Over an empty file, read first, as an earlier run may have left one that is not read.
+    const std::string rel = "Cfg/" + EmulatorCfgLayoutOf(emu).fileName;
+    Put(rel, "");
+    LoadEmulatorCfg(emu);
+    FUZZ_CHECK(SaveEmulatorCfg(emu, written), rel);
 
-    FUZZ_CHECK(SaveEmulatorCfg(emu, written), EmulatorCfgLayoutOf(emu).fileName);
+    // A path chosen with a line break in it is never stored.
+    if (input.ConsumeIntegralInRange(0, 3) == 0) {
+        EmulatorCfg broken = written;
+        std::string& path =
+            broken.*paths[input.ConsumeIntegralInRange<size_t>(0, paths.size() - 1)];
+        path.insert(input.ConsumeIntegralInRange<size_t>(0, path.size()),
+                    input.PickValueInArray({"\r", "\n", "\r\n"}));
+        const std::string before = Get(rel);
+        TakeMessages();
+        FUZZ_CHECK(!SaveEmulatorCfg(emu, broken) && TakeMessages() == 1, path);
+        FUZZ_CHECK(Get(rel) == before, before);
+    }
+    // The file as another editor saved it again.
+    if (input.ConsumeBool())
+        Put(rel, WithLineEnds(input.ConsumeIntegral<uint32_t>(), TextLines(Get(rel))));
     EmulatorCfg read = AsWritten(LoadEmulatorCfg(emu));
     FUZZ_CHECK(Describe(read) == Describe(written), Describe(written) + " / " + Describe(read));
+    SaveReadBack(emu, rel, read);
 }
 
 } // namespace

@@ -88,20 +88,12 @@ private:
     std::vector<KeptFile> files_;
 };
 
-// Calls "visit" with each line of "bytes" without its line end (CR LF, or LF alone) until it
-// returns true; a last line without a line end counts.
+// Calls "visit" with each line of "bytes" without its line end (as NextLine cuts them) until it
+// returns true.
 template <typename Visit> void ForEachLine(std::string_view bytes, Visit visit) {
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        size_t end = bytes.find('\n', pos);
-        size_t stop = end == std::string_view::npos ? bytes.size() : end;
-        std::string_view line = bytes.substr(pos, stop - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (visit(line))
+    for (size_t pos = TextStart(bytes); pos < bytes.size();)
+        if (visit(NextLine(bytes, pos)))
             return;
-        pos = stop + 1;
-    }
 }
 
 } // namespace

@@ -309,13 +309,8 @@ std::optional<std::vector<ScanEntry>> ReadScanFile(Emu emu, std::string& bytes) 
     if (!ReadFileBytes(ScanFilePath(emu), bytes))
         return std::nullopt;
     std::vector<ScanEntry> entries;
-    std::string_view rest(bytes);
-    while (!rest.empty()) {
-        size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    for (size_t pos = TextStart(bytes); pos < bytes.size();) {
+        std::string_view line = NextLine(bytes, pos);
         if (line.size() < 2)
             return std::nullopt;
         std::string_view inner = line.substr(1, line.size() - 2);

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "platform/text_file.h"
+
 namespace arvok {
 
 namespace {
@@ -10,20 +12,35 @@ constexpr size_t kMaxLineLength = 32767;
 constexpr int kTotalLine = 8;
 
 // Reads the file line by line only as far as asked, so that the game records after the block
-// are never read; a trailing CR is dropped.
+// are never read; lines are cut as NextLine cuts them.
 class HeadReader {
 public:
-    explicit HeadReader(const std::string& path) : in_(path, std::ios::binary) {}
+    explicit HeadReader(const std::string& path) : in_(path, std::ios::binary) {
+        more();
+        pos_ = TextStart(bytes_);
+    }
     bool next(std::string& line) {
-        if (!std::getline(in_, line))
+        while (!HoldsWholeLine(bytes_, pos_))
+            if (!more())
+                break;
+        if (pos_ >= bytes_.size())
             return false;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        line = NextLine(bytes_, pos_);
         return true;
     }
 
 private:
+    // Adds the file's next block to what was read; false at the end of the file.
+    bool more() {
+        char block[4096];
+        in_.read(block, sizeof block);
+        bytes_.append(block, static_cast<size_t>(in_.gcount()));
+        return in_.gcount() > 0;
+    }
+
     std::ifstream in_;
+    std::string bytes_;
+    size_t pos_ = 0;
 };
 } // namespace
 

@@ -258,7 +258,7 @@ bool RenameLayout(const std::string& layoutsPath, const std::string& oldName,
 }
 
 bool IsStorableLayoutName(std::string_view name) {
-    return name.find_first_of("\r\n") == std::string_view::npos;
+    return !HoldsLineBreak(name);
 }
 
 LayoutOptionsRead ReadLayoutOptions(const std::string& iniPath) {

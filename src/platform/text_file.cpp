@@ -38,18 +38,38 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
 
 LineReader::LineReader(const std::string& path) {
     ok_ = ReadFileBytes(path, data_);
+    pos_ = TextStart(data_);
+}
+
+size_t TextStart(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    return bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
+}
+
+std::string_view NextLine(std::string_view bytes, size_t& pos) {
+    size_t end = bytes.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos)
+        end = bytes.size();
+    std::string_view line = bytes.substr(pos, end - pos);
+    pos = end;
+    if (pos < bytes.size() && bytes[pos++] == '\r' && pos < bytes.size() && bytes[pos] == '\n')
+        ++pos;
+    return line;
+}
+
+bool HoldsWholeLine(std::string_view bytes, size_t pos) {
+    size_t end = bytes.find_first_of("\r\n", pos);
+    return end != std::string_view::npos && (bytes[end] == '\n' || end + 1 < bytes.size());
+}
+
+bool HoldsLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
 bool LineReader::next(std::string& line) {
     if (pos_ >= data_.size())
         return false;
-    size_t end = data_.find('\n', pos_);
-    size_t stop = end == std::string::npos ? data_.size() : end;
-    size_t len = stop - pos_;
-    if (len > 0 && data_[pos_ + len - 1] == '\r')
-        --len;
-    line.assign(data_, pos_, len);
-    pos_ = end == std::string::npos ? data_.size() : end + 1;
+    line = NextLine(data_, pos_);
     return true;
 }
 

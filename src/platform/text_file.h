@@ -3,12 +3,25 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace arvok {
 
-// Reads a file line by line; a trailing CR is dropped and a bare LF also ends a line. The whole
-// file is read at construction, so a reader never holds the file open.
+// Where the first line of a text file's bytes begins: after a UTF-8 byte-order mark, when the
+// bytes begin with one.
+size_t TextStart(std::string_view bytes);
+// The line of "bytes" that begins at "pos", without its line end; "pos" moves past that end. A
+// line ends at CR LF, at LF or at a CR alone, and the last one may have no end.
+std::string_view NextLine(std::string_view bytes, size_t& pos);
+// Whether "bytes", read from "pos" on, hold a whole line: one whose end cannot be longer than it
+// seems (a CR that is the last byte may yet be followed by its LF).
+bool HoldsWholeLine(std::string_view bytes, size_t pos);
+// Whether "text" holds a CR or an LF, so that it cannot be kept as one line of a text file.
+bool HoldsLineBreak(std::string_view text);
+
+// Reads a file line by line, lines cut as NextLine cuts them. The whole file is read at
+// construction, so a reader never holds the file open.
 class LineReader {
 public:
     explicit LineReader(const std::string& path);

@@ -402,16 +402,29 @@ void SectionWindow::applyDownLayout(int listLeft, int genreLeft) {
 
 // Pickers' choices.
 
+// A folder or program chosen for the settings file that the file cannot hold is refused, and the
+// field keeps its text; the game's own ROM folder is checked when its record is saved.
+constexpr const char* kNotChosen = "It was not chosen.";
+
 void SectionWindow::setPickedFolder(FolderField field, const std::string& folder) {
     QLineEdit* edit = field == FolderField::Rom      ? romPath_
                       : field == FolderField::RomAlt ? romPathAlt_
                       : field == FolderField::Snap   ? snapPath_
                                                      : gameRomPath_;
+    if (field != FolderField::Settings) {
+        StoredPath which = field == FolderField::Rom      ? StoredPath::RomFolder
+                           : field == FolderField::RomAlt ? StoredPath::AltRomFolder
+                                                          : StoredPath::SnapFolder;
+        if (!PathFits(which, folder, kNotChosen))
+            return;
+    }
     if (edit)
         edit->setText(FromPath(folder));
 }
 
 void SectionWindow::setPickedProgram(const std::string& program, const std::string& directory) {
+    if (!PathFits(StoredPath::Program, program, kNotChosen))
+        return;
     exePath_->setText(FromPath(program));
     emuDir_->setText(FromPath(directory));
 }

@@ -47,6 +47,12 @@ bool IsHeader(std::string_view line) {
     return false;
 }
 
+// Whether a file's lines are a settings file: one of them is a section header.
+bool HoldsHeader(const std::vector<std::string>& lines) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const std::string& line) { return IsHeader(LeadingBlanksOff(line)); });
+}
+
 // The file read as the writer lays it out: a section is found by its header wherever it stands,
 // and its values are its lines up to the next header, taken by their place under the header: a
 // value is the rest of its line after the first "=" (the whole line without one), the key in
@@ -203,9 +209,17 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines) {
     return cfg;
 }
 
+bool PathFits(StoredPath which, const std::string& value, const char* outcome) {
+    static const std::array<const char*, 5> kNames{"The program", "The emulator folder",
+                                                   "The ROM folder", "The alternative ROM folder",
+                                                   "The snapshot folder"};
+    return settings_io::FitsOneLine(kNames[static_cast<size_t>(which)], value, outcome);
+}
+
 EmulatorCfg LoadEmulatorCfg(Emu emu) {
     std::vector<std::string> lines;
-    if (settings_io::ReadSettingsFile(EmulatorCfgPath(emu), lines) != settings_io::FileState::Read)
+    if (settings_io::ReadSettingsFile(EmulatorCfgPath(emu), lines, HoldsHeader) !=
+        settings_io::FileState::Read)
         return {};
     EmulatorCfg cfg = DecodeEmulatorCfg(emu, lines);
     Shared().RomDir[Index(emu)] = cfg.romPath;
@@ -214,7 +228,16 @@ EmulatorCfg LoadEmulatorCfg(Emu emu) {
 
 bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
     Shared().RomDir[Index(emu)] = cfg.romPath;
-    return settings_io::SaveFile(EmulatorCfgPath(emu), EncodeEmulatorCfg(emu, cfg));
+    const char* const notSaved = "The settings were not saved.";
+    for (auto [which, value] : {std::pair{StoredPath::Program, &cfg.exePath},
+                                {StoredPath::EmulatorFolder, &cfg.emuDir},
+                                {StoredPath::RomFolder, &cfg.romPath},
+                                {StoredPath::AltRomFolder, &cfg.altRomPath},
+                                {StoredPath::SnapFolder, &cfg.snapPath}})
+        if (!PathFits(which, *value, notSaved))
+            return false;
+    return settings_io::SaveFile(EmulatorCfgPath(emu), EncodeEmulatorCfg(emu, cfg),
+                                 settings_io::Report::OncePerFile, HoldsHeader);
 }
 
 } // namespace arvok

@@ -77,13 +77,21 @@ std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
 // are read all the same.
 EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
 
+// The paths the file stores, each kept on a line of its own.
+enum class StoredPath { Program, EmulatorFolder, RomFolder, AltRomFolder, SnapFolder };
+// Whether "value" can be stored as the path "which" and read back as it was; when it holds a
+// line break it cannot, and the user is told so, naming the path and saying what became of it
+// ("outcome").
+bool PathFits(StoredPath which, const std::string& value, const char* outcome);
+
 // Reads the section's settings file; when it could be read, the section's RomDir (Shared())
 // becomes its ROM path. A file that exists but cannot be read gives the defaults; the user is
 // told once, and the file is not saved over (settings_io::ReadSettingsFile).
 EmulatorCfg LoadEmulatorCfg(Emu emu);
 // Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file;
-// a file that could not be read is left alone; on any other failure the old file stays, a
-// warning is shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
+// a file that could not be read is left alone, and so is the file when a path cannot be stored
+// (PathFits, told at each save); on any other failure the old file stays, a warning is shown
+// through dialogs() (once, see settings_io::SaveFile) and false is returned.
 bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
 
 } // namespace arvok

@@ -321,17 +321,13 @@ SettingsFields DecodeRecord(Emu emu, std::string_view afterKey) {
 // there and move every option after it one place on.
 bool RomFolderFits(const SettingsFields& fields) {
     const std::string& folder = fields[kRomPathSlot];
-    const char* why = nullptr;
-    if (folder.find('\n') != std::string::npos)
-        why = "a line break";
-    else if (settings_io::SplitItems(Quoted(folder) + ",", 1).front() != folder)
-        why = "a double quote followed by a comma";
-    if (!why)
+    const char* const what = "The ROM folder";
+    const char* const outcome = "The settings were not saved.";
+    if (!settings_io::FitsOneLine(what, folder, outcome))
+        return false;
+    if (settings_io::SplitItems(Quoted(folder) + ",", 1).front() == folder)
         return true;
-    dialogs().message("The ROM folder\r" + PathText(folder) +
-                          "\rcannot be kept in the settings file: it holds " + why +
-                          ". The settings were not saved.",
-                      MsgStyle::Warning);
+    settings_io::TellCannotKeep(what, folder, "a double quote followed by a comma", outcome);
     return false;
 }
 

@@ -89,11 +89,13 @@ void TellUnreadable(const std::string& path) {
 
 } // namespace
 
-FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines) {
-    if (ReadLines(path, lines)) {
+FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines,
+                           Recognised recognised) {
+    if (ReadLines(path, lines) && (lines.empty() || !recognised || recognised(lines))) {
         UnreadableFiles().erase(path);
         return FileState::Read;
     }
+    lines.clear();
     if (IsMissing(path))
         return FileState::Missing;
     ReportUnreadable(path);
@@ -105,10 +107,11 @@ void ReportUnreadable(const std::string& path) {
         TellUnreadable(path);
 }
 
-bool SaveFile(const std::string& path, const std::string& bytes, Report report) {
+bool SaveFile(const std::string& path, const std::string& bytes, Report report,
+              Recognised recognised) {
     std::vector<std::string> old;
     const bool known = UnreadableFiles().count(path) > 0;
-    if (known || ReadSettingsFile(path, old) == FileState::Unreadable) {
+    if (known || ReadSettingsFile(path, old, recognised) == FileState::Unreadable) {
         if (known && report == Report::EachTime)
             TellUnreadable(path);
         return false;
@@ -119,6 +122,20 @@ bool SaveFile(const std::string& path, const std::string& bytes, Report report) 
     }
     if (UnsavedFiles().insert(path).second || report == Report::EachTime)
         ReportSaveFailure(path);
+    return false;
+}
+
+void TellCannotKeep(const std::string& what, const std::string& value, const char* why,
+                    const char* outcome) {
+    dialogs().message(what + "\r" + PathText(value) +
+                          "\rcannot be kept in the settings file: it holds " + why + ". " + outcome,
+                      MsgStyle::Warning);
+}
+
+bool FitsOneLine(const std::string& what, const std::string& value, const char* outcome) {
+    if (!HoldsLineBreak(value))
+        return true;
+    TellCannotKeep(what, value, "a line break", outcome);
     return false;
 }
 

@@ -21,10 +21,16 @@ std::optional<int> ParseNumber(std::string_view text);
 
 enum class FileState { Read, Missing, Unreadable };
 
+// Whether the lines of a file that holds some are a settings file of its kind (it holds one of
+// its section headers); nothing for a kind that has none.
+using Recognised = bool (*)(const std::vector<std::string>& lines);
+
 // The lines of a settings file. A file that is not there is Missing. One that is there but
-// cannot be read is Unreadable: the user is told once which file could not be read, and the
-// file is not saved over until it has been read again.
-FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines);
+// cannot be read, or that holds lines but is not "recognised", is Unreadable: the user is told
+// once which file could not be read, and the file is not saved over until it has been read
+// again.
+FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines,
+                           Recognised recognised = nullptr);
 // Tells the user that the file "path", which is there, could not be read; once, until
 // ReadSettingsFile has read it again.
 void ReportUnreadable(const std::string& path);
@@ -38,7 +44,15 @@ void ReportUnreadable(const std::string& path);
 // when nothing was written.
 enum class Report { OncePerFile, EachTime };
 bool SaveFile(const std::string& path, const std::string& bytes,
-              Report report = Report::OncePerFile);
+              Report report = Report::OncePerFile, Recognised recognised = nullptr);
+// Tells the user that "what" ("The ROM folder") "value" cannot be kept in the settings file, for
+// it holds "why" ("a line break"), and what became of it ("The settings were not saved.").
+void TellCannotKeep(const std::string& what, const std::string& value, const char* why,
+                    const char* outcome);
+// Whether "value" can be kept on one line of a settings file; when it holds a line break (a CR
+// or an LF), the user is told so (TellCannotKeep).
+bool FitsOneLine(const std::string& what, const std::string& value, const char* outcome);
+
 // Tells the user that "path" could not be saved; for a save the user asked for by a button,
 // which hears of each failure.
 void ReportSaveFailure(const std::string& path);

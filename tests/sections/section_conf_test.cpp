@@ -70,6 +70,30 @@ TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
     EXPECT_EQ(pick("cmdSfoglia").tagAndFolder(), "MAME " + dir_ / "emu");
 }
 
+TEST_F(SectionConfTest, APathHoldingALineBreakIsRefusedNamedAndNeverStored) {
+    WriteBytes(dir_ / "snap/shots\nold/galaga.gif", "gif");
+    open();
+    clickButton("imgButOpts");
+    // A folder chosen in a picker.
+    pick("cmdDirSnap", true, "shots\nold");
+    EXPECT_EQ(text("txtOptMameSnap"), dir_ / "snap");
+    // A program pasted into its field.
+    const std::string cfg = ReadBytes(dir_ / "Cfg/Mame.cfg");
+    const std::string program = dir_ / "emu/ma\rme/mame";
+    find<QLineEdit>("txtOptMameExePath")->setText(QString::fromStdString(program));
+    window_->SaveCfg();
+    EXPECT_EQ(text("txtOptMameExePath"), program);
+    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.cfg"), cfg);
+    EXPECT_EQ(AskedTexts(*dialogs_),
+              (std::vector<std::string>{
+                  "The snapshot folder\r" + dir_ / "snap/shots\nold" +
+                      "\rcannot be kept in the settings file: it holds a line break. It was not "
+                      "chosen.",
+                  "The program\r" + program +
+                      "\rcannot be kept in the settings file: it holds a line break. The settings "
+                      "were not saved."}));
+}
+
 TEST_F(SectionConfTest, ScanNowFindsTheZipsOfBothRomFoldersForTheAvailableList) {
     WriteBytes(dir_ / "roms/galaga.zip", "zip");
     WriteBytes(dir_ / "roms/pacman.zip", "zip");

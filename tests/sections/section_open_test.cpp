@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QPointer>
 
+#include <cstring>
+
 #include <sys/stat.h>
 
 #include "platform/path.h"
@@ -158,6 +160,30 @@ TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOve
     clickButton("cmdMameExit");
     EXPECT_EQ(savedFavourites(), "[Favorties]\r\n\"Xevious\"\r\n");
     EXPECT_EQ(dialogs_->asked.size(), 1u);
+}
+
+TEST_F(SectionOpenTest, ASettingsFileFromAnotherEditorOpensWholeAndIsSavedWithCrLf) {
+    // Its lines end with a CR alone, or a byte-order mark stands before its first header.
+    const std::string cfg = dir_ / "Cfg/Mame.cfg";
+    for (auto [from, to] : {std::pair{"\r\n", "\r"}, {"[Paths]", "\xEF\xBB\xBF[Paths]"}}) {
+        WriteMameCfg({"Xevious", "Galaga"});
+        std::string bytes = ReadBytes(cfg);
+        for (size_t at = bytes.find(from); at != std::string::npos;
+             at = bytes.find(from, at + std::strlen(to)))
+            bytes.replace(at, std::strlen(from), to);
+        WriteBytes(cfg, bytes);
+        ASSERT_NE(open(), nullptr);
+        EXPECT_EQ(text("txtOptMameRomPath"), dir_ / "roms");
+        EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Xevious"}));
+        clickButton("cmdMameExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const std::string saved = ReadBytes(cfg);
+        EXPECT_EQ(saved.substr(0, 1), ";");
+        EXPECT_NE(saved.find("\r\n[Paths]\r\nExePath=" + dir_ / "emu/mame.sh" + "\r\nEmuDir="),
+                  std::string::npos);
+        EXPECT_EQ(savedFavourites(), "[Favorties]\r\n\"Xevious\"\r\n\"Galaga\"\r\n");
+    }
+    EXPECT_TRUE(dialogs_->asked.empty());
 }
 
 TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {

@@ -4,6 +4,7 @@
 
 #include "platform/path.h"
 #include "settings_fixture.h"
+#include "support/shown_texts.h"
 
 namespace arvok {
 namespace {
@@ -201,6 +202,20 @@ TEST_F(EmulatorCfgTest, FileNamesAreMatchedWithoutRegardToCase) {
     ASSERT_TRUE(SaveEmulatorCfg(Emu::Raine, cfg));
     EXPECT_EQ(LoadEmulatorCfg(Emu::Raine).exePath, "/saved");
     EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"RAINE.CFG"});
+}
+
+TEST_F(EmulatorCfgTest, AFileHoldingNoneOfItsHeadersIsNamedOnceAndNeverSavedOver) {
+    std::string path = dir / "Cfg/Mame.cfg";
+    test::WriteBytes(path, "ExePath=/mine\r\nRomPath=/roms\r\n");
+    EXPECT_FALSE(LoadEmulatorCfg(Emu::Mame).read);
+    EmulatorCfg cfg;
+    cfg.exePath = "/new";
+    EXPECT_FALSE(SaveEmulatorCfg(Emu::Mame, cfg));
+    EXPECT_EQ(ReadBytes(path), "ExePath=/mine\r\nRomPath=/roms\r\n");
+    EXPECT_EQ(test::AskedTexts(*shown),
+              std::vector<std::string>{"The settings file\r" + path +
+                                       "\rcould not be read. Default settings are used, and "
+                                       "nothing is saved over that file."});
 }
 
 TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSoOnceUntilASaveSucceeds) {

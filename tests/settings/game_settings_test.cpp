@@ -331,10 +331,13 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
     SettingsFields robotron = With(BuiltInDefaults(Emu::Mame), kRomPathSlot, "/roms/robotron",
                                    mame::Frames, "-1", mame::Controls, "12", mame::SkipR, "-8",
                                    mame::SkipC, "16", mame::Gamma, "30", mame::Record, "1");
+    // A file from another editor, its lines ending with a CR alone after a byte-order mark,
+    // keeps the other games' records and is written back with CR LF and no mark.
+    WriteBytes(SetPath(dir, Emu::Mame), "\xEF\xBB\xBF\"Robotron\",\"/old\"\r\"Galaga\",\"/g\"\r");
     ASSERT_TRUE(SaveGameSettings(Emu::Mame, "Robotron", robotron));
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Mame)),
               "\"Robotron\",\"/roms/robotron\",0,0,0,-1,1,1,12,0,0,0,\"-8\",\"16\",30,"
-              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0\r\n");
+              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0\r\n\"Galaga\",\"/g\"\r\n");
     EXPECT_TRUE(shown->asked.empty());
 }
 
@@ -443,14 +446,19 @@ TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefus
 
     // A ROM folder whose quote and comma would end it early is refused, by a save and by "All";
     // the message names it in its own letters (the folder is UTF-8, the message Windows-1252).
+    // So is one holding a CR, which would end the record.
     const std::string before = ReadBytes(SetPath(dir, Emu::Raine));
     fields[kRomPathSlot] = "/home/me/r\xC3\xB6ms \"best\", old";
     EXPECT_FALSE(SaveGameSettings(Emu::Raine, "Jerry", fields) || ApplyToAll(Emu::Raine, fields));
+    fields[kRomPathSlot] = "/roms\rold";
+    EXPECT_FALSE(SaveGameSettings(Emu::Raine, "Jerry", fields));
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Raine)), before);
-    EXPECT_EQ(test::AskedTexts(*shown),
-              std::vector<std::string>(2, "The ROM folder\r/home/me/r\xF6ms \"best\", old\rcannot "
-                                          "be kept in the settings file: it holds a double quote "
-                                          "followed by a comma. The settings were not saved."));
+    std::vector<std::string> told(2, "The ROM folder\r/home/me/r\xF6ms \"best\", old\rcannot "
+                                     "be kept in the settings file: it holds a double quote "
+                                     "followed by a comma. The settings were not saved.");
+    told.push_back("The ROM folder\r/roms\rold\rcannot be kept in the settings file: it holds a "
+                   "line break. The settings were not saved.");
+    EXPECT_EQ(test::AskedTexts(*shown), told);
 }
 
 } // namespace

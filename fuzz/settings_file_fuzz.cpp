@@ -51,7 +51,7 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     for (std::string* text :
          {&written.exePath, &written.emuDir, &written.romPath, &written.snapPath, &written.favSize})
         *text = OneLine(input);
-    if (EmulatorCfgLayoutOf(emu).hasAltRomPath)
+    if (Section(emu).hasAltRomPath)
         written.altRomPath = OneLine(input);
     written.snapFormat = input.PickValueInArray({"GIF", "JPG", "BMP", ""});
     written.noSlide = input.ConsumeBool();

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "layouts/layout_files.h"
 #include "platform/text_file.h"
+#include "settings/layout_files.h"
 
 using namespace arvok;
 using namespace arvok::fuzz;

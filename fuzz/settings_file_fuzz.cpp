@@ -60,7 +60,7 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     written.read = true;
     std::vector<std::string EmulatorCfg::*> paths{&EmulatorCfg::exePath, &EmulatorCfg::emuDir,
                                                   &EmulatorCfg::romPath, &EmulatorCfg::snapPath};
-    if (EmulatorCfgLayoutOf(emu).hasAltRomPath)
+    if (Section(emu).hasAltRomPath)
         paths.push_back(&EmulatorCfg::altRomPath);
     for (auto path : paths)
         written.*path = OneLine(input);

@@ -1,53 +1,15 @@
 #include "catalogue/data_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <ctime>
 #include <mutex>
 
 #include "core/shared_state.h"
+#include "platform/file_stamp.h"
 #include "platform/text_file.h"
 
 namespace arvok {
 
 namespace {
-
-// What tells one state of a file from another without reading it.
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-};
-
-bool operator==(const timespec& a, const timespec& b) {
-    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-}
-
-bool operator<(const timespec& a, const timespec& b) {
-    return a.tv_sec != b.tv_sec ? a.tv_sec < b.tv_sec : a.tv_nsec < b.tv_nsec;
-}
-
-bool operator==(const FileStamp& a, const FileStamp& b) {
-    return a.device == b.device && a.inode == b.inode && a.size == b.size &&
-           a.modified == b.modified && a.changed == b.changed;
-}
-
-std::optional<FileStamp> StampOf(const std::string& path) {
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0)
-        return std::nullopt;
-    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-}
-
-// The clock the system stamps files with: it advances in ticks of a few milliseconds.
-timespec FileClockNow() {
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    return now;
-}
 
 struct KeptFile {
     std::string path;
@@ -70,7 +32,7 @@ public:
             }
             files_.erase(at);
         }
-        timespec readFrom = FileClockNow();
+        FileTime readFrom = FileClockNow();
         auto records = std::make_shared<const RecordLines>(path);
         // Kept only when it is known that the file has not changed since the stamp was taken,
         // and that any later change will show in the stamp.

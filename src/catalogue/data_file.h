@@ -27,6 +27,12 @@ enum Field {
     kYear = 7,
 };
 
+// The parent set (field 4) of the Neo-Geo games: their common set, not a game they are clones of.
+inline constexpr std::string_view kNeoGeoSet = "neogeo";
+inline bool IsNeoGeoSet(std::string_view set) {
+    return set == kNeoGeoSet;
+}
+
 struct GameRecord {
     std::array<std::string, kRecordFields> fields; // fields[0] is field 1
     const std::string& field(int number) const { return fields[number - 1]; }

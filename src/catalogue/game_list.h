@@ -6,23 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/filter_items.h"
 #include "core/section.h"
 
 namespace arvok {
 
 // By the position of the item in the category combo.
 enum class Category { AllSupported, Originals, Clones, Available, Missing, NoNeoGeo, NeoGeo };
-
-// The fixed items of a section's four filter combos, in combo order; the first item of each is
-// the neutral one ("All Supported", "- Genre", "- Manufactor", "- Year"). Sections without
-// filters have none.
-struct FilterItems {
-    std::vector<std::string> category;     // cboFilter<Emu>Misc
-    std::vector<std::string> genre;        // cboFilter<Emu>Genre, compared with field 5
-    std::vector<std::string> manufacturer; // cboFilter<Emu>Manufactor, field 6
-    std::vector<std::string> year;         // cboFilter<Emu>Year, field 7
-};
-const FilterItems& FilterComboItems(Emu emu);
 
 // What the four combos show: the category combo's position and the texts of the other three.
 // A neutral text filters nothing.

@@ -44,7 +44,8 @@ NeoGeoLookup LookupMameNeoGeo(std::string_view set) {
 
 int FavouriteToRemove(Emu emu, int selected, std::string_view selectedText, int count,
                       std::string_view missing) {
-    if (emu == Emu::M72 || selected < 0 || selected >= count || selectedText != missing)
+    if (!Section(emu).editableFavourites || selected < 0 || selected >= count ||
+        selectedText != missing)
         return -1;
     return selected;
 }

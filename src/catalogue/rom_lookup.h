@@ -13,7 +13,7 @@ namespace arvok {
 struct RomLookup {
     bool found = false;
     std::string romSel;  // field 2, the ROM set: "<set>.zip", snapshots named after it
-    std::string cloneOf; // field 4, the parent set: "-" for none, "neogeo" for Neo-Geo games
+    std::string cloneOf; // field 4, the parent set: "-" for none, kNeoGeoSet for Neo-Geo games
     // The data file was read and holds records, so that a game it lacks is truly gone; a miss
     // in a file that is empty or could not be read drops no favourite.
     bool dataFileHasRecords = false;
@@ -34,7 +34,7 @@ NeoGeoLookup LookupMameNeoGeo(std::string_view set);
 
 // Which favourite leaves the list after a lookup of "missing" failed: the selected entry, only
 // when its text is the missing name; -1 for none. Sections whose favourites cannot be edited
-// (M72) never remove one. The window then selects the entry that takes its place (or the new
+// never remove one. The window then selects the entry that takes its place (or the new
 // last one), as after the Delete key.
 int FavouriteToRemove(Emu emu, int selected, std::string_view selectedText, int count,
                       std::string_view missing);

@@ -95,7 +95,7 @@ std::optional<std::string_view> ChosenZip(std::string_view record, bool merged) 
     if (type == "O")
         return set;
     std::string_view parent = RecordField(record, kParent);
-    if (parent == "neogeo")
+    if (IsNeoGeoSet(parent))
         return set;
     if (type == "C")
         return parent;
@@ -104,7 +104,7 @@ std::optional<std::string_view> ChosenZip(std::string_view record, bool merged) 
 
 std::string FoundMessage(Emu emu, size_t found, const ScanRequest& request) {
     std::string text = std::to_string(found) + " Roms found in:\r" + PathText(request.romPath);
-    if (emu == Emu::Mame)
+    if (Section(emu).hasAltRomPath)
         text += "\rand\r" + PathText(request.altRomPath);
     return text;
 }
@@ -123,15 +123,15 @@ std::string ScanFilePath(Emu emu) {
 ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
     if (!Section(emu).hasScan)
         return {};
-    bool mame = emu == Emu::Mame;
+    const bool altFolder = Section(emu).hasAltRomPath;
     std::shared_ptr<const RecordLines> records = DataFileRecords(DataFilePath(emu));
     if (!records->ok())
         return Fail(texts::testoNoDataFile);
     std::vector<std::string> folders{request.romPath};
-    if (mame)
+    if (altFolder)
         folders.push_back(request.altRomPath);
     ZipIndex zips(folders);
-    bool merged = mame && request.merged;
+    bool merged = altFolder && request.merged;
 
     ScanResult result;
     std::string bytes;

@@ -26,7 +26,7 @@ struct ScanResult {
 // folders searched, or why nothing was written (the data file unreadable, the scan file not
 // writable; the old scan file then stays as it was). Each folder is listed once; zip names
 // match without regard to case, only present files count, and an empty folder setting is not
-// searched. In merged mode an original, and any record whose parent is "neogeo", is tested with
+// searched. In merged mode an original, and any record whose parent is kNeoGeoSet, is tested with
 // its own zip, another clone with its parent's, and any other record gets no line.
 ScanResult ScanRoms(Emu emu, const ScanRequest& request);
 

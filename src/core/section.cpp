@@ -4,11 +4,11 @@ namespace arvok {
 
 namespace {
 constexpr std::array<SectionInfo, 5> kSections{{
-    {Emu::Mame, "MAME", "Mame", true, true, true, true},
-    {Emu::Callus, "CALLUS", "Callus", true, true, true, true},
-    {Emu::Raine, "RAINE", "Raine", true, true, false, true},
-    {Emu::System16, "SYSTEM16", "System16", false, false, false, true},
-    {Emu::M72, "M72", "M72", false, false, false, false},
+    {Emu::Mame, "MAME", "Mame", true, true, true, true, true, true},
+    {Emu::Callus, "CALLUS", "Callus", true, true, true, true, true, false},
+    {Emu::Raine, "RAINE", "Raine", true, true, false, true, true, false},
+    {Emu::System16, "SYSTEM16", "System16", false, false, false, true, true, false},
+    {Emu::M72, "M72", "M72", false, false, false, false, false, false},
 }};
 } // namespace
 

@@ -15,12 +15,15 @@ inline constexpr std::array<Emu, 5> kAllEmus{Emu::Mame, Emu::Callus, Emu::Raine,
 
 struct SectionInfo {
     Emu emu;
-    const char* tag;      // "MAME", "CALLUS" ...: stored in layouts and picker tags
-    const char* baseName; // "Mame", "Callus" ...: file names and control names
-    bool hasFilters;      // genre, manufacturer, year and category combos
-    bool hasScan;         // ROM scan into <Emu>.scn
-    bool hasHistory;      // gamelist.txt on the help page
-    bool hasGameList;     // lst<Emu>Rom (M72 lists only its favourites)
+    const char* tag;         // "MAME", "CALLUS" ...: stored in layouts and picker tags
+    const char* baseName;    // "Mame", "Callus" ...: file names and control names
+    bool hasFilters;         // genre, manufacturer, year and category combos
+    bool hasScan;            // ROM scan into <Emu>.scn
+    bool hasHistory;         // gamelist.txt on the help page
+    bool hasGameList;        // lst<Emu>Rom (M72 lists only its favourites)
+    bool editableFavourites; // drop, Delete and clear act on the favourites (not for M72)
+    bool hasAltRomPath;      // a second ROM folder, searched after the first, and sets stored
+                             // merged or split (MAME)
 };
 
 const SectionInfo& Section(Emu emu);

@@ -110,7 +110,7 @@ void RomMissing(const Profile& p, const std::string& name, const LaunchInputs& i
     if (!shown)
         return;
     const bool offerParent = p.emu == Emu::Mame && HasParent(shown->cloneOf) &&
-                             shown->cloneOf != "neogeo" && IsOriginalMameSet(shown->cloneOf);
+                             !IsNeoGeoSet(shown->cloneOf) && IsOriginalMameSet(shown->cloneOf);
     ui.openFolderPicker(GameRomFolderRequest(p.emu, name, shown->romSel,
                                              offerParent ? shown->cloneOf : std::string(),
                                              StartFolder(in.options.fields[kRomPathSlot])));
@@ -236,7 +236,7 @@ void RunMame(const std::string& game, LaunchUi& ui) {
     // and not the Neo-Geo set.
     std::optional<bool> parentIsOriginal;
     auto parentUsable = [&](const std::string& folder) {
-        if (!HasParent(parent) || EqualsNoCase(parent, "neogeo") ||
+        if (!HasParent(parent) || EqualsNoCase(parent, kNeoGeoSet) ||
             !IsPresentFile(ResolveName(folder, parentZip)))
             return false;
         if (!parentIsOriginal) {
@@ -277,7 +277,7 @@ void RunMame(const std::string& game, LaunchUi& ui) {
                 return;
             copy =
                 HasParent(parent) && IsPresentFile(ResolveName(found, parentZip)) ? parentZip : "";
-            if (!copy.empty() && parent == "neogeo") {
+            if (!copy.empty() && IsNeoGeoSet(parent)) {
                 RomMissing(p, in.settingsKey, in, ui);
                 return;
             }

@@ -491,7 +491,6 @@ std::array<SectionDesign, 5> MakeDesigns() {
     mame.menuResetsFilters = true;
     mame.snapShowRestarts = true;
     mame.romDirFallback = true;
-    mame.hasAltRomPath = true;
     mame.romPickerOffersParent = true;
     mame.genreUpLeft = 1690;
     mame.filterLeft = {120, 1710, 3000, 4950};
@@ -500,6 +499,8 @@ std::array<SectionDesign, 5> MakeDesigns() {
                      "C:\\Emu\\Mame\\Roms", "C:\\Emu\\Snapshot\\Mame");
     mame.conf.romCaption = "ROMS DIRECTORY";
     mame.conf.snapCaption = "SCREENSHOTS DIRECTORY";
+    mame.conf.romButtonCaption = "B.DEF";
+    mame.conf.scanFrameCaption = "Roms are";
     mame.settings = MameSettings();
     mame.gatedCombo = "cboMameScreenRes";
     mame.infoRows = MameInfoRows();
@@ -555,7 +556,6 @@ std::array<SectionDesign, 5> MakeDesigns() {
     m72.snapTip = kShiftSnapTip;
     m72.hasLargeSize = false;
     m72.hasFavLayout = false;
-    m72.editableFavourites = false;
     m72.showsGameInHand = false;
     m72.total = TotalFallback::NoTotal;
     m72.designFavourites = {"Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit",

@@ -87,6 +87,8 @@ struct ConfDesign {
     const char* exeCaption = "";
     const char* romCaption = "Default Roms Directory"; // Label22
     const char* snapCaption = "ScreenShots Directory"; // Label20
+    const char* romButtonCaption = "Browse";           // cmdSelDir
+    const char* scanFrameCaption = "Roms Scan:";       // Frame2
     // Design texts of the program path, the hidden emulator directory, the ROM and snapshot
     // directories (what a window without a settings file shows).
     const char* exePath = "";
@@ -115,7 +117,6 @@ struct SectionDesign {
     const char* snapTip = "";        // how to grab a snapshot in the emulator
     bool hasLargeSize = true;        // the Large size exists (not for M72)
     bool hasFavLayout = true;        // the "up"/"down" favourites layout exists (not for M72)
-    bool editableFavourites = true;  // drop, Delete and clear act (not for M72)
     bool showsGameInHand = true;     // lbl<Emu>RomSettings is seen (hidden for System16, M72)
     bool prefMenuWhenEmpty = false;  // the right button on the favourites pops the game menu
                                      // with no entry selected (M72, whose only list it is)
@@ -128,7 +129,6 @@ struct SectionDesign {
     bool snapShowRestarts = false;
     FavShare favShare = FavShare::None;
     bool romDirFallback = false; // the load's per-game ROM path falls back to the fixed path
-    bool hasAltRomPath = false;  // alternative ROM directory and "Roms are" options (MAME)
     TotalFallback total = TotalFallback::KeepCaption;
     CountDesign counts;
     int genreUpLeft = 1660; // genre combo's left edge in the "up" layout

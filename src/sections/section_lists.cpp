@@ -73,7 +73,7 @@ void SectionWindow::buildLists() {
         favCount_->setMouseTracking(true);
         favCount_->installEventFilter(this);
     }
-    if (design_.editableFavourites) {
+    if (Section(emu_).editableFavourites) {
         prefList_->setDragDropMode(QAbstractItemView::DropOnly);
         auto* clear = MakeButton(this, ("lbl" + base_ + "ClearFav").c_str(), "C", ButtonLook::Alert,
                                  90, 510, 225, 195);
@@ -241,7 +241,7 @@ void SectionWindow::onPrefKey(int key) {
         if (prefText().empty())
             return;
         launch(prefText());
-    } else if (key == Qt::Key_Delete && design_.editableFavourites) {
+    } else if (key == Qt::Key_Delete && Section(emu_).editableFavourites) {
         const int i = prefList_->currentRow();
         if (i >= 0)
             removeFavourite(i);
@@ -419,7 +419,7 @@ bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
                                     static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     }
-    if (!inPref || !design_.editableFavourites)
+    if (!inPref || !Section(emu_).editableFavourites)
         return false;
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return false;

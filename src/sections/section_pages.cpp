@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "catalogue/data_file.h"
 #include "catalogue/game_info.h"
 #include "catalogue/history.h"
 #include "catalogue/rom_lookup.h"
@@ -134,7 +135,7 @@ void SectionWindow::showHelp(const std::string& game) {
 void SectionWindow::buildConfPage() {
     QWidget* page = PageOf(pages_, Page::Conf);
     const ConfDesign& conf = design_.conf;
-    const bool mame = design_.hasAltRomPath;
+    const bool altFolder = Section(emu_).hasAltRomPath;
     constexpr int kEdit = 3000, kButton = 3120, kButtonWidth = 675;
 
     MakeLabel(page, conf.exeCaptionName, QString::fromLatin1(conf.exeCaption), 60, 45, kEdit, kRow);
@@ -148,16 +149,16 @@ void SectionWindow::buildConfPage() {
     emuDir_->hide();
 
     MakeLabel(page, "Label22", QString::fromLatin1(conf.romCaption), 60, 600, kEdit, kRow);
-    const int editLeft = mame ? 510 : 60;
+    const int editLeft = altFolder ? 510 : 60;
     romPath_ = MakeEdit(page, "txtOpt" + base_ + "RomPath", conf.romPath, editLeft, 810,
                         kEdit - editLeft + 60);
-    auto* romButton = MakeButton(page, "cmdSelDir", mame ? "B.DEF" : "Browse", ButtonLook::Link,
+    auto* romButton = MakeButton(page, "cmdSelDir", conf.romButtonCaption, ButtonLook::Link,
                                  kButton, 810, kButtonWidth, 255);
     romButton->setToolTip(QStringLiteral(" Choose Default rom directory "));
     connect(romButton, &ClickLabel::clicked, this,
             [this] { browseFolder(FolderField::Rom, romPath_); });
     int top = 1110;
-    if (mame) {
+    if (altFolder) {
         auto* def = MakeEdit(page, "Text2", "DEF", 60, 810, 420);
         def->setReadOnly(true);
         auto* alt = MakeEdit(page, "Text3", "ALT", 60, top, 420);
@@ -193,10 +194,9 @@ void SectionWindow::buildConfPage() {
     snapGif_->setChecked(true);
 
     if (Section(emu_).hasScan) {
-        auto* roms =
-            Placed(new QGroupBox(QString::fromLatin1(mame ? "Roms are" : "Roms Scan:"), page),
-                   "Frame2", 1965, top, 1830, 900);
-        if (mame) {
+        auto* roms = Placed(new QGroupBox(QString::fromLatin1(conf.scanFrameCaption), page),
+                            "Frame2", 1965, top, 1830, 900);
+        if (altFolder) {
             Placed(new QRadioButton(QStringLiteral("Splitted"), roms), "optSplitted", 120, 240,
                    1600, 200);
             merged_ = Placed(new QRadioButton(QStringLiteral("Merged"), roms), "optMerged", 120,
@@ -270,7 +270,7 @@ void SectionWindow::browseGameRomFolder() {
         return;
     std::string offeredParent;
     if (design_.romPickerOffersParent) {
-        if (!CloneOf.empty() && CloneOf != "-" && CloneOf != "neogeo") {
+        if (!CloneOf.empty() && CloneOf != "-" && !IsNeoGeoSet(CloneOf)) {
             NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
             if (parent.found)
                 NeoGeo = parent.neoGeo;

@@ -13,11 +13,11 @@ namespace arvok {
 namespace {
 
 const std::array<EmulatorCfgLayout, 5> kLayouts{{
-    {Emu::Mame, "Mame.cfg", "Mame", true},
-    {Emu::Callus, "Callus.cfg", "Callus", false},
-    {Emu::Raine, "Raine.cfg", "Raine", false},
-    {Emu::System16, "System16.cfg", "System16", false},
-    {Emu::M72, "M72.cfg", "M-72", false},
+    {Emu::Mame, "Mame.cfg", "Mame"},
+    {Emu::Callus, "Callus.cfg", "Callus"},
+    {Emu::Raine, "Raine.cfg", "Raine"},
+    {Emu::System16, "System16.cfg", "System16"},
+    {Emu::M72, "M72.cfg", "M-72"},
 }};
 
 const char* const kPaths = "[Paths]";
@@ -170,7 +170,7 @@ std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
         "EmuDir=" + cfg.emuDir,
         "RomPath=" + cfg.romPath,
     };
-    if (layout.hasAltRomPath)
+    if (Section(emu).hasAltRomPath)
         lines.push_back("AltRomPath=" + cfg.altRomPath);
     for (std::string line :
          {std::string(), std::string(kSnapShots), "SnapPath=" + cfg.snapPath,
@@ -193,7 +193,7 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines) {
     TakeText(paths, 0, cfg.exePath);
     TakeText(paths, 1, cfg.emuDir);
     TakeText(paths, 2, cfg.romPath);
-    if (EmulatorCfgLayoutOf(emu).hasAltRomPath)
+    if (Section(emu).hasAltRomPath)
         TakeText(paths, 3, cfg.altRomPath);
     auto snapShots = file.section(kSnapShots);
     TakeText(snapShots, 0, cfg.snapPath);

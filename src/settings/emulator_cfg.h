@@ -34,7 +34,6 @@ struct EmulatorCfgLayout {
     Emu emu;
     std::string fileName;    // "Mame.cfg"
     std::string nameInTitle; // the emulator as the file's third line names it ("M-72")
-    bool hasAltRomPath;      // MAME's alternative ROM directory
 };
 
 const EmulatorCfgLayout& EmulatorCfgLayoutOf(Emu emu);

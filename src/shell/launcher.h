@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/section.h"
-#include "layouts/layout_files.h"
+#include "settings/layout_files.h"
 
 class QLabel;
 

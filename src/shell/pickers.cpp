@@ -25,7 +25,7 @@ namespace {
 struct FolderFieldRow {
     FolderField field;
     const char* suffix;
-    bool mameOnly;
+    bool altRomPathOnly; // only a section with a second ROM folder has it
 };
 
 constexpr std::array<FolderFieldRow, 4> kFolderFields{{
@@ -197,7 +197,8 @@ std::string FolderTagText(Emu emu, FolderField field) {
 std::optional<FolderTag> ParseFolderTag(std::string_view tag) {
     for (Emu emu : kAllEmus)
         for (const FolderFieldRow& row : kFolderFields)
-            if ((!row.mameOnly || emu == Emu::Mame) && tag == FolderTagText(emu, row.field))
+            if ((!row.altRomPathOnly || Section(emu).hasAltRomPath) &&
+                tag == FolderTagText(emu, row.field))
                 return FolderTag{emu, row.field};
     return std::nullopt;
 }

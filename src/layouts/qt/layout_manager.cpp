@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include "core/shared_state.h"
-#include "layouts/layout_files.h"
 #include "layouts/qt/name_dialog.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/controls.h"
@@ -22,6 +21,7 @@
 #include "platform/qt/stay_on_top.h"
 #include "sections/open_section.h"
 #include "sections/section_window.h"
+#include "settings/layout_files.h"
 #include "settings/settings_io.h"
 #include "shell/forms.h"
 #include "shell/section_hooks.h"

@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "layouts/layout_files.h"
 #include "layouts/qt/layout_manager.h"
 #include "platform/dialogs.h"
 #include "platform/qt/ansi.h"
+#include "settings/layout_files.h"
 #include "settings/settings_io.h"
 
 namespace arvok {

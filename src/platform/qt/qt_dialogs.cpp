@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "core/texts.h"
 #include "platform/qt/ansi.h"
 
 namespace arvok {
@@ -14,7 +13,7 @@ Answer QtDialogs::message(const std::string& text, MsgStyle style, const std::st
     body.replace('\r', '\n');
     QMessageBox box(style == MsgStyle::Information ? QMessageBox::Information
                                                    : QMessageBox::Warning,
-                    FromAnsi(title.empty() ? texts::Title() : title), body, QMessageBox::NoButton,
+                    FromAnsi(title.empty() ? programTitle_ : title), body, QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (style == MsgStyle::WarningYesNo) {

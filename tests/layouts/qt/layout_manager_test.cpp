@@ -14,7 +14,6 @@
 #include <functional>
 #include <sys/stat.h>
 
-#include "layouts/layout_files.h"
 #include "layouts/qt/layout_manager.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -22,6 +21,7 @@
 #include "platform/qt/stay_on_top.h"
 #include "sections/open_section.h"
 #include "sections/section_fixture.h"
+#include "settings/layout_files.h"
 #include "shell/forms.h"
 #include "support/cut_text.h"
 #include "support/shown_texts.h"

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "layouts/layout_files.h"
 #include "platform/text_file.h"
+#include "settings/layout_files.h"
 #include "support/test_support.h"
 
 namespace arvok {

@@ -1,4 +1,4 @@
-#include "layouts/layout_files.h"
+#include "settings/layout_files.h"
 
 #include <algorithm>
 #include <charconv>

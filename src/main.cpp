@@ -18,5 +18,6 @@ int main(int argc, char** argv) {
     arvok::InstallLayoutManager();
 
     arvok::Forms::main().show();
+    arvok::QuitOnEndingSignals();
     return app.exec();
 }

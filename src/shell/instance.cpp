@@ -2,11 +2,14 @@
 
 #include <QCoreApplication>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <memory>
 
 #include "platform/dialogs.h"
+#include "platform/ending_signals.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
+#include "shell/forms.h"
 
 namespace arvok {
 
@@ -40,6 +43,17 @@ bool ClaimInstallation(const std::string& dirInst) {
         return true;
     dialogs().message(kAlreadyRunning, MsgStyle::Warning);
     return false;
+}
+
+void QuitOnEndingSignals() {
+    const int fd = CatchEndingSignals();
+    if (fd < 0)
+        return;
+    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, [] {
+        if (TakeEndingSignals())
+            Forms::main().quit();
+    });
 }
 
 } // namespace arvok

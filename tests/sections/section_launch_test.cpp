@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 #include <QApplication>
@@ -8,9 +9,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QTimer>
 
 #include "platform/path.h"
 #include "section_fixture.h"
+#include "sections/open_section.h"
+#include "shell/instance.h"
+#include "shell/section_hooks.h"
 #include "support/shown_texts.h"
 
 namespace arvok::test {
@@ -121,6 +126,42 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     EXPECT_TRUE(drawsIn("lstMamePref", favourites->palette().color(QPalette::Highlight)));
     pressKey(favourites, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
+}
+
+// A signal to end while a game runs ends the emulator, waits for it, removes the batch file and
+// the copied zip and saves every open window, as "Exit" does but without asking.
+TEST_F(SectionLaunchTest, AnEndingSignalDuringARunEndsTheEmulatorCleansUpAndSavesEveryWindow) {
+    WriteDataFile("Raine", kMameGames);
+    WriteCfg(Emu::Raine, {});
+    InstallSectionWindows();
+    // As when started from a terminal: none of the three is ignored.
+    for (int ending : {SIGTERM, SIGINT, SIGHUP})
+        std::signal(ending, SIG_DFL);
+    QuitOnEndingSignals();
+    // The launcher stays for the tests after this one.
+    QSignalBlocker keepLauncher(QCoreApplication::instance());
+    for (const auto& [signal, favourite] :
+         {std::pair{"TERM", "1942"}, {"INT", "Xevious"}, {"HUP", "Pac-Man"}}) {
+        open(Emu::Raine);
+        pickRom(favourite);
+        dropOnFavourites();
+        WriteStandIn("mame.sh", std::string("kill -") + signal + " $PPID; sleep 2; echo survived");
+        open();
+        pickRom("Galaga");
+        doubleClick("lstMameRom");
+
+        EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1\n") << signal;
+        EXPECT_EQ(Entries(dir_ / "emu"), (std::vector<std::string>{"mame.sh", "roms"})) << signal;
+        EXPECT_TRUE(Entries(dir_ / "emu/roms").empty()) << signal;
+        QObject waiting;
+        QTimer::singleShot(5000, &waiting, [] { QCoreApplication::exit(1); });
+        EXPECT_EQ(QCoreApplication::exec(), 0) << signal;
+        EXPECT_NE(savedFavourites(Emu::Raine).find(std::string("\"") + favourite + "\"\r\n"),
+                  std::string::npos)
+            << signal;
+    }
+    EXPECT_TRUE(dialogs_->asked.empty());
+    Hooks() = DefaultHooks();
 }
 
 TEST_F(SectionLaunchTest, AMissingEmulatorIsToldOnTheConfigurationPage) {

@@ -54,11 +54,8 @@ int CatchEndingSignals() {
     action.sa_handler = NoteEndingSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        struct sigaction before {};
-        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN)
-            sigaction(signal, &action, nullptr);
-    }
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
     return pipeFds[0];
 }
 

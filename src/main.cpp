@@ -3,17 +3,22 @@
 
 #include "core/texts.h"
 #include "layouts/qt/layout_manager.h"
+#include "platform/path.h"
 #include "platform/qt/qt_dialogs.h"
 #include "sections/open_section.h"
 #include "shell/forms.h"
+#include "shell/instance.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     arvok::SetDialogs(std::make_unique<arvok::QtDialogs>(arvok::texts::Title()));
+    if (!arvok::ClaimInstallation(arvok::CurrentDirectory()))
+        return 1;
     // The section windows and the layout manager install their hooks here, before start-up.
     arvok::InstallSectionWindows();
     arvok::InstallLayoutManager();
 
     arvok::Forms::main().show();
+    arvok::QuitOnEndingSignals();
     return app.exec();
 }

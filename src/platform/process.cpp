@@ -4,6 +4,7 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include "platform/code_page.h"
+#include "platform/ending_signals.h"
 #include "platform/path.h"
 #endif
 
@@ -73,6 +75,9 @@ bool IsExecutableFile(const std::string& path) {
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
            access(path.c_str(), X_OK) == 0;
 }
+
+// How often a wait for the emulator looks whether it has ended.
+constexpr int kLookMs = 50;
 
 // What the child tells the parent through the pipe when it cannot go on.
 struct ChildFailure {
@@ -159,9 +164,22 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     } while (got < 0 && errno == EINTR);
     close(pipeFds[0]);
 
+    // The emulator is looked at every few milliseconds; an ending signal, whichever thread of
+    // the program it reaches, wakes the wait at once: the emulator is told to end and waited for,
+    // so that the launch cleans up after it as after every run.
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    auto ended = [&](int options) {
+        pid_t waited;
+        while ((waited = waitpid(pid, &status, options)) < 0 && errno == EINTR) {
+        }
+        return waited != 0;
+    };
+    while (!ended(WNOHANG))
+        if (AwaitEndingSignal(kLookMs)) {
+            kill(pid, SIGTERM);
+            ended(0);
+            break;
+        }
 
     if (got == static_cast<ssize_t>(sizeof failure)) {
         error =

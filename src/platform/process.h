@@ -26,7 +26,8 @@ std::string ProgramPathProblem(const std::string& path);
 // own current directory is left alone) and returns when it has ended. On POSIX no shell is
 // involved: the line is split at blanks and the first word is the program (FindProgram). On
 // Windows the line goes to the system as it stands. False, with the reason in "error", when the
-// process could not be started; the exit status is not looked at.
+// process could not be started; the exit status is not looked at. An ending signal caught
+// meanwhile (CatchEndingSignals) sends the process SIGTERM, and the wait goes on until it ends.
 bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error);
 
 } // namespace arvok

@@ -381,10 +381,14 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    event->accept();
+    quit();
+}
+
+void LauncherWindow::quit() {
     for (Emu emu : kAllEmus)
         if (sectionOpen(emu))
             Hooks().saveForQuit(emu);
-    event->accept();
     // Ends the event loop without closing the other windows, whose own closing would save again.
     QCoreApplication::exit(0);
 }

@@ -49,6 +49,10 @@ public:
     // line opens that section when it is closed, then moves and sizes its window.
     void applyLayout(const std::vector<Placement>& placements);
 
+    // The end of the program, once "Exit" is confirmed or an ending signal has come: saves every
+    // open section, in the sections' order, and ends the event loop.
+    void quit();
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -8,9 +8,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QTimer>
 
 #include "platform/path.h"
 #include "section_fixture.h"
+#include "sections/open_section.h"
+#include "shell/instance.h"
+#include "shell/section_hooks.h"
 #include "support/shown_texts.h"
 
 namespace arvok::test {
@@ -121,6 +125,33 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     EXPECT_TRUE(drawsIn("lstMamePref", favourites->palette().color(QPalette::Highlight)));
     pressKey(favourites, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
+}
+
+TEST_F(SectionLaunchTest, AnEndingSignalDuringARunEndsTheEmulatorCleansUpAndSavesEveryWindow) {
+    WriteDataFile("Raine", kMameGames);
+    WriteCfg(Emu::Raine, {});
+    InstallSectionWindows();
+    QuitOnEndingSignals();
+    QSignalBlocker keepLauncher(QCoreApplication::instance()); // for the tests after this one
+    for (const auto& [signal, favourite] :
+         {std::pair{"TERM", "1942"}, {"INT", "Xevious"}, {"HUP", "Pac-Man"}}) {
+        open(Emu::Raine);
+        pickRom(favourite);
+        dropOnFavourites();
+        WriteStandIn("mame.sh", std::string("kill -") + signal + " $PPID; sleep 2; echo survived");
+        open();
+        pickRom("Galaga");
+        doubleClick("lstMameRom");
+
+        EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1\n") << signal;
+        EXPECT_EQ(Entries(dir_ / "emu"), (std::vector<std::string>{"mame.sh", "roms"})) << signal;
+        EXPECT_TRUE(Entries(dir_ / "emu/roms").empty()) << signal;
+        QObject waiting;
+        QTimer::singleShot(5000, &waiting, [] { QCoreApplication::exit(1); });
+        EXPECT_EQ(QCoreApplication::exec(), 0) << signal;
+        EXPECT_NE(savedFavourites(Emu::Raine).find(favourite), std::string::npos) << signal;
+    }
+    Hooks() = DefaultHooks();
 }
 
 TEST_F(SectionLaunchTest, AMissingEmulatorIsToldOnTheConfigurationPage) {

@@ -1,15 +1,20 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QLockFile>
 #include <QTimer>
 #include <QWindow>
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
+#include "shell/instance.h"
 #include "shell/launcher.h"
 #include "shell/section_hooks.h"
 #include "support/cut_text.h"
@@ -401,6 +406,32 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     EXPECT_EQ(QCoreApplication::exec(), 0);
     EXPECT_EQ(calls_, (std::vector<std::string>{"save MAME", "save M72"}));
     EXPECT_EQ(section.closings, 0);
+}
+
+// A second start says so and writes nothing; the lock of a run that died is taken over.
+TEST_F(Launcher, ASecondStartInTheSameFolderSaysSoAndLeavesTheFirstRunsLock) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t first = fork();
+    if (first == 0) {
+        QLockFile held(QString::fromStdString(home_ + "/.arvok.lock"));
+        if (held.tryLock(0) && write(ready[1], "y", 1) == 1)
+            pause();
+        _exit(0);
+    }
+    char locked = 0;
+    EXPECT_EQ(read(ready[0], &locked, 1), 1);
+    const std::vector<std::string> before = Listing(home_);
+
+    EXPECT_FALSE(ClaimInstallation(home_));
+    EXPECT_EQ(test::AskedTexts(*dialogs_),
+              std::vector<std::string>{"Arvok is already running in this folder."});
+    EXPECT_EQ(dialogs_->asked.at(0).style, MsgStyle::Warning);
+    EXPECT_EQ(Listing(home_), before);
+
+    kill(first, SIGKILL);
+    waitpid(first, nullptr, 0);
+    EXPECT_TRUE(ClaimInstallation(home_));
 }
 
 } // namespace

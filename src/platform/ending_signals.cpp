@@ -1,0 +1,78 @@
+#include "platform/ending_signals.h"
+
+#ifndef _WIN32
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <initializer_list>
+#include <poll.h>
+#include <unistd.h>
+#endif
+
+namespace arvok {
+
+#ifdef _WIN32
+
+int CatchEndingSignals() {
+    return -1;
+}
+
+bool AwaitEndingSignal(int) {
+    return false;
+}
+
+bool TakeEndingSignals() {
+    return false;
+}
+
+#else
+
+namespace {
+
+int pipeFds[2] = {-1, -1};
+
+// Only the byte; errno is kept for the call the signal interrupted.
+void NoteEndingSignal(int) {
+    const int saved = errno;
+    const char byte = 0;
+    ssize_t written = write(pipeFds[1], &byte, 1);
+    (void)written;
+    errno = saved;
+}
+
+} // namespace
+
+int CatchEndingSignals() {
+    if (pipe(pipeFds) != 0)
+        return -1;
+    for (int fd : pipeFds) {
+        fcntl(fd, F_SETFD, FD_CLOEXEC);
+        // A full pipe never blocks the handler: one byte waiting is enough.
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    }
+    struct sigaction action {};
+    action.sa_handler = NoteEndingSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
+    return pipeFds[0];
+}
+
+// A byte waiting in the pipe is a signal not taken yet.
+bool AwaitEndingSignal(int milliseconds) {
+    pollfd byte{pipeFds[0], POLLIN, 0};
+    return poll(&byte, pipeFds[0] < 0 ? 0 : 1, milliseconds) > 0;
+}
+
+bool TakeEndingSignals() {
+    bool any = false;
+    char bytes[16];
+    while (read(pipeFds[0], bytes, sizeof bytes) > 0)
+        any = true;
+    return any;
+}
+
+#endif
+
+} // namespace arvok

@@ -1,0 +1,19 @@
+// The program as one running instance: one per installation, and ended by a signal as by "Exit".
+#pragma once
+
+#include <string>
+
+namespace arvok {
+
+// Whether this start goes on: false, once the user has been told, when the program already runs
+// in the installation "dirInst"; nothing is written then. The lock taken there, a hidden file, is
+// held until the program ends. A lock left by a run that ended without removing it (a crash) is
+// taken over, and an installation where no lock can be made (read-only) still starts.
+bool ClaimInstallation(const std::string& dirInst);
+
+// From now on SIGTERM, SIGINT and SIGHUP end the program as "Exit" does, without asking: an
+// emulator that runs is ended and waited for, and the launch cleans up after it as after every
+// run; then, back in the event loop, the launcher saves every open window and quits.
+void QuitOnEndingSignals();
+
+} // namespace arvok

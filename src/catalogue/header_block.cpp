@@ -1,6 +1,6 @@
 #include "catalogue/header_block.h"
 
-#include <fstream>
+#include "platform/text_file.h"
 
 namespace arvok {
 
@@ -13,7 +13,7 @@ constexpr int kTotalLine = 8;
 // are never read; a trailing CR is dropped.
 class HeadReader {
 public:
-    explicit HeadReader(const std::string& path) : in_(path, std::ios::binary) {}
+    explicit HeadReader(const std::string& path) : in_(path) {}
     bool next(std::string& line) {
         if (!std::getline(in_, line))
             return false;
@@ -23,7 +23,7 @@ public:
     }
 
 private:
-    std::ifstream in_;
+    FileStream in_;
 };
 } // namespace
 

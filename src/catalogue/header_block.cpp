@@ -1,7 +1,5 @@
 #include "catalogue/header_block.h"
 
-#include <fstream>
-
 #include "platform/text_file.h"
 
 namespace arvok {
@@ -15,7 +13,7 @@ constexpr int kTotalLine = 8;
 // are never read; lines are cut as NextLine cuts them.
 class HeadReader {
 public:
-    explicit HeadReader(const std::string& path) : in_(path, std::ios::binary) {
+    explicit HeadReader(const std::string& path) : in_(path) {
         more();
         pos_ = TextStart(bytes_);
     }
@@ -38,7 +36,7 @@ private:
         return in_.gcount() > 0;
     }
 
-    std::ifstream in_;
+    FileStream in_;
     std::string bytes_;
     size_t pos_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -124,6 +125,22 @@ bool IsDirectory(const std::string& path) {
     return fs::is_directory(path, ec);
 }
 
+int OpenRegularFile(const std::string& path, size_t* size) {
+    // Opened without blocking, a FIFO that no program writes does not hold the open up.
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        if (size)
+            *size = static_cast<size_t>(info.st_size);
+        return fd;
+    }
+    if (fd >= 0) {
+        close(fd);
+        errno = ENOENT;
+    }
+    return -1;
+}
+
 std::vector<std::string> ListPresentFiles(const std::string& dir) {
     // readdir rather than a directory_iterator: a ROM folder may hold tens of thousands of
     // files, and the entry type it reports spares a stat per file.
@@ -157,7 +174,7 @@ bool RemoveFile(const std::string& path) {
 }
 
 bool CopyFile(const std::string& from, const std::string& to, std::string* error) {
-    int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    int in = OpenRegularFile(from);
     int out = in < 0 ? -1 : open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     bool ok = out >= 0;
     char block[1 << 16];

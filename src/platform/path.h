@@ -32,6 +32,10 @@ std::string ResolvePath(std::string_view base, std::initializer_list<std::string
 // A file counts as present when it is a regular file whose name does not begin with ".".
 bool IsPresentFile(const std::string& path);
 bool IsDirectory(const std::string& path);
+// Opens a regular file (or a link to one) for reading without ever waiting on it. A FIFO, a
+// socket, a device or a directory at the name is not read: it gives -1, as a file that cannot be
+// opened does. The file's size goes to "size" when it is given.
+int OpenRegularFile(const std::string& path, size_t* size = nullptr);
 // Names of the present files in "dir" (unsorted); an unreadable directory gives none.
 std::vector<std::string> ListPresentFiles(const std::string& dir);
 // Creates "name" in "dir" unless an entry of that name (in any case) exists; true when the

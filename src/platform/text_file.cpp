@@ -14,26 +14,54 @@ namespace arvok {
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     bytes.clear();
-    if (IsDirectory(path))
-        return false;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    size_t size = 0;
+    int fd = OpenRegularFile(path, &size);
+    if (fd < 0)
         return false;
     // Data files run to several megabytes: read them in one piece into a buffer of their size,
     // then whatever may have been added since.
-    struct stat info {};
-    if (fstat(fileno(f), &info) == 0 && info.st_size > 0)
-        bytes.resize(static_cast<size_t>(info.st_size));
-    size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
-    bytes.resize(got);
+    bytes.resize(size);
+    size_t filled = 0;
     char block[1 << 16];
-    while ((got = std::fread(block, 1, sizeof block, f)) > 0)
-        bytes.append(block, got);
-    bool ok = !std::ferror(f);
-    std::fclose(f);
-    if (!ok)
-        bytes.clear();
-    return ok;
+    ssize_t got = 0;
+    do {
+        const bool inPlace = filled < bytes.size();
+        got = inPlace ? read(fd, bytes.data() + filled, bytes.size() - filled)
+                      : read(fd, block, sizeof block);
+        if (got > 0 && !inPlace)
+            bytes.append(block, static_cast<size_t>(got));
+        if (got > 0)
+            filled += static_cast<size_t>(got);
+    } while (got > 0 || (got < 0 && errno == EINTR));
+    close(fd);
+    bytes.resize(got == 0 ? filled : 0);
+    return got == 0;
+}
+
+FileStream::FileStream(const std::string& path) : std::istream(nullptr), buffer_(path) {
+    rdbuf(&buffer_);
+    if (!buffer_.open())
+        setstate(std::ios::failbit);
+}
+
+FileStream::Buffer::Buffer(const std::string& path) : fd_(OpenRegularFile(path)) {}
+
+FileStream::Buffer::~Buffer() {
+    if (fd_ >= 0)
+        close(fd_);
+}
+
+FileStream::Buffer::int_type FileStream::Buffer::underflow() {
+    if (gptr() == egptr()) {
+        ssize_t got = 0;
+        do
+            got = fd_ < 0 ? 0 : ::read(fd_, block_.data(), block_.size());
+        while (got < 0 && errno == EINTR);
+        if (got <= 0)
+            return traits_type::eof();
+        setg(block_.data(), block_.data(), block_.data() + got);
+    }
+    return traits_type::to_int_type(*gptr());
 }
 
 LineReader::LineReader(const std::string& path) {
@@ -116,12 +144,23 @@ std::optional<std::string> FinalTarget(const std::string& path) {
     return std::nullopt;
 }
 
-// Makes a new, empty file for writing in "dir": "name" when nothing stands there, else the first
-// of "name.1", "name.2" ... that is free. What stands at a name already is never opened, nor is a
-// link followed. The file's path goes to "made"; -1 when no name could be taken.
+constexpr int kTempNames = 100;
+
+// The temporary name "number" of a file: "name" itself, then "name.1", "name.2" ...
+std::string TempName(const std::string& dir, const std::string& name, int number) {
+    return JoinPath(dir, number == 0 ? name : name + "." + std::to_string(number));
+}
+
+// Makes a new, empty file for writing in "dir". What interrupted saves left at the temporary
+// names is removed first (a link itself, never the file it names); then the file is "name" when
+// nothing stands there, else the first of "name.1", "name.2" ... that is free. What stands at a
+// name is never opened, nor is a link followed. The file's path goes to "made"; -1 when no name
+// could be taken.
 int CreateNewFile(const std::string& dir, const std::string& name, std::string& made) {
-    for (int number = 0; number < 100; ++number) {
-        made = JoinPath(dir, number == 0 ? name : name + "." + std::to_string(number));
+    for (int number = 0; number < kTempNames; ++number)
+        unlink(TempName(dir, name, number).c_str());
+    for (int number = 0; number < kTempNames; ++number) {
+        made = TempName(dir, name, number);
         int fd = open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

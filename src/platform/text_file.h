@@ -2,6 +2,9 @@
 // temporary file in the same directory.
 #pragma once
 
+#include <array>
+#include <istream>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,7 +42,36 @@ private:
 
 // All lines of a file; false (and no lines) when it cannot be read.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines);
+// The whole file; false (and no bytes) when it cannot be read or is not a regular file.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// A file read a block at a time, for readers that stop early. It fails at once, reading nothing,
+// where ReadFileBytes fails.
+class FileStream : public std::istream {
+public:
+    explicit FileStream(const std::string& path);
+    FileStream(const FileStream&) = delete;
+    FileStream& operator=(const FileStream&) = delete;
+
+private:
+    class Buffer : public std::streambuf {
+    public:
+        explicit Buffer(const std::string& path);
+        ~Buffer() override;
+        Buffer(const Buffer&) = delete;
+        Buffer& operator=(const Buffer&) = delete;
+        bool open() const { return fd_ >= 0; }
+
+    protected:
+        int_type underflow() override;
+
+    private:
+        int fd_;
+        std::array<char, 1 << 14> block_{};
+    };
+    Buffer buffer_;
+};
+
 // Whether nothing stands at "path". A name that could not be looked at counts as there, so that a
 // file that cannot be read is never taken for a missing one and written over.
 bool IsMissing(const std::string& path);
@@ -62,8 +94,10 @@ enum class AtLink { Follow, Replace };
 // (write-protected, whoever runs the program) or that this user may not write is not replaced.
 // On any failure the old file is left as it was, the temporary file is removed, and false is
 // returned. The temporary file is always made new: it is "tempName" when one is given, else a
-// hidden name made from the file's, and while something (a file left by an earlier run, a link)
-// stands at that name, that name with a number added; whatever stands there is never opened.
+// hidden name made from the file's. What interrupted saves left at that name and at that name
+// with a number added is removed first (a link itself, never the file it names); while something
+// still stands at the name (a folder), the name with the next number is taken. Whatever stands
+// at a temporary name is never opened.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
                          Durability durability = Durability::Synced,
                          const std::string& tempName = {}, AtLink atLink = AtLink::Follow);

@@ -2,6 +2,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPointer>
+#include <filesystem>
 
 #include <cstring>
 
@@ -160,6 +161,19 @@ TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOve
     clickButton("cmdMameExit");
     EXPECT_EQ(savedFavourites(), "[Favorties]\r\n\"Xevious\"\r\n");
     EXPECT_EQ(dialogs_->asked.size(), 1u);
+
+    // A FIFO that nothing writes cannot be read either: the window opens without waiting on it,
+    // names it once and leaves it in place.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    RemoveFile(cfg);
+    UnwrittenFifo fifo(cfg);
+    ASSERT_NE(open(), nullptr);
+    clickButton("cmdMameExit");
+    EXPECT_FALSE(fifo.waitedOn());
+    EXPECT_EQ(AskedTexts(*dialogs_),
+              (std::vector<std::string>{shown::Unreadable(cfg), shown::Unreadable(cfg),
+                                        shown::kNoConfiguration}));
+    EXPECT_EQ(std::filesystem::status(cfg).type(), std::filesystem::file_type::fifo);
 }
 
 TEST_F(SectionOpenTest, ASettingsFileFromAnotherEditorOpensWholeAndIsSavedWithCrLf) {

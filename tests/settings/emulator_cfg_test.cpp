@@ -246,10 +246,12 @@ TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSoOnceUntilASaveSucceed
     EXPECT_EQ(shown->asked.size(), 2u);
 }
 
-TEST_F(EmulatorCfgTest, ALinkAtTheTemporaryNameIsNeverWrittenThrough) {
+TEST_F(EmulatorCfgTest, WhatInterruptedSavesLeftIsRemovedAndALinkThereNeverWrittenThrough) {
     WriteLines(dir / "notes.txt", {"mine"});
     for (const std::string name : {"Mame.cfg", "Mame.set"})
         std::filesystem::create_symlink(dir / "notes.txt", dir / ("Cfg/." + name + ".tmp"));
+    for (int number = 1; number < 100; ++number)
+        WriteLines(dir / ("Cfg/.Mame.cfg.tmp." + std::to_string(number)), {"half"});
     EmulatorCfg cfg;
     cfg.exePath = "/new/mame";
     EXPECT_TRUE(SaveEmulatorCfg(Emu::Mame, cfg));
@@ -261,6 +263,7 @@ TEST_F(EmulatorCfgTest, ALinkAtTheTemporaryNameIsNeverWrittenThrough) {
     SettingsFields fields;
     EXPECT_TRUE(LoadGameSettings(Emu::Mame, "Galaga", fields));
     EXPECT_TRUE(shown->asked.empty());
+    EXPECT_EQ(test::Entries(dir / "Cfg"), (std::vector<std::string>{"Mame.cfg", "Mame.set"}));
 }
 
 } // namespace

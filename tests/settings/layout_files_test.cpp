@@ -276,6 +276,7 @@ TEST(LayoutFiles, ALinkAtTheTemporaryNameIsNeverWrittenThrough) {
     EXPECT_EQ(ReadBytes(dir / "arvok.ini"), LayoutOptionsText({true, true, "New"}));
     EXPECT_FALSE(std::filesystem::is_symlink(dir / "layouts.dat"));
     EXPECT_FALSE(std::filesystem::is_symlink(dir / "arvok.ini"));
+    EXPECT_EQ(test::Entries(dir.path()), (Lines{"arvok.ini", "layouts.dat", "notes.txt"}));
 }
 
 } // namespace

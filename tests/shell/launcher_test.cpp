@@ -196,18 +196,29 @@ TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
     WriteLayout({"[Work]", "MAME,1,2,3,4", "M72,5,6,7,8", "-"});
     test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
     WriteLines(home_ + "/data/m72.dat", HeaderLines("M72", 17));
-    Start();
+    // A FIFO that nothing writes is no data file, and nothing waits on it: neither the start nor
+    // the statistics of the section's entry.
+    test::UnwrittenFifo data(home_ + "/data/Mame.dat");
+    auto window = Start();
     ASSERT_EQ(test::AskedTexts(*dialogs_), std::vector<std::string>{test::shown::kNoDataFile});
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_EQ(calls_, (std::vector<std::string>{"place MAME 1 2 3 4", "place M72 5 6 7 8"}));
+    test::MoveOver(Find(window.get(), "lblMame"));
+    EXPECT_EQ(Find(window.get(), "lblName")->text(), "");
+    EXPECT_FALSE(data.waitedOn());
 
-    // A layouts file that cannot be read places nothing and is named once, however often the
-    // launcher starts.
+    // A layouts file that cannot be read (a FIFO, a folder) places nothing and is named once,
+    // however often the launcher starts.
     dialogs_->asked.clear();
     calls_.clear();
     fs::remove(home_ + "/layouts.dat");
+    {
+        test::UnwrittenFifo layouts(home_ + "/layouts.dat");
+        Start();
+        EXPECT_FALSE(layouts.waitedOn());
+    }
+    fs::remove(home_ + "/layouts.dat");
     fs::create_directory(home_ + "/layouts.dat");
-    Start();
     Start();
     EXPECT_TRUE(calls_.empty());
     ASSERT_EQ(test::AskedTexts(*dialogs_),

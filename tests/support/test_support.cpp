@@ -1,12 +1,15 @@
 #include "support/test_support.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <linux/capability.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -25,6 +28,32 @@ TempDir::~TempDir() {
     std::error_code ec;
     fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(path_, ec);
+}
+
+UnwrittenFifo::UnwrittenFifo(const std::string& path) : path_(path) {
+    fs::create_directories(fs::path(path).parent_path());
+    if (mkfifo(path.c_str(), 0644) != 0)
+        throw std::runtime_error("mkfifo failed");
+    // Opening it for writing succeeds only while a reader has it open, and lets a reader that
+    // waits in its open go on.
+    watch_ = std::thread([this] {
+        const auto start = std::chrono::steady_clock::now();
+        while (!stop_) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (std::chrono::steady_clock::now() - start < std::chrono::seconds(1))
+                continue;
+            int fd = open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                waited_ = true;
+                close(fd);
+            }
+        }
+    });
+}
+
+UnwrittenFifo::~UnwrittenFifo() {
+    stop_ = true;
+    watch_.join();
 }
 
 std::string TempDir::operator/(const std::string& rel) const {

@@ -1,7 +1,9 @@
 // Helpers shared by all test programs.
 #pragma once
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace arvok::test {
@@ -33,6 +35,23 @@ public:
 private:
     unsigned saved_[2] = {0, 0};
     bool changed_ = false;
+};
+
+// A FIFO that nothing writes, made at "path" (its directories too). A reader that waits on it is
+// let go after a second, reading nothing, and the wait is noted, so that a test of a program
+// that would hang fails instead.
+class UnwrittenFifo {
+public:
+    explicit UnwrittenFifo(const std::string& path);
+    ~UnwrittenFifo();
+    UnwrittenFifo(const UnwrittenFifo&) = delete;
+    UnwrittenFifo& operator=(const UnwrittenFifo&) = delete;
+    bool waitedOn() const { return waited_; }
+
+private:
+    std::string path_;
+    std::atomic<bool> stop_{false}, waited_{false};
+    std::thread watch_;
 };
 
 // Writes bytes to a file, creating its directories.

@@ -265,7 +265,11 @@ std::vector<std::string> ControlDifferences(QWidget* window, const std::string& 
             (row[kBack] == "transparent" ? look.back.has_value() : look.back != colour(kBack)))
             differ(kBack, look.back ? ColourName(look.back) : "transparent");
         // A caption's strokes are smoothed into the back colour at their edges.
-        if (row[kFore] != "-" && (!look.fore || Distance(*look.fore, colour(kFore)) > 48))
+        auto near = [](const QColor& a, const QColor& b) {
+            return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                             std::abs(a.blue() - b.blue())}) <= 40;
+        };
+        if (row[kFore] != "-" && (!look.fore || !near(*look.fore, colour(kFore))))
             differ(kFore, ColourName(look.fore));
     }
     if (rowCount == 0)

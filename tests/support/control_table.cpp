@@ -1,7 +1,7 @@
 #include "support/control_table.h"
 
 #include <QAbstractButton>
-#include <QAbstractScrollArea>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -117,8 +117,16 @@ QRect CaptionArea(QWidget* w) {
         option.subControls = QStyle::SC_GroupBoxLabel;
         return style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
     }
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(w))
-        return area->viewport()->geometry();
+    // A list's first entry that is not selected, else its empty viewport.
+    if (auto* list = qobject_cast<QAbstractItemView*>(w)) {
+        const QRect viewport = list->viewport()->geometry();
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            if (!list->selectionModel()->isSelected(index))
+                return list->visualRect(index).translated(viewport.topLeft()) & viewport;
+        }
+        return viewport;
+    }
     if (qobject_cast<QLineEdit*>(w))
         return w->rect().adjusted(3, 3, -3, -3);
     return w->rect();

@@ -150,6 +150,28 @@ QString Caption(const QWidget* w) {
     return {};
 }
 
+// The controls a row names: "name", or "-" for the labels showing the row's caption, each also
+// as "container/name" for those under the control "container" alone.
+QList<QWidget*> Named(QWidget* window, const std::string& row, const std::string& caption) {
+    QWidget* under = window;
+    std::string name = row;
+    if (const size_t slash = row.find('/'); slash != std::string::npos) {
+        under = window->findChild<QWidget*>(QString::fromStdString(row.substr(0, slash)));
+        name = row.substr(slash + 1);
+    }
+    if (!under)
+        return {};
+    if (name == window->objectName().toStdString())
+        return {window};
+    if (name != "-")
+        return under->findChildren<QWidget*>(QString::fromStdString(name));
+    QList<QWidget*> labels;
+    for (QLabel* label : under->findChildren<QLabel*>())
+        if (Quoted(label->text()) == caption)
+            labels.push_back(label);
+    return labels;
+}
+
 } // namespace
 
 // The colour most pixels of "image" have.
@@ -215,22 +237,15 @@ std::vector<std::string> ControlDifferences(QWidget* window, const std::string& 
         ++rowCount;
         std::vector<std::string> row = SplitRow(line);
         row.resize(kFields, "-");
-        const QString name = QString::fromStdString(row[kName]);
+        const std::string control =
+            row[kName].back() == '-' ? row[kName].substr(0, row[kName].size() - 1) + row[kCaption]
+                                     : row[kName];
         auto differ = [&](Field field, const std::string& program) {
-            differences.push_back(where + row[kName] + " " + kFieldNames[field] + ": table " +
+            differences.push_back(where + control + " " + kFieldNames[field] + ": table " +
                                   row[field] + ", program " + program);
         };
-        QList<QWidget*> named = window->findChildren<QWidget*>(name);
-        if (row[kName] == "-") {
-            named.clear();
-            for (QLabel* label : window->findChildren<QLabel*>())
-                if (Quoted(Caption(label)) == row[kCaption])
-                    named.push_back(label);
-            row[kName] = row[kCaption];
-        }
-        QWidget* w = name == window->objectName() ? window
-                     : named.size() == 1          ? named.front()
-                                                  : nullptr;
+        const QList<QWidget*> named = Named(window, row[kName], row[kCaption]);
+        QWidget* w = named.size() == 1 ? named.front() : nullptr;
         if (!w) {
             differ(kName, named.isEmpty() ? "none" : std::to_string(named.size()) + " controls");
             continue;

@@ -150,7 +150,7 @@ QString Caption(const QWidget* w) {
     return {};
 }
 
-// The controls a row names: "name", or "-" for the labels showing the row's caption, each also
+// The controls a row names: "name", or "-" for the controls showing the row's caption, each also
 // as "container/name" for those under the control "container" alone.
 QList<QWidget*> Named(QWidget* window, const std::string& row, const std::string& caption) {
     QWidget* under = window;
@@ -165,11 +165,11 @@ QList<QWidget*> Named(QWidget* window, const std::string& row, const std::string
         return {window};
     if (name != "-")
         return under->findChildren<QWidget*>(QString::fromStdString(name));
-    QList<QWidget*> labels;
-    for (QLabel* label : under->findChildren<QLabel*>())
-        if (Quoted(label->text()) == caption)
-            labels.push_back(label);
-    return labels;
+    QList<QWidget*> shown;
+    for (QWidget* w : under->findChildren<QWidget*>())
+        if (Quoted(Caption(w)) == caption)
+            shown.push_back(w);
+    return shown;
 }
 
 } // namespace

@@ -145,6 +145,12 @@ QString ColourName(const std::optional<QColor>& colour) {
                : "none";
 }
 
+// The same colour but for a caption's strokes smoothed into the back colour at their edges.
+bool Near(const QColor& a, const QColor& b) {
+    return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                     std::abs(a.blue() - b.blue())}) <= 40;
+}
+
 } // namespace
 
 Painted PaintedLook(QWidget* control) {
@@ -165,6 +171,15 @@ Painted PaintedLook(QWidget* control) {
     if (stroke != face.rgba())
         look.fore = QColor(QColor::fromRgba(stroke).rgb());
     return look;
+}
+
+::testing::AssertionResult DrawnIn(QWidget* control, std::uint32_t back, std::uint32_t fore) {
+    const Painted look = PaintedLook(control);
+    if (look.back == VbColor(back) && look.fore && Near(*look.fore, VbColor(fore)))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << control->objectName().toStdString() << " drawn "
+                                         << ColourName(look.back).toStdString() << " behind "
+                                         << ColourName(look.fore).toStdString();
 }
 
 std::vector<std::string> ControlDifferences(QWidget* window, const std::string& file) {
@@ -219,18 +234,13 @@ std::vector<std::string> ControlDifferences(QWidget* window, const std::string& 
         check(kTip, '"' + w->toolTip() + '"');
         check(kShown, w->isHidden() ? "no" : "yes");
         check(kEnabled, w->isEnabled() ? "yes" : "no");
-        // Colours are written "&HBBGGRR"; a back colour may be "transparent". A caption's
-        // strokes are smoothed into the back colour at their edges.
+        // Colours are written "&HBBGGRR"; a back colour may be "transparent".
         const Painted look = PaintedLook(w);
         auto colour = [&](Field field) { return VbColor(row[field].mid(2).toUInt(nullptr, 16)); };
         if (row[kBack] != "-" &&
             (row[kBack] == "transparent" ? look.back.has_value() : look.back != colour(kBack)))
             differ(kBack, look.back ? ColourName(look.back) : "transparent");
-        auto near = [](const QColor& a, const QColor& b) {
-            return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                             std::abs(a.blue() - b.blue())}) <= 40;
-        };
-        if (row[kFore] != "-" && (!look.fore || !near(*look.fore, colour(kFore))))
+        if (row[kFore] != "-" && (!look.fore || !Near(*look.fore, colour(kFore))))
             differ(kFore, ColourName(look.fore));
     }
     if (rows == 0)

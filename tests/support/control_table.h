@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QWidget>
+#include <cstdint>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +20,8 @@ struct Painted {
     std::optional<QColor> back, fore;
 };
 Painted PaintedLook(QWidget* control);
+// Whether "control" is drawn on the back colour "back" with its caption in "fore" (&HBBGGRR).
+::testing::AssertionResult DrawnIn(QWidget* control, std::uint32_t back, std::uint32_t fore);
 
 // Every difference between "window" and the rows of tests/fixtures/controls/<file>, each as
 // "<window> <control> <field>: table <value>, program <value>".

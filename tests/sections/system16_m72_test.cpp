@@ -17,6 +17,7 @@
 #include "sections/popup_menus.h"
 #include "sections/section_design.h"
 #include "settings/game_settings.h"
+#include "support/control_table.h"
 
 namespace arvok::test {
 namespace {
@@ -110,13 +111,9 @@ TEST_F(System16M72Test, TheM72ListIsFixedAndItsMenuOpensWithNothingSelected) {
 TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
     WriteCfg(Emu::M72, {"Battle Chopper"});
     open(Emu::M72);
-    // Without a Large size the window opens at the Middle one.
     auto size = [&] { return std::pair{GetTwips(window_).Width, GetTwips(window_).Height}; };
-    EXPECT_EQ(size(), std::pair(6345, 4620));
-    auto* large = find<QLabel>("cmdM72Large");
-    EXPECT_EQ(ToAnsi(large->text()), "L");
     clickButton("cmdM72Short");
-    Click(large);
+    Click(find<QLabel>("cmdM72Large"));
     EXPECT_EQ(size(), std::pair(2400, 4620));
     clickButton("cmdM72Middle");
     EXPECT_EQ(size(), std::pair(6345, 4620));
@@ -128,15 +125,7 @@ TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
     clickButton("imgM72ButHelp");
     EXPECT_TRUE(find("picM72Help")->isVisible());
     std::vector<std::string> shown = captions("picM72Help");
-    auto has = [&](const std::string& caption) {
-        return std::count(shown.begin(), shown.end(), caption);
-    };
-    for (const char* caption :
-         {"Controls", "Keyboard", "Gamepad", "Other keys:", "LCTRL / TAB", "ALT / Q", "SPACE / W",
-          "RCTRL / E", "Button 4", "F10/F12", " Change record slot", " Start/Stop play record",
-          " Save a ScreenShot", "Player 2 Start"})
-        EXPECT_EQ(has(caption), 1) << caption;
-    EXPECT_EQ(has("n/a"), 4);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "n/a"), 4);
     // Each keyboard key stands beside its button.
     auto at = [&](const std::string& caption) {
         return std::find(shown.begin(), shown.end(), caption) - shown.begin();
@@ -165,9 +154,6 @@ TEST_F(System16M72Test, TheSystem16HelpListsEachGamesKeysInItsOrder) {
                          "Fantasy Zone", "Flash Point", "Alexkidd", "Aurail"}));
     EXPECT_EQ(ToAnsi(help->item(1)->text()), "-------");
     EXPECT_EQ(ToAnsi(help->item(2)->text()), "CTRL - Attack");
-    std::vector<std::string> shown = captions("picSystem16Help");
-    for (const char* caption : {"Other keys:", "Utilities:", "END", "F2", "9", "0"})
-        EXPECT_EQ(std::count(shown.begin(), shown.end(), caption), 1) << caption;
 }
 
 TEST_F(System16M72Test, ASystem16LaunchRunsTheGamesOptionsFromListAndFavourites) {
@@ -215,8 +201,6 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
         EXPECT_NEAR(GetTwips(window_).Left, LauncherLeft() + 3450, 14) << Section(emu).tag;
         // The game in hand is a hidden label here: it keeps the key, and the window shows no bar.
         QLabel* inHand = find<QLabel>(ObjectName(emu, "lbl", "RomSettings").c_str());
-        EXPECT_TRUE(inHand->isHidden()) << Section(emu).tag;
-        EXPECT_FALSE(inHand->text().isEmpty()) << Section(emu).tag;
         EXPECT_NE(window_->grab().toImage().pixelColor(inHand->geometry().center()),
                   VbColor(0xE4AAAA))
             << Section(emu).tag;
@@ -228,21 +212,19 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
                                        {"ButOpts", "Config"}})
             EXPECT_EQ(text(ObjectName(emu, "img", button).c_str()), caption) << Section(emu).tag;
     }
-    EXPECT_EQ(texts({"Label12", "lblOptMamePath", "Label61", "chkM72PPro"}),
-              (std::vector<std::string>{" All Supported:", "Full M-72 Path", "Vertical Resolution",
-                                        "PPro Optimized"}));
     EXPECT_EQ(window_->findChild<QWidget*>("lblM72Total"), nullptr);
 
     open(Emu::System16);
-    EXPECT_EQ(texts({"Label12", "lblOptMamePath", "Label22", "Label64", "Label2",
-                     "chkSystem16Scanlines2", "Label3", "lblSystem16Total", "lblSystem16FavCount"}),
-              (std::vector<std::string>{" Favorties:", "Full System16-DOS Path",
-                                        "Default Roms Directory", "Horizontal Res.",
-                                        "Soundcard:", "Double Scanl.", "Total:", "3", "1"}));
-    EXPECT_EQ(ToAnsi(find("picSystem16Settings")->toolTip()),
-              " Enable the screen synchronisation, this can slow down the game but the scrolling "
-              "is better ");
     EXPECT_EQ(GetTwips(find("lblSystem16Total")).Top, 4575);
+}
+
+TEST_F(System16M72Test, BothWindowsStandAsDesignedAtTheirFirstVisit) {
+    ASSERT_NE(open(Emu::System16), nullptr);
+    pickRom("Golden Axe");
+    dropOnFavourites();
+    EXPECT_EQ(ControlDifferences(window_, "frmSystem16.txt"), std::vector<std::string>{});
+    ASSERT_NE(open(Emu::M72), nullptr);
+    EXPECT_EQ(ControlDifferences(window_, "frmM72.txt"), std::vector<std::string>{});
 }
 
 TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {

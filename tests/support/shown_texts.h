@@ -60,8 +60,6 @@ inline std::string Unreadable(const std::string& path) {
 }
 
 inline const std::string kOlder = "Older";
-inline const std::string kBrowse = "Browse";
-inline const std::string kEnableGui = "Enable GUI";
 inline const std::string kNoScreenShot = "No ScreenShot Available";
 inline const std::string kMameSnapTip = "Press F12 during the game to grab your snap!";
 inline const std::string kMailAddress = "arvok@example.org";

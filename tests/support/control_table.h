@@ -1,0 +1,30 @@
+// Holding a window to a table of its controls written out in a fixture file, one row a control:
+// its object name, kind, place in twips, caption, tooltip, shown and enabled flags, and the back
+// and text colours as drawn on screen.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace arvok::test {
+
+// What a control draws where its style draws its caption: the colour most of that area is
+// filled with (none where the control leaves it transparent) and its strongest stroke, the
+// pixel farthest from that fill (none where nothing else is drawn).
+struct Painted {
+    std::optional<QColor> back, fore;
+};
+Painted PaintedLook(QWidget* control);
+// Whether "control" is drawn on the back colour "back" with its caption in "fore" (&HBBGGRR).
+::testing::AssertionResult DrawnIn(QWidget* control, std::uint32_t back, std::uint32_t fore);
+
+// Every difference between "window" and the rows of tests/fixtures/controls/<file>, each as
+// "<window> <control> <field>: table <value>, program <value>".
+std::vector<std::string> ControlDifferences(QWidget* window, const std::string& file);
+
+} // namespace arvok::test

@@ -165,7 +165,7 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Galaga", "Xevious"}));
     // A line without "=" is its own value, one that begins with "=" gives the rest; a section
     // is found wherever it stands and ends at the next one.
-    WriteLines(path, {"[SnapShots]", "/snaps", "=BMP", "  NoSlideShow= 1 ", "ShowCounter=1",
+    WriteLines(path, {"[SnapShots]", "/snaps", "=BMP", "  NoSlideShow= 1 ", "ShowCounter=000000001",
                       "SlideDelay=-1", "[Favorties]", "\"Galaga\"", "[Gui]", "FavSize=down"});
     cfg = LoadEmulatorCfg(Emu::Mame);
     EXPECT_EQ(Values(cfg),

@@ -234,8 +234,8 @@ TEST_F(GameSettingsTest, AGameFindsOnlyItsOwnKeyThenTheDefaultRecordThenTheBuilt
     for (Emu emu : kAllEmus) {
         SCOPED_TRACE(Section(emu).tag);
         std::string path = SetPath(dir, emu);
-        WriteLines(path, {"", "\"Pac-Man\",\"/pacman\"", "\"pac\",\"/lower\"",
-                          "\"Pac-Man\",\"/second\"", "\"[DEFAULT]\",\"/default\""});
+        WriteLines(path, {"", "\"Pac-Man\",\"/pacman\"", "\"pac\",\"/lower\"", "Pac-Man,/second",
+                          "\"[DEFAULT]\",\"/default\""});
         SettingsFields fields;
         SettingsSource source = SettingsSource::BuiltIn;
         EXPECT_TRUE(LoadGameSettings(emu, "Pac-Man", fields, &source));
@@ -269,15 +269,14 @@ TEST_F(GameSettingsTest, DamagedItemsTakeTheirBuiltInDefaultsOneByOne) {
     // A full record of MAME first: nothing of it may show through the short one after it.
     SettingsFields fields = AllChanged(Emu::Mame);
     WriteLines(SetPath(dir, Emu::Mame),
-               {"\"Robotron\",\"C:\\PROGRA~1\\a,b\",9,x,,-1,3,2,12,\"3\",15,20,\"1 -cheat\",-5,"
-                "31,2,1,01"});
+               {"\"Robotron\",\"C:\\PROGRA~1\\a,b\",9,x,,-1,000000003,0000000002,12,\"3\",15,20,"
+                "\"1 -cheat\",-12345,31,2,1,01"});
     ASSERT_TRUE(LoadGameSettings(Emu::Mame, "Robotron", fields));
-    // "x" chooses nothing (-1).
-    EXPECT_EQ(fields,
-              With(BuiltInDefaults(Emu::Mame), kRomPathSlot, "C:\\PROGRA~1\\a,b", mame::Frames,
-                   "-1", mame::SoundCard, "3", mame::SampleRate, "2", mame::Controls, "12",
-                   mame::VgaFreq, "3", mame::Beam, "15", mame::Flicker, "20", mame::SkipC, "-5",
-                   mame::NTSC, "1", mame::Depth, "1"));
+    // "x" chooses nothing (-1); a number is one to nine digits, a screen offset any number.
+    EXPECT_EQ(fields, With(BuiltInDefaults(Emu::Mame), kRomPathSlot, "C:\\PROGRA~1\\a,b",
+                           mame::Frames, "-1", mame::SoundCard, "3", mame::Controls, "12",
+                           mame::VgaFreq, "3", mame::Beam, "15", mame::Flicker, "20", mame::SkipC,
+                           "-12345", mame::NTSC, "1", mame::Depth, "1"));
     EXPECT_TRUE(Checked(fields, mame::Depth));
     EXPECT_EQ(Index(fields, mame::Flicker), 20);
     EXPECT_EQ(Text(fields, mame::SkipR), "0");
@@ -303,6 +302,7 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
     WriteBytes(path, "\"Alpha\",\"/a\",0,0,0,0,0\r\n"
                      "\r\n"
                      "\"Beta\",\"/b\",1,1,1,1,1\n"
+                     "Alphabet,/ab,1,1,1,1,1\r\n"
                      "\"Alpha\",\"/old\",2,2,2,0,0\r\n");
     SettingsFields fields =
         With(BuiltInDefaults(Emu::Raine), kRomPathSlot, "/new", raine::Joystick, "16");
@@ -311,6 +311,7 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
     EXPECT_EQ(ReadBytes(path), "\"Alpha\",\"/new\",0,0,16,0,0\r\n"
                                "\r\n"
                                "\"Beta\",\"/b\",1,1,1,1,1\r\n"
+                               "Alphabet,/ab,1,1,1,1,1\r\n"
                                "\"Alpha\",\"/new\",0,0,16,0,0\r\n"
                                "\"Gamma\",\"C:\\emu\\raine\\ziproms\",0,0,0,0,0\r\n");
     SettingsFields loaded;

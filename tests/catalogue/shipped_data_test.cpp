@@ -153,20 +153,15 @@ TEST(ShippedData, PinnedRecordsHoldTheirGamesFacts) {
               Strings{"Taito America Corporation"});
     EXPECT_EQ(Fields(Emu::Callus, "dino", kCpu1 + 4, kSound4), (Strings{"Q-Sound", "", "", ""}));
 
-    // Each System16 game names its own board's chips.
-    const struct {
-        const char* set;
-        Strings chips;
-    } boards[] = {
-        {"shinobi", {"68000 (10 MHz)", "Z80 (4 MHz)", "", "", "YM2151", "", "", ""}},
-        {"goldnaxe", {"68000 (10 MHz)", "Z80 (5 MHz)", "", "", "YM2151", "UPD7759", "", ""}},
-        {"hangon", {"68000", "68000", "Z80 (4 MHz)", "", "YM2203", "Sega PCM", "", ""}},
-        {"outrun",
-         {"68000 (12.5 MHz)", "68000 (12.5 MHz)", "Z80 (4 MHz)", "", "YM2151", "Sega PCM", "", ""}},
-        {"mwalk", {"68000 (10 MHz)", "Z80 (8 MHz)", "", "", "YM3438", "YM3438", "RF5C68", ""}},
-    };
-    for (const auto& board : boards)
-        EXPECT_EQ(Fields(Emu::System16, board.set, kCpu1, kSound4), board.chips) << board.set;
+    // Each System16 game names its own board's chips: a line of the fixture is the set, its four
+    // processors and its four sound chips, each followed by ";".
+    std::vector<std::string> boards;
+    ASSERT_TRUE(ReadLines(test::Fixture("system16_boards.txt"), boards));
+    for (const std::string& board : boards) {
+        const GameRecord chips = SplitRecord(board);
+        EXPECT_EQ(Fields(Emu::System16, chips.field(1), kCpu1, kSound4),
+                  Strings(chips.fields.begin() + 1, chips.fields.begin() + 9));
+    }
 }
 
 // The chip names of a header summary line: "68000, Z80".

@@ -107,21 +107,15 @@ TEST_F(GameSettingsTest, RecordsHoldTheOptionsInEachEmulatorsOrderWithTheirBuilt
 }
 
 TEST_F(GameSettingsTest, ApplyToAllLeavesTheSingleDefaultRecordOfEachEmulator) {
-    const std::vector<std::pair<Emu, std::string>> golden{
-        {Emu::Mame, "\"[DEFAULT]\",\"C:\\emu\\mame\\roms\",0,0,0,0,1,1,0,0,0,0,\"0\",\"0\",14,"
-                    "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n"},
-        {Emu::Callus, "\"[DEFAULT]\",\"C:\\emu\\callus\",10,10,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,"
-                      "0\r\n"},
-        {Emu::Raine, "\"[DEFAULT]\",\"C:\\emu\\raine\\ziproms\",0,0,0,0,0\r\n"},
-        {Emu::System16, "\"[DEFAULT]\",\"C:\\emu\\system16\\ziproms\",2,2,0,0,0,1,0,0,0,0,0,0,"
-                        "0,1,0,0,0,1,0\r\n"},
-        {Emu::M72, "\"[DEFAULT]\",\"C:\\emu\\m72\\ziproms\",0,0,0,0,0,0,0,0,1,0\r\n"},
-    };
-    for (const auto& [emu, bytes] : golden) {
+    // The record "All" leaves for each section, one line a section in section order.
+    std::vector<std::string> golden;
+    ASSERT_TRUE(ReadLines(test::Fixture("default_records.set"), golden));
+    ASSERT_EQ(golden.size(), kAllEmus.size());
+    for (Emu emu : kAllEmus) {
         SCOPED_TRACE(Section(emu).tag);
         WriteLines(SetPath(dir, emu), {"\"Game A\",\"/a\"", "", "\"Game B\",\"/b\""});
         ASSERT_TRUE(ApplyToAll(emu, BuiltInDefaults(emu)));
-        EXPECT_EQ(ReadBytes(SetPath(dir, emu)), bytes);
+        EXPECT_EQ(ReadBytes(SetPath(dir, emu)), golden[Index(emu)] + "\r\n");
     }
     // The section's ROM directory, when set, is the default ROM folder.
     Shared().RomDir[Index(Emu::Raine)] = "/home/me/raine roms";

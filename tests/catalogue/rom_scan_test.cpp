@@ -144,8 +144,9 @@ TEST_F(RomScanTest, FailuresAreReportedAndLeaveTheOldScanFile) {
 }
 
 // The zip names of both folders stand in one table of at least 64 slots, at most half full: it
-// grows past 32, 64 and 128 names. Every accented capital of a zip's name matches its small
-// letter, and with each record standing 509 times the count passes 65,536.
+// grows past 32, 64 and 128 names, and the folders are scanned as they fill up to either side of
+// those sizes. Every accented capital of a zip's name matches its small letter, and with each
+// record standing 509 times the count passes 65,536.
 TEST_F(RomScanTest, CountsEveryZipOfFoldersAroundTheSizesWhereItsNameTableGrows) {
     std::string capitals = "\x8A\x8C\x8E\x9F", small = "\x9A\x9C\x9E\xFF";
     for (int c = 0xC0; c <= 0xDE; ++c)
@@ -153,14 +154,15 @@ TEST_F(RomScanTest, CountsEveryZipOfFoldersAroundTheSizesWhereItsNameTableGrows)
             capitals += static_cast<char>(c);
             small += static_cast<char>(c + 32);
         }
+    const std::string roms = Roms(), alt = Alt();
+    size_t made = 0;
     auto scan = [&](size_t names, size_t rounds) {
-        const std::string roms = dir / ("roms" + std::to_string(names)), alt = roms + "alt";
+        for (; made < names; ++made)
+            WriteBytes((made % 2 ? alt : roms) + "/" + capitals[made % capitals.size()] +
+                           std::to_string(made) + ".ZIP",
+                       "PK");
         std::string data, lines;
         for (size_t i = 0; i < names * 3 / 2; ++i) {
-            if (i < names)
-                WriteBytes((i % 2 ? alt : roms) + "/" + capitals[i % small.size()] +
-                               std::to_string(i) + ".ZIP",
-                           "PK");
             data += "G" + std::to_string(i) + ";" + small[i % small.size()] + std::to_string(i) +
                     ";\r\n";
             lines += "\"G" + std::to_string(i) + (i < names ? ";Y\"\r\n" : ";N\"\r\n");

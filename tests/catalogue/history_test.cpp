@@ -19,7 +19,7 @@ class HistoryTest : public ::testing::Test {
 protected:
     void SetUp() override {
         WriteLines(dir / "GameList.TXT",
-                   {"Pac-Man Plus", "plus text", "", "", "Pac-Man " + k80, "line A", k120, "",
+                   {"Pac-Man Plus", "as Galaga", "", "", "Pac-Man " + k80, "line A", k120, "",
                     "line B", "", "", "Galaga", "only line", "", "other", "Xevious", "cut off"});
     }
     Items Read(Emu emu, std::string_view title) { return ReadHistory(emu, dir.path(), title); }
@@ -27,7 +27,7 @@ protected:
 };
 
 TEST_F(HistoryTest, MameTakesTheFirstLineBeginningWithTheNameBeforeItsParentheses) {
-    EXPECT_EQ(Read(Emu::Mame, "Pac-Man (Midway)"), (Items{"Pac-Man Plus", "plus text", "", ""}));
+    EXPECT_EQ(Read(Emu::Mame, "Pac-Man (Midway)"), (Items{"Pac-Man Plus", "as Galaga", "", ""}));
     EXPECT_EQ(Read(Emu::Mame, "Pac-Man " + k80.substr(0, 3)),
               (Items{"Pac-Man " + k80, "line A", std::string(52, 'b'), std::string(68, 'c'), "",
                      "line B", "", ""}));

@@ -30,7 +30,9 @@ std::vector<GameRecord> Records(Emu emu) {
     return records;
 }
 
-TEST(ShippedData, EveryFileIsCrLfTextWithWholeRecordsInListOrder) {
+// Each file is CR LF text with whole records in list order, its header's figures match its
+// records, it is dated after its newest game, and its clones name parents of its own.
+TEST(ShippedData, EveryFileIsWholeRecordsThatItsHeaderDescribes) {
     for (Emu emu : kAllEmus) {
         SCOPED_TRACE(Section(emu).baseName);
         std::string bytes = test::ReadBytes(ShippedFile(emu));
@@ -44,33 +46,26 @@ TEST(ShippedData, EveryFileIsCrLfTextWithWholeRecordsInListOrder) {
                 ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "bare CR at " << i;
             }
         }
-
-        std::vector<std::string> names;
-        RecordLines records(ShippedFile(emu));
-        for (std::string_view line : records.lines()) {
+        RecordLines lines(ShippedFile(emu));
+        for (std::string_view line : lines.lines()) {
             EXPECT_EQ(std::count(line.begin(), line.end(), ';'), kRecordFields) << line;
             EXPECT_EQ(line.back(), ';') << line;
-            names.emplace_back(RecordField(line, kName));
         }
-        ASSERT_FALSE(names.empty());
-        for (size_t i = 1; i < names.size(); ++i)
-            EXPECT_LT(CompareNoCase(names[i - 1], names[i]), 0)
-                << names[i - 1] << " / " << names[i];
-    }
-}
 
-TEST(ShippedData, HeaderFiguresMatchTheRecords) {
-    for (Emu emu : kAllEmus) {
-        SCOPED_TRACE(Section(emu).baseName);
         HeaderBlock header = ReadHeaderBlock(ShippedFile(emu));
         ASSERT_EQ(header.read, kHeaderLines);
         for (const std::string& value : header.values)
             EXPECT_FALSE(value.empty());
-
         std::vector<GameRecord> records = Records(emu);
         int originals = 0, working = 0, samples = 0, oldest = 9999, newest = 0;
         std::map<std::string, int> byMaker;
-        for (const GameRecord& r : records) {
+        Items sets;
+        for (size_t i = 0; i < records.size(); ++i) {
+            const GameRecord& r = records[i];
+            const std::string before = i > 0 ? records[i - 1].field(kName) : "";
+            EXPECT_TRUE(i == 0 || CompareNoCase(before, r.field(kName)) < 0)
+                << before << " / " << r.field(kName);
+            EXPECT_TRUE(sets.insert(r.field(kSet)).second) << r.field(kSet);
             originals += r.field(kType) == "O";
             working += r.field(8) == "Yes";
             samples += r.field(10) == "Yes(1)";
@@ -90,16 +85,6 @@ TEST(ShippedData, HeaderFiguresMatchTheRecords) {
                       std::to_string(working), std::to_string(samples), std::to_string(oldest),
                       std::to_string(newest), std::to_string(newest - oldest + 1),
                       most->first + " (" + std::to_string(most->second) + ")"}));
-    }
-}
-
-TEST(ShippedData, ClonesNameAParentOfTheirOwnFileAndSetsAreUnique) {
-    for (Emu emu : kAllEmus) {
-        SCOPED_TRACE(Section(emu).baseName);
-        std::vector<GameRecord> records = Records(emu);
-        Items sets;
-        for (const GameRecord& r : records)
-            EXPECT_TRUE(sets.insert(r.field(kSet)).second) << r.field(kSet);
         for (const GameRecord& r : records) {
             ASSERT_TRUE(r.field(kType) == "O" || r.field(kType) == "C") << r.field(kName);
             if (r.field(kType) == "O") {
@@ -107,6 +92,15 @@ TEST(ShippedData, ClonesNameAParentOfTheirOwnFileAndSetsAreUnique) {
             } else if (r.field(kParent) != "neogeo") {
                 EXPECT_TRUE(sets.count(r.field(kParent))) << r.field(kName);
             }
+        }
+
+        const std::string date = header.values[3];
+        ASSERT_EQ(date.size(), 8u) << "dd/mm/yy";
+        const int year = 1900 + std::stoi(date.substr(6)) + (date[6] < '5' ? 100 : 0);
+        EXPECT_GE(year, newest) << date;
+        if (emu == Emu::Mame) {
+            // Garou, the newest game, came out in November 1999.
+            EXPECT_GE(year * 100 + std::stoi(date.substr(3, 2)), 199911) << date;
         }
     }
 }
@@ -159,20 +153,15 @@ TEST(ShippedData, PinnedRecordsHoldTheirGamesFacts) {
               Strings{"Taito America Corporation"});
     EXPECT_EQ(Fields(Emu::Callus, "dino", kCpu1 + 4, kSound4), (Strings{"Q-Sound", "", "", ""}));
 
-    // Each System16 game names its own board's chips.
-    const struct {
-        const char* set;
-        Strings chips;
-    } boards[] = {
-        {"shinobi", {"68000 (10 MHz)", "Z80 (4 MHz)", "", "", "YM2151", "", "", ""}},
-        {"goldnaxe", {"68000 (10 MHz)", "Z80 (5 MHz)", "", "", "YM2151", "UPD7759", "", ""}},
-        {"hangon", {"68000", "68000", "Z80 (4 MHz)", "", "YM2203", "Sega PCM", "", ""}},
-        {"outrun",
-         {"68000 (12.5 MHz)", "68000 (12.5 MHz)", "Z80 (4 MHz)", "", "YM2151", "Sega PCM", "", ""}},
-        {"mwalk", {"68000 (10 MHz)", "Z80 (8 MHz)", "", "", "YM3438", "YM3438", "RF5C68", ""}},
-    };
-    for (const auto& board : boards)
-        EXPECT_EQ(Fields(Emu::System16, board.set, kCpu1, kSound4), board.chips) << board.set;
+    // Each System16 game names its own board's chips: a line of the fixture is the set, its four
+    // processors and its four sound chips, each followed by ";".
+    std::vector<std::string> boards;
+    ASSERT_TRUE(ReadLines(test::Fixture("system16_boards.txt"), boards));
+    for (const std::string& board : boards) {
+        const GameRecord chips = SplitRecord(board);
+        EXPECT_EQ(Fields(Emu::System16, chips.field(1), kCpu1, kSound4),
+                  Strings(chips.fields.begin() + 1, chips.fields.begin() + 9));
+    }
 }
 
 // The chip names of a header summary line: "68000, Z80".
@@ -198,25 +187,6 @@ TEST(ShippedData, TheSystem16HeaderNamesTheChipsItsGamesHold) {
     }
     EXPECT_EQ(Chips(header.values[4]), cpus);
     EXPECT_EQ(Chips(header.values[5]), sounds);
-}
-
-TEST(ShippedData, EveryHeaderIsDatedAfterItsNewestGame) {
-    for (Emu emu : kAllEmus) {
-        SCOPED_TRACE(Section(emu).baseName);
-        const std::string date = ReadHeaderBlock(ShippedFile(emu)).values[3];
-        ASSERT_EQ(date.size(), 8u) << "dd/mm/yy";
-        const int year = 1900 + std::stoi(date.substr(6)) + (date[6] < '5' ? 100 : 0);
-        int newest = 0;
-        for (const GameRecord& r : Records(emu)) {
-            if (r.field(kYear) != "????")
-                newest = std::max(newest, std::stoi(r.field(kYear)));
-        }
-        EXPECT_GE(year, newest) << date;
-        if (emu == Emu::Mame) {
-            // Garou, the newest game, came out in November 1999.
-            EXPECT_GE(year * 100 + std::stoi(date.substr(3, 2)), 199911) << date;
-        }
-    }
 }
 
 TEST(ShippedData, TheM72FileHoldsTheTwelveGamesOfItsWindow) {

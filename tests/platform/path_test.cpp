@@ -62,14 +62,6 @@ TEST(CopyFile, MakesANewFileAndNeverOverwritesOne) {
     EXPECT_EQ(Entries(dir / "to"), (Names{"galaga.zip", "pacman.zip"}));
 }
 
-TEST(CompareNoCase, OrdersLettersIgnoringCaseIncludingAccentedOnes) {
-    EXPECT_LT(CompareNoCase("alpha", "Beta"), 0);
-    EXPECT_GT(CompareNoCase("Zeta", "beta"), 0);
-    EXPECT_TRUE(EqualsNoCase("\xC9LAN", "\xE9lan"));
-    EXPECT_FALSE(EqualsNoCase("pac", "pacman"));
-    EXPECT_NE(CompareNoCase("Pac", "pac"), 0);
-}
-
 TEST(LineReader, StripsCrAcceptsBareLfAndKeepsEmptyLines) {
     TempDir dir;
     WriteBytes(dir / "f.txt", "one\r\n\r\ntwo\nthree");

@@ -233,13 +233,15 @@ TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackT
         const std::string file = dir_ / ("Cfg/" + std::string(Section(emu).baseName) + ".cfg");
         std::string cfg = ReadBytes(file);
         cfg.replace(cfg.find("RomPath=") + 8, dir_.path().size() + 5, dir_ / "nowhere");
+        cfg.replace(cfg.find("SnapFormat=GIF"), 14, "SnapFormat=BMP");
         WriteBytes(file, cfg);
     }
     open(Emu::M72);
     clickButton("imgM72ButOpts");
     EXPECT_EQ(pick("cmdSelDir").tagAndFolder(), "M72ROM " + dir_ / "emu/ziproms");
     EXPECT_EQ(pick("cmdSfoglia").tagAndFolder(), "M72 " + dir_ / "emu");
-    EXPECT_EQ(pick("cmdDirSnap").tag, "M72SNAP");
+    Shown snap = pick("cmdDirSnap");
+    EXPECT_EQ(snap.tag + " " + snap.pattern, "M72SNAP *.bmp");
     clickButton("imgM72ButSet");
     Shown own = pick("cmdM72SelDir");
     EXPECT_EQ(own.tag, "M72SETTINGS");
@@ -248,6 +250,7 @@ TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackT
 
     open(Emu::System16);
     clickButton("imgSystem16ButOpts");
+    EXPECT_EQ(window_->findChild<QWidget*>("lblScanNow"), nullptr) << "System16 has no scan";
     EXPECT_EQ(pick("cmdSelDir").tagAndFolder(), "SYSTEM16ROM " + dir_.path());
     EXPECT_EQ(pick("cmdSfoglia").tag, "SYSTEM16");
     clickButton("imgSystem16ButSet");

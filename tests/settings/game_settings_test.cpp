@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "platform/path.h"
+#include "platform/text_file.h"
 #include "settings_fixture.h"
 #include "support/shown_texts.h"
 
@@ -26,137 +27,72 @@ std::string Shown(Emu emu, const SettingsFields& fields, size_t slot) {
     return index < 0 ? "<none>" : option.items.at(index);
 }
 
-struct Row {
-    size_t slot;
-    const char* control;
-    const char* shownByDefault;
-    size_t comboItems;
-};
-
+// The record of each section as its Part gives it, from tests/fixtures.
 struct Layout {
     Emu emu;
     size_t recordItems;
-    std::vector<Row> rows; // in record order
+    std::vector<std::vector<std::string>> rows = {}; // in record order: control, shown, combo items
 };
 
 std::vector<Layout> Layouts() {
-    return {
-        {Emu::Mame,
-         36,
-         {{mame::ScreenRes, "cboMameScreenRes", "Auto", 7},
-          {mame::Monitor, "cboMameMonitor", "PC Monitor", 4},
-          {mame::VesaMode, "cboMameVesaMode", "Auto", 5},
-          {mame::Frames, "cboMameFrames", "Auto", 12},
-          {mame::SoundCard, "cboMameSoundCard", "Sound Blaster", 7},
-          {mame::SampleRate, "cboMameSampleRate", "22.050 Khz", 3},
-          {mame::Controls, "cboMameControls", "Keyboard", 13},
-          {mame::VgaFreq, "cboMameVgaFreq", "0", 4},
-          {mame::Beam, "cboMameBeam", "1.00", 16},
-          {mame::Flicker, "cboMameFlicker", "None", 21},
-          {mame::SkipR, "txtMameSkipR", "0", 0},
-          {mame::SkipC, "txtMameSkipC", "0", 0},
-          {mame::Gamma, "cboMameGamma", "1.20", 31},
-          {mame::Scanlines, "chkMameScanlines", "0", 0},
-          {mame::NTSC, "chkMameNTSC", "0", 0},
-          {mame::Depth, "chkMameDepth", "0", 0},
-          {mame::AlwaysSync, "chkMameAlwaysSync", "0", 0},
-          {mame::Tweaked, "chkMameTweaked", "0", 0},
-          {mame::NoStretch, "chkMameNoStretch", "0", 0},
-          {mame::TripleBuffer, "chkMameTripleBuffer", "0", 0},
-          {mame::WaitInterlace, "chkMameWaitInterlace", "0", 0},
-          {mame::Vsync, "chkMameVsync", "0", 0},
-          {mame::AntiA, "chkMameAntiA", "0", 0},
-          {mame::NoTrans, "chkMameNoTrans", "0", 0},
-          {mame::R90, "chkMameR90", "0", 0},
-          {mame::L90, "chkMameL90", "0", 0},
-          {mame::FlipH, "chkMameFlipH", "0", 0},
-          {mame::FlipV, "chkMameFlipV", "0", 0},
-          {mame::NoRot, "chkMameNoRot", "0", 0},
-          {mame::Cheat, "chkMameCheat", "0", 0},
-          {mame::Record, "chkMameRecord", "0", 0},
-          {mame::Stereo, "chkMameStereo", "0", 0},
-          {mame::SixteenBit, "chkMame16Bit", "0", 0},
-          {mame::Ym3812, "chkMameYm3812", "0", 0}}},
-        {Emu::Callus,
-         21,
-         {{callus::HR, "cboCallusHR", "640x480", 15},
-          {callus::VR, "cboCallusVR", "640x480", 15},
-          {callus::FrameSkip, "cboCallusFrameSkip", "Auto", 9},
-          {callus::VSync, "chkCallusVSync", "0", 0},
-          {callus::HiColor, "chkCallusHiColor", "0", 0},
-          {callus::FPU, "chkCallusFPU", "0", 0},
-          {callus::NoVesa, "chkCallusNoVesa", "0", 0},
-          {callus::Linear, "chkCallusLinear", "0", 0},
-          {callus::Banked, "chkCallusBanked", "0", 0},
-          {callus::AltStart, "chkCallusAltStart", "0", 0},
-          {callus::TwoToThree, "chkCallus2To3", "0", 0},
-          {callus::MultiTask, "chkCallusMultiTask", "0", 0},
-          {callus::SampleRate, "cboCallusSampleRate", "22.050 Khz", 3},
-          {callus::NoSound, "chkCallusNoSound", "0", 0},
-          {callus::Stereo, "chkCallusStereo", "0", 0},
-          {callus::Device1, "cboCallusDevice1", "Keyboard Lay. 1", 14},
-          {callus::Device2, "cboCallusDevice2", "Keyboard L.1", 14},
-          {callus::Device3, "cboCallusDevice3", "Keyboard L.1", 14},
-          {callus::Device4, "cboCallusDevice4", "Keyboard L.1", 14}}},
-        {Emu::Raine,
-         7,
-         {{raine::ScreenMode, "cboRaineScreenMode", "Autodetect", 9},
-          {raine::ScreenRes, "cboRaineScreenRes", "320 x 200", 10},
-          {raine::Joystick, "cboRaineJoystick", "Autodetect", 17},
-          {raine::LimitSpeed, "chkRaineLimitSpeed", "0", 0},
-          {raine::EnableGUI, "chkRaineEnableGUI", "0", 0}}},
-        {Emu::System16,
-         21,
-         {{system16::HR, "cboSystem16HR", "320", 9},
-          {system16::VR, "cboSystem16VR", "240", 11},
-          {system16::FrameSkip, "cboSystem16FrameSkip", "1 (Def.)", 8},
-          {system16::VSync, "chkSystem16VSync", "0", 0},
-          {system16::NoJoy, "chkSystem16NoJoy", "0", 0},
-          {system16::Scanlines, "chkSystem16Scanlines", "1", 0},
-          {system16::RDTSC, "chkSystem16RDTSC", "0", 0},
-          {system16::Eagle, "chkSystem16Eagle", "0", 0},
-          {system16::Scanlines2, "chkSystem16Scanlines2", "0", 0},
-          {system16::Old2151, "chkSystem16Old2151", "0", 0},
-          {system16::ESC, "chkSystem16ESC", "0", 0},
-          {system16::RevX, "chkSystem16RevX", "0", 0},
-          {system16::NoLeds, "chkSystem16NoLeds", "0", 0},
-          {system16::NoTitle, "chkSystem16NoTitle", "1", 0},
-          {system16::RevY, "chkSystem16RevY", "0", 0},
-          {system16::AnalogJoy, "chkSystem16AnalogJoy", "0", 0},
-          {system16::Soundcard, "cboSystem16Soundcard", "Disabled", 7},
-          {system16::SampleRate, "cboSystem16SampleRate", "22.050 Khz", 3},
-          {system16::Controls, "cboSystem16Controls", "Normal Joystick", 6}}},
-        {Emu::M72,
-         12,
-         {{m72::VR, "cboM72VR", "400 x 300", 2},
-          {m72::FrameSkip, "cboM72FrameSkip", "0 (Def.)", 9},
-          {m72::VertDisplay, "chkM72VertDisplay", "0", 0},
-          {m72::Scanlines, "chkM72Scanlines", "0", 0},
-          {m72::VSync, "chkM72VSync", "0", 0},
-          {m72::Performance, "chkM72Performance", "0", 0},
-          {m72::PPro, "chkM72PPro", "0", 0},
-          {m72::NoJoy, "chkM72NoJoy", "0", 0},
-          {m72::SampleRate, "cboM72SampleRate", "22.050 Khz", 3},
-          {m72::QuickFire, "cboM72QuickFire", "None", 5}}},
-    };
+    std::vector<std::string> lines;
+    EXPECT_TRUE(ReadLines(test::Fixture("game_settings_records.txt"), lines));
+    std::vector<Layout> layouts;
+    for (const std::string& line : lines) {
+        size_t end = line.find(']'), bar = line.find('|'), last = line.rfind('|');
+        if (!line.empty() && line[0] == '[')
+            layouts.push_back(
+                {*EmuFromTag(line.substr(1, end - 1)), std::stoul(line.substr(end + 1))});
+        else if (bar != std::string::npos)
+            layouts.back().rows.push_back(
+                {line.substr(0, bar), line.substr(bar + 1, last - bar - 1), line.substr(last + 1)});
+    }
+    return layouts;
 }
 
 using GameSettingsTest = SettingsTest;
 
 TEST_F(GameSettingsTest, RecordsHoldTheOptionsInEachEmulatorsOrderWithTheirBuiltInDefaults) {
-    for (const auto& layout : Layouts()) {
+    // The slot names the tests use stand in record order.
+    const std::vector<std::vector<size_t>> slots{
+        {mame::ScreenRes,     mame::Monitor,    mame::VesaMode,  mame::Frames,
+         mame::SoundCard,     mame::SampleRate, mame::Controls,  mame::VgaFreq,
+         mame::Beam,          mame::Flicker,    mame::SkipR,     mame::SkipC,
+         mame::Gamma,         mame::Scanlines,  mame::NTSC,      mame::Depth,
+         mame::AlwaysSync,    mame::Tweaked,    mame::NoStretch, mame::TripleBuffer,
+         mame::WaitInterlace, mame::Vsync,      mame::AntiA,     mame::NoTrans,
+         mame::R90,           mame::L90,        mame::FlipH,     mame::FlipV,
+         mame::NoRot,         mame::Cheat,      mame::Record,    mame::Stereo,
+         mame::SixteenBit,    mame::Ym3812},
+        {callus::HR, callus::VR, callus::FrameSkip, callus::VSync, callus::HiColor, callus::FPU,
+         callus::NoVesa, callus::Linear, callus::Banked, callus::AltStart, callus::TwoToThree,
+         callus::MultiTask, callus::SampleRate, callus::NoSound, callus::Stereo, callus::Device1,
+         callus::Device2, callus::Device3, callus::Device4},
+        {raine::ScreenMode, raine::ScreenRes, raine::Joystick, raine::LimitSpeed, raine::EnableGUI},
+        {system16::HR, system16::VR, system16::FrameSkip, system16::VSync, system16::NoJoy,
+         system16::Scanlines, system16::RDTSC, system16::Eagle, system16::Scanlines2,
+         system16::Old2151, system16::ESC, system16::RevX, system16::NoLeds, system16::NoTitle,
+         system16::RevY, system16::AnalogJoy, system16::Soundcard, system16::SampleRate,
+         system16::Controls},
+        {m72::VR, m72::FrameSkip, m72::VertDisplay, m72::Scanlines, m72::VSync, m72::Performance,
+         m72::PPro, m72::NoJoy, m72::SampleRate, m72::QuickFire},
+    };
+    std::vector<Layout> layouts = Layouts();
+    ASSERT_EQ(layouts.size(), slots.size());
+    for (size_t e = 0; e < layouts.size(); ++e) {
+        const Layout& layout = layouts[e];
         SCOPED_TRACE(Section(layout.emu).tag);
         const auto& table = GameSettingsTableOf(layout.emu);
         // The key and the ROM folder come before the options.
         EXPECT_EQ(table.options.size() + 2, layout.recordItems);
         ASSERT_EQ(table.options.size(), layout.rows.size());
         SettingsFields defaults = BuiltInDefaults(layout.emu);
-        for (size_t i = 0; i < layout.rows.size(); ++i) {
-            const Row& row = layout.rows[i];
-            EXPECT_EQ(row.slot, i + 1) << row.control;
-            EXPECT_EQ(table.option(row.slot).control, row.control);
-            EXPECT_EQ(table.option(row.slot).items.size(), row.comboItems) << row.control;
-            EXPECT_EQ(Shown(layout.emu, defaults, row.slot), row.shownByDefault) << row.control;
+        for (size_t slot = 1; slot <= layout.rows.size(); ++slot) {
+            const std::vector<std::string>& row = layout.rows[slot - 1];
+            EXPECT_EQ(slots[e].at(slot - 1), slot) << row[0];
+            EXPECT_EQ(table.option(slot).control, row[0]);
+            EXPECT_EQ(std::to_string(table.option(slot).items.size()), row[2]) << row[0];
+            EXPECT_EQ(Shown(layout.emu, defaults, slot), row[1]) << row[0];
         }
         for (size_t slot = layout.recordItems - 1; slot < kSettingsSlots; ++slot)
             EXPECT_EQ(defaults[slot], "") << slot;
@@ -171,21 +107,15 @@ TEST_F(GameSettingsTest, RecordsHoldTheOptionsInEachEmulatorsOrderWithTheirBuilt
 }
 
 TEST_F(GameSettingsTest, ApplyToAllLeavesTheSingleDefaultRecordOfEachEmulator) {
-    const std::vector<std::pair<Emu, std::string>> golden{
-        {Emu::Mame, "\"[DEFAULT]\",\"C:\\emu\\mame\\roms\",0,0,0,0,1,1,0,0,0,0,\"0\",\"0\",14,"
-                    "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n"},
-        {Emu::Callus, "\"[DEFAULT]\",\"C:\\emu\\callus\",10,10,0,0,0,0,0,0,0,0,0,0,1,0,0,0,0,0,"
-                      "0\r\n"},
-        {Emu::Raine, "\"[DEFAULT]\",\"C:\\emu\\raine\\ziproms\",0,0,0,0,0\r\n"},
-        {Emu::System16, "\"[DEFAULT]\",\"C:\\emu\\system16\\ziproms\",2,2,0,0,0,1,0,0,0,0,0,0,"
-                        "0,1,0,0,0,1,0\r\n"},
-        {Emu::M72, "\"[DEFAULT]\",\"C:\\emu\\m72\\ziproms\",0,0,0,0,0,0,0,0,1,0\r\n"},
-    };
-    for (const auto& [emu, bytes] : golden) {
+    // The record "All" leaves for each section, one line a section in section order.
+    std::vector<std::string> golden;
+    ASSERT_TRUE(ReadLines(test::Fixture("default_records.set"), golden));
+    ASSERT_EQ(golden.size(), kAllEmus.size());
+    for (Emu emu : kAllEmus) {
         SCOPED_TRACE(Section(emu).tag);
         WriteLines(SetPath(dir, emu), {"\"Game A\",\"/a\"", "", "\"Game B\",\"/b\""});
         ASSERT_TRUE(ApplyToAll(emu, BuiltInDefaults(emu)));
-        EXPECT_EQ(ReadBytes(SetPath(dir, emu)), bytes);
+        EXPECT_EQ(ReadBytes(SetPath(dir, emu)), golden[Index(emu)] + "\r\n");
     }
     // The section's ROM directory, when set, is the default ROM folder.
     Shared().RomDir[Index(Emu::Raine)] = "/home/me/raine roms";
@@ -234,8 +164,8 @@ TEST_F(GameSettingsTest, AGameFindsOnlyItsOwnKeyThenTheDefaultRecordThenTheBuilt
     for (Emu emu : kAllEmus) {
         SCOPED_TRACE(Section(emu).tag);
         std::string path = SetPath(dir, emu);
-        WriteLines(path, {"", "\"Pac-Man\",\"/pacman\"", "\"pac\",\"/lower\"",
-                          "\"Pac-Man\",\"/second\"", "\"[DEFAULT]\",\"/default\""});
+        WriteLines(path, {"", "\"Pac-Man\",\"/pacman\"", "\"pac\",\"/lower\"", "Pac-Man,/second",
+                          "\"[DEFAULT]\",\"/default\""});
         SettingsFields fields;
         SettingsSource source = SettingsSource::BuiltIn;
         EXPECT_TRUE(LoadGameSettings(emu, "Pac-Man", fields, &source));
@@ -269,15 +199,14 @@ TEST_F(GameSettingsTest, DamagedItemsTakeTheirBuiltInDefaultsOneByOne) {
     // A full record of MAME first: nothing of it may show through the short one after it.
     SettingsFields fields = AllChanged(Emu::Mame);
     WriteLines(SetPath(dir, Emu::Mame),
-               {"\"Robotron\",\"C:\\PROGRA~1\\a,b\",9,x,,-1,3,2,12,\"3\",15,20,\"1 -cheat\",-5,"
-                "31,2,1,01"});
+               {"\"Robotron\",\"C:\\PROGRA~1\\a,b\",9,x,,-1,000000003,0000000002,12,\"3\",15,20,"
+                "\"1 -cheat\",-12345,31,2,1,01"});
     ASSERT_TRUE(LoadGameSettings(Emu::Mame, "Robotron", fields));
-    // "x" chooses nothing (-1).
-    EXPECT_EQ(fields,
-              With(BuiltInDefaults(Emu::Mame), kRomPathSlot, "C:\\PROGRA~1\\a,b", mame::Frames,
-                   "-1", mame::SoundCard, "3", mame::SampleRate, "2", mame::Controls, "12",
-                   mame::VgaFreq, "3", mame::Beam, "15", mame::Flicker, "20", mame::SkipC, "-5",
-                   mame::NTSC, "1", mame::Depth, "1"));
+    // "x" chooses nothing (-1); a number is one to nine digits, a screen offset any number.
+    EXPECT_EQ(fields, With(BuiltInDefaults(Emu::Mame), kRomPathSlot, "C:\\PROGRA~1\\a,b",
+                           mame::Frames, "-1", mame::SoundCard, "3", mame::Controls, "12",
+                           mame::VgaFreq, "3", mame::Beam, "15", mame::Flicker, "20", mame::SkipC,
+                           "-12345", mame::NTSC, "1", mame::Depth, "1"));
     EXPECT_TRUE(Checked(fields, mame::Depth));
     EXPECT_EQ(Index(fields, mame::Flicker), 20);
     EXPECT_EQ(Text(fields, mame::SkipR), "0");
@@ -303,6 +232,7 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
     WriteBytes(path, "\"Alpha\",\"/a\",0,0,0,0,0\r\n"
                      "\r\n"
                      "\"Beta\",\"/b\",1,1,1,1,1\n"
+                     "Alphabet,/ab,1,1,1,1,1\r\n"
                      "\"Alpha\",\"/old\",2,2,2,0,0\r\n");
     SettingsFields fields =
         With(BuiltInDefaults(Emu::Raine), kRomPathSlot, "/new", raine::Joystick, "16");
@@ -311,6 +241,7 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
     EXPECT_EQ(ReadBytes(path), "\"Alpha\",\"/new\",0,0,16,0,0\r\n"
                                "\r\n"
                                "\"Beta\",\"/b\",1,1,1,1,1\r\n"
+                               "Alphabet,/ab,1,1,1,1,1\r\n"
                                "\"Alpha\",\"/new\",0,0,16,0,0\r\n"
                                "\"Gamma\",\"C:\\emu\\raine\\ziproms\",0,0,0,0,0\r\n");
     SettingsFields loaded;

@@ -50,6 +50,9 @@ TEST(StartupLayout, TheDefaultLayoutIsReadOnlyWhenAutoloadIsOnAndANameIsGiven) {
         {"AutoloadOnStartup = 1", "DefaultLayout = Work", LayoutStop::Complete, work},
         {"AutoloadOnStartup =1", "DefaultLayout = Work", LayoutStop::Complete, work},
         {"AutoloadOnStartup = 0", "DefaultLayout = Work", LayoutStop::AutoloadOff, {}},
+        {"AutoloadOnStartup = 2", "DefaultLayout = Work", LayoutStop::AutoloadOff, {}},
+        {"AutoloadOnStartup = x", "DefaultLayout = Work", LayoutStop::AutoloadOff, {}},
+        {"AutoloadOnStartup = 01", "DefaultLayout = Work", LayoutStop::Complete, work},
         {"AutoloadOnStartup = 1", "DefaultLayout = ", LayoutStop::NoDefaultName, {}},
         {"AutoloadOnStartup = 1", "DefaultLayout =", LayoutStop::NoDefaultName, {}},
         {"AutoloadOnStartup = 1", "DefaultLayout = work", LayoutStop::NotFound, {}},
@@ -197,6 +200,12 @@ TEST_F(LayoutsDat, AddingRenamingAndRemovingTouchOnlyTheirLayout) {
     std::filesystem::remove(path_);
     ASSERT_TRUE(AppendLayout(path_, "New Layout"));
     EXPECT_EQ(bytes(), "[New Layout]\r\n-\r\n");
+
+    // A layout the file lacks changes nothing: the file, with bare LF ends here, is not written.
+    test::WriteBytes(path_, "[New Layout]\n-\n");
+    RemoveLayout(path_, "New");
+    RenameLayout(path_, "New", "Old");
+    EXPECT_EQ(bytes(), "[New Layout]\n-\n");
 }
 
 TEST_F(LayoutsDat, AFailedRewriteKeepsTheOldFile) {

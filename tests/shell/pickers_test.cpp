@@ -134,12 +134,17 @@ TEST_F(PickersTest, FolderPickerStartsWhereTheCallerPointsOrAtTheInstallation) {
     // Confirming without moving stores the start folder; a folder that does not exist here
     // starts the picker at the installation directory.
     WriteBytes(dir / "roms/pacman.zip", "z");
+    // The folders above it are listed from the root "/" down, and the root picked is "/".
     FolderPicker snaps({"MAMESNAP", "*.gif", "Choose Directory", dir / "roms/"});
+    EXPECT_EQ(Items(Find<QListWidget>(&snaps, "dirSelDir")).front(), "/");
     Click(snaps, "cmdSeleziona");
     FolderPicker alt({"MAMEROMALT", "*.zip", "x", "C:\\Emu\\Mame\\Roms"});
     Click(alt, "cmdSeleziona");
-    EXPECT_EQ(mame.calls, (std::vector<std::string>{"folder 2 " + dir / "roms", "save",
-                                                    "folder 1 " + dir / "inst", "save"}));
+    FolderPicker root({"MAMESNAP", "*.gif", "x", "/"});
+    Click(root, "cmdSeleziona");
+    EXPECT_EQ(mame.calls,
+              (std::vector<std::string>{"folder 2 " + dir / "roms", "save",
+                                        "folder 1 " + dir / "inst", "save", "folder 2 /", "save"}));
 }
 
 TEST_F(PickersTest, FolderPickerCancelledOrClosedOrWithAForeignTagChangesNothing) {

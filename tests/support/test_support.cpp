@@ -97,6 +97,17 @@ std::vector<std::string> Entries(const std::string& dir) {
     return names;
 }
 
+std::tm Moment(int hour, int minute, int second, int day, int month, int year) {
+    std::tm at{};
+    at.tm_hour = hour;
+    at.tm_min = minute;
+    at.tm_sec = second;
+    at.tm_mday = day;
+    at.tm_mon = month - 1;
+    at.tm_year = year - 1900;
+    return at;
+}
+
 std::string Fixture(const std::string& rel) {
     return std::string(ARVOK_FIXTURES) + "/" + rel;
 }

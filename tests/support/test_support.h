@@ -7,7 +7,8 @@
 
 namespace arvok::test {
 
-// A fresh directory under /tmp, removed with everything in it when the object goes away.
+// A fresh directory under TMPDIR, else /dev/shm, else /tmp, removed with everything in it when the
+// object goes away.
 class TempDir {
 public:
     TempDir();

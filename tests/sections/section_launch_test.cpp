@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <set>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,7 +12,9 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include "platform/clock.h"
 #include "platform/path.h"
+#include "platform/text_file.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
 #include "shell/instance.h"
@@ -30,24 +34,15 @@ protected:
     }
 };
 
-TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
+TEST_F(SectionLaunchTest, ADoubleClickRunsTheGameWithItsOwnOptionsAndAnotherWithItsOwn) {
     open();
     clickButton("imgButSet");
     pickRom("Galaga");
     choose("cboMameMonitor", 2);
-    choose("cboMameSampleRate", 2);
-    find<QCheckBox>("chkMameCheat")->click();
-    find<QLineEdit>("txtMameSkipR")->setText("-3");
-
-    // Options changed just before are kept for the game and used.
     doubleClick("lstMameRom");
-    const std::string galaga = dir_.path() + "/emu\ngalaga -ignorecfg -monitor pal -soundcard 1 "
-                                             "-sr 44100 -skiplines -3 -cheat\ngalaga.zip\n";
+    const std::string galaga =
+        dir_.path() + "/emu\ngalaga -ignorecfg -monitor pal -soundcard 1\ngalaga.zip\n";
     EXPECT_EQ(ran(), galaga);
-    EXPECT_FALSE(IsPresentFile(dir_ / "emu/roms/galaga.zip"));
-    EXPECT_FALSE(IsPresentFile(dir_ / "emu/lancia.bat"));
-    EXPECT_EQ(ReadBytes(dir_ / "roms/galaga.zip"), "zip");
-    EXPECT_TRUE(dialogs_->asked.empty());
 
     // Another game starts with its own settings, not with those left on the page.
     WriteBytes(dir_ / "roms/xevious.zip", "zip");
@@ -71,7 +66,7 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheEmulatorWithTheGamesOwnOptions) {
     EXPECT_EQ(folder->text().toStdString(), odd);
 }
 
-TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackReachesTheEmulatorAndStaysChosen) {
+TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackIsNotPlayedBackForAnotherGame) {
     WriteBytes(dir_ / "emu/INP/best.inp", "x");
     open();
     clickButton("imgButSet");
@@ -79,13 +74,6 @@ TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackReachesTheEmulatorAndStaysC
     auto* playback = find<QCheckBox>("chkMamePlayback");
     answerPicker("best.inp");
     playback->click();
-
-    // Loading the game's settings before the launch leaves Record as it was and Playback on.
-    doubleClick("lstMameRom");
-    EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1 -playback best\n" +
-                         "galaga.zip\n");
-    EXPECT_TRUE(playback->isChecked());
-    EXPECT_FALSE(find<QCheckBox>("chkMameRecord")->isChecked());
 
     // Another game, taking the "[DEFAULT]" record, plays back nothing.
     dialogs_->answers = {Answer::Yes};
@@ -189,6 +177,239 @@ TEST_F(SectionLaunchTest, NamesTwinnedButForCaseOrAccentedRunTheirOwnSets) {
             << game->name << ": " << ran();
     }
 }
+
+// The switch tables of tests/fixtures/switches.txt: per section, its controls in the order of
+// their switches, each with the record item that stores it and the switch of each value.
+struct SwitchValue {
+    std::string value, shown, text; // "shown": a combo's item
+};
+struct SwitchControl {
+    std::string name, byDefault;
+    int item = 0; // 0: not stored
+    std::vector<SwitchValue> values;
+    std::string gate; // the control whose values in "opens" let this one give its switch
+    std::vector<std::string> opens;
+};
+using Choices = std::vector<std::pair<std::string, std::string>>;
+struct SwitchSection {
+    Emu emu;
+    std::string list, game, head, zip;
+    std::vector<SwitchControl> controls;
+    std::vector<Choices> tries;
+};
+
+// The words of a fixture line; a word in double quotes may hold blanks.
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    for (std::size_t i = line.find_first_not_of(' '); i < line.size();
+         i = line.find_first_not_of(' ', i)) {
+        const bool quoted = line[i] == '"';
+        const std::size_t end = std::min(line.find(quoted ? '"' : ' ', i + 1), line.size());
+        words.push_back(line.substr(i + quoted, end - i - quoted));
+        i = end + 1;
+    }
+    return words;
+}
+
+std::vector<SwitchSection> SwitchTables() {
+    std::vector<std::string> lines;
+    EXPECT_TRUE(ReadLines(Fixture("switches.txt"), lines));
+    std::vector<SwitchSection> sections;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> w = Words(line);
+        if (w.empty() || w[0][0] == '#')
+            continue;
+        if (w[0][0] == '[') {
+            const auto emu = std::find_if(kAllEmus.begin(), kAllEmus.end(), [&](Emu e) {
+                return w[0] == "[" + std::string(Section(e).baseName) + "]";
+            });
+            sections.push_back({*emu, w.at(1), w.at(2), w.at(3), w.at(4), {}, {}});
+        } else if (w[0] == "try") {
+            Choices& choices = sections.back().tries.emplace_back();
+            for (std::size_t i = 1; i + 1 < w.size(); i += 2)
+                choices.emplace_back(w[i], w[i + 1]);
+        } else if (line[0] != ' ') {
+            SwitchControl& control = sections.back().controls.emplace_back();
+            control.name = w[0];
+            control.item = w.at(1) == "-" ? 0 : std::stoi(w[1]);
+        } else if (SwitchControl& control = sections.back().controls.back(); w[0] == "while") {
+            control.gate = w.at(1);
+            control.opens.assign(w.begin() + 2, w.end());
+        } else {
+            const bool byDefault = w[0].back() == '*';
+            const bool item = w.size() == 3;
+            control.values.push_back(
+                {w[0].substr(0, w[0].size() - byDefault), item ? w[1] : "", w.at(1 + item)});
+            if (byDefault)
+                control.byDefault = control.values.back().value;
+        }
+    }
+    return sections;
+}
+
+// Each section's window, opened once, launches its game again and again from its settings page
+// set as a user sets it, and the stand-in emulator's arguments must be the table's switches in
+// their order, the game's record holding each control's value at its item.
+class SwitchTableTest : public SectionTest, public ::testing::WithParamInterface<std::string> {
+protected:
+    void TearDown() override {
+        SetClock({});
+        SectionTest::TearDown();
+    }
+
+    // What a control shows: a box's 0 or 1, a text, a combo's index.
+    static std::string value(QWidget* w) {
+        if (auto* box = qobject_cast<QCheckBox*>(w))
+            return box->isChecked() ? "1" : "0";
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            return edit->text().toStdString();
+        return std::to_string(static_cast<QComboBox*>(w)->currentIndex());
+    }
+    // A box ticked for any value but "0" (a value other than "1" is the recording to pick), an
+    // item chosen by its index, a text typed.
+    void set(QWidget* w, const std::string& value) {
+        if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            if (box->isChecked() == (value == "0")) {
+                if (value != "0" && value != "1")
+                    answerPicker(value);
+                box->click();
+            }
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            edit->setText(QString::fromStdString(value));
+        } else if (auto* combo = qobject_cast<QComboBox*>(w);
+                   combo && combo->currentIndex() != std::stoi(value)) {
+            combo->setCurrentIndex(std::stoi(value));
+            emit combo->activated(combo->currentIndex());
+        }
+    }
+
+    // The page at its defaults, then "choices" set in turn where the page lets the user set them,
+    // then the launch by a double click or, when "enter", by Enter.
+    void launch(const SwitchSection& s, const Choices& choices, bool enter = false) {
+        std::map<std::string, std::string> state;
+        for (const SwitchControl& control : s.controls)
+            set(widgets_[control.name], state[control.name] = control.byDefault);
+        std::string told = Section(s.emu).baseName;
+        for (const auto& [name, value] : choices)
+            if (widgets_[name]->isEnabled()) {
+                set(widgets_[name], state[name] = value);
+                told += " " + name + " " + value;
+            }
+        std::string line = s.head;
+        for (const SwitchControl& control : s.controls)
+            for (const SwitchValue& v : control.values)
+                if (v.value == state[control.name] &&
+                    (control.gate.empty() ||
+                     std::count(control.opens.begin(), control.opens.end(), state[control.gate]))) {
+                    line += v.text;
+                    tried_.insert(control.name + " " + v.value);
+                }
+
+        std::filesystem::remove(dir_ / "ran.txt");
+        if (enter)
+            pressKey(find(s.list.c_str()), Qt::Key_Return);
+        else
+            doubleClick(s.list);
+        EXPECT_EQ(ran(), dir_.path() + "/emu\n" + line + "\n" + s.zip + "\n") << told;
+        const std::string record =
+            ReadBytes(dir_ / ("Cfg/" + std::string(Section(s.emu).baseName) + ".set"));
+        const std::size_t at = record.find("\"" + s.game + "\",");
+        ASSERT_NE(at, std::string::npos) << told << ": no record in " << record;
+        const QStringList items =
+            QString::fromStdString(record.substr(at, record.find('\r', at) - at))
+                .remove('"')
+                .split(',');
+        int last = 0;
+        for (const SwitchControl& control : s.controls) {
+            last = std::max(last, control.item);
+            if (control.item) {
+                EXPECT_EQ(items.value(control.item - 1).toStdString(), state[control.name])
+                    << told << ": " << control.name << " at item " << control.item;
+            }
+        }
+        EXPECT_EQ(items.size(), last) << told;
+    }
+
+    std::map<std::string, QWidget*> widgets_;
+    std::set<std::string> tried_;
+};
+
+TEST_P(SwitchTableTest, EverySwitchReachesTheEmulatorFromThePage) {
+    const std::vector<SwitchSection> sections = SwitchTables();
+    const auto found = std::find_if(sections.begin(), sections.end(), [](const SwitchSection& s) {
+        return Section(s.emu).baseName == GetParam();
+    });
+    ASSERT_NE(found, sections.end());
+    const SwitchSection& s = *found;
+    const std::string base = Section(s.emu).baseName;
+    const std::string zipDir = s.zip.substr(0, s.zip.rfind('/') + 1),
+                      set = s.zip.substr(zipDir.size());
+    const std::string name = set.substr(0, set.size() - 4);
+    WriteDataFile(base, {{s.game.c_str(), name.c_str(), "O", "-", "Action", "Maker", "1990"}});
+    WriteBytes(dir_ / ("roms/" + set), "zip");
+    std::filesystem::create_directories(dir_ / ("emu/" + zipDir));
+    WriteBytes(dir_ / "emu/INP/best.inp", "x");
+    SetClock([] { return Moment(9, 30, 5, 7, 2, 1999); });
+    WriteCfg(s.emu, {s.game});
+    // The stand-in notes its working directory, its arguments and the zips in its ROM folder.
+    WriteStandIn(QString::fromLatin1(base).toLower().toStdString() + ".sh",
+                 "echo " + zipDir + "*.zip");
+    ASSERT_NE(open(s.emu), nullptr);
+    clickButton(s.emu == Emu::Mame ? "imgButSet" : ("img" + base + "ButSet").c_str());
+    select(s.list, s.game);
+    EXPECT_EQ(pick(("cmd" + base + "SelDir").c_str()).caption,
+              "Search Rom for " + s.game + " (" + set + ")");
+    // A game without settings shows the defaults; a combo shows its items.
+    for (const SwitchControl& control : s.controls) {
+        QWidget* w = widgets_[control.name] = find(control.name.c_str());
+        EXPECT_EQ(value(w), control.byDefault) << control.name;
+        if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            std::vector<std::string> items, listed;
+            for (const SwitchValue& v : control.values)
+                items.push_back(v.shown);
+            for (int i = 0; i < combo->count(); ++i)
+                listed.push_back(combo->itemText(i).toStdString());
+            EXPECT_EQ(listed, items) << control.name;
+        }
+    }
+
+    // The defaults; then a launch per row, each with one box (a control of two values) at its
+    // other value alone, and every list at the row's value, each list shifted by its place so
+    // that no two lists move in step.
+    launch(s, {});
+    std::vector<const SwitchControl*> boxes, lists;
+    for (const SwitchControl& control : s.controls)
+        (control.values.size() == 2 ? boxes : lists).push_back(&control);
+    std::size_t rows = boxes.size();
+    for (const SwitchControl* list : lists)
+        rows = std::max(rows, list->values.size());
+    for (std::size_t row = 0; row < rows; ++row) {
+        Choices choices;
+        if (row < boxes.size())
+            for (const SwitchValue& v : boxes[row]->values)
+                if (v.value != boxes[row]->byDefault)
+                    choices.emplace_back(boxes[row]->name, v.value);
+        for (std::size_t j = 0; j < lists.size(); ++j)
+            choices.emplace_back(lists[j]->name,
+                                 lists[j]->values[(row + j) % lists[j]->values.size()].value);
+        launch(s, choices, row % 2);
+    }
+    for (const Choices& choices : s.tries)
+        launch(s, choices);
+    for (const SwitchControl& control : s.controls)
+        for (const SwitchValue& v : control.values)
+            EXPECT_TRUE(tried_.count(control.name + " " + v.value))
+                << control.name << " " << v.value << " never given";
+    // Neither the copy nor the batch file is left; the user's zip is kept.
+    EXPECT_FALSE(IsPresentFile(dir_ / ("emu/" + s.zip)));
+    EXPECT_FALSE(IsPresentFile(dir_ / "emu/lancia.bat"));
+    EXPECT_EQ(ReadBytes(dir_ / ("roms/" + set)), "zip");
+    EXPECT_TRUE(dialogs_->asked.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySection, SwitchTableTest,
+                         ::testing::Values("Mame", "Callus", "Raine", "System16", "M72"),
+                         [](const auto& info) { return info.param; });
 
 } // namespace
 } // namespace arvok::test

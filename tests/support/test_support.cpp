@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -17,8 +18,24 @@ namespace fs = std::filesystem;
 
 namespace arvok::test {
 
+namespace {
+
+// TMPDIR when it is set; else the memory file system where there is one that runs programs (the
+// stand-in emulators), since the tests write and flush many small files and a disk makes each
+// flush wait; else the system's temporary directory.
+fs::path TempRoot() {
+    const char* set = std::getenv("TMPDIR");
+    struct statvfs shm {};
+    if (!(set && *set) && access("/dev/shm", W_OK | X_OK) == 0 && statvfs("/dev/shm", &shm) == 0 &&
+        !(shm.f_flag & ST_NOEXEC))
+        return "/dev/shm";
+    return fs::temp_directory_path();
+}
+
+} // namespace
+
 TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "arvok-test-XXXXXX").string();
+    std::string pattern = (TempRoot() / "arvok-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
@@ -124,6 +141,17 @@ std::vector<std::string> Entries(const std::string& dir) {
         names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::tm Moment(int hour, int minute, int second, int day, int month, int year) {
+    std::tm at{};
+    at.tm_hour = hour;
+    at.tm_min = minute;
+    at.tm_sec = second;
+    at.tm_mday = day;
+    at.tm_mon = month - 1;
+    at.tm_year = year - 1900;
+    return at;
 }
 
 std::string Fixture(const std::string& rel) {

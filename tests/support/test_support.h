@@ -2,13 +2,15 @@
 #pragma once
 
 #include <atomic>
+#include <ctime>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace arvok::test {
 
-// A fresh directory under /tmp, removed with everything in it when the object goes away.
+// A fresh directory under TMPDIR, else /dev/shm, else /tmp, removed with everything in it when the
+// object goes away.
 class TempDir {
 public:
     TempDir();
@@ -64,6 +66,9 @@ std::string ReadBytes(const std::string& path);
 
 // Every entry of a directory, hidden ones included, sorted; none when it cannot be listed.
 std::vector<std::string> Entries(const std::string& dir);
+
+// A local time of day and date: 9:30:05 on 7 February 1999 is Moment(9, 30, 5, 7, 2, 1999).
+std::tm Moment(int hour, int minute, int second, int day, int month, int year);
 
 // Path of a file under tests/fixtures or the shipped data/ folder.
 std::string Fixture(const std::string& rel);

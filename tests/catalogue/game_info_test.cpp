@@ -60,19 +60,16 @@ TEST_F(GameInfoTest, AGameWithoutRecordShowsNothingOfAnother) {
 }
 
 TEST_F(GameInfoTest, MenuCaptionsTellMakerYearGenreAndOriginalOrClone) {
-    MenuCaptions rastan = ReadMenuCaptions(Emu::Raine, "Rastan");
-    EXPECT_EQ(rastan.manufacturer, "Taito");
-    EXPECT_EQ(rastan.year, "1987");
-    EXPECT_EQ(rastan.genre, "Platform");
-    EXPECT_EQ(rastan.originalOrClone, "Original");
-    EXPECT_EQ(ReadMenuCaptions(Emu::Raine, "Bubble Bobble").originalOrClone, "Clone");
-    MenuCaptions lower = ReadMenuCaptions(Emu::Raine, "Lower");
-    EXPECT_EQ(lower.manufacturer, "Bear");
-    EXPECT_EQ(lower.originalOrClone, "");
-    for (const char* game : {"", "Rast", "Gone"}) {
-        MenuCaptions none = ReadMenuCaptions(Emu::Raine, game);
-        EXPECT_EQ(none.manufacturer + none.year + none.genre + none.originalOrClone, "") << game;
-    }
+    const auto captions = [](const char* game) {
+        const MenuCaptions c = ReadMenuCaptions(Emu::Raine, game);
+        return std::vector<std::string>{c.manufacturer, c.year, c.genre, c.originalOrClone};
+    };
+    EXPECT_EQ(captions("Rastan"),
+              (std::vector<std::string>{"Taito", "1987", "Platform", "Original"}));
+    EXPECT_EQ(captions("Bubble Bobble")[3], "Clone");
+    EXPECT_EQ(captions("Lower"), (std::vector<std::string>{"Bear", "1990", "Maze", ""}));
+    for (const char* game : {"", "Rast", "Gone"})
+        EXPECT_EQ(captions(game), std::vector<std::string>(4, "")) << game;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "catalogue/header_block.h"
 #include "support/test_support.h"
 
@@ -37,10 +39,8 @@ TEST(HeaderBlock, ValuesFollowTheMarkerExactlyAfterLeadingCommentsAndEmptyLines)
     EXPECT_EQ(block.values[16], "value 17");
     EXPECT_EQ(GameTotal(dir / "x.dat"), "42");
 
-    std::string lfOnly;
-    for (const std::string& line : Block(17))
-        lfOnly += line + "\n";
-    test::WriteBytes(dir / "lf.dat", lfOnly);
+    test::WriteBytes(dir / "lf.dat",
+                     std::regex_replace(test::WithCrLf(Block(17)), std::regex("\r"), ""));
     EXPECT_EQ(ReadHeaderBlock(dir / "lf.dat").values[16], "value 17");
 }
 

@@ -59,12 +59,10 @@ TEST_F(RomLookupTest, AMissReportsTheGameAndReturnsNothing) {
 }
 
 TEST_F(RomLookupTest, NeoGeoTestLooksTheSetUpByItsSetName) {
+    // Only a type mark that is exactly "O" is an original: "marked" is none.
+    for (const std::string set : {"puckman", "kof98", "neogeo", "marked"})
+        EXPECT_TRUE(LookupMameNeoGeo(set).neoGeo) << set;
     EXPECT_FALSE(LookupMameNeoGeo("pacman").neoGeo);
-    EXPECT_TRUE(LookupMameNeoGeo("puckman").neoGeo);
-    EXPECT_TRUE(LookupMameNeoGeo("kof98").neoGeo);
-    EXPECT_TRUE(LookupMameNeoGeo("neogeo").neoGeo);
-    // Only a type mark that is exactly "O" is an original.
-    EXPECT_TRUE(LookupMameNeoGeo("marked").neoGeo);
     EXPECT_TRUE(shown->asked.empty());
     NeoGeoLookup miss = LookupMameNeoGeo("Pac-Man");
     EXPECT_FALSE(miss.found);

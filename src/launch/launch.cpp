@@ -116,6 +116,60 @@ void RomMissing(const Profile& p, const std::string& name, const LaunchInputs& i
                                              StartFolder(in.options.fields[kRomPathSlot])));
 }
 
+// Where MAME's set lies: the first of the game's own ROM folder, the ROM folder and the
+// alternative one that holds the set's zip or, in its stead, the zip of a parent that is an
+// original game and not the Neo-Geo set. "folder" is empty when none does.
+struct SetFolder {
+    std::string folder;
+    bool ownZip = false; // the set's own zip is there
+};
+
+SetFolder FindMameSet(const LaunchInputs& in, const std::string& set, const std::string& parent) {
+    const std::string zip = ZipName(set);
+    const std::string parentZip = ZipName(parent);
+    std::optional<bool> parentIsOriginal;
+    auto parentUsable = [&](const std::string& folder) {
+        if (!HasParent(parent) || EqualsNoCase(parent, kNeoGeoSet) ||
+            !IsPresentFile(ResolveName(folder, parentZip)))
+            return false;
+        if (!parentIsOriginal) {
+            NeoGeoLookup kind = LookupMameNeoGeo(parent);
+            parentIsOriginal = kind.found && !kind.neoGeo;
+        }
+        return *parentIsOriginal;
+    };
+    for (const std::string& folder : {in.options.fields[kRomPathSlot], in.romPath, in.romPathAlt}) {
+        if (folder.empty())
+            continue;
+        const bool own = IsPresentFile(ResolveName(folder, zip));
+        if (own || parentUsable(folder))
+            return {folder, own};
+    }
+    return {};
+}
+
+// The zip to copy into MAME's "roms" from the folder the set was found in: the set's own, else
+// its parent's. When "roms" holds the set's zip already, the user is asked whether to use it: any
+// answer but Yes ends the launch (nullopt); on Yes the parent's zip is copied when it lies beside
+// the found one (the Neo-Geo set is reported missing instead), else nothing ("").
+std::optional<std::string> ZipToCopy(const Profile& p, const LaunchInputs& in, LaunchUi& ui,
+                                     const SetFolder& found, const std::string& roms,
+                                     const std::string& set, const std::string& parent) {
+    const std::string parentZip = ZipName(parent);
+    if (!IsPresentFile(ResolveName(roms, ZipName(set))))
+        return found.ownZip ? ZipName(set) : parentZip;
+    if (dialogs().message(set + ": " + texts::testoRomAlreadyExist, MsgStyle::WarningYesNo) !=
+        Answer::Yes)
+        return std::nullopt;
+    if (!HasParent(parent) || !IsPresentFile(ResolveName(found.folder, parentZip)))
+        return std::string();
+    if (IsNeoGeoSet(parent)) {
+        RomMissing(p, in.settingsKey, in, ui);
+        return std::nullopt;
+    }
+    return parentZip;
+}
+
 enum class Placement {
     Done,   // the zip is in the folder
     NoSet,  // "from" holds no such zip
@@ -227,67 +281,29 @@ void RunMame(const std::string& game, LaunchUi& ui) {
         return;
     const std::string set = rom->romSel;
     const std::string parent = rom->cloneOf;
-    const std::string zip = ZipName(set);
-    const std::string parentZip = ZipName(parent);
     // The record name in the line is the time the launch began.
     const std::string commandLine = CommandLine(Emu::Mame, in.programPath, set, in.options);
 
-    // A parent's zip stands in for the game's own only when the parent is an original game
-    // and not the Neo-Geo set.
-    std::optional<bool> parentIsOriginal;
-    auto parentUsable = [&](const std::string& folder) {
-        if (!HasParent(parent) || EqualsNoCase(parent, kNeoGeoSet) ||
-            !IsPresentFile(ResolveName(folder, parentZip)))
-            return false;
-        if (!parentIsOriginal) {
-            NeoGeoLookup kind = LookupMameNeoGeo(parent);
-            parentIsOriginal = kind.found && !kind.neoGeo;
-        }
-        return *parentIsOriginal;
-    };
-
-    const std::string& gameFolder = in.options.fields[kRomPathSlot];
-    std::string found;
-    bool ownFound = false;
-    for (const std::string& folder : {gameFolder, in.romPath, in.romPathAlt}) {
-        if (folder.empty())
-            continue;
-        ownFound = IsPresentFile(ResolveName(folder, zip));
-        if (ownFound || parentUsable(folder)) {
-            found = folder;
-            break;
-        }
-    }
-    if (found.empty()) {
+    const SetFolder found = FindMameSet(in, set, parent);
+    if (found.folder.empty()) {
         RomMissing(p, in.settingsKey, in, ui);
         return;
     }
 
     std::vector<std::string> copies;
     const std::string roms = EmulatorRomFolder(p, in.emulatorDir);
-    if (!SameFolder(found, roms)) {
-        const bool ownInRoms = IsPresentFile(ResolveName(roms, zip));
+    if (!SameFolder(found.folder, roms)) {
+        std::optional<std::string> copy = ZipToCopy(p, in, ui, found, roms, set, parent);
+        if (!copy)
+            return;
         const bool romsMade = !IsDirectory(roms) && MakeDirectory(in.emulatorDir, p.romFolder);
-        // The zip to copy: the game's own, else its parent's; none when the user lets the
-        // launch use the game's zip already in roms and the parent's is not beside the found one.
-        std::string copy = ownFound ? zip : parentZip;
-        if (ownInRoms) {
-            if (dialogs().message(set + ": " + texts::testoRomAlreadyExist,
-                                  MsgStyle::WarningYesNo) != Answer::Yes)
-                return;
-            copy =
-                HasParent(parent) && IsPresentFile(ResolveName(found, parentZip)) ? parentZip : "";
-            if (!copy.empty() && IsNeoGeoSet(parent)) {
-                RomMissing(p, in.settingsKey, in, ui);
-                return;
-            }
-        }
         std::string problem = "It could not be made";
-        if (!copy.empty() && (!IsDirectory(roms) || PlaceZip(ResolveName(found, copy), roms, copy,
-                                                             copies, problem) != Placement::Done)) {
+        if (!copy->empty() &&
+            (!IsDirectory(roms) || PlaceZip(ResolveName(found.folder, *copy), roms, *copy, copies,
+                                            problem) != Placement::Done)) {
             if (romsMade)
                 RemoveFile(roms);
-            PlacementFailed(copy, found, roms, problem);
+            PlacementFailed(*copy, found.folder, roms, problem);
             return;
         }
     }

@@ -3,6 +3,8 @@
 #include <QLineEdit>
 
 #include "platform/qt/ansi.h"
+#include "sections/help_page.h"
+#include "sections/info_page.h"
 #include "sections/section_window.h"
 #include "sections/slide_show.h"
 
@@ -35,11 +37,11 @@ void SectionWindow::ShowGameDetail(const std::string& title) {
         break;
     case Page::Info:
         romSettings_->setText(FromAnsi(title));
-        showInfo(title);
+        info_->showGame(title);
         break;
     case Page::Help:
         romSettings_->setText(FromAnsi(title));
-        showHelp(title);
+        help_->showGame(title, ToPath(emuDir_->text()));
         break;
     case Page::Conf:
         romSettings_->setText(FromAnsi(title));
@@ -61,9 +63,9 @@ void SectionWindow::onLeaveButton(Page page) {
     saveGameSettings();
     showPage(page);
     if (page == Page::Info)
-        showInfo(romSettingsKey());
+        info_->showGame(romSettingsKey());
     else if (page == Page::Help)
-        showHelp(romSettingsKey());
+        help_->showGame(romSettingsKey(), ToPath(emuDir_->text()));
 }
 
 void SectionWindow::onSettingsButton() {

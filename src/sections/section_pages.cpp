@@ -1,16 +1,13 @@
-// The information, help, configuration and per-game settings pages of a section window.
+// The configuration and per-game settings pages of a section window.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 
 #include "catalogue/data_file.h"
-#include "catalogue/game_info.h"
-#include "catalogue/history.h"
 #include "catalogue/rom_lookup.h"
 #include "catalogue/rom_scan.h"
 #include "core/shared_state.h"
@@ -32,7 +29,7 @@ namespace arvok {
 
 namespace {
 
-constexpr int kRow = 195, kCheckHeight = 190;
+constexpr int kCheckHeight = 190;
 
 QWidget* PageOf(const std::array<QWidget*, 5>& pages, Page page) {
     return pages[static_cast<size_t>(page)];
@@ -49,87 +46,6 @@ const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 o
 
 } // namespace
 
-// Information page.
-
-void SectionWindow::buildInfoPage() {
-    QWidget* page = PageOf(pages_, Page::Info);
-    infoLabels_.assign(kInfoItems, nullptr);
-    // A value label ends a gap before the caption beside it, so that a long value is clipped
-    // clear of that caption.
-    constexpr int kHalf = 1905, kCaption = 690, kGap = 60;
-    int top = 30;
-    for (const InfoRow& row : design_.infoRows) {
-        if (row.heading) {
-            MakeLabel(page, "", QString::fromLatin1(row.heading), 60, top, kHalf, kRow);
-            if (row.rightHeading)
-                MakeLabel(page, "", QString::fromLatin1(row.rightHeading), 60 + kHalf, top, kHalf,
-                          kRow);
-        }
-        const bool wide = row.cells.size() == 1;
-        for (size_t c = 0; c < row.cells.size(); ++c) {
-            const int left = 60 + static_cast<int>(c) * kHalf;
-            const int width = wide ? 2 * kHalf : kHalf;
-            MakeLabel(page, "", QString::fromLatin1(row.cells[c].caption), left, top, kCaption,
-                      kRow);
-            infoLabels_[static_cast<size_t>(row.cells[c].item)] =
-                MakeLabel(page, kInfoLabels[static_cast<size_t>(row.cells[c].item)], {},
-                          left + kCaption, top, width - kCaption - kGap, kRow);
-        }
-        top += kRow;
-    }
-}
-
-void SectionWindow::showInfo(const std::string& game) {
-    GameInfo info = ReadGameInfo(emu_, game);
-    for (size_t i = 0; i < infoLabels_.size(); ++i)
-        infoLabels_[i]->setText(FromAnsi(info.text[i]));
-}
-
-// Help page.
-
-void SectionWindow::buildHelpPage() {
-    QWidget* page = PageOf(pages_, Page::Help);
-    if (design_.buildHelpPage) {
-        design_.buildHelpPage(page);
-        return;
-    }
-    const bool history = Section(emu_).hasHistory;
-    if (history || !design_.helpListItems.empty()) {
-        const auto& r = design_.helpList;
-        if (design_.helpListHeading)
-            MakeLabel(page, "", QString::fromLatin1(design_.helpListHeading), r[0], 30, r[2], kRow);
-        helpList_ =
-            Placed(new QListWidget(page), ("lst" + base_ + "Help").c_str(), r[0], r[1], r[2], r[3]);
-        NoSidewaysScroll(helpList_);
-        for (const std::string& item : design_.helpListItems)
-            helpList_->addItem(FromAnsi(item));
-    }
-    constexpr int kKeyRow = 180;
-    for (const HelpBlock& block : design_.helpBlocks) {
-        int top = block.top;
-        if (block.heading) {
-            MakeLabel(page, "", QString::fromLatin1(block.heading), block.left, top,
-                      block.keyWidth + block.actionWidth, kRow);
-            top += kRow;
-        }
-        for (const HelpKey& key : block.keys) {
-            MakeLabel(page, "", QString::fromLatin1(key.key), block.left, top, block.keyWidth,
-                      kKeyRow);
-            MakeLabel(page, "", QString::fromLatin1(key.action), block.left + block.keyWidth, top,
-                      block.actionWidth, kKeyRow);
-            top += kKeyRow;
-        }
-    }
-}
-
-void SectionWindow::showHelp(const std::string& game) {
-    if (!Section(emu_).hasHistory)
-        return;
-    helpList_->clear();
-    for (const std::string& item : ReadHistory(emu_, ToPath(emuDir_->text()), game))
-        helpList_->addItem(FromAnsi(item));
-}
-
 // Configuration page.
 
 void SectionWindow::buildConfPage() {
@@ -138,7 +54,8 @@ void SectionWindow::buildConfPage() {
     const bool altFolder = Section(emu_).hasAltRomPath;
     constexpr int kEdit = 3000, kButton = 3120, kButtonWidth = 675;
 
-    MakeLabel(page, conf.exeCaptionName, QString::fromLatin1(conf.exeCaption), 60, 45, kEdit, kRow);
+    MakeLabel(page, conf.exeCaptionName, QString::fromLatin1(conf.exeCaption), 60, 45, kEdit,
+              kPageRow);
     exePath_ = MakeEdit(page, "txtOpt" + base_ + "ExePath", conf.exePath, 60, 255, kEdit);
     auto* browse =
         MakeButton(page, "cmdSfoglia", "Browse", ButtonLook::Link, kButton, 255, kButtonWidth, 255);
@@ -148,7 +65,7 @@ void SectionWindow::buildConfPage() {
         MakeLabel(page, ("lblOpt" + base_ + "Hide").c_str(), FromPath(conf.emuDir), 0, 0, 0, 0);
     emuDir_->hide();
 
-    MakeLabel(page, "Label22", QString::fromLatin1(conf.romCaption), 60, 600, kEdit, kRow);
+    MakeLabel(page, "Label22", QString::fromLatin1(conf.romCaption), 60, 600, kEdit, kPageRow);
     const int editLeft = altFolder ? 510 : 60;
     romPath_ = MakeEdit(page, "txtOpt" + base_ + "RomPath", conf.romPath, editLeft, 810,
                         kEdit - editLeft + 60);
@@ -174,7 +91,7 @@ void SectionWindow::buildConfPage() {
         top += 345;
     }
 
-    MakeLabel(page, "Label20", QString::fromLatin1(conf.snapCaption), 60, top, kEdit, kRow);
+    MakeLabel(page, "Label20", QString::fromLatin1(conf.snapCaption), 60, top, kEdit, kPageRow);
     snapPath_ = MakeEdit(page, "txtOpt" + base_ + "Snap", conf.snapPath, 60, top + 210, kEdit);
     auto* snapButton = MakeButton(page, "cmdDirSnap", "Browse", ButtonLook::Link, kButton,
                                   top + 210, kButtonWidth, 255);

@@ -153,6 +153,12 @@ void SinkWhenPressed(QWidget* button) {
     button->installEventFilter(pressed);
 }
 
+void PlacePage(QWidget* page, const std::string& name) {
+    Placed(page, name.c_str(), 2400, 690, 3855, 3885);
+    SetBackColor(page, 0xC0C0C0);
+    SetForeColor(page, 0);
+}
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                   int width, int height) {
     return Placed(new QLabel(text, parent), name, left, top, width, height);

@@ -33,6 +33,13 @@ template <class W> W* Placed(W* w, const char* name, int left, int top, int widt
     return w;
 }
 
+// The height of a caption row on the pages, in twips.
+inline constexpr int kPageRow = 195;
+
+// Gives the page "page" of a section window its name "name", its place beside the lists and its
+// grey face.
+void PlacePage(QWidget* page, const std::string& name);
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
                   int width, int height);
 // A label button: acts on a click and takes its hovered colours while the mouse is over it.

@@ -19,6 +19,8 @@
 #include "platform/qt/focus_in_view.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/window_drag.h"
+#include "sections/help_page.h"
+#include "sections/info_page.h"
 #include "sections/launcher_link.h"
 #include "sections/open_section.h"
 #include "sections/popup_menus.h"
@@ -86,10 +88,16 @@ SectionWindow::SectionWindow(Emu emu)
     buildFrame();
     buildLists();
     buildFilters();
-    buildInfoPage();
-    buildHelpPage();
+    info_ = new InfoPage(emu_, this);
+    help_ = new HelpPage(emu_, this);
+    pages_[static_cast<size_t>(Page::Info)] = info_;
+    pages_[static_cast<size_t>(Page::Help)] = help_;
+    // The pages lie below the lists, in the order of the page buttons.
+    info_->stackUnder(pages_[static_cast<size_t>(Page::Conf)]);
+    help_->stackUnder(pages_[static_cast<size_t>(Page::Conf)]);
     buildConfPage();
     buildSettingsPage();
+    showPage(Page::Snap);
     ApplyCompactStyle(this);
     KeepsFocusInView(this);
     SetTwipsSize(this, kWide, design_.hasLargeSize ? kTall : kLow);
@@ -191,16 +199,12 @@ void SectionWindow::buildFrame() {
     PlaceTwips(snapPage_, 2400, 690, 3855, 3885);
     pages_[static_cast<size_t>(Page::Snap)] = snapPage_;
     makePage(Page::Settings, "Settings");
-    makePage(Page::Info, "Info");
-    makePage(Page::Help, "Help");
     makePage(Page::Conf, "Conf");
-    showPage(Page::Snap);
 }
 
 QWidget* SectionWindow::makePage(Page page, const char* suffix) {
-    auto* w = Placed(new QWidget(this), ("pic" + base_ + suffix).c_str(), 2400, 690, 3855, 3885);
-    SetBackColor(w, 0xC0C0C0);
-    SetForeColor(w, 0);
+    auto* w = new QWidget(this);
+    PlacePage(w, "pic" + base_ + suffix);
     pages_[static_cast<size_t>(page)] = w;
     return w;
 }

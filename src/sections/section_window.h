@@ -26,6 +26,8 @@ namespace arvok {
 
 class ClickLabel;
 class GameListView;
+class HelpPage;
+class InfoPage;
 class NameListModel;
 class PickerTarget;
 class SnapshotPage;
@@ -101,8 +103,6 @@ private:
     void buildFrame();
     void buildLists();
     void buildFilters();
-    void buildInfoPage();
-    void buildHelpPage();
     void buildConfPage();
     void buildSettingsPage();
     QWidget* makePage(Page page, const char* suffix);
@@ -148,10 +148,6 @@ private:
     void resetFilters();
     void neutralFilters();
     void colourFilter(int combo);
-
-    // Information and help pages.
-    void showInfo(const std::string& game);
-    void showHelp(const std::string& game);
 
     // Configuration page.
     void onNoSlideClicked();
@@ -206,11 +202,10 @@ private:
     GameListView* romList_ = nullptr;
     NameListModel* romModel_ = nullptr;
     QListWidget* prefList_ = nullptr;
-    QListWidget* helpList_ = nullptr;
     std::array<QComboBox*, 4> filters_{};
 
-    // Information page.
-    std::vector<QLabel*> infoLabels_;
+    InfoPage* info_ = nullptr;
+    HelpPage* help_ = nullptr;
 
     // Configuration page.
     QLineEdit* exePath_ = nullptr;

@@ -50,14 +50,6 @@ private:
     std::vector<KeptFile> files_;
 };
 
-// Calls "visit" with each line of "bytes" without its line end (as NextLine cuts them) until it
-// returns true.
-template <typename Visit> void ForEachLine(std::string_view bytes, Visit visit) {
-    for (size_t pos = TextStart(bytes); pos < bytes.size();)
-        if (visit(NextLine(bytes, pos)))
-            return;
-}
-
 } // namespace
 
 std::string DataFilePath(Emu emu) {

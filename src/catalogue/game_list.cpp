@@ -60,22 +60,34 @@ struct ScanEntry {
     char flag;
 };
 
+// The entry of a line of the scan file; nothing when the line is too short to hold its quotes or
+// has no ";" between them.
+std::optional<ScanEntry> ScanLineEntry(std::string_view line) {
+    if (line.size() < 2)
+        return std::nullopt;
+    std::string_view inner = line.substr(1, line.size() - 2);
+    size_t semi = inner.find(';');
+    if (semi == std::string_view::npos)
+        return std::nullopt;
+    return ScanEntry{inner.substr(0, semi), inner.back()};
+}
+
 // The entries of the scan file, or nothing when it cannot be read or a line cannot be taken
 // apart (too short to hold its quotes, or without ";").
 std::optional<std::vector<ScanEntry>> ReadScanFile(Emu emu, std::string& bytes) {
     if (!ReadFileBytes(ScanFilePath(emu), bytes))
         return std::nullopt;
     std::vector<ScanEntry> entries;
-    for (size_t pos = TextStart(bytes); pos < bytes.size();) {
-        std::string_view line = NextLine(bytes, pos);
-        if (line.size() < 2)
-            return std::nullopt;
-        std::string_view inner = line.substr(1, line.size() - 2);
-        size_t semi = inner.find(';');
-        if (semi == std::string_view::npos)
-            return std::nullopt;
-        entries.push_back({inner.substr(0, semi), inner.back()});
-    }
+    bool broken = false;
+    ForEachLine(bytes, [&](std::string_view line) {
+        std::optional<ScanEntry> entry = ScanLineEntry(line);
+        if (entry)
+            entries.push_back(*entry);
+        broken = !entry;
+        return broken;
+    });
+    if (broken)
+        return std::nullopt;
     return entries;
 }
 

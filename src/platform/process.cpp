@@ -133,10 +133,16 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
         error = std::strerror(errno);
         return false;
     }
-    fcntl(pipeFds[0], F_SETFD, FD_CLOEXEC);
-    fcntl(pipeFds[1], F_SETFD, FD_CLOEXEC);
+    if (fcntl(pipeFds[0], F_SETFD, FD_CLOEXEC) != 0 ||
+        fcntl(pipeFds[1], F_SETFD, FD_CLOEXEC) != 0) {
+        error = std::strerror(errno);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        return false;
+    }
 
     pid_t pid = fork();
+    const int forkError = errno;
     if (pid == 0) {
         // Only async-signal-safe calls from here on.
         ChildFailure failure{0, 0};
@@ -152,7 +158,7 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     }
     close(pipeFds[1]);
     if (pid < 0) {
-        error = std::strerror(errno);
+        error = std::strerror(forkError);
         close(pipeFds[0]);
         return false;
     }

@@ -17,6 +17,13 @@ size_t TextStart(std::string_view bytes);
 // The line of "bytes" that begins at "pos", without its line end; "pos" moves past that end. A
 // line ends at CR LF, at LF or at a CR alone, and the last one may have no end.
 std::string_view NextLine(std::string_view bytes, size_t& pos);
+// Calls "visit" with each line of a text file's "bytes" without its line end, from TextStart on
+// and as NextLine cuts them, until it returns true.
+template <typename Visit> void ForEachLine(std::string_view bytes, Visit visit) {
+    for (size_t pos = TextStart(bytes); pos < bytes.size();)
+        if (visit(NextLine(bytes, pos)))
+            return;
+}
 // Whether "bytes", read from "pos" on, hold a whole line: one whose end cannot be longer than it
 // seems (a CR that is the last byte may yet be followed by its LF).
 bool HoldsWholeLine(std::string_view bytes, size_t pos);

@@ -1,11 +1,11 @@
 #include "settings/layout_files.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "core/texts.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
+#include "settings/settings_io.h"
 
 namespace arvok {
 
@@ -27,11 +27,7 @@ std::optional<int> ParseNumber(std::string_view text) {
     text = text.substr(first, last - first + 1);
     if (!text.empty() && text[0] == '+')
         text.remove_prefix(1);
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return settings_io::ParseNumber(text, std::string_view::npos);
 }
 
 // The text up to the next comma of "rest", which then starts after that comma; false when there

@@ -55,9 +55,9 @@ std::vector<std::string> SplitItems(std::string_view line, size_t most) {
     return items;
 }
 
-std::optional<int> ParseNumber(std::string_view text) {
+std::optional<int> ParseNumber(std::string_view text, size_t mostDigits) {
     size_t digits = text.size() - (!text.empty() && text[0] == '-' ? 1 : 0);
-    if (digits == 0 || digits > 9)
+    if (digits == 0 || digits > mostDigits)
         return std::nullopt;
     int value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

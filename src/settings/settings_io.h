@@ -16,8 +16,9 @@ namespace arvok::settings_io {
 // items are taken; the rest of the line is not read.
 std::vector<std::string> SplitItems(std::string_view line, size_t most = std::string_view::npos);
 
-// An optional "-" and one to nine digits; anything else gives nothing.
-std::optional<int> ParseNumber(std::string_view text);
+// An optional "-" and one to "mostDigits" digits, of a value that fits an int; anything else
+// gives nothing.
+std::optional<int> ParseNumber(std::string_view text, size_t mostDigits = 9);
 
 enum class FileState { Read, Missing, Unreadable };
 

@@ -235,88 +235,77 @@ PickerTarget* PickerTargetFor(Emu emu) {
     return gTargets[Index(emu)];
 }
 
+PathPicker::PathPicker(const Look& look, const std::string& caption, const std::string& tag,
+                       const std::string& pattern, QWidget* parent)
+    : QDialog(parent), pattern_(pattern) {
+    setObjectName(QString::fromLatin1(look.window));
+    setWindowTitle(FromAnsi(caption));
+    tag_ = HiddenTag(this, look.tag, tag);
+    folders_ = NewList(this, look.folders);
+    files_ = NewList(this, look.files);
+    QPushButton* confirmButton = NewButton(this, look.confirm, look.confirmCaption);
+    QPushButton* cancel = NewButton(this, "cmdCancel", "Cancel");
+
+    grid_ = new QGridLayout(this);
+    grid_->addWidget(folders_, 0, 0, 1, 2);
+    grid_->addWidget(files_, 0, 2, 1, 2);
+    grid_->addWidget(PatternBox(this, look.patternBox, pattern), 1, look.patternColumn, 1, 2);
+    grid_->addWidget(confirmButton, look.buttonRow, 2);
+    grid_->addWidget(cancel, look.buttonRow, 3);
+    resize(480, 320);
+
+    connect(folders_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { setFolder(Reachable(item, folder_)); });
+    connect(confirmButton, &QPushButton::clicked, this, [this] { confirm(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PathPicker::setFolder(const std::string& folder) {
+    folder_ = WithoutTrailingSlash(folder);
+    FillFolderList(folders_, folder_);
+    listed(FillFileList(files_, folder_, pattern_));
+}
+
+void PathPicker::listed(int) {}
+
 FolderPicker::FolderPicker(const FolderPickerRequest& request, QWidget* parent)
-    : QDialog(parent), pattern_(request.pattern) {
-    setObjectName(QStringLiteral("frmSelDir"));
-    setWindowTitle(FromAnsi(request.caption));
-    tag_ = HiddenTag(this, "lblSelDirHide", request.tag);
-    folders_ = NewList(this, "dirSelDir");
-    files_ = NewList(this, "filSelDir");
+    : PathPicker({"frmSelDir", "lblSelDirHide", "dirSelDir", "filSelDir", "txtPattern", 2,
+                  "cmdSeleziona", "Select", 2},
+                 request.caption, request.tag, request.pattern, parent) {
     files_->setSelectionMode(QAbstractItemView::NoSelection);
     auto* founds = new QLabel(QStringLiteral("Founds:"), this);
     founds->setObjectName(QStringLiteral("Label1"));
     count_ = new QLabel(QStringLiteral("0"), this);
     count_->setObjectName(QStringLiteral("lblCount"));
     count_->setToolTip(QStringLiteral("# of zip-file in this directory"));
-    QPushButton* select = NewButton(this, "cmdSeleziona", "Select");
-    QPushButton* cancel = NewButton(this, "cmdCancel", "Cancel");
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(folders_, 0, 0, 1, 2);
-    grid->addWidget(files_, 0, 2, 1, 2);
-    grid->addWidget(founds, 1, 0);
-    grid->addWidget(count_, 1, 1);
-    grid->addWidget(PatternBox(this, "txtPattern", request.pattern), 1, 2, 1, 2);
-    grid->addWidget(select, 2, 2);
-    grid->addWidget(cancel, 2, 3);
-    resize(480, 320);
-
-    connect(folders_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { setFolder(Reachable(item, folder_)); });
-    connect(select, &QPushButton::clicked, this, &FolderPicker::select);
-    connect(cancel, &QPushButton::clicked, this, &FolderPicker::reject);
+    grid_->addWidget(founds, 1, 0);
+    grid_->addWidget(count_, 1, 1);
     setFolder(StartFolder(request.startDir));
 }
 
-void FolderPicker::setFolder(const std::string& folder) {
-    folder_ = WithoutTrailingSlash(folder);
-    FillFolderList(folders_, folder_);
-    count_->setText(QString::number(FillFileList(files_, folder_, pattern_)));
+void FolderPicker::listed(int files) {
+    count_->setText(QString::number(files));
 }
 
-void FolderPicker::select() {
+void FolderPicker::confirm() {
     std::optional<FolderTag> tag = ParseFolderTag(ToAnsi(tag_->text()));
     PickerTarget* target = tag ? PickerTargetFor(tag->emu) : nullptr;
     if (target) {
-        target->setPickedFolder(tag->field, folder_);
+        target->setPickedFolder(tag->field, folder());
         target->saveSettings();
     }
     accept();
 }
 
 ProgramPicker::ProgramPicker(const ProgramPickerRequest& request, QWidget* parent)
-    : QDialog(parent), pattern_(request.pattern) {
-    setObjectName(QStringLiteral("frmSelExe"));
-    setWindowTitle(FromAnsi(request.caption));
-    tag_ = HiddenTag(this, "lblSelExeHide", request.tag);
-    folders_ = NewList(this, "dirSelExe");
+    : PathPicker({"frmSelExe", "lblSelExeHide", "dirSelExe", "filSelExe", "txtShowFiltri", 0,
+                  "cmdOk", "Ok", 1},
+                 request.caption, request.tag, request.pattern, parent) {
     folders_->setEnabled(!request.lockFolder);
-    files_ = NewList(this, "filSelExe");
-    QPushButton* ok = NewButton(this, "cmdOk", "Ok");
-    QPushButton* cancel = NewButton(this, "cmdCancel", "Cancel");
-
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(folders_, 0, 0, 1, 2);
-    grid->addWidget(files_, 0, 2, 1, 2);
-    grid->addWidget(PatternBox(this, "txtShowFiltri", request.pattern), 1, 0, 1, 2);
-    grid->addWidget(ok, 1, 2);
-    grid->addWidget(cancel, 1, 3);
-    resize(480, 320);
-
-    connect(folders_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { setFolder(Reachable(item, folder_)); });
-    connect(ok, &QPushButton::clicked, this, &ProgramPicker::ok);
-    connect(cancel, &QPushButton::clicked, this, &ProgramPicker::reject);
     setFolder(StartFolder(request.startDir));
 }
 
-void ProgramPicker::setFolder(const std::string& folder) {
-    folder_ = WithoutTrailingSlash(folder);
-    FillFolderList(folders_, folder_);
-    FillFileList(files_, folder_, pattern_);
-}
-
-void ProgramPicker::ok() {
+void ProgramPicker::confirm() {
     std::optional<Emu> emu = EmuFromTag(ToAnsi(tag_->text()));
     if (!emu) {
         accept();
@@ -332,7 +321,7 @@ void ProgramPicker::ok() {
         if (*emu == Emu::Mame && pattern_ == kRecordingPattern) {
             target->setPickedRecording(file);
         } else {
-            target->setPickedProgram(JoinPath(folder_, file), folder_);
+            target->setPickedProgram(JoinPath(folder(), file), folder());
             target->saveSettings();
         }
     }

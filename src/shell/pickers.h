@@ -13,6 +13,7 @@
 
 #include "core/section.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -81,48 +82,73 @@ struct ProgramPickerRequest {
     bool lockFolder = false; // the folder list is disabled
 };
 
-// frmSelDir: the folder list dirSelDir (double click or Enter opens a folder), the file list
-// filSelDir with the files of the open folder that match the pattern, the count lblCount
-// beside "Founds:", cmdSeleziona ("Select") and cmdCancel ("Cancel").
-class FolderPicker : public QDialog {
+// What the folder and program pickers share: the hidden tag, the folder list (double click or
+// Enter opens a folder) beside the list of the open folder's files that match the pattern, the
+// read-only pattern box, the button that confirms and cmdCancel ("Cancel").
+class PathPicker : public QDialog {
     Q_OBJECT
 public:
-    explicit FolderPicker(const FolderPickerRequest& request, QWidget* parent = nullptr);
     // The open folder of the folder list.
     const std::string& folder() const { return folder_; }
     void setFolder(const std::string& folder);
 
-private:
-    void select();
+protected:
+    // The names of a picker's controls, and where its pattern box and buttons stand below the
+    // two lists.
+    struct Look {
+        const char* window;
+        const char* tag;
+        const char* folders;
+        const char* files;
+        const char* patternBox;
+        int patternColumn;
+        const char* confirm;
+        const char* confirmCaption;
+        int buttonRow;
+    };
+    PathPicker(const Look& look, const std::string& caption, const std::string& tag,
+               const std::string& pattern, QWidget* parent);
+    // What the confirming button does.
+    virtual void confirm() = 0;
+    // Told how many files the file list shows, each time a folder is opened.
+    virtual void listed(int files);
 
     QLabel* tag_;
     QListWidget* folders_;
     QListWidget* files_;
-    QLabel* count_;
+    QGridLayout* grid_;
     std::string pattern_;
+
+private:
     std::string folder_;
+};
+
+// frmSelDir: the folder list dirSelDir, the file list filSelDir, the count lblCount beside
+// "Founds:", the pattern box txtPattern, cmdSeleziona ("Select") and cmdCancel ("Cancel").
+class FolderPicker : public PathPicker {
+    Q_OBJECT
+public:
+    explicit FolderPicker(const FolderPickerRequest& request, QWidget* parent = nullptr);
+
+private:
+    void confirm() override;
+    void listed(int files) override;
+
+    QLabel* count_;
 };
 
 // frmSelExe: the folder list dirSelExe, the file list filSelExe, the pattern box
 // txtShowFiltri, cmdOk ("Ok") and cmdCancel ("Cancel"). Ok without a chosen file says
 // "You must select a file!" and stays open.
-class ProgramPicker : public QDialog {
+class ProgramPicker : public PathPicker {
     Q_OBJECT
 public:
     explicit ProgramPicker(const ProgramPickerRequest& request, QWidget* parent = nullptr);
-    const std::string& folder() const { return folder_; }
-    void setFolder(const std::string& folder);
     // Cancel, Escape and the window frame all end here.
     void reject() override;
 
 private:
-    void ok();
-
-    QLabel* tag_;
-    QListWidget* folders_;
-    QListWidget* files_;
-    std::string pattern_;
-    std::string folder_;
+    void confirm() override;
 };
 
 // Shows a picker modally and returns when it has closed; the choice is then in the target.

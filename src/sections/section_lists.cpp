@@ -14,13 +14,11 @@
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/controls.h"
-#include "sections/launcher_link.h"
 #include "sections/popup_menus.h"
 #include "sections/section_design.h"
 #include "sections/section_launch.h"
 #include "sections/section_widgets.h"
 #include "sections/section_window.h"
-#include "sections/slide_show.h"
 
 namespace arvok {
 

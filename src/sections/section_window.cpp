@@ -12,7 +12,6 @@
 
 #include "catalogue/data_file.h"
 #include "catalogue/header_block.h"
-#include "core/shared_state.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/controls.h"

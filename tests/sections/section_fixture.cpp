@@ -97,11 +97,6 @@ void SectionTest::WriteDataFile(const std::string& base, const std::vector<Game>
     WriteLines(dir_ / ("Data/" + base + ".dat"), lines);
 }
 
-void SectionTest::WriteMameCfg(const std::vector<std::string>& favourites,
-                               const std::string& favSize) {
-    WriteCfg(Emu::Mame, favourites, favSize);
-}
-
 void SectionTest::WriteCfg(Emu emu, const std::vector<std::string>& favourites,
                            const std::string& favSize) {
     const std::string base = Section(emu).baseName;
@@ -111,11 +106,9 @@ void SectionTest::WriteCfg(Emu emu, const std::vector<std::string>& favourites,
                                    "RomPath=" + dir_.path() + "/roms"};
     if (emu == Emu::Mame)
         lines.push_back("AltRomPath=" + dir_.path() + "/alt");
-    for (const std::string& line : std::vector<std::string>{
-             "", "[SnapShots]", "SnapPath=" + dir_.path() + "/snap", "SnapFormat=GIF",
-             "NoSlideShow=0", "ShowCounter=0", "SlideDelay=2", "", "[Gui]", "FavSize=" + favSize,
-             "", "[Favorties]"})
-        lines.push_back(line);
+    lines.insert(lines.end(), {"", "[SnapShots]", "SnapPath=" + dir_.path() + "/snap",
+                               "SnapFormat=GIF", "NoSlideShow=0", "ShowCounter=0", "SlideDelay=2",
+                               "", "[Gui]", "FavSize=" + favSize, "", "[Favorties]"});
     for (auto it = favourites.rbegin(); it != favourites.rend(); ++it)
         lines.push_back("\"" + *it + "\"");
     WriteLines(dir_ / ("Cfg/" + base + ".cfg"), lines);

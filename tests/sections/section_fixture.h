@@ -44,8 +44,6 @@ protected:
     // the program emu/<base>.sh, the ROM folder roms, the snapshots in snap.
     void WriteCfg(Emu emu, const std::vector<std::string>& favourites,
                   const std::string& favSize = "up");
-    void WriteMameCfg(const std::vector<std::string>& favourites,
-                      const std::string& favSize = "up");
 
     // A stand-in emulator emu/<program>: records its working directory, its arguments and what
     // the shell command "listing" (run in its directory) lists meanwhile; ran() reads it back.
@@ -117,7 +115,7 @@ class MameCfgTest : public SectionTest {
 protected:
     void SetUp() override {
         SectionTest::SetUp();
-        WriteMameCfg({});
+        WriteCfg(Emu::Mame, {});
     }
 };
 

@@ -86,7 +86,7 @@ TEST_F(SectionLaunchTest, ARecordingChosenForPlaybackIsNotPlayedBackForAnotherGa
 }
 
 TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDoesNothing) {
-    WriteMameCfg({"Galaga", "Xevious"});
+    WriteCfg(Emu::Mame, {"Galaga", "Xevious"});
     open();
     auto* favourites = find<QListWidget>("lstMamePref");
     favourites->setCurrentRow(-1);

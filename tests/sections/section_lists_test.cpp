@@ -109,7 +109,7 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
 }
 
 TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInTheLargeSize) {
-    WriteMameCfg({}, "down");
+    WriteCfg(Emu::Mame, {}, "down");
     open();
     // Positions in whole pixels of 15 twips.
     auto left = [&](const char* name) { return find(name)->x(); };
@@ -149,7 +149,7 @@ TEST_F(SectionListsTest, TabReachesTheGameListOnlyInTheLargeSize) {
 }
 
 TEST_F(SectionListsTest, AClickOnTheCurrentFavouriteShowsItAgainAfterTheGameList) {
-    WriteMameCfg({"Galaga"});
+    WriteCfg(Emu::Mame, {"Galaga"});
     open();
     pickRom("Xevious");
     EXPECT_EQ(text("lblMameRomSettings"), "Xevious");

@@ -71,7 +71,7 @@ TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
 }
 
 TEST_F(SectionOpenTest, WithFavouritesTheFirstFavouriteIsShownDockedBesideTheLauncher) {
-    WriteMameCfg({"Xevious", "Galaga"});
+    WriteCfg(Emu::Mame, {"Xevious", "Galaga"});
     Forms::main().setTwipsPosition(600, 1200);
 
     ASSERT_NE(open(), nullptr);
@@ -89,7 +89,7 @@ TEST_F(SectionOpenTest, WithFavouritesTheFirstFavouriteIsShownDockedBesideTheLau
 }
 
 TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) {
-    WriteMameCfg({"Zed Gone", "Xevious", "Pac-Man", "Ghost Game"});
+    WriteCfg(Emu::Mame, {"Zed Gone", "Xevious", "Pac-Man", "Ghost Game"});
 
     ASSERT_NE(open(), nullptr);
 
@@ -116,7 +116,7 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     // favourites are saved as they were.
     window_->closeSection();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    WriteMameCfg({"Xevious", "Ghost Game"});
+    WriteCfg(Emu::Mame, {"Xevious", "Ghost Game"});
     WriteBytes(dir_ / "Data/Mame.dat", "");
     ASSERT_NE(open(), nullptr);
     clickButton("cmdMameExit");
@@ -125,7 +125,7 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
 }
 
 TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOver) {
-    WriteMameCfg({"Xevious", "Galaga"});
+    WriteCfg(Emu::Mame, {"Xevious", "Galaga"});
     const std::string cfg = dir_ / "Cfg/Mame.cfg";
     const std::string before = ReadBytes(cfg);
     chmod(cfg.c_str(), 0);
@@ -178,7 +178,7 @@ TEST_F(SectionOpenTest, ASettingsFileFromAnotherEditorOpensWholeAndIsSavedWithCr
     // Its lines end with a CR alone, or a byte-order mark stands before its first header.
     const std::string cfg = dir_ / "Cfg/Mame.cfg";
     for (bool crOnly : {true, false}) {
-        WriteMameCfg({"Xevious", "Galaga"});
+        WriteCfg(Emu::Mame, {"Xevious", "Galaga"});
         const std::string bytes = ReadBytes(cfg);
         WriteBytes(cfg, crOnly ? std::regex_replace(bytes, std::regex("\r\n"), "\r")
                                : "\xEF\xBB\xBF" + bytes);
@@ -228,7 +228,7 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
 }
 
 TEST_F(SectionOpenTest, ClosedAndOpenedAgainInOneGoTheSectionHasAShownWindow) {
-    WriteMameCfg({"Galaga"});
+    WriteCfg(Emu::Mame, {"Galaga"});
     SectionWindow* first = open();
     ASSERT_NE(first, nullptr);
 

@@ -35,7 +35,7 @@ TEST_F(SectionTextTest, LongNamesAndValuesAreClippedAtTheirListOrLabel) {
     std::vector<Game> games = kMameGames;
     games.push_back({name.c_str(), "arkanoid", "O", "-", "Breakout", "Taito America Corp (F)", ""});
     WriteDataFile("Mame", games);
-    WriteMameCfg({name});
+    WriteCfg(Emu::Mame, {name});
     WriteBytes(dir_ / "emu/gamelist.txt", name + "\r\n" + std::string(50, 'W') + "\r\n");
     open();
     clickButton("imgButHelp");

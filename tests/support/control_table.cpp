@@ -98,11 +98,8 @@ QMap<QRgb, int> Counts(const QImage& image) {
     return counts;
 }
 QRgb Fill(const QMap<QRgb, int>& counts) {
-    QRgb fill = 0;
-    for (auto it = counts.begin(); it != counts.end(); ++it)
-        if (it.value() > counts.value(fill))
-            fill = it.key();
-    return fill;
+    const auto most = std::max_element(counts.begin(), counts.end());
+    return most == counts.end() ? 0 : most.key();
 }
 
 // What is drawn behind the control: the background of the nearest container under it that

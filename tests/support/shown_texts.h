@@ -43,10 +43,6 @@ inline const std::string kNoConfiguration =
     "paths now before moving to other sections!";
 inline const std::string kNoScanFile = "No 'SCN' file found in </CFG> directory.\r"
                                        "Please scan your rom directory from section <CONF>";
-inline const std::string kLatestFiles = "You can download the latest releases, data-files, "
-                                        "snapshots and more from Arvok official home page.";
-inline const std::string kInfoRequest =
-    "To receive infos, report comments, ask question and so on e-mail me clicking here.";
 inline const std::string kWelcome =
     "Welcome to Arvok! Probably it's the first time you launch this program!\r"
     "Please remember to put Data Files into the <data> directory!\r"

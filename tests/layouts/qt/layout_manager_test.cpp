@@ -38,7 +38,7 @@ protected:
         SectionTest::SetUp();
         InstallSectionWindows();
         InstallLayoutManager();
-        WriteMameCfg({"Galaga"});
+        WriteCfg(Emu::Mame, {"Galaga"});
     }
     void TearDown() override {
         delete ExistingLayoutManager();
@@ -329,15 +329,12 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
     EXPECT_EQ(layouts(), renamed);
 
     // Its own name, and another layout's name: nothing changes and the dialog closes.
-    withNameDialog("cmdRename", [&](QDialog& dialog) {
-        Child<QPushButton>(dialog, "cmdRename")->click();
-        EXPECT_FALSE(dialog.isVisible());
-    });
-    withNameDialog("cmdRename", [&](QDialog& dialog) {
-        Type(dialog, "A");
-        Child<QPushButton>(dialog, "cmdRename")->click();
-        EXPECT_FALSE(dialog.isVisible());
-    });
+    for (const char* name : {"Work", "A"})
+        withNameDialog("cmdRename", [&](QDialog& dialog) {
+            Type(dialog, name);
+            Child<QPushButton>(dialog, "cmdRename")->click();
+            EXPECT_FALSE(dialog.isVisible()) << name;
+        });
     ASSERT_EQ(AskedTexts(*dialogs_), Lines{"Name already exist!"});
     EXPECT_EQ(items("cboListaLayout"), (Lines{"A", "C", "Work"}));
     EXPECT_EQ(layouts(), renamed);

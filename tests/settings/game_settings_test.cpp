@@ -107,7 +107,6 @@ TEST_F(GameSettingsTest, AGameFindsOnlyItsOwnKeyThenTheDefaultRecordThenTheBuilt
         EXPECT_EQ(Load(emu, "Galaga", fields), std::pair(false, SettingsSource::BuiltIn));
         EXPECT_FALSE(Shared().Trovato);
         EXPECT_EQ(fields, BuiltInDefaults(emu));
-        EXPECT_EQ(fields[kRomPathSlot], GameSettingsTableOf(emu).fixedRomFolder);
         Shared().RomDir[Index(emu)] = "/my roms";
         EXPECT_FALSE(LoadGameSettings(emu, "Galaga", fields));
         EXPECT_EQ(fields[kRomPathSlot], "/my roms");

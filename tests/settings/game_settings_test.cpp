@@ -27,6 +27,12 @@ std::string Shown(Emu emu, const SettingsFields& fields, size_t slot) {
     return index < 0 ? "<none>" : option.items.at(index);
 }
 
+// Whether loading "key" found settings, and their source (which no load leaves as it starts).
+std::pair<bool, SettingsSource> Load(Emu emu, const std::string& key, SettingsFields& fields) {
+    auto source = static_cast<SettingsSource>(-1);
+    return {LoadGameSettings(emu, key, fields, &source), source};
+}
+
 using GameSettingsTest = SettingsTest;
 
 TEST_F(GameSettingsTest, ApplyToAllLeavesTheSingleDefaultRecordOfEachEmulator) {
@@ -72,9 +78,7 @@ TEST_F(GameSettingsTest, EveryOptionOfEveryEmulatorComesBackAsSaved) {
         ASSERT_TRUE(SaveGameSettings(emu, "Game One", changed));
         ASSERT_TRUE(SaveGameSettings(emu, "Game Two", BuiltInDefaults(emu)));
         SettingsFields loaded;
-        SettingsSource source = SettingsSource::BuiltIn;
-        EXPECT_TRUE(LoadGameSettings(emu, "Game One", loaded, &source));
-        EXPECT_EQ(source, SettingsSource::GameRecord);
+        EXPECT_EQ(Load(emu, "Game One", loaded), std::pair(true, SettingsSource::GameRecord));
         EXPECT_TRUE(Shared().Trovato);
         EXPECT_EQ(loaded, changed);
         EXPECT_TRUE(LoadGameSettings(emu, "Game Two", loaded));
@@ -90,30 +94,25 @@ TEST_F(GameSettingsTest, AGameFindsOnlyItsOwnKeyThenTheDefaultRecordThenTheBuilt
         WriteLines(path, {"", "\"Pac-Man\",\"/pacman\"", "\"pac\",\"/lower\"", "Pac-Man,/second",
                           "\"[DEFAULT]\",\"/default\""});
         SettingsFields fields;
-        SettingsSource source = SettingsSource::BuiltIn;
-        EXPECT_TRUE(LoadGameSettings(emu, "Pac-Man", fields, &source));
+        EXPECT_EQ(Load(emu, "Pac-Man", fields), std::pair(true, SettingsSource::GameRecord));
         EXPECT_EQ(fields[kRomPathSlot], "/pacman");
-        EXPECT_EQ(source, SettingsSource::GameRecord);
         for (const char* other : {"Pac", "PAC-MAN", "Pac-Man "}) {
-            EXPECT_TRUE(LoadGameSettings(emu, other, fields, &source)) << other;
-            EXPECT_EQ(source, SettingsSource::DefaultRecord) << other;
+            EXPECT_EQ(Load(emu, other, fields), std::pair(true, SettingsSource::DefaultRecord))
+                << other;
             EXPECT_EQ(fields[kRomPathSlot], "/default") << other;
             EXPECT_EQ(Shown(emu, fields, 1), Shown(emu, BuiltInDefaults(emu), 1));
         }
 
         WriteLines(path, {"\"Pac-Man\",\"/pacman\""});
-        EXPECT_FALSE(LoadGameSettings(emu, "Galaga", fields, &source));
+        EXPECT_EQ(Load(emu, "Galaga", fields), std::pair(false, SettingsSource::BuiltIn));
         EXPECT_FALSE(Shared().Trovato);
-        EXPECT_EQ(source, SettingsSource::BuiltIn);
         EXPECT_EQ(fields, BuiltInDefaults(emu));
-        EXPECT_EQ(fields[kRomPathSlot], GameSettingsTableOf(emu).fixedRomFolder);
         Shared().RomDir[Index(emu)] = "/my roms";
         EXPECT_FALSE(LoadGameSettings(emu, "Galaga", fields));
         EXPECT_EQ(fields[kRomPathSlot], "/my roms");
 
         RemoveFile(path);
-        EXPECT_FALSE(LoadGameSettings(emu, "Pac-Man", fields, &source));
-        EXPECT_EQ(source, SettingsSource::BuiltIn);
+        EXPECT_EQ(Load(emu, "Pac-Man", fields), std::pair(false, SettingsSource::BuiltIn));
         EXPECT_EQ(fields, BuiltInDefaults(emu));
     }
 }
@@ -230,15 +229,13 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     std::string path = SetPath(dir, Emu::Mame);
     WriteLines(path, {"\"Galaga\",\"/g\""});
     std::string before = ReadBytes(path);
-    bool saved = true;
-    bool appliedToAll = true;
+    std::pair<bool, bool> savedAndApplied;
     {
         FileSizeLimit limit(8);
-        saved = SaveGameSettings(Emu::Mame, "Galaga", BuiltInDefaults(Emu::Mame));
-        appliedToAll = ApplyToAll(Emu::Mame, BuiltInDefaults(Emu::Mame));
+        savedAndApplied = {SaveGameSettings(Emu::Mame, "Galaga", BuiltInDefaults(Emu::Mame)),
+                           ApplyToAll(Emu::Mame, BuiltInDefaults(Emu::Mame))};
     }
-    EXPECT_FALSE(saved);
-    EXPECT_FALSE(appliedToAll);
+    EXPECT_EQ(savedAndApplied, std::pair(false, false));
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"Mame.set"});
     // The save on a change of game is reported once; "All", which the user asked for, each time.
@@ -284,9 +281,8 @@ TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefus
               "\"JERRY\",\"C:\\emu\\raine\\ziproms\",0,0,0,0,0\r\n");
     for (size_t i = 0; i < games.size(); ++i) {
         SettingsFields fields;
-        SettingsSource source = SettingsSource::BuiltIn;
-        EXPECT_TRUE(LoadGameSettings(Emu::Raine, games[i], fields, &source)) << games[i];
-        EXPECT_EQ(source, SettingsSource::GameRecord) << games[i];
+        EXPECT_EQ(Load(Emu::Raine, games[i], fields), std::pair(true, SettingsSource::GameRecord))
+            << games[i];
         EXPECT_EQ(fields[kRomPathSlot], "/roms/" + std::to_string(i));
         EXPECT_EQ(Index(fields, raine::Joystick), static_cast<int>(i + 1));
     }

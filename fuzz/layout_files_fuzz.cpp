@@ -97,9 +97,13 @@ void CheckReading(const std::string& path, const std::string& bytes, bool presen
     FUZZ_CHECK(names.has_value() == present, path);
     if (!names)
         return;
-    size_t headers = bytes.compare(0, 1, "[") == 0 ? 1 : 0;
-    for (size_t nl = bytes.find('\n'); nl != std::string::npos; nl = bytes.find('\n', nl + 1))
-        headers += bytes.compare(nl + 1, 1, "[") == 0 ? 1 : 0;
+    // A line starts after a byte-order mark at the file's start, after an LF and after a CR that
+    // no LF follows.
+    const size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    size_t headers = bytes.compare(start, 1, "[") == 0 ? 1 : 0;
+    for (size_t i = start; i + 1 < bytes.size(); ++i)
+        if ((bytes[i] == '\n' || (bytes[i] == '\r' && bytes[i + 1] != '\n')) && bytes[i + 1] == '[')
+            ++headers;
     FUZZ_CHECK(names->size() == headers, std::to_string(names->size()) + " names");
     std::vector<std::string> lines = Lines(path);
     for (size_t i = 0; i < names->size() && i < 8; ++i) {

@@ -46,9 +46,15 @@ int CatchEndingSignals() {
     if (pipe(pipeFds) != 0)
         return -1;
     for (int fd : pipeFds) {
-        fcntl(fd, F_SETFD, FD_CLOEXEC);
         // A full pipe never blocks the handler: one byte waiting is enough.
-        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+        const int flags = fcntl(fd, F_GETFL);
+        if (fcntl(fd, F_SETFD, FD_CLOEXEC) != 0 || flags < 0 ||
+            fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0) {
+            close(pipeFds[0]);
+            close(pipeFds[1]);
+            pipeFds[0] = pipeFds[1] = -1;
+            return -1;
+        }
     }
     struct sigaction action {};
     action.sa_handler = NoteEndingSignal;

@@ -1,11 +1,12 @@
 // The selected-game display and the page buttons of a section window.
 #include <QLabel>
-#include <QLineEdit>
 
 #include "platform/qt/ansi.h"
+#include "sections/conf_page.h"
 #include "sections/help_page.h"
 #include "sections/info_page.h"
 #include "sections/section_window.h"
+#include "sections/settings_page.h"
 #include "sections/slide_show.h"
 
 namespace arvok {
@@ -21,19 +22,19 @@ void SectionWindow::ShowGameDetail(const std::string& title) {
         return;
     snapPage_->stop();
     if (!snapPage_->image()->isHidden()) {
-        DirSnap = ToPath(snapPath_->text());
+        DirSnap = conf_->snapPath();
         if (title.empty() || !lookup(title))
             return;
         romSettings_->setText(FromAnsi(title));
         if (snapPage_->showGame(RomSel) == SnapShown::Nothing)
-            loadGameSettings(title);
+            settings_->load(title);
         return;
     }
     switch (visiblePage()) {
     case Page::Settings:
-        saveGameSettings();
+        settings_->save();
         romSettings_->setText(FromAnsi(title));
-        loadGameSettings(title);
+        settings_->load(title);
         break;
     case Page::Info:
         romSettings_->setText(FromAnsi(title));
@@ -41,7 +42,7 @@ void SectionWindow::ShowGameDetail(const std::string& title) {
         break;
     case Page::Help:
         romSettings_->setText(FromAnsi(title));
-        help_->showGame(title, ToPath(emuDir_->text()));
+        help_->showGame(title, conf_->emulatorDir());
         break;
     case Page::Conf:
         romSettings_->setText(FromAnsi(title));
@@ -53,19 +54,19 @@ void SectionWindow::ShowGameDetail(const std::string& title) {
 
 void SectionWindow::onSnapButton() {
     showPage(Page::Snap);
-    saveGameSettings();
+    settings_->save();
     ShowGameDetail(romSettingsKey());
 }
 
 // The information, help and configuration buttons.
 void SectionWindow::onLeaveButton(Page page) {
     snapPage_->stop();
-    saveGameSettings();
+    settings_->save();
     showPage(page);
     if (page == Page::Info)
         info_->showGame(romSettingsKey());
     else if (page == Page::Help)
-        help_->showGame(romSettingsKey(), ToPath(emuDir_->text()));
+        help_->showGame(romSettingsKey(), conf_->emulatorDir());
 }
 
 void SectionWindow::onSettingsButton() {
@@ -78,8 +79,7 @@ void SectionWindow::onSettingsButton() {
     const std::string key = romSettingsKey();
     if (key.empty())
         return;
-    if (loadGameSettings(key) != SettingsSource::BuiltIn && gameRomPath_->text().isEmpty())
-        gameRomPath_->setText(romPath_->text());
+    settings_->loadShown(key);
 }
 
 } // namespace arvok

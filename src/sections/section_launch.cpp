@@ -1,16 +1,13 @@
 #include "sections/section_launch.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-
 #include "launch/launch.h"
-#include "platform/qt/ansi.h"
-#include "sections/section_design.h"
+#include "sections/conf_page.h"
 #include "sections/section_window.h"
+#include "sections/settings_page.h"
 
 namespace arvok {
+
+namespace {
 
 // The window as the launch sees it.
 class SectionLaunchUi : public LaunchUi {
@@ -20,20 +17,14 @@ public:
     void saveSettingsFile() override { w_.SaveCfg(); }
 
     LaunchInputs inputs() override {
+        const ConfPage& conf = w_.confPage();
         LaunchInputs in;
-        in.programPath = ToPath(w_.exePath_->text());
-        in.emulatorDir = ToPath(w_.emuDir_->text());
-        in.romPath = ToPath(w_.romPath_->text());
-        if (w_.romPathAlt_)
-            in.romPathAlt = ToPath(w_.romPathAlt_->text());
+        in.programPath = conf.exePath();
+        in.emulatorDir = conf.emulatorDir();
+        in.romPath = conf.romPath();
+        in.romPathAlt = conf.altRomPath();
         in.settingsKey = w_.romSettingsKey();
-        in.options.fields = w_.readFields();
-        if (QWidget* resolution = resolutionControl())
-            in.options.resolutionEnabled = resolution->isEnabled();
-        if (w_.playback_) {
-            in.options.playback = w_.playback_->isChecked();
-            in.options.inpName = ToPath(w_.hideInp_->text());
-        }
+        w_.settingsPage().launchOptions(in.options);
         return in;
     }
 
@@ -45,21 +36,19 @@ public:
         w_.showPage(page == LaunchPage::Configuration ? Page::Conf : Page::Settings);
     }
 
-    void openProgramPicker(const std::string&, bool modal) override { w_.openProgramPicker(modal); }
+    void openProgramPicker(const std::string&, bool modal) override {
+        w_.confPage().openProgramPicker(modal);
+    }
 
     void openFolderPicker(const RomFolderRequest& request) override {
-        w_.openGameRomPicker(request);
+        w_.settingsPage().openRomFolderPicker(request);
     }
 
 private:
-    // The combo whose being disabled silences its switch (the design row names it).
-    QWidget* resolutionControl() const {
-        const char* name = Design(w_.emu()).gatedCombo;
-        return name ? w_.findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
-    }
-
     SectionWindow& w_;
 };
+
+} // namespace
 
 void RunSection(SectionWindow& window, const std::string& game) {
     SectionLaunchUi ui(window);

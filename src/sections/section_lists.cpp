@@ -7,9 +7,11 @@
 #include <QListWidget>
 #include <QMimeData>
 
+#include "catalogue/data_file.h"
 #include "catalogue/game_list.h"
 #include "catalogue/rom_lookup.h"
 #include "core/texts.h"
+#include "launch/launch.h"
 #include "platform/dialogs.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -19,6 +21,7 @@
 #include "sections/section_launch.h"
 #include "sections/section_widgets.h"
 #include "sections/section_window.h"
+#include "sections/settings_page.h"
 
 namespace arvok {
 
@@ -279,8 +282,29 @@ bool SectionWindow::lookup(const std::string& game) {
     return result.found;
 }
 
-// Keeps a found game's set and parent; drops a missing game from the favourites when it is the
-// selected one and the data file holds records.
+// The game's own ROM folder: the picker lists the game's zip and, in a section whose picker
+// offers the parent, the zip of a clone's parent that the data file marks as an original. A parent
+// the data file lacks is reported by its lookup and not offered, as in the launch.
+void SectionWindow::browseGameRomFolder() {
+    const std::string game = romSettingsKey();
+    if (!lookup(game))
+        return;
+    std::string offeredParent;
+    if (design_.romPickerOffersParent) {
+        if (!CloneOf.empty() && CloneOf != "-" && !IsNeoGeoSet(CloneOf)) {
+            NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
+            if (parent.found)
+                NeoGeo = parent.neoGeo;
+            if (parent.found && !parent.neoGeo)
+                offeredParent = CloneOf;
+        }
+        if (offeredParent.empty())
+            CloneOf.clear();
+    }
+    settings_->openRomFolderPicker(
+        GameRomFolderRequest(emu_, game, RomSel, offeredParent, settings_->romFolder()));
+}
+
 void SectionWindow::takeLookup(const std::string& game, const RomLookup& result) {
     if (result.found) {
         RomSel = result.romSel;
@@ -306,8 +330,8 @@ void SectionWindow::launch(const std::string& game) {
     if (game.empty())
         return;
     SaveCfg();
-    if (saveGameSettings() || LoadedGameKey(emu_) != game)
-        loadGameSettings(game);
+    if (settings_->save() || LoadedGameKey(emu_) != game)
+        settings_->load(game);
     RunSection(*this, game);
 }
 

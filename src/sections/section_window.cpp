@@ -18,6 +18,7 @@
 #include "platform/qt/focus_in_view.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/window_drag.h"
+#include "sections/conf_page.h"
 #include "sections/help_page.h"
 #include "sections/info_page.h"
 #include "sections/launcher_link.h"
@@ -25,6 +26,7 @@
 #include "sections/popup_menus.h"
 #include "sections/section_design.h"
 #include "sections/section_widgets.h"
+#include "sections/settings_page.h"
 #include "sections/slide_show.h"
 #include "sections/snapshot_files.h"
 #include "settings/emulator_cfg.h"
@@ -87,15 +89,7 @@ SectionWindow::SectionWindow(Emu emu)
     buildFrame();
     buildLists();
     buildFilters();
-    info_ = new InfoPage(emu_, this);
-    help_ = new HelpPage(emu_, this);
-    pages_[static_cast<size_t>(Page::Info)] = info_;
-    pages_[static_cast<size_t>(Page::Help)] = help_;
-    // The pages lie below the lists, in the order of the page buttons.
-    info_->stackUnder(pages_[static_cast<size_t>(Page::Conf)]);
-    help_->stackUnder(pages_[static_cast<size_t>(Page::Conf)]);
-    buildConfPage();
-    buildSettingsPage();
+    buildPages();
     showPage(Page::Snap);
     ApplyCompactStyle(this);
     KeepsFocusInView(this);
@@ -187,25 +181,27 @@ void SectionWindow::buildFrame() {
         [this] {
             SnapOptions options;
             options.snapDir = DirSnap;
-            options.extension =
-                SnapExtension(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked());
-            options.noSlide = noSlide_->isChecked();
-            options.showCounter = showCounter_->isChecked();
+            conf_->snapOptions(options);
             options.delayMs = SnapDelay;
             return options;
         },
         this);
     PlaceTwips(snapPage_, 2400, 690, 3855, 3885);
     pages_[static_cast<size_t>(Page::Snap)] = snapPage_;
-    makePage(Page::Settings, "Settings");
-    makePage(Page::Conf, "Conf");
 }
 
-QWidget* SectionWindow::makePage(Page page, const char* suffix) {
-    auto* w = new QWidget(this);
-    PlacePage(w, "pic" + base_ + suffix);
-    pages_[static_cast<size_t>(page)] = w;
-    return w;
+// The pages other than the snapshot page are built after the lists, whose controls come before
+// theirs on the Tab key, and lie below the lists in the order of the page buttons.
+void SectionWindow::buildPages() {
+    info_ = new InfoPage(emu_, this);
+    help_ = new HelpPage(emu_, this);
+    conf_ = new ConfPage(emu_, this, [this](int ms) { SnapDelay = ms; });
+    settings_ = new SettingsPage(emu_, *conf_, this, [this] { browseGameRomFolder(); });
+    pages_ = {snapPage_, settings_, info_, help_, conf_};
+    conf_->stackUnder(prefList_);
+    help_->stackUnder(conf_);
+    info_->stackUnder(help_);
+    settings_->stackUnder(info_);
 }
 
 void SectionWindow::showPage(Page page) {
@@ -228,43 +224,29 @@ Page SectionWindow::visiblePage() const {
 
 void SectionWindow::load() {
     loadCfg();
-    DirSnap = ToPath(snapPath_->text());
+    DirSnap = conf_->snapPath();
     Ridimen();
     dock();
     updateRomCount();
     updateFavCount();
-    setPageDefaults();
+    settings_->setDefaults();
     neutralFilters();
     readGameTotal();
 }
 
 void SectionWindow::loadCfg() {
     EmulatorCfg cfg = LoadEmulatorCfg(emu_);
-    if (cfg.read) {
-        exePath_->setText(FromPath(cfg.exePath));
-        emuDir_->setText(FromPath(cfg.emuDir));
-        romPath_->setText(FromPath(cfg.romPath));
-        if (romPathAlt_)
-            romPathAlt_->setText(FromPath(cfg.altRomPath));
-        snapPath_->setText(FromPath(cfg.snapPath));
-        if (cfg.snapFormat == "GIF")
-            snapGif_->setChecked(true);
-        else if (cfg.snapFormat == "JPG")
-            snapJpg_->setChecked(true);
-        else if (cfg.snapFormat == "BMP")
-            snapBmp_->setChecked(true);
-        SetCheckedAndRun(noSlide_, cfg.noSlide, [this] { onNoSlideClicked(); });
-        showCounter_->setChecked(cfg.showCounter);
-        if (cfg.showCounter)
-            snapPage_->counter()->show();
-        ridimenWord_->setText(FromAnsi(cfg.favSize));
-        if (cfg.favourites) {
-            prefList_->clear();
-            for (const std::string& name : *cfg.favourites)
-                AddSorted(prefList_, FromAnsi(name));
-        }
+    conf_->load(cfg);
+    if (!cfg.read)
+        return;
+    if (cfg.showCounter)
+        snapPage_->counter()->show();
+    ridimenWord_->setText(FromAnsi(cfg.favSize));
+    if (cfg.favourites) {
+        prefList_->clear();
+        for (const std::string& name : *cfg.favourites)
+            AddSorted(prefList_, FromAnsi(name));
     }
-    SetIndexAndRun(slideDelay_, cfg.slideDelayIndex, [this] { onSlideDelayChosen(); });
 }
 
 void SectionWindow::readGameTotal() {
@@ -278,19 +260,7 @@ void SectionWindow::readGameTotal() {
 
 void SectionWindow::SaveCfg() {
     EmulatorCfg cfg;
-    cfg.exePath = ToPath(exePath_->text());
-    cfg.emuDir = ToPath(emuDir_->text());
-    cfg.romPath = ToPath(romPath_->text());
-    if (romPathAlt_)
-        cfg.altRomPath = ToPath(romPathAlt_->text());
-    cfg.snapPath = ToPath(snapPath_->text());
-    cfg.snapFormat = snapGif_->isChecked()   ? "GIF"
-                     : snapJpg_->isChecked() ? "JPG"
-                     : snapBmp_->isChecked() ? "BMP"
-                                             : "";
-    cfg.noSlide = noSlide_->isChecked();
-    cfg.showCounter = showCounter_->isChecked();
-    cfg.slideDelayIndex = slideDelay_->currentIndex();
+    conf_->store(cfg);
     cfg.favSize = ToAnsi(ridimenWord_->text());
     std::vector<std::string> favourites;
     for (int i = 0; i < prefList_->count(); ++i)
@@ -301,7 +271,7 @@ void SectionWindow::SaveCfg() {
 
 void SectionWindow::saveAll() {
     SaveCfg();
-    saveGameSettings();
+    settings_->save();
 }
 
 void SectionWindow::closeSection() {
@@ -405,41 +375,23 @@ void SectionWindow::applyDownLayout(int listLeft, int genreLeft) {
 
 // Pickers' choices.
 
-// A folder or program chosen for the settings file that the file cannot hold is refused, and the
-// field keeps its text; the game's own ROM folder is checked when its record is saved.
-constexpr const char* kNotChosen = "It was not chosen.";
-
 void SectionWindow::setPickedFolder(FolderField field, const std::string& folder) {
-    QLineEdit* edit = field == FolderField::Rom      ? romPath_
-                      : field == FolderField::RomAlt ? romPathAlt_
-                      : field == FolderField::Snap   ? snapPath_
-                                                     : gameRomPath_;
-    if (field != FolderField::Settings) {
-        StoredPath which = field == FolderField::Rom      ? StoredPath::RomFolder
-                           : field == FolderField::RomAlt ? StoredPath::AltRomFolder
-                                                          : StoredPath::SnapFolder;
-        if (!PathFits(which, folder, kNotChosen))
-            return;
-    }
-    if (edit)
-        edit->setText(FromPath(folder));
+    if (field == FolderField::Settings)
+        settings_->setPickedFolder(folder);
+    else
+        conf_->setPickedFolder(field, folder);
 }
 
 void SectionWindow::setPickedProgram(const std::string& program, const std::string& directory) {
-    if (!PathFits(StoredPath::Program, program, kNotChosen))
-        return;
-    exePath_->setText(FromPath(program));
-    emuDir_->setText(FromPath(directory));
+    conf_->setPickedProgram(program, directory);
 }
 
 void SectionWindow::setPickedRecording(const std::string& fileName) {
-    if (hideInp_)
-        hideInp_->setText(FromPath(fileName));
+    settings_->setPickedRecording(fileName);
 }
 
 void SectionWindow::recordingCancelled() {
-    if (playback_)
-        SetCheckedAndRun(playback_, false, [this] { onPlaybackClicked(); });
+    settings_->recordingCancelled();
 }
 
 // Mouse and keys.

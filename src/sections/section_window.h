@@ -12,26 +12,22 @@
 #include <vector>
 
 #include "core/section.h"
-#include "platform/qt/controls.h"
-#include "settings/game_settings.h"
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
-class QRadioButton;
 
 namespace arvok {
 
 class ClickLabel;
+class ConfPage;
 class GameListView;
 class HelpPage;
 class InfoPage;
 class NameListModel;
 class PickerTarget;
+class SettingsPage;
 class SnapshotPage;
-struct RomFolderRequest;
 struct RomLookup;
 struct SectionDesign;
 enum class FolderField;
@@ -85,6 +81,13 @@ public:
     // Applies the favourites layout held in lbl<Emu>Ridimen.
     void Ridimen();
 
+    // The configuration and per-game settings pages, as the launch asks them.
+    ConfPage& confPage() { return *conf_; }
+    SettingsPage& settingsPage() { return *settings_; }
+    // Keeps a found game's set and parent; drops a missing game from the favourites when it is
+    // the selected one and the data file holds records.
+    void takeLookup(const std::string& game, const RomLookup& result);
+
     // What the pickers write back (the window is its section's picker target).
     void setPickedFolder(FolderField field, const std::string& folder);
     void setPickedProgram(const std::string& program, const std::string& directory);
@@ -97,19 +100,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    friend class SectionLaunchUi;
-
     // Building.
     void buildFrame();
     void buildLists();
     void buildFilters();
-    void buildConfPage();
-    void buildSettingsPage();
-    QWidget* makePage(Page page, const char* suffix);
+    void buildPages();
     void load();
     void loadCfg();
     void readGameTotal();
-    void setPageDefaults();
 
     // Sizes and the favourites layout.
     void setSize(int width, int height);
@@ -140,7 +138,7 @@ private:
     void showFavShare();
     void updateRomCount();
     bool lookup(const std::string& game);
-    void takeLookup(const std::string& game, const RomLookup& result);
+    void browseGameRomFolder();
     bool listEvent(QObject* watched, QEvent* event);
 
     // Filters.
@@ -148,29 +146,6 @@ private:
     void resetFilters();
     void neutralFilters();
     void colourFilter(int combo);
-
-    // Configuration page.
-    void onNoSlideClicked();
-    void onSlideDelayChosen();
-    void browseFolder(FolderField field, QLineEdit* edit);
-    void browseGameRomFolder();
-    void scanNow();
-    void openProgramPicker(bool modal);
-    void openGameRomPicker(const RomFolderRequest& request);
-
-    // Per-game settings page.
-    SettingsSource loadGameSettings(const std::string& key);
-    void applyFields(const SettingsFields& fields, SettingsSource source);
-    Handler handlerOf(QWidget* control);
-    void showRecordLook();
-    SettingsFields readFields() const;
-    // Stores the page under the game it was loaded for; false when it could not be stored.
-    bool saveGameSettings();
-    void applyToAll();
-    void onPlaybackClicked();
-    void onRecordClicked();
-    void onSkipEdited(QLineEdit* edit);
-    void applyEnableRules();
 
     Emu emu_;
     const SectionDesign& design_;
@@ -207,29 +182,8 @@ private:
     InfoPage* info_ = nullptr;
     HelpPage* help_ = nullptr;
 
-    // Configuration page.
-    QLineEdit* exePath_ = nullptr;
-    QLabel* emuDir_ = nullptr; // lblOpt<Emu>Hide
-    QLineEdit* romPath_ = nullptr;
-    QLineEdit* romPathAlt_ = nullptr;
-    QLineEdit* snapPath_ = nullptr;
-    QRadioButton* snapGif_ = nullptr;
-    QRadioButton* snapJpg_ = nullptr;
-    QRadioButton* snapBmp_ = nullptr;
-    QRadioButton* merged_ = nullptr;
-    QCheckBox* noSlide_ = nullptr;
-    QCheckBox* showCounter_ = nullptr;
-    QComboBox* slideDelay_ = nullptr;
-
-    // Per-game settings page: slot 0 is the ROM folder, slot k the control of option k.
-    QLineEdit* gameRomPath_ = nullptr;
-    std::vector<QWidget*> slotControls_;
-    std::vector<QWidget*> clearedByDefaults_;
-    QCheckBox* playback_ = nullptr;
-    QCheckBox* record_ = nullptr;
-    QLabel* hideInp_ = nullptr; // lblHideInp
-    // Check box and the control it enables (SectionDesign::enableRules).
-    std::vector<std::pair<QCheckBox*, QWidget*>> enableRules_;
+    ConfPage* conf_ = nullptr;
+    SettingsPage* settings_ = nullptr;
 };
 
 } // namespace arvok

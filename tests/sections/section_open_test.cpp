@@ -12,6 +12,7 @@
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
+#include "settings/game_settings.h"
 #include "shell/forms.h"
 #include "support/control_table.h"
 #include "support/shown_texts.h"

@@ -1,0 +1,76 @@
+// The configuration page of a section window (pic<Emu>Conf): the program, ROM and snapshot paths
+// with their pickers, the snapshot format, the ROM scan and the slide-show options. Its controls
+// are the rows of one table (conf_page.cpp).
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "core/section.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace arvok {
+
+struct EmulatorCfg;
+struct SnapOptions;
+enum class FolderField;
+
+class ConfPage : public QWidget {
+public:
+    // "delayChosen" hears the slide-show delay, in milliseconds, whenever a delay is chosen.
+    ConfPage(Emu emu, QWidget* window, std::function<void(int)> delayChosen);
+
+    // The paths as the page holds them.
+    std::string exePath() const;
+    std::string emulatorDir() const; // lblOpt<Emu>Hide
+    std::string romPath() const;
+    std::string altRomPath() const; // empty in a section without a second ROM folder
+    std::string snapPath() const;
+    // The ROM path's text, as the per-game page's "Def." copies it.
+    QString romPathText() const;
+    // The snapshot format and slide-show options, into "options".
+    void snapOptions(SnapOptions& options) const;
+    bool showsCounter() const;
+
+    // The page from a settings file that could be read ("cfg.read"); the slide-show delay is
+    // chosen from it in any case.
+    void load(const EmulatorCfg& cfg);
+    // The page's part of the settings file.
+    void store(EmulatorCfg& cfg) const;
+
+    // What the pickers hand back; a path that the settings file cannot hold is refused and the
+    // field keeps its text.
+    void setPickedFolder(FolderField field, const std::string& folder);
+    void setPickedProgram(const std::string& program, const std::string& directory);
+    // The program picker, modal or not, opened in the program's folder.
+    void openProgramPicker(bool modal);
+
+private:
+    void onNoSlideClicked();
+    void onSlideDelayChosen();
+    void browseFolder(FolderField field, QLineEdit* edit);
+    void scanNow();
+
+    Emu emu_;
+    std::function<void(int)> delayChosen_;
+    QLineEdit* exePath_ = nullptr;
+    QLabel* emuDir_ = nullptr;
+    QLineEdit* romPath_ = nullptr;
+    QLineEdit* romPathAlt_ = nullptr;
+    QLineEdit* snapPath_ = nullptr;
+    QRadioButton* snapGif_ = nullptr;
+    QRadioButton* snapJpg_ = nullptr;
+    QRadioButton* snapBmp_ = nullptr;
+    QRadioButton* merged_ = nullptr;
+    QCheckBox* noSlide_ = nullptr;
+    QCheckBox* showCounter_ = nullptr;
+    QComboBox* slideDelay_ = nullptr;
+};
+
+} // namespace arvok

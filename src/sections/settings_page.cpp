@@ -1,0 +1,301 @@
+#include "sections/settings_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include "core/shared_state.h"
+#include "core/texts.h"
+#include "launch/command_line.h"
+#include "launch/launch_ui.h"
+#include "platform/dialogs.h"
+#include "platform/path.h"
+#include "platform/qt/ansi.h"
+#include "platform/qt/click_label.h"
+#include "sections/conf_page.h"
+#include "sections/section_design.h"
+#include "sections/section_widgets.h"
+#include "shell/pickers.h"
+
+namespace arvok {
+
+namespace {
+
+constexpr int kCheckHeight = 190;
+
+const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 or\roptionally "
+                                 "'-' for negative values";
+
+} // namespace
+
+SettingsPage::SettingsPage(Emu emu, const ConfPage& conf, QWidget* window,
+                           std::function<void()> browseRomFolder)
+    : QWidget(window), emu_(emu), conf_(conf) {
+    const std::string base = Section(emu).baseName;
+    const SectionDesign& design = Design(emu);
+    PlacePage(this, "pic" + base + "Settings");
+    const GameSettingsTable& table = GameSettingsTableOf(emu_);
+    romFolder_ = Placed(new QLineEdit(this), table.romPathControl.c_str(), 60, 45, 2640, 255);
+    auto* browse = MakeButton(this, ("cmd" + base + "SelDir").c_str(), "Brow", ButtonLook::Folder,
+                              2730, 45, 510, 255);
+    browse->setToolTip(QStringLiteral(" Choose Univoque Rom Directory "));
+    connect(browse, &ClickLabel::clicked, this, std::move(browseRomFolder));
+    auto* def =
+        MakeButton(this, "cmdDirRomDefault", "Def.", ButtonLook::Default, 3270, 45, 525, 255);
+    def->setToolTip(QStringLiteral(" Assign default Rom Directory "));
+    connect(def, &ClickLabel::clicked, this, [this] { romFolder_->setText(conf_.romPathText()); });
+
+    slotControls_.assign(table.options.size() + 1, nullptr);
+    slotControls_[kRomPathSlot] = romFolder_;
+    for (size_t slot = 1; slot <= table.options.size(); ++slot) {
+        const GameOption& option = table.option(slot);
+        slotControls_[slot] = addControl(option.control, option.kind, option.items);
+    }
+    for (const std::string& name : table.clearedByDefaults)
+        clearedByDefaults_.push_back(addControl(name, OptionKind::Check, {}));
+
+    record_ = findChild<QCheckBox*>(QString::fromStdString("chk" + base + "Record"));
+    playback_ = findChild<QCheckBox*>(QString::fromStdString("chk" + base + "Playback"));
+    if (playback_) {
+        hideInp_ = MakeLabel(this, "lblHideInp", {}, 0, 0, 0, 0);
+        hideInp_->hide();
+        connect(playback_, &QCheckBox::clicked, this, &SettingsPage::onPlaybackClicked);
+    }
+    if (record_)
+        connect(record_, &QCheckBox::clicked, this, &SettingsPage::onRecordClicked);
+
+    for (const EnableRule& rule : design.enableRules) {
+        auto* check = findChild<QCheckBox*>(QString::fromLatin1(rule.check));
+        auto* target = findChild<QWidget*>(QString::fromLatin1(rule.target));
+        enableRules_.push_back({check, target});
+        connect(check, &QCheckBox::toggled, this, &SettingsPage::applyEnableRules);
+    }
+    applyEnableRules();
+
+    for (const PageLabel& note : design.settingsLabels) {
+        QLabel* label = MakeLabel(this, note.name, QString::fromLatin1(note.text), note.left,
+                                  note.top, note.width, note.height);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    setToolTip(QString::fromLatin1(design.settingsPageTip));
+
+    auto* all = MakeButton(this, "cmdApplytoAll", "All", ButtonLook::Alert, 3195, 3660, 600, 180);
+    all->setToolTip(QString::fromLatin1(design.applyAllTip));
+    connect(all, &ClickLabel::clicked, this, &SettingsPage::applyToAll);
+}
+
+// Every control stands where its design row puts it, with its caption and tooltip.
+QWidget* SettingsPage::addControl(const std::string& name, OptionKind kind,
+                                  const std::vector<std::string>& items) {
+    QWidget* w = nullptr;
+    if (kind == OptionKind::Combo) {
+        auto* combo = new QComboBox(this);
+        for (const std::string& item : items)
+            combo->addItem(FromAnsi(item));
+        w = combo;
+    } else if (kind == OptionKind::Check) {
+        w = new QCheckBox(this);
+    } else {
+        auto* edit = new QLineEdit(this);
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { onSkipEdited(edit); });
+        w = edit;
+    }
+    w->setObjectName(QString::fromStdString(name));
+    const SettingControl* row = nullptr;
+    for (const SettingControl& r : Design(emu_).settings)
+        if (name == r.name) {
+            row = &r;
+            break;
+        }
+    if (!row)
+        return w;
+    PlaceTwips(w, row->left, row->top, row->width, kind == OptionKind::Check ? kCheckHeight : 255);
+    w->setToolTip(QString::fromLatin1(row->tip));
+    if (kind == OptionKind::Check) {
+        static_cast<QCheckBox*>(w)->setText(QString::fromLatin1(row->caption));
+    } else if (*row->labelName || *row->caption) {
+        QLabel* label = MakeLabel(this, row->labelName, QString::fromLatin1(row->caption),
+                                  row->labelLeft, row->top, row->labelWidth, 255);
+        label->setToolTip(QString::fromLatin1(row->labelTip));
+    }
+    return w;
+}
+
+// Each rule's control is enabled exactly while its check box is checked.
+void SettingsPage::applyEnableRules() {
+    for (const auto& [check, target] : enableRules_)
+        target->setEnabled(check->isChecked());
+}
+
+void SettingsPage::setDefaults() {
+    romFolder_->setText(FromPath(Design(emu_).romDirFallback ? DefaultRomFolder(emu_)
+                                                             : Shared().RomDir[Index(emu_)]));
+    SettingsFields defaults = BuiltInDefaults(emu_);
+    defaults[kRomPathSlot] = romFolder();
+    applyFields(defaults, SettingsSource::GameRecord);
+}
+
+Handler SettingsPage::handlerOf(QWidget* control) {
+    if (control && control == record_)
+        return [this] { onRecordClicked(); };
+    if (control && control == playback_)
+        return [this] { onPlaybackClicked(); };
+    for (const auto& rule : enableRules_)
+        if (control == rule.first)
+            return [this] { applyEnableRules(); };
+    return {};
+}
+
+void SettingsPage::applyFields(const SettingsFields& fields, SettingsSource source) {
+    if (source != SettingsSource::GameRecord)
+        for (QWidget* w : clearedByDefaults_)
+            SetCheckedAndRun(static_cast<QCheckBox*>(w), false, handlerOf(w));
+    romFolder_->setText(FromPath(fields[kRomPathSlot]));
+    const GameSettingsTable& table = GameSettingsTableOf(emu_);
+    for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
+        QWidget* w = slotControls_[slot];
+        switch (table.option(slot).kind) {
+        case OptionKind::Combo:
+            SetIndexAndRun(static_cast<QComboBox*>(w), Index(fields, slot), handlerOf(w));
+            break;
+        case OptionKind::Check:
+            SetCheckedAndRun(static_cast<QCheckBox*>(w), Checked(fields, slot), handlerOf(w));
+            break;
+        case OptionKind::Text:
+            static_cast<QLineEdit*>(w)->setText(FromAnsi(Text(fields, slot)));
+            break;
+        }
+    }
+}
+
+SettingsFields SettingsPage::readFields() const {
+    SettingsFields fields;
+    fields[kRomPathSlot] = romFolder();
+    const GameSettingsTable& table = GameSettingsTableOf(emu_);
+    for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
+        QWidget* w = slotControls_[slot];
+        switch (table.option(slot).kind) {
+        case OptionKind::Combo:
+            fields[slot] = std::to_string(static_cast<QComboBox*>(w)->currentIndex());
+            break;
+        case OptionKind::Check:
+            fields[slot] = static_cast<QCheckBox*>(w)->isChecked() ? "1" : "0";
+            break;
+        case OptionKind::Text:
+            fields[slot] = ToAnsi(static_cast<QLineEdit*>(w)->text());
+            break;
+        }
+    }
+    return fields;
+}
+
+SettingsSource SettingsPage::load(const std::string& key) {
+    SettingsFields fields;
+    SettingsSource source = SettingsSource::BuiltIn;
+    LoadGameSettings(emu_, key, fields, &source);
+    applyFields(fields, source);
+    return source;
+}
+
+void SettingsPage::loadShown(const std::string& key) {
+    if (load(key) != SettingsSource::BuiltIn && romFolder_->text().isEmpty())
+        romFolder_->setText(conf_.romPathText());
+}
+
+// Stored under the game the page was loaded for, never another one and never an empty key.
+bool SettingsPage::save() {
+    return SaveLoadedGameSettings(emu_, readFields());
+}
+
+void SettingsPage::launchOptions(GameOptions& options) const {
+    options.fields = readFields();
+    // The combo whose being disabled silences its switch (the design row names it).
+    if (const char* gated = Design(emu_).gatedCombo)
+        if (auto* combo = findChild<QWidget*>(QString::fromLatin1(gated)))
+            options.resolutionEnabled = combo->isEnabled();
+    if (playback_) {
+        options.playback = playback_->isChecked();
+        options.inpName = ToPath(hideInp_->text());
+    }
+}
+
+std::string SettingsPage::romFolder() const {
+    return ToPath(romFolder_->text());
+}
+
+void SettingsPage::applyToAll() {
+    if (dialogs().message(texts::testoApplyToAll, MsgStyle::WarningYesNo) != Answer::Yes)
+        return;
+    if (ApplyToAll(emu_, readFields()))
+        dialogs().message(texts::testoDefaultConfSaved, MsgStyle::Information);
+}
+
+// Playback and Record exclude each other: checking one unchecks the other, and the one just
+// checked stays checked.
+void SettingsPage::onPlaybackClicked() {
+    if (record_->isChecked()) {
+        record_->setChecked(false);
+        showRecordLook();
+    }
+    if (!playback_->isChecked())
+        return;
+    ProgramPickerRequest request;
+    request.tag = Section(emu_).tag;
+    request.pattern = kRecordingPattern;
+    request.caption = "Choose the INP file";
+    request.startDir = ResolveName(conf_.emulatorDir(), "INP");
+    request.lockFolder = true;
+    RunProgramPicker(request, window());
+    playback_->setToolTip(QStringLiteral(" Playback:  <") + hideInp_->text() +
+                          QStringLiteral("> "));
+}
+
+void SettingsPage::onRecordClicked() {
+    if (playback_ && playback_->isChecked())
+        playback_->setChecked(false);
+    showRecordLook();
+}
+
+void SettingsPage::showRecordLook() {
+    const bool on = record_->isChecked();
+    SetForeColor(record_, on ? 0x80 : 0);
+    QFont bold = record_->font();
+    bold.setBold(on);
+    record_->setFont(bold);
+}
+
+// A skip field holds only an optional "-" and digits, whatever way the text arrived; anything
+// else is answered with a message and "0", and an emptied field becomes "0".
+void SettingsPage::onSkipEdited(QLineEdit* edit) {
+    static const QRegularExpression valid(QStringLiteral("^-?[0-9]*$"));
+    if (!valid.match(edit->text()).hasMatch()) {
+        const bool row = edit->objectName().endsWith(QLatin1String("SkipR"));
+        dialogs().message(kSkipMessage, MsgStyle::Warning, row ? "Warning!" : "");
+        edit->setText(QStringLiteral("0"));
+    } else if (edit->text().isEmpty()) {
+        edit->setText(QStringLiteral("0"));
+    }
+}
+
+void SettingsPage::openRomFolderPicker(const RomFolderRequest& request) {
+    RunFolderPicker({request.tag, request.pattern, request.caption, request.folder}, window());
+}
+
+void SettingsPage::setPickedFolder(const std::string& folder) {
+    romFolder_->setText(FromPath(folder));
+}
+
+void SettingsPage::setPickedRecording(const std::string& fileName) {
+    if (hideInp_)
+        hideInp_->setText(FromPath(fileName));
+}
+
+void SettingsPage::recordingCancelled() {
+    if (playback_)
+        SetCheckedAndRun(playback_, false, [this] { onPlaybackClicked(); });
+}
+
+} // namespace arvok

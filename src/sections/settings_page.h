@@ -1,0 +1,81 @@
+// The per-game settings page of a section window (pic<Emu>Settings): the game's own ROM folder
+// with its picker and "Def.", a control for every option of the section's settings table placed
+// by its design row, the rules that enable one control by a check box, Record and Playback, and
+// "All".
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/section.h"
+#include "platform/qt/controls.h"
+#include "settings/game_settings.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace arvok {
+
+class ConfPage;
+struct GameOptions;
+struct RomFolderRequest;
+
+class SettingsPage : public QWidget {
+public:
+    // "conf" gives the default ROM folder and the emulator's folder; "browseRomFolder" answers
+    // the ROM folder's picker button.
+    SettingsPage(Emu emu, const ConfPage& conf, QWidget* window,
+                 std::function<void()> browseRomFolder);
+
+    // The defaults the window's load puts in.
+    void setDefaults();
+    // Shows the settings stored for "key" (a record of its own, the defaults or the built-in
+    // ones) and says which.
+    SettingsSource load(const std::string& key);
+    // As the Settings button shows a game: a stored record without a ROM folder shows the
+    // configuration page's.
+    void loadShown(const std::string& key);
+    // Stores the page under the game it was loaded for; false when it could not be stored.
+    bool save();
+    // The page as a launch passes it on.
+    void launchOptions(GameOptions& options) const;
+    // The game's own ROM folder as the page holds it.
+    std::string romFolder() const;
+
+    // The game's ROM-folder picker, and what the pickers hand back.
+    void openRomFolderPicker(const RomFolderRequest& request);
+    void setPickedFolder(const std::string& folder);
+    void setPickedRecording(const std::string& fileName);
+    void recordingCancelled();
+
+private:
+    QWidget* addControl(const std::string& name, OptionKind kind,
+                        const std::vector<std::string>& items);
+    void applyFields(const SettingsFields& fields, SettingsSource source);
+    SettingsFields readFields() const;
+    Handler handlerOf(QWidget* control);
+    void applyToAll();
+    void onPlaybackClicked();
+    void onRecordClicked();
+    void showRecordLook();
+    void onSkipEdited(QLineEdit* edit);
+    void applyEnableRules();
+
+    Emu emu_;
+    const ConfPage& conf_;
+    // Slot 0 is the ROM folder, slot k the control of option k.
+    QLineEdit* romFolder_ = nullptr;
+    std::vector<QWidget*> slotControls_;
+    std::vector<QWidget*> clearedByDefaults_;
+    QCheckBox* playback_ = nullptr;
+    QCheckBox* record_ = nullptr;
+    QLabel* hideInp_ = nullptr; // lblHideInp
+    // Check box and the control it enables (SectionDesign::enableRules).
+    std::vector<std::pair<QCheckBox*, QWidget*>> enableRules_;
+};
+
+} // namespace arvok

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+
 #include <QLineEdit>
 #include <QRadioButton>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "sections/slide_show.h"
 #include "sections/snapshot_files.h"
 #include "settings/emulator_cfg.h"
+
 #include "shell/pickers.h"
 
 namespace arvok {

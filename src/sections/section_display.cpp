@@ -1,10 +1,17 @@
-// The selected-game display and the page buttons of a section window.
+// The selected-game display, the page buttons, the lookups and the launch of a section window.
 #include <QLabel>
 
+#include "catalogue/data_file.h"
+#include "catalogue/rom_lookup.h"
+
+#include "launch/launch.h"
 #include "platform/qt/ansi.h"
 #include "sections/conf_page.h"
+#include "sections/game_lists.h"
 #include "sections/help_page.h"
 #include "sections/info_page.h"
+#include "sections/section_design.h"
+#include "sections/section_launch.h"
 #include "sections/section_window.h"
 #include "sections/settings_page.h"
 #include "sections/slide_show.h"
@@ -18,7 +25,7 @@ std::string SectionWindow::romSettingsKey() const {
 // Shows "title" on the page that is visible. The snapshot page counts as visible while its
 // picture has its own visible flag set, even behind another page.
 void SectionWindow::ShowGameDetail(const std::string& title) {
-    if (filterBusy_)
+    if (lists_->busy())
         return;
     snapPage_->stop();
     if (!snapPage_->image()->isHidden()) {
@@ -75,11 +82,67 @@ void SectionWindow::onSettingsButton() {
         return;
     showPage(Page::Settings);
     if (romSettingsKey().empty())
-        selectFirstGame();
+        lists_->selectFirst();
     const std::string key = romSettingsKey();
     if (key.empty())
         return;
     settings_->loadShown(key);
+}
+
+// Looks the game up for the display or a picker. A game the data file lacks has been reported
+// and, as takeLookup says, may have left the favourites; the favourite that took its place is
+// then selected and shown.
+bool SectionWindow::lookup(const std::string& game) {
+    RomLookup result = LookupRom(emu_, game);
+    takeLookup(game, result);
+    return result.found;
+}
+
+// The game's own ROM folder: the picker lists the game's zip and, in a section whose picker
+// offers the parent, the zip of a clone's parent that the data file marks as an original. A parent
+// the data file lacks is reported by its lookup and not offered, as in the launch.
+void SectionWindow::browseGameRomFolder() {
+    const std::string game = romSettingsKey();
+    if (!lookup(game))
+        return;
+    std::string offeredParent;
+    if (design_.romPickerOffersParent) {
+        if (!CloneOf.empty() && CloneOf != "-" && !IsNeoGeoSet(CloneOf)) {
+            NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
+            if (parent.found)
+                NeoGeo = parent.neoGeo;
+            if (parent.found && !parent.neoGeo)
+                offeredParent = CloneOf;
+        }
+        if (offeredParent.empty())
+            CloneOf.clear();
+    }
+    settings_->openRomFolderPicker(
+        GameRomFolderRequest(emu_, game, RomSel, offeredParent, settings_->romFolder()));
+}
+
+void SectionWindow::takeLookup(const std::string& game, const RomLookup& result) {
+    if (result.found) {
+        RomSel = result.romSel;
+        CloneOf = result.cloneOf;
+        return;
+    }
+    if (result.dataFileHasRecords)
+        lists_->dropMissing(game);
+}
+
+// The launch: the settings file saved, the settings page stored for the game it holds (so that
+// changes made there just before are not lost), the game's settings loaded into the page, then
+// the emulator started with them. When the page holds this very game and could not be stored,
+// the game runs with the settings as the page shows them, not with the record they were to
+// replace, and the page keeps them.
+void SectionWindow::launch(const std::string& game) {
+    if (game.empty())
+        return;
+    SaveCfg();
+    if (settings_->save() || LoadedGameKey(emu_) != game)
+        settings_->load(game);
+    RunSection(*this, game);
 }
 
 } // namespace arvok

@@ -1,24 +1,19 @@
 #include "sections/section_window.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QListWidget>
-#include <QRadioButton>
 
-#include "catalogue/data_file.h"
-#include "catalogue/header_block.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/controls.h"
+
 #include "platform/qt/focus_in_view.h"
 #include "platform/qt/geometry.h"
+
 #include "platform/qt/window_drag.h"
 #include "sections/conf_page.h"
+#include "sections/game_lists.h"
 #include "sections/help_page.h"
 #include "sections/info_page.h"
 #include "sections/launcher_link.h"
@@ -28,7 +23,7 @@
 #include "sections/section_widgets.h"
 #include "sections/settings_page.h"
 #include "sections/slide_show.h"
-#include "sections/snapshot_files.h"
+
 #include "settings/emulator_cfg.h"
 #include "shell/artwork.h"
 #include "shell/pickers.h"
@@ -42,8 +37,6 @@ constexpr int kWide = 6345, kTall = 7260, kLow = 4620, kNarrow = 2400;
 // The docked window's left edge lies this far right of the launcher's.
 constexpr int kDockOffset = 3450;
 
-constexpr int kPrefUpHeight = 3820, kPrefDownHeight = 6415;
-constexpr int kListUpLeft = 90, kListUpWidth = 6165, kListDownWidth = 3855;
 constexpr int kDownLeftLoaded = 2430, kGenreDownLeftLoaded = 4050;
 constexpr int kDownLeftToggled = 2400, kGenreDownLeftToggled = 3990;
 
@@ -56,21 +49,25 @@ QString Name(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Hands the pickers' choices to the window.
+// Hands the pickers' choices to the window's pages: the game's own ROM folder and the recording
+// to the per-game settings page, the rest to the configuration page.
 class WindowPickerTarget : public PickerTarget {
 public:
     explicit WindowPickerTarget(SectionWindow& window) : window_(window) {}
     void setPickedFolder(FolderField field, const std::string& folder) override {
-        window_.setPickedFolder(field, folder);
+        if (field == FolderField::Settings)
+            window_.settingsPage().setPickedFolder(folder);
+        else
+            window_.confPage().setPickedFolder(field, folder);
     }
     void setPickedProgram(const std::string& program, const std::string& directory) override {
-        window_.setPickedProgram(program, directory);
+        window_.confPage().setPickedProgram(program, directory);
     }
     void saveSettings() override { window_.SaveCfg(); }
     void setPickedRecording(const std::string& fileName) override {
-        window_.setPickedRecording(fileName);
+        window_.settingsPage().setPickedRecording(fileName);
     }
-    void recordingCancelled() override { window_.recordingCancelled(); }
+    void recordingCancelled() override { window_.settingsPage().recordingCancelled(); }
 
 private:
     SectionWindow& window_;
@@ -87,8 +84,10 @@ SectionWindow::SectionWindow(Emu emu)
     SetBackColor(this, 0x5F3F3F);
     SetForeColor(this, 0xFFFFFF);
     buildFrame();
-    buildLists();
-    buildFilters();
+    lists_ = new GameLists(emu_, this,
+                           {[this](const std::string& game) { ShowGameDetail(game); },
+                            [this](const std::string& game) { launch(game); },
+                            [this] { showConfigurationPage(); }});
     buildPages();
     showPage(Page::Snap);
     ApplyCompactStyle(this);
@@ -98,7 +97,8 @@ SectionWindow::SectionWindow(Emu emu)
     pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);
     RegisterPickerTarget(emu_, pickerTarget_.get());
     if (design_.menuResetsFilters)
-        connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this, &SectionWindow::resetFilters);
+        connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this,
+                [this] { lists_->resetFilters(); });
     ForgetLoadedGameKey(emu_);
     load();
 }
@@ -198,10 +198,18 @@ void SectionWindow::buildPages() {
     conf_ = new ConfPage(emu_, this, [this](int ms) { SnapDelay = ms; });
     settings_ = new SettingsPage(emu_, *conf_, this, [this] { browseGameRomFolder(); });
     pages_ = {snapPage_, settings_, info_, help_, conf_};
-    conf_->stackUnder(prefList_);
+    conf_->stackUnder(lists_->favouritesList());
     help_->stackUnder(conf_);
     info_->stackUnder(help_);
     settings_->stackUnder(info_);
+}
+
+void SectionWindow::fillGameList() {
+    lists_->fill();
+}
+
+void SectionWindow::selectFirstGame() {
+    lists_->selectFirst();
 }
 
 void SectionWindow::showPage(Page page) {
@@ -227,11 +235,10 @@ void SectionWindow::load() {
     DirSnap = conf_->snapPath();
     Ridimen();
     dock();
-    updateRomCount();
-    updateFavCount();
+    lists_->showCounts();
     settings_->setDefaults();
-    neutralFilters();
-    readGameTotal();
+    lists_->neutralFilters();
+    lists_->readGameTotal();
 }
 
 void SectionWindow::loadCfg() {
@@ -242,30 +249,15 @@ void SectionWindow::loadCfg() {
     if (cfg.showCounter)
         snapPage_->counter()->show();
     ridimenWord_->setText(FromAnsi(cfg.favSize));
-    if (cfg.favourites) {
-        prefList_->clear();
-        for (const std::string& name : *cfg.favourites)
-            AddSorted(prefList_, FromAnsi(name));
-    }
-}
-
-void SectionWindow::readGameTotal() {
-    if (design_.total == TotalFallback::NoTotal)
-        return;
-    if (std::optional<std::string> count = GameTotal(DataFilePath(emu_)))
-        total_->setText(FromAnsi(*count));
-    else if (design_.total == TotalFallback::Empty)
-        total_->clear();
+    if (cfg.favourites)
+        lists_->setFavourites(*cfg.favourites);
 }
 
 void SectionWindow::SaveCfg() {
     EmulatorCfg cfg;
     conf_->store(cfg);
     cfg.favSize = ToAnsi(ridimenWord_->text());
-    std::vector<std::string> favourites;
-    for (int i = 0; i < prefList_->count(); ++i)
-        favourites.push_back(ToAnsi(prefList_->item(i)->text()));
-    cfg.favourites = std::move(favourites);
+    cfg.favourites = lists_->favourites();
     SaveEmulatorCfg(emu_, cfg);
 }
 
@@ -329,69 +321,16 @@ void SectionWindow::toggleLayout() {
         applyUpLayout();
 }
 
-namespace {
-
-void SetLeft(QWidget* w, int left) {
-    TwipRect r = GetTwips(w);
-    PlaceTwips(w, left, r.Top, r.Width, r.Height);
-}
-
-void SetHeight(QWidget* w, int height) {
-    TwipRect r = GetTwips(w);
-    PlaceTwips(w, r.Left, r.Top, r.Width, height);
-}
-
-} // namespace
-
 void SectionWindow::applyUpLayout() {
     ShowArrow(ridimen_, false);
     ridimenWord_->setText(QStringLiteral("up"));
-    SetHeight(prefList_, kPrefUpHeight);
-    if (filters_[0]) {
-        SetLeft(filters_[0], kListUpLeft);
-        SetLeft(filters_[1], design_.genreUpLeft);
-        filters_[2]->show();
-        filters_[3]->show();
-    }
-    TwipRect r = GetTwips(romList_);
-    PlaceTwips(romList_, kListUpLeft, r.Top, kListUpWidth, r.Height);
-    romList_->setColumns(2);
+    lists_->layOutUp();
 }
 
 void SectionWindow::applyDownLayout(int listLeft, int genreLeft) {
     ShowArrow(ridimen_, true);
     ridimenWord_->setText(QStringLiteral("down"));
-    SetHeight(prefList_, kPrefDownHeight);
-    if (filters_[0]) {
-        SetLeft(filters_[0], listLeft);
-        SetLeft(filters_[1], genreLeft);
-        filters_[2]->hide();
-        filters_[3]->hide();
-    }
-    TwipRect r = GetTwips(romList_);
-    PlaceTwips(romList_, listLeft, r.Top, kListDownWidth, r.Height);
-    romList_->setColumns(1);
-}
-
-// Pickers' choices.
-
-void SectionWindow::setPickedFolder(FolderField field, const std::string& folder) {
-    if (field == FolderField::Settings)
-        settings_->setPickedFolder(folder);
-    else
-        conf_->setPickedFolder(field, folder);
-}
-
-void SectionWindow::setPickedProgram(const std::string& program, const std::string& directory) {
-    conf_->setPickedProgram(program, directory);
-}
-
-void SectionWindow::setPickedRecording(const std::string& fileName) {
-    settings_->setPickedRecording(fileName);
-}
-
-void SectionWindow::recordingCancelled() {
-    settings_->recordingCancelled();
+    lists_->layOutDown(listLeft, genreLeft);
 }
 
 // Mouse and keys.
@@ -403,15 +342,14 @@ void SectionWindow::mouseMoveEvent(QMouseEvent* event) {
 
 bool SectionWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseMove && (watched == title_ || watched == prefList_->viewport() ||
-                                      (romList_ && watched == romList_->viewport())))
+    if (type == QEvent::MouseMove && watched == title_) {
         HighlightLauncher(emu_);
-    if (type == QEvent::MouseMove && (watched == title_ || watched == prefList_->viewport()))
         RestLauncherMenu();
+    }
     if (type == QEvent::Enter &&
         std::find(pageButtons_.begin(), pageButtons_.end(), watched) != pageButtons_.end())
         HighlightLauncher(emu_);
-    return listEvent(watched, event) || QWidget::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace arvok

@@ -1,36 +1,32 @@
-// The window of an emulator section (frmMame, frmCallus ...): the favourites list, the five pages
-// (snapshot, per-game settings, information, help, configuration) with the buttons that switch
-// them, the filter combos and the game list. One class serves all five sections; what differs
-// comes from the section's design row (section_design.h), its settings table and its filter
-// items.
+// The window of an emulator section (frmMame, frmCallus ...): its frame with the title, the size
+// buttons and the buttons of the five pages, the lists (game_lists.h) and the pages, each a class
+// of its own (snapshot, per-game settings, information, help, configuration); the window shows a
+// game on the page that is visible, saves and starts the emulator. One class serves all five
+// sections; what differs comes from the section's design row (section_design.h), its settings
+// table and its filter items.
 #pragma once
 
 #include <QWidget>
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "core/section.h"
 
-class QComboBox;
 class QLabel;
-class QListWidget;
 
 namespace arvok {
 
 class ClickLabel;
 class ConfPage;
-class GameListView;
+class GameLists;
 class HelpPage;
 class InfoPage;
-class NameListModel;
 class PickerTarget;
 class SettingsPage;
 class SnapshotPage;
 struct RomLookup;
 struct SectionDesign;
-enum class FolderField;
 
 enum class Page { Snap, Settings, Info, Help, Conf };
 
@@ -88,12 +84,6 @@ public:
     // the selected one and the data file holds records.
     void takeLookup(const std::string& game, const RomLookup& result);
 
-    // What the pickers write back (the window is its section's picker target).
-    void setPickedFolder(FolderField field, const std::string& folder);
-    void setPickedProgram(const std::string& program, const std::string& directory);
-    void setPickedRecording(const std::string& fileName);
-    void recordingCancelled();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -102,12 +92,9 @@ protected:
 private:
     // Building.
     void buildFrame();
-    void buildLists();
-    void buildFilters();
     void buildPages();
     void load();
     void loadCfg();
-    void readGameTotal();
 
     // Sizes and the favourites layout.
     void setSize(int width, int height);
@@ -122,44 +109,15 @@ private:
     void onSettingsButton();
     void onLeaveButton(Page page);
 
-    // Lists, favourites and the launch.
-    std::string romText() const;
-    std::string prefText() const;
-    void selectRomRow(int row);
-    void selectPrefRow(int row);
-    void onRomSelected();
-    void onPrefSelected();
-    void launch(const std::string& game);
-    void onPrefKey(int key);
-    void removeFavourite(int row);
-    void dropOnFavourites();
-    void clearFavourites();
-    void updateFavCount();
-    void showFavShare();
-    void updateRomCount();
+    // Lookups and the launch.
     bool lookup(const std::string& game);
     void browseGameRomFolder();
-    bool listEvent(QObject* watched, QEvent* event);
-
-    // Filters.
-    void onFilterChosen(int combo);
-    void resetFilters();
-    void neutralFilters();
-    void colourFilter(int combo);
+    void launch(const std::string& game);
 
     Emu emu_;
     const SectionDesign& design_;
     std::string base_;
-    bool filterBusy_ = false; // lblFilter<Emu>Hide reads "FREE"
     std::unique_ptr<PickerTarget> pickerTarget_;
-    // The list and game shown last from a list, so that a click on the current entry of the
-    // other list shows that entry again.
-    struct ShownFrom {
-        const QObject* list = nullptr;
-        std::string game;
-        bool operator!=(const ShownFrom& o) const { return list != o.list || game != o.game; }
-    };
-    ShownFrom lastShown_;
 
     // Frame.
     ClickLabel* title_ = nullptr;
@@ -168,20 +126,11 @@ private:
     ClickLabel* ridimen_ = nullptr;
     QLabel* ridimenWord_ = nullptr; // lbl<Emu>Ridimen: "up" or "down"
     QLabel* romSettings_ = nullptr; // lbl<Emu>RomSettings
-    QLabel* total_ = nullptr;
-    QLabel* romCount_ = nullptr;
-    QLabel* favCount_ = nullptr;
     SnapshotPage* snapPage_ = nullptr;
 
-    // Lists.
-    GameListView* romList_ = nullptr;
-    NameListModel* romModel_ = nullptr;
-    QListWidget* prefList_ = nullptr;
-    std::array<QComboBox*, 4> filters_{};
-
+    GameLists* lists_ = nullptr;
     InfoPage* info_ = nullptr;
     HelpPage* help_ = nullptr;
-
     ConfPage* conf_ = nullptr;
     SettingsPage* settings_ = nullptr;
 };

@@ -1,27 +1,29 @@
-// The game list, the favourites, the filters and the launch of a section window.
+#include "sections/game_lists.h"
+
 #include <QComboBox>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+
 #include <QMimeData>
 
 #include "catalogue/data_file.h"
 #include "catalogue/game_list.h"
+#include "catalogue/header_block.h"
 #include "catalogue/rom_lookup.h"
 #include "core/texts.h"
-#include "launch/launch.h"
 #include "platform/dialogs.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/controls.h"
+#include "platform/qt/geometry.h"
+
+#include "sections/launcher_link.h"
 #include "sections/popup_menus.h"
 #include "sections/section_design.h"
-#include "sections/section_launch.h"
 #include "sections/section_widgets.h"
-#include "sections/section_window.h"
-#include "sections/settings_page.h"
 
 namespace arvok {
 
@@ -50,11 +52,36 @@ bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// The favourites list's heights and the game list's place and widths in the two layouts.
+constexpr int kPrefUpHeight = 3820, kPrefDownHeight = 6415;
+constexpr int kListUpLeft = 90, kListUpWidth = 6165, kListDownWidth = 3855;
+
+void SetLeft(QWidget* w, int left) {
+    TwipRect r = GetTwips(w);
+    PlaceTwips(w, left, r.Top, r.Width, r.Height);
+}
+
+void SetHeight(QWidget* w, int height) {
+    TwipRect r = GetTwips(w);
+    PlaceTwips(w, r.Left, r.Top, r.Width, height);
+}
+
 } // namespace
 
-void SectionWindow::buildLists() {
+GameLists::GameLists(Emu emu, QWidget* window, Hooks hooks)
+    : QObject(window), emu_(emu), design_(Design(emu)), hooks_(std::move(hooks)) {
+    buildLists(window);
+    buildFilters(window);
+}
+
+QWidget* GameLists::favouritesList() const {
+    return prefList_;
+}
+
+void GameLists::buildLists(QWidget* window) {
+    const std::string base = Section(emu_).baseName;
     prefList_ =
-        Placed(new FavouritesList(this), ("lst" + base_ + "Pref").c_str(), 90, 750, 2235, 3825);
+        Placed(new FavouritesList(window), ("lst" + base + "Pref").c_str(), 90, 750, 2235, 3825);
     Colour(prefList_, 0x404040, 0x98FFFF);
     NoSidewaysScroll(prefList_);
     for (const char* game : design_.designFavourites)
@@ -67,24 +94,24 @@ void SectionWindow::buildLists() {
         if (lastShown_ != ShownFrom{prefList_, prefText()})
             onPrefSelected();
     });
-    MakeLabel(this, design_.favHeadingName, QString::fromLatin1(design_.favHeading), 330, 510, 1300,
-              195);
-    favCount_ = MakeLabel(this, design_.favCountName, QStringLiteral("0"), 1680, 510, 330, 195);
+    MakeLabel(window, design_.favHeadingName, QString::fromLatin1(design_.favHeading), 330, 510,
+              1300, 195);
+    favCount_ = MakeLabel(window, design_.favCountName, QStringLiteral("0"), 1680, 510, 330, 195);
     if (design_.favShare != FavShare::None) {
         favCount_->setMouseTracking(true);
         favCount_->installEventFilter(this);
     }
     if (Section(emu_).editableFavourites) {
         prefList_->setDragDropMode(QAbstractItemView::DropOnly);
-        auto* clear = MakeButton(this, ("lbl" + base_ + "ClearFav").c_str(), "C", ButtonLook::Alert,
-                                 90, 510, 225, 195);
-        connect(clear, &ClickLabel::clicked, this, &SectionWindow::clearFavourites);
+        auto* clear = MakeButton(window, ("lbl" + base + "ClearFav").c_str(), "C",
+                                 ButtonLook::Alert, 90, 510, 225, 195);
+        connect(clear, &ClickLabel::clicked, this, &GameLists::clearFavourites);
     }
     if (!Section(emu_).hasGameList)
         return;
 
-    romModel_ = new NameListModel(this);
-    romList_ = Placed(new GameListView(this, Section(emu_).tag), ("lst" + base_ + "Rom").c_str(),
+    romModel_ = new NameListModel(window);
+    romList_ = Placed(new GameListView(window, Section(emu_).tag), ("lst" + base + "Rom").c_str(),
                       90, design_.romListTop, 6165, design_.romListHeight);
     romList_->setModel(romModel_);
     Colour(romList_, 0x404040, 0xD3AB21);
@@ -100,35 +127,36 @@ void SectionWindow::buildLists() {
     });
     // A count and the caption before it, in rows 150 twips high and so a size smaller.
     const CountDesign& counts = design_.counts;
-    auto countRow = [this, &counts](const std::string& name, const char* text, int top,
-                                    const char* caption, const char* captionName) {
-        QFont small = font();
+    auto countRow = [window, &counts](const std::string& name, const char* text, int top,
+                                      const char* caption, const char* captionName) {
+        QFont small = window->font();
         small.setPixelSize(9);
-        QLabel* count = MakeLabel(this, name.c_str(), QString::fromLatin1(text), counts.left, top,
+        QLabel* count = MakeLabel(window, name.c_str(), QString::fromLatin1(text), counts.left, top,
                                   6300 - counts.left, 150);
         count->setFont(small);
         if (caption)
-            MakeLabel(this, captionName, QString::fromLatin1(caption), counts.captionLeft, top,
+            MakeLabel(window, captionName, QString::fromLatin1(caption), counts.captionLeft, top,
                       counts.left - counts.captionLeft, 150)
                 ->setFont(small);
         return count;
     };
     if (design_.total != TotalFallback::NoTotal)
-        total_ = countRow("lbl" + base_ + "Total", counts.totalDesign, counts.totalTop,
+        total_ = countRow("lbl" + base + "Total", counts.totalDesign, counts.totalTop,
                           counts.totalCaption, "Label3");
     if (Section(emu_).hasFilters)
-        romCount_ = countRow("lbl" + base_ + "RomCount", counts.romCountDesign, counts.romCountTop,
+        romCount_ = countRow("lbl" + base + "RomCount", counts.romCountDesign, counts.romCountTop,
                              counts.romCountCaption, "Label1");
 }
 
-void SectionWindow::buildFilters() {
+void GameLists::buildFilters(QWidget* window) {
+    const std::string base = Section(emu_).baseName;
     if (!Section(emu_).hasFilters)
         return;
     const FilterItems& items = FilterComboItems(emu_);
     const std::array<const std::vector<std::string>*, 4> lists{&items.category, &items.genre,
                                                                &items.manufacturer, &items.year};
     for (size_t i = 0; i < filters_.size(); ++i) {
-        auto* combo = Placed(new QComboBox(this), ("cboFilter" + base_ + kFilterSuffix[i]).c_str(),
+        auto* combo = Placed(new QComboBox(window), ("cboFilter" + base + kFilterSuffix[i]).c_str(),
                              design_.filterLeft[i], 4650, design_.filterWidth[i], 285);
         for (const std::string& item : *lists[i])
             combo->addItem(FromAnsi(item));
@@ -142,7 +170,7 @@ void SectionWindow::buildFilters() {
 
 // Filling and selecting.
 
-void SectionWindow::fillGameList() {
+void GameLists::fill() {
     if (!romList_)
         return;
     neutralFilters();
@@ -150,14 +178,14 @@ void SectionWindow::fillGameList() {
     updateRomCount();
 }
 
-void SectionWindow::selectFirstGame() {
+void GameLists::selectFirst() {
     if (prefList_->count() > 0)
         selectPrefRow(0);
     else if (romList_ && romModel_->rowCount() > 0)
         selectRomRow(0);
 }
 
-std::string SectionWindow::romText() const {
+std::string GameLists::romText() const {
     if (!romList_)
         return {};
     QModelIndex current = romList_->currentIndex();
@@ -165,12 +193,12 @@ std::string SectionWindow::romText() const {
                              : std::string();
 }
 
-std::string SectionWindow::prefText() const {
+std::string GameLists::prefText() const {
     QListWidgetItem* item = prefList_->currentItem();
     return item ? ToAnsi(item->text()) : std::string();
 }
 
-void SectionWindow::selectRomRow(int row) {
+void GameLists::selectRomRow(int row) {
     {
         QSignalBlocker block(romList_->selectionModel());
         romList_->setCurrentIndex(romModel_->index(row));
@@ -178,7 +206,7 @@ void SectionWindow::selectRomRow(int row) {
     onRomSelected();
 }
 
-void SectionWindow::selectPrefRow(int row) {
+void GameLists::selectPrefRow(int row) {
     {
         QSignalBlocker block(prefList_);
         prefList_->setCurrentRow(row);
@@ -186,27 +214,27 @@ void SectionWindow::selectPrefRow(int row) {
     onPrefSelected();
 }
 
-void SectionWindow::onRomSelected() {
+void GameLists::onRomSelected() {
     if (filterBusy_)
         return;
     lastShown_ = {romList_, romText()};
-    ShowGameDetail(romText());
+    hooks_.show(romText());
 }
 
-void SectionWindow::onPrefSelected() {
+void GameLists::onPrefSelected() {
     if (filterBusy_)
         return;
     lastShown_ = {prefList_, prefText()};
-    ShowGameDetail(prefText());
+    hooks_.show(prefText());
 }
 
-void SectionWindow::updateFavCount() {
+void GameLists::updateFavCount() {
     favCount_->setText(QString::number(prefList_->count()));
 }
 
 // The favourites' share of the total, as the count's tooltip: " 10% of total " for 12 of 110.
 // Nothing changes while either count is no whole number or the total is 0.
-void SectionWindow::showFavShare() {
+void GameLists::showFavShare() {
     bool totalOk = false, countOk = false;
     const qlonglong total = total_ ? total_->text().toLongLong(&totalOk) : 0;
     const qlonglong count = favCount_->text().toLongLong(&countOk);
@@ -215,14 +243,14 @@ void SectionWindow::showFavShare() {
     favCount_->setToolTip(QStringLiteral(" %1% of total ").arg(count * 100 / total));
 }
 
-void SectionWindow::updateRomCount() {
+void GameLists::updateRomCount() {
     if (romCount_)
         romCount_->setText(QString::number(romModel_->rowCount()));
 }
 
 // Favourites.
 
-void SectionWindow::dropOnFavourites() {
+void GameLists::dropOnFavourites() {
     const std::string game = romText();
     if (game.empty())
         return;
@@ -237,11 +265,11 @@ void SectionWindow::dropOnFavourites() {
     updateFavCount();
 }
 
-void SectionWindow::onPrefKey(int key) {
+void GameLists::onPrefKey(int key) {
     if (IsEnter(key)) {
         if (prefText().empty())
             return;
-        launch(prefText());
+        hooks_.launch(prefText());
     } else if (key == Qt::Key_Delete && Section(emu_).editableFavourites) {
         const int i = prefList_->currentRow();
         if (i >= 0)
@@ -252,7 +280,7 @@ void SectionWindow::onPrefKey(int key) {
 
 // Removes favourite "row"; the favourite that takes its place, or else the new last one, is
 // selected and shown as a click on it would show it.
-void SectionWindow::removeFavourite(int row) {
+void GameLists::removeFavourite(int row) {
     {
         QSignalBlocker block(prefList_);
         delete prefList_->takeItem(row);
@@ -263,7 +291,7 @@ void SectionWindow::removeFavourite(int row) {
         selectPrefRow(n == row ? row - 1 : row);
 }
 
-void SectionWindow::clearFavourites() {
+void GameLists::clearFavourites() {
     if (dialogs().message(texts::testoClearFavorties, MsgStyle::WarningYesNo) == Answer::No)
         return;
     {
@@ -273,46 +301,9 @@ void SectionWindow::clearFavourites() {
     updateFavCount();
 }
 
-// Looks the game up for the display or a picker. A game the data file lacks has been reported
-// and, as takeLookup says, may have left the favourites; the favourite that took its place is
-// then selected and shown.
-bool SectionWindow::lookup(const std::string& game) {
-    RomLookup result = LookupRom(emu_, game);
-    takeLookup(game, result);
-    return result.found;
-}
-
-// The game's own ROM folder: the picker lists the game's zip and, in a section whose picker
-// offers the parent, the zip of a clone's parent that the data file marks as an original. A parent
-// the data file lacks is reported by its lookup and not offered, as in the launch.
-void SectionWindow::browseGameRomFolder() {
-    const std::string game = romSettingsKey();
-    if (!lookup(game))
-        return;
-    std::string offeredParent;
-    if (design_.romPickerOffersParent) {
-        if (!CloneOf.empty() && CloneOf != "-" && !IsNeoGeoSet(CloneOf)) {
-            NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
-            if (parent.found)
-                NeoGeo = parent.neoGeo;
-            if (parent.found && !parent.neoGeo)
-                offeredParent = CloneOf;
-        }
-        if (offeredParent.empty())
-            CloneOf.clear();
-    }
-    settings_->openRomFolderPicker(
-        GameRomFolderRequest(emu_, game, RomSel, offeredParent, settings_->romFolder()));
-}
-
-void SectionWindow::takeLookup(const std::string& game, const RomLookup& result) {
-    if (result.found) {
-        RomSel = result.romSel;
-        CloneOf = result.cloneOf;
-        return;
-    }
-    if (!result.dataFileHasRecords)
-        return;
+// A game the data file lacks (the data file holding records) leaves the favourites when it is the
+// selected one.
+void GameLists::dropMissing(const std::string& game) {
     const int remove =
         FavouriteToRemove(emu_, prefList_->currentRow(), prefText(), prefList_->count(), game);
     if (remove < 0)
@@ -321,23 +312,62 @@ void SectionWindow::takeLookup(const std::string& game, const RomLookup& result)
     updateFavCount();
 }
 
-// The launch: the settings file saved, the settings page stored for the game it holds (so that
-// changes made there just before are not lost), the game's settings loaded into the page, then
-// the emulator started with them. When the page holds this very game and could not be stored,
-// the game runs with the settings as the page shows them, not with the record they were to
-// replace, and the page keeps them.
-void SectionWindow::launch(const std::string& game) {
-    if (game.empty())
+std::vector<std::string> GameLists::favourites() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < prefList_->count(); ++i)
+        names.push_back(ToAnsi(prefList_->item(i)->text()));
+    return names;
+}
+
+void GameLists::setFavourites(const std::vector<std::string>& names) {
+    prefList_->clear();
+    for (const std::string& name : names)
+        AddSorted(prefList_, FromAnsi(name));
+}
+
+void GameLists::showCounts() {
+    updateRomCount();
+    updateFavCount();
+}
+
+void GameLists::readGameTotal() {
+    if (design_.total == TotalFallback::NoTotal)
         return;
-    SaveCfg();
-    if (settings_->save() || LoadedGameKey(emu_) != game)
-        settings_->load(game);
-    RunSection(*this, game);
+    if (std::optional<std::string> count = GameTotal(DataFilePath(emu_)))
+        total_->setText(FromAnsi(*count));
+    else if (design_.total == TotalFallback::Empty)
+        total_->clear();
+}
+
+void GameLists::layOutUp() {
+    SetHeight(prefList_, kPrefUpHeight);
+    if (filters_[0]) {
+        SetLeft(filters_[0], kListUpLeft);
+        SetLeft(filters_[1], design_.genreUpLeft);
+        filters_[2]->show();
+        filters_[3]->show();
+    }
+    TwipRect r = GetTwips(romList_);
+    PlaceTwips(romList_, kListUpLeft, r.Top, kListUpWidth, r.Height);
+    romList_->setColumns(2);
+}
+
+void GameLists::layOutDown(int listLeft, int genreLeft) {
+    SetHeight(prefList_, kPrefDownHeight);
+    if (filters_[0]) {
+        SetLeft(filters_[0], listLeft);
+        SetLeft(filters_[1], genreLeft);
+        filters_[2]->hide();
+        filters_[3]->hide();
+    }
+    TwipRect r = GetTwips(romList_);
+    PlaceTwips(romList_, listLeft, r.Top, kListDownWidth, r.Height);
+    romList_->setColumns(1);
 }
 
 // Filters.
 
-void SectionWindow::onFilterChosen(int combo) {
+void GameLists::onFilterChosen(int combo) {
     if (filterBusy_)
         return;
     filterBusy_ = true;
@@ -355,7 +385,7 @@ void SectionWindow::onFilterChosen(int combo) {
         dialogs().message(texts::testoNoScanFile, MsgStyle::Warning);
         filters_[0]->setCurrentIndex(0);
         colourFilter(0);
-        showConfigurationPage();
+        hooks_.showConfiguration();
     }
     romModel_->setNames(std::move(list.names));
     if (romModel_->rowCount() > 0)
@@ -371,7 +401,7 @@ void SectionWindow::onFilterChosen(int combo) {
 
 // Puts the four filter combos on their neutral items, with the filters held off; a combo that
 // moves takes its neutral colours.
-void SectionWindow::neutralFilters() {
+void GameLists::neutralFilters() {
     if (!filters_[0])
         return;
     filterBusy_ = true;
@@ -383,7 +413,7 @@ void SectionWindow::neutralFilters() {
     filterBusy_ = false;
 }
 
-void SectionWindow::colourFilter(int combo) {
+void GameLists::colourFilter(int combo) {
     QComboBox* box = filters_[static_cast<size_t>(combo)];
     const bool neutral = box->currentIndex() == 0;
     // The category combo keeps its design text colour.
@@ -391,13 +421,25 @@ void SectionWindow::colourFilter(int combo) {
     ColourCombo(box, neutral ? kNeutralFilterBack : kActiveFilterBack, text);
 }
 
-void SectionWindow::resetFilters() {
+void GameLists::resetFilters() {
     for (size_t i = 0; i < filters_.size(); ++i)
         SetIndexAndRun(filters_[i], 0, [this, i] { onFilterChosen(static_cast<int>(i)); });
 }
 
+// The mouse over either list points the launcher at the section; over the favourites it also
+// puts the launcher's menu at rest.
+bool GameLists::eventFilter(QObject* watched, QEvent* event) {
+    const bool overPref = watched == prefList_->viewport();
+    if (event->type() == QEvent::MouseMove &&
+        (overPref || (romList_ && watched == romList_->viewport())))
+        HighlightLauncher(emu_);
+    if (event->type() == QEvent::MouseMove && overPref)
+        RestLauncherMenu();
+    return listEvent(watched, event);
+}
+
 // The lists' and filter combos' mouse and keys; true when the event is used up.
-bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
+bool GameLists::listEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == favCount_) {
         if ((design_.favShare == FavShare::OnMouseMove && type == QEvent::MouseMove) ||
@@ -416,7 +458,7 @@ bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
             return true;
         }
         if (inRom && IsEnter(key->key())) {
-            launch(romText());
+            hooks_.launch(romText());
             return true;
         }
         const bool shiftOnly = (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
@@ -430,7 +472,7 @@ bool SectionWindow::listEvent(QObject* watched, QEvent* event) {
     if (!inPref && !inRom)
         return false;
     if (type == QEvent::MouseButtonDblClick) {
-        launch(inPref ? prefText() : romText());
+        hooks_.launch(inPref ? prefText() : romText());
         return true;
     }
     if (type == QEvent::MouseButtonPress &&

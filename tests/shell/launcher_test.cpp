@@ -34,22 +34,6 @@ using Lines = std::vector<std::string>;
 
 constexpr std::uint32_t kEntryText = 13538452, kHighlightBack = 9398111, kWhite = 16777215;
 
-// Notes, at every message, which work directories exist.
-class ProbeDialogs : public ScriptedDialogs {
-public:
-    explicit ProbeDialogs(std::string dir) : dir_(std::move(dir)) {}
-    Answer message(const std::string& text, MsgStyle style, const std::string& title) override {
-        for (const char* name : {"Cfg", "Data", "Anim"})
-            if (IsDirectory(dir_ + "/" + name))
-                existing.push_back(name);
-        return ScriptedDialogs::message(text, style, title);
-    }
-    Lines existing;
-
-private:
-    std::string dir_;
-};
-
 Lines HeaderLines(const std::string& name, int lines) {
     Lines block;
     for (int i = 1; i <= lines; ++i)
@@ -111,14 +95,18 @@ protected:
 };
 
 TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) {
-    auto probe = std::make_unique<ProbeDialogs>(home_);
-    ProbeDialogs& dialogs = *probe;
-    SetDialogs(std::move(probe));
+    // Which work directories exist at every message.
+    Lines existing;
+    dialogs_->whenAsked = [&] {
+        for (const char* name : {"Cfg", "Data", "Anim"})
+            if (IsDirectory(home_ + "/" + name))
+                existing.push_back(name);
+    };
     auto window = Start();
 
-    ASSERT_EQ(test::AskedTexts(dialogs), Lines{test::shown::kWelcome});
-    EXPECT_EQ(dialogs.asked[0].style, MsgStyle::Information);
-    EXPECT_TRUE(dialogs.existing.empty());
+    ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{test::shown::kWelcome});
+    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Information);
+    EXPECT_TRUE(existing.empty());
     for (const char* name : {"Cfg", "Data", "Anim"})
         EXPECT_TRUE(IsDirectory(home_ + "/" + name)) << name;
 
@@ -145,16 +133,14 @@ TEST_F(Launcher, AnExistingLowerCaseCfgIsNotDoubledAndCountsForTheGreeting) {
 
 TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {
     std::vector<int> leftAtOpen;
-    LauncherWindow* launcher = nullptr;
+    LauncherWindow window;
     Hooks().open = [&](Emu emu) {
         note("open", emu);
-        leftAtOpen.push_back(launcher->twipsLeft());
+        leftAtOpen.push_back(window.twipsLeft());
     };
     WriteLayout({"[Other]", "MAIN,1,1", "RAINE,1,1,1,1", "-", "[Work]", "MAIN,600,900",
                  "MAME,600,4350,6345,4620", "NEORAGE,1,2,3,4", "M72,10,20,2400,4620", "-"});
     test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
-    LauncherWindow window;
-    launcher = &window;
     window.load();
     EXPECT_EQ(calls_, (Lines{"open MAME", "place MAME 600 4350 6345 4620", "open M72",
                              "place M72 10 20 2400 4620"}));

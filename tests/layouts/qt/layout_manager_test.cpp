@@ -52,13 +52,10 @@ protected:
     std::string layouts() { return ReadBytes(dir_ / "layouts.dat"); }
 
     // The launcher's "Lays" entry clicked.
-    LayoutManager* showManager() {
-        auto* lays = Forms::main().findChild<ClickLabel*>("lblLays");
-        EXPECT_NE(lays, nullptr);
-        if (lays)
+    void showManager() {
+        if (auto* lays = Find<ClickLabel>(&Forms::main(), "lblLays"))
             emit lays->clicked();
         manager_ = ExistingLayoutManager();
-        return manager_;
     }
     template <class T = QWidget> T* ui(const char* name) { return Find<T>(manager_, name); }
     void press(const char* button) { ui<QPushButton>(button)->click(); }

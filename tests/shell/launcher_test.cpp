@@ -13,7 +13,6 @@
 #include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
-#include "platform/qt/ansi.h"
 #include "shell/instance.h"
 #include "shell/launcher.h"
 #include "shell/section_hooks.h"
@@ -31,27 +30,12 @@ using test::BackColor;
 using test::Find;
 using test::TextColor;
 using test::WriteLines;
+using Lines = std::vector<std::string>;
 
 constexpr std::uint32_t kEntryText = 13538452, kHighlightBack = 9398111, kWhite = 16777215;
 
-// Notes, at every message, which work directories exist.
-class ProbeDialogs : public ScriptedDialogs {
-public:
-    explicit ProbeDialogs(std::string dir) : dir_(std::move(dir)) {}
-    Answer message(const std::string& text, MsgStyle style, const std::string& title) override {
-        for (const char* name : {"Cfg", "Data", "Anim"})
-            if (IsDirectory(dir_ + "/" + name))
-                existing.push_back(name);
-        return ScriptedDialogs::message(text, style, title);
-    }
-    std::vector<std::string> existing;
-
-private:
-    std::string dir_;
-};
-
-std::vector<std::string> HeaderLines(const std::string& name, int lines) {
-    std::vector<std::string> block;
+Lines HeaderLines(const std::string& name, int lines) {
+    Lines block;
     for (int i = 1; i <= lines; ++i)
         block.push_back("*" + name + " " + std::to_string(i));
     return block;
@@ -77,28 +61,27 @@ protected:
         home_ = fs::current_path().string();
         dialogs_ = &InstallScriptedDialogs();
         Hooks() = DefaultHooks();
-        Hooks().open = [this](Emu emu) { calls_.push_back(std::string("open ") + Tag(emu)); };
+        Hooks().open = [this](Emu emu) { note("open", emu); };
         Hooks().place = [this](Emu emu, int top, int left, int width, int height) {
-            calls_.push_back(std::string("place ") + Tag(emu) + " " + std::to_string(top) + " " +
-                             std::to_string(left) + " " + std::to_string(width) + " " +
-                             std::to_string(height));
+            note("place", emu);
+            for (int twips : {top, left, width, height})
+                calls_.back() += " " + std::to_string(twips);
         };
-        Hooks().saveForQuit = [this](Emu emu) {
-            calls_.push_back(std::string("save ") + Tag(emu));
-        };
+        Hooks().saveForQuit = [this](Emu emu) { note("save", emu); };
     }
     void TearDown() override {
         Hooks() = DefaultHooks();
         fs::current_path(oldCwd_);
     }
-    static const char* Tag(Emu emu) { return Section(emu).tag; }
+    // A hook's call, "<hook> <section's tag>".
+    void note(const std::string& hook, Emu emu) { calls_.push_back(hook + " " + Section(emu).tag); }
 
     std::unique_ptr<LauncherWindow> Start() {
         auto window = std::make_unique<LauncherWindow>();
         window->load();
         return window;
     }
-    void WriteLayout(const std::vector<std::string>& layout) {
+    void WriteLayout(const Lines& layout) {
         WriteLines(home_ + "/arvok.ini", {"[Layouts]", "LayoutAlwaysOnTop = 0",
                                           "AutoloadOnStartup = 1", "DefaultLayout = Work"});
         WriteLines(home_ + "/layouts.dat", layout);
@@ -108,18 +91,22 @@ protected:
     fs::path oldCwd_;
     std::string home_;
     ScriptedDialogs* dialogs_ = nullptr;
-    std::vector<std::string> calls_;
+    Lines calls_;
 };
 
 TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) {
-    auto probe = std::make_unique<ProbeDialogs>(home_);
-    ProbeDialogs& dialogs = *probe;
-    SetDialogs(std::move(probe));
+    // Which work directories exist at every message.
+    Lines existing;
+    dialogs_->whenAsked = [&] {
+        for (const char* name : {"Cfg", "Data", "Anim"})
+            if (IsDirectory(home_ + "/" + name))
+                existing.push_back(name);
+    };
     auto window = Start();
 
-    ASSERT_EQ(test::AskedTexts(dialogs), std::vector<std::string>{test::shown::kWelcome});
-    EXPECT_EQ(dialogs.asked[0].style, MsgStyle::Information);
-    EXPECT_TRUE(dialogs.existing.empty());
+    ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{test::shown::kWelcome});
+    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Information);
+    EXPECT_TRUE(existing.empty());
     for (const char* name : {"Cfg", "Data", "Anim"})
         EXPECT_TRUE(IsDirectory(home_ + "/" + name)) << name;
 
@@ -141,24 +128,22 @@ TEST_F(Launcher, AnExistingLowerCaseCfgIsNotDoubledAndCountsForTheGreeting) {
     test::WriteBytes(home_ + "/cfg/Mame.cfg", "");
     Start();
     EXPECT_TRUE(dialogs_->asked.empty());
-    EXPECT_EQ(test::Entries(home_), (std::vector<std::string>{"Anim", "Data", "cfg"}));
+    EXPECT_EQ(test::Entries(home_), (Lines{"Anim", "Data", "cfg"}));
 }
 
 TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {
     std::vector<int> leftAtOpen;
-    LauncherWindow* launcher = nullptr;
+    LauncherWindow window;
     Hooks().open = [&](Emu emu) {
-        calls_.push_back(std::string("open ") + Tag(emu));
-        leftAtOpen.push_back(launcher->twipsLeft());
+        note("open", emu);
+        leftAtOpen.push_back(window.twipsLeft());
     };
     WriteLayout({"[Other]", "MAIN,1,1", "RAINE,1,1,1,1", "-", "[Work]", "MAIN,600,900",
                  "MAME,600,4350,6345,4620", "NEORAGE,1,2,3,4", "M72,10,20,2400,4620", "-"});
     test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
-    LauncherWindow window;
-    launcher = &window;
     window.load();
-    EXPECT_EQ(calls_, (std::vector<std::string>{"open MAME", "place MAME 600 4350 6345 4620",
-                                                "open M72", "place M72 10 20 2400 4620"}));
+    EXPECT_EQ(calls_, (Lines{"open MAME", "place MAME 600 4350 6345 4620", "open M72",
+                             "place M72 10 20 2400 4620"}));
     EXPECT_EQ(leftAtOpen, (std::vector<int>{900, 900}));
     EXPECT_EQ(std::pair(window.twipsTop(), window.twipsLeft()), std::pair(600, 900));
 }
@@ -170,22 +155,22 @@ TEST_F(Launcher, TheBannerStartsOnEveryWayOutOfStartUpAndRotatesThroughSixTexts)
     ASSERT_NE(stoppedTimer, nullptr);
     EXPECT_TRUE(stoppedTimer->isActive());
     EXPECT_EQ(stoppedTimer->interval(), 10000);
-    EXPECT_EQ(calls_, (std::vector<std::string>{"open MAME", "place MAME 1 2 3 4"}));
+    EXPECT_EQ(calls_, (Lines{"open MAME", "place MAME 1 2 3 4"}));
 
     LauncherWindow window;
     auto* timer = window.findChild<QTimer*>("Timer1");
     EXPECT_FALSE(timer->isActive());
     window.load();
     QLabel* banner = Find(&window, "lblMiscText");
-    std::vector<std::string> shown{banner->text().toStdString()};
+    Lines shown{banner->text().toStdString()};
     for (int tick = 0; tick < 7; ++tick) {
         QMetaObject::invokeMethod(timer, "timeout");
         shown.push_back(banner->text().toStdString());
     }
-    EXPECT_EQ(shown, (std::vector<std::string>{"---> The Definitive Multifrontend <---", shown[1],
-                                               "What do you want to emulate today?", shown[3],
-                                               "Thanks to all emu-developers!",
-                                               "Thanks to all rom-dumpers!", shown[0], shown[1]}));
+    EXPECT_EQ(shown, (Lines{"---> The Definitive Multifrontend <---", shown[1],
+                            "What do you want to emulate today?", shown[3],
+                            "Thanks to all emu-developers!", "Thanks to all rom-dumpers!", shown[0],
+                            shown[1]}));
     EXPECT_NE(shown[1], shown[0]);
 }
 
@@ -198,9 +183,9 @@ TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
     // the statistics of the section's entry.
     test::UnwrittenFifo data(home_ + "/data/Mame.dat");
     auto window = Start();
-    ASSERT_EQ(test::AskedTexts(*dialogs_), std::vector<std::string>{test::shown::kNoDataFile});
+    ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{test::shown::kNoDataFile});
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
-    EXPECT_EQ(calls_, (std::vector<std::string>{"place MAME 1 2 3 4", "place M72 5 6 7 8"}));
+    EXPECT_EQ(calls_, (Lines{"place MAME 1 2 3 4", "place M72 5 6 7 8"}));
     test::MoveOver(Find(window.get(), "lblMame"));
     EXPECT_EQ(Find(window.get(), "lblName")->text(), "");
     EXPECT_FALSE(data.waitedOn());
@@ -219,13 +204,12 @@ TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
     fs::create_directory(home_ + "/layouts.dat");
     Start();
     EXPECT_TRUE(calls_.empty());
-    ASSERT_EQ(test::AskedTexts(*dialogs_),
-              std::vector<std::string>{test::shown::Unreadable(home_ + "/layouts.dat")});
+    ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{test::shown::Unreadable(home_ + "/layouts.dat")});
 }
 
 TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
     WriteLines(home_ + "/Data/Mame.dat", HeaderLines("MAME", 17));
-    std::vector<std::string> raine = HeaderLines("RAINE", 17);
+    Lines raine = HeaderLines("RAINE", 17);
     raine[9] = "";
     WriteLines(home_ + "/Data/Raine.dat", raine);
     auto window = Start();
@@ -236,7 +220,7 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
     EXPECT_EQ(BackColor(mame), VbColor(kHighlightBack));
     EXPECT_EQ(TextColor(mame), VbColor(kWhite));
     EXPECT_EQ(test::Texts(window.get(), {"lblMachine", "lblContrib", "lblOldest"}),
-              (std::vector<std::string>{"MAME 2", "MAME 17", "MAME 12"}));
+              (Lines{"MAME 2", "MAME 17", "MAME 12"}));
     EXPECT_EQ(CaptionBeside(window.get(), "lblOldest"), test::shown::kOlder);
 
     test::MoveOver(raineEntry);
@@ -244,7 +228,7 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
     EXPECT_EQ(TextColor(mame), VbColor(kEntryText));
     EXPECT_EQ(BackColor(raineEntry), VbColor(kHighlightBack));
     EXPECT_EQ(test::Texts(window.get(), {"lblName", "lblNoClones", "lblWorking", "lblContrib"}),
-              (std::vector<std::string>{"RAINE 1", "RAINE 9", "", ""}));
+              (Lines{"RAINE 1", "RAINE 9", "", ""}));
 
     test::MoveOver(Find(window.get(), "lblCallus"));
     EXPECT_EQ(Find(window.get(), "lblName")->text(), "");
@@ -277,7 +261,7 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     EXPECT_EQ(TextColor(callus), VbColor(kEntryText));
     EXPECT_TRUE(calls_.empty()) << "only the left button opens";
     test::Click(callus);
-    EXPECT_EQ(calls_, (std::vector<std::string>{"open CALLUS"}));
+    EXPECT_EQ(calls_, (Lines{"open CALLUS"}));
 
     QLabel* about = Find(window.get(), "lblAbout");
     QLabel* lays = Find(window.get(), "lblLays");
@@ -331,12 +315,12 @@ TEST_F(Launcher, EveryControlStandsAsDesignedAndShowsItsTextWhole) {
         ASSERT_TRUE(CopyFile(test::ShippedData(name), home_ + "/Data/" + name));
     }
     auto window = Start();
-    EXPECT_EQ(test::CutTexts(window.get()), std::vector<std::string>{});
-    EXPECT_EQ(test::ControlDifferences(window.get(), "frmMain.txt"), std::vector<std::string>{});
+    EXPECT_EQ(test::CutTexts(window.get()), Lines{});
+    EXPECT_EQ(test::ControlDifferences(window.get(), "frmMain.txt"), Lines{});
     auto* timer = window->findChild<QTimer*>("Timer1");
     for (int tick = 0; tick < 6; ++tick) {
         QMetaObject::invokeMethod(timer, "timeout");
-        EXPECT_EQ(test::CutTexts(window.get()), std::vector<std::string>{}) << "banner " << tick;
+        EXPECT_EQ(test::CutTexts(window.get()), Lines{}) << "banner " << tick;
     }
     // The title line shows whole; a long value keeps the panel's font and is cut at its label's
     // edge: Raine's and System16's sound chips begin as M72's short list does, to the pixel.
@@ -352,8 +336,8 @@ TEST_F(Launcher, EveryControlStandsAsDesignedAndShowsItsTextWhole) {
     EXPECT_EQ(drawn[Index(Emu::System16)], drawn[Index(Emu::M72)]);
 }
 
-std::vector<std::string> Listing(const std::string& dir) {
-    std::vector<std::string> names;
+Lines Listing(const std::string& dir) {
+    Lines names;
     for (const auto& entry : fs::recursive_directory_iterator(dir))
         names.push_back(entry.path().string() + " " +
                         std::to_string(entry.is_regular_file() ? entry.file_size() : 0));
@@ -380,12 +364,11 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     window->setSectionOpen(Emu::Raine, true);
     window->setSectionOpen(Emu::Mame, true);
     window->setSectionOpen(Emu::Raine, false);
-    std::vector<std::string> before = Listing(home_);
+    Lines before = Listing(home_);
 
     dialogs_->answers = {Answer::No};
     test::Click(Find(window.get(), "lblExit"));
-    ASSERT_EQ(test::AskedTexts(*dialogs_),
-              std::vector<std::string>{"Do you really want to quit ?"});
+    ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{"Do you really want to quit ?"});
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::WarningYesNo);
     EXPECT_TRUE(calls_.empty());
     EXPECT_EQ(Listing(home_), before);
@@ -398,7 +381,7 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     QTimer::singleShot(0, [&] { test::Click(Find(window.get(), "lblExit")); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
-    EXPECT_EQ(calls_, (std::vector<std::string>{"save MAME", "save M72"}));
+    EXPECT_EQ(calls_, (Lines{"save MAME", "save M72"}));
     EXPECT_EQ(section.closings, 0);
 }
 
@@ -415,11 +398,10 @@ TEST_F(Launcher, ASecondStartInTheSameFolderSaysSoAndLeavesTheFirstRunsLock) {
     }
     char locked = 0;
     EXPECT_EQ(read(ready[0], &locked, 1), 1);
-    const std::vector<std::string> before = Listing(home_);
+    const Lines before = Listing(home_);
 
     EXPECT_FALSE(ClaimInstallation(home_));
-    EXPECT_EQ(test::AskedTexts(*dialogs_),
-              std::vector<std::string>{"Arvok is already running in this folder."});
+    EXPECT_EQ(test::AskedTexts(*dialogs_), Lines{"Arvok is already running in this folder."});
     EXPECT_EQ(dialogs_->asked.at(0).style, MsgStyle::Warning);
     EXPECT_EQ(Listing(home_), before);
 

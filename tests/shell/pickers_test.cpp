@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "shell/pickers.h"
 #include "support/control_table.h"
+#include "support/shown_texts.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
 
@@ -20,6 +21,7 @@ namespace {
 using test::Find;
 using test::TempDir;
 using test::WriteBytes;
+using Lines = std::vector<std::string>;
 
 // Records what the pickers hand to a section window, in order.
 class FakeTarget : public PickerTarget {
@@ -36,11 +38,11 @@ public:
     }
     void recordingCancelled() override { calls.push_back("playback off"); }
 
-    std::vector<std::string> calls;
+    Lines calls;
 };
 
-std::vector<std::string> Items(const QListWidget* list) {
-    std::vector<std::string> out;
+Lines Items(const QListWidget* list) {
+    Lines out;
     for (int i = 0; i < list->count(); ++i)
         out.push_back(list->item(i)->text().trimmed().toStdString());
     return out;
@@ -96,11 +98,10 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     EXPECT_EQ(Find(&own, "lblCount")->text(), "1");
 
     FolderPicker picker({"CALLUSROM", "*.zip", "Choose Directory", dir / "roms/empty"});
-    EXPECT_EQ(test::ControlDifferences(&picker, "frmSelDir.txt"), std::vector<std::string>{});
+    EXPECT_EQ(test::ControlDifferences(&picker, "frmSelDir.txt"), Lines{});
     OpenFolder(picker, "dirSelDir", "roms");
     EXPECT_EQ(Find(&picker, "lblCount")->text(), "2");
-    EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelDir")),
-              (std::vector<std::string>{"GALAGA.ZIP", "pacman.zip"}));
+    EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelDir")), (Lines{"GALAGA.ZIP", "pacman.zip"}));
     for (auto [folder, count] : {std::pair{"empty", "0"}, {"roms", "2"}, {"Néo", "2"}}) {
         OpenFolder(picker, "dirSelDir", folder);
         EXPECT_EQ(Find(&picker, "lblCount")->text(), count) << folder;
@@ -126,7 +127,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
               files->palette().color(QPalette::Base));
 
     Click(picker, "cmdSeleziona");
-    EXPECT_EQ(callus.calls, (std::vector<std::string>{"folder 0 " + dir / "roms/Néo", "save"}));
+    EXPECT_EQ(callus.calls, (Lines{"folder 0 " + dir / "roms/Néo", "save"}));
     EXPECT_TRUE(mame.calls.empty());
 }
 
@@ -142,9 +143,8 @@ TEST_F(PickersTest, FolderPickerStartsWhereTheCallerPointsOrAtTheInstallation) {
     Click(alt, "cmdSeleziona");
     FolderPicker root({"MAMESNAP", "*.gif", "x", "/"});
     Click(root, "cmdSeleziona");
-    EXPECT_EQ(mame.calls,
-              (std::vector<std::string>{"folder 2 " + dir / "roms", "save",
-                                        "folder 1 " + dir / "inst", "save", "folder 2 /", "save"}));
+    EXPECT_EQ(mame.calls, (Lines{"folder 2 " + dir / "roms", "save", "folder 1 " + dir / "inst",
+                                 "save", "folder 2 /", "save"}));
 }
 
 TEST_F(PickersTest, FolderPickerCancelledOrClosedOrWithAForeignTagChangesNothing) {
@@ -174,23 +174,21 @@ TEST_F(PickersTest, ProgramPickerStoresProgramAndFolderOnlyAfterAFileIsChosen) {
     request.tag = "CALLUS";
     request.startDir = dir / "emu";
     ProgramPicker picker(request);
-    EXPECT_EQ(test::ControlDifferences(&picker, "frmSelExe.txt"), std::vector<std::string>{});
+    EXPECT_EQ(test::ControlDifferences(&picker, "frmSelExe.txt"), Lines{});
     picker.show();
     OpenFolder(picker, "dirSelExe", "callus");
 
     // A file that only has the focus, as the list gives its first one, is not chosen.
     Find<QListWidget>(&picker, "filSelExe")->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     Click(picker, "cmdOk");
-    ASSERT_EQ(asked->asked.size(), 1u);
-    EXPECT_EQ(asked->asked[0].text, "You must select a file!");
+    ASSERT_EQ(test::AskedTexts(*asked), Lines{"You must select a file!"});
     EXPECT_EQ(asked->asked[0].style, MsgStyle::Information);
     EXPECT_TRUE(picker.isVisible());
 
     ChooseFile(picker, "callus");
     Click(picker, "cmdOk");
     EXPECT_EQ(callus.calls,
-              (std::vector<std::string>{
-                  "program " + dir / "emu/callus/callus" + " " + dir / "emu/callus", "save"}));
+              (Lines{"program " + dir / "emu/callus/callus" + " " + dir / "emu/callus", "save"}));
 
     // A tag that names no section closes the picker and nothing else.
     request.tag = "Callus";
@@ -208,8 +206,7 @@ TEST_F(PickersTest, RecordingModeStoresTheFileNameAndCancellingUnchecksPlayback)
 
     ProgramPicker picker(request);
     EXPECT_FALSE(Find<QListWidget>(&picker, "dirSelExe")->isEnabled());
-    EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelExe")),
-              std::vector<std::string>{"pacman.inp"});
+    EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelExe")), Lines{"pacman.inp"});
     ChooseFile(picker, "pacman.inp");
     Click(picker, "cmdOk");
 
@@ -218,8 +215,7 @@ TEST_F(PickersTest, RecordingModeStoresTheFileNameAndCancellingUnchecksPlayback)
     Click(cancelled, "cmdCancel");
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     RunProgramPicker(request);
-    EXPECT_EQ(mame.calls,
-              (std::vector<std::string>{"recording pacman.inp", "playback off", "playback off"}));
+    EXPECT_EQ(mame.calls, (Lines{"recording pacman.inp", "playback off", "playback off"}));
 }
 
 } // namespace

@@ -2,9 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -26,6 +24,7 @@
 #include "support/control_table.h"
 #include "support/cut_text.h"
 #include "support/shown_texts.h"
+#include "support/widgets.h"
 
 namespace arvok::test {
 namespace {
@@ -53,19 +52,12 @@ protected:
     std::string layouts() { return ReadBytes(dir_ / "layouts.dat"); }
 
     // The launcher's "Lays" entry clicked.
-    LayoutManager* showManager() {
-        auto* lays = Forms::main().findChild<ClickLabel*>("lblLays");
-        EXPECT_NE(lays, nullptr);
-        if (lays)
+    void showManager() {
+        if (auto* lays = Find<ClickLabel>(&Forms::main(), "lblLays"))
             emit lays->clicked();
         manager_ = ExistingLayoutManager();
-        return manager_;
     }
-    template <class T = QWidget> T* ui(const char* name) {
-        T* w = manager_ ? manager_->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
+    template <class T = QWidget> T* ui(const char* name) { return Find<T>(manager_, name); }
     void press(const char* button) { ui<QPushButton>(button)->click(); }
     // The entries of a combo or a list, as shown.
     Lines items(const char* name) {
@@ -121,14 +113,8 @@ protected:
     LayoutManager* manager_ = nullptr;
 };
 
-template <class T = QWidget> T* Child(QDialog& dialog, const char* name) {
-    T* w = dialog.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
 void Type(QDialog& dialog, const std::string& name) {
-    Child<QLineEdit>(dialog, "txtRinomina")->setText(FromAnsi(name));
+    Find<QLineEdit>(&dialog, "txtRinomina")->setText(FromAnsi(name));
 }
 
 TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
@@ -138,7 +124,6 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     writeOptions(false, true, "C");
     showManager();
     ASSERT_NE(manager_, nullptr);
-    EXPECT_EQ(manager_->windowTitle(), "Arvok - Layouts Manager");
     EXPECT_FALSE(manager_->isHidden());
     // Every window line is listed, one of a tag the program does not know too.
     EXPECT_EQ(shown(), "A, B, C, D | A [MAME, CALLUS, NEORAGE, M72] | default C");
@@ -233,20 +218,18 @@ TEST_F(LayoutManagerTest, LoadingSavesAndClosesTheOpenWindowsThenOpensTheLayouts
     EXPECT_TRUE(before.isNull()) << "the open window was closed";
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("SlideDelay=4\r\n"), std::string::npos);
     EXPECT_EQ(std::pair(Forms::main().twipsTop(), Forms::main().twipsLeft()), std::pair(450, 750));
-    SectionWindow* mame = ExistingSectionWindow(Emu::Mame);
-    ASSERT_NE(mame, nullptr);
-    EXPECT_FALSE(mame->isHidden());
-    EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
-    EXPECT_EQ(mame->geometry(), QRect(400, 60, 423, 484));
-
     // Callus has no data file: it is reported, and the layout goes on.
     ASSERT_FALSE(dialogs_->asked.empty());
     EXPECT_EQ(dialogs_->asked[0].text, shown::kNoDataFile);
     EXPECT_FALSE(Forms::main().sectionOpen(Emu::Callus));
-    SectionWindow* m72 = ExistingSectionWindow(Emu::M72);
-    ASSERT_NE(m72, nullptr);
-    EXPECT_FALSE(m72->isHidden());
-    EXPECT_EQ(m72->geometry(), QRect(600, 100, 160, 308));
+    for (auto [emu, place] :
+         {std::pair{Emu::Mame, QRect(400, 60, 423, 484)}, {Emu::M72, QRect(600, 100, 160, 308)}}) {
+        SectionWindow* window = ExistingSectionWindow(emu);
+        ASSERT_NE(window, nullptr);
+        EXPECT_FALSE(window->isHidden());
+        EXPECT_TRUE(Forms::main().sectionOpen(emu));
+        EXPECT_EQ(window->geometry(), place);
+    }
 }
 
 TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
@@ -256,20 +239,19 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
     pick("Other");
 
     withNameDialog("cmdAdd", [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.objectName(), "frmRinomina");
         EXPECT_TRUE(dialog.isModal());
         EXPECT_EQ(ControlDifferences(&dialog, "frmRinomina.txt"), Lines{});
-        auto* add = Child<QPushButton>(dialog, "cmdAdd");
-        auto* rename = Child<QPushButton>(dialog, "cmdRename");
+        auto* add = Find<QPushButton>(&dialog, "cmdAdd");
+        auto* rename = Find<QPushButton>(&dialog, "cmdRename");
         EXPECT_TRUE(add->isDefault());
-        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->selectedText(), "New Layout");
+        EXPECT_EQ(Find<QLineEdit>(&dialog, "txtRinomina")->selectedText(), "New Layout");
 
         add->click();
         ASSERT_EQ(AskedTexts(*dialogs_), Lines{"Name already exist!"});
         EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
         EXPECT_EQ(current("cboListaLayout"), "New Layout") << "the layout of that name is shown";
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "New Layout");
+        EXPECT_EQ(Find<QLineEdit>(&dialog, "txtRinomina")->text(), "New Layout");
 
         Type(dialog, "");
         EXPECT_FALSE(add->isEnabled());
@@ -280,7 +262,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
               {QString::fromUtf8("日本"),
                "A layout name can hold only Western European characters!"}}) {
             dialogs_->asked.clear();
-            Child<QLineEdit>(dialog, "txtRinomina")->setText(name);
+            Find<QLineEdit>(&dialog, "txtRinomina")->setText(name);
             add->click();
             ASSERT_EQ(AskedTexts(*dialogs_), Lines{message});
             EXPECT_TRUE(dialog.isVisible());
@@ -296,7 +278,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
               WithCrLf({"[New Layout]", "MAIN,1,2", "-", "[Other]", "-", "[new layout]", "-"}));
 
     withNameDialog("cmdAdd", [&](QDialog& dialog) {
-        Child<QPushButton>(dialog, "cmdCancel")->click();
+        Find<QPushButton>(&dialog, "cmdCancel")->click();
         EXPECT_FALSE(dialog.isVisible());
     });
     EXPECT_EQ(items("cboListaLayout").size(), 3u);
@@ -311,11 +293,11 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
 
     withNameDialog("cmdRename", [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Rename layout");
-        auto* rename = Child<QPushButton>(dialog, "cmdRename");
-        EXPECT_TRUE(Child<QPushButton>(dialog, "cmdAdd")->isHidden());
+        auto* rename = Find<QPushButton>(&dialog, "cmdRename");
+        EXPECT_TRUE(Find<QPushButton>(&dialog, "cmdAdd")->isHidden());
         EXPECT_FALSE(rename->isHidden());
         EXPECT_TRUE(rename->isDefault());
-        EXPECT_EQ(Child<QLineEdit>(dialog, "txtRinomina")->text(), "B");
+        EXPECT_EQ(Find<QLineEdit>(&dialog, "txtRinomina")->text(), "B");
         Type(dialog, "Work");
         rename->setFocus();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -332,7 +314,7 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
     for (const char* name : {"Work", "A"})
         withNameDialog("cmdRename", [&](QDialog& dialog) {
             Type(dialog, name);
-            Child<QPushButton>(dialog, "cmdRename")->click();
+            Find<QPushButton>(&dialog, "cmdRename")->click();
             EXPECT_FALSE(dialog.isVisible()) << name;
         });
     ASSERT_EQ(AskedTexts(*dialogs_), Lines{"Name already exist!"});
@@ -343,7 +325,7 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
     pick("A");
     withNameDialog("cmdRename", [&](QDialog& dialog) {
         Type(dialog, "First");
-        Child<QPushButton>(dialog, "cmdRename")->click();
+        Find<QPushButton>(&dialog, "cmdRename")->click();
     });
     EXPECT_EQ(shown(), "C, Work, First | First [] | default Work");
 
@@ -365,7 +347,7 @@ TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestore
     for (const char* button : {"cmdAdd", "cmdRename"}) {
         withNameDialog(button, [&](QDialog& dialog) {
             EXPECT_FALSE(IsStayOnTop(manager_)) << button;
-            Child<QPushButton>(dialog, "cmdCancel")->click();
+            Find<QPushButton>(&dialog, "cmdCancel")->click();
         });
         EXPECT_TRUE(IsStayOnTop(manager_)) << button;
         EXPECT_TRUE(manager_->isVisible()) << button;
@@ -392,8 +374,7 @@ TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {
     showManager();
     EXPECT_TRUE(items("cboListaLayout").empty());
     pressClose();
-    EXPECT_EQ(ReadLayoutOptions(ini).autoload, false);
-    EXPECT_EQ(ReadLayoutOptions(ini).defaultLayout, "");
+    EXPECT_EQ(ReadBytes(ini), LayoutOptionsText({false, false, ""}));
 
     writeLayouts({"[A]", "-", "[B]", "-"});
     writeOptions(false, true, "B");

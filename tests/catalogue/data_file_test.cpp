@@ -8,33 +8,28 @@
 #include "catalogue/data_file.h"
 #include "catalogue/game_list.h"
 #include "core/shared_state.h"
+#include "records.h"
 #include "support/test_support.h"
 
 namespace arvok {
 namespace {
 
+using test::Rec;
 using test::TempDir;
 using test::WriteLines;
-
-std::string Rec(const std::string& name, const std::string& set, const std::string& rest = "") {
-    std::string line = name + ";" + set + ";O;-;Maze;Namco;1980;";
-    for (int i = 8; i <= 21; ++i)
-        line += (i == 8 ? rest : "") + ";";
-    return line;
-}
 
 TEST(DataFile, RecordSearchMatchesTheWholeNameExactlyAndTakesTheFirst) {
     TempDir dir;
     std::string path = dir / "Mame.dat";
-    WriteLines(path, {"* header", "#" + Rec("Hidden", "hidden"), " #Blank;blank;", "",
-                      Rec("Pac-Man", "pacman", "Yes"), Rec("pac-man", "pacmanl"),
-                      Rec("Pac-Man", "second"), "no semicolon here", Rec("Galaga", "galaga")});
+    WriteLines(path, {"* header", "#" + Rec{"Hidden", "hidden"}.line(), " #Blank;blank;", "",
+                      Rec{"Pac-Man", "pacman"}.line(), Rec{"pac-man", "pacmanl"}.line(),
+                      Rec{"Pac-Man", "second"}.line(), "no semicolon here",
+                      Rec{"Galaga", "galaga"}.line()});
     EXPECT_EQ(FindRecord(path, kName, "Pac-Man")->field(kSet), "pacman");
-    EXPECT_EQ(FindRecord(path, kName, "Pac-Man")->field(8), "Yes");
+    EXPECT_EQ(FindRecord(path, kName, "Pac-Man")->field(8), "f8");
     EXPECT_EQ(FindRecord(path, kName, "pac-man")->field(kSet), "pacmanl");
-    EXPECT_FALSE(FindRecord(path, kName, "Pac"));
-    EXPECT_FALSE(FindRecord(path, kName, "Pac-Man "));
-    EXPECT_FALSE(FindRecord(path, kName, "Hidden"));
+    for (const char* other : {"Pac", "Pac-Man ", "Hidden"})
+        EXPECT_FALSE(FindRecord(path, kName, other)) << other;
     EXPECT_EQ(FindRecord(path, kName, " #Blank")->field(kSet), "blank");
     EXPECT_EQ(FindRecord(path, kName, "Galaga")->field(kYear), "1980");
     EXPECT_EQ(FindRecord(path, kSet, "second")->field(kName), "Pac-Man");
@@ -53,23 +48,27 @@ TEST(DataFile, FieldsKeepTheirNumbersAcrossEmptyOnesAndMissingOnesReadEmpty) {
     EXPECT_EQ(RecordField("A;;C;", 9), "");
 }
 
-TEST(DataFile, PassVisitsRecordsInFileOrderAndSkipsEverythingElse) {
-    TempDir dir;
-    std::string path = dir / "x.dat";
-    WriteLines(path, {"*h", "#c", "", Rec("B", "b"), "junk", Rec("A", "a")});
-    RecordLines records(path);
-    EXPECT_TRUE(records.ok());
+std::vector<std::string> Names(const RecordLines& records) {
     std::vector<std::string> names;
     for (std::string_view line : records.lines())
         names.emplace_back(RecordField(line, kName));
-    EXPECT_EQ(names, (std::vector<std::string>{"B", "A"}));
+    return names;
+}
+
+TEST(DataFile, PassVisitsRecordsInFileOrderAndSkipsEverythingElse) {
+    TempDir dir;
+    std::string path = dir / "x.dat";
+    WriteLines(path, {"*h", "#c", "", Rec{"B", "b"}.line(), "junk", Rec{"A", "a"}.line()});
+    RecordLines records(path);
+    EXPECT_TRUE(records.ok());
+    EXPECT_EQ(Names(records), (std::vector<std::string>{"B", "A"}));
     EXPECT_FALSE(RecordLines(dir / "none.dat").ok());
 }
 
 TEST(DataFile, ASectionsFileIsFoundWithoutRegardToCaseAndNoGameHasNoRecord) {
     TempDir dir;
     Shared().DirInst = dir.path();
-    WriteLines(dir / "data/m72.dat", {";noname;", Rec("R-Type", "rtype")});
+    WriteLines(dir / "data/m72.dat", {";noname;", Rec{"R-Type", "rtype"}.line()});
     EXPECT_EQ(DataFilePath(Emu::M72), dir / "data/m72.dat");
     EXPECT_EQ(FindGameRecord(Emu::M72, "R-Type")->field(kSet), "rtype");
     EXPECT_EQ(FindGameRecord(Emu::M72, "rtype", kSet)->field(kName), "R-Type");
@@ -77,19 +76,11 @@ TEST(DataFile, ASectionsFileIsFoundWithoutRegardToCaseAndNoGameHasNoRecord) {
     EXPECT_FALSE(FindGameRecord(Emu::Mame, "R-Type"));
 }
 
-std::vector<std::string> Names(const std::string& path) {
-    std::vector<std::string> names;
-    std::shared_ptr<const RecordLines> records = DataFileRecords(path);
-    for (std::string_view line : records->lines())
-        names.emplace_back(RecordField(line, kName));
-    return names;
-}
-
 TEST(DataFile, KeptRecordsFollowTheFileWhenItIsReplacedRewrittenOrRemoved) {
     TempDir dir;
     Shared().DirInst = dir.path();
     std::string path = dir / "Data/Mame.dat";
-    WriteLines(path, {Rec("Galaga", "galaga")});
+    WriteLines(path, {Rec{"Galaga", "galaga"}.line()});
     // Older than the clock tick of the first reading, so that its records are kept.
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     EXPECT_EQ(BuildGameList(Emu::Mame).names, std::vector<std::string>{"Galaga"});
@@ -98,17 +89,17 @@ TEST(DataFile, KeptRecordsFollowTheFileWhenItIsReplacedRewrittenOrRemoved) {
     // Replaced by a file of the same size that kept the old one's modification time, as a copy
     // that preserves times leaves it.
     auto modified = std::filesystem::last_write_time(path);
-    WriteLines(dir / "Data/new.dat", {Rec("Gorkas", "gorkas")});
+    WriteLines(dir / "Data/new.dat", {Rec{"Gorkas", "gorkas"}.line()});
     std::filesystem::rename(dir / "Data/new.dat", path);
     std::filesystem::last_write_time(path, modified);
     EXPECT_EQ(BuildGameList(Emu::Mame).names, std::vector<std::string>{"Gorkas"});
     EXPECT_FALSE(FindGameRecord(Emu::Mame, "Galaga"));
 
     // Rewritten in place at once, the size and the inode unchanged.
-    WriteLines(path, {Rec("Zaxxon", "zaxxon")});
-    EXPECT_EQ(Names(path), std::vector<std::string>{"Zaxxon"});
-    WriteLines(path, {Rec("Pooyan", "pooyan")});
-    EXPECT_EQ(Names(path), std::vector<std::string>{"Pooyan"});
+    WriteLines(path, {Rec{"Zaxxon", "zaxxon"}.line()});
+    EXPECT_EQ(Names(*DataFileRecords(path)), std::vector<std::string>{"Zaxxon"});
+    WriteLines(path, {Rec{"Pooyan", "pooyan"}.line()});
+    EXPECT_EQ(Names(*DataFileRecords(path)), std::vector<std::string>{"Pooyan"});
 
     std::filesystem::remove(path);
     EXPECT_FALSE(DataFileRecords(path)->ok());

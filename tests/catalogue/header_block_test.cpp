@@ -29,8 +29,7 @@ TEST(HeaderBlock, ValuesFollowTheMarkerExactlyAfterLeadingCommentsAndEmptyLines)
     lines[0] = "*";
     lines[1] = "#  Arcade ";
     lines[7] = "*42";
-    WriteLines(dir / "x.dat", Concat({"", "# comment", ""}, lines));
-    test::WriteBytes(dir / "x.dat", test::ReadBytes(dir / "x.dat") + "Game;game;O;-;\r\n");
+    WriteLines(dir / "x.dat", Concat(Concat({"", "# comment", ""}, lines), {"Game;game;O;-;"}));
 
     HeaderBlock block = ReadHeaderBlock(dir / "x.dat");
     EXPECT_EQ(block.read, 17);

@@ -38,7 +38,6 @@ protected:
     void Zip(const std::string& folder, const std::string& name) {
         WriteBytes(dir / (folder + "/" + name), "PK");
     }
-    std::string Roms() const { return dir / "roms"; }
     // Scan-file bytes: each line in quotes, ended by CR LF.
     static std::string Quoted(const std::vector<std::string>& lines) {
         std::string bytes;
@@ -46,15 +45,9 @@ protected:
             bytes += "\"" + line + "\"\r\n";
         return bytes;
     }
-    std::string Alt() const { return dir / "alt"; }
-    static std::string Repeated(const std::string& text, size_t times) {
-        std::string out;
-        while (times-- > 0)
-            out += text;
-        return out;
-    }
 
     TempDir dir;
+    const std::string roms = dir / "roms", alt = dir / "alt";
     ScriptedDialogs* shown = nullptr;
 };
 
@@ -67,14 +60,14 @@ TEST_F(RomScanTest, SplitModeTestsEachGamesOwnZipInBothFolders) {
     Zip("elsewhere", "gallag.bin");
     std::filesystem::create_symlink(dir / "elsewhere/gallag.bin", dir / "roms/gallag.zip");
     std::filesystem::create_symlink(dir / "elsewhere/none", dir / "alt/odd.zip");
-    ScanResult result = ScanRoms(Emu::Mame, {Roms() + "/", Alt(), false});
+    ScanResult result = ScanRoms(Emu::Mame, {roms + "/", alt, false});
     EXPECT_TRUE(result.written);
     EXPECT_EQ(result.found, 4u);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"),
               Quoted({"Pac-Man;Y", "Puck Man;N", "Metal Slug;Y", "KOF 98;Y", "Galaga;N", "Gallag;Y",
                       "Odd;N", "KOF Hack;N", "Loud Neo;N"}));
     ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, "4 Roms found in:\r" + Roms() + "/\rand\r" + Alt());
+    EXPECT_EQ(shown->asked[0].text, "4 Roms found in:\r" + roms + "/\rand\r" + alt);
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Information);
 }
 
@@ -85,14 +78,14 @@ TEST_F(RomScanTest, MergedModeTestsClonesWithTheirParentsZipExceptNeoGeoOnes) {
     // Only a parent named exactly "neogeo" makes a clone stand for itself.
     Zip("roms", "neogeox.zip");
     Zip("roms", "neogeo.zip");
-    ScanResult result = ScanRoms(Emu::Mame, {Roms(), Alt(), true});
+    ScanResult result = ScanRoms(Emu::Mame, {roms, alt, true});
     EXPECT_EQ(result.found, 5u);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.scn"),
               Quoted({"Pac-Man;Y", "Puck Man;Y", "Metal Slug;N", "KOF 98;Y", "Galaga;N", "Gallag;N",
                       "KOF Hack;Y", "Loud Neo;Y"}));
     // A Neo-Geo clone without a zip of its own is missing, whatever neogeo.zip holds.
     std::filesystem::remove(dir / "roms/kof98.zip");
-    ScanRoms(Emu::Mame, {Roms(), Alt(), true});
+    ScanRoms(Emu::Mame, {roms, alt, true});
     EXPECT_NE(ReadBytes(dir / "Cfg/Mame.scn").find("\"KOF 98;N\""), std::string::npos);
 }
 
@@ -114,11 +107,11 @@ TEST_F(RomScanTest, OtherSectionsSearchOneFolderAndNameOnlyIt) {
                                          Rec{"Odd", "odd", "x"}.line()});
     Zip("roms", "ffight.zip");
     Zip("alt", "ffightj.zip");
-    ScanResult result = ScanRoms(Emu::Callus, {Roms(), Alt(), true});
+    ScanResult result = ScanRoms(Emu::Callus, {roms, alt, true});
     EXPECT_EQ(result.found, 1u);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Callus.scn"),
               Quoted({"Final Fight;Y", "Final Fight J;N", "Odd;N"}));
-    EXPECT_EQ(shown->asked.at(0).text, "1 Roms found in:\r" + Roms());
+    EXPECT_EQ(shown->asked.at(0).text, "1 Roms found in:\r" + roms);
 
     WriteLines(dir / "Data/Raine.dat", {Rec{"Rastan", "rastan"}.line()});
     result = ScanRoms(Emu::Raine, {dir / "nowhere", "", false});
@@ -129,14 +122,14 @@ TEST_F(RomScanTest, OtherSectionsSearchOneFolderAndNameOnlyIt) {
 
 TEST_F(RomScanTest, FailuresAreReportedAndLeaveTheOldScanFile) {
     WriteBytes(dir / "Cfg/Raine.scn", "\"Old;Y\"\r\n");
-    ScanResult result = ScanRoms(Emu::Raine, {Roms(), "", false});
+    ScanResult result = ScanRoms(Emu::Raine, {roms, "", false});
     EXPECT_FALSE(result.written);
     EXPECT_EQ(shown->asked.at(0).text, test::shown::kNoDataFile);
     EXPECT_EQ(shown->asked.at(0).style, MsgStyle::Warning);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Raine.scn"), "\"Old;Y\"\r\n");
 
     std::filesystem::create_directories(dir / "Cfg/Mame.scn");
-    result = ScanRoms(Emu::Mame, {Roms(), Alt(), false});
+    result = ScanRoms(Emu::Mame, {roms, alt, false});
     EXPECT_FALSE(result.written);
     EXPECT_EQ(shown->asked.at(1).style, MsgStyle::Warning);
     EXPECT_NE(shown->asked.at(1).text.find(dir / "Cfg/Mame.scn"), std::string::npos);
@@ -154,7 +147,6 @@ TEST_F(RomScanTest, CountsEveryZipOfFoldersAroundTheSizesWhereItsNameTableGrows)
             capitals += static_cast<char>(c);
             small += static_cast<char>(c + 32);
         }
-    const std::string roms = Roms(), alt = Alt();
     size_t made = 0;
     auto scan = [&](size_t names, size_t rounds) {
         for (; made < names; ++made)
@@ -162,15 +154,16 @@ TEST_F(RomScanTest, CountsEveryZipOfFoldersAroundTheSizesWhereItsNameTableGrows)
                            std::to_string(made) + ".ZIP",
                        "PK");
         std::string data, lines;
-        for (size_t i = 0; i < names * 3 / 2; ++i) {
+        for (size_t n = 0; n < rounds * (names * 3 / 2); ++n) {
+            const size_t i = n % (names * 3 / 2);
             data += "G" + std::to_string(i) + ";" + small[i % small.size()] + std::to_string(i) +
                     ";\r\n";
             lines += "\"G" + std::to_string(i) + (i < names ? ";Y\"\r\n" : ";N\"\r\n");
         }
-        WriteBytes(dir / "Data/Mame.dat", Repeated(data, rounds));
+        WriteBytes(dir / "Data/Mame.dat", data);
         ScanResult result = ScanRoms(Emu::Mame, {roms, alt, false});
         EXPECT_EQ(result.found, rounds * names) << names;
-        EXPECT_TRUE(ReadBytes(dir / "Cfg/Mame.scn") == Repeated(lines, rounds)) << names;
+        EXPECT_TRUE(ReadBytes(dir / "Cfg/Mame.scn") == lines) << names;
         EXPECT_EQ(shown->asked.back().text,
                   std::to_string(rounds * names) + " Roms found in:\r" + roms + "\rand\r" + alt);
     };

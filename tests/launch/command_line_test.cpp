@@ -10,12 +10,6 @@
 namespace arvok {
 namespace {
 
-GameOptions Defaults(Emu emu) {
-    GameOptions options;
-    options.fields = BuiltInDefaults(emu);
-    return options;
-}
-
 // The built-in defaults with slots set from slot, value pairs.
 template <class... Pairs> GameOptions With(Emu emu, Pairs... pairs) {
     GameOptions options;
@@ -35,7 +29,7 @@ std::string MameSwitches(const GameOptions& options) {
 // disabled resolution combo box, an empty offset, a program path with a blank.
 TEST(MameCommandLine, NoSelectionAGrayedBoxAndADisabledComboBoxFollowTheirOwnRules) {
     using namespace mame;
-    EXPECT_EQ(CommandLine(Emu::Mame, "/opt/my mame/mame", "pacman", Defaults(Emu::Mame)),
+    EXPECT_EQ(CommandLine(Emu::Mame, "/opt/my mame/mame", "pacman", With(Emu::Mame)),
               "/opt/my mame/mame pacman -ignorecfg -soundcard 1");
     // A sound card without a selection counts as one for the sample rate.
     EXPECT_EQ(MameSwitches(With(Emu::Mame, SoundCard, "-1", SampleRate, "0")), " -sr 11025");
@@ -65,7 +59,7 @@ TEST(MameCommandLine, RecordNameFromTheClockAndPlaybackWithoutItsExtension) {
     SetClock({});
 
     // No recording chosen: no playback switch, and nothing cut from a short name.
-    GameOptions unnamed = Defaults(Emu::Mame);
+    GameOptions unnamed = With(Emu::Mame);
     unnamed.playback = true;
     for (const char* name : {"", "ab", ".inp"}) {
         unnamed.inpName = name;

@@ -47,23 +47,10 @@ protected:
                       {"Abc Game;abc;O;-;", "Other Game;other;O;-;"}) {
         fs::create_directories(target);
         ui.in.settingsKey = "Abc Game";
+        atRest = test::Entries(emuDir);
     }
 
     void Launch(const std::string& game = "Abc Game") { RunGame(family.emu, game, ui); }
-
-    // What the emulator's directory holds between launches: the program and its ROM folder.
-    Names AtRest() const {
-        Names names{"emu"};
-        if (*family.romFolder)
-            names.push_back(family.romFolder);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    static bool Holds(const std::string& dir, const std::string& name) {
-        Names names = ListPresentFiles(dir);
-        return std::find(names.begin(), names.end(), name) != names.end();
-    }
 
     // The emulator's ROM folder written in upper case, or its directory with a closing "/".
     std::string TargetSpelledOtherwise() const {
@@ -75,6 +62,7 @@ protected:
     }
 
     const Family& family = GetParam();
+    Names atRest; // the emulator's directory between launches: the program and its ROM folder
 };
 
 TEST_P(FamilyLaunch, CopiesTheZipForTheRunAndDeletesItAfterwards) {
@@ -93,8 +81,8 @@ TEST_P(FamilyLaunch, CopiesTheZipForTheRunAndDeletesItAfterwards) {
     EXPECT_EQ(run.cwd, fs::canonical(emuDir).string());
     EXPECT_NE(std::find(run.romFolder.begin(), run.romFolder.end(), "abc.zip"),
               run.romFolder.end());
-    EXPECT_FALSE(Holds(target, "abc.zip"));
-    EXPECT_EQ(test::Entries(emuDir), AtRest());
+    EXPECT_FALSE(IsPresentFile(target + "/abc.zip"));
+    EXPECT_EQ(test::Entries(emuDir), atRest);
     EXPECT_EQ(ReadBytes(gameFolder + "/abc.zip"), "set");
     EXPECT_TRUE(asked.asked.empty());
     EXPECT_EQ(ui.saves, 1);
@@ -146,7 +134,7 @@ TEST_P(FamilyLaunch, AMissingProgramStopsBeforeAnythingIsWritten) {
               (std::vector<std::pair<std::string, bool>>(2, {family.tag, family.exePickerModal})));
     EXPECT_FALSE(emu.run().ran);
     EXPECT_EQ(ReadBytes(emuDir + "/lancia.bat"), "stale\r\n");
-    EXPECT_FALSE(Holds(target, "abc.zip"));
+    EXPECT_FALSE(IsPresentFile(target + "/abc.zip"));
 
     // A game the data file does not know: only the launches that look it up first say so.
     asked.asked.clear();
@@ -166,13 +154,12 @@ TEST_P(FamilyLaunch, AMissingZipOpensTheFolderPickerOnTheSettingsPage) {
     EXPECT_EQ(asked.asked[0].title, family.romTitle);
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     const RomFolderRequest& picker = ui.folderPickers[0];
-    EXPECT_EQ(picker.tag, std::string(family.tag) + "SETTINGS");
-    EXPECT_EQ(picker.caption, "Search Rom for Abc Game (abc.zip)");
-    EXPECT_EQ(picker.pattern, "abc.zip");
-    EXPECT_EQ(picker.folder, gameFolder);
+    EXPECT_EQ((Names{picker.tag, picker.caption, picker.pattern, picker.folder}),
+              (Names{std::string(family.tag) + "SETTINGS", "Search Rom for Abc Game (abc.zip)",
+                     "abc.zip", gameFolder}));
     EXPECT_EQ(ui.pages, std::vector<LaunchPage>{LaunchPage::GameSettings});
     EXPECT_FALSE(emu.run().ran);
-    EXPECT_EQ(test::Entries(emuDir), AtRest());
+    EXPECT_EQ(test::Entries(emuDir), atRest);
 
     // The caption names the launched game; the zip is that of the game the settings page
     // shows.

@@ -17,10 +17,6 @@ using test::TempDir;
 using test::WriteBytes;
 using test::WriteScript;
 
-std::string Canonical(const std::string& path) {
-    return std::filesystem::canonical(path).string();
-}
-
 TEST(SplitAtBlanks, RunsOfBlanksSeparateAndEndsGiveNothing) {
     EXPECT_EQ(SplitAtBlanks(" emu  pacman -sr 44100 "),
               (std::vector<std::string>{"emu", "pacman", "-sr", "44100"}));
@@ -38,7 +34,8 @@ TEST(RunAndWait, RunsInTheGivenDirectoryWithTheLinesWordsAndWaitsForTheEnd) {
     std::string error;
     // A bare program name is found in the working directory.
     ASSERT_TRUE(RunAndWait("start  one two ", dir / "emu", error)) << error;
-    EXPECT_EQ(ReadBytes(dir / "out"), Canonical(dir / "emu") + "\n[one]\n[two]\n");
+    EXPECT_EQ(ReadBytes(dir / "out"),
+              std::filesystem::canonical(dir / "emu").string() + "\n[one]\n[two]\n");
     EXPECT_EQ(CurrentDirectory(), before);
 }
 
@@ -87,7 +84,7 @@ TEST(LaunchTail, RunsTheLineFromAFreshBatchFileAndDeletesIt) {
     test::StandInRun run = emu.run();
     EXPECT_EQ(run.batch, line + "\r\n");
     EXPECT_EQ(run.args, (std::vector<std::string>{"pacman", "-sr", "44100"}));
-    EXPECT_EQ(run.cwd, Canonical(dir / "emu"));
+    EXPECT_EQ(run.cwd, std::filesystem::canonical(dir / "emu").string());
     EXPECT_FALSE(std::filesystem::exists(dir / "emu/lancia.bat"));
 
     // A link standing at the batch file's name is replaced; the file it names is left alone.

@@ -89,12 +89,6 @@ TEST(WriteFileAtomically, ReplacesWholeFileOrLeavesTheOldOne) {
     EXPECT_FALSE(WriteFileAtomically(dir / "nodir/x.cfg", "x"));
 }
 
-mode_t Mode(const std::string& path) {
-    struct stat info {};
-    lstat(path.c_str(), &info);
-    return info.st_mode & 07777;
-}
-
 TEST(WriteFileAtomically, KeepsTheFilesProtectionAndFollowsALink) {
     TempDir dir;
     std::string cfg = dir / "Cfg/Mame.cfg";
@@ -102,13 +96,13 @@ TEST(WriteFileAtomically, KeepsTheFilesProtectionAndFollowsALink) {
     chmod(cfg.c_str(), 0604);
     ASSERT_TRUE(WriteFileAtomically(cfg, "new\r\n"));
     EXPECT_EQ(ReadBytes(cfg), "new\r\n");
-    EXPECT_EQ(Mode(cfg), 0604u);
+    EXPECT_EQ(std::filesystem::status(cfg).permissions(), std::filesystem::perms(0604));
 
     // A write-protected file is not replaced, whoever runs the program.
     chmod(cfg.c_str(), 0444);
     EXPECT_FALSE(WriteFileAtomically(cfg, "newer\r\n"));
     EXPECT_EQ(ReadBytes(cfg), "new\r\n");
-    EXPECT_EQ(Mode(cfg), 0444u);
+    EXPECT_EQ(std::filesystem::status(cfg).permissions(), std::filesystem::perms(0444));
     EXPECT_EQ(Entries(dir / "Cfg"), Names{"Mame.cfg"});
 
     // The file a link names is replaced, through a relative link and a link to a link alike;
@@ -121,7 +115,8 @@ TEST(WriteFileAtomically, KeepsTheFilesProtectionAndFollowsALink) {
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "Cfg/Raine.cfg"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "Cfg/Middle.cfg"));
     EXPECT_EQ(ReadBytes(dir / "keep/Raine.cfg"), "linked\r\n");
-    EXPECT_EQ(Mode(dir / "keep/Raine.cfg"), 0600u);
+    EXPECT_EQ(std::filesystem::status(dir / "keep/Raine.cfg").permissions(),
+              std::filesystem::perms(0600));
     EXPECT_EQ(Entries(dir / "keep"), Names{"Raine.cfg"});
 
     // A link to a file not there yet makes the file; a loop of links is not written through.

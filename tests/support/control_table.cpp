@@ -19,9 +19,8 @@ namespace arvok::test {
 namespace {
 
 // The fields of a row, in order; "-" stands for a field the table does not give.
-enum Field { kName, kKind, kPlace, kCaption, kTip, kShown, kEnabled, kBack, kFore, kFields };
-const QStringList kFieldNames{"name",  "kind",    "place", "caption", "tooltip",
-                              "shown", "enabled", "back",  "fore"};
+const QStringList kFields{"name",  "kind",    "place", "caption", "tooltip",
+                          "shown", "enabled", "back",  "fore"};
 
 // The Qt class each kind of control of the tables is made of.
 const QMap<QString, const char*> kKinds{
@@ -186,59 +185,59 @@ std::vector<std::string> ControlDifferences(QWidget* window, const std::string& 
          QString::fromUtf8(ReadBytes(Fixture("controls/" + file))).split('\n')) {
         if (line.trimmed().isEmpty() || line.trimmed().startsWith('#'))
             continue;
-        QStringList row = line.split('|');
-        if (row.size() != kFields) {
+        const QStringList cells = line.split('|');
+        if (cells.size() != kFields.size()) {
             differences.push_back(file + ": not a row of nine fields: " + line.toStdString());
             continue;
         }
         ++rows;
-        for (QString& field : row)
-            field = field.trimmed();
+        QMap<QString, QString> row;
+        for (int i = 0; i < cells.size(); ++i)
+            row[kFields[i]] = cells[i].trimmed();
         const QString control =
-            row[kName].endsWith('-') ? row[kName].chopped(1) + row[kCaption] : row[kName];
-        auto differ = [&](Field field, const QString& program) {
+            row["name"].endsWith('-') ? row["name"].chopped(1) + row["caption"] : row["name"];
+        auto differ = [&](const QString& field, const QString& program) {
             differences.push_back(
                 QString("%1 %2 %3: table %4, program %5")
-                    .arg(window->objectName(), control, kFieldNames[field], row[field], program)
+                    .arg(window->objectName(), control, field, row[field], program)
                     .toStdString());
         };
-        auto check = [&](Field field, const QString& program) {
+        auto check = [&](const QString& field, const QString& program) {
             if (row[field] != "-" && row[field] != program)
                 differ(field, program);
         };
-        const QList<QWidget*> named = Named(window, row[kName], row[kCaption]);
+        const QList<QWidget*> named = Named(window, row["name"], row["caption"]);
         if (named.size() != 1) {
-            differ(kName, named.isEmpty() ? "none" : QString("%1 controls").arg(named.size()));
+            differ("name", named.isEmpty() ? "none" : QString("%1 controls").arg(named.size()));
             continue;
         }
         QWidget* w = named.front();
-        if (row[kKind] != "-" && !w->inherits(kKinds.value(row[kKind], "?")))
-            differ(kKind, w->metaObject()->className());
+        if (row["kind"] != "-" && !w->inherits(kKinds.value(row["kind"], "?")))
+            differ("kind", w->metaObject()->className());
         // The program places in whole pixels: a table's value counts in the pixel it falls in.
-        const TwipRect twips = GetTwips(w);
-        const QList<int> place{twips.Left, twips.Top, twips.Width, twips.Height};
-        const QStringList given = row[kPlace].split(',');
-        QStringList shown;
+        const TwipRect t = GetTwips(w);
+        const QList<int> place{t.Left, t.Top, t.Width, t.Height};
+        const QStringList given = row["place"].split(',');
         bool placed = true;
         for (int i = 0; i < place.size(); ++i) {
-            shown.push_back(QString::number(place[i]));
             const QString part = given.value(i, "-").trimmed();
             placed = placed && (part == "-" || TwipsToPx(part.toInt()) == TwipsToPx(place[i]));
         }
         if (!placed)
-            differ(kPlace, shown.join(','));
-        check(kCaption, Caption(w));
-        check(kTip, '"' + w->toolTip() + '"');
-        check(kShown, w->isHidden() ? "no" : "yes");
-        check(kEnabled, w->isEnabled() ? "yes" : "no");
+            differ("place",
+                   QString("%1,%2,%3,%4").arg(t.Left).arg(t.Top).arg(t.Width).arg(t.Height));
+        check("caption", Caption(w));
+        check("tooltip", '"' + w->toolTip() + '"');
+        check("shown", w->isHidden() ? "no" : "yes");
+        check("enabled", w->isEnabled() ? "yes" : "no");
         // Colours are written "&HBBGGRR"; a back colour may be "transparent".
         const Painted look = PaintedLook(w);
-        auto colour = [&](Field field) { return VbColor(row[field].mid(2).toUInt(nullptr, 16)); };
-        if (row[kBack] != "-" &&
-            (row[kBack] == "transparent" ? look.back.has_value() : look.back != colour(kBack)))
-            differ(kBack, look.back ? ColourName(look.back) : "transparent");
-        if (row[kFore] != "-" && (!look.fore || !Near(*look.fore, colour(kFore))))
-            differ(kFore, ColourName(look.fore));
+        auto colour = [&](const char* f) { return VbColor(row[f].mid(2).toUInt(nullptr, 16)); };
+        if (row["back"] != "-" &&
+            (row["back"] == "transparent" ? look.back.has_value() : look.back != colour("back")))
+            differ("back", look.back ? ColourName(look.back) : "transparent");
+        if (row["fore"] != "-" && (!look.fore || !Near(*look.fore, colour("fore"))))
+            differ("fore", ColourName(look.fore));
     }
     if (rows == 0)
         differences.push_back(window->objectName().toStdString() + " has no rows in " + file);

@@ -4,15 +4,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <filesystem>
 
-#include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
@@ -59,7 +56,7 @@ TEST_F(CallusRaineTest, CallusOpensDockedOnItsFirstFavouriteWithItsHistoryAndIte
     ASSERT_NE(open(Emu::Callus), nullptr);
 
     EXPECT_TRUE(dialogs_->asked.empty());
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"Final Fight", "Pang! 3"}));
+    EXPECT_EQ(favourites(), (Names{"Final Fight", "Pang! 3"}));
     EXPECT_EQ(std::pair(GetTwips(window_).Top, GetTwips(window_).Left), std::pair(300, 900 + 3450));
 
     EXPECT_EQ(text("lblCallusRomSettings"), "Final Fight");
@@ -77,11 +74,10 @@ TEST_F(CallusRaineTest, CallusOpensDockedOnItsFirstFavouriteWithItsHistoryAndIte
 
 TEST_F(CallusRaineTest, RaineStandsAsDesignedWithThreeColumnsAtLoadAndNoDriverCaption) {
     ASSERT_NE(open(Emu::Raine), nullptr);
-    pickRom("Darius");
-    dropOnFavourites();
-    EXPECT_EQ(ControlDifferences(window_, "frmRaine.txt"), std::vector<std::string>{});
+    dropOnFavourites("Darius");
+    EXPECT_EQ(ControlDifferences(window_, "frmRaine.txt"), Names{});
     EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 3);
-    const std::vector<std::string> info = captions("picRaineInfo");
+    const Names info = captions("picRaineInfo");
     EXPECT_EQ(std::find(info.begin(), info.end(), "Driver:"), info.end());
 
     // Middle gives the "up" layout of two columns, the genre filter at 1660 (MAME's: 1690).
@@ -98,7 +94,7 @@ TEST_F(CallusRaineTest, TheFavouritesShareShowsOnTheSectionsOwnGesture) {
     WriteDataFile("M72", kRaineGames);
     struct Share {
         Emu emu;
-        std::vector<std::string> favourites;
+        Names favourites;
         const char *onMove, *onClick;
     };
     QWidget* count = nullptr;
@@ -143,8 +139,7 @@ TEST_F(CallusRaineTest, FiltersUseTheSectionsItemsAndNoShiftOrMenuReset) {
     EXPECT_EQ(find<QComboBox>("cboFilterCallusYear")->itemText(8).toStdString(), "1995");
 
     choose("cboFilterCallusGenre", genre->findText(QStringLiteral("Fighting")));
-    EXPECT_EQ(romNames(),
-              (std::vector<std::string>{"Street Fighter II", "Street Fighter II (Japan)"}));
+    EXPECT_EQ(romNames(), (Names{"Street Fighter II", "Street Fighter II (Japan)"}));
     EXPECT_EQ(text("lblCallusRomCount"), "2");
     EXPECT_EQ(back("cboFilterCallusGenre"), VbColor(0xE4AAAA));
 
@@ -154,7 +149,7 @@ TEST_F(CallusRaineTest, FiltersUseTheSectionsItemsAndNoShiftOrMenuReset) {
     EXPECT_EQ(genre->currentIndex(), 2);
 
     choose("cboFilterCallusMisc", 2);
-    EXPECT_EQ(romNames(), std::vector<std::string>{"Street Fighter II (Japan)"});
+    EXPECT_EQ(romNames(), Names{"Street Fighter II (Japan)"});
     choose("cboFilterCallusGenre", 0);
     EXPECT_EQ(back("cboFilterCallusGenre"), VbColor(0xC0C0C0));
     EXPECT_EQ(text("lblCallusRomCount"), "1");
@@ -163,7 +158,6 @@ TEST_F(CallusRaineTest, FiltersUseTheSectionsItemsAndNoShiftOrMenuReset) {
 // The favourites of MAME and Raine alike: Delete on the last one selects the one before it and
 // shows it, elsewhere the favourite that moves up takes the selection; what is left is saved.
 TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) {
-    using Names = std::vector<std::string>;
     for (const auto& [emu, games] : std::vector<std::pair<Emu, Names>>{
              {Emu::Mame, {"1942", "Galaga", "Pac-Man", "Xevious"}},
              {Emu::Raine, {"Bubble Bobble", "Darius", "Rainbow Islands", "Rastan"}}}) {
@@ -171,10 +165,8 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
                           inHand = "lbl" + base + "RomSettings", clear = "lbl" + base + "ClearFav";
         WriteCfg(emu, {});
         ASSERT_NE(open(emu), nullptr) << base;
-        for (const std::string& game : {games[1], games[1], games[3], games[0]}) {
-            pickRom(game);
-            dropOnFavourites();
-        }
+        for (const std::string& game : {games[1], games[1], games[3], games[0]})
+            dropOnFavourites(game);
         // A game dragged from another section's list would add this list's game: it is refused.
         pickRom(games[2]);
         dropOnFavourites(emu == Emu::Mame ? Emu::Raine : Emu::Mame);
@@ -204,7 +196,6 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
         EXPECT_EQ(dialogs_->asked.back().style, MsgStyle::WarningYesNo) << base;
 
         clickButton(("cmd" + base + "Exit").c_str());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(ExistingSectionWindow(emu), nullptr) << base;
         EXPECT_FALSE(Forms::main().sectionOpen(emu)) << base;
         EXPECT_EQ(savedFavourites(emu),
@@ -334,8 +325,7 @@ TEST_F(CallusRaineTest, DefTakesTheDefaultRomFolderAndAllMakesThePageEveryGamesD
         clickButton("cmdApplytoAll");
         EXPECT_EQ(ReadBytes(set), "\"[DEFAULT]\",\"" + (dir_ / "roms") + "\"" + c.record);
         ASSERT_EQ(AskedTexts(*dialogs_),
-                  (std::vector<std::string>{shown::kApplyToAll, shown::kApplyToAll,
-                                            shown::kDefaultConfSaved}));
+                  (Names{shown::kApplyToAll, shown::kApplyToAll, shown::kDefaultConfSaved}));
         EXPECT_EQ(dialogs_->asked[1].style, MsgStyle::WarningYesNo);
         EXPECT_EQ(dialogs_->asked[2].style, MsgStyle::Information);
         pickRom(c.other);
@@ -353,14 +343,11 @@ struct Look {
     return DrawnIn(button, look.back, look.text);
 }
 
-void Enter(QWidget* w) {
-    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), QPointF(w->mapToGlobal(QPoint(2, 2))));
-    QApplication::sendEvent(w, &event);
-}
-
-void Leave(QWidget* w) {
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(w, &event);
+// The mouse entering "w", or leaving it.
+void Hover(QWidget* w, bool enter = true) {
+    QEnterEvent in(QPointF(2, 2), QPointF(2, 2), QPointF(w->mapToGlobal(QPoint(2, 2))));
+    QEvent out(QEvent::Leave);
+    QApplication::sendEvent(w, enter ? &in : &out);
 }
 
 constexpr std::uint32_t kWhite = 0xFFFFFF, kYellow = 0xFFFF;
@@ -391,10 +378,9 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
          }) {
         clickButton(role.page);
         QWidget* button = find(role.button);
-        EXPECT_TRUE(Drawn(button, role.rest));
-        Enter(button);
+        Hover(button);
         EXPECT_TRUE(Drawn(button, role.hovered));
-        Leave(button);
+        Hover(button, false);
         EXPECT_TRUE(Drawn(button, role.rest));
     }
 
@@ -402,7 +388,7 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
     Forms::main().highlight(Emu::Mame);
     for (const char* picture : {"imgCallusButInfo", "cmdCallusRidimen"}) {
         const QImage rest = find(picture)->grab().toImage();
-        Enter(find(picture));
+        Hover(find(picture));
         EXPECT_EQ(find(picture)->grab().toImage(), rest) << picture;
     }
     QWidget* entry = Forms::main().findChild<QWidget*>(QStringLiteral("lblCallus"));
@@ -417,7 +403,7 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
              {"cmdCallusSelDir", {0x8F675F, kWhite}, link},
              {"cmdDirRomDefault", linkLit, {0xBF8585, kYellow}}}) {
         QWidget* button = find(name);
-        Enter(button);
+        Hover(button);
         SendMouse(button, QEvent::MouseButtonPress);
         EXPECT_TRUE(Drawn(button, pressed));
         SendMouse(button, QEvent::MouseButtonRelease, Qt::LeftButton, {-5, -5});
@@ -437,10 +423,9 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
 
 TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts) {
     ASSERT_NE(open(Emu::Callus), nullptr);
-    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoConfiguration});
-    pickRom("Final Fight");
-    dropOnFavourites();
-    EXPECT_EQ(ControlDifferences(window_, "frmCallus.txt"), std::vector<std::string>{});
+    ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoConfiguration});
+    dropOnFavourites("Final Fight");
+    EXPECT_EQ(ControlDifferences(window_, "frmCallus.txt"), Names{});
 }
 
 TEST_F(CallusRaineTest, OpeningAnOpenSectionAgainListsEveryGameUnderNeutralFilters) {

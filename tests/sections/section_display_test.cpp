@@ -1,15 +1,12 @@
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include "gif.h"
 #include "platform/path.h"
-#include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/geometry.h"
-#include "platform/text_file.h"
 #include "section_fixture.h"
 #include "sections/slide_show.h"
 #include "shell/about.h"
@@ -106,7 +103,6 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
 
     // Saved on exit, "Disable" locks the two controls again when the window next opens.
     clickButton("cmdMameExit");
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     open();
     EXPECT_TRUE(find<QCheckBox>("chkMameNoSlide")->isChecked());
     EXPECT_FALSE(find("chkMameShowCounter")->isEnabled());
@@ -134,7 +130,7 @@ TEST_F(SectionDisplayTest, OpeningAgainWithoutASettingsFileShowsTheConfiguration
     clickButton("imgButInfo");
     open();
 
-    EXPECT_EQ(AskedTexts(*dialogs_), std::vector<std::string>(2, shown::kNoConfiguration));
+    EXPECT_EQ(AskedTexts(*dialogs_), Names(2, shown::kNoConfiguration));
     for (const char* page : {"picMameSnap", "picMameSettings", "picMameInfo", "picMameHelp"})
         EXPECT_TRUE(hidden(page)) << page;
     EXPECT_FALSE(hidden("picMameConf"));
@@ -188,7 +184,6 @@ TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved
     WriteBytes(legacy + "/galaga.jpg", kGif);
     WriteBytes(dir_ / "Cfg/Mame.cfg", cfg.substr(0, cfg.find("SnapPath=")) + "SnapPath=" + legacy +
                                           cfg.substr(cfg.find("\r\n", cfg.find("SnapPath="))));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     open();
     clickButton("imgButSnap");
     pickRom("Galaga");
@@ -197,7 +192,6 @@ TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved
     clickButton("cmdMameExit");
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("SnapPath=" + legacy + "\r\n"),
               std::string::npos);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     open();
     EXPECT_TRUE(find<QRadioButton>("optSnapJPG")->isChecked());
 }

@@ -215,6 +215,7 @@ void SectionTest::clickCurrentGame() {
 void SectionTest::clickButton(const char* name) {
     if (auto* button = find<ClickLabel>(name))
         emit button->clicked();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void SectionTest::choose(const char* combo, int index) {

@@ -18,6 +18,9 @@
 
 namespace arvok::test {
 
+// What a test lists: games, texts, messages.
+using Names = std::vector<std::string>;
+
 // The games of the MAME data file written by the fixture, in file order: name, set, type,
 // parent, genre, manufacturer, year.
 struct Game {
@@ -87,6 +90,7 @@ protected:
     // list's current game.
     void clickFavourite(const std::string& name);
     void clickCurrentGame();
+    // A window the click closes is gone at once, as the event loop would delete it.
     void clickButton(const char* name);
     void choose(const char* combo, int index);
     void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -98,6 +102,11 @@ protected:
     // Drops a game dragged from the game list of the section "from" (the open window's own when
     // none) onto the favourites.
     void dropOnFavourites(std::optional<Emu> from = std::nullopt);
+    // Picks "game" in the game list and drags it onto the favourites.
+    void dropOnFavourites(const std::string& game) {
+        pickRom(game);
+        dropOnFavourites();
+    }
     // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel),
     // after opening the subfolder "into" of its folder list when one is named.
     Shown pick(const char* button, bool select = false, const std::string& into = {});

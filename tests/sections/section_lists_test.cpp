@@ -36,18 +36,16 @@ TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
 
     // The first game left is selected and shown.
     chooseText("cboFilterMameGenre", "Shooter");
-    EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
-    EXPECT_EQ(find<QListView>("lstMameRom")->currentIndex().data().toString().toStdString(),
-              "1942");
-    EXPECT_EQ(text("lblMameRomSettings"), "1942");
-    EXPECT_EQ(text("lblMameRomCount"), "3");
+    EXPECT_EQ(romNames(), (Names{"1942", "Galaga", "Xevious"}));
+    EXPECT_EQ(find<QListView>("lstMameRom")->currentIndex().data().toString(), "1942");
+    EXPECT_EQ(texts({"lblMameRomSettings", "lblMameRomCount"}), (Names{"1942", "3"}));
     EXPECT_EQ(back("cboFilterMameGenre"), kLit);
     EXPECT_TRUE(drawsIn("cboFilterMameGenre", kMaroon));
     EXPECT_EQ(back("cboFilterMameYear"), kGrey);
 
     chooseText("cboFilterMameYear", "1981");
     chooseText("cboFilterMameManufactor", "Namco");
-    EXPECT_EQ(romNames(), std::vector<std::string>{"Galaga"});
+    EXPECT_EQ(romNames(), Names{"Galaga"});
     chooseText("cboFilterMameMisc", "Clones Only");
     EXPECT_TRUE(romNames().empty());
     EXPECT_EQ(text("lblMameRomCount"), "0");
@@ -57,7 +55,6 @@ TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
     // Choosing a neutral item again gives back its look, pixel for pixel.
     chooseText("cboFilterMameYear", "- Year");
     EXPECT_EQ(find("cboFilterMameYear")->grab().toImage(), neutralYear);
-    EXPECT_EQ(back("cboFilterMameYear"), kGrey);
     EXPECT_TRUE(drawsIn("cboFilterMameYear", kBlack));
     EXPECT_FALSE(drawsIn("cboFilterMameYear", kMaroon));
 
@@ -80,7 +77,7 @@ TEST_F(SectionListsTest, FiltersNarrowTheListAndShiftInAnyOfThemWidensItAgain) {
 
 TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     open();
-    std::vector<std::string> listed{"not shown"};
+    Names listed{"not shown"};
     dialogs_->whenAsked = [&] {
         if (!find("lstMameRom")->isHidden())
             listed = romNames();
@@ -88,7 +85,7 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     chooseText("cboFilterMameMisc", "Missing Roms");
     dialogs_->whenAsked = nullptr;
 
-    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoScanFile});
+    ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoScanFile});
     // The message is read over the list shown empty.
     EXPECT_TRUE(listed.empty());
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
@@ -105,13 +102,12 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     EXPECT_EQ(dialogs_->asked.back().text, shown::kNoScanFile);
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(back("cboFilterMameMisc"), kGrey);
-    EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Galaga", "Xevious"}));
+    EXPECT_EQ(romNames(), (Names{"1942", "Galaga", "Xevious"}));
 }
 
 TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInTheLargeSize) {
     WriteCfg(Emu::Mame, {}, "down");
     open();
-    // Positions in whole pixels of 15 twips.
     auto left = [&](const char* name) { return find(name)->x(); };
     EXPECT_EQ(left("lstMameRom"), TwipsToPx(2430));
     EXPECT_EQ(find("lstMamePref")->height(), TwipsToPx(6415));
@@ -166,11 +162,11 @@ TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChanging
     rightClick("lstMameRom");
 
     QMenu* menu = FrmMenu().gameMenu(Emu::Mame);
-    std::vector<std::string> captions;
+    Names captions;
     for (QAction* action : menu->actions())
         if (!action->isSeparator())
             captions.push_back(action->text().toStdString());
-    EXPECT_EQ(captions, (std::vector<std::string>{"Namco", "1981", "Shooter", "Original"}));
+    EXPECT_EQ(captions, (Names{"Namco", "1981", "Shooter", "Original"}));
     EXPECT_TRUE(menu->isVisible());
     menu->close();
     EXPECT_EQ(find<QListView>("lstMameRom")->currentIndex().data().toString(), "Galaga");

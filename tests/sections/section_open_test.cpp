@@ -20,17 +20,6 @@
 namespace arvok::test {
 namespace {
 
-// Remembers, for each message, whether the MAME window was on screen when it was shown.
-class WatchingDialogs : public ScriptedDialogs {
-public:
-    Answer message(const std::string& text, MsgStyle style, const std::string& title) override {
-        SectionWindow* w = ExistingSectionWindow(Emu::Mame);
-        windowShown.push_back(w && w->isVisible());
-        return ScriptedDialogs::message(text, style, title);
-    }
-    std::vector<bool> windowShown;
-};
-
 using SectionOpenTest = SectionTest;
 
 TEST_F(SectionOpenTest, WithoutItsDataFileTheSectionSaysSoAndStaysClosed) {
@@ -39,29 +28,33 @@ TEST_F(SectionOpenTest, WithoutItsDataFileTheSectionSaysSoAndStaysClosed) {
 
     EXPECT_EQ(open(), nullptr);
 
-    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoDataFile});
+    ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoDataFile});
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
     EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
     EXPECT_EQ(Forms::main().currentSectionTag(), "RAINE");
 }
 
 TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
-    auto* watching = new WatchingDialogs;
-    SetDialogs(std::unique_ptr<Dialogs>(watching));
+    // Whether the window was on screen as each message was shown.
+    std::vector<bool> windowShown;
+    dialogs_->whenAsked = [&] {
+        SectionWindow* w = ExistingSectionWindow(Emu::Mame);
+        windowShown.push_back(w && w->isVisible());
+    };
+    open();
+    dialogs_->whenAsked = nullptr;
+    ASSERT_NE(window_, nullptr);
 
-    ASSERT_NE(open(), nullptr);
-
-    ASSERT_EQ(AskedTexts(*watching), std::vector<std::string>{shown::kNoConfiguration});
-    EXPECT_EQ(watching->asked[0].style, MsgStyle::Information);
-    EXPECT_EQ(watching->windowShown, std::vector<bool>{false});
-    EXPECT_EQ(ControlDifferences(window_, "frmMame.txt"), std::vector<std::string>{});
+    ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoConfiguration});
+    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Information);
+    EXPECT_EQ(windowShown, std::vector<bool>{false});
+    EXPECT_EQ(ControlDifferences(window_, "frmMame.txt"), Names{});
     EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
     EXPECT_EQ(Forms::main().currentSectionTag(), "MAME");
 
     // Every game, letter case ignored, the first one selected and in hand.
-    EXPECT_EQ(romNames(),
-              (std::vector<std::string>{"1942", "Donkey Kong", "Donkey Kong (US set 2)", "Galaga",
-                                        "Metal Slug", "Pac-Man", "Puck Man (Japan)", "Xevious"}));
+    EXPECT_EQ(romNames(), (Names{"1942", "Donkey Kong", "Donkey Kong (US set 2)", "Galaga",
+                                 "Metal Slug", "Pac-Man", "Puck Man (Japan)", "Xevious"}));
 
     // The snapshot picture keeps its flag behind the configuration page, so a game chosen
     // there is looked up and becomes the game in hand.
@@ -78,7 +71,7 @@ TEST_F(SectionOpenTest, WithFavouritesTheFirstFavouriteIsShownDockedBesideTheLau
     ASSERT_NE(open(), nullptr);
 
     EXPECT_TRUE(dialogs_->asked.empty());
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Xevious"}));
+    EXPECT_EQ(favourites(), (Names{"Galaga", "Xevious"}));
     EXPECT_EQ(find<QListWidget>("lstMamePref")->currentRow(), 0);
     EXPECT_FALSE(find<QListView>("lstMameRom")->currentIndex().isValid());
     EXPECT_EQ(text("lblMameFavCount"), "2");
@@ -94,19 +87,17 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
 
     ASSERT_NE(open(), nullptr);
 
-    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoRomInDataFile});
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"Pac-Man", "Xevious", "Zed Gone"}));
-    EXPECT_EQ(text("lblMameFavCount"), "3");
-    EXPECT_EQ(text("lblMameRomSettings"), "Pac-Man");
+    ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoRomInDataFile});
+    EXPECT_EQ(favourites(), (Names{"Pac-Man", "Xevious", "Zed Gone"}));
+    EXPECT_EQ(texts({"lblMameFavCount", "lblMameRomSettings"}), (Names{"3", "Pac-Man"}));
     EXPECT_EQ(window_->RomSel, "pacman");
 
     // A click on the last favourite, which is missing: the one before it is shown and drawn
     // highlighted, as after the Delete key.
     clickFavourite("Zed Gone");
     EXPECT_EQ(dialogs_->asked.size(), 2u);
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"Pac-Man", "Xevious"}));
-    EXPECT_EQ(text("lblMameFavCount"), "2");
-    EXPECT_EQ(text("lblMameRomSettings"), "Xevious");
+    EXPECT_EQ(favourites(), (Names{"Pac-Man", "Xevious"}));
+    EXPECT_EQ(texts({"lblMameFavCount", "lblMameRomSettings"}), (Names{"2", "Xevious"}));
     auto* pref = find<QListWidget>("lstMamePref");
     const QRect row = pref->visualItemRect(pref->item(1));
     EXPECT_EQ(pref->viewport()->grab().toImage().pixelColor(row.right() - 2, row.center().y()),
@@ -115,8 +106,7 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
 
     // An empty data file tells nothing of the favourites: the miss is reported once and the
     // favourites are saved as they were.
-    window_->closeSection();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    clickButton("cmdMameExit");
     WriteCfg(Emu::Mame, {"Xevious", "Ghost Game"});
     WriteBytes(dir_ / "Data/Mame.dat", "");
     ASSERT_NE(open(), nullptr);
@@ -134,27 +124,25 @@ TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOve
         PermissionBitsHold hold;
         ASSERT_NE(open(), nullptr);
 
-        ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::Unreadable(cfg)});
+        ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::Unreadable(cfg)});
         EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
         // The window works on its defaults.
         EXPECT_TRUE(favourites().empty());
 
         // Neither a save before a launch nor the window's exit writes over the file or says
         // more.
-        pickRom("Galaga");
-        dropOnFavourites();
+        dropOnFavourites("Galaga");
         window_->SaveCfg();
         clickButton("cmdMameExit");
     }
     chmod(cfg.c_str(), 0644);
     EXPECT_EQ(ReadBytes(cfg), before);
-    EXPECT_EQ(Entries(dir_ / "Cfg"), (std::vector<std::string>{"Mame.cfg", "Mame.set"}));
+    EXPECT_EQ(Entries(dir_ / "Cfg"), (Names{"Mame.cfg", "Mame.set"}));
     EXPECT_EQ(dialogs_->asked.size(), 1u);
 
     // Once it can be read again, the window opens on it and saves into it.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_NE(open(), nullptr);
-    EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Xevious"}));
+    EXPECT_EQ(favourites(), (Names{"Galaga", "Xevious"}));
     pickFavourite("Galaga");
     pressKey(find("lstMamePref"), Qt::Key_Delete);
     clickButton("cmdMameExit");
@@ -163,15 +151,13 @@ TEST_F(SectionOpenTest, ASettingsFileThatCannotBeReadIsNamedOnceAndNeverSavedOve
 
     // A FIFO that nothing writes cannot be read either: the window opens without waiting on it,
     // names it once and leaves it in place.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     RemoveFile(cfg);
     UnwrittenFifo fifo(cfg);
     ASSERT_NE(open(), nullptr);
     clickButton("cmdMameExit");
     EXPECT_FALSE(fifo.waitedOn());
     EXPECT_EQ(AskedTexts(*dialogs_),
-              (std::vector<std::string>{shown::Unreadable(cfg), shown::Unreadable(cfg),
-                                        shown::kNoConfiguration}));
+              (Names{shown::Unreadable(cfg), shown::Unreadable(cfg), shown::kNoConfiguration}));
     EXPECT_EQ(std::filesystem::status(cfg).type(), std::filesystem::file_type::fifo);
 }
 
@@ -185,9 +171,8 @@ TEST_F(SectionOpenTest, ASettingsFileFromAnotherEditorOpensWholeAndIsSavedWithCr
                                : "\xEF\xBB\xBF" + bytes);
         ASSERT_NE(open(), nullptr);
         EXPECT_EQ(text("txtOptMameRomPath"), dir_ / "roms");
-        EXPECT_EQ(favourites(), (std::vector<std::string>{"Galaga", "Xevious"}));
+        EXPECT_EQ(favourites(), (Names{"Galaga", "Xevious"}));
         clickButton("cmdMameExit");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const std::string saved = ReadBytes(cfg);
         EXPECT_EQ(saved.substr(0, 1), ";");
         EXPECT_NE(saved.find("\r\n[Paths]\r\nExePath=" + dir_ / "emu/mame.sh" + "\r\nEmuDir="),
@@ -207,20 +192,16 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
                           {"Battle Chopper", "bchopper", "O", "-", "Shooter", "Irem", "1987"}});
 
     ASSERT_NE(open(Emu::System16), nullptr);
-    EXPECT_EQ(romNames(), (std::vector<std::string>{"altered Beast", "Shinobi"}));
-    EXPECT_EQ(text("lblSystem16RomSettings"), "altered Beast");
-    EXPECT_EQ(text("lblSystem16Total"), "1");
+    EXPECT_EQ(romNames(), (Names{"altered Beast", "Shinobi"}));
+    EXPECT_EQ(texts({"lblSystem16RomSettings", "lblSystem16Total"}), (Names{"altered Beast", "1"}));
     EXPECT_EQ(window_->findChild<QWidget*>("cboFilterSystem16Genre"), nullptr);
-    EXPECT_NE(window_->findChild<QWidget*>("chkSystem16NoTitle"), nullptr);
 
     // M72 lists its twelve games until a settings file says otherwise; it has no game list.
     ASSERT_NE(open(Emu::M72), nullptr);
     EXPECT_EQ(favourites(),
-              (std::vector<std::string>{
-                  "Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit", "Hammerin'Harry",
-                  "Image Fight", "Legend of Hero Tonma", "Mr.Heli (JP)", "Ninja Spirit",
-                  "R-Type (JP)", "R-Type (US)", "R-Type 2", "X-Multiply"}));
-    EXPECT_EQ(text("lblM72FavCountFix"), "12");
+              (Names{"Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit",
+                     "Hammerin'Harry", "Image Fight", "Legend of Hero Tonma", "Mr.Heli (JP)",
+                     "Ninja Spirit", "R-Type (JP)", "R-Type (US)", "R-Type 2", "X-Multiply"}));
     EXPECT_EQ(window_->findChild<QWidget*>("lstM72Rom"), nullptr);
     EXPECT_EQ(text("lblM72RomSettings"), "Battle Chopper");
     EXPECT_EQ(window_->RomSel, "bchopper");

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -8,13 +6,9 @@
 #include <QTimer>
 
 #include "gif.h"
-#include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
-#include "sections/open_section.h"
-#include "sections/slide_show.h"
 #include "settings/game_settings.h"
-#include "shell/section_hooks.h"
 #include "support/shown_texts.h"
 
 namespace arvok::test {
@@ -44,9 +38,8 @@ TEST_F(SectionPagesTest, TheSnapshotPageShowsTheStillOrWhatWasLookedForAndThatGa
     EXPECT_TRUE(find("lblMameNoAvail")->isVisible());
     EXPECT_EQ(texts({"lblMameNoAvail", "lblSnapTip", "lblSnapNo", "lblLookFor", "lblNoSnapFound",
                      "lblLookedFor", "lblMameRomSettings"}),
-              (std::vector<std::string>{shown::kNoScreenShot, shown::kMameSnapTip,
-                                        "No snapshot found in:", "Arvok searched for:",
-                                        dir_.path() + "/snap", "1942.gif", "1942"}));
+              (Names{shown::kNoScreenShot, shown::kMameSnapTip, "No snapshot found in:",
+                     "Arvok searched for:", dir_.path() + "/snap", "1942.gif", "1942"}));
     EXPECT_EQ(comboIndex("cboMameMonitor"), 2);
 
     pickRom("Galaga");
@@ -70,20 +63,18 @@ TEST_F(SectionPagesTest, TheInformationAndHelpPagesFollowTheSelectedGame) {
     EXPECT_TRUE(find<QLabel>("imgMameSnap")->isHidden());
     EXPECT_EQ(
         texts({"lblInfoName", "lblInfoMadeBy", "lblInfoRomFile", "lblInfoOC", "lblInfoSamples"}),
-        (std::vector<std::string>{"1942", "Capcom", "1942.zip", "YES", "Available"}));
+        (Names{"1942", "Capcom", "1942.zip", "YES", "Available"}));
     EXPECT_EQ(GetTwips(find("lblInfoName")).Width, 3060)
         << "the name's value runs the page's width";
 
     pickRom("Puck Man (Japan)");
     EXPECT_EQ(texts({"lblMameRomSettings", "lblInfoName", "lblInfoOC", "lblInfoCloneOf"}),
-              (std::vector<std::string>{"Puck Man (Japan)", "Puck Man (Japan)", "NO", "pacman"}));
+              (Names{"Puck Man (Japan)", "Puck Man (Japan)", "NO", "pacman"}));
 
     clickButton("imgButHelp");
-    EXPECT_EQ(items("lstMameHelp"),
-              std::vector<std::string>{"Game info not found in gamelist.txt!"});
+    EXPECT_EQ(items("lstMameHelp"), Names{"Game info not found in gamelist.txt!"});
     pickRom("Galaga");
-    EXPECT_EQ(items("lstMameHelp"),
-              (std::vector<std::string>{"Galaga (c) 1981 Namco", "A space shooter.", "", ""}));
+    EXPECT_EQ(items("lstMameHelp"), (Names{"Galaga (c) 1981 Namco", "A space shooter.", "", ""}));
     EXPECT_TRUE(dialogs_->asked.empty());
 }
 
@@ -104,7 +95,7 @@ TEST_F(SectionPagesTest, AnEmptyRomFolderTakesTheSectionsFolderWhenTheSettingsPa
 }
 
 TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAnother) {
-    const std::vector<std::string> records{
+    const Names records{
         MameRecord("1942", {{mame::Monitor, "1"}}),
         MameRecord("Galaga", {{mame::Monitor, "2"}, {mame::Cheat, "1"}}),
         MameRecord("Xevious", {{mame::Monitor, "3"}}),
@@ -137,12 +128,9 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     clickButton("imgButSet");
     auto* record = find<QCheckBox>("chkMameRecord");
     auto* playback = find<QCheckBox>("chkMamePlayback");
-    // Record ticked, Record drawn bold, Playback ticked.
     auto state = [&] {
         return std::tuple(record->isChecked(), record->font().bold(), playback->isChecked());
     };
-    EXPECT_EQ(ToAnsi(record->toolTip()),
-              " Record joystick input. The format is: romname_TIME_DATE.inp");
 
     record->click();
     EXPECT_TRUE(record->font().bold());

@@ -13,7 +13,6 @@
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/launcher_link.h"
-#include "sections/open_section.h"
 #include "sections/popup_menus.h"
 #include "sections/section_design.h"
 #include "settings/game_settings.h"
@@ -45,15 +44,16 @@ protected:
         Shared().RomDir[Index(Emu::M72)] = dir_ / "roms";
         for (const char* set : {"shinobi", "goldnaxe", "bchopper", "rtypej"})
             WriteBytes(dir_ / ("roms/" + std::string(set) + ".zip"), "zip");
+        // Both sections have settings files, each with its favourites.
+        WriteCfg(Emu::System16, {"Golden Axe"});
+        WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
     }
 
     std::string program(const char* name) { return dir_ / ("emu/" + std::string(name) + ".sh"); }
-    QListWidget* m72List() { return find<QListWidget>("lstM72Pref"); }
 };
 
 // Each game's record, applied by the program, sets whether its resolution can be chosen.
 TEST_F(System16M72Test, AnM72GamesRecordEnablesItsResolutionWithVerticalDisplay) {
-    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
     open(Emu::M72);
     clickButton("imgM72ButSet");
     auto* resolution = find<QComboBox>("cboM72VR");
@@ -69,9 +69,8 @@ TEST_F(System16M72Test, AnM72GamesRecordEnablesItsResolutionWithVerticalDisplay)
 }
 
 TEST_F(System16M72Test, TheM72ListIsFixedAndItsMenuOpensWithNothingSelected) {
-    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
     open(Emu::M72);
-    auto* list = m72List();
+    auto* list = find<QListWidget>("lstM72Pref");
     list->setCurrentRow(0);
     for (int key : {Qt::Key_Delete, Qt::Key_Insert, Qt::Key_A})
         pressKey(list, key);
@@ -87,7 +86,6 @@ TEST_F(System16M72Test, TheM72ListIsFixedAndItsMenuOpensWithNothingSelected) {
 }
 
 TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
-    WriteCfg(Emu::M72, {"Battle Chopper"});
     open(Emu::M72);
     auto size = [&] { return std::pair{GetTwips(window_).Width, GetTwips(window_).Height}; };
     clickButton("cmdM72Short");
@@ -98,11 +96,10 @@ TEST_F(System16M72Test, TheM72SizeButtonsAreMiddleAndShortAndTheLDoesNothing) {
 }
 
 TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
-    WriteCfg(Emu::M72, {"Battle Chopper", "R-Type (JP)"});
     open(Emu::M72);
     clickButton("imgM72ButHelp");
     EXPECT_TRUE(find("picM72Help")->isVisible());
-    std::vector<std::string> shown = captions("picM72Help");
+    Names shown = captions("picM72Help");
     EXPECT_EQ(std::count(shown.begin(), shown.end(), "n/a"), 4);
     // Each keyboard key stands beside its button.
     auto at = [&](const std::string& caption) {
@@ -118,24 +115,21 @@ TEST_F(System16M72Test, TheM72HelpPageIsAFixedKeyReference) {
 }
 
 TEST_F(System16M72Test, TheSystem16HelpListsEachGamesKeysInItsOrder) {
-    WriteCfg(Emu::System16, {});
     open(Emu::System16);
     auto* help = find<QListWidget>("lstSystem16Help");
-    std::vector<std::string> games;
+    Names games;
     for (int row = 1; row < help->count(); ++row)
         if (help->item(row)->text().startsWith(QLatin1Char('-')))
             games.push_back(ToAnsi(help->item(row - 1)->text()));
-    EXPECT_EQ(games, (std::vector<std::string>{
-                         "Shinobi", "Altered Beast", "Golden Axe", "Time Scanner", "Quartet II",
-                         "Space Harrier", "Hang-On", "Wrestle War", "Alien Storm", "Shadow Dancer",
-                         "Out Run", "Tetris", "Alien Syndrome", "Super Hang-On", "Moon Walker",
-                         "Fantasy Zone", "Flash Point", "Alexkidd", "Aurail"}));
+    EXPECT_EQ(games, (Names{"Shinobi", "Altered Beast", "Golden Axe", "Time Scanner", "Quartet II",
+                            "Space Harrier", "Hang-On", "Wrestle War", "Alien Storm",
+                            "Shadow Dancer", "Out Run", "Tetris", "Alien Syndrome", "Super Hang-On",
+                            "Moon Walker", "Fantasy Zone", "Flash Point", "Alexkidd", "Aurail"}));
     EXPECT_EQ(ToAnsi(help->item(1)->text()), "-------");
     EXPECT_EQ(ToAnsi(help->item(2)->text()), "CTRL - Attack");
 }
 
 TEST_F(System16M72Test, ASystem16GameRunsFromTheListAndAFavouriteKeepsItsOwnOptions) {
-    WriteCfg(Emu::System16, {"Golden Axe"});
     open(Emu::System16);
     pickRom("Shinobi");
     doubleClick("lstSystem16Rom");
@@ -159,8 +153,6 @@ TEST_F(System16M72Test, ASystem16GameRunsFromTheListAndAFavouriteKeepsItsOwnOpti
 }
 
 TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
-    WriteCfg(Emu::System16, {"Golden Axe"});
-    WriteCfg(Emu::M72, {"Battle Chopper"});
     for (Emu emu : {Emu::System16, Emu::M72}) {
         SCOPED_TRACE(Section(emu).tag);
         open(emu);
@@ -175,12 +167,10 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
         EXPECT_NE(window_->grab().toImage().pixelColor(inHand->geometry().center()),
                   VbColor(0xE4AAAA));
         EXPECT_EQ(text("lblSnapTip"), "Press \"S\" during the game to grab your snap!");
-        for (auto [button, caption] : {std::pair{"ButSnap", "Snap"},
-                                       {"ButSet", "Settings"},
-                                       {"ButInfo", "Info"},
-                                       {"ButHelp", "Help"},
-                                       {"ButOpts", "Config"}})
-            EXPECT_EQ(text(ObjectName(emu, "img", button).c_str()), caption);
+        Names pageButtons;
+        for (const char* button : {"ButSnap", "ButSet", "ButInfo", "ButHelp", "ButOpts"})
+            pageButtons.push_back(text(ObjectName(emu, "img", button).c_str()));
+        EXPECT_EQ(pageButtons, (Names{"Snap", "Settings", "Info", "Help", "Config"}));
     }
     EXPECT_EQ(window_->findChild<QWidget*>("lblM72Total"), nullptr);
 
@@ -189,17 +179,17 @@ TEST_F(System16M72Test, BothWindowsDockAndShowTheirOwnCaptionsAndCounts) {
 }
 
 TEST_F(System16M72Test, BothWindowsStandAsDesignedAtTheirFirstVisit) {
+    for (const char* cfg : {"Cfg/System16.cfg", "Cfg/M72.cfg"})
+        RemoveFile(dir_ / cfg);
     ASSERT_NE(open(Emu::System16), nullptr);
-    pickRom("Golden Axe");
-    dropOnFavourites();
-    EXPECT_EQ(ControlDifferences(window_, "frmSystem16.txt"), std::vector<std::string>{});
+    dropOnFavourites("Golden Axe");
+    EXPECT_EQ(ControlDifferences(window_, "frmSystem16.txt"), Names{});
     ASSERT_NE(open(Emu::M72), nullptr);
-    EXPECT_EQ(ControlDifferences(window_, "frmM72.txt"), std::vector<std::string>{});
+    EXPECT_EQ(ControlDifferences(window_, "frmM72.txt"), Names{});
 }
 
 TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackToZiproms) {
     for (Emu emu : {Emu::System16, Emu::M72}) {
-        WriteCfg(emu, {"Golden Axe", "Battle Chopper"});
         const std::string file = dir_ / ("Cfg/" + std::string(Section(emu).baseName) + ".cfg");
         std::string cfg = ReadBytes(file);
         cfg.replace(cfg.find("RomPath=") + 8, dir_.path().size() + 5, dir_ / "nowhere");
@@ -231,7 +221,7 @@ TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackT
 TEST(SectionDesignRows, EveryControlOfEverySettingsPageHasItsDesignRow) {
     for (Emu emu : kAllEmus) {
         const GameSettingsTable& table = GameSettingsTableOf(emu);
-        std::vector<std::string> names = table.clearedByDefaults;
+        Names names = table.clearedByDefaults;
         for (const GameOption& option : table.options)
             names.push_back(option.control);
         for (const std::string& name : names) {

@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -76,8 +77,10 @@ bool IsExecutableFile(const std::string& path) {
            access(path.c_str(), X_OK) == 0;
 }
 
-// How often a wait for the emulator looks whether it has ended.
-constexpr int kLookMs = 50;
+// How often a wait for the emulator looks whether it has ended: soon after the start, so that a
+// program that ends at once is not waited for long, then less and less often, down to every
+// 50 ms.
+constexpr int kFirstLookMs = 1, kLookMs = 50;
 
 // What the child tells the parent through the pipe when it cannot go on.
 struct ChildFailure {
@@ -141,10 +144,12 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
         return false;
     }
 
-    pid_t pid = fork();
+    // The child shares the program's memory until it starts the emulator, so that none of the
+    // program's pages are copied for it; the program waits meanwhile.
+    pid_t pid = vfork();
     const int forkError = errno;
     if (pid == 0) {
-        // Only async-signal-safe calls from here on.
+        // Only async-signal-safe calls from here on, and nothing the program reads changed.
         ChildFailure failure{0, 0};
         if (chdir(workDir.c_str()) != 0) {
             failure.error = errno;
@@ -180,8 +185,8 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
         }
         return waited != 0;
     };
-    while (!ended(WNOHANG))
-        if (AwaitEndingSignal(kLookMs)) {
+    for (int look = kFirstLookMs; !ended(WNOHANG); look = std::min(2 * look, kLookMs))
+        if (AwaitEndingSignal(look)) {
             kill(pid, SIGTERM);
             ended(0);
             break;

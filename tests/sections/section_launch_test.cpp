@@ -126,7 +126,8 @@ TEST_F(SectionLaunchTest, AnEndingSignalDuringARunEndsTheEmulatorCleansUpAndSave
         open(Emu::Raine);
         pickRom(favourite);
         dropOnFavourites();
-        WriteStandIn("mame.sh", std::string("kill -") + signal + " $PPID; sleep 2; echo survived");
+        WriteStandIn("mame.sh", std::string("kill -") + signal +
+                                    " $PPID; exec >/dev/null 2>&1; sleep 2; echo survived");
         open();
         pickRom("Galaga");
         doubleClick("lstMameRom");

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-
 #include <QLineEdit>
 #include <QRadioButton>
 #include <vector>
@@ -19,7 +18,6 @@
 #include "sections/slide_show.h"
 #include "sections/snapshot_files.h"
 #include "settings/emulator_cfg.h"
-
 #include "shell/pickers.h"
 
 namespace arvok {
@@ -221,10 +219,6 @@ void ConfPage::snapOptions(SnapOptions& options) const {
         SnapExtension(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked());
     options.noSlide = noSlide_->isChecked();
     options.showCounter = showCounter_->isChecked();
-}
-
-bool ConfPage::showsCounter() const {
-    return showCounter_->isChecked();
 }
 
 void ConfPage::load(const EmulatorCfg& cfg) {

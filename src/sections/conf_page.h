@@ -36,7 +36,6 @@ public:
     QString romPathText() const;
     // The snapshot format and slide-show options, into "options".
     void snapOptions(SnapOptions& options) const;
-    bool showsCounter() const;
 
     // The page from a settings file that could be read ("cfg.read"); the slide-show delay is
     // chosen from it in any case.

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
-
 #include <QMimeData>
 
 #include "catalogue/data_file.h"
@@ -19,7 +18,6 @@
 #include "platform/qt/click_label.h"
 #include "platform/qt/controls.h"
 #include "platform/qt/geometry.h"
-
 #include "sections/launcher_link.h"
 #include "sections/popup_menus.h"
 #include "sections/section_design.h"

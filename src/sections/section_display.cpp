@@ -3,7 +3,6 @@
 
 #include "catalogue/data_file.h"
 #include "catalogue/rom_lookup.h"
-
 #include "launch/launch.h"
 #include "platform/qt/ansi.h"
 #include "sections/conf_page.h"

@@ -7,10 +7,8 @@
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/controls.h"
-
 #include "platform/qt/focus_in_view.h"
 #include "platform/qt/geometry.h"
-
 #include "platform/qt/window_drag.h"
 #include "sections/conf_page.h"
 #include "sections/game_lists.h"
@@ -23,7 +21,6 @@
 #include "sections/section_widgets.h"
 #include "sections/settings_page.h"
 #include "sections/slide_show.h"
-
 #include "settings/emulator_cfg.h"
 #include "shell/artwork.h"
 #include "shell/pickers.h"

@@ -9,7 +9,6 @@
 #include "core/shared_state.h"
 #include "core/texts.h"
 #include "launch/command_line.h"
-
 #include "launch/launch_ui.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"

@@ -144,8 +144,8 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
         return false;
     }
 
-    // The child shares the program's memory until it starts the emulator, so that none of the
-    // program's pages are copied for it; the program waits meanwhile.
+    // The child shares the program's memory until it starts the emulator, so that not even the
+    // program's page tables are copied for it; the calling thread waits meanwhile.
     pid_t pid = vfork();
     const int forkError = errno;
     if (pid == 0) {

@@ -46,8 +46,9 @@ struct ConfRow {
 };
 
 // Every control of the page in the order it is built, which is also the order of the Tab key.
-// A section with a second ROM folder has "DEF" and "ALT" before its two ROM paths, and the rows
-// below them stand lower by the height of the second path's row.
+// A section with a second ROM folder shows "DEF" and "ALT" left of its two ROM paths, built after
+// the first path and its button, and the rows below them stand lower by the height of the second
+// path's row.
 std::vector<ConfRow> ConfRows(Emu emu) {
     using K = ConfKind;
     const ConfDesign& c = Design(emu).conf;
@@ -113,7 +114,13 @@ std::vector<ConfRow> ConfRows(Emu emu) {
 }
 
 QWidget* MakeControl(const ConfRow& row, QWidget* parent) {
-    const QString text = FromAnsi(row.text);
+    // A path as the settings file stores it, a design path as a text of the code page, a caption
+    // as Latin-1 and a label button's caption as UTF-8, as each control takes them elsewhere.
+    const QString text = row.kind == ConfKind::Hidden ? FromPath(row.text)
+                         : row.kind == ConfKind::Edit || row.kind == ConfKind::Tag
+                             ? FromAnsi(row.text)
+                         : row.kind == ConfKind::Link ? QString::fromUtf8(row.text)
+                                                      : QString::fromLatin1(row.text);
     const char* name = row.name.c_str();
     const int l = row.left, t = row.top, w = row.width, h = row.height;
     switch (row.kind) {

@@ -299,8 +299,6 @@ void GameLists::clearFavourites() {
     updateFavCount();
 }
 
-// A game the data file lacks (the data file holding records) leaves the favourites when it is the
-// selected one.
 void GameLists::dropMissing(const std::string& game) {
     const int remove =
         FavouriteToRemove(emu_, prefList_->currentRow(), prefText(), prefList_->count(), game);

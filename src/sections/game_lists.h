@@ -51,10 +51,12 @@ public:
     void neutralFilters();
     // Every filter combo chosen back to its first item, as the user would choose it.
     void resetFilters();
-    // A game the data file lacks leaves the favourites when it is the selected one.
+    // A game the data file lacks leaves the favourites when it is the selected one (asked only
+    // when the data file holds records).
     void dropMissing(const std::string& game);
     // The favourites layout: "down" stretches the favourites and puts the game list, one column
-    // wide, beside them from "listLeft", with the genre combo at "genreLeft".
+    // wide, beside them from "listLeft", with the category combo there too, the genre combo at
+    // "genreLeft" and the manufacturer and year combos hidden; "up" puts them all back.
     void layOutUp();
     void layOutDown(int listLeft, int genreLeft);
 

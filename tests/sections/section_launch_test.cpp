@@ -43,8 +43,9 @@ TEST_F(SectionLaunchTest, ADoubleClickRunsTheGameWithItsOwnOptionsAndAnotherWith
     choose("cboMameMonitor", 2);
     doubleClick("lstMameRom");
 
-    // Another game starts with its own settings, not with those left on the page.
-    WriteBytes(dir_ / "roms/xevious.zip", "zip");
+    // Another game starts with its own settings, not with those left on the page, and from the
+    // alternative ROM folder when only that folder holds its zip.
+    WriteBytes(dir_ / "alt/xevious.zip", "zip");
     pickRom("Xevious");
     doubleClick("lstMameRom");
     EXPECT_EQ(ran(), dir_.path() + "/emu\nxevious -ignorecfg -soundcard 1\nxevious.zip\n");

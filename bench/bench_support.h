@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/filter_items.h"
 #include "catalogue/game_list.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/filter_items.h"
 #include "catalogue/game_list.h"
 #include "catalogue/rom_lookup.h"
 #include "catalogue/rom_scan.h"

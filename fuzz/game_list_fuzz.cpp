@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "catalogue/data_file.h"
+#include "catalogue/filter_items.h"
 #include "catalogue/game_list.h"
 #include "catalogue/rom_scan.h"
 #include "fuzz_support.h"

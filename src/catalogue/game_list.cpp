@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "catalogue/data_file.h"
+#include "catalogue/filter_items.h"
 #include "catalogue/rom_scan.h"
 #include "platform/path.h"
 #include "platform/text_file.h"

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/filter_items.h"
 #include "core/section.h"
 
 namespace arvok {

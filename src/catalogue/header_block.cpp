@@ -1,5 +1,7 @@
 #include "catalogue/header_block.h"
 
+#include <algorithm>
+
 #include "platform/text_file.h"
 
 namespace arvok {
@@ -18,9 +20,15 @@ public:
         pos_ = TextStart(bytes_);
     }
     bool next(std::string& line) {
-        while (!HoldsWholeLine(bytes_, pos_))
+        // What was searched for a line end holds none, bar a last CR that may yet take its LF,
+        // so each block is searched once however long the line.
+        size_t from = pos_;
+        while (!HoldsWholeLine(bytes_, from)) {
+            const bool lastCr = !bytes_.empty() && bytes_.back() == '\r';
+            from = std::max(pos_, bytes_.size() - (lastCr ? 1 : 0));
             if (!more())
                 break;
+        }
         if (pos_ >= bytes_.size())
             return false;
         line = NextLine(bytes_, pos_);

@@ -6,7 +6,7 @@ namespace arvok {
 
 // From now on an ending signal writes a byte to a pipe, whose read end this returns for the
 // event loop to watch; -1 when the pipe could not be made or set up (the signals then end the
-// program at once, as before). Called once.
+// program at once). Called once.
 int CatchEndingSignals();
 
 // Waits at most "milliseconds" for an ending signal; true, at once, when one has arrived that

@@ -147,7 +147,12 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     // The child shares the program's memory until it starts the emulator, so that not even the
     // program's page tables are copied for it; the calling thread waits meanwhile.
     pid_t pid = vfork();
-    const int forkError = errno;
+    if (pid < 0) {
+        error = std::strerror(errno);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        return false;
+    }
     if (pid == 0) {
         // Only async-signal-safe calls from here on, and nothing the program reads changed.
         ChildFailure failure{0, 0};
@@ -162,11 +167,6 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
         _exit(127);
     }
     close(pipeFds[1]);
-    if (pid < 0) {
-        error = std::strerror(forkError);
-        close(pipeFds[0]);
-        return false;
-    }
 
     ChildFailure failure{};
     ssize_t got;

@@ -9,6 +9,7 @@
 #include <QMimeData>
 
 #include "catalogue/data_file.h"
+#include "catalogue/filter_items.h"
 #include "catalogue/game_list.h"
 #include "catalogue/header_block.h"
 #include "catalogue/rom_lookup.h"

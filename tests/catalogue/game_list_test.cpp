@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "catalogue/filter_items.h"
 #include "catalogue/game_list.h"
 #include "core/shared_state.h"
 #include "platform/path.h"

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "catalogue/data_file.h"
+#include "catalogue/filter_items.h"
 #include "catalogue/game_list.h"
 #include "catalogue/header_block.h"
 #include "platform/path.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <regex>
 
 #include "catalogue/header_block.h"
@@ -67,6 +68,11 @@ TEST(HeaderBlock, ABlockCutShortLeavesTheLinesAfterTheCutEmpty) {
     longLine[4] = "*" + std::string(32767, 'x');
     WriteLines(dir / "long.dat", longLine);
     EXPECT_EQ(ReadHeaderBlock(dir / "long.dat").read, 4);
+    // A line of 4 MiB, which no data file holds, is searched through once, not once a block.
+    test::WriteBytes(dir / "huge.dat", std::string(4 << 20, '*'));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(GameTotal(dir / "huge.dat"));
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 3);
 }
 
 TEST(HeaderBlock, AFileWithoutABlockReadsNothing) {

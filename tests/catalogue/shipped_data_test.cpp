@@ -15,6 +15,8 @@
 namespace arvok {
 namespace {
 
+using Strings = std::vector<std::string>;
+
 using Items = std::set<std::string>;
 
 std::string ShippedFile(Emu emu) {
@@ -75,12 +77,11 @@ TEST(ShippedData, EveryFileIsWholeRecordsThatItsHeaderDescribes) {
                                      [](auto& a, auto& b) { return a.second < b.second; });
         EXPECT_EQ(GameTotal(ShippedFile(emu)), std::to_string(records.size()));
         // The total, originals, working games, games with samples, years and the top maker.
-        EXPECT_EQ(std::vector<std::string>(header.values.begin() + 7, header.values.begin() + 15),
-                  (std::vector<std::string>{
-                      std::to_string(records.size()), std::to_string(originals),
-                      std::to_string(working), std::to_string(samples), std::to_string(oldest),
-                      std::to_string(newest), std::to_string(newest - oldest + 1),
-                      most->first + " (" + std::to_string(most->second) + ")"}));
+        EXPECT_EQ(Strings(header.values.begin() + 7, header.values.begin() + 15),
+                  (Strings{std::to_string(records.size()), std::to_string(originals),
+                           std::to_string(working), std::to_string(samples), std::to_string(oldest),
+                           std::to_string(newest), std::to_string(newest - oldest + 1),
+                           most->first + " (" + std::to_string(most->second) + ")"}));
         for (const GameRecord& r : records) {
             ASSERT_TRUE(r.field(kType) == "O" || r.field(kType) == "C") << r.field(kName);
             if (r.field(kType) == "O") {
@@ -132,13 +133,12 @@ std::vector<std::string> Fields(Emu emu, const std::string& set, int from, int t
     auto record = FindRecord(ShippedFile(emu), kSet, set);
     if (!record)
         return {"<no " + set + ">"};
-    return std::vector<std::string>(record->fields.begin() + from - 1, record->fields.begin() + to);
+    return Strings(record->fields.begin() + from - 1, record->fields.begin() + to);
 }
 
 constexpr int kCpu1 = 14, kSound4 = 21;
 
 TEST(ShippedData, PinnedRecordsHoldTheirGamesFacts) {
-    using Strings = std::vector<std::string>;
     EXPECT_EQ(Fields(Emu::Mame, "hangly2", kName, kName), Strings{"Hangly-Man (set 2)"});
     EXPECT_EQ(Fields(Emu::Mame, "asterix", kName, kName), Strings{"Ast\xE9rix (World)"})
         << "the files are Latin-1 text";
@@ -153,6 +153,7 @@ TEST(ShippedData, PinnedRecordsHoldTheirGamesFacts) {
     // processors and its four sound chips, each followed by ";".
     std::vector<std::string> boards;
     ASSERT_TRUE(ReadLines(test::Fixture("system16_boards.txt"), boards));
+    ASSERT_EQ(boards.size(), 5u);
     for (const std::string& board : boards) {
         const GameRecord chips = SplitRecord(board);
         EXPECT_EQ(Fields(Emu::System16, chips.field(1), kCpu1, kSound4),
@@ -189,10 +190,10 @@ TEST(ShippedData, TheM72FileHoldsTheTwelveGamesOfItsWindow) {
     std::vector<std::string> names;
     for (const GameRecord& r : Records(Emu::M72))
         names.push_back(r.field(kName));
-    EXPECT_EQ(names, (std::vector<std::string>{
-                         "Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit",
-                         "Hammerin'Harry", "Image Fight", "Legend of Hero Tonma", "Mr.Heli (JP)",
-                         "Ninja Spirit", "R-Type (JP)", "R-Type (US)", "R-Type 2", "X-Multiply"}));
+    EXPECT_EQ(names,
+              (Strings{"Battle Chopper", "Dragon Breed", "Gallop - Armed Police Unit",
+                       "Hammerin'Harry", "Image Fight", "Legend of Hero Tonma", "Mr.Heli (JP)",
+                       "Ninja Spirit", "R-Type (JP)", "R-Type (US)", "R-Type 2", "X-Multiply"}));
 }
 
 } // namespace

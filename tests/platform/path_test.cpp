@@ -45,7 +45,7 @@ TEST(IsPresentFile, CountsOnlyVisibleRegularFiles) {
     EXPECT_FALSE(IsPresentFile(dir / ".hidden.zip"));
     EXPECT_FALSE(IsPresentFile(dir / "x.zip"));
     EXPECT_FALSE(IsPresentFile(dir / "none.zip"));
-    EXPECT_EQ(ListPresentFiles(dir.path()), std::vector<std::string>{"a.zip"});
+    EXPECT_EQ(ListPresentFiles(dir.path()), Names{"a.zip"});
 }
 
 TEST(CopyFile, MakesANewFileAndNeverOverwritesOne) {
@@ -67,7 +67,7 @@ TEST(LineReader, StripsCrAcceptsBareLfAndKeepsEmptyLines) {
     WriteBytes(dir / "f.txt", "one\r\n\r\ntwo\nthree");
     std::vector<std::string> lines;
     ASSERT_TRUE(ReadLines(dir / "f.txt", lines));
-    EXPECT_EQ(lines, (std::vector<std::string>{"one", "", "two", "three"}));
+    EXPECT_EQ(lines, (Names{"one", "", "two", "three"}));
     EXPECT_FALSE(ReadLines(dir / "missing.txt", lines));
     EXPECT_TRUE(lines.empty());
     EXPECT_FALSE(ReadLines(dir.path(), lines));

@@ -33,7 +33,7 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     pickRom("Ghost Clone");
     dialogs_->asked.clear();
     EXPECT_EQ(pick("cmdMameSelDir").pattern, "ghostc.zip");
-    ASSERT_EQ(AskedTexts(*dialogs_), std::vector<std::string>{shown::kNoRomInDataFile});
+    ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoRomInDataFile});
 
     // Select writes the folder opened in the picker into the game's ROM folder and saves the
     // settings file.
@@ -80,14 +80,14 @@ TEST_F(SectionConfTest, APathHoldingALineBreakIsRefusedNamedAndNeverStored) {
     window_->SaveCfg();
     EXPECT_EQ(text("txtOptMameExePath"), program);
     EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.cfg"), cfg);
-    EXPECT_EQ(AskedTexts(*dialogs_),
-              (std::vector<std::string>{
-                  "The snapshot folder\r" + dir_ / "snap/shots\nold" +
-                      "\rcannot be kept in the settings file: it holds a line break. It was not "
-                      "chosen.",
-                  "The program\r" + program +
-                      "\rcannot be kept in the settings file: it holds a line break. The settings "
-                      "were not saved."}));
+    EXPECT_EQ(
+        AskedTexts(*dialogs_),
+        (Names{"The snapshot folder\r" + dir_ / "snap/shots\nold" +
+                   "\rcannot be kept in the settings file: it holds a line break. It was not "
+                   "chosen.",
+               "The program\r" + program +
+                   "\rcannot be kept in the settings file: it holds a line break. The settings "
+                   "were not saved."}));
 }
 
 TEST_F(SectionConfTest, ScanNowFindsTheZipsOfBothRomFoldersForTheAvailableList) {
@@ -101,8 +101,7 @@ TEST_F(SectionConfTest, ScanNowFindsTheZipsOfBothRomFoldersForTheAvailableList) 
 
     // Merged, as the window opens: a clone is owned with its parent's zip.
     choose("cboFilterMameMisc", 3);
-    EXPECT_EQ(romNames(),
-              (std::vector<std::string>{"Galaga", "Pac-Man", "Puck Man (Japan)", "Xevious"}));
+    EXPECT_EQ(romNames(), (Names{"Galaga", "Pac-Man", "Puck Man (Japan)", "Xevious"}));
     choose("cboFilterMameMisc", 4);
     EXPECT_EQ(romNames().size(), 4u);
 
@@ -110,7 +109,7 @@ TEST_F(SectionConfTest, ScanNowFindsTheZipsOfBothRomFoldersForTheAvailableList) 
     find<QRadioButton>("optSplitted")->click();
     clickButton("lblScanNow");
     choose("cboFilterMameMisc", 3);
-    EXPECT_EQ(romNames(), (std::vector<std::string>{"Galaga", "Pac-Man", "Xevious"}));
+    EXPECT_EQ(romNames(), (Names{"Galaga", "Pac-Man", "Xevious"}));
 }
 
 } // namespace

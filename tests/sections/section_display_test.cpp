@@ -9,7 +9,6 @@
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/slide_show.h"
-#include "shell/about.h"
 #include "support/shown_texts.h"
 
 namespace arvok::test {
@@ -37,7 +36,7 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
 
     // 1942 has no snapshot: the notice tells where snapshots can be found.
     EXPECT_EQ(text("lblSnapInSite"),
-              std::string("If you're looking for ScreenShots or Animations go to ") + kWebAddress);
+              "If you're looking for ScreenShots or Animations go to " + shown::kWebAddress);
     EXPECT_FALSE(running());
 
     // The settings file's delay (fifth item, 2.5 seconds, not the start-up 1.5), counter hidden.

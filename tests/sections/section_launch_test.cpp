@@ -134,7 +134,7 @@ TEST_F(SectionLaunchTest, AnEndingSignalDuringARunEndsTheEmulatorCleansUpAndSave
         doubleClick("lstMameRom");
 
         EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1\n") << signal;
-        EXPECT_EQ(Entries(dir_ / "emu"), (std::vector<std::string>{"mame.sh", "roms"})) << signal;
+        EXPECT_EQ(Entries(dir_ / "emu"), (Names{"mame.sh", "roms"})) << signal;
         EXPECT_TRUE(Entries(dir_ / "emu/roms").empty()) << signal;
         QObject waiting;
         QTimer::singleShot(5000, &waiting, [] { QCoreApplication::exit(1); });
@@ -148,8 +148,7 @@ TEST_F(SectionLaunchTest, AMissingEmulatorIsToldOnTheConfigurationPage) {
     RemoveFile(dir_ / "emu/mame.sh");
     open();
     doubleClick("lstMameRom");
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, shown::kEmuNotFound);
+    EXPECT_EQ(AskedTexts(*dialogs_), Names{shown::kEmuNotFound});
     EXPECT_TRUE(find("picMameConf")->isVisible());
     EXPECT_FALSE(find("picMameSettings")->isVisible());
 }
@@ -166,10 +165,9 @@ TEST_F(SectionLaunchTest, NamesTwinnedButForCaseOrAccentedRunTheirOwnSets) {
 
     EXPECT_EQ(find<QListView>("lstMameRom")->model()->index(1, 0).data().toString(),
               QString::fromUtf8("Ast\u00e9rix (World)"));
-    EXPECT_EQ(romNames(), (std::vector<std::string>{"1942", "Ast\xE9rix (World)", "Donkey Kong",
-                                                    "Donkey Kong (US set 2)", "Galaga",
-                                                    "HANGLY-MAN", "Hangly-Man", "Metal Slug",
-                                                    "Pac-Man", "Puck Man (Japan)", "Xevious"}));
+    EXPECT_EQ(romNames(), (Names{"1942", "Ast\xE9rix (World)", "Donkey Kong",
+                                 "Donkey Kong (US set 2)", "Galaga", "HANGLY-MAN", "Hangly-Man",
+                                 "Metal Slug", "Pac-Man", "Puck Man (Japan)", "Xevious"}));
     for (auto game = games.end() - 3; game != games.end(); ++game) {
         pickRom(game->name);
         doubleClick("lstMameRom");

@@ -186,9 +186,8 @@ TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {
 
     type(row, Qt::Key_X, "x");
     EXPECT_EQ(row->text().toStdString(), "0");
-    ASSERT_EQ(dialogs_->asked.size(), 1u);
-    EXPECT_EQ(dialogs_->asked[0].text, "Format not valid!  \rYou must enter only 0-9 or\r"
-                                       "optionally '-' for negative values");
+    ASSERT_EQ(AskedTexts(*dialogs_), Names{"Format not valid!  \rYou must enter only 0-9 or\r"
+                                           "optionally '-' for negative values"});
     EXPECT_EQ(dialogs_->asked[0].title, "Warning!");
 
     // Pasted text is held to the same rule; a minus after a digit is refused too.

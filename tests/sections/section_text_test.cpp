@@ -18,11 +18,10 @@ TEST_F(SectionTextTest, NoCaptionCheckBoxOrComboTextIsCut) {
     WriteDataFile("M72", kMameGames);
     for (Emu emu : kAllEmus) {
         ASSERT_NE(open(emu), nullptr) << Section(emu).tag;
-        EXPECT_EQ(CutTexts(window_), std::vector<std::string>{}) << Section(emu).tag;
-        EXPECT_EQ(ControlsOnFrames(window_), std::vector<std::string>{}) << Section(emu).tag;
+        EXPECT_EQ(CutTexts(window_), Names{}) << Section(emu).tag;
+        EXPECT_EQ(ControlsOnFrames(window_), Names{}) << Section(emu).tag;
         for (const char* page : {"Settings", "Conf"})
-            EXPECT_EQ(CutComboItems(find(ObjectName(emu, "pic", page).c_str())),
-                      std::vector<std::string>{})
+            EXPECT_EQ(CutComboItems(find(ObjectName(emu, "pic", page).c_str())), Names{})
                 << Section(emu).tag << " " << page;
     }
 }

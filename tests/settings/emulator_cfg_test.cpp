@@ -8,6 +8,8 @@
 namespace arvok {
 namespace {
 
+using Names = std::vector<std::string>;
+
 using test::ReadBytes;
 using test::WriteLines;
 
@@ -17,7 +19,6 @@ const std::string kRule = ";----------------------------------------------------
 // EmulatorCfg: read, the program, emulator, ROM, alternative ROM and snapshot paths, the snapshot
 // format, no slide show, show counter, delay index, list size and the favourites in list order.
 std::vector<std::pair<Emu, EmulatorCfg>> GoldenCases() {
-    using Names = std::vector<std::string>;
     return {
         {Emu::Mame,
          {false, "/emu/mame/mame.exe", "/emu/mame", "/roms/mame", "/more roms/mame", "/snap/mame",
@@ -84,7 +85,7 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EXPECT_EQ(Values(cfg), std::make_tuple("C:\\Emu,Mame\\mame.exe", "/roms=old", "/emu", "",
                                            "/snaps", "", false, false, 2, "down"));
     EXPECT_EQ(Shared().RomDir[Index(Emu::Mame)], "/emu");
-    EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Pac-Man", "Puzzle, the"}));
+    EXPECT_EQ(cfg.favourites, (Names{"Pac-Man", "Puzzle, the"}));
 
     // Without its snapshot section and with a word for a delay, a file still gives its paths
     // and favourites, several on a line written by hand; "-1" chooses no delay at all.
@@ -92,7 +93,7 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
                       "Galaga, \"Xevious\""});
     cfg = LoadEmulatorCfg(Emu::Mame);
     EXPECT_EQ(Values(cfg), std::make_tuple("/mame", "", "", "", "", "", false, false, 2, "up"));
-    EXPECT_EQ(cfg.favourites, (std::vector<std::string>{"Galaga", "Xevious"}));
+    EXPECT_EQ(cfg.favourites, (Names{"Galaga", "Xevious"}));
     // A line without "=" is its own value, one that begins with "=" gives the rest; a section
     // is found wherever it stands and ends at the next one.
     WriteLines(path, {"[SnapShots]", "/snaps", "=BMP", "  NoSlideShow= 1 ", "ShowCounter=000000001",
@@ -100,7 +101,7 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     cfg = LoadEmulatorCfg(Emu::Mame);
     EXPECT_EQ(Values(cfg),
               std::make_tuple("", "", "", "", "/snaps", "BMP", true, true, -1, "down"));
-    EXPECT_EQ(cfg.favourites, std::vector<std::string>{"Galaga"});
+    EXPECT_EQ(cfg.favourites, Names{"Galaga"});
 
     // No favourites section: nothing to replace the list with.
     WriteLines(path, {"[Paths]", "ExePath=/mame"});
@@ -130,7 +131,7 @@ TEST_F(EmulatorCfgTest, FileNamesAreMatchedWithoutRegardToCase) {
     cfg.exePath = "/saved";
     ASSERT_TRUE(SaveEmulatorCfg(Emu::Raine, cfg));
     EXPECT_EQ(LoadEmulatorCfg(Emu::Raine).exePath, "/saved");
-    EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"RAINE.CFG"});
+    EXPECT_EQ(test::Entries(dir / "Cfg"), Names{"RAINE.CFG"});
 }
 
 TEST_F(EmulatorCfgTest, AFileHoldingNoneOfItsHeadersIsNamedOnceAndNeverSavedOver) {
@@ -141,7 +142,7 @@ TEST_F(EmulatorCfgTest, AFileHoldingNoneOfItsHeadersIsNamedOnceAndNeverSavedOver
     cfg.exePath = "/new";
     EXPECT_FALSE(SaveEmulatorCfg(Emu::Mame, cfg));
     EXPECT_EQ(ReadBytes(path), "ExePath=/mine\r\nRomPath=/roms\r\n");
-    EXPECT_EQ(test::AskedTexts(*shown), std::vector<std::string>{test::shown::Unreadable(path)});
+    EXPECT_EQ(test::AskedTexts(*shown), Names{test::shown::Unreadable(path)});
 }
 
 TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSoOnceUntilASaveSucceeds) {
@@ -161,9 +162,8 @@ TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSoOnceUntilASaveSucceed
     chmod(path.c_str(), 0444);
     EXPECT_FALSE(SaveEmulatorCfg(Emu::Callus, cfg));
     EXPECT_EQ(ReadBytes(path), before);
-    EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"Callus.cfg"});
-    ASSERT_EQ(shown->asked.size(), 1u);
-    EXPECT_EQ(shown->asked[0].text, "The settings could not be saved in\r" + path);
+    EXPECT_EQ(test::Entries(dir / "Cfg"), Names{"Callus.cfg"});
+    ASSERT_EQ(test::AskedTexts(*shown), Names{"The settings could not be saved in\r" + path});
     EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
     chmod(path.c_str(), 0644);
     EXPECT_TRUE(SaveEmulatorCfg(Emu::Callus, cfg));
@@ -187,7 +187,7 @@ TEST_F(EmulatorCfgTest, WhatInterruptedSavesLeftIsRemovedAndALinkThereNeverWritt
     SettingsFields fields;
     EXPECT_TRUE(LoadGameSettings(Emu::Mame, "Galaga", fields));
     EXPECT_TRUE(shown->asked.empty());
-    EXPECT_EQ(test::Entries(dir / "Cfg"), (std::vector<std::string>{"Mame.cfg", "Mame.set"}));
+    EXPECT_EQ(test::Entries(dir / "Cfg"), (Names{"Mame.cfg", "Mame.set"}));
 }
 
 } // namespace

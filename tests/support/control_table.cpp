@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QRadioButton>
 #include <QStyleOption>
+#include <optional>
 
 #include "platform/qt/geometry.h"
 #include "support/test_support.h"
@@ -147,8 +148,12 @@ bool Near(const QColor& a, const QColor& b) {
                      std::abs(a.blue() - b.blue())}) <= 40;
 }
 
-} // namespace
-
+// What a control draws where its style draws its caption: the colour most of that area is
+// filled with (none where the control leaves it transparent) and its strongest stroke, the
+// pixel farthest from that fill (none where nothing else is drawn).
+struct Painted {
+    std::optional<QColor> back, fore;
+};
 Painted PaintedLook(QWidget* control) {
     const QMap<QRgb, int> counts = Counts(control->grab().toImage().copy(CaptionArea(control)));
     const QColor face = QColor::fromRgba(Fill(counts));
@@ -168,6 +173,8 @@ Painted PaintedLook(QWidget* control) {
         look.fore = QColor(QColor::fromRgba(stroke).rgb());
     return look;
 }
+
+} // namespace
 
 ::testing::AssertionResult DrawnIn(QWidget* control, std::uint32_t back, std::uint32_t fore) {
     const Painted look = PaintedLook(control);
@@ -212,7 +219,8 @@ std::vector<std::string> ControlDifferences(QWidget* window, const std::string& 
             continue;
         }
         QWidget* w = named.front();
-        if (row["kind"] != "-" && !w->inherits(kKinds.value(row["kind"], "?")))
+        if (row["kind"] != "-" && (!w->inherits(kKinds.value(row["kind"], "?")) ||
+                                   (row["kind"] == "window") != w->isWindow()))
             differ("kind", w->metaObject()->className());
         // The program places in whole pixels: a table's value counts in the pixel it falls in.
         const TwipRect t = GetTwips(w);

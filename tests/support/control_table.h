@@ -7,19 +7,11 @@
 #include <QWidget>
 #include <cstdint>
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace arvok::test {
 
-// What a control draws where its style draws its caption: the colour most of that area is
-// filled with (none where the control leaves it transparent) and its strongest stroke, the
-// pixel farthest from that fill (none where nothing else is drawn).
-struct Painted {
-    std::optional<QColor> back, fore;
-};
-Painted PaintedLook(QWidget* control);
 // Whether "control" is drawn on the back colour "back" with its caption in "fore" (&HBBGGRR).
 ::testing::AssertionResult DrawnIn(QWidget* control, std::uint32_t back, std::uint32_t fore);
 

@@ -59,6 +59,7 @@ inline const std::string kOlder = "Older";
 inline const std::string kNoScreenShot = "No ScreenShot Available";
 inline const std::string kMameSnapTip = "Press F12 during the game to grab your snap!";
 inline const std::string kMailAddress = "arvok@example.org";
+inline const std::string kWebAddress = "http://www.arvok.example.org/";
 
 } // namespace arvok::test::shown
 

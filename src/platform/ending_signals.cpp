@@ -43,18 +43,10 @@ void NoteEndingSignal(int) {
 } // namespace
 
 int CatchEndingSignals() {
-    if (pipe(pipeFds) != 0)
+    // A full pipe never blocks the handler: one byte waiting is enough.
+    if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        pipeFds[0] = pipeFds[1] = -1;
         return -1;
-    for (int fd : pipeFds) {
-        // A full pipe never blocks the handler: one byte waiting is enough.
-        const int flags = fcntl(fd, F_GETFL);
-        if (fcntl(fd, F_SETFD, FD_CLOEXEC) != 0 || flags < 0 ||
-            fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0) {
-            close(pipeFds[0]);
-            close(pipeFds[1]);
-            pipeFds[0] = pipeFds[1] = -1;
-            return -1;
-        }
     }
     struct sigaction action {};
     action.sa_handler = NoteEndingSignal;

@@ -5,10 +5,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
+demo="$repo/demo"
+
+# A demo that runs holds the lock in its folder: it is left as it is, settings and all.
+if [ -f "$demo/.arvok.lock" ] && ! flock -n "$demo/.arvok.lock" true; then
+    echo "The demo is running already (in $demo); quit it first. Nothing was changed." >&2
+    exit 1
+fi
+
 bash scripts/deps.sh
 bash scripts/build.sh
 
-demo="$repo/demo"
 mkdir -p "$demo"
 find "$demo" -mindepth 1 -maxdepth 1 ! -iname cfg ! -name layouts.dat ! -name arvok.ini \
     -exec rm -rf {} +

@@ -1,14 +1,16 @@
 #include "shell/instance.h"
 
 #include <QCoreApplication>
-#include <QLockFile>
 #include <QSocketNotifier>
-#include <memory>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/dialogs.h"
 #include "platform/ending_signals.h"
 #include "platform/path.h"
-#include "platform/qt/ansi.h"
 #include "shell/forms.h"
 
 namespace arvok {
@@ -19,27 +21,27 @@ namespace {
 const char* const kLockFileName = ".arvok.lock";
 const char* const kAlreadyRunning = "Arvok is already running in this folder.";
 
-// Holds the lock as long as the application lives.
-class HeldLock : public QObject {
-public:
-    explicit HeldLock(std::unique_ptr<QLockFile> lock)
-        : QObject(QCoreApplication::instance()), lock_(std::move(lock)) {}
-
-private:
-    std::unique_ptr<QLockFile> lock_;
-};
-
 } // namespace
 
 bool ClaimInstallation(const std::string& dirInst) {
-    auto lock = std::make_unique<QLockFile>(FromPath(JoinPath(dirInst, kLockFileName)));
-    // The program may run for days: only a lock whose process is gone is stale, never an old one.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        new HeldLock(std::move(lock));
+    // The lock is the system's, on a descriptor left open until the program ends: however it
+    // ends, the lock goes with it, and what the file holds never matters. Whatever else stands at
+    // that name (a folder, a link, a pipe) is neither followed nor waited on.
+    const std::string path = JoinPath(dirInst, kLockFileName);
+    const int fd =
+        open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return true;
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
         return true;
     }
-    if (lock->error() != QLockFile::LockFailedError)
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    const bool held = errno == EWOULDBLOCK;
+    close(fd);
+    if (!held)
         return true;
     dialogs().message(kAlreadyRunning, MsgStyle::Warning);
     return false;

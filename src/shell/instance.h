@@ -6,9 +6,10 @@
 namespace arvok {
 
 // Whether this start goes on: false, once the user has been told, when the program already runs
-// in the installation "dirInst"; nothing is written then. The lock taken there, a hidden file, is
-// held until the program ends. A lock left by a run that ended without removing it (a crash) is
-// taken over, and an installation where no lock can be made (read-only) still starts.
+// in the installation "dirInst"; nothing is written then. The lock is the system's lock on a
+// hidden file there, held until the program ends, however it ends (a crash or a power cut
+// included), whatever the file holds. Where no lock can be had (a read-only installation, a file
+// system without locks, anything but a plain file at that name) the program still starts.
 bool ClaimInstallation(const std::string& dirInst);
 
 // From now on SIGTERM, SIGINT and SIGHUP end the program as "Exit" does, without asking: an

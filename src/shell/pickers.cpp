@@ -35,7 +35,7 @@ constexpr std::array<FolderFieldRow, 4> kFolderFields{{
     {FolderField::Settings, "SETTINGS", false},
 }};
 
-std::array<PickerTarget*, 5> gTargets{};
+PerSection<PickerTarget*> gTargets{};
 
 // "*" matches any run of characters, "?" any one; letters match without regard to case.
 bool MatchesOne(std::string_view name, std::string_view pattern) {

@@ -216,14 +216,6 @@ bool MatchesPattern(std::string_view name, std::string_view patterns) {
     }
 }
 
-std::string DefaultProgramPattern() {
-#ifdef _WIN32
-    return "*.exe";
-#else
-    return "*";
-#endif
-}
-
 void PickerTarget::setPickedRecording(const std::string&) {}
 void PickerTarget::recordingCancelled() {}
 

@@ -50,7 +50,7 @@ void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
 }
 
 void ReadSaveRead(Emu emu, std::string_view bytes) {
-    std::string rel = "Cfg/" + EmulatorCfgLayoutOf(emu).fileName;
+    std::string rel = std::string("Cfg/") + EmulatorCfgLayoutOf(emu).fileName;
     Put(rel, bytes);
     SaveReadBack(emu, rel, AsWritten(LoadEmulatorCfg(emu)));
 }
@@ -80,7 +80,7 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     }
     written.favourites = names;
     // Over an empty file, read first, as an earlier run may have left one that is not read.
-    const std::string rel = "Cfg/" + EmulatorCfgLayoutOf(emu).fileName;
+    const std::string rel = std::string("Cfg/") + EmulatorCfgLayoutOf(emu).fileName;
     Put(rel, "");
     LoadEmulatorCfg(emu);
     FUZZ_CHECK(SaveEmulatorCfg(emu, written), rel);

@@ -1,7 +1,5 @@
 #include "catalogue/filter_items.h"
 
-#include <array>
-
 namespace arvok {
 
 namespace {
@@ -250,8 +248,8 @@ const FilterItems kRaineItems{
 const FilterItems kNoItems{};
 
 // By section; the sections without filters have none.
-const std::array<const FilterItems*, kAllEmus.size()> kItems{&kMameItems, &kCallusItems,
-                                                             &kRaineItems, &kNoItems, &kNoItems};
+const PerSection<const FilterItems*> kItems{&kMameItems, &kCallusItems, &kRaineItems, &kNoItems,
+                                            &kNoItems};
 
 } // namespace
 

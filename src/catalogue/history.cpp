@@ -11,34 +11,31 @@ namespace {
 
 struct HistoryRules {
     Emu emu;
-    bool keyBeforeParenthesis; // key: the title cut before the blank ahead of its first "("
-    bool matchAnywhere;        // the key may stand anywhere in a non-empty line (else: its start)
-    bool showMatchedLine;      // the matched line is the first item
-    size_t splitAt;            // a longer line gives two items: this many characters, the rest
-    int itemsPerEmptyLine;     // empty items for one empty line inside the entry
+    bool keyBeforeParenthesis = false; // key: the title cut before the blank ahead of its first "("
+    bool matchAnywhere = false; // the key may stand anywhere in a non-empty line (else: its start)
+    bool showMatchedLine = false; // the matched line is the first item
+    size_t splitAt = 0;           // a longer line gives two items: this many characters, the rest
+    int itemsPerEmptyLine = 1;    // empty items for one empty line inside the entry
     std::vector<const char*> noFile;  // items when the file cannot be read
     std::vector<const char*> noEntry; // items when no line matches
 };
 
 const std::vector<HistoryRules>& Rules() {
-    static const std::vector<HistoryRules> rules{
-        {Emu::Mame,
-         true,
-         false,
-         true,
-         52,
-         1,
-         {"gamelist.txt not found in Mame directory!"},
-         {"Game info not found in gamelist.txt!"}},
-        {Emu::Callus,
-         false,
-         true,
-         false,
-         0,
-         2,
-         {"Gamelist.txt not found", "in Callus directory!"},
-         {}},
-    };
+    static const std::vector<HistoryRules> rules = [] {
+        HistoryRules mame{};
+        mame.emu = Emu::Mame;
+        mame.keyBeforeParenthesis = true;
+        mame.showMatchedLine = true;
+        mame.splitAt = 52;
+        mame.noFile = {"gamelist.txt not found in Mame directory!"};
+        mame.noEntry = {"Game info not found in gamelist.txt!"};
+        HistoryRules callus{};
+        callus.emu = Emu::Callus;
+        callus.matchAnywhere = true;
+        callus.itemsPerEmptyLine = 2;
+        callus.noFile = {"Gamelist.txt not found", "in Callus directory!"};
+        return std::vector<HistoryRules>{mame, callus};
+    }();
     return rules;
 }
 

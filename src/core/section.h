@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,8 +11,27 @@ namespace arvok {
 
 enum class Emu { Mame, Callus, Raine, System16, M72 };
 
-inline constexpr std::array<Emu, 5> kAllEmus{Emu::Mame, Emu::Callus, Emu::Raine, Emu::System16,
-                                             Emu::M72};
+// How many sections there are: every table with a row per section has this many rows.
+inline constexpr std::size_t kSectionCount = 5;
+
+// A table with one row per section, at the place Index(emu) gives.
+template <class Row> using PerSection = std::array<Row, kSectionCount>;
+
+inline constexpr PerSection<Emu> kAllEmus{Emu::Mame, Emu::Callus, Emu::Raine, Emu::System16,
+                                          Emu::M72};
+
+constexpr std::size_t Index(Emu emu) {
+    return static_cast<std::size_t>(emu);
+}
+
+// Whether each row of a table whose rows name their section stands at that section's place;
+// such a table is checked by a static_assert where it is written.
+template <class Row> constexpr bool EachRowAtItsPlace(const PerSection<Row>& rows) {
+    for (std::size_t i = 0; i < kSectionCount; ++i)
+        if (Index(rows[i].emu) != i)
+            return false;
+    return true;
+}
 
 struct SectionInfo {
     Emu emu;
@@ -27,9 +47,6 @@ struct SectionInfo {
 };
 
 const SectionInfo& Section(Emu emu);
-inline size_t Index(Emu emu) {
-    return static_cast<size_t>(emu);
-}
 std::optional<Emu> EmuFromTag(std::string_view tag);
 
 // "<base><suffix>", e.g. ObjectName(Emu::Mame, "lst", "Rom") == "lstMameRom".

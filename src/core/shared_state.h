@@ -2,7 +2,6 @@
 // directory and the found flag of the per-game settings lookup.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "core/section.h"
@@ -10,9 +9,9 @@
 namespace arvok {
 
 struct SharedState {
-    std::string DirInst;               // installation directory, set at start-up
-    std::array<std::string, 5> RomDir; // <Emu>RomDir, indexed by Index(emu)
-    bool Trovato = false;              // last per-game settings lookup found a record
+    std::string DirInst;            // installation directory, set at start-up
+    PerSection<std::string> RomDir; // <Emu>RomDir, indexed by Index(emu)
+    bool Trovato = false;           // last per-game settings lookup found a record
 };
 
 SharedState& Shared();

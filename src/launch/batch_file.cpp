@@ -7,19 +7,6 @@
 
 namespace arvok {
 
-namespace {
-
-bool RunBatch(const std::string& commandLine, const std::string& emulatorDir, std::string& error) {
-#ifdef _WIN32
-    (void)commandLine;
-    return RunAndWait(std::string("cmd.exe /c ") + kBatchFileName, emulatorDir, error);
-#else
-    return RunAndWait(commandLine, emulatorDir, error);
-#endif
-}
-
-} // namespace
-
 std::string BatchFileBytes(const std::string& commandLine) {
     return JoinCrLf({commandLine});
 }
@@ -38,7 +25,7 @@ TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& comm
         return result;
     }
     std::string error;
-    result.ran = RunBatch(commandLine, emulatorDir, error);
+    result.ran = RunAndWait(commandLine, emulatorDir, error);
     RemoveFile(batch);
     if (!result.ran)
         result.problem = CannotStart(error);

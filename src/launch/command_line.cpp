@@ -236,8 +236,8 @@ CommandTable M72Table() {
 }
 
 const CommandTable& TableOf(Emu emu) {
-    static const std::array<CommandTable, 5> tables{MameTable(), CallusTable(), RaineTable(),
-                                                    System16Table(), M72Table()};
+    static const PerSection<CommandTable> tables{MameTable(), CallusTable(), RaineTable(),
+                                                 System16Table(), M72Table()};
     return tables[Index(emu)];
 }
 

@@ -1,6 +1,5 @@
 #include "launch/launch.h"
 
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -30,16 +29,37 @@ struct Profile {
     bool exePickerModal;   // the program picker blocks the window
 };
 
+// The flags of a profile's row.
+enum ProfileFlag : unsigned {
+    LookupFirst = 1 << 0,
+    ZipChecked = 1 << 1,
+    ExePickerModal = 1 << 2,
+};
+
+constexpr Profile Row(Emu emu, const char* romFolder, unsigned flags, const char* exeTitle = "",
+                      const char* romTitle = "") {
+    Profile p{};
+    p.emu = emu;
+    p.romFolder = romFolder;
+    p.lookupFirst = flags & LookupFirst;
+    p.zipChecked = flags & ZipChecked;
+    p.exePickerModal = flags & ExePickerModal;
+    p.exeTitle = exeTitle;
+    p.romTitle = romTitle;
+    return p;
+}
+
+constexpr PerSection<Profile> kProfiles{
+    Row(Emu::Mame, "roms", 0),
+    Row(Emu::Callus, "", LookupFirst),
+    Row(Emu::Raine, "ZipRoms", LookupFirst, "Warning! - No EXE found!", "Warning! - No Rom found!"),
+    Row(Emu::System16, "ziproms", ExePickerModal),
+    Row(Emu::M72, "Ziproms", LookupFirst | ZipChecked),
+};
+static_assert(EachRowAtItsPlace(kProfiles));
+
 const Profile& ProfileOf(Emu emu) {
-    static const std::array<Profile, 5> profiles{{
-        {Emu::Mame, false, "roms", false, "", "", false},
-        {Emu::Callus, true, "", false, "", "", false},
-        {Emu::Raine, true, "ZipRoms", false, "Warning! - No EXE found!", "Warning! - No Rom found!",
-         false},
-        {Emu::System16, false, "ziproms", false, "", "", true},
-        {Emu::M72, true, "Ziproms", true, "", "", false},
-    }};
-    return profiles[Index(emu)];
+    return kProfiles[Index(emu)];
 }
 
 std::string ZipName(const std::string& set) {

@@ -60,9 +60,6 @@ bool IsRawPathByte(char32_t ch) {
 }
 
 std::string PathText(const std::string& path) {
-#ifdef _WIN32
-    return path;
-#else
     std::string text;
     for (size_t pos = 0; pos < path.size();) {
         const char32_t ch = NextPathChar(path, pos);
@@ -70,7 +67,6 @@ std::string PathText(const std::string& path) {
                                   : CodePageByte(ch).value_or('?');
     }
     return text;
-#endif
 }
 
 } // namespace arvok

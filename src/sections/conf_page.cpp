@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <vector>
 
 #include "catalogue/rom_scan.h"
 #include "platform/path.h"
@@ -24,175 +23,117 @@ namespace arvok {
 
 namespace {
 
-enum class ConfKind {
-    Label,  // a caption
-    Hidden, // a label that holds a value unseen
-    Edit,   // a path's text box
-    Tag,    // a read-only text box that names the folder beside it
-    Link,   // a label button
-    Frame,  // a group box; the rows after it that say so lie in it
-    Option, // an option button
-    Check,  // a check box
-    Combo,  // a drop-down list
-};
+// The page's controls, each built by the function of its kind with the text as that kind takes
+// it: a caption as Latin-1, a design path as a text of the code page, a hidden path as the
+// settings file stores it, a label button's caption as UTF-8. Places are in twips, on the page or
+// in the frame that is the control's parent.
+QLabel* Caption(QWidget* in, const std::string& name, const char* text, int l, int t, int w,
+                int h) {
+    return MakeLabel(in, name.c_str(), QString::fromLatin1(text), l, t, w, h);
+}
+// A label that holds a value unseen.
+QLabel* HiddenValue(QWidget* in, const std::string& name, const char* text) {
+    QLabel* label = MakeLabel(in, name.c_str(), FromPath(text), 0, 0, 0, 0);
+    label->hide();
+    return label;
+}
+QLineEdit* PathEdit(QWidget* in, const std::string& name, const std::string& text, int l, int t,
+                    int w, int h) {
+    return Placed(new QLineEdit(FromAnsi(text), in), name.c_str(), l, t, w, h);
+}
+// A read-only text box that names the folder beside it.
+QLineEdit* NameTag(QWidget* in, const std::string& name, const char* text, int l, int t, int w,
+                   int h) {
+    QLineEdit* tag = PathEdit(in, name, text, l, t, w, h);
+    tag->setReadOnly(true);
+    return tag;
+}
+ClickLabel* Link(QWidget* in, const std::string& name, const char* caption, const char* tip, int l,
+                 int t, int w, int h) {
+    ClickLabel* link =
+        MakeButton(in, name.c_str(), QString::fromUtf8(caption), ButtonLook::Link, l, t, w, h);
+    link->setToolTip(QString::fromLatin1(tip));
+    return link;
+}
+QGroupBox* Frame(QWidget* in, const std::string& name, const char* caption, int l, int t, int w,
+                 int h) {
+    return Placed(new QGroupBox(QString::fromLatin1(caption), in), name.c_str(), l, t, w, h);
+}
+QRadioButton* Option(QWidget* in, const std::string& name, const char* caption, int l, int t) {
+    return Placed(new QRadioButton(QString::fromLatin1(caption), in), name.c_str(), l, t, 1600,
+                  200);
+}
+QCheckBox* Check(QWidget* in, const std::string& name, const char* caption, int t) {
+    return Placed(new QCheckBox(QString::fromLatin1(caption), in), name.c_str(), 120, t, 1500, 200);
+}
 
-struct ConfRow {
-    ConfKind kind;
-    std::string name;
-    std::string text; // caption or design text
-    const char* tip;
-    int left, top, width, height; // twips, on the page or in the frame above
-    bool inFrame = false;
-};
+} // namespace
 
-// Every control of the page in the order it is built, which is also the order of the Tab key.
-// A section with a second ROM folder shows "DEF" and "ALT" left of its two ROM paths, built after
-// the first path and its button, and the rows below them stand lower by the height of the second
-// path's row.
-std::vector<ConfRow> ConfRows(Emu emu) {
-    using K = ConfKind;
-    const ConfDesign& c = Design(emu).conf;
+// The controls are built in the order of the Tab key. A section with a second ROM folder shows
+// "DEF" and "ALT" left of its two ROM paths, built after the first path and its button, and the
+// controls below them stand lower by the height of the second path's row.
+ConfPage::ConfPage(Emu emu, QWidget* window, std::function<void(int)> delayChosen)
+    : QWidget(window), emu_(emu), delayChosen_(std::move(delayChosen)) {
     const std::string base = Section(emu).baseName;
+    PlacePage(this, "pic" + base + "Conf");
+    const ConfDesign& c = Design(emu).conf;
     const bool alt = Section(emu).hasAltRomPath;
     const int romLeft = alt ? 510 : 60;
     const int low = alt ? 345 : 0;
     constexpr int kRow = 255, kEdit = 3000, kButton = 3120, kButtonWidth = 675;
     constexpr const char* kRomTip = " Choose Default rom directory ";
-    std::vector<ConfRow> rows{
-        {K::Label, c.exeCaptionName, c.exeCaption, "", 60, 45, kEdit, kPageRow},
-        {K::Edit, "txtOpt" + base + "ExePath", c.exePath, "", 60, 255, kEdit, kRow},
-        {K::Link, "cmdSfoglia", "Browse", " Choose emulator executable ", kButton, 255,
-         kButtonWidth, kRow},
-        {K::Hidden, "lblOpt" + base + "Hide", c.emuDir, "", 0, 0, 0, 0},
-        {K::Label, "Label22", c.romCaption, "", 60, 600, kEdit, kPageRow},
-        {K::Edit, "txtOpt" + base + "RomPath", c.romPath, "", romLeft, 810, kEdit + 60 - romLeft,
-         kRow},
-        {K::Link, "cmdSelDir", c.romButtonCaption, kRomTip, kButton, 810, kButtonWidth, kRow},
+    auto onClick = [this](ClickLabel* link, auto action) {
+        connect(link, &ClickLabel::clicked, this, action);
     };
-    if (alt)
-        rows.insert(
-            rows.end(),
-            {
-                {K::Tag, "Text2", "DEF", "", 60, 810, 420, kRow},
-                {K::Tag, "Text3", "ALT", "", 60, 1110, 420, kRow},
-                {K::Edit, "txtOpt" + base + "RomPathAlt", c.romPath + std::string("\\Alt"), "",
-                 romLeft, 1110, kEdit + 60 - romLeft, kRow},
-                {K::Link, "cmdSelDirAlt", "B.ALT", kRomTip, kButton, 1110, kButtonWidth, kRow},
-            });
-    rows.insert(
-        rows.end(),
-        {
-            {K::Label, "Label20", c.snapCaption, "", 60, 1110 + low, kEdit, kPageRow},
-            {K::Edit, "txtOpt" + base + "Snap", c.snapPath, "", 60, 1320 + low, kEdit, kRow},
-            {K::Link, "cmdDirSnap", "Browse", " Choose the snapshots directory ", kButton,
-             1320 + low, kButtonWidth, kRow},
-            {K::Frame, "Frame1", "Snaps Format", "", 60, 1710 + low, 1830, 900},
-            {K::Option, "optSnapGIF", "GIF", "", 120, 240, 1600, 200, true},
-            {K::Option, "optSnapJPG", "JPG", "", 120, 450, 1600, 200, true},
-            {K::Option, "optSnapBMP", "BMP", "", 120, 660, 1600, 200, true},
-        });
+
+    Caption(this, c.exeCaptionName, c.exeCaption, 60, 45, kEdit, kPageRow);
+    exePath_ = PathEdit(this, "txtOpt" + base + "ExePath", c.exePath, 60, 255, kEdit, kRow);
+    onClick(Link(this, "cmdSfoglia", "Browse", " Choose emulator executable ", kButton, 255,
+                 kButtonWidth, kRow),
+            [this] { openProgramPicker(true); });
+    emuDir_ = HiddenValue(this, "lblOpt" + base + "Hide", c.emuDir);
+    Caption(this, "Label22", c.romCaption, 60, 600, kEdit, kPageRow);
+    romPath_ = PathEdit(this, "txtOpt" + base + "RomPath", c.romPath, romLeft, 810,
+                        kEdit + 60 - romLeft, kRow);
+    onClick(Link(this, "cmdSelDir", c.romButtonCaption, kRomTip, kButton, 810, kButtonWidth, kRow),
+            [this] { browseFolder(FolderField::Rom, romPath_); });
+    if (alt) {
+        NameTag(this, "Text2", "DEF", 60, 810, 420, kRow);
+        NameTag(this, "Text3", "ALT", 60, 1110, 420, kRow);
+        romPathAlt_ =
+            PathEdit(this, "txtOpt" + base + "RomPathAlt", c.romPath + std::string("\\Alt"),
+                     romLeft, 1110, kEdit + 60 - romLeft, kRow);
+        onClick(Link(this, "cmdSelDirAlt", "B.ALT", kRomTip, kButton, 1110, kButtonWidth, kRow),
+                [this] { browseFolder(FolderField::RomAlt, romPathAlt_); });
+    }
+    Caption(this, "Label20", c.snapCaption, 60, 1110 + low, kEdit, kPageRow);
+    snapPath_ = PathEdit(this, "txtOpt" + base + "Snap", c.snapPath, 60, 1320 + low, kEdit, kRow);
+    onClick(Link(this, "cmdDirSnap", "Browse", " Choose the snapshots directory ", kButton,
+                 1320 + low, kButtonWidth, kRow),
+            [this] { browseFolder(FolderField::Snap, snapPath_); });
+    QGroupBox* formats = Frame(this, "Frame1", "Snaps Format", 60, 1710 + low, 1830, 900);
+    snapGif_ = Option(formats, "optSnapGIF", "GIF", 120, 240);
+    snapJpg_ = Option(formats, "optSnapJPG", "JPG", 120, 450);
+    snapBmp_ = Option(formats, "optSnapBMP", "BMP", 120, 660);
     if (Section(emu).hasScan) {
-        rows.push_back({K::Frame, "Frame2", c.scanFrameCaption, "", 1965, 1710 + low, 1830, 900});
-        if (alt)
-            rows.insert(rows.end(),
-                        {
-                            {K::Option, "optSplitted", "Splitted", "", 120, 240, 1600, 200, true},
-                            {K::Option, "optMerged", "Merged", "", 120, 450, 1600, 200, true},
-                        });
-        rows.push_back({K::Link, "lblScanNow", "Scan now!", " Scan Rom directory ", 120, 660, 1590,
-                        195, true});
+        QGroupBox* scan = Frame(this, "Frame2", c.scanFrameCaption, 1965, 1710 + low, 1830, 900);
+        if (alt) {
+            Option(scan, "optSplitted", "Splitted", 120, 240);
+            merged_ = Option(scan, "optMerged", "Merged", 120, 450);
+        }
+        onClick(Link(scan, "lblScanNow", "Scan now!", " Scan Rom directory ", 120, 660, 1590, 195),
+                [this] { scanNow(); });
     }
-    rows.insert(
-        rows.end(),
-        {
-            {K::Frame, "Frame3", "Slideshow", "", 60, 2670 + low, 3735, 780},
-            {K::Check, "chk" + base + "NoSlide", "Disable", "", 120, 240, 1500, 200, true},
-            {K::Check, "chk" + base + "ShowCounter", "Show Counter", "", 120, 480, 1500, 200, true},
-            {K::Combo, "cboSlideShowTimer", "", "", 1800, 300, 1755, 285, true},
-        });
-    return rows;
-}
-
-QWidget* MakeControl(const ConfRow& row, QWidget* parent) {
-    // A path as the settings file stores it, a design path as a text of the code page, a caption
-    // as Latin-1 and a label button's caption as UTF-8, as each control takes them elsewhere.
-    const QString text = row.kind == ConfKind::Hidden ? FromPath(row.text)
-                         : row.kind == ConfKind::Edit || row.kind == ConfKind::Tag
-                             ? FromAnsi(row.text)
-                         : row.kind == ConfKind::Link ? QString::fromUtf8(row.text)
-                                                      : QString::fromLatin1(row.text);
-    const char* name = row.name.c_str();
-    const int l = row.left, t = row.top, w = row.width, h = row.height;
-    switch (row.kind) {
-    case ConfKind::Label:
-    case ConfKind::Hidden:
-        return MakeLabel(parent, name, text, l, t, w, h);
-    case ConfKind::Edit:
-    case ConfKind::Tag:
-        return Placed(new QLineEdit(text, parent), name, l, t, w, h);
-    case ConfKind::Link:
-        return MakeButton(parent, name, text, ButtonLook::Link, l, t, w, h);
-    case ConfKind::Frame:
-        return Placed(new QGroupBox(text, parent), name, l, t, w, h);
-    case ConfKind::Option:
-        return Placed(new QRadioButton(text, parent), name, l, t, w, h);
-    case ConfKind::Check:
-        return Placed(new QCheckBox(text, parent), name, l, t, w, h);
-    case ConfKind::Combo:
-        return Placed(new QComboBox(parent), name, l, t, w, h);
-    }
-    return nullptr;
-}
-
-} // namespace
-
-ConfPage::ConfPage(Emu emu, QWidget* window, std::function<void(int)> delayChosen)
-    : QWidget(window), emu_(emu), delayChosen_(std::move(delayChosen)) {
-    const std::string base = Section(emu).baseName;
-    PlacePage(this, "pic" + base + "Conf");
-    QWidget* frame = nullptr;
-    for (const ConfRow& row : ConfRows(emu)) {
-        QWidget* w = MakeControl(row, row.inFrame ? frame : this);
-        if (*row.tip)
-            w->setToolTip(QString::fromLatin1(row.tip));
-        if (row.kind == ConfKind::Frame)
-            frame = w;
-        else if (row.kind == ConfKind::Hidden)
-            w->hide();
-        else if (row.kind == ConfKind::Tag)
-            static_cast<QLineEdit*>(w)->setReadOnly(true);
-    }
-    auto find = [this](const std::string& name) {
-        return findChild<QWidget*>(QString::fromStdString(name));
-    };
-    exePath_ = static_cast<QLineEdit*>(find("txtOpt" + base + "ExePath"));
-    emuDir_ = static_cast<QLabel*>(find("lblOpt" + base + "Hide"));
-    romPath_ = static_cast<QLineEdit*>(find("txtOpt" + base + "RomPath"));
-    romPathAlt_ = static_cast<QLineEdit*>(find("txtOpt" + base + "RomPathAlt"));
-    snapPath_ = static_cast<QLineEdit*>(find("txtOpt" + base + "Snap"));
-    snapGif_ = static_cast<QRadioButton*>(find("optSnapGIF"));
-    snapJpg_ = static_cast<QRadioButton*>(find("optSnapJPG"));
-    snapBmp_ = static_cast<QRadioButton*>(find("optSnapBMP"));
-    merged_ = static_cast<QRadioButton*>(find("optMerged"));
-    noSlide_ = static_cast<QCheckBox*>(find("chk" + base + "NoSlide"));
-    showCounter_ = static_cast<QCheckBox*>(find("chk" + base + "ShowCounter"));
-    slideDelay_ = static_cast<QComboBox*>(find("cboSlideShowTimer"));
+    QGroupBox* slides = Frame(this, "Frame3", "Slideshow", 60, 2670 + low, 3735, 780);
+    noSlide_ = Check(slides, "chk" + base + "NoSlide", "Disable", 240);
+    showCounter_ = Check(slides, "chk" + base + "ShowCounter", "Show Counter", 480);
+    slideDelay_ = Placed(new QComboBox(slides), "cboSlideShowTimer", 1800, 300, 1755, 285);
 
     snapGif_->setChecked(true);
     if (merged_)
         merged_->setChecked(true);
     for (const char* item : kSlideDelayItems)
         slideDelay_->addItem(QString::fromLatin1(item));
-
-    auto onClick = [this, &find](const char* name, auto action) {
-        if (auto* button = static_cast<ClickLabel*>(find(name)))
-            connect(button, &ClickLabel::clicked, this, action);
-    };
-    onClick("cmdSfoglia", [this] { openProgramPicker(true); });
-    onClick("cmdSelDir", [this] { browseFolder(FolderField::Rom, romPath_); });
-    onClick("cmdSelDirAlt", [this] { browseFolder(FolderField::RomAlt, romPathAlt_); });
-    onClick("cmdDirSnap", [this] { browseFolder(FolderField::Snap, snapPath_); });
-    onClick("lblScanNow", [this] { scanNow(); });
     connect(noSlide_, &QCheckBox::clicked, this, &ConfPage::onNoSlideClicked);
     connect(slideDelay_, &QComboBox::activated, this, &ConfPage::onSlideDelayChosen);
 }

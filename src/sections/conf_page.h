@@ -1,6 +1,6 @@
 // The configuration page of a section window (pic<Emu>Conf): the program, ROM and snapshot paths
-// with their pickers, the snapshot format, the ROM scan and the slide-show options. Its controls
-// are the rows of one table (conf_page.cpp).
+// with their pickers, the snapshot format, the ROM scan and the slide-show options. The page keeps
+// each control it needs as it builds it.
 #pragma once
 
 #include <QWidget>

@@ -1,7 +1,6 @@
 #include "sections/open_section.h"
 
 #include <QPointer>
-#include <array>
 
 #include "catalogue/data_file.h"
 #include "core/texts.h"
@@ -17,8 +16,8 @@ namespace arvok {
 
 namespace {
 
-std::array<QPointer<SectionWindow>, 5>& Windows() {
-    static std::array<QPointer<SectionWindow>, 5> windows;
+PerSection<QPointer<SectionWindow>>& Windows() {
+    static PerSection<QPointer<SectionWindow>> windows;
     return windows;
 }
 

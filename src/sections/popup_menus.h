@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <string>
 
 #include "core/section.h"
@@ -45,7 +44,7 @@ private:
         QAction* genre = nullptr;
         QAction* originalOrClone = nullptr;
     };
-    std::array<GameMenu, 5> menus_;
+    PerSection<GameMenu> menus_;
 };
 
 // The one frmMenu of the program, created hidden on first use.

@@ -483,7 +483,7 @@ CountDesign CaptionedCounts(const char* design) {
     return c;
 }
 
-std::array<SectionDesign, 5> MakeDesigns() {
+PerSection<SectionDesign> MakeDesigns() {
     SectionDesign mame = Named("imgBut", "cmd", "lblMameFavCount");
     mame.favHeadingName = "lblMameFavorties";
     mame.snapTip = "Press F12 during the game to grab your snap!";
@@ -578,7 +578,7 @@ std::array<SectionDesign, 5> MakeDesigns() {
 } // namespace
 
 const SectionDesign& Design(Emu emu) {
-    static const std::array<SectionDesign, 5> designs = MakeDesigns();
+    static const PerSection<SectionDesign> designs = MakeDesigns();
     return designs[Index(emu)];
 }
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <type_traits>
 
 #include "core/shared_state.h"
 #include "core/texts.h"
@@ -47,17 +48,12 @@ SettingsPage::SettingsPage(Emu emu, const ConfPage& conf, QWidget* window,
     def->setToolTip(QStringLiteral(" Assign default Rom Directory "));
     connect(def, &ClickLabel::clicked, this, [this] { romFolder_->setText(conf_.romPathText()); });
 
-    slotControls_.assign(table.options.size() + 1, nullptr);
-    slotControls_[kRomPathSlot] = romFolder_;
-    for (size_t slot = 1; slot <= table.options.size(); ++slot) {
-        const GameOption& option = table.option(slot);
-        slotControls_[slot] = addControl(option.control, option.kind, option.items);
-    }
+    slotControls_.push_back(romFolder_);
+    for (const GameOption& option : table.options)
+        slotControls_.push_back(addOption(option));
     for (const std::string& name : table.clearedByDefaults)
-        clearedByDefaults_.push_back(addControl(name, OptionKind::Check, {}));
+        clearedByDefaults_.push_back(addCheck(name));
 
-    record_ = findChild<QCheckBox*>(QString::fromStdString("chk" + base + "Record"));
-    playback_ = findChild<QCheckBox*>(QString::fromStdString("chk" + base + "Playback"));
     if (playback_) {
         hideInp_ = MakeLabel(this, "lblHideInp", {}, 0, 0, 0, 0);
         hideInp_->hide();
@@ -67,11 +63,12 @@ SettingsPage::SettingsPage(Emu emu, const ConfPage& conf, QWidget* window,
         connect(record_, &QCheckBox::clicked, this, &SettingsPage::onRecordClicked);
 
     for (const EnableRule& rule : design.enableRules) {
-        auto* check = findChild<QCheckBox*>(QString::fromLatin1(rule.check));
-        auto* target = findChild<QWidget*>(QString::fromLatin1(rule.target));
-        enableRules_.push_back({check, target});
+        auto* check = optionControl<QCheckBox>(rule.check);
+        enableRules_.push_back({check, optionControl<QWidget>(rule.target)});
         connect(check, &QCheckBox::toggled, this, &SettingsPage::applyEnableRules);
     }
+    if (design.gatedCombo)
+        gated_ = optionControl<QComboBox>(design.gatedCombo);
     applyEnableRules();
 
     for (const PageLabel& note : design.settingsLabels) {
@@ -87,41 +84,70 @@ SettingsPage::SettingsPage(Emu emu, const ConfPage& conf, QWidget* window,
     connect(all, &ClickLabel::clicked, this, &SettingsPage::applyToAll);
 }
 
-// Every control stands where its design row puts it, with its caption and tooltip.
-QWidget* SettingsPage::addControl(const std::string& name, OptionKind kind,
-                                  const std::vector<std::string>& items) {
-    QWidget* w = nullptr;
-    if (kind == OptionKind::Combo) {
+SettingsPage::OptionControl SettingsPage::addOption(const GameOption& option) {
+    if (option.kind == OptionKind::Check)
+        return addCheck(option.control);
+    if (option.kind == OptionKind::Combo) {
         auto* combo = new QComboBox(this);
-        for (const std::string& item : items)
+        for (const std::string& item : option.items)
             combo->addItem(FromAnsi(item));
-        w = combo;
-    } else if (kind == OptionKind::Check) {
-        w = new QCheckBox(this);
-    } else {
-        auto* edit = new QLineEdit(this);
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] { onSkipEdited(edit); });
-        w = edit;
+        placeLabelled(combo, option.control);
+        return combo;
     }
-    w->setObjectName(QString::fromStdString(name));
-    const SettingControl* row = nullptr;
-    for (const SettingControl& r : Design(emu_).settings)
-        if (name == r.name) {
-            row = &r;
-            break;
-        }
-    if (!row)
-        return w;
-    PlaceTwips(w, row->left, row->top, row->width, kind == OptionKind::Check ? kCheckHeight : 255);
-    w->setToolTip(QString::fromLatin1(row->tip));
-    if (kind == OptionKind::Check) {
-        static_cast<QCheckBox*>(w)->setText(QString::fromLatin1(row->caption));
-    } else if (*row->labelName || *row->caption) {
+    auto* edit = new QLineEdit(this);
+    connect(edit, &QLineEdit::textEdited, this, [this, edit] { onSkipEdited(edit); });
+    placeLabelled(edit, option.control);
+    return edit;
+}
+
+// A combo or text box has its caption on a label beside it.
+void SettingsPage::placeLabelled(QWidget* control, const std::string& name) {
+    const SettingControl* row = place(control, name, 255);
+    if (row && (*row->labelName || *row->caption)) {
         QLabel* label = MakeLabel(this, row->labelName, QString::fromLatin1(row->caption),
                                   row->labelLeft, row->top, row->labelWidth, 255);
         label->setToolTip(QString::fromLatin1(row->labelTip));
     }
-    return w;
+}
+
+// Record and Playback are known by their names.
+QCheckBox* SettingsPage::addCheck(const std::string& name) {
+    auto* check = new QCheckBox(this);
+    if (const SettingControl* row = place(check, name, kCheckHeight))
+        check->setText(QString::fromLatin1(row->caption));
+    if (name == ObjectName(emu_, "chk", "Record"))
+        record_ = check;
+    else if (name == ObjectName(emu_, "chk", "Playback"))
+        playback_ = check;
+    return check;
+}
+
+// Every control stands where its design row puts it, with its tooltip; the row, or nullptr when
+// the design has none for it.
+const SettingControl* SettingsPage::place(QWidget* control, const std::string& name, int height) {
+    control->setObjectName(QString::fromStdString(name));
+    for (const SettingControl& row : Design(emu_).settings)
+        if (name == row.name) {
+            PlaceTwips(control, row.left, row.top, row.width, height);
+            control->setToolTip(QString::fromLatin1(row.tip));
+            return &row;
+        }
+    return nullptr;
+}
+
+template <class W> W* SettingsPage::optionControl(const char* name) const {
+    const GameSettingsTable& table = GameSettingsTableOf(emu_);
+    for (size_t slot = 1; slot < slotControls_.size(); ++slot)
+        if (table.option(slot).control == name)
+            return std::visit(
+                [](auto* control) -> W* {
+                    if constexpr (std::is_base_of_v<W, std::remove_pointer_t<decltype(control)>>)
+                        return control;
+                    else
+                        return nullptr;
+                },
+                slotControls_[slot]);
+    return nullptr;
 }
 
 // Each rule's control is enabled exactly while its check box is checked.
@@ -151,43 +177,31 @@ Handler SettingsPage::handlerOf(QWidget* control) {
 
 void SettingsPage::applyFields(const SettingsFields& fields, SettingsSource source) {
     if (source != SettingsSource::GameRecord)
-        for (QWidget* w : clearedByDefaults_)
-            SetCheckedAndRun(static_cast<QCheckBox*>(w), false, handlerOf(w));
+        for (QCheckBox* check : clearedByDefaults_)
+            SetCheckedAndRun(check, false, handlerOf(check));
     romFolder_->setText(FromPath(fields[kRomPathSlot]));
-    const GameSettingsTable& table = GameSettingsTableOf(emu_);
     for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
-        QWidget* w = slotControls_[slot];
-        switch (table.option(slot).kind) {
-        case OptionKind::Combo:
-            SetIndexAndRun(static_cast<QComboBox*>(w), Index(fields, slot), handlerOf(w));
-            break;
-        case OptionKind::Check:
-            SetCheckedAndRun(static_cast<QCheckBox*>(w), Checked(fields, slot), handlerOf(w));
-            break;
-        case OptionKind::Text:
-            static_cast<QLineEdit*>(w)->setText(FromAnsi(Text(fields, slot)));
-            break;
-        }
+        const OptionControl& control = slotControls_[slot];
+        if (auto* combo = std::get_if<QComboBox*>(&control))
+            SetIndexAndRun(*combo, Index(fields, slot), handlerOf(*combo));
+        else if (auto* check = std::get_if<QCheckBox*>(&control))
+            SetCheckedAndRun(*check, Checked(fields, slot), handlerOf(*check));
+        else
+            std::get<QLineEdit*>(control)->setText(FromAnsi(Text(fields, slot)));
     }
 }
 
 SettingsFields SettingsPage::readFields() const {
     SettingsFields fields;
     fields[kRomPathSlot] = romFolder();
-    const GameSettingsTable& table = GameSettingsTableOf(emu_);
     for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
-        QWidget* w = slotControls_[slot];
-        switch (table.option(slot).kind) {
-        case OptionKind::Combo:
-            fields[slot] = std::to_string(static_cast<QComboBox*>(w)->currentIndex());
-            break;
-        case OptionKind::Check:
-            fields[slot] = static_cast<QCheckBox*>(w)->isChecked() ? "1" : "0";
-            break;
-        case OptionKind::Text:
-            fields[slot] = ToAnsi(static_cast<QLineEdit*>(w)->text());
-            break;
-        }
+        const OptionControl& control = slotControls_[slot];
+        if (auto* combo = std::get_if<QComboBox*>(&control))
+            fields[slot] = std::to_string((*combo)->currentIndex());
+        else if (auto* check = std::get_if<QCheckBox*>(&control))
+            fields[slot] = (*check)->isChecked() ? "1" : "0";
+        else
+            fields[slot] = ToAnsi(std::get<QLineEdit*>(control)->text());
     }
     return fields;
 }
@@ -213,9 +227,8 @@ bool SettingsPage::save() {
 void SettingsPage::launchOptions(GameOptions& options) const {
     options.fields = readFields();
     // The combo whose being disabled silences its switch (the design row names it).
-    if (const char* gated = Design(emu_).gatedCombo)
-        if (auto* combo = findChild<QWidget*>(QString::fromLatin1(gated)))
-            options.resolutionEnabled = combo->isEnabled();
+    if (gated_)
+        options.resolutionEnabled = gated_->isEnabled();
     if (playback_) {
         options.playback = playback_->isChecked();
         options.inpName = ToPath(hideInp_->text());

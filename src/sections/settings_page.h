@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/section.h"
@@ -15,6 +16,7 @@
 #include "settings/game_settings.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -23,6 +25,7 @@ namespace arvok {
 class ConfPage;
 struct GameOptions;
 struct RomFolderRequest;
+struct SettingControl;
 
 class SettingsPage : public QWidget {
 public:
@@ -53,8 +56,14 @@ public:
     void recordingCancelled();
 
 private:
-    QWidget* addControl(const std::string& name, OptionKind kind,
-                        const std::vector<std::string>& items);
+    // A control of the settings table, built with its design row's place, caption and tooltips.
+    using OptionControl = std::variant<QComboBox*, QCheckBox*, QLineEdit*>;
+    OptionControl addOption(const GameOption& option);
+    QCheckBox* addCheck(const std::string& name);
+    const SettingControl* place(QWidget* control, const std::string& name, int height);
+    void placeLabelled(QWidget* control, const std::string& name);
+    // The control of the option named "name" when it is a W; nullptr otherwise.
+    template <class W> W* optionControl(const char* name) const;
     void applyFields(const SettingsFields& fields, SettingsSource source);
     SettingsFields readFields() const;
     Handler handlerOf(QWidget* control);
@@ -69,11 +78,12 @@ private:
     const ConfPage& conf_;
     // Slot 0 is the ROM folder, slot k the control of option k.
     QLineEdit* romFolder_ = nullptr;
-    std::vector<QWidget*> slotControls_;
-    std::vector<QWidget*> clearedByDefaults_;
+    std::vector<OptionControl> slotControls_;
+    std::vector<QCheckBox*> clearedByDefaults_;
     QCheckBox* playback_ = nullptr;
     QCheckBox* record_ = nullptr;
-    QLabel* hideInp_ = nullptr; // lblHideInp
+    QLabel* hideInp_ = nullptr;  // lblHideInp
+    QComboBox* gated_ = nullptr; // SectionDesign::gatedCombo
     // Check box and the control it enables (SectionDesign::enableRules).
     std::vector<std::pair<QCheckBox*, QWidget*>> enableRules_;
 };

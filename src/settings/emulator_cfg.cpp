@@ -12,13 +12,14 @@ namespace arvok {
 
 namespace {
 
-const std::array<EmulatorCfgLayout, 5> kLayouts{{
+constexpr PerSection<EmulatorCfgLayout> kLayouts{{
     {Emu::Mame, "Mame.cfg", "Mame"},
     {Emu::Callus, "Callus.cfg", "Callus"},
     {Emu::Raine, "Raine.cfg", "Raine"},
     {Emu::System16, "System16.cfg", "System16"},
     {Emu::M72, "M72.cfg", "M-72"},
 }};
+static_assert(EachRowAtItsPlace(kLayouts));
 
 const char* const kPaths = "[Paths]";
 const char* const kSnapShots = "[SnapShots]";
@@ -162,7 +163,7 @@ std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
     std::vector<std::string> lines{
         rule,
         "; " + texts::MESSAGE + " - " + kHomePage,
-        "; Configuration File for " + layout.nameInTitle + " - Please do not modify",
+        "; Configuration File for " + std::string(layout.nameInTitle) + " - Please do not modify",
         rule,
         "",
         kPaths,

@@ -32,8 +32,8 @@ namespace arvok {
 
 struct EmulatorCfgLayout {
     Emu emu;
-    std::string fileName;    // "Mame.cfg"
-    std::string nameInTitle; // the emulator as the file's third line names it ("M-72")
+    const char* fileName;    // "Mame.cfg"
+    const char* nameInTitle; // the emulator as the file's third line names it ("M-72")
 };
 
 const EmulatorCfgLayout& EmulatorCfgLayoutOf(Emu emu);

@@ -61,8 +61,7 @@ std::vector<std::string> Devices(const char* keyboard) {
 const std::vector<std::string> kSampleRates{"11.025 Khz", "22.050 Khz", "44.100 Khz"};
 
 GameSettingsTable MameTable() {
-    return {Emu::Mame,
-            "Mame.set",
+    return {"Mame.set",
             "C:\\emu\\mame\\roms",
             "txtMameRomPath",
             {
@@ -117,8 +116,7 @@ GameSettingsTable CallusTable() {
     const std::vector<std::string> resolutions{
         "320x200", "320x240", "384x224", "384x257", "400x300", "320x400", "320x480", "512x384",
         "640x350", "640x400", "640x480", "224x384", "254x384", "800x600", "1024x768"};
-    return {Emu::Callus,
-            "Callus.set",
+    return {"Callus.set",
             "C:\\emu\\callus",
             "txtCallusRomPath",
             {
@@ -146,8 +144,7 @@ GameSettingsTable CallusTable() {
 }
 
 GameSettingsTable RaineTable() {
-    return {Emu::Raine,
-            "Raine.set",
+    return {"Raine.set",
             "C:\\emu\\raine\\ziproms",
             "txtRaineRomPath",
             {
@@ -171,7 +168,6 @@ GameSettingsTable RaineTable() {
 
 GameSettingsTable System16Table() {
     return {
-        Emu::System16,
         "System16.set",
         "C:\\emu\\system16\\ziproms",
         "txtSystem16RomPath",
@@ -206,8 +202,7 @@ GameSettingsTable System16Table() {
 }
 
 GameSettingsTable M72Table() {
-    return {Emu::M72,
-            "M72.set",
+    return {"M72.set",
             "C:\\emu\\m72\\ziproms",
             "txtM72RomPath",
             {
@@ -228,15 +223,15 @@ GameSettingsTable M72Table() {
 } // namespace
 
 const GameSettingsTable& GameSettingsTableOf(Emu emu) {
-    static const std::array<GameSettingsTable, 5> tables{MameTable(), CallusTable(), RaineTable(),
-                                                         System16Table(), M72Table()};
+    static const PerSection<GameSettingsTable> tables{MameTable(), CallusTable(), RaineTable(),
+                                                      System16Table(), M72Table()};
     return tables[Index(emu)];
 }
 
 namespace {
 
-std::array<std::string, 5>& LoadedKeys() {
-    static std::array<std::string, 5> keys;
+PerSection<std::string>& LoadedKeys() {
+    static PerSection<std::string> keys;
     return keys;
 }
 

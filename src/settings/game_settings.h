@@ -159,7 +159,6 @@ struct GameOption {
 };
 
 struct GameSettingsTable {
-    Emu emu;
     std::string fileName;       // "Mame.set"
     std::string fixedRomFolder; // ROM folder of a game without settings while RomDir is empty
     std::string romPathControl; // "txtMameRomPath": slot 0

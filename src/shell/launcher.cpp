@@ -41,8 +41,8 @@ constexpr int kBannerInterval = 10000;
 
 const char* const kQuitQuestion = "Do you really want to quit ?";
 
-const std::array<const char*, 5> kEntryCaptions{"M.A.M.E.", "CALLUS", "R.A.I.N.E.", "SYSTEM16",
-                                                "M-72"};
+const PerSection<const char*> kEntryCaptions{"M.A.M.E.", "CALLUS", "R.A.I.N.E.", "SYSTEM16",
+                                             "M-72"};
 
 const std::array<std::string, 6> kBanner{
     "---> The Definitive Multifrontend <---", "Arvok is written by the Arvok team",

@@ -68,7 +68,7 @@ private:
     void advanceBanner();
     void showAbout();
 
-    std::array<ClickLabel*, 5> entries_{};
+    PerSection<ClickLabel*> entries_{};
     ClickLabel* lblExit_ = nullptr;
     ClickLabel* lblLays_ = nullptr;
     ClickLabel* lblAbout_ = nullptr;
@@ -80,7 +80,7 @@ private:
     // The position last set, kept in twips so that it reads back exactly while the window
     // stays where it was put.
     int top_ = 0, left_ = 0;
-    std::array<bool, 5> open_{};
+    PerSection<bool> open_{};
     std::string currentTag_ = "HIDE";
     int bannerNumber_ = 1;
 };

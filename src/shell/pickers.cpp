@@ -35,7 +35,7 @@ constexpr std::array<FolderFieldRow, 4> kFolderFields{{
     {FolderField::Settings, "SETTINGS", false},
 }};
 
-std::array<PickerTarget*, 5> gTargets{};
+PerSection<PickerTarget*> gTargets{};
 
 // "*" matches any run of characters, "?" any one; letters match without regard to case.
 bool MatchesOne(std::string_view name, std::string_view pattern) {
@@ -214,14 +214,6 @@ bool MatchesPattern(std::string_view name, std::string_view patterns) {
             return false;
         patterns.remove_prefix(end + 1);
     }
-}
-
-std::string DefaultProgramPattern() {
-#ifdef _WIN32
-    return "*.exe";
-#else
-    return "*";
-#endif
 }
 
 void PickerTarget::setPickedRecording(const std::string&) {}

@@ -71,12 +71,9 @@ struct FolderPickerRequest {
     std::string startDir; // dirSelDir; when it is no folder, DirInst
 };
 
-// The program picker's pattern: "*.exe" where programs carry that extension, else "*".
-std::string DefaultProgramPattern();
-
 struct ProgramPickerRequest {
-    std::string tag; // lblSelExeHide: the bare section tag ("MAME" ...)
-    std::string pattern = DefaultProgramPattern(); // filSelExe and txtShowFiltri
+    std::string tag;           // lblSelExeHide: the bare section tag ("MAME" ...)
+    std::string pattern = "*"; // filSelExe and txtShowFiltri: every file
     std::string caption = "Emulator's Full Path";
     std::string startDir;    // dirSelExe; when it is no folder, DirInst
     bool lockFolder = false; // the folder list is disabled

@@ -217,18 +217,33 @@ TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackT
 }
 
 // A control of an option table that its section's design forgets would stand captionless in
-// the page's corner.
-TEST(SectionDesignRows, EveryControlOfEverySettingsPageHasItsDesignRow) {
+// the page's corner; a rule or a gate whose control was renamed, or is of another kind, would
+// act on no control.
+TEST(SectionDesignRows, EverySettingsControlHasItsDesignRowAndEveryRuleItsControl) {
     for (Emu emu : kAllEmus) {
         const GameSettingsTable& table = GameSettingsTableOf(emu);
+        const SectionDesign& design = Design(emu);
         Names names = table.clearedByDefaults;
         for (const GameOption& option : table.options)
             names.push_back(option.control);
         for (const std::string& name : names) {
-            const auto& rows = Design(emu).settings;
+            const auto& rows = design.settings;
             EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const SettingControl& row) {
                 return name == row.name;
             })) << name;
+        }
+        auto kindOf = [&](const char* name) -> std::optional<OptionKind> {
+            for (const GameOption& option : table.options)
+                if (option.control == name)
+                    return option.kind;
+            return std::nullopt;
+        };
+        for (const EnableRule& rule : design.enableRules) {
+            EXPECT_EQ(kindOf(rule.check), OptionKind::Check) << rule.check;
+            EXPECT_NE(kindOf(rule.target), std::nullopt) << rule.target;
+        }
+        if (design.gatedCombo) {
+            EXPECT_EQ(kindOf(design.gatedCombo), OptionKind::Combo) << design.gatedCombo;
         }
     }
 }

@@ -331,7 +331,7 @@ TEST_F(Launcher, EveryControlStandsAsDesignedAndShowsItsTextWhole) {
     // edge: Raine's and System16's sound chips begin as M72's short list does, to the pixel.
     QLabel* sound = Find(window.get(), "lblSound");
     const int prefix = sound->fontMetrics().horizontalAdvance("YM2151,");
-    std::array<QImage, 5> drawn;
+    PerSection<QImage> drawn;
     for (Emu emu : kAllEmus) {
         test::MoveOver(Find(window.get(), ObjectName(emu, "lbl", "").c_str()));
         EXPECT_FALSE(test::LabelCut(Find(window.get(), "lblName"))) << Section(emu).tag;

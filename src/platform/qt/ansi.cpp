@@ -1,7 +1,5 @@
 #include "platform/qt/ansi.h"
 
-#include <QFile>
-
 #include "platform/code_page.h"
 
 namespace arvok {
@@ -25,18 +23,6 @@ std::string ToAnsi(const QString& text) {
 bool IsAnsi(const QString& text) {
     return FromAnsi(ToAnsi(text)) == text;
 }
-
-#ifdef _WIN32
-
-QString FromPath(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
-std::string ToPath(const QString& text) {
-    return QFile::encodeName(text).toStdString();
-}
-
-#else
 
 QString FromPath(const std::string& bytes) {
     QString out;
@@ -65,7 +51,5 @@ std::string ToPath(const QString& text) {
     }
     return out + text.mid(from).toStdString();
 }
-
-#endif
 
 } // namespace arvok

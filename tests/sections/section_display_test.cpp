@@ -99,13 +99,6 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     clickButton("imgButInfo");
     EXPECT_FALSE(running());
     EXPECT_EQ(text("lblInfoName"), "Xevious");
-
-    // Saved on exit, "Disable" locks the two controls again when the window next opens.
-    clickButton("cmdMameExit");
-    open();
-    EXPECT_TRUE(find<QCheckBox>("chkMameNoSlide")->isChecked());
-    EXPECT_FALSE(find("chkMameShowCounter")->isEnabled());
-    EXPECT_FALSE(find("cboSlideShowTimer")->isEnabled());
 }
 
 TEST_F(SectionDisplayTest, PageButtonsSinkWhilePressedAndActWhenReleased) {
@@ -191,8 +184,6 @@ TEST_F(SectionDisplayTest, PathsTypedOrPickedAreTheFileSystemsBytesShownAndSaved
     clickButton("cmdMameExit");
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("SnapPath=" + legacy + "\r\n"),
               std::string::npos);
-    open();
-    EXPECT_TRUE(find<QRadioButton>("optSnapJPG")->isChecked());
 }
 
 } // namespace

@@ -106,6 +106,17 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
 }
 
 TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInTheLargeSize) {
+    // The window's controls that are hidden.
+    auto hidden = [&] {
+        Names out;
+        for (const QWidget* w : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isHidden())
+                out.push_back(w->objectName().toStdString());
+        return out;
+    };
+    open();
+    const Names up = hidden();
+    closeSection(Emu::Mame);
     WriteCfg(Emu::Mame, {}, "down");
     open();
     auto left = [&](const char* name) { return find(name)->x(); };
@@ -113,7 +124,9 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
     EXPECT_EQ(find("lstMamePref")->height(), TwipsToPx(6415));
     EXPECT_TRUE(find("cboFilterMameYear")->isHidden());
 
+    // Back from the tall layout, what it hid is shown again.
     clickButton("cmdMameRidimen");
+    EXPECT_EQ(hidden(), up);
     EXPECT_EQ(left("lstMameRom"), TwipsToPx(90));
     EXPECT_EQ(left("cboFilterMameGenre"), TwipsToPx(1690));
     clickButton("cmdMameRidimen");
@@ -175,6 +188,17 @@ TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChanging
     chooseText("cboFilterMameGenre", "Shooter");
     FrmMenu().findChild<QAction*>("mnuResetFilters")->trigger();
     EXPECT_EQ(romNames().size(), 8u);
+
+    // With nothing selected the game list opens its menu all the same, telling nothing; the
+    // empty favourites open none.
+    chooseText("cboFilterMameGenre", "Shooter");
+    chooseText("cboFilterMameMisc", "Clones Only");
+    rightClick("lstMamePref");
+    EXPECT_FALSE(menu->isVisible());
+    rightClick("lstMameRom");
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->actions().front()->text().toStdString(), "");
+    menu->close();
 }
 
 } // namespace

@@ -49,10 +49,9 @@ TEST_F(SectionConfTest, EveryOptionIsReadFromTheSettingsFileAndSavedBackAsItWas)
         closeSection(Emu::Mame);
     }
     open();
-    for (const char* tag : {"Text2", "Text3"}) {
-        QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    for (const char* tag : {"Text2", "Text3"})
         QApplication::sendEvent(find(tag), &typed);
-    }
     EXPECT_EQ(texts({"Text2", "Text3"}), (Names{"DEF", "ALT"}));
 }
 

@@ -87,14 +87,13 @@ TEST(QtDialogs, EachStyleShowsItsIconButtonsAndTitle) {
     const struct {
         MsgStyle style;
         QStyle::StandardPixmap icon;
-        QStringList buttons;
-        QString pressed;
+        QString buttons, pressed;
         Answer answer;
     } kCases[] = {
-        {MsgStyle::Warning, kWarning, {"OK"}, "OK", Answer::Ok},
-        {MsgStyle::WarningYesNo, kWarning, {"&No", "&Yes"}, "&Yes", Answer::Yes},
-        {MsgStyle::WarningYesNo, kWarning, {"&No", "&Yes"}, "&No", Answer::No},
-        {MsgStyle::Information, QStyle::SP_MessageBoxInformation, {"OK"}, "OK", Answer::Ok},
+        {MsgStyle::Warning, kWarning, "OK", "OK", Answer::Ok},
+        {MsgStyle::WarningYesNo, kWarning, "&No &Yes", "&Yes", Answer::Yes},
+        {MsgStyle::WarningYesNo, kWarning, "&No &Yes", "&No", Answer::No},
+        {MsgStyle::Information, QStyle::SP_MessageBoxInformation, "OK", "OK", Answer::Ok},
     };
     for (const auto& c : kCases) {
         QStringList buttons;
@@ -107,15 +106,15 @@ TEST(QtDialogs, EachStyleShowsItsIconButtonsAndTitle) {
             EXPECT_TRUE(icon.toImage() ==
                         box->style()->standardIcon(c.icon).pixmap(icon.size()).toImage())
                 << "the icon of the style " << static_cast<int>(c.style);
-            for (QAbstractButton* button : box->buttons())
+            for (QAbstractButton* button : box->buttons()) {
                 buttons.push_back(button->text());
-            buttons.sort();
-            for (QAbstractButton* button : box->buttons())
                 if (button->text() == c.pressed)
                     button->click();
+            }
+            buttons.sort();
         });
         EXPECT_EQ(dialogs.message("one\rtwo", c.style), c.answer);
-        EXPECT_EQ(buttons, c.buttons);
+        EXPECT_EQ(buttons.join(' '), c.buttons);
     }
 }
 

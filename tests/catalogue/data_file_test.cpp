@@ -94,6 +94,13 @@ TEST(DataFile, KeptRecordsFollowTheFileWhenItIsReplacedRewrittenOrRemoved) {
     std::filesystem::last_write_time(path, modified);
     EXPECT_EQ(BuildGameList(Emu::Mame).names, std::vector<std::string>{"Gorkas"});
     EXPECT_FALSE(FindGameRecord(Emu::Mame, "Galaga"));
+    // Rewritten in place in the same size, its modification time put back: only the time of the
+    // change tells.
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_TRUE(FindGameRecord(Emu::Mame, "Gorkas"));
+    WriteLines(path, {Rec{"Gyruss", "gyruss"}.line()});
+    std::filesystem::last_write_time(path, modified);
+    EXPECT_TRUE(FindGameRecord(Emu::Mame, "Gyruss"));
 
     // Rewritten in place at once, the size and the inode unchanged.
     WriteLines(path, {Rec{"Zaxxon", "zaxxon"}.line()});

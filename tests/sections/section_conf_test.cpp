@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -10,6 +12,48 @@ namespace arvok::test {
 namespace {
 
 using SectionConfTest = MameCfgTest;
+
+// Every option of the page comes from the settings file and goes back into it as it was; the
+// tags beside the two ROM paths cannot be typed into.
+TEST_F(SectionConfTest, EveryOptionIsReadFromTheSettingsFileAndSavedBackAsItWas) {
+    const std::string cfg = dir_ / "Cfg/Mame.cfg";
+    open()->SaveCfg();
+    const std::string saved = ReadBytes(cfg);
+    closeSection(Emu::Mame);
+    const struct {
+        const char *key, *value, *control, *property, *shown;
+    } kOptions[] = {
+        {"ExePath", "/opt/mame", "txtOptMameExePath", "text", "/opt/mame"},
+        {"EmuDir", "/opt", "lblOptMameHide", "text", "/opt"},
+        {"RomPath", "/opt/roms", "txtOptMameRomPath", "text", "/opt/roms"},
+        {"AltRomPath", "/opt/alt", "txtOptMameRomPathAlt", "text", "/opt/alt"},
+        {"SnapPath", "/opt/snap", "txtOptMameSnap", "text", "/opt/snap"},
+        {"SnapFormat", "JPG", "optSnapJPG", "checked", "true"},
+        {"SnapFormat", "BMP", "optSnapBMP", "checked", "true"},
+        {"NoSlideShow", "1", "chkMameNoSlide", "checked", "true"},
+        {"NoSlideShow", "1", "chkMameShowCounter", "enabled", "false"},
+        {"NoSlideShow", "1", "cboSlideShowTimer", "enabled", "false"},
+        {"ShowCounter", "1", "chkMameShowCounter", "checked", "true"},
+        {"SlideDelay", "7", "cboSlideShowTimer", "currentText", "5,0 Seconds"},
+    };
+    for (const auto& o : kOptions) {
+        std::string bytes = saved;
+        const size_t at = bytes.find(std::string("\n") + o.key + "=") + 1;
+        bytes.replace(at, bytes.find('\r', at) - at, o.key + std::string("=") + o.value);
+        WriteBytes(cfg, bytes);
+        open();
+        EXPECT_EQ(find(o.control)->property(o.property).toString().toStdString(), o.shown)
+            << o.key << "=" << o.value;
+        window_->SaveCfg();
+        EXPECT_EQ(ReadBytes(cfg), bytes);
+        closeSection(Emu::Mame);
+    }
+    open();
+    QKeyEvent typed(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    for (const char* tag : {"Text2", "Text3"})
+        QApplication::sendEvent(find(tag), &typed);
+    EXPECT_EQ(texts({"Text2", "Text3"}), (Names{"DEF", "ALT"}));
+}
 
 TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZip) {
     std::vector<Game> games = kMameGames;

@@ -113,7 +113,10 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
     EXPECT_EQ(find("lstMamePref")->height(), TwipsToPx(6415));
     EXPECT_TRUE(find("cboFilterMameYear")->isHidden());
 
+    // Back from the tall layout, what it hid is shown again.
     clickButton("cmdMameRidimen");
+    for (const char* name : {"cboFilterMameManufactor", "cboFilterMameYear"})
+        EXPECT_FALSE(find(name)->isHidden()) << name;
     EXPECT_EQ(left("lstMameRom"), TwipsToPx(90));
     EXPECT_EQ(left("cboFilterMameGenre"), TwipsToPx(1690));
     clickButton("cmdMameRidimen");
@@ -175,6 +178,17 @@ TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChanging
     chooseText("cboFilterMameGenre", "Shooter");
     FrmMenu().findChild<QAction*>("mnuResetFilters")->trigger();
     EXPECT_EQ(romNames().size(), 8u);
+
+    // With nothing selected the game list opens its menu all the same, telling nothing; the
+    // empty favourites open none.
+    chooseText("cboFilterMameGenre", "Shooter");
+    chooseText("cboFilterMameMisc", "Clones Only");
+    rightClick("lstMamePref");
+    EXPECT_FALSE(menu->isVisible());
+    rightClick("lstMameRom");
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->actions().front()->text().toStdString(), "");
+    menu->close();
 }
 
 } // namespace

@@ -199,6 +199,8 @@ TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackT
     open(Emu::M72);
     clickButton("imgM72ButOpts");
     EXPECT_EQ(pick("cmdSelDir").tagAndFolder(), "M72ROM " + dir_ / "emu/ziproms");
+    find<QLineEdit>("txtOptM72RomPath")->setText(QString::fromStdString(dir_.path()));
+    EXPECT_EQ(pick("cmdSelDir").folder, dir_.path()) << "a ROM path that is a folder";
     EXPECT_EQ(pick("cmdSfoglia").tagAndFolder(), "M72 " + dir_ / "emu");
     Shown snap = pick("cmdDirSnap");
     EXPECT_EQ(snap.tag + " " + snap.pattern, "M72SNAP *.bmp");

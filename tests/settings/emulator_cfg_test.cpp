@@ -142,7 +142,19 @@ TEST_F(EmulatorCfgTest, AFileHoldingNoneOfItsHeadersIsNamedOnceAndNeverSavedOver
     cfg.exePath = "/new";
     EXPECT_FALSE(SaveEmulatorCfg(Emu::Mame, cfg));
     EXPECT_EQ(ReadBytes(path), "ExePath=/mine\r\nRomPath=/roms\r\n");
-    EXPECT_EQ(test::AskedTexts(*shown), Names{test::shown::Unreadable(path)});
+    // An empty file holds nothing to lose: it is read and saved over.
+    test::WriteBytes(dir / "Cfg/Raine.cfg", "");
+    EXPECT_TRUE(LoadEmulatorCfg(Emu::Raine).read);
+    EXPECT_TRUE(SaveEmulatorCfg(Emu::Raine, cfg));
+    // A file in a folder that cannot be searched could not be read: it is not a missing one.
+    chmod((dir / "Cfg").c_str(), 0);
+    {
+        test::PermissionBitsHold hold;
+        LoadEmulatorCfg(Emu::Callus);
+    }
+    chmod((dir / "Cfg").c_str(), 0755);
+    EXPECT_EQ(test::AskedTexts(*shown), (Names{test::shown::Unreadable(path),
+                                               test::shown::Unreadable(dir / "Cfg/Callus.cfg")}));
 }
 
 TEST_F(EmulatorCfgTest, AFailedSaveKeepsTheOldFileAndSaysSoOnceUntilASaveSucceeds) {

@@ -128,13 +128,17 @@ TEST_F(GameSettingsTest, DamagedItemsTakeTheirBuiltInDefaultsOneByOne) {
     EXPECT_EQ(fields, With(BuiltInDefaults(Emu::Raine), kRomPathSlot, "/r", raine::LimitSpeed, "1",
                            raine::EnableGUI, "1"));
 
-    // A record that is only its key, and one without quotes.
-    WriteLines(SetPath(dir, Emu::M72), {"\"R-Type\"", "Hammerin' Harry,/hh,1,8"});
+    // A record that is only its key, one without quotes, and one whose last item lacks its
+    // closing quote, which runs to the end of the line.
+    WriteLines(SetPath(dir, Emu::M72),
+               {"\"R-Type\"", "Hammerin' Harry,/hh,1,8", "\"Ninja Spirit\",\"/ns,1,8"});
     ASSERT_TRUE(LoadGameSettings(Emu::M72, "R-Type", fields));
     EXPECT_EQ(fields, BuiltInDefaults(Emu::M72));
     ASSERT_TRUE(LoadGameSettings(Emu::M72, "Hammerin' Harry", fields));
     EXPECT_EQ(fields, With(BuiltInDefaults(Emu::M72), kRomPathSlot, "/hh", m72::VR, "1",
                            m72::FrameSkip, "8"));
+    ASSERT_TRUE(LoadGameSettings(Emu::M72, "Ninja Spirit", fields));
+    EXPECT_EQ(fields, With(BuiltInDefaults(Emu::M72), kRomPathSlot, "/ns,1,8"));
 }
 
 TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOne) {
@@ -230,12 +234,14 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
         EXPECT_EQ(asked.style, MsgStyle::Warning);
     }
 
-    // A file that cannot be read is named once, reads as empty and is never written over, not
-    // even by "All", which the user asked for and which names it again.
+    // A file that cannot be read is named once, also when "All" finds it first, reads as empty
+    // and is never written over, not even by "All", which the user asked for and which names it
+    // again.
     shown->asked.clear();
     chmod(path.c_str(), 0);
     {
         test::PermissionBitsHold hold;
+        EXPECT_FALSE(ApplyToAll(Emu::Mame, BuiltInDefaults(Emu::Mame)));
         SettingsFields fields;
         EXPECT_FALSE(LoadGameSettings(Emu::Mame, "Galaga", fields));
         EXPECT_EQ(fields, BuiltInDefaults(Emu::Mame));

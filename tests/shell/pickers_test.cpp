@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest-spi.h>
@@ -9,6 +10,7 @@
 
 #include "core/shared_state.h"
 #include "platform/dialogs.h"
+#include "platform/path.h"
 #include "shell/pickers.h"
 #include "support/control_table.h"
 #include "support/shown_texts.h"
@@ -90,7 +92,7 @@ protected:
 
 TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     for (const char* file :
-         {"pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip", ".old/galaga.zip",
+         {"bosco.zip", "pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip", ".old/galaga.zip",
           "Néo/neogeo.zip", "Néo/a set whose name runs on past the list.zip", "empty/readme.txt"})
         WriteBytes(dir / ("roms/" + std::string(file)), "z");
 
@@ -100,22 +102,36 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     FolderPicker picker({"CALLUSROM", "*.zip", "Choose Directory", dir / "roms/empty"});
     EXPECT_EQ(test::ControlDifferences(&picker, "frmSelDir.txt"), Lines{});
     OpenFolder(picker, "dirSelDir", "roms");
-    EXPECT_EQ(Find(&picker, "lblCount")->text(), "2");
-    EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelDir")), (Lines{"GALAGA.ZIP", "pacman.zip"}));
-    for (auto [folder, count] : {std::pair{"empty", "0"}, {"roms", "2"}, {"Néo", "2"}}) {
+    EXPECT_EQ(Find(&picker, "lblCount")->text(), "3");
+    // In alphabetical order without regard to case, whatever order the folder lists them in.
+    const Lines zips{"bosco.zip", "GALAGA.ZIP", "pacman.zip"};
+    const Lines listed = ListPresentFiles(dir / "roms");
+    ASSERT_GT(std::find(listed.begin(), listed.end(), "bosco.zip"),
+              std::find(listed.begin(), listed.end(), "pacman.zip"));
+    EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelDir")), zips);
+    for (auto [folder, count] : {std::pair{"empty", "0"}, {"roms", "3"}, {"Néo", "2"}}) {
         OpenFolder(picker, "dirSelDir", folder);
         EXPECT_EQ(Find(&picker, "lblCount")->text(), count) << folder;
     }
-    // Open folders above and sub-folders below are rows of one height.
+    // The open folder and those above it show an open folder, each indented a step further;
+    // its sub-folders a closed one, a step further than it. All are rows of one height.
     OpenFolder(picker, "dirSelDir", "roms");
     auto* folders = Find<QListWidget>(&picker, "dirSelDir");
     ASSERT_EQ(Items(folders).back(), "Néo");
+    const int open = folders->currentRow();
     EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms") << "the open folder is current";
     EXPECT_TRUE(folders->findItems(".old", Qt::MatchEndsWith).empty()) << "a hidden folder";
-    for (int row = 1; row < folders->count(); ++row)
-        EXPECT_EQ(folders->visualItemRect(folders->item(row)).height(),
+    for (int row = 0; row < folders->count(); ++row) {
+        const QListWidgetItem* item = folders->item(row);
+        const auto icon = row <= open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirIcon;
+        EXPECT_TRUE(item->icon().pixmap(16).toImage() ==
+                    folders->style()->standardIcon(icon).pixmap(16).toImage())
+            << row;
+        EXPECT_EQ(item->text().size() - item->text().trimmed().size(), 2 * std::min(row, open + 1));
+        EXPECT_EQ(folders->visualItemRect(item).height(),
                   folders->visualItemRect(folders->item(0)).height())
             << Items(folders)[static_cast<size_t>(row)];
+    }
     // A folder gone from the disk meanwhile leaves the picker where it was.
     std::filesystem::remove_all(dir / "roms/empty");
     OpenFolder(picker, "dirSelDir", "empty");

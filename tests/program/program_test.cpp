@@ -1,0 +1,103 @@
+// The program itself, started as a user starts it in an installation folder, without a display.
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "support/test_support.h"
+
+namespace arvok::test {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono;
+
+// One start in "dir", killed when the object goes away, or by the system when the test program
+// dies first. "readOnly": it may not write there, even as root.
+class Start {
+public:
+    explicit Start(const std::string& dir, bool readOnly = false) : pid_(fork()) {
+        if (pid_ != 0)
+            return;
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        for (int overrides : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
+            if (readOnly)
+                prctl(PR_CAPBSET_DROP, overrides);
+        if (chdir(dir.c_str()) == 0)
+            execl(ARVOK_PROGRAM, "arvok", nullptr);
+        _exit(127);
+    }
+    ~Start() {
+        if (status_ < 0 && kill(pid_, SIGKILL) == 0)
+            waitpid(pid_, nullptr, 0);
+    }
+    // Whether within "ms" milliseconds it ends (its wait status then kept) or, with "sigterm",
+    // catches SIGTERM, as it does once it has started.
+    bool within(long ms, bool sigterm) {
+        for (long i = 0; i <= ms; i += 2, std::this_thread::sleep_for(2ms)) {
+            if (status_ >= 0 || waitpid(pid_, &status_, WNOHANG) == pid_)
+                return !sigterm;
+            const std::string proc = ReadBytes("/proc/" + std::to_string(pid_) + "/status");
+            const size_t mask = proc.find("SigCgt:") + 7;
+            if (sigterm && std::stoull(proc.substr(mask), nullptr, 16) >> (SIGTERM - 1) & 1)
+                return true;
+        }
+        return false;
+    }
+    // Sends SIGTERM; the wait status once it has ended (0: it exited with 0), else -1.
+    int terminate() {
+        kill(pid_, SIGTERM);
+        within(5000, false);
+        return status_;
+    }
+
+private:
+    pid_t pid_;
+    int status_ = -1;
+};
+
+// Every file under "dir" with its bytes.
+std::string Contents(const std::string& dir) {
+    std::string all;
+    for (const auto& entry : fs::recursive_directory_iterator(dir))
+        all += entry.path().string() + "\n" + ReadBytes(entry.path()) + "\n";
+    return all;
+}
+
+TEST(Program, RunsOncePerInstallationEndsOnSigtermSavedAndStartsReadOnly) {
+    // It opens the MAME window at start, on a settings file whose lines end with LF alone.
+    TempDir dir;
+    fs::copy(Fixture("installation"), dir.path(), fs::copy_options::recursive);
+    const auto started = steady_clock::now();
+    Start first(dir.path());
+    ASSERT_TRUE(first.within(10000, true)) << "SIGTERM is never caught";
+    const long took = duration_cast<milliseconds>(steady_clock::now() - started).count();
+
+    // A second start, held by its message box until answered, does nothing else.
+    const std::string before = Contents(dir.path());
+    EXPECT_FALSE(Start(dir.path()).within(4 * took + 200, true));
+    EXPECT_EQ(Contents(dir.path()), before);
+
+    // SIGTERM ends it as "Exit" does, its window saved, and the next start runs.
+    EXPECT_EQ(first.terminate(), 0);
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.cfg"), ReadBytes(Fixture("cfg/Mame.cfg")));
+    Start next(dir.path());
+    EXPECT_TRUE(next.within(10000, true));
+    EXPECT_EQ(next.terminate(), 0);
+
+    // An installation where nothing can be written starts all the same.
+    TempDir readOnly;
+    WriteBytes(readOnly / "Cfg/Mame.cfg", "");
+    fs::permissions(readOnly.path(), fs::perms::owner_write, fs::perm_options::remove);
+    Start third(readOnly.path(), true);
+    EXPECT_TRUE(third.within(10000, true)) << "a read-only installation does not start";
+    EXPECT_EQ(third.terminate(), 0);
+    EXPECT_EQ(Entries(readOnly.path()), std::vector<std::string>{"Cfg"}) << "not read-only";
+}
+
+} // namespace
+} // namespace arvok::test

@@ -231,6 +231,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string options = input.ConsumeRandomLengthString(1024);
         options = MaybeNotText(input.ConsumeIntegral<uint32_t>(), options);
         Put("arvok.ini", options);
+        FUZZ_CHECK(ReadLayoutOptions(ini).unreadable == !IsTextFile(options), options);
     }
     CheckStartup(dir);
 

@@ -4,7 +4,8 @@
 // are its pieces between ";"; the search gives the first record in file order whose field is
 // the value, and nothing for a value no record holds or an empty one; the information page and
 // the menu captions show that record's fields as their comments say, and nothing without one.
-// Records kept from the file's state of a moment ago are never given for the file rewritten.
+// Records kept from the file's state of a moment ago are never given for the file rewritten. A
+// file that is not text (UTF-16, a NUL byte) counts as one that could not be read.
 #include <sys/stat.h>
 
 #include <ctime>
@@ -121,9 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if ((mode & 3) == 2)
         value = OneLine(input, 32);
     uint32_t ends = input.ConsumeIntegral<uint32_t>();
+    uint32_t notText = input.ConsumeIntegral<uint32_t>();
     std::string bytes = input.ConsumeRemainingBytesAsString();
     if (ends & 1u << 31)
         bytes = WithLineEnds(ends, TextLines(bytes));
+    bytes = MaybeNotText(notText, bytes);
     std::string rel = std::string("Data/") + Section(emu).baseName + ".dat";
     if (keptBefore) {
         // The same file held other records of the same size when it was read a clock tick ago,
@@ -134,15 +137,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Put(rel, bytes);
 
-    std::vector<std::string> lines = TextLines(bytes);
+    const bool text = IsTextFile(bytes);
+    std::vector<std::string> lines = text ? TextLines(bytes) : std::vector<std::string>();
     std::vector<std::string_view> records;
     for (const std::string& line : lines) {
         FUZZ_CHECK(IsRecordLine(line) == IsRecord(line), line);
         if (IsRecord(line))
             records.push_back(line);
     }
-    CheckRecordLines(RecordLines(DataFilePath(emu)), records);
-    CheckRecordLines(*DataFileRecords(DataFilePath(emu)), records);
+    if (text) {
+        CheckRecordLines(RecordLines(DataFilePath(emu)), records);
+        CheckRecordLines(*DataFileRecords(DataFilePath(emu)), records);
+    } else {
+        FUZZ_CHECK(!RecordLines(DataFilePath(emu)).ok() &&
+                       !DataFileRecords(DataFilePath(emu))->ok(),
+                   "a data file that is not text was read");
+    }
 
     if ((mode & 3) != 2 && !records.empty()) {
         std::string_view chosen = records[pick % records.size()];

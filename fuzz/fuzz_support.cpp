@@ -100,9 +100,32 @@ Emu PickEmu(FuzzedDataProvider& input) {
 std::string OneLine(FuzzedDataProvider& input, size_t most) {
     std::string text = input.ConsumeRandomLengthString(most);
     for (char& c : text)
-        if (c == '\n' || c == '\r')
+        if (c == '\n' || c == '\r' || c == '\0')
             c = ' ';
     return text;
+}
+
+bool IsTextFile(std::string_view bytes) {
+    std::string_view text = bytes.substr(bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0);
+    return text.substr(0, 2) != "\xFF\xFE" && text.substr(0, 2) != "\xFE\xFF" &&
+           bytes.find('\0') == std::string_view::npos;
+}
+
+std::string MaybeNotText(uint32_t choice, std::string_view bytes) {
+    if (choice % 4 != 0)
+        return std::string(bytes);
+    if (choice / 4 % 3 == 2) {
+        std::string spoilt(bytes);
+        spoilt.insert(choice / 16 % (bytes.size() + 1), 1, '\0');
+        return spoilt;
+    }
+    const bool little = choice / 4 % 3 == 0;
+    std::string utf16 = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (char c : bytes) {
+        utf16 += little ? c : '\0';
+        utf16 += little ? '\0' : c;
+    }
+    return utf16;
 }
 
 std::vector<std::string> TextLines(std::string_view bytes) {

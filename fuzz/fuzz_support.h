@@ -31,8 +31,16 @@ size_t TakeMessages();
 
 // One of the five sections.
 Emu PickEmu(FuzzedDataProvider& input);
-// A text of at most "most" bytes that holds no line break.
+// A text of at most "most" bytes that holds no line break and no NUL byte.
 std::string OneLine(FuzzedDataProvider& input, size_t most = 64);
+
+// Whether the program may take "bytes" for text: they do not begin with a UTF-16 byte-order mark,
+// behind a UTF-8 one or not, and hold no NUL byte.
+bool IsTextFile(std::string_view bytes);
+// "bytes" as they are, or for one "choice" in four as no text reader may take them: as an editor
+// saves them as "Unicode" (UTF-16, little- or big-endian, behind its byte-order mark), or with a
+// NUL byte put in.
+std::string MaybeNotText(uint32_t choice, std::string_view bytes);
 
 // The lines of a text file as the program's readers take them: a UTF-8 byte-order mark at the
 // start skipped, split at CR LF, at LF and at a CR alone, a last line without a line end counted.

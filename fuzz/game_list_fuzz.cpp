@@ -9,7 +9,8 @@
 // missing scan file gives the "All Supported" list, said once. "All Supported" unfiltered lists
 // every record, a filtered list is part of the unfiltered one, and "Available" and "Missing"
 // share out the scan file's names. The scan writes one line per scanned record in data-file
-// order, "Y" exactly for a zip present in a searched folder, and counts the "Y" lines.
+// order, "Y" exactly for a zip present in a searched folder, and counts the "Y" lines. A data
+// file that is not text (UTF-16, a NUL byte) holds no record; such a scan file is a spoilt one.
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -63,7 +64,7 @@ struct ScanLine {
 // name is what stands before the first ";" of the rest and the flag its last character. A line
 // too short for that, or without ";", spoils the file.
 std::optional<std::vector<ScanLine>> ReadScan(const std::string& rel) {
-    if (!fs::exists(Installation() + "/" + rel))
+    if (!fs::exists(Installation() + "/" + rel) || !IsTextFile(Get(rel)))
         return std::nullopt;
     std::vector<ScanLine> scan;
     for (const std::string& line : TextLines(Get(rel))) {
@@ -239,6 +240,11 @@ void Scan(Emu emu, const std::vector<std::string_view>& records, uint64_t bits) 
     }
 
     ScanResult result = ScanRoms(emu, request);
+    // A data file that is not text is none to scan from: that is said, and nothing written.
+    if (!IsTextFile(Get(std::string("Data/") + Section(emu).baseName + ".dat"))) {
+        FUZZ_CHECK(!result.written && TakeMessages() == 1, result.message);
+        return;
+    }
     FUZZ_CHECK(result.written && TakeMessages() == 1, result.message);
     FUZZ_CHECK(result.found == found,
                std::to_string(result.found) + " / " + std::to_string(found) + " " + expected);
@@ -270,7 +276,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string scanRel = "Cfg/" + base + ".scn";
     Put("Data/" + base + ".dat", bytes);
 
-    std::vector<std::string> lines = TextLines(bytes);
+    std::vector<std::string> lines =
+        IsTextFile(bytes) ? TextLines(bytes) : std::vector<std::string>();
     std::vector<std::string_view> records;
     for (const std::string& line : lines)
         if (IsRecordLine(line))

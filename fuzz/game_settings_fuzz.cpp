@@ -4,7 +4,8 @@
 // changes its game's line only (in place, or at the end for a game new to the file), every
 // other line is kept byte for byte and in order, and "All" leaves the one default record. A ROM
 // folder comes back as it was saved, quotes and commas included, or, where a quote followed by a
-// comma would end it early, the save and "All" refuse it with a message and leave the file.
+// comma would end it early, the save and "All" refuse it with a message and leave the file. A
+// file that is not text (UTF-16, a NUL byte) reads as empty and is never written over.
 #include <algorithm>
 #include <vector>
 
@@ -175,6 +176,12 @@ bool Foreign(const std::string& line, const std::vector<std::string>& keys) {
 
 void ReadSaveRead(Emu emu, const std::string& key, std::string_view bytes) {
     Put(Rel(emu), bytes);
+    if (!IsTextFile(bytes)) {
+        FUZZ_CHECK(Load(emu, key).source == SettingsSource::BuiltIn, key);
+        FUZZ_CHECK(key.empty() || !SaveLoadedGameSettings(emu, BuiltInDefaults(emu)), key);
+        FUZZ_CHECK(!ApplyToAll(emu, BuiltInDefaults(emu)) && Get(Rel(emu)) == bytes, key);
+        return;
+    }
     std::vector<std::string> before = Lines(emu);
     Loaded first = Load(emu, key);
     const SettingsFields& fields = first.values;
@@ -238,9 +245,11 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
             fallback = Describe(emu, fields);
             lines.push_back(EncodeRecord(emu, kDefaultKey, fields));
         } else if (std::string line = OneLine(input, 40);
-                   Foreign(line, keys) && !(lines.empty() && line.rfind("\xEF\xBB\xBF", 0) == 0)) {
-            // A mark at the file's start belongs to no line: the reader skips it and a save
-            // drops it, so a first line beginning with one would not come back as it was.
+                   Foreign(line, keys) &&
+                   !(lines.empty() && (line.rfind("\xEF\xBB\xBF", 0) == 0 || !IsTextFile(line)))) {
+            // A mark at the file's start belongs to no line: the reader skips a UTF-8 one and a
+            // save drops it, so a first line beginning with one would not come back as it was; a
+            // UTF-16 one makes the file one that is not read.
             lines.push_back(line);
         }
     }
@@ -314,7 +323,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         WriteRead(emu, input);
     } else {
         std::string key = OneLine(input, 32);
-        ReadSaveRead(emu, key, input.ConsumeRemainingBytesAsString());
+        const uint32_t choice = input.ConsumeIntegral<uint32_t>();
+        ReadSaveRead(emu, key, MaybeNotText(choice, input.ConsumeRemainingBytesAsString()));
     }
     TakeMessages();
     return 0;

@@ -3,6 +3,9 @@
 // up to seventeen lines, stopping early at an empty or over-long line or the end of the file;
 // the values are those lines without their marker. The game total is the seventh line after the
 // first "*" line, without its first character. Where the block is whole, both give one total.
+// A file that begins with a UTF-16 byte-order mark gives neither; one holding a NUL byte gives no
+// line that does not end before it.
+#include <algorithm>
 #include <optional>
 
 #include "catalogue/data_file.h"
@@ -71,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     uint8_t mode = input.ConsumeIntegral<uint8_t>();
     size_t longAt = input.ConsumeIntegral<uint8_t>();
     uint32_t ends = input.ConsumeIntegral<uint32_t>();
+    uint32_t notText = input.ConsumeIntegral<uint32_t>();
     std::string bytes = input.ConsumeRemainingBytesAsString();
     if (mode % 16 == 0) {
         // A line at the longest a data file holds, or one character over it, put in place of
@@ -84,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             lines[longAt % lines.size()] = line;
         bytes = WithLineEnds(ends, lines);
     }
+    bytes = MaybeNotText(notText, bytes);
 
     std::vector<std::string> lines;
     if (mode % 16 == 1) {
@@ -92,11 +97,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Put(rel, bytes);
         lines = TextLines(bytes);
     }
-
     HeaderBlock block = ReadHeaderBlock(path);
+    std::optional<std::string> total = GameTotal(path);
+    if (!IsTextFile(bytes)) {
+        // Only lines that end before the first NUL may have been read, and none behind a mark.
+        const std::string beforeNul = bytes.substr(0, bytes.find('\0'));
+        lines = IsTextFile(beforeNul) ? TextLines(beforeNul) : std::vector<std::string>();
+        HeaderBlock whole = ExpectedBlock(lines);
+        FUZZ_CHECK(block.read <= whole.read, Describe(block) + " / " + Describe(whole));
+        whole.read = block.read;
+        std::fill(whole.values.begin() + block.read, whole.values.end(), std::string());
+        FUZZ_CHECK(Describe(block) == Describe(whole), Describe(block) + " / " + Describe(whole));
+        FUZZ_CHECK(!total || total == ExpectedTotal(lines),
+                   Describe(total) + " / " + Describe(ExpectedTotal(lines)));
+        return 0;
+    }
+
     HeaderBlock expected = ExpectedBlock(lines);
     FUZZ_CHECK(Describe(block) == Describe(expected), Describe(block) + " / " + Describe(expected));
-    std::optional<std::string> total = GameTotal(path);
     FUZZ_CHECK(total == ExpectedTotal(lines),
                Describe(total) + " / " + Describe(ExpectedTotal(lines)));
     if (block.read == kHeaderLines)

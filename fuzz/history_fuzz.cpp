@@ -4,7 +4,8 @@
 // a line over 52 characters as its first 52 and the rest; Callus shows the lines after the first
 // non-empty line holding the title, each empty line twice; the entry ends at two empty lines in
 // a row, which give two empty items, or at the end of the file. Nothing of the entry is lost:
-// MAME's items after the first join into the entry's text.
+// MAME's items after the first join into the entry's text. A gamelist.txt that is not text
+// (UTF-16, a NUL byte) is taken for a missing one.
 #include <array>
 #include <filesystem>
 
@@ -141,11 +142,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!noFile)
         Put(std::string("emu/") + spelling, bytes);
 
+    const bool unread = noFile || !IsTextFile(bytes);
     std::vector<std::string> items = ReadHistory(emu, noDir ? std::string() : dir, title);
     std::vector<std::string> expected;
-    if (noFile && emu == Emu::Mame)
+    if (unread && emu == Emu::Mame)
         expected = {"gamelist.txt not found in Mame directory!"};
-    else if (noFile)
+    else if (unread)
         expected = {"Gamelist.txt not found", "in Callus directory!"};
     else if (emu == Emu::Mame)
         expected = ExpectedMame(lines, title);
@@ -154,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(items == expected,
                "\"" + title + "\" " + Describe(items) + " / " + Describe(expected));
 
-    if (emu == Emu::Mame && !noFile && items.size() > 1) {
+    if (emu == Emu::Mame && !unread && items.size() > 1) {
         // Nothing of the entry is lost by the split: its items join into its lines' text.
         std::string joined;
         for (size_t i = 1; i < items.size(); ++i)

@@ -2,7 +2,8 @@
 // line; a change of the layout manager alters the named layout's lines only, every other line
 // stays byte for byte and in order, and a stored layout reads back as it was stored, positions
 // and sizes over the whole 32-bit range. The options read back as written, and start-up applies
-// what the options and the layouts file say.
+// what the options and the layouts file say. A file that is not text (UTF-16, a NUL byte) counts
+// as one that could not be read: no change writes over it.
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -91,10 +92,10 @@ std::optional<std::vector<std::string>> ReadLayoutNames(const std::string& path)
 }
 
 // Every header line gives a name; a layout found reads no more placements or window lines than
-// it has lines.
-void CheckReading(const std::string& path, const std::string& bytes, bool present) {
+// it has lines. A file that is not there or cannot be read ("readable" false) gives no names.
+void CheckReading(const std::string& path, const std::string& bytes, bool readable) {
     std::optional<std::vector<std::string>> names = ReadLayoutNames(path);
-    FUZZ_CHECK(names.has_value() == present, path);
+    FUZZ_CHECK(names.has_value() == readable, path);
     if (!names)
         return;
     // A line starts after a byte-order mark at the file's start, after an LF and after a CR that
@@ -124,6 +125,14 @@ void CheckReading(const std::string& path, const std::string& bytes, bool presen
 void Change(const std::string& path, FuzzedDataProvider& input) {
     std::vector<std::string> before = Lines(path);
     std::string bytes = Get("layouts.dat");
+    if (!IsTextFile(bytes)) {
+        const std::string name = OneLine(input, 24);
+        FUZZ_CHECK(!StoreLayout(path, name, {}) && !AppendLayout(path, name) &&
+                       !RemoveLayout(path, name) && !RenameLayout(path, name, name + "x"),
+                   name);
+        FUZZ_CHECK(Get("layouts.dat") == bytes, name);
+        return;
+    }
     std::optional<std::vector<std::string>> names = ReadLayoutNames(path);
     std::string target = Name(input, names);
     auto [begin, end] = Extent(before, target);
@@ -199,12 +208,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     const std::string path = LayoutsDatPath(dir);
     std::string bytes = input.ConsumeRandomLengthString(8192);
+    bytes = MaybeNotText(input.ConsumeIntegral<uint32_t>(), bytes);
     bool present = !bytes.empty() || input.ConsumeBool();
     if (present)
         Put("layouts.dat", bytes);
     else
         Remove("layouts.dat");
-    CheckReading(path, bytes, present);
+    CheckReading(path, bytes, present && IsTextFile(bytes));
 
     const std::string ini = ArvokIniPath(dir);
     if (input.ConsumeBool()) {
@@ -218,7 +228,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                        read.defaultLayout == options.defaultLayout,
                    options.defaultLayout + " / " + read.defaultLayout.value_or("(none)"));
     } else {
-        Put("arvok.ini", input.ConsumeRandomLengthString(1024));
+        std::string options = input.ConsumeRandomLengthString(1024);
+        options = MaybeNotText(input.ConsumeIntegral<uint32_t>(), options);
+        Put("arvok.ini", options);
+        FUZZ_CHECK(ReadLayoutOptions(ini).unreadable == !IsTextFile(options), options);
     }
     CheckStartup(dir);
 

@@ -1,11 +1,16 @@
 // The settings file of every section. Every value read from a file as a user may have left it
-// (or as another editor saved it, with other line ends and a byte-order mark) is written back by
-// a save, or the save is refused and the file left as it was; a second save writes the same
-// bytes. Values the program writes read back as they were written, favourites whole whatever
-// quotes and commas they hold, and a path holding a line break is refused, the file kept.
+// (or as another editor saved it, with other line ends and a byte-order mark, its headers typed
+// in other case and with blanks around them) and every section the program does not know is
+// written back by a save, or the save is refused and the file left as it was; a second save
+// writes the same bytes. A file that is not text (UTF-16, a NUL byte) is not read and is left.
+// Values the program writes read back as they were written, favourites whole whatever quotes and
+// commas they hold, and a path holding a line break is refused, the file kept.
+#include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "fuzz_support.h"
+#include "platform/text_file.h"
 #include "settings/emulator_cfg.h"
 
 using namespace arvok;
@@ -34,8 +39,44 @@ EmulatorCfg AsWritten(EmulatorCfg cfg) {
     return cfg;
 }
 
-// Saves "cfg" over the file "rel": written and read back the same, or refused with the file
-// left as it was.
+std::string_view Trimmed(std::string_view line) {
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+        line.remove_prefix(1);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t'))
+        line.remove_suffix(1);
+    return line;
+}
+
+bool IsHeaderLine(std::string_view line) {
+    line = Trimmed(line);
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
+}
+
+bool IsOwnHeader(std::string_view line) {
+    std::string lower(Trimmed(line));
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    for (const char* own : {"[paths]", "[snapshots]", "[gui]", "[favorties]"})
+        if (lower == own)
+            return true;
+    return false;
+}
+
+// The lines of the sections of "lines" whose headers are not the program's, headers included.
+std::vector<std::string> OtherSections(const std::vector<std::string>& lines) {
+    std::vector<std::string> kept;
+    bool other = false;
+    for (const std::string& line : lines) {
+        if (IsHeaderLine(line))
+            other = !IsOwnHeader(line);
+        if (other)
+            kept.push_back(line);
+    }
+    return kept;
+}
+
+// Saves "cfg" over the file "rel": written and read back the same, the sections of other
+// headers kept after the program's own, or refused with the file left as it was.
 void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
     const std::string before = Get(rel);
     if (!SaveEmulatorCfg(emu, cfg)) {
@@ -43,6 +84,11 @@ void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
         return;
     }
     std::string saved = Get(rel);
+    FUZZ_CHECK(IsTextFile(before), before);
+    std::string others;
+    for (const std::string& line : OtherSections(TextLines(before)))
+        others += line + "\r\n";
+    FUZZ_CHECK(saved == EncodeEmulatorCfg(emu, cfg) + others, before + " / " + saved);
     EmulatorCfg again = AsWritten(LoadEmulatorCfg(emu));
     FUZZ_CHECK(Describe(cfg) == Describe(again), Describe(cfg) + " / " + Describe(again));
     FUZZ_CHECK(SaveEmulatorCfg(emu, again), rel);
@@ -52,7 +98,43 @@ void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
 void ReadSaveRead(Emu emu, std::string_view bytes) {
     std::string rel = std::string("Cfg/") + EmulatorCfgLayoutOf(emu).fileName;
     Put(rel, bytes);
-    SaveReadBack(emu, rel, AsWritten(LoadEmulatorCfg(emu)));
+    EmulatorCfg cfg = LoadEmulatorCfg(emu);
+    FUZZ_CHECK(IsTextFile(bytes) || !cfg.read, "a file that is not text was read");
+    SaveReadBack(emu, rel, AsWritten(cfg));
+}
+
+// "lines" as a person may have typed them: the headers in other case and with blanks around them,
+// and sections of the person's own put before them and at the end. Their lines are never headers.
+std::vector<std::string> AsTyped(FuzzedDataProvider& input, const std::vector<std::string>& lines) {
+    std::vector<std::string> typed;
+    auto blanks = [&input] {
+        return std::string(input.PickValueInArray({"", "", " ", "\t", " \t"}));
+    };
+    auto addOwnSection = [&] {
+        typed.push_back(blanks() + "[My " + OneLine(input, 12) + "]" + blanks());
+        for (int n = input.ConsumeIntegralInRange(0, 3); n > 0; --n) {
+            std::string line = OneLine(input, 24);
+            typed.push_back(IsHeaderLine(line) ? ";" + line : line);
+        }
+    };
+    for (const std::string& line : lines) {
+        if (!IsHeaderLine(line)) {
+            typed.push_back(line);
+            continue;
+        }
+        if (input.ConsumeIntegralInRange(0, 3) == 0)
+            addOwnSection();
+        std::string header = line;
+        for (char& c : header)
+            if (input.ConsumeBool())
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            else if (input.ConsumeBool())
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        typed.push_back(blanks() + header + blanks());
+    }
+    if (input.ConsumeBool())
+        addOwnSection();
+    return typed;
 }
 
 void WriteRead(Emu emu, FuzzedDataProvider& input) {
@@ -97,9 +179,22 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
         FUZZ_CHECK(!SaveEmulatorCfg(emu, broken) && TakeMessages() == 1, path);
         FUZZ_CHECK(Get(rel) == before, before);
     }
-    // The file as another editor saved it again.
+    // The file as a person typed it, or as another editor saved it again.
+    std::vector<std::string> lines = TextLines(Get(rel));
     if (input.ConsumeBool())
-        Put(rel, WithLineEnds(input.ConsumeIntegral<uint32_t>(), TextLines(Get(rel))));
+        lines = AsTyped(input, lines);
+    if (input.ConsumeBool()) {
+        const uint32_t ends = input.ConsumeIntegral<uint32_t>();
+        Put(rel, MaybeNotText(input.ConsumeIntegral<uint32_t>(), WithLineEnds(ends, lines)));
+    } else {
+        Put(rel, JoinCrLf(lines));
+    }
+    if (!IsTextFile(Get(rel))) {
+        const std::string before = Get(rel);
+        FUZZ_CHECK(!LoadEmulatorCfg(emu).read && !SaveEmulatorCfg(emu, written), before);
+        FUZZ_CHECK(Get(rel) == before, before);
+        return;
+    }
     EmulatorCfg read = AsWritten(LoadEmulatorCfg(emu));
     FUZZ_CHECK(Describe(read) == Describe(written), Describe(written) + " / " + Describe(read));
     SaveReadBack(emu, rel, read);
@@ -111,10 +206,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Installation();
     FuzzedDataProvider input(data, size);
     Emu emu = PickEmu(input);
-    if (input.ConsumeBool())
+    if (input.ConsumeBool()) {
         WriteRead(emu, input);
-    else
-        ReadSaveRead(emu, input.ConsumeRemainingBytesAsString());
+    } else {
+        const uint32_t choice = input.ConsumeIntegral<uint32_t>();
+        ReadSaveRead(emu, MaybeNotText(choice, input.ConsumeRemainingBytesAsString()));
+    }
     TakeMessages();
     return 0;
 }

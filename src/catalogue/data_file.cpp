@@ -105,7 +105,7 @@ std::optional<GameRecord> FindGameRecord(Emu emu, std::string_view value, int nu
 }
 
 RecordLines::RecordLines(const std::string& path) {
-    ok_ = ReadFileBytes(path, bytes_);
+    ok_ = ReadTextFile(path, bytes_);
     ForEachLine(bytes_, [this](std::string_view line) {
         if (IsRecordLine(line))
             lines_.push_back(line);

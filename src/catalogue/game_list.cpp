@@ -76,7 +76,7 @@ std::optional<ScanEntry> ScanLineEntry(std::string_view line) {
 // The entries of the scan file, or nothing when it cannot be read or a line cannot be taken
 // apart (too short to hold its quotes, or without ";").
 std::optional<std::vector<ScanEntry>> ReadScanFile(Emu emu, std::string& bytes) {
-    if (!ReadFileBytes(ScanFilePath(emu), bytes))
+    if (!ReadTextFile(ScanFilePath(emu), bytes))
         return std::nullopt;
     std::vector<ScanEntry> entries;
     bool broken = false;

@@ -36,17 +36,25 @@ public:
     }
 
 private:
-    // Adds the file's next block to what was read; false at the end of the file.
+    // Adds the file's next block to what was read; false at the end of the file. A file found
+    // not to be text (IsText) gives no line from there on.
     bool more() {
+        if (!text_)
+            return false;
         char block[4096];
         in_.read(block, sizeof block);
+        const size_t from = bytes_.size();
         bytes_.append(block, static_cast<size_t>(in_.gcount()));
-        return in_.gcount() > 0;
+        text_ = IsText(bytes_, from);
+        if (!text_)
+            bytes_.clear();
+        return text_ && in_.gcount() > 0;
     }
 
     FileStream in_;
     std::string bytes_;
     size_t pos_ = 0;
+    bool text_ = true;
 };
 } // namespace
 

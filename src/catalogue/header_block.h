@@ -25,8 +25,8 @@ extern const char* const kContributorsCaption;
 struct HeaderBlock {
     std::array<std::string, kHeaderLines> values;
     // How many lines were read, from the first on; the values after them are empty. A block
-    // that ends early (end of file, an empty line, an over-long line) stops there, and a file
-    // that cannot be read or has no block reads none.
+    // that ends early (end of file, an empty line, an over-long line, bytes that are not text)
+    // stops there, and a file that cannot be read or has no block reads none.
     int read = 0;
 };
 

@@ -38,6 +38,19 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
     return got == 0;
 }
 
+bool IsText(std::string_view bytes, size_t from) {
+    const std::string_view start = bytes.substr(TextStart(bytes), 2);
+    return start != "\xFF\xFE" && start != "\xFE\xFF" &&
+           bytes.find('\0', from) == std::string_view::npos;
+}
+
+bool ReadTextFile(const std::string& path, std::string& bytes) {
+    if (ReadFileBytes(path, bytes) && IsText(bytes))
+        return true;
+    bytes.clear();
+    return false;
+}
+
 FileStream::FileStream(const std::string& path) : std::istream(nullptr), buffer_(path) {
     rdbuf(&buffer_);
     if (!buffer_.open())
@@ -65,7 +78,7 @@ FileStream::Buffer::int_type FileStream::Buffer::underflow() {
 }
 
 LineReader::LineReader(const std::string& path) {
-    ok_ = ReadFileBytes(path, data_);
+    ok_ = ReadTextFile(path, data_);
     pos_ = TextStart(data_);
 }
 

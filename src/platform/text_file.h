@@ -29,13 +29,18 @@ template <typename Visit> void ForEachLine(std::string_view bytes, Visit visit) 
 bool HoldsWholeLine(std::string_view bytes, size_t pos);
 // Whether "text" holds a CR or an LF, so that it cannot be kept as one line of a text file.
 bool HoldsLineBreak(std::string_view text);
+// Whether the bytes read of a text file are 8-bit text: their text (from TextStart on) does not
+// begin with a UTF-16 byte-order mark (a file an editor saved as "Unicode") and they hold no NUL
+// byte. Only the bytes from "from" on are searched for a NUL, so that a file read a block at a
+// time is searched once.
+bool IsText(std::string_view bytes, size_t from = 0);
 
-// Reads a file line by line, lines cut as NextLine cuts them. The whole file is read at
+// Reads a text file line by line, lines cut as NextLine cuts them. The whole file is read at
 // construction, so a reader never holds the file open.
 class LineReader {
 public:
     explicit LineReader(const std::string& path);
-    // False when the file could not be opened or read.
+    // False when the file could not be opened or read, or is not text (ReadTextFile).
     bool ok() const { return ok_; }
     // The next line, without its line end; false at the end of the file.
     bool next(std::string& line);
@@ -47,10 +52,13 @@ private:
     bool ok_ = false;
 };
 
-// All lines of a file; false (and no lines) when it cannot be read.
+// All lines of a text file; false (and no lines) when it cannot be read.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines);
 // The whole file; false (and no bytes) when it cannot be read or is not a regular file.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
+// The whole of a text file; false (and no bytes) where ReadFileBytes fails or what it read is not
+// text (IsText): such a file counts as one that could not be read.
+bool ReadTextFile(const std::string& path, std::string& bytes);
 
 // A file read a block at a time, for readers that stop early. It fails at once, reading nothing,
 // where ReadFileBytes fails.

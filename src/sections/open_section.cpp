@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
+#include "platform/text_file.h"
 #include "sections/launcher_link.h"
 #include "sections/section_window.h"
 #include "settings/emulator_cfg.h"
@@ -49,7 +50,8 @@ void OpenSectionWindow(Emu emu) {
     SectionWindow& window = SectionWindowOf(emu);
     window.fillGameList();
     window.selectFirstGame();
-    if (!IsPresentFile(EmulatorCfgPath(emu))) {
+    // A file that is there but could not be read has been named already: it is no first visit.
+    if (IsMissing(EmulatorCfgPath(emu))) {
         dialogs().message(texts::testoNoConfiguration, MsgStyle::Information);
         window.showConfigurationPage();
     }

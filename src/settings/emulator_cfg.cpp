@@ -5,6 +5,7 @@
 
 #include "core/shared_state.h"
 #include "core/texts.h"
+#include "platform/path.h"
 #include "platform/text_file.h"
 #include "settings/settings_io.h"
 
@@ -25,6 +26,7 @@ const char* const kPaths = "[Paths]";
 const char* const kSnapShots = "[SnapShots]";
 const char* const kGui = "[Gui]";
 const char* const kFavourites = "[Favorties]";
+const char* const kOwnHeaders[] = {kPaths, kSnapShots, kGui, kFavourites};
 
 const char* const kHomePage = "arvok.example.org";
 
@@ -41,17 +43,42 @@ std::string_view LeadingBlanksOff(std::string_view line) {
     return first == std::string_view::npos ? std::string_view() : line.substr(first);
 }
 
+// Whether a line heads a section, the program's own or another: its text between the blanks
+// around it begins with "[" and ends with "]".
 bool IsHeader(std::string_view line) {
-    for (const char* header : {kPaths, kSnapShots, kGui, kFavourites})
-        if (line == header)
-            return true;
-    return false;
+    std::string_view text = TrimBlanks(line);
+    return text.size() >= 2 && text.front() == '[' && text.back() == ']';
 }
 
-// Whether a file's lines are a settings file: one of them is a section header.
+// Whether a line is the program's header "header", as a person may have typed it: in other
+// case, with blanks around it.
+bool IsOwnHeader(std::string_view line, const char* header) {
+    return EqualsNoCase(TrimBlanks(line), header);
+}
+
+bool IsOwnHeader(std::string_view line) {
+    return std::any_of(std::begin(kOwnHeaders), std::end(kOwnHeaders),
+                       [line](const char* header) { return IsOwnHeader(line, header); });
+}
+
+// Whether a file's lines are a settings file: one of them is a section header of the program's.
 bool HoldsHeader(const std::vector<std::string>& lines) {
     return std::any_of(lines.begin(), lines.end(),
-                       [](const std::string& line) { return IsHeader(LeadingBlanksOff(line)); });
+                       [](const std::string& line) { return IsOwnHeader(line); });
+}
+
+// The sections of a file whose headers are not the program's own, each its header and its lines
+// up to the next header, in file order and as they stand.
+std::vector<std::string> OtherSections(const std::vector<std::string>& lines) {
+    std::vector<std::string> kept;
+    bool keeping = false;
+    for (const std::string& line : lines) {
+        if (IsHeader(line))
+            keeping = !IsOwnHeader(line);
+        if (keeping)
+            kept.push_back(line);
+    }
+    return kept;
 }
 
 // The file read as the writer lays it out: a section is found by its header wherever it stands,
@@ -101,7 +128,7 @@ private:
     // when the file does not hold the header.
     std::optional<Lines> lines(const char* header) const {
         auto at = std::find_if(lines_.begin(), lines_.end(), [header](const std::string& line) {
-            return LeadingBlanksOff(line) == header;
+            return IsOwnHeader(line, header);
         });
         if (at == lines_.end())
             return std::nullopt;
@@ -237,8 +264,12 @@ bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
                                 {StoredPath::SnapFolder, &cfg.snapPath}})
         if (!PathFits(which, *value, notSaved))
             return false;
-    return settings_io::SaveFile(EmulatorCfgPath(emu), EncodeEmulatorCfg(emu, cfg),
-                                 settings_io::Report::OncePerFile, HoldsHeader);
+    return settings_io::SaveFile(
+        EmulatorCfgPath(emu),
+        [&](const std::vector<std::string>& old) {
+            return EncodeEmulatorCfg(emu, cfg) + JoinCrLf(OtherSections(old));
+        },
+        settings_io::Report::OncePerFile, HoldsHeader);
 }
 
 } // namespace arvok

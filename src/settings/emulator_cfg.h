@@ -19,7 +19,8 @@
 //   "one favourite a line, the last of the list first"
 //
 // each key=value on a line of its own, every line ending CR LF. A favourite's line reads back as
-// the name between its quotes, whatever quotes and commas the name holds.
+// the name between its quotes, whatever quotes and commas the name holds. Sections of other
+// headers, which a user or another program wrote there, follow the program's own and are kept.
 #pragma once
 
 #include <optional>
@@ -69,11 +70,11 @@ std::string EmulatorCfgPath(Emu emu);
 
 // The file's bytes for "cfg".
 std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
-// The values of the file's lines. The sections are found by their headers in the written order
-// and a value by its place under its header, the key in front of it not looked at; a value is the
-// rest of its line after the first "=" (commas included). A missing section or value, or a bad one
-// (a flag other than 0 or 1, a delay index outside -1..7), keeps its default and the other values
-// are read all the same.
+// The values of the file's lines. A section is found by its header, whatever its case and the
+// blanks around it, and runs to the next header of any name; a value is found by its place under
+// its header, the key in front of it not looked at, and is the rest of its line after the first
+// "=" (commas included). A missing section or value, or a bad one (a flag other than 0 or 1, a
+// delay index outside -1..7), keeps its default and the other values are read all the same.
 EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
 
 // The paths the file stores, each kept on a line of its own.
@@ -87,10 +88,11 @@ bool PathFits(StoredPath which, const std::string& value, const char* outcome);
 // becomes its ROM path. A file that exists but cannot be read gives the defaults; the user is
 // told once, and the file is not saved over (settings_io::ReadSettingsFile).
 EmulatorCfg LoadEmulatorCfg(Emu emu);
-// Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file;
-// a file that could not be read is left alone, and so is the file when a path cannot be stored
-// (PathFits, told at each save); on any other failure the old file stays, a warning is shown
-// through dialogs() (once, see settings_io::SaveFile) and false is returned.
+// Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file, the
+// sections of the old file whose headers are not the program's own kept after its own, as they
+// stood; a file that could not be read is left alone, and so is the file when a path cannot be
+// stored (PathFits, told at each save); on any other failure the old file stays, a warning is
+// shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
 bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
 
 } // namespace arvok

@@ -260,7 +260,8 @@ bool IsStorableLayoutName(std::string_view name) {
 LayoutOptionsRead ReadLayoutOptions(const std::string& iniPath) {
     LayoutOptionsRead read;
     std::vector<std::string> lines;
-    ReadLines(iniPath, lines);
+    read.unreadable =
+        settings_io::ReadSettingsFile(iniPath, lines) == settings_io::FileState::Unreadable;
     auto flag = [&](std::string_view key) -> std::optional<bool> {
         std::optional<std::string> line = FindIniLine(lines, key);
         return line ? std::optional<bool>(line->back() == '1') : std::nullopt;

@@ -34,7 +34,7 @@ enum class LayoutStop {
     BadLine,       // a line lacks a field or holds a number that is not a 32-bit whole number
     NotFound,      // layouts.dat is missing or holds no layout of that name
     Unreadable,    // layouts.dat is there but cannot be read
-    AutoloadOff,   // arvok.ini is missing or its autoload flag is not "1"
+    AutoloadOff,   // arvok.ini is missing or cannot be read, or its autoload flag is not "1"
     NoDefaultName, // there is no default layout name
 };
 
@@ -90,11 +90,14 @@ struct LayoutOptions {
 
 // What arvok.ini holds, each key as far as it was found (each is looked up from the file's
 // start: the first line whose text up to and including its first "=" is the key). A flag is
-// set when its line ends in "1"; the name is what follows "DefaultLayout = ".
+// set when its line ends in "1"; the name is what follows "DefaultLayout = ". A file that is
+// there but cannot be read holds no key; the user is told once, as of a settings file
+// (settings_io::ReadSettingsFile), and it is never to be written over.
 struct LayoutOptionsRead {
     std::optional<bool> alwaysOnTop;
     std::optional<bool> autoload;
     std::optional<std::string> defaultLayout;
+    bool unreadable = false;
 };
 LayoutOptionsRead ReadLayoutOptions(const std::string& iniPath);
 

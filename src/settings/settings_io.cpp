@@ -109,6 +109,12 @@ void ReportUnreadable(const std::string& path) {
 
 bool SaveFile(const std::string& path, const std::string& bytes, Report report,
               Recognised recognised) {
+    return SaveFile(
+        path, [&bytes](const std::vector<std::string>&) { return bytes; }, report, recognised);
+}
+
+bool SaveFile(const std::string& path, const Compose& compose, Report report,
+              Recognised recognised) {
     std::vector<std::string> old;
     const bool known = UnreadableFiles().count(path) > 0;
     if (known || ReadSettingsFile(path, old, recognised) == FileState::Unreadable) {
@@ -116,7 +122,7 @@ bool SaveFile(const std::string& path, const std::string& bytes, Report report,
             TellUnreadable(path);
         return false;
     }
-    if (WriteFileAtomically(path, bytes)) {
+    if (WriteFileAtomically(path, compose(old))) {
         UnsavedFiles().erase(path);
         return true;
     }

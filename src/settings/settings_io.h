@@ -2,6 +2,7 @@
 // file that could not be read or saved is handled.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,11 @@ void ReportUnreadable(const std::string& path);
 enum class Report { OncePerFile, EachTime };
 bool SaveFile(const std::string& path, const std::string& bytes,
               Report report = Report::OncePerFile, Recognised recognised = nullptr);
+// As SaveFile, with the bytes that "compose" makes from the lines of the old file (none when it
+// is missing), so that a save can keep what it does not write itself.
+using Compose = std::function<std::string(const std::vector<std::string>& old)>;
+bool SaveFile(const std::string& path, const Compose& compose, Report report,
+              Recognised recognised);
 // Tells the user that "what" ("The ROM folder") "value" cannot be kept in the settings file, for
 // it holds "why" ("a line break"), and what became of it ("The settings were not saved.").
 void TellCannotKeep(const std::string& what, const std::string& value, const char* why,

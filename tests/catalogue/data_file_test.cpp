@@ -63,6 +63,8 @@ TEST(DataFile, PassVisitsRecordsInFileOrderAndSkipsEverythingElse) {
     EXPECT_TRUE(records.ok());
     EXPECT_EQ(Names(records), (std::vector<std::string>{"B", "A"}));
     EXPECT_FALSE(RecordLines(dir / "none.dat").ok());
+    test::WriteBytes(path, "\xFF\xFE" + Rec{"B", "b"}.line());
+    EXPECT_FALSE(RecordLines(path).ok()) << "a file an editor saved as UTF-16 was read";
 }
 
 TEST(DataFile, ASectionsFileIsFoundWithoutRegardToCaseAndNoGameHasNoRecord) {

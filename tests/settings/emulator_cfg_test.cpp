@@ -108,6 +108,18 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     EXPECT_EQ(LoadEmulatorCfg(Emu::Mame).favourites, std::nullopt);
 }
 
+TEST_F(EmulatorCfgTest, HeadersAreFoundAsTypedAndOtherSectionsAreKeptThroughASave) {
+    std::string path = dir / "Cfg/Mame.cfg";
+    WriteLines(path, {"; notes", "[Mine]", "keep=1", "", " [favorties] ", "\"Galaga\"", "[PATHS]\t",
+                      "ExePath=/old", "[Tools]", "\"x\""});
+    EmulatorCfg cfg = LoadEmulatorCfg(Emu::Mame);
+    EXPECT_EQ(cfg.exePath, "/old");
+    EXPECT_EQ(cfg.favourites, Names{"Galaga"});
+    ASSERT_TRUE(SaveEmulatorCfg(Emu::Mame, cfg));
+    EXPECT_EQ(ReadBytes(path), EncodeEmulatorCfg(Emu::Mame, cfg) +
+                                   test::WithCrLf({"[Mine]", "keep=1", "", "[Tools]", "\"x\""}));
+}
+
 TEST(SlideDelay, EachIndexOfTheComboGivesItsDelay) {
     const std::vector<std::optional<int>> delays{std::nullopt, 500,  1000, 1500, 2000,
                                                  2500,         3000, 4000, 5000, std::nullopt};

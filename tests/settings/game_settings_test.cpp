@@ -251,6 +251,13 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     chmod(path.c_str(), 0644);
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(test::AskedTexts(*shown), std::vector<std::string>(2, test::shown::Unreadable(path)));
+    // Neither is one an editor saved as UTF-16, nor one holding a NUL byte.
+    for (const std::string& bytes :
+         {std::string("\xFE\xFF\0\"\0G\0\"\0\r\0\n", 12), std::string("\"Galaga\"\r\n") + '\0'}) {
+        test::WriteBytes(path, bytes);
+        EXPECT_FALSE(SaveGameSettings(Emu::Mame, "Galaga", BuiltInDefaults(Emu::Mame)));
+        EXPECT_EQ(ReadBytes(path), bytes);
+    }
 }
 
 TEST_F(GameSettingsTest, NamesAndFoldersHoldingQuotesAndCommasReadBackOrAreRefused) {

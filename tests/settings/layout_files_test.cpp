@@ -212,6 +212,13 @@ TEST_F(LayoutsDat, AFailedRewriteKeepsTheOldFile) {
     std::filesystem::create_directory(other / "layouts.dat");
     EXPECT_FALSE(AppendLayout(other / "layouts.dat", "D"));
     EXPECT_TRUE(std::filesystem::is_directory(other / "layouts.dat"));
+    // Nor is one an editor saved as UTF-16, nor one holding a NUL byte.
+    for (const std::string& text :
+         {std::string("\xFF\xFE[\0A\0]\0\r\0\n\0", 12), std::string("[A]\r\n-\r\n") + '\0'}) {
+        test::WriteBytes(other / "text.dat", text);
+        EXPECT_FALSE(StoreLayout(other / "text.dat", "A", {main_}));
+        EXPECT_EQ(ReadBytes(other / "text.dat"), text);
+    }
 }
 
 TEST(LayoutNames, ALineBreakCannotBeStoredInAHeader) {

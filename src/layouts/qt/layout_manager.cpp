@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "core/shared_state.h"
 #include "layouts/qt/name_dialog.h"
@@ -33,6 +34,18 @@ namespace {
 QPointer<LayoutManager>& Manager() {
     static QPointer<LayoutManager> manager;
     return manager;
+}
+
+// The options set in the manager while arvok.ini, at "path", could not be read: they last for
+// the run instead.
+struct RunOptions {
+    std::string path;
+    LayoutOptionsRead options;
+};
+
+std::optional<RunOptions>& OptionsOfTheRun() {
+    static std::optional<RunOptions> options;
+    return options;
 }
 
 template <class Widget> Widget* Named(Widget* widget, const char* name) {
@@ -127,12 +140,17 @@ std::string LayoutManager::currentName() const {
 void LayoutManager::load() {
     std::vector<std::string> lines;
     const settings_io::FileState layouts = settings_io::ReadSettingsFile(layoutsPath(), lines);
+    const std::string iniPath = ArvokIniPath(Shared().DirInst);
+    LayoutOptionsRead options = ReadLayoutOptions(iniPath);
+    optionsUnread_ = options.unreadable;
+    const std::optional<RunOptions>& ofTheRun = OptionsOfTheRun();
+    if (optionsUnread_ && ofTheRun && ofTheRun->path == iniPath)
+        options = ofTheRun->options;
     if (layouts == settings_io::FileState::Missing)
         return;
     layoutsUnread_ = layouts == settings_io::FileState::Unreadable;
     for (const std::string& name : LayoutNames(lines))
         appendName(name);
-    LayoutOptionsRead options = ReadLayoutOptions(ArvokIniPath(Shared().DirInst));
     if (!options.alwaysOnTop)
         return;
     setAlwaysOnTop(*options.alwaysOnTop);
@@ -269,16 +287,20 @@ void LayoutManager::loadLayout() {
 }
 
 // Without the layouts the default layout's name is not known: arvok.ini then stays as it was.
+// An arvok.ini that could not be read is never written over; the options then last for the run.
 void LayoutManager::closeManager() {
-    if (layoutsUnread_) {
-        close();
-        return;
-    }
     LayoutOptions options;
     options.alwaysOnTop = chkAlwaysOnTop_->isChecked();
     options.autoload = chkEnableAutoload_->isChecked();
     options.defaultLayout = ToAnsi(cboListaLayout2_->currentText());
     const std::string path = ArvokIniPath(Shared().DirInst);
+    if (optionsUnread_)
+        OptionsOfTheRun() =
+            RunOptions{path, {options.alwaysOnTop, options.autoload, options.defaultLayout, true}};
+    if (layoutsUnread_ || optionsUnread_) {
+        close();
+        return;
+    }
     if (!WriteLayoutOptions(path, options)) {
         settings_io::ReportSaveFailure(path);
         return;

@@ -21,7 +21,9 @@ public:
     // Fills the layout lists from layouts.dat and the options from arvok.ini, then shows the
     // first layout. A missing layouts.dat, a missing key or a default layout that is not in the
     // list ends the filling where it stands. A layouts.dat that cannot be read is named to the
-    // user once; the options are still read, and Close then leaves arvok.ini alone.
+    // user once; the options are still read, and Close then leaves arvok.ini alone. An arvok.ini
+    // that cannot be read is named once too and never written over: the options set in the
+    // manager then last for the run.
     void load();
 
     // What the name dialog works on: the layout names (the selected one is the current layout)
@@ -56,6 +58,7 @@ private:
     QCheckBox* chkEnableAutoload_ = nullptr;
     QComboBox* cboListaLayout2_ = nullptr;
     bool layoutsUnread_ = false; // layouts.dat exists but could not be read
+    bool optionsUnread_ = false; // arvok.ini exists but could not be read
 };
 
 // The manager while it is open, else nullptr.

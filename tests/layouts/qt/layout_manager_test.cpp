@@ -418,6 +418,21 @@ TEST_F(LayoutManagerTest, ALayoutsFileThatCannotBeReadIsNamedOnceAndTheOptionsSt
     ASSERT_EQ(AskedTexts(*dialogs_), Lines{shown::Unreadable(dir_ / "layouts.dat")});
 }
 
+TEST_F(LayoutManagerTest, AnOptionsFileInUtf16IsNamedOnceNeverWrittenAndItsOptionsLastTheRun) {
+    writeLayouts({"[A]", "-"});
+    const std::string ini = dir_ / "arvok.ini";
+    const std::string utf16("\xFF\xFE[\0L\0]\0", 8);
+    WriteBytes(ini, utf16);
+    for (bool onTop : {false, true}) {
+        showManager();
+        EXPECT_EQ(ui<QCheckBox>("chkAlwaysOnTop")->isChecked(), onTop);
+        ui<QCheckBox>("chkAlwaysOnTop")->setChecked(true);
+        pressClose();
+    }
+    EXPECT_EQ(ReadBytes(ini), utf16);
+    EXPECT_EQ(AskedTexts(*dialogs_), Lines{shown::Unreadable(ini)});
+}
+
 TEST_F(LayoutManagerTest, EveryControlStandsAsDesignedWithItsCaptionWhole) {
     showManager();
     EXPECT_EQ(ControlDifferences(manager_, "frmOptions.txt"), Lines{});

@@ -1,31 +1,13 @@
 #include "platform/ending_signals.h"
 
-#ifndef _WIN32
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <initializer_list>
 #include <poll.h>
 #include <unistd.h>
-#endif
 
 namespace arvok {
-
-#ifdef _WIN32
-
-int CatchEndingSignals() {
-    return -1;
-}
-
-bool AwaitEndingSignal(int) {
-    return false;
-}
-
-bool TakeEndingSignals() {
-    return false;
-}
-
-#else
 
 namespace {
 
@@ -70,7 +52,5 @@ bool TakeEndingSignals() {
         any = true;
     return any;
 }
-
-#endif
 
 } // namespace arvok

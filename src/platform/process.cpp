@@ -1,8 +1,5 @@
 #include "platform/process.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
@@ -16,7 +13,6 @@
 #include "platform/code_page.h"
 #include "platform/ending_signals.h"
 #include "platform/path.h"
-#endif
 
 namespace arvok {
 
@@ -40,34 +36,10 @@ std::string ProgramPathProblem(const std::string& path) {
     if (path.find(' ') != std::string::npos)
         return "Its path holds a blank: the launch line is split at blanks, so the program's "
                "path must have none.";
-#ifndef _WIN32
     if (access(path.c_str(), X_OK) != 0)
         return "The file may not be run: it lacks the permission to execute.";
-#endif
     return {};
 }
-
-#ifdef _WIN32
-
-bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
-                        nullptr, workDir.c_str(), &startup, &process)) {
-        error = "system error " + std::to_string(GetLastError());
-        return false;
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return true;
-}
-
-#else
 
 namespace {
 
@@ -199,7 +171,5 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     }
     return true;
 }
-
-#endif
 
 } // namespace arvok

@@ -1,10 +1,7 @@
 #include "platform/ending_signals.h"
 
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
-#include <initializer_list>
-#include <poll.h>
 #include <unistd.h>
 
 namespace arvok {
@@ -34,15 +31,13 @@ int CatchEndingSignals() {
     action.sa_handler = NoteEndingSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+    for (int signal : kEndingSignals)
         sigaction(signal, &action, nullptr);
     return pipeFds[0];
 }
 
-// A byte waiting in the pipe is a signal not taken yet.
-bool AwaitEndingSignal(int milliseconds) {
-    pollfd byte{pipeFds[0], POLLIN, 0};
-    return poll(&byte, pipeFds[0] < 0 ? 0 : 1, milliseconds) > 0;
+int EndingSignalPipe() {
+    return pipeFds[0];
 }
 
 bool TakeEndingSignals() {

@@ -9,9 +9,20 @@ namespace arvok {
 namespace {
 
 int pipeFds[2] = {-1, -1};
+volatile std::sig_atomic_t ending = 0;
+volatile std::sig_atomic_t groupToKill = 0;
 
-// Only the byte; errno is kept for the call the signal interrupted.
-void NoteEndingSignal(int) {
+// Only the flag and the byte; errno is kept for the call the signal interrupted. A signal while
+// ending is given back its default action, which it meets again as soon as the handler returns.
+void NoteEndingSignal(int signal) {
+    if (ending) {
+        if (groupToKill)
+            kill(-groupToKill, SIGKILL);
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    ending = 1;
     const int saved = errno;
     const char byte = 0;
     ssize_t written = write(pipeFds[1], &byte, 1);
@@ -34,6 +45,14 @@ int CatchEndingSignals() {
     for (int signal : kEndingSignals)
         sigaction(signal, &action, nullptr);
     return pipeFds[0];
+}
+
+void EndWithProgram(int group) {
+    groupToKill = group;
+}
+
+bool Ending() {
+    return ending != 0;
 }
 
 int EndingSignalPipe() {

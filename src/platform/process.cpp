@@ -114,6 +114,8 @@ public:
             }
             if (waited != 0)
                 return Woke::Ended;
+            if (signals && Ending())
+                return Woke::Ending;
             int timeout = -1;
             if (deadline) {
                 const auto left =
@@ -125,8 +127,7 @@ public:
             if (fd_ < 0)
                 timeout = timeout < 0 ? kLastResortLookMs : std::min(timeout, kLastResortLookMs);
             pollfd watched[2] = {{fd_, POLLIN, 0}, {signals ? EndingSignalPipe() : -1, POLLIN, 0}};
-            if (poll(watched, 2, timeout) > 0 && watched[1].revents)
-                return Woke::Ending;
+            poll(watched, 2, timeout);
             char bytes[16];
             while (childPipe_ && read(fd_, bytes, sizeof bytes) > 0) {
             }
@@ -252,6 +253,7 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     // emulator's group is told to end, killed when it has not within the grace, and waited for,
     // so that the launch cleans up after it as after every run.
     EndWatch watch(pid);
+    EndWithProgram(pid);
     if (watch.wait(std::nullopt, true) == Woke::Ending) {
         kill(-pid, SIGTERM);
         if (watch.wait(Clock::now() + grace, false) == Woke::TimedOut) {
@@ -259,6 +261,7 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
             watch.wait(std::nullopt, false);
         }
     }
+    EndWithProgram(0);
 
     if (got == static_cast<ssize_t>(sizeof failure)) {
         error =

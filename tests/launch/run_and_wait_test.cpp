@@ -163,6 +163,10 @@ TEST(RunAndWait, AnEndingSignalEndsTheEmulatorsGroupAndKillsWhatOutlivesTheGrace
     WriteScript(dir / "emu/start",
                 "trap '' TERM\nsleep 30 & echo $! > ../left\nkill -TERM $PPID\nwait\n");
     EXPECT_EQ(EndingOf(run, dir / "left"), "exit 0");
+    // A second ending signal meanwhile ends the program at once, and the emulator with it.
+    WriteScript(dir / "emu/start", "trap '' TERM\necho $$ > ../left\nkill -TERM $PPID\nsleep 0.1\n"
+                                   "kill -TERM $PPID\nsleep 30\n");
+    EXPECT_EQ(EndingOf(run, dir / "left"), "signal " + std::to_string(SIGTERM));
 }
 
 TEST(LaunchTail, AnEmulatorToldToEndHasTimeToEndAndTheBatchFileGoesAfterIt) {

@@ -1,9 +1,14 @@
 #include <algorithm>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <iomanip>
 #include <map>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -116,14 +121,28 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
 }
 
+// The program from "action" on, in a process of its own, as it ends on a signal (an ending lasts
+// for the process's life): it catches the ending signals, runs "action" and its event loop, and
+// must end that loop as Exit does. What it writes to standard error goes to "errors".
+void ExpectEnds(const std::function<void()>& action, const std::string& errors) {
+    EXPECT_EXIT(
+        {
+            dup2(open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
+            QuitOnEndingSignals();
+            action();
+            QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+            _exit(QCoreApplication::exec());
+        },
+        testing::ExitedWithCode(0), "");
+}
+
 TEST_F(SectionLaunchTest, AnEndingSignalDuringARunEndsTheEmulatorCleansUpAndSavesEveryWindow) {
     WriteDataFile("Raine", kMameGames);
     WriteCfg(Emu::Raine, {});
     InstallSectionWindows();
-    QuitOnEndingSignals();
-    QSignalBlocker keepLauncher(QCoreApplication::instance()); // for the tests after this one
     for (const auto& [signal, favourite] :
          {std::pair{"TERM", "1942"}, {"INT", "Xevious"}, {"HUP", "Pac-Man"}}) {
+        SCOPED_TRACE(signal);
         open(Emu::Raine);
         pickRom(favourite);
         dropOnFavourites();
@@ -131,16 +150,36 @@ TEST_F(SectionLaunchTest, AnEndingSignalDuringARunEndsTheEmulatorCleansUpAndSave
                                     " $PPID; exec >/dev/null 2>&1; sleep 2; echo survived");
         open();
         pickRom("Galaga");
-        doubleClick("lstMameRom");
+        ExpectEnds([this] { doubleClick("lstMameRom"); }, dir_ / "errors.txt");
 
-        EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1\n") << signal;
-        EXPECT_EQ(Entries(dir_ / "emu"), (Names{"mame.sh", "roms"})) << signal;
-        EXPECT_TRUE(Entries(dir_ / "emu/roms").empty()) << signal;
-        QObject waiting;
-        QTimer::singleShot(5000, &waiting, [] { QCoreApplication::exit(1); });
-        EXPECT_EQ(QCoreApplication::exec(), 0) << signal;
-        EXPECT_NE(savedFavourites(Emu::Raine).find(favourite), std::string::npos) << signal;
+        EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1\n");
+        EXPECT_EQ(Entries(dir_ / "emu"), (Names{"mame.sh", "roms"}));
+        EXPECT_TRUE(Entries(dir_ / "emu/roms").empty());
+        EXPECT_NE(savedFavourites(Emu::Raine).find(favourite), std::string::npos);
+        EXPECT_EQ(ReadBytes(dir_ / "errors.txt"), "");
     }
+    Hooks() = DefaultHooks();
+}
+
+// Nobody may be there to answer: what would be asked is written to standard error, in lines of
+// its own, and the program ends.
+TEST_F(SectionLaunchTest, EndingOnASignalShowsNothingAndTellsAFailedSaveOnStandardError) {
+    InstallSectionWindows();
+    open();
+    pickRom("Galaga");
+    const std::string cfg = dir_ / "Cfg/Mame.cfg";
+    chmod(cfg.c_str(), 0444);
+    dialogs_->whenAsked = [] { _exit(2); };
+    ExpectEnds([] { raise(SIGTERM); }, dir_ / "errors.txt");
+    EXPECT_EQ(ReadBytes(dir_ / "errors.txt"), "The settings could not be saved in\n" + cfg + "\n");
+
+    // A signal while the launch tells of its failed save: the launch starts nothing and leaves
+    // nothing behind.
+    dialogs_->whenAsked = [] { raise(SIGTERM); };
+    ExpectEnds([this] { doubleClick("lstMameRom"); }, dir_ / "errors.txt");
+    EXPECT_EQ(ran(), "<missing>");
+    EXPECT_EQ(Entries(dir_ / "emu"), (Names{"mame.sh", "roms"}));
+    EXPECT_TRUE(Entries(dir_ / "emu/roms").empty());
     Hooks() = DefaultHooks();
 }
 

@@ -11,6 +11,7 @@
 #include "launch/batch_file.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
+#include "platform/ending_signals.h"
 #include "platform/path.h"
 #include "platform/process.h"
 
@@ -229,13 +230,15 @@ void PlacementFailed(const std::string& zip, const std::string& found, const std
                       MsgStyle::Warning);
 }
 
-// Runs the batch file, deletes the copies, then tells what went wrong.
+// Runs the batch file, deletes the copies, then tells what went wrong. A program that an ending
+// signal reached while the launch asked or copied starts nothing.
 void FinishLaunch(const std::string& emulatorDir, const std::string& commandLine,
                   const std::vector<std::string>& copies) {
-    TailResult tail = RunLaunchTail(emulatorDir, commandLine);
+    const bool ending = Ending();
+    TailResult tail = ending ? TailResult{} : RunLaunchTail(emulatorDir, commandLine);
     for (const std::string& copy : copies)
         RemoveFile(copy);
-    if (!tail.ran)
+    if (!tail.ran && !ending)
         dialogs().message(tail.problem, MsgStyle::Warning);
 }
 

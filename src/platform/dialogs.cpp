@@ -1,16 +1,58 @@
 #include "platform/dialogs.h"
 
+#include <unistd.h>
+
+#include "platform/code_page.h"
+#include "platform/ending_signals.h"
+
 namespace arvok {
 
 namespace {
+
 std::unique_ptr<Dialogs>& current() {
     static std::unique_ptr<Dialogs> service = std::make_unique<ScriptedDialogs>();
     return service;
 }
+
+// The message's words as a terminal shows them: in UTF-8, a CR (or CR LF) as a line break.
+std::string TerminalLines(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char32_t ch = CodePageChar(static_cast<unsigned char>(text[i]));
+        if (ch == '\r') {
+            if (i + 1 == text.size() || text[i + 1] != '\n')
+                out += '\n';
+        } else if (ch < 0x80) {
+            out += static_cast<char>(ch);
+        } else if (ch < 0x800) {
+            out += static_cast<char>(0xC0 | (ch >> 6));
+            out += static_cast<char>(0x80 | (ch & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (ch >> 12));
+            out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (ch & 0x3F));
+        }
+    }
+    return out + '\n';
+}
+
+// While the program ends on a signal nobody is there to answer: a message is written to standard
+// error and taken as dismissed.
+class EndingDialogs : public Dialogs {
+public:
+    Answer message(const std::string& text, MsgStyle style, const std::string&) override {
+        const std::string lines = TerminalLines(text);
+        ssize_t written = write(STDERR_FILENO, lines.data(), lines.size());
+        (void)written;
+        return style == MsgStyle::WarningYesNo ? Answer::No : Answer::Ok;
+    }
+};
+
 } // namespace
 
 Dialogs& dialogs() {
-    return *current();
+    static EndingDialogs whileEnding;
+    return Ending() ? whileEnding : *current();
 }
 
 void SetDialogs(std::unique_ptr<Dialogs> service) {

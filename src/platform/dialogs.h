@@ -23,7 +23,9 @@ public:
                            const std::string& title = {}) = 0;
 };
 
-// The service in force; a Qt one is installed by main, a scripted one by tests.
+// The service in force; a Qt one is installed by main, a scripted one by tests. While the
+// program is ending on a signal, none of them: every message goes to standard error, each line of
+// it a line there, and is answered Ok, or No to a question.
 Dialogs& dialogs();
 void SetDialogs(std::unique_ptr<Dialogs> service);
 

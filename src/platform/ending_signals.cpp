@@ -1,38 +1,28 @@
 #include "platform/ending_signals.h"
 
-#ifndef _WIN32
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
-#include <initializer_list>
-#include <poll.h>
 #include <unistd.h>
-#endif
 
 namespace arvok {
-
-#ifdef _WIN32
-
-int CatchEndingSignals() {
-    return -1;
-}
-
-bool AwaitEndingSignal(int) {
-    return false;
-}
-
-bool TakeEndingSignals() {
-    return false;
-}
-
-#else
 
 namespace {
 
 int pipeFds[2] = {-1, -1};
+volatile std::sig_atomic_t ending = 0;
+volatile std::sig_atomic_t groupToKill = 0;
 
-// Only the byte; errno is kept for the call the signal interrupted.
-void NoteEndingSignal(int) {
+// Only the flag and the byte; errno is kept for the call the signal interrupted. A signal while
+// ending is given back its default action, which it meets again as soon as the handler returns.
+void NoteEndingSignal(int signal) {
+    if (ending) {
+        if (groupToKill)
+            kill(-groupToKill, SIGKILL);
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+        return;
+    }
+    ending = 1;
     const int saved = errno;
     const char byte = 0;
     ssize_t written = write(pipeFds[1], &byte, 1);
@@ -52,15 +42,21 @@ int CatchEndingSignals() {
     action.sa_handler = NoteEndingSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+    for (int signal : kEndingSignals)
         sigaction(signal, &action, nullptr);
     return pipeFds[0];
 }
 
-// A byte waiting in the pipe is a signal not taken yet.
-bool AwaitEndingSignal(int milliseconds) {
-    pollfd byte{pipeFds[0], POLLIN, 0};
-    return poll(&byte, pipeFds[0] < 0 ? 0 : 1, milliseconds) > 0;
+void EndWithProgram(int group) {
+    groupToKill = group;
+}
+
+bool Ending() {
+    return ending != 0;
+}
+
+int EndingSignalPipe() {
+    return pipeFds[0];
 }
 
 bool TakeEndingSignals() {
@@ -70,7 +66,5 @@ bool TakeEndingSignals() {
         any = true;
     return any;
 }
-
-#endif
 
 } // namespace arvok

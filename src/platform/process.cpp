@@ -1,22 +1,22 @@
 #include "platform/process.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <poll.h>
+#include <pthread.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/code_page.h"
 #include "platform/ending_signals.h"
 #include "platform/path.h"
-#endif
 
 namespace arvok {
 
@@ -40,34 +40,10 @@ std::string ProgramPathProblem(const std::string& path) {
     if (path.find(' ') != std::string::npos)
         return "Its path holds a blank: the launch line is split at blanks, so the program's "
                "path must have none.";
-#ifndef _WIN32
     if (access(path.c_str(), X_OK) != 0)
         return "The file may not be run: it lacks the permission to execute.";
-#endif
     return {};
 }
-
-#ifdef _WIN32
-
-bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    std::string line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
-                        nullptr, workDir.c_str(), &startup, &process)) {
-        error = "system error " + std::to_string(GetLastError());
-        return false;
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return true;
-}
-
-#else
 
 namespace {
 
@@ -77,10 +53,94 @@ bool IsExecutableFile(const std::string& path) {
            access(path.c_str(), X_OK) == 0;
 }
 
-// How often a wait for the emulator looks whether it has ended: soon after the start, so that a
-// program that ends at once is not waited for long, then less and less often, down to every
-// 50 ms.
-constexpr int kFirstLookMs = 1, kLookMs = 50;
+using Clock = std::chrono::steady_clock;
+
+// The write end of the pipe a child's end is noted in while a wait watches for it without the
+// kernel's process descriptors.
+int childEndedPipe = -1;
+
+void NoteChildEnded(int) {
+    const int saved = errno;
+    const char byte = 0;
+    ssize_t written = write(childEndedPipe, &byte, 1);
+    (void)written;
+    errno = saved;
+}
+
+enum class Woke { Ended, Ending, TimedOut };
+
+// Watches a started process until it has ended, without looking at it over and over: its
+// process descriptor, or where the kernel has none, a pipe that SIGCHLD writes to while this
+// lives, is polled together with the ending signals' pipe.
+class EndWatch {
+public:
+    explicit EndWatch(pid_t pid) : pid_(pid) {
+#ifdef SYS_pidfd_open
+        fd_ = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+        if (fd_ >= 0)
+            return;
+#endif
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        fd_ = fds[0];
+        childEndedPipe = fds[1];
+        struct sigaction action {};
+        action.sa_handler = NoteChildEnded;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART | SA_NOCLDSTOP;
+        sigaction(SIGCHLD, &action, &before_);
+        childPipe_ = true;
+    }
+    EndWatch(const EndWatch&) = delete;
+    EndWatch& operator=(const EndWatch&) = delete;
+    ~EndWatch() {
+        if (childPipe_) {
+            sigaction(SIGCHLD, &before_, nullptr);
+            close(childEndedPipe);
+            childEndedPipe = -1;
+        }
+        if (fd_ >= 0)
+            close(fd_);
+    }
+
+    // Waits until the process has ended and is reaped, an ending signal has arrived (when
+    // "signals"), or "deadline" has passed. Without any descriptor to watch (none left to the
+    // program) it looks at the process every few milliseconds instead.
+    Woke wait(std::optional<Clock::time_point> deadline, bool signals) {
+        for (;;) {
+            pid_t waited;
+            while ((waited = waitpid(pid_, nullptr, WNOHANG)) < 0 && errno == EINTR) {
+            }
+            if (waited != 0)
+                return Woke::Ended;
+            if (signals && Ending())
+                return Woke::Ending;
+            int timeout = -1;
+            if (deadline) {
+                const auto left =
+                    std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now()).count();
+                if (left <= 0)
+                    return Woke::TimedOut;
+                timeout = static_cast<int>(left);
+            }
+            if (fd_ < 0)
+                timeout = timeout < 0 ? kLastResortLookMs : std::min(timeout, kLastResortLookMs);
+            pollfd watched[2] = {{fd_, POLLIN, 0}, {signals ? EndingSignalPipe() : -1, POLLIN, 0}};
+            poll(watched, 2, timeout);
+            char bytes[16];
+            while (childPipe_ && read(fd_, bytes, sizeof bytes) > 0) {
+            }
+        }
+    }
+
+private:
+    static constexpr int kLastResortLookMs = 50;
+    pid_t pid_;
+    int fd_ = -1;
+    bool childPipe_ = false;
+    struct sigaction before_ {};
+};
 
 // What the child tells the parent through the pipe when it cannot go on.
 struct ChildFailure {
@@ -115,7 +175,8 @@ std::string FindProgram(const std::string& program, const std::string& workDir) 
     return {};
 }
 
-bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error) {
+bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error,
+                std::chrono::milliseconds grace) {
     std::vector<std::string> words = SplitAtBlanks(commandLine);
     if (words.empty()) {
         error = "the command line is empty";
@@ -145,16 +206,22 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     }
 
     // The child shares the program's memory until it starts the emulator, so that not even the
-    // program's page tables are copied for it; the calling thread waits meanwhile.
+    // program's page tables are copied for it; the calling thread waits meanwhile. No signal is
+    // let through until the child has given the caught ones back their default actions: a
+    // handler of the program must not run in it.
+    sigset_t all, callers;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &callers);
     pid_t pid = vfork();
-    if (pid < 0) {
-        error = std::strerror(errno);
-        close(pipeFds[0]);
-        close(pipeFds[1]);
-        return false;
-    }
     if (pid == 0) {
         // Only async-signal-safe calls from here on, and nothing the program reads changed.
+        struct sigaction byDefault {};
+        byDefault.sa_handler = SIG_DFL;
+        for (int signal : kEndingSignals)
+            sigaction(signal, &byDefault, nullptr);
+        sigprocmask(SIG_SETMASK, &callers, nullptr);
+        // The emulator leads a group of its own, which an ending signal ends as a whole.
+        setpgid(0, 0);
         ChildFailure failure{0, 0};
         if (chdir(workDir.c_str()) != 0) {
             failure.error = errno;
@@ -166,6 +233,13 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
         (void)written;
         _exit(127);
     }
+    pthread_sigmask(SIG_SETMASK, &callers, nullptr);
+    if (pid < 0) {
+        error = std::strerror(errno);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        return false;
+    }
     close(pipeFds[1]);
 
     ChildFailure failure{};
@@ -175,22 +249,19 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     } while (got < 0 && errno == EINTR);
     close(pipeFds[0]);
 
-    // The emulator is looked at every few milliseconds; an ending signal, whichever thread of
-    // the program it reaches, wakes the wait at once: the emulator is told to end and waited for,
+    // An ending signal, whichever thread of the program it reaches, wakes the wait at once: the
+    // emulator's group is told to end, killed when it has not within the grace, and waited for,
     // so that the launch cleans up after it as after every run.
-    int status = 0;
-    auto ended = [&](int options) {
-        pid_t waited;
-        while ((waited = waitpid(pid, &status, options)) < 0 && errno == EINTR) {
+    EndWatch watch(pid);
+    EndWithProgram(pid);
+    if (watch.wait(std::nullopt, true) == Woke::Ending) {
+        kill(-pid, SIGTERM);
+        if (watch.wait(Clock::now() + grace, false) == Woke::TimedOut) {
+            kill(-pid, SIGKILL);
+            watch.wait(std::nullopt, false);
         }
-        return waited != 0;
-    };
-    for (int look = kFirstLookMs; !ended(WNOHANG); look = std::min(2 * look, kLookMs))
-        if (AwaitEndingSignal(look)) {
-            kill(pid, SIGTERM);
-            ended(0);
-            break;
-        }
+    }
+    EndWithProgram(0);
 
     if (got == static_cast<ssize_t>(sizeof failure)) {
         error =
@@ -199,7 +270,5 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     }
     return true;
 }
-
-#endif
 
 } // namespace arvok

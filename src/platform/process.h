@@ -1,6 +1,7 @@
 // Starting a program and waiting, without time-out, until it has ended.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,24 +11,27 @@ namespace arvok {
 // The words of a command line: runs of blanks separate words; blanks at either end give none.
 std::vector<std::string> SplitAtBlanks(std::string_view line);
 
-#ifndef _WIN32
 // Where a program is found: a name holding "/" is taken as it stands, relative to "workDir"
 // unless absolute; a bare name is looked for in "workDir", then in each folder of PATH. Only an
 // executable regular file counts. Empty when none is found.
 std::string FindProgram(const std::string& program, const std::string& workDir);
-#endif
 
 // Why the program at "path" cannot be the first word of a launch line and be started, in words
 // for the user: the line is split at blanks, so a path holding one is cut there, and a file that
 // may not be executed cannot be run. Empty when neither stands in the way.
 std::string ProgramPathProblem(const std::string& path);
 
+// How long a program told to end because the program itself ends may take before it is killed.
+inline constexpr std::chrono::milliseconds kEndingGrace = std::chrono::seconds(5);
+
 // Runs "commandLine" with "workDir" as the working directory of the new process (the caller's
-// own current directory is left alone) and returns when it has ended. On POSIX no shell is
-// involved: the line is split at blanks and the first word is the program (FindProgram). On
-// Windows the line goes to the system as it stands. False, with the reason in "error", when the
-// process could not be started; the exit status is not looked at. An ending signal caught
-// meanwhile (CatchEndingSignals) sends the process SIGTERM, and the wait goes on until it ends.
-bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error);
+// own current directory is left alone) and returns as soon as it has ended. No shell is
+// involved: the line is split at blanks and the first word is the program (FindProgram), which
+// leads a process group of its own. False, with the reason in "error", when the process could not
+// be started; the exit status is not looked at. An ending signal caught meanwhile
+// (CatchEndingSignals) sends the group SIGTERM and, when the process has not ended within
+// "grace", SIGKILL; the call returns once it has ended.
+bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error,
+                std::chrono::milliseconds grace = kEndingGrace);
 
 } // namespace arvok

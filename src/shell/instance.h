@@ -12,9 +12,11 @@ namespace arvok {
 // system without locks, anything but a plain file at that name) the program still starts.
 bool ClaimInstallation(const std::string& dirInst);
 
-// From now on SIGTERM, SIGINT and SIGHUP end the program as "Exit" does, without asking: an
-// emulator that runs is ended and waited for, and the launch cleans up after it as after every
-// run; then, back in the event loop, the launcher saves every open window and quits.
+// From now on SIGTERM, SIGINT and SIGHUP end the program as "Exit" does, without asking or
+// showing anything (what would be shown goes to standard error): an emulator that runs is ended
+// and waited for, and the launch cleans up after it as after every run, one that has not started
+// yet is not started; then, back in the event loop, the launcher saves every open window and
+// quits. A second such signal meanwhile ends the program at once.
 void QuitOnEndingSignals();
 
 } // namespace arvok

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 
 #include "launch/batch_file.h"
 #include "launch/stand_in.h"
+#include "platform/ending_signals.h"
 #include "platform/path.h"
 #include "platform/process.h"
 
@@ -16,6 +21,26 @@ using test::StandIn;
 using test::TempDir;
 using test::WriteBytes;
 using test::WriteScript;
+
+// The wait status of "run", whose emulator sends it an ending signal, in a process of its own (an
+// ending lasts for its life); -1 when it or the pid in "left" (orphaned, it comes here) ran 2 s.
+template <class Run> int EndingOf(Run run, const std::string& left) {
+    prctl(PR_SET_CHILD_SUBREAPER, 1);
+    const pid_t program = fork();
+    if (program == 0) {
+        alarm(2);
+        CatchEndingSignals();
+        run();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(program, &status, 0);
+    const pid_t pid = std::stoi("0" + ReadBytes(left));
+    for (int ms = 0; ms < 2000 && pid && waitpid(pid, nullptr, WNOHANG) == 0; ++ms)
+        usleep(1000);
+    prctl(PR_SET_CHILD_SUBREAPER, 0);
+    return pid && kill(pid, 0) != 0 ? status : -1;
+}
 
 TEST(SplitAtBlanks, RunsOfBlanksSeparateAndEndsGiveNothing) {
     EXPECT_EQ(SplitAtBlanks(" emu  pacman -sr 44100 "),
@@ -112,6 +137,23 @@ TEST(LaunchTail, ReportsAProgramThatDidNotStartAndStillDeletesTheBatchFile) {
     EXPECT_FALSE(result.ran);
     EXPECT_EQ(result.problem,
               "The launch file could not be written:\r" + dir / "nowhere/lancia.bat");
+}
+
+TEST(RunAndWait, AnEndingSignalEndsTheEmulatorsGroupAndKillsWhatOutlivesTheGrace) {
+    TempDir dir;
+    std::string error;
+    auto run = [&] { RunAndWait("start", dir / "emu", error, std::chrono::milliseconds(300)); };
+    // Started through a script, the emulator itself is the script's child.
+    const std::string wrapper = "sleep 30 & echo $! > ../left\nkill -TERM $PPID\nwait\n";
+    WriteScript(dir / "emu/start", wrapper);
+    EXPECT_EQ(EndingOf(run, dir / "left"), 0);
+    // One that ignores SIGTERM is killed once its grace is over.
+    WriteScript(dir / "emu/start", "trap '' TERM\n" + wrapper);
+    EXPECT_EQ(EndingOf(run, dir / "left"), 0);
+    // A second ending signal meanwhile ends the program at once, and the emulator with it.
+    WriteScript(dir / "emu/start", "trap '' TERM\necho $$ > ../left\nkill -TERM $PPID\nsleep 0.1\n"
+                                   "kill -TERM $PPID\nsleep 30\n");
+    EXPECT_EQ(EndingOf(run, dir / "left"), SIGTERM);
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 #include <algorithm>
+#include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <iomanip>
 #include <map>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -116,12 +120,24 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
 }
 
-TEST_F(SectionLaunchTest, AnEndingSignalDuringARunEndsTheEmulatorCleansUpAndSavesEveryWindow) {
+// Catches the ending signals, runs "action" and the event loop, which must end as Exit does, in a
+// process of its own (an ending lasts for its life) whose standard error goes to "errors".
+template <class Action> void ExpectEnds(Action action, const std::string& errors) {
+    EXPECT_EXIT(
+        {
+            dup2(open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
+            QuitOnEndingSignals();
+            action();
+            QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+            _exit(QCoreApplication::exec());
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST_F(SectionLaunchTest, AnEndingSignalEndsTheEmulatorSavesEveryWindowAndAsksNothing) {
     WriteDataFile("Raine", kMameGames);
     WriteCfg(Emu::Raine, {});
     InstallSectionWindows();
-    QuitOnEndingSignals();
-    QSignalBlocker keepLauncher(QCoreApplication::instance()); // for the tests after this one
     for (const auto& [signal, favourite] :
          {std::pair{"TERM", "1942"}, {"INT", "Xevious"}, {"HUP", "Pac-Man"}}) {
         open(Emu::Raine);
@@ -131,16 +147,33 @@ TEST_F(SectionLaunchTest, AnEndingSignalDuringARunEndsTheEmulatorCleansUpAndSave
                                     " $PPID; exec >/dev/null 2>&1; sleep 2; echo survived");
         open();
         pickRom("Galaga");
-        doubleClick("lstMameRom");
+        ExpectEnds([this] { doubleClick("lstMameRom"); }, dir_ / "errors.txt");
 
         EXPECT_EQ(ran(), dir_.path() + "/emu\ngalaga -ignorecfg -soundcard 1\n") << signal;
         EXPECT_EQ(Entries(dir_ / "emu"), (Names{"mame.sh", "roms"})) << signal;
         EXPECT_TRUE(Entries(dir_ / "emu/roms").empty()) << signal;
-        QObject waiting;
-        QTimer::singleShot(5000, &waiting, [] { QCoreApplication::exit(1); });
-        EXPECT_EQ(QCoreApplication::exec(), 0) << signal;
         EXPECT_NE(savedFavourites(Emu::Raine).find(favourite), std::string::npos) << signal;
     }
+
+    // Nobody may be there to answer: a failed save is told on standard error, a line a line.
+    const std::string cfg = dir_ / "Cfg/Mame.cfg";
+    chmod(cfg.c_str(), 0444);
+    dialogs_->whenAsked = [] { _exit(2); };
+    ExpectEnds([] { raise(SIGTERM); }, dir_ / "errors.txt");
+    EXPECT_EQ(ReadBytes(dir_ / "errors.txt"), "The settings could not be saved in\n" + cfg + "\n");
+    // A signal during the launch's own message: nothing starts (to run on, with SIGTERM blocked).
+    RemoveFile(dir_ / "ran.txt");
+    dialogs_->whenAsked = [] {
+        sigset_t term;
+        sigemptyset(&term);
+        sigaddset(&term, SIGTERM);
+        sigprocmask(SIG_BLOCK, &term, nullptr);
+        raise(SIGHUP);
+    };
+    ExpectEnds([this] { doubleClick("lstMameRom"); }, dir_ / "errors.txt");
+    EXPECT_EQ(ran(), "<missing>");
+    EXPECT_EQ(Entries(dir_ / "emu"), (Names{"mame.sh", "roms"}));
+    EXPECT_TRUE(Entries(dir_ / "emu/roms").empty());
     Hooks() = DefaultHooks();
 }
 

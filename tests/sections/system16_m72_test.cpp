@@ -14,8 +14,6 @@
 #include "section_fixture.h"
 #include "sections/launcher_link.h"
 #include "sections/popup_menus.h"
-#include "sections/section_design.h"
-#include "settings/game_settings.h"
 #include "support/control_table.h"
 
 namespace arvok::test {
@@ -211,23 +209,6 @@ TEST_F(System16M72Test, PickersOpenWithTheSectionsTagsAndM72sRomPickerFallsBackT
     EXPECT_EQ(pick("cmdSfoglia").tag, "SYSTEM16");
     clickButton("imgSystem16ButSet");
     EXPECT_EQ(pick("cmdSystem16SelDir").caption, "Search Rom for Golden Axe (goldnaxe.zip)");
-}
-
-// A control of an option table that its section's design forgets would stand captionless in
-// the page's corner.
-TEST(SectionDesignRows, EveryControlOfEverySettingsPageHasItsDesignRow) {
-    for (Emu emu : kAllEmus) {
-        const GameSettingsTable& table = GameSettingsTableOf(emu);
-        Names names = table.clearedByDefaults;
-        for (const GameOption& option : table.options)
-            names.push_back(option.control);
-        for (const std::string& name : names) {
-            const auto& rows = Design(emu).settings;
-            EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const SettingControl& row) {
-                return name == row.name;
-            })) << name;
-        }
-    }
 }
 
 } // namespace

@@ -59,7 +59,7 @@ Names Faults(QWidget* window) {
         if (!frame)
             continue;
         // The frame alone, without a caption and with its own: its line crosses the caption when
-        // most of what it draws across the caption's band is still drawn there.
+        // more than a tenth of what it draws across the caption's band is still drawn there.
         const QString title = frame->title();
         std::array<QImage, 2> drawn;
         for (int titled = 0; titled < 2; ++titled) {
@@ -79,8 +79,9 @@ Names Faults(QWidget* window) {
                     ++line;
                     kept += drawn[1].pixel(x, y) == drawn[0].pixel(x, y);
                 }
-        if (2 * kept > line)
-            faults.push_back(name(frame) + " draws its line through its caption");
+        if (10 * kept > line)
+            faults.push_back(name(frame) + " draws its line through \"" + title.toStdString() +
+                             '"');
         for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             QImage under = drawn[1].copy(control->geometry()), plain = under;
             plain.fill(drawn[0].pixel(frame->width() / 2, frame->height() / 2));

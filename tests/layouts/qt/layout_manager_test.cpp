@@ -433,12 +433,14 @@ TEST_F(LayoutManagerTest, EveryControlStandsAsDesignedWithItsCaptionWhole) {
         EXPECT_GE(button->width(), button->sizeHint().width()) << ToAnsi(button->objectName());
 }
 
-// What a user sees wrong in "window", naming the controls and their places: two controls over
-// each other while neither holds the other (a frame its controls, a list its scroll bars, a
-// picture or blank label a caption written on it), a control its page or window cuts, a frame's
-// line through its caption or a control in it. Controls out of sight (hidden, on a page not
-// shown, where the window's size cuts them off) are left out.
+// What a user sees wrong in "window" once shown: two controls over each other while neither holds
+// the other (a frame its controls, a list its scroll bars, a picture or blank label a caption on
+// it), a control its page or window cuts, a frame's line through its caption or a control in it.
+// Controls out of sight (hidden, on a page not shown, cut off by the window's size) are left out.
 Lines Faults(QWidget* window) {
+    window->setWindowModality(Qt::NonModal);
+    window->show();
+    QApplication::processEvents();
     auto place = [window](const QWidget* w) {
         return QRect(w->mapTo(window, QPoint()), w->size());
     };
@@ -449,9 +451,9 @@ Lines Faults(QWidget* window) {
         return r;
     };
     auto name = [&](const QWidget* w) {
-        const QString id =
-            w->objectName().isEmpty() ? w->property("text").toString() : w->objectName();
-        return (id + ' ' + QDebug::toString(place(w))).toStdString();
+        return (w->property(w->objectName().isEmpty() ? "text" : "objectName").toString() + ' ' +
+                QDebug::toString(place(w)))
+            .toStdString();
     };
     auto writtenOn = [](const QWidget* caption, const QWidget* backdrop) {
         return caption->inherits("QLabel") && !caption->autoFillBackground() &&
@@ -496,8 +498,7 @@ Lines Faults(QWidget* window) {
                     kept += drawn[1].pixel(x, y) == drawn[0].pixel(x, y);
                 }
         if (10 * kept > line)
-            faults.push_back(name(frame) + " draws its line through \"" + title.toStdString() +
-                             '"');
+            faults.push_back(name(frame) + " draws its line through " + title.toStdString());
         for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             QImage under = drawn[1].copy(control->geometry()), plain = under;
             plain.fill(drawn[0].pixel(frame->width() / 2, frame->height() / 2));
@@ -510,12 +511,6 @@ Lines Faults(QWidget* window) {
 
 // Every window, in every size and on every page, shows each control whole and on its own.
 TEST_F(LayoutManagerTest, NoControlStandsOverAnotherOrOutsideItsPageInAnyWindow) {
-    auto check = [](QWidget* window, const std::string& state) {
-        window->setWindowModality(Qt::NonModal);
-        window->show();
-        QApplication::processEvents();
-        EXPECT_EQ(Faults(window), Lines{}) << state;
-    };
     for (Emu emu : kAllEmus) {
         WriteDataFile(Section(emu).baseName, kMameGames);
         WriteCfg(emu, {"Galaga"}, "down");
@@ -526,7 +521,7 @@ TEST_F(LayoutManagerTest, NoControlStandsOverAnotherOrOutsideItsPageInAnyWindow)
                 clickButton((Design(emu).sizeButtonPrefix + size).c_str());
             for (const std::string page : {"Snap", "Set", "Info", "Help", "Opts"}) {
                 clickButton((Design(emu).pageButtonPrefix + page).c_str());
-                check(window_, Section(emu).tag + size + " " + page);
+                EXPECT_EQ(Faults(window_), Lines{}) << Section(emu).tag << size << " " << page;
             }
         }
     }
@@ -539,8 +534,7 @@ TEST_F(LayoutManagerTest, NoControlStandsOverAnotherOrOutsideItsPageInAnyWindow)
     DedicationDialog dedication;
     for (QWidget* window : std::initializer_list<QWidget*>{&launcher, &folders, &programs, manager_,
                                                            &name, &about, &dedication})
-        check(window, window->objectName().toStdString());
+        EXPECT_EQ(Faults(window), Lines{}) << window->objectName().toStdString();
 }
-
 } // namespace
 } // namespace arvok::test

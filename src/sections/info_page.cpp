@@ -20,8 +20,8 @@ InfoPage::InfoPage(Emu emu, QWidget* window) : QWidget(window), emu_(emu) {
         if (row.heading) {
             MakeLabel(this, "", QString::fromLatin1(row.heading), 60, top, kHalf, kPageRow);
             if (row.rightHeading)
-                MakeLabel(this, "", QString::fromLatin1(row.rightHeading), 60 + kHalf, top, kHalf,
-                          kPageRow);
+                MakeLabel(this, "", QString::fromLatin1(row.rightHeading), 60 + kHalf, top,
+                          kHalf - kGap, kPageRow);
         }
         const bool wide = row.cells.size() == 1;
         for (size_t c = 0; c < row.cells.size(); ++c) {

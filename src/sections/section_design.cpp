@@ -543,7 +543,7 @@ PerSection<SectionDesign> MakeDesigns() {
     system16.showsGameInHand = false;
     system16.counts.totalDesign = "1107";
     system16.counts.totalCaption = "Total:";
-    system16.counts.totalTop = 4575;
+    system16.counts.totalTop = 4620;
     system16.settings = System16Settings();
     system16.settingsPageTip = kSystem16PageTip;
     system16.helpListHeading = nullptr;

@@ -167,7 +167,7 @@ void SectionWindow::buildFrame() {
     connect(pageButtons_[4], &ClickLabel::clicked, this, [this] { onLeaveButton(Page::Conf); });
 
     romSettings_ =
-        MakeLabel(this, ("lbl" + base_ + "RomSettings").c_str(), {}, 2400, 510, 3855, 195);
+        MakeLabel(this, ("lbl" + base_ + "RomSettings").c_str(), {}, 2400, 510, 3855, 180);
     SetBackColor(romSettings_, 0xE4AAAA);
     SetForeColor(romSettings_, 0x80);
     if (!design_.showsGameInHand)

@@ -252,27 +252,29 @@ void LauncherWindow::buildMenu() {
 void LauncherWindow::buildStatistics() {
     constexpr int kLeft = 270, kTop = 3540, kStep = 180, kCaptionWidth = 900;
     constexpr int kValueLeft = kLeft + kCaptionWidth, kValueWidth = 3015 - kCaptionWidth;
+    // The lines start below the title line, and the last two below the contributors' caption.
+    constexpr int kLines = kTop + 195, kLower = kLines + kStep * 14 + 30;
     for (int i = 0; i < kHeaderLines; ++i) {
         const HeaderLine& line = kHeaderLayout[i];
         QLabel* value = nullptr;
         if (i == 0) {
-            value = MakeLabel<QLabel>(this, line.label, {}, kLeft, kTop, 3015, 195);
+            value = MakeLabel<QLabel>(this, line.label, {}, kLeft, kTop, 3015, kLines - kTop);
             value->setAlignment(Qt::AlignCenter);
             SetOpaque(value, kBannerBack, kBannerText);
         } else if (i < 15) {
-            int top = kTop + kStep * i;
+            int top = kLines + kStep * (i - 1);
             MakeLabel<QLabel>(this, "", line.caption, kLeft, top, kCaptionWidth, 165)
                 ->setStyleSheet("color: #FFFF00;");
             value = MakeLabel<QLabel>(this, line.label, "-", kValueLeft, top, kValueWidth, 165);
             SetTransparent(value, kWhite);
         } else {
-            int top = kTop + kStep * 15 + 30 + 180 * (i - 14);
+            int top = kLower + kStep * (i - 14);
             value = MakeLabel<QLabel>(this, line.label, "-", kLeft, top, 3015, 165);
             SetTransparent(value, kWhite);
         }
         statistics_[i] = value;
     }
-    MakeLabel<QLabel>(this, "", kContributorsCaption, kLeft, kTop + kStep * 15 + 30, 3015, 165)
+    MakeLabel<QLabel>(this, "", kContributorsCaption, kLeft, kLower, 3015, 165)
         ->setStyleSheet("color: #FFFF00;");
 }
 

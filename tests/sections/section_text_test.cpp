@@ -1,30 +1,12 @@
-// Every text of a section window shows whole at the window's design size: captions, check-box
-// and option-button captions with their indicators, and every combo item; controls stand clear
-// of their frames, and a text longer than its list or label is clipped at its edge.
+// A text longer than its list or label is clipped at its edge.
 #include <QLabel>
 
 #include "section_fixture.h"
-#include "support/cut_text.h"
 
 namespace arvok::test {
 namespace {
 
 using SectionTextTest = SectionTest;
-
-TEST_F(SectionTextTest, NoCaptionCheckBoxOrComboTextIsCut) {
-    WriteDataFile("Callus", kMameGames);
-    WriteDataFile("Raine", kMameGames);
-    WriteDataFile("System16", kMameGames);
-    WriteDataFile("M72", kMameGames);
-    for (Emu emu : kAllEmus) {
-        ASSERT_NE(open(emu), nullptr) << Section(emu).tag;
-        EXPECT_EQ(CutTexts(window_), Names{}) << Section(emu).tag;
-        EXPECT_EQ(ControlsOnFrames(window_), Names{}) << Section(emu).tag;
-        for (const char* page : {"Settings", "Conf"})
-            EXPECT_EQ(CutComboItems(find(ObjectName(emu, "pic", page).c_str())), Names{})
-                << Section(emu).tag << " " << page;
-    }
-}
 
 // A long name is clipped at the edge of the favourites and of the history, neither of which
 // scrolls sideways; a long maker is clipped clear of "Year:" beside it.

@@ -3,7 +3,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyle>
@@ -85,22 +84,6 @@ inline std::vector<std::string> CutComboItems(QWidget* parent) {
             if (ComboCut(combo, combo->itemText(i)))
                 cut.push_back(Describe(combo, combo->itemText(i)));
     return cut;
-}
-
-// Every control of a frame under "window" that stands on a pixel the frame draws, its lines or
-// its caption, as "objectName: frame caption".
-inline std::vector<std::string> ControlsOnFrames(QWidget* window) {
-    std::vector<std::string> on;
-    for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
-        QImage bare(frame->size(), QImage::Format_RGB32);
-        frame->render(&bare, {}, {}, QWidget::DrawWindowBackground);
-        QImage plain = bare;
-        plain.fill(bare.pixel(bare.width() / 2, bare.height() / 2));
-        for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (bare.copy(control->geometry()) != plain.copy(control->geometry()))
-                on.push_back(Describe(control, frame->title()));
-    }
-    return on;
 }
 
 } // namespace arvok::test

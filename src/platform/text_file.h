@@ -2,9 +2,6 @@
 // temporary file in the same directory.
 #pragma once
 
-#include <array>
-#include <istream>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,70 +11,70 @@ namespace arvok {
 // Where the first line of a text file's bytes begins: after a UTF-8 byte-order mark, when the
 // bytes begin with one.
 size_t TextStart(std::string_view bytes);
-// The line of "bytes" that begins at "pos", without its line end; "pos" moves past that end. A
-// line ends at CR LF, at LF or at a CR alone, and the last one may have no end.
-std::string_view NextLine(std::string_view bytes, size_t& pos);
-// Calls "visit" with each line of a text file's "bytes" without its line end, from TextStart on
-// and as NextLine cuts them, until it returns true.
+
+// Cuts a text file's bytes into lines, from TextStart on. A line ends at CR LF, at LF or at a CR
+// alone, and the last one may have no end. The next LF and the next CR are each found by one
+// search and searched for again only once a line has passed them, so the bytes are searched
+// through once whatever their line ends and however long a line. The bytes may grow, as those of
+// a file read a block at a time: extend() then takes them with more after them.
+class LineSplitter {
+public:
+    explicit LineSplitter(std::string_view bytes);
+    // The next line, without its line end; false after the last one.
+    bool next(std::string_view& line);
+    // Whether the bytes ahead hold a whole line: one whose end cannot be longer than it seems (a
+    // CR that is the last byte may yet be followed by its LF).
+    bool holdsWholeLine();
+    bool atEnd() const { return pos_ >= bytes_.size(); }
+    // Takes "bytes", which begin with the bytes taken so far, wherever they now stand.
+    void extend(std::string_view bytes);
+
+private:
+    // The first "c" at or after "from", or the end of the bytes.
+    size_t find(char c, size_t from) const;
+    // Searches again for an LF or a CR that the lines have passed.
+    void catchUp();
+
+    std::string_view bytes_;
+    size_t pos_ = 0;
+    size_t lf_ = 0; // the next LF, or the end of the bytes; behind pos_ once passed
+    size_t cr_ = 0; // the same for CR
+};
+
+// Calls "visit" with each line of a text file's "bytes", as LineSplitter cuts them, until it
+// returns true.
 template <typename Visit> void ForEachLine(std::string_view bytes, Visit visit) {
-    for (size_t pos = TextStart(bytes); pos < bytes.size();)
-        if (visit(NextLine(bytes, pos)))
+    LineSplitter lines(bytes);
+    for (std::string_view line; lines.next(line);)
+        if (visit(line))
             return;
 }
-// Whether "bytes", read from "pos" on, hold a whole line: one whose end cannot be longer than it
-// seems (a CR that is the last byte may yet be followed by its LF).
-bool HoldsWholeLine(std::string_view bytes, size_t pos);
 // Whether "text" holds a CR or an LF, so that it cannot be kept as one line of a text file.
 bool HoldsLineBreak(std::string_view text);
 
-// Reads a file line by line, lines cut as NextLine cuts them. The whole file is read at
+// Reads a file line by line, lines cut as LineSplitter cuts them. The whole file is read at
 // construction, so a reader never holds the file open.
 class LineReader {
 public:
     explicit LineReader(const std::string& path);
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
     // False when the file could not be opened or read.
     bool ok() const { return ok_; }
     // The next line, without its line end; false at the end of the file.
     bool next(std::string& line);
-    bool atEnd() const { return pos_ >= data_.size(); }
+    bool atEnd() const { return lines_.atEnd(); }
 
 private:
     std::string data_;
-    size_t pos_ = 0;
-    bool ok_ = false;
+    bool ok_;
+    LineSplitter lines_;
 };
 
 // All lines of a file; false (and no lines) when it cannot be read.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines);
 // The whole file; false (and no bytes) when it cannot be read or is not a regular file.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
-
-// A file read a block at a time, for readers that stop early. It fails at once, reading nothing,
-// where ReadFileBytes fails.
-class FileStream : public std::istream {
-public:
-    explicit FileStream(const std::string& path);
-    FileStream(const FileStream&) = delete;
-    FileStream& operator=(const FileStream&) = delete;
-
-private:
-    class Buffer : public std::streambuf {
-    public:
-        explicit Buffer(const std::string& path);
-        ~Buffer() override;
-        Buffer(const Buffer&) = delete;
-        Buffer& operator=(const Buffer&) = delete;
-        bool open() const { return fd_ >= 0; }
-
-    protected:
-        int_type underflow() override;
-
-    private:
-        int fd_;
-        std::array<char, 1 << 14> block_{};
-    };
-    Buffer buffer_;
-};
 
 // Whether nothing stands at "path". A name that could not be looked at counts as there, so that a
 // file that cannot be read is never taken for a missing one and written over.

@@ -102,6 +102,17 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
     return FileState::Unreadable;
 }
 
+FileState ReadSettingsBytes(const std::string& path, std::string& bytes) {
+    if (ReadFileBytes(path, bytes)) {
+        UnreadableFiles().erase(path);
+        return FileState::Read;
+    }
+    if (IsMissing(path))
+        return FileState::Missing;
+    ReportUnreadable(path);
+    return FileState::Unreadable;
+}
+
 void ReportUnreadable(const std::string& path) {
     if (UnreadableFiles().insert(path).second)
         TellUnreadable(path);
@@ -116,6 +127,10 @@ bool SaveFile(const std::string& path, const std::string& bytes, Report report,
             TellUnreadable(path);
         return false;
     }
+    return SaveReadFile(path, bytes, report);
+}
+
+bool SaveReadFile(const std::string& path, const std::string& bytes, Report report) {
     if (WriteFileAtomically(path, bytes)) {
         UnsavedFiles().erase(path);
         return true;

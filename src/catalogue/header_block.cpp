@@ -29,8 +29,9 @@ public:
 
     // The next line; it stands until the next call. False at the end of the file.
     bool next(std::string_view& line) {
-        while (!lines_.holdsWholeLine() && more()) {
-        }
+        while (!lines_.holdsWholeLine())
+            if (!more())
+                break;
         return lines_.next(line);
     }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
@@ -58,32 +57,6 @@ size_t TextStart(std::string_view bytes) {
 LineSplitter::LineSplitter(std::string_view bytes) : bytes_(bytes), pos_(TextStart(bytes)) {
     lf_ = find('\n', pos_);
     cr_ = find('\r', pos_);
-}
-
-size_t LineSplitter::find(char c, size_t from) const {
-    const void* at =
-        from < bytes_.size() ? std::memchr(bytes_.data() + from, c, bytes_.size() - from) : nullptr;
-    return at ? static_cast<size_t>(static_cast<const char*>(at) - bytes_.data()) : bytes_.size();
-}
-
-void LineSplitter::catchUp() {
-    if (lf_ < pos_)
-        lf_ = find('\n', pos_);
-    if (cr_ < pos_)
-        cr_ = find('\r', pos_);
-}
-
-bool LineSplitter::next(std::string_view& line) {
-    if (atEnd())
-        return false;
-    catchUp();
-    const size_t end = std::min(lf_, cr_);
-    line = bytes_.substr(pos_, end - pos_);
-    pos_ = end;
-    if (pos_ < bytes_.size() && bytes_[pos_++] == '\r' && pos_ < bytes_.size() &&
-        bytes_[pos_] == '\n')
-        ++pos_;
-    return true;
 }
 
 bool LineSplitter::holdsWholeLine() {

@@ -2,6 +2,7 @@
 // temporary file in the same directory.
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,18 @@ class LineSplitter {
 public:
     explicit LineSplitter(std::string_view bytes);
     // The next line, without its line end; false after the last one.
-    bool next(std::string_view& line);
+    bool next(std::string_view& line) {
+        if (atEnd())
+            return false;
+        catchUp();
+        const size_t end = lf_ < cr_ ? lf_ : cr_;
+        line = std::string_view(bytes_.data() + pos_, end - pos_);
+        pos_ = end;
+        if (end < bytes_.size())
+            pos_ +=
+                end + 1 < bytes_.size() && bytes_[end] == '\r' && bytes_[end + 1] == '\n' ? 2 : 1;
+        return true;
+    }
     // Whether the bytes ahead hold a whole line: one whose end cannot be longer than it seems (a
     // CR that is the last byte may yet be followed by its LF).
     bool holdsWholeLine();
@@ -31,9 +43,20 @@ public:
 
 private:
     // The first "c" at or after "from", or the end of the bytes.
-    size_t find(char c, size_t from) const;
+    size_t find(char c, size_t from) const {
+        const void* at = from < bytes_.size()
+                             ? std::memchr(bytes_.data() + from, c, bytes_.size() - from)
+                             : nullptr;
+        return at ? static_cast<size_t>(static_cast<const char*>(at) - bytes_.data())
+                  : bytes_.size();
+    }
     // Searches again for an LF or a CR that the lines have passed.
-    void catchUp();
+    void catchUp() {
+        if (lf_ < pos_)
+            lf_ = find('\n', pos_);
+        if (cr_ < pos_)
+            cr_ = find('\r', pos_);
+    }
 
     std::string_view bytes_;
     size_t pos_ = 0;

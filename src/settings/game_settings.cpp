@@ -301,7 +301,8 @@ public:
         ForEachLine(bytes_, [this](std::string_view line) {
             lines_.push_back(line);
             const size_t end = static_cast<size_t>(line.data() - bytes_.data()) + line.size();
-            asWritten_ = asWritten_ && bytes_.compare(end, 2, "\r\n") == 0;
+            asWritten_ = asWritten_ && end + 1 < bytes_.size() && bytes_[end] == '\r' &&
+                         bytes_[end + 1] == '\n';
             return false;
         });
     }

@@ -121,16 +121,18 @@ void ReportUnreadable(const std::string& path) {
 bool SaveFile(const std::string& path, const std::string& bytes, Report report,
               Recognised recognised) {
     std::vector<std::string> old;
-    const bool known = UnreadableFiles().count(path) > 0;
-    if (known || ReadSettingsFile(path, old, recognised) == FileState::Unreadable) {
-        if (known && report == Report::EachTime)
-            TellUnreadable(path);
+    if (UnreadableFiles().count(path) == 0 &&
+        ReadSettingsFile(path, old, recognised) == FileState::Unreadable)
         return false;
-    }
     return SaveReadFile(path, bytes, report);
 }
 
 bool SaveReadFile(const std::string& path, const std::string& bytes, Report report) {
+    if (UnreadableFiles().count(path) > 0) {
+        if (report == Report::EachTime)
+            TellUnreadable(path);
+        return false;
+    }
     if (WriteFileAtomically(path, bytes)) {
         UnsavedFiles().erase(path);
         return true;

@@ -50,7 +50,7 @@ enum class Report { OncePerFile, EachTime };
 bool SaveFile(const std::string& path, const std::string& bytes,
               Report report = Report::OncePerFile, Recognised recognised = nullptr);
 // SaveFile for a file that has just been read (ReadSettingsBytes) and was not Unreadable: it is
-// not read again first.
+// not read again first, but one found unreadable before is still not written.
 bool SaveReadFile(const std::string& path, const std::string& bytes,
                   Report report = Report::OncePerFile);
 // Tells the user that "what" ("The ROM folder") "value" cannot be kept in the settings file, for

@@ -1,56 +1,10 @@
 #include "catalogue/data_file.h"
 
-#include <algorithm>
-#include <mutex>
-
 #include "core/shared_state.h"
 #include "platform/file_stamp.h"
 #include "platform/text_file.h"
 
 namespace arvok {
-
-namespace {
-
-struct KeptFile {
-    std::string path;
-    FileStamp stamp;
-    std::shared_ptr<const RecordLines> records;
-};
-
-// The kept files, the one used last first.
-class KeptFiles {
-public:
-    std::shared_ptr<const RecordLines> records(const std::string& path) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto at = std::find_if(files_.begin(), files_.end(),
-                               [&path](const KeptFile& file) { return file.path == path; });
-        std::optional<FileStamp> stamp = StampOf(path);
-        if (at != files_.end()) {
-            if (stamp && *stamp == at->stamp) {
-                std::rotate(files_.begin(), at, at + 1);
-                return files_.front().records;
-            }
-            files_.erase(at);
-        }
-        FileTime readFrom = FileClockNow();
-        auto records = std::make_shared<const RecordLines>(path);
-        // Kept only when it is known that the file has not changed since the stamp was taken,
-        // and that any later change will show in the stamp.
-        if (records->ok() && stamp && stamp->changed < readFrom && stamp == StampOf(path)) {
-            files_.insert(files_.begin(), {path, *stamp, records});
-            if (files_.size() > kMostKept)
-                files_.pop_back();
-        }
-        return records;
-    }
-
-private:
-    static constexpr size_t kMostKept = 5;
-    std::mutex mutex_;
-    std::vector<KeptFile> files_;
-};
-
-} // namespace
 
 std::string DataFilePath(Emu emu) {
     return InstallPath("Data", std::string(Section(emu).baseName) + ".dat");
@@ -114,8 +68,8 @@ RecordLines::RecordLines(const std::string& path) {
 }
 
 std::shared_ptr<const RecordLines> DataFileRecords(const std::string& path) {
-    static KeptFiles kept;
-    return kept.records(path);
+    static KeptFiles<RecordLines> kept(5);
+    return kept.get(path);
 }
 
 } // namespace arvok

@@ -55,7 +55,7 @@ std::optional<GameRecord> FindRecord(const std::string& path, int number, std::s
 std::optional<GameRecord> FindGameRecord(Emu emu, std::string_view value, int number = kName);
 
 // The record lines of a data file, read at once and kept as views into one buffer, so that a
-// pass over 40,000 records allocates nothing per line. Line ends as LineReader reads them.
+// pass over 40,000 records allocates nothing per line. Lines as LineSplitter cuts them.
 class RecordLines {
 public:
     explicit RecordLines(const std::string& path);

@@ -1,7 +1,11 @@
 #include "catalogue/header_block.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <string_view>
+#include <unistd.h>
 
+#include "platform/path.h"
 #include "platform/text_file.h"
 
 namespace arvok {
@@ -11,49 +15,48 @@ namespace {
 constexpr size_t kMaxLineLength = 32767;
 constexpr int kTotalLine = 8;
 
-// Reads the file line by line only as far as asked, so that the game records after the block
-// are never read; lines are cut as NextLine cuts them.
+// The file's bytes are read a block at a time, as far as a line asks, so that the game records
+// after the block are never read; lines are cut as LineSplitter cuts them.
 class HeadReader {
 public:
-    explicit HeadReader(const std::string& path) : in_(path) {
-        more();
-        pos_ = TextStart(bytes_);
+    explicit HeadReader(const std::string& path) : fd_(OpenRegularFile(path)), lines_(bytes_) {}
+    ~HeadReader() {
+        if (fd_ >= 0)
+            close(fd_);
     }
-    bool next(std::string& line) {
-        // What was searched for a line end holds none, bar a last CR that may yet take its LF,
-        // so each block is searched once however long the line.
-        size_t from = pos_;
-        while (!HoldsWholeLine(bytes_, from)) {
-            const bool lastCr = !bytes_.empty() && bytes_.back() == '\r';
-            from = std::max(pos_, bytes_.size() - (lastCr ? 1 : 0));
+    HeadReader(const HeadReader&) = delete;
+    HeadReader& operator=(const HeadReader&) = delete;
+
+    // The next line; it stands until the next call. False at the end of the file.
+    bool next(std::string_view& line) {
+        while (!lines_.holdsWholeLine())
             if (!more())
                 break;
-        }
-        if (pos_ >= bytes_.size())
-            return false;
-        line = NextLine(bytes_, pos_);
-        return true;
+        return text_ && lines_.next(line);
     }
 
 private:
-    // Adds the file's next block to what was read; false at the end of the file. A file found
-    // not to be text (IsText) gives no line from there on.
+    // Reads the file's next block after what was read; false at the end of the file or when it
+    // cannot be read. A file found not to be text (IsText) gives no line from there on.
     bool more() {
-        if (!text_)
+        if (fd_ < 0 || !text_)
             return false;
-        char block[4096];
-        in_.read(block, sizeof block);
-        const size_t from = bytes_.size();
-        bytes_.append(block, static_cast<size_t>(in_.gcount()));
-        text_ = IsText(bytes_, from);
-        if (!text_)
-            bytes_.clear();
-        return text_ && in_.gcount() > 0;
+        const size_t filled = bytes_.size();
+        bytes_.resize(filled + kBlock);
+        ssize_t got = 0;
+        do
+            got = read(fd_, bytes_.data() + filled, kBlock);
+        while (got < 0 && errno == EINTR);
+        bytes_.resize(filled + static_cast<size_t>(std::max<ssize_t>(got, 0)));
+        text_ = IsText(bytes_, filled);
+        lines_.extend(bytes_);
+        return text_ && got > 0;
     }
 
-    FileStream in_;
+    static constexpr size_t kBlock = 1 << 16;
+    int fd_;
     std::string bytes_;
-    size_t pos_ = 0;
+    LineSplitter lines_;
     bool text_ = true;
 };
 } // namespace
@@ -83,7 +86,7 @@ const char* const kContributorsCaption = "Project Manager and Contributors:";
 HeaderBlock ReadHeaderBlock(const std::string& path) {
     HeaderBlock block;
     HeadReader reader(path);
-    std::string line;
+    std::string_view line;
     bool found = false;
     while (!found && reader.next(line))
         found = !line.empty() && line[0] != '#';
@@ -92,7 +95,7 @@ HeaderBlock ReadHeaderBlock(const std::string& path) {
     while (block.read < kHeaderLines) {
         if (line.empty() || line.size() > kMaxLineLength)
             break;
-        block.values[block.read++] = line.substr(1);
+        block.values[block.read++] = std::string(line.substr(1));
         if (block.read < kHeaderLines && !reader.next(line))
             break;
     }
@@ -101,7 +104,7 @@ HeaderBlock ReadHeaderBlock(const std::string& path) {
 
 std::optional<std::string> GameTotal(const std::string& path) {
     HeadReader reader(path);
-    std::string line;
+    std::string_view line;
     bool found = false;
     while (!found && reader.next(line))
         found = !line.empty() && line[0] == '*';
@@ -110,7 +113,7 @@ std::optional<std::string> GameTotal(const std::string& path) {
     for (int i = 1; i < kTotalLine; ++i)
         if (!reader.next(line))
             return std::nullopt;
-    return line.empty() ? line : line.substr(1);
+    return std::string(line.empty() ? line : line.substr(1));
 }
 
 } // namespace arvok

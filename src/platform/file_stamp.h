@@ -2,9 +2,14 @@
 // stamps files with.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace arvok {
 
@@ -36,5 +41,49 @@ std::optional<FileStamp> StampOf(const std::string& path);
 
 // The time now by the clock files are stamped with: it advances in ticks of a few milliseconds.
 FileTime FileClockNow();
+
+// What was read from the last few files, kept while each file stays as it was: a file is read
+// again when its size, its inode or its modification or change time differ from those it had
+// when it was read, or when it changed within the clock tick of that reading (a second change in
+// that tick could not be told from the first). "Contents" is made from the path and says by ok()
+// whether the file was read; what could not be read is not kept.
+template <typename Contents> class KeptFiles {
+public:
+    explicit KeptFiles(size_t most) : most_(most) {}
+
+    std::shared_ptr<const Contents> get(const std::string& path) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto at = std::find_if(files_.begin(), files_.end(),
+                               [&path](const Kept& file) { return file.path == path; });
+        std::optional<FileStamp> stamp = StampOf(path);
+        if (at != files_.end()) {
+            if (stamp && *stamp == at->stamp) {
+                std::rotate(files_.begin(), at, at + 1);
+                return files_.front().contents;
+            }
+            files_.erase(at);
+        }
+        FileTime readFrom = FileClockNow();
+        auto contents = std::make_shared<const Contents>(path);
+        // Kept only when it is known that the file has not changed since the stamp was taken,
+        // and that any later change will show in the stamp.
+        if (contents->ok() && stamp && stamp->changed < readFrom && stamp == StampOf(path)) {
+            files_.insert(files_.begin(), {path, *stamp, contents});
+            if (files_.size() > most_)
+                files_.pop_back();
+        }
+        return contents;
+    }
+
+private:
+    struct Kept {
+        std::string path;
+        FileStamp stamp;
+        std::shared_ptr<const Contents> contents;
+    };
+    size_t most_;
+    std::mutex mutex_;
+    std::vector<Kept> files_; // the one used last first
+};
 
 } // namespace arvok

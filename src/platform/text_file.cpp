@@ -1,5 +1,6 @@
 #include "platform/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -51,35 +52,14 @@ bool ReadTextFile(const std::string& path, std::string& bytes) {
     return false;
 }
 
-FileStream::FileStream(const std::string& path) : std::istream(nullptr), buffer_(path) {
-    rdbuf(&buffer_);
-    if (!buffer_.open())
-        setstate(std::ios::failbit);
-}
+LineReader::LineReader(const std::string& path) : ok_(ReadTextFile(path, data_)), lines_(data_) {}
 
-FileStream::Buffer::Buffer(const std::string& path) : fd_(OpenRegularFile(path)) {}
-
-FileStream::Buffer::~Buffer() {
-    if (fd_ >= 0)
-        close(fd_);
-}
-
-FileStream::Buffer::int_type FileStream::Buffer::underflow() {
-    if (gptr() == egptr()) {
-        ssize_t got = 0;
-        do
-            got = fd_ < 0 ? 0 : ::read(fd_, block_.data(), block_.size());
-        while (got < 0 && errno == EINTR);
-        if (got <= 0)
-            return traits_type::eof();
-        setg(block_.data(), block_.data(), block_.data() + got);
-    }
-    return traits_type::to_int_type(*gptr());
-}
-
-LineReader::LineReader(const std::string& path) {
-    ok_ = ReadTextFile(path, data_);
-    pos_ = TextStart(data_);
+bool LineReader::next(std::string& line) {
+    std::string_view view;
+    if (!lines_.next(view))
+        return false;
+    line = view;
+    return true;
 }
 
 size_t TextStart(std::string_view bytes) {
@@ -87,31 +67,31 @@ size_t TextStart(std::string_view bytes) {
     return bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
 }
 
-std::string_view NextLine(std::string_view bytes, size_t& pos) {
-    size_t end = bytes.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos)
-        end = bytes.size();
-    std::string_view line = bytes.substr(pos, end - pos);
-    pos = end;
-    if (pos < bytes.size() && bytes[pos++] == '\r' && pos < bytes.size() && bytes[pos] == '\n')
-        ++pos;
-    return line;
+LineSplitter::LineSplitter(std::string_view bytes) : bytes_(bytes), pos_(TextStart(bytes)) {
+    lf_ = find('\n', pos_);
+    cr_ = find('\r', pos_);
 }
 
-bool HoldsWholeLine(std::string_view bytes, size_t pos) {
-    size_t end = bytes.find_first_of("\r\n", pos);
-    return end != std::string_view::npos && (bytes[end] == '\n' || end + 1 < bytes.size());
+bool LineSplitter::holdsWholeLine() {
+    catchUp();
+    const size_t end = std::min(lf_, cr_);
+    return end < bytes_.size() && (bytes_[end] == '\n' || end + 1 < bytes_.size());
+}
+
+void LineSplitter::extend(std::string_view bytes) {
+    const size_t searched = bytes_.size();
+    const bool start = pos_ == 0 && searched < 3;
+    bytes_ = bytes;
+    if (start)
+        pos_ = TextStart(bytes_);
+    if (lf_ == searched)
+        lf_ = find('\n', searched);
+    if (cr_ == searched)
+        cr_ = find('\r', searched);
 }
 
 bool HoldsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
-bool LineReader::next(std::string& line) {
-    if (pos_ >= data_.size())
-        return false;
-    line = NextLine(data_, pos_);
-    return true;
 }
 
 bool IsMissing(const std::string& path) {

@@ -2,9 +2,7 @@
 // temporary file in the same directory.
 #pragma once
 
-#include <array>
-#include <istream>
-#include <streambuf>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,19 +12,66 @@ namespace arvok {
 // Where the first line of a text file's bytes begins: after a UTF-8 byte-order mark, when the
 // bytes begin with one.
 size_t TextStart(std::string_view bytes);
-// The line of "bytes" that begins at "pos", without its line end; "pos" moves past that end. A
-// line ends at CR LF, at LF or at a CR alone, and the last one may have no end.
-std::string_view NextLine(std::string_view bytes, size_t& pos);
-// Calls "visit" with each line of a text file's "bytes" without its line end, from TextStart on
-// and as NextLine cuts them, until it returns true.
+
+// Cuts a text file's bytes into lines, from TextStart on. A line ends at CR LF, at LF or at a CR
+// alone, and the last one may have no end. The next LF and the next CR are each found by one
+// search and searched for again only once a line has passed them, so the bytes are searched
+// through once whatever their line ends and however long a line. The bytes may grow, as those of
+// a file read a block at a time: extend() then takes them with more after them.
+class LineSplitter {
+public:
+    explicit LineSplitter(std::string_view bytes);
+    // The next line, without its line end; false after the last one.
+    bool next(std::string_view& line) {
+        if (atEnd())
+            return false;
+        catchUp();
+        const size_t end = lf_ < cr_ ? lf_ : cr_;
+        line = std::string_view(bytes_.data() + pos_, end - pos_);
+        pos_ = end;
+        if (end < bytes_.size())
+            pos_ +=
+                end + 1 < bytes_.size() && bytes_[end] == '\r' && bytes_[end + 1] == '\n' ? 2 : 1;
+        return true;
+    }
+    // Whether the bytes ahead hold a whole line: one whose end cannot be longer than it seems (a
+    // CR that is the last byte may yet be followed by its LF).
+    bool holdsWholeLine();
+    bool atEnd() const { return pos_ >= bytes_.size(); }
+    // Takes "bytes", which begin with the bytes taken so far, wherever they now stand.
+    void extend(std::string_view bytes);
+
+private:
+    // The first "c" at or after "from", or the end of the bytes.
+    size_t find(char c, size_t from) const {
+        const void* at = from < bytes_.size()
+                             ? std::memchr(bytes_.data() + from, c, bytes_.size() - from)
+                             : nullptr;
+        return at ? static_cast<size_t>(static_cast<const char*>(at) - bytes_.data())
+                  : bytes_.size();
+    }
+    // Searches again for an LF or a CR that the lines have passed.
+    void catchUp() {
+        if (lf_ < pos_)
+            lf_ = find('\n', pos_);
+        if (cr_ < pos_)
+            cr_ = find('\r', pos_);
+    }
+
+    std::string_view bytes_;
+    size_t pos_ = 0;
+    size_t lf_ = 0; // the next LF, or the end of the bytes; behind pos_ once passed
+    size_t cr_ = 0; // the same for CR
+};
+
+// Calls "visit" with each line of a text file's "bytes", as LineSplitter cuts them, until it
+// returns true.
 template <typename Visit> void ForEachLine(std::string_view bytes, Visit visit) {
-    for (size_t pos = TextStart(bytes); pos < bytes.size();)
-        if (visit(NextLine(bytes, pos)))
+    LineSplitter lines(bytes);
+    for (std::string_view line; lines.next(line);)
+        if (visit(line))
             return;
 }
-// Whether "bytes", read from "pos" on, hold a whole line: one whose end cannot be longer than it
-// seems (a CR that is the last byte may yet be followed by its LF).
-bool HoldsWholeLine(std::string_view bytes, size_t pos);
 // Whether "text" holds a CR or an LF, so that it cannot be kept as one line of a text file.
 bool HoldsLineBreak(std::string_view text);
 // Whether the bytes read of a text file are 8-bit text: their text (from TextStart on) does not
@@ -35,21 +80,23 @@ bool HoldsLineBreak(std::string_view text);
 // time is searched once.
 bool IsText(std::string_view bytes, size_t from = 0);
 
-// Reads a text file line by line, lines cut as NextLine cuts them. The whole file is read at
+// Reads a text file line by line, lines cut as LineSplitter cuts them. The whole file is read at
 // construction, so a reader never holds the file open.
 class LineReader {
 public:
     explicit LineReader(const std::string& path);
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
     // False when the file could not be opened or read, or is not text (ReadTextFile).
     bool ok() const { return ok_; }
     // The next line, without its line end; false at the end of the file.
     bool next(std::string& line);
-    bool atEnd() const { return pos_ >= data_.size(); }
+    bool atEnd() const { return lines_.atEnd(); }
 
 private:
     std::string data_;
-    size_t pos_ = 0;
-    bool ok_ = false;
+    bool ok_;
+    LineSplitter lines_;
 };
 
 // All lines of a text file; false (and no lines) when it cannot be read.
@@ -59,33 +106,6 @@ bool ReadFileBytes(const std::string& path, std::string& bytes);
 // The whole of a text file; false (and no bytes) where ReadFileBytes fails or what it read is not
 // text (IsText): such a file counts as one that could not be read.
 bool ReadTextFile(const std::string& path, std::string& bytes);
-
-// A file read a block at a time, for readers that stop early. It fails at once, reading nothing,
-// where ReadFileBytes fails.
-class FileStream : public std::istream {
-public:
-    explicit FileStream(const std::string& path);
-    FileStream(const FileStream&) = delete;
-    FileStream& operator=(const FileStream&) = delete;
-
-private:
-    class Buffer : public std::streambuf {
-    public:
-        explicit Buffer(const std::string& path);
-        ~Buffer() override;
-        Buffer(const Buffer&) = delete;
-        Buffer& operator=(const Buffer&) = delete;
-        bool open() const { return fd_ >= 0; }
-
-    protected:
-        int_type underflow() override;
-
-    private:
-        int fd_;
-        std::array<char, 1 << 14> block_{};
-    };
-    Buffer buffer_;
-};
 
 // Whether nothing stands at "path". A name that could not be looked at counts as there, so that a
 // file that cannot be read is never taken for a missing one and written over.

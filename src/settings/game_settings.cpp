@@ -1,12 +1,14 @@
 #include "settings/game_settings.h"
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "core/shared_state.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
+#include "platform/file_stamp.h"
 #include "platform/text_file.h"
 #include "settings/settings_io.h"
 
@@ -285,12 +287,50 @@ size_t KeyEnd(std::string_view line, std::string_view key) {
     return end;
 }
 
+// A per-game file as it was read: its bytes cut into lines.
+class SettingsText {
+public:
+    explicit SettingsText(const std::string& path)
+        : state_(settings_io::ReadSettingsBytes(path, bytes_)) {
+        asWritten_ = TextStart(bytes_) == 0;
+        ForEachLine(bytes_, [this](std::string_view line) {
+            lines_.push_back(line);
+            const size_t end = static_cast<size_t>(line.data() - bytes_.data()) + line.size();
+            asWritten_ = asWritten_ && end + 1 < bytes_.size() && bytes_[end] == '\r' &&
+                         bytes_[end + 1] == '\n';
+            return false;
+        });
+    }
+    SettingsText(const SettingsText&) = delete;
+    SettingsText& operator=(const SettingsText&) = delete;
+
+    bool ok() const { return state_ == settings_io::FileState::Read; }
+    settings_io::FileState state() const { return state_; }
+    size_t size() const { return bytes_.size(); }
+    const std::vector<std::string_view>& lines() const { return lines_; }
+    // Whether the file is its lines each followed by CR LF, as a save writes it.
+    bool asWritten() const { return asWritten_; }
+
+private:
+    std::string bytes_;
+    settings_io::FileState state_;
+    std::vector<std::string_view> lines_;
+    bool asWritten_ = false;
+};
+
+// The per-game file at "path", read once and kept while it stays as it was. Browsing with the
+// settings page shown loads and stores a record at each step through the list.
+std::shared_ptr<const SettingsText> ReadGameSettingsFile(const std::string& path) {
+    static KeptFiles<SettingsText> kept(5);
+    return kept.get(path);
+}
+
 // What follows the key in the first record of "key"; nothing when it has no record.
-std::optional<std::string_view> FindRecord(const std::vector<std::string>& lines,
+std::optional<std::string_view> FindRecord(const std::vector<std::string_view>& lines,
                                            const std::string& key) {
-    for (const auto& line : lines)
+    for (std::string_view line : lines)
         if (size_t end = KeyEnd(line, key); end != std::string_view::npos)
-            return std::string_view(line).substr(end);
+            return line.substr(end);
     return std::nullopt;
 }
 
@@ -375,12 +415,11 @@ std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& 
 
 bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
                       SettingsSource* source) {
-    std::vector<std::string> lines;
-    settings_io::ReadSettingsFile(GameSettingsPath(emu), lines);
+    std::shared_ptr<const SettingsText> file = ReadGameSettingsFile(GameSettingsPath(emu));
     SettingsSource from = SettingsSource::GameRecord;
-    std::optional<std::string_view> record = FindRecord(lines, key);
+    std::optional<std::string_view> record = FindRecord(file->lines(), key);
     if (!record && key != kDefaultKey) {
-        record = FindRecord(lines, kDefaultKey);
+        record = FindRecord(file->lines(), kDefaultKey);
         from = SettingsSource::DefaultRecord;
     }
     if (!record)
@@ -397,19 +436,28 @@ bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fie
     if (key.empty() || !RomFolderFits(fields))
         return false;
     std::string path = GameSettingsPath(emu);
-    std::vector<std::string> lines;
-    if (settings_io::ReadSettingsFile(path, lines) == settings_io::FileState::Unreadable)
+    std::shared_ptr<const SettingsText> file = ReadGameSettingsFile(path);
+    if (file->state() == settings_io::FileState::Unreadable)
         return false;
-    std::string record = EncodeRecord(emu, key, fields);
+    const std::string record = EncodeRecord(emu, key, fields);
     bool replaced = false;
-    for (auto& line : lines)
+    bool unchanged = file->asWritten();
+    for (std::string_view line : file->lines())
         if (KeyEnd(line, key) != std::string_view::npos) {
-            line = record;
             replaced = true;
+            unchanged = unchanged && line == record;
         }
+    if (replaced && unchanged)
+        return true;
+    std::string bytes;
+    bytes.reserve(file->size() + record.size() + 2);
+    for (std::string_view line : file->lines()) {
+        bytes += KeyEnd(line, key) != std::string_view::npos ? std::string_view(record) : line;
+        bytes += "\r\n";
+    }
     if (!replaced)
-        lines.push_back(record);
-    return settings_io::SaveFile(path, JoinCrLf(lines));
+        bytes += record + "\r\n";
+    return settings_io::SaveReadFile(path, bytes);
 }
 
 bool ApplyToAll(Emu emu, const SettingsFields& fields) {

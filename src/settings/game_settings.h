@@ -210,8 +210,9 @@ enum class SettingsSource {
 // (not a number, an index past the combo's items, a check value other than 0 or 1, an offset that
 // is not an optional "-" and digits) takes its built-in default; items past the section's count
 // are not read. Empty lines are passed over; a missing file reads as an empty one, and so does
-// one that cannot be read (the user is told once, see settings_io::ReadSettingsFile). Returns
-// whether a record was found and stores the same in Shared().Trovato. The controls of
+// one that cannot be read (the user is told once, see settings_io::ReadSettingsFile). The file is
+// read once and kept while it stays as it was (KeptFiles). Returns whether a record was found
+// and stores the same in Shared().Trovato. The controls of
 // GameSettingsTable::clearedByDefaults are to be cleared unless the source is GameRecord.
 // Remembers "key" as the section's loaded key.
 bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
@@ -221,7 +222,8 @@ bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
 // record is appended when there is none (the file is created when missing). An empty key is
 // refused. So is a ROM folder that the record cannot hold so that it reads back as it was (one
 // holding a line break, or a double quote followed by a comma): the user is told which folder
-// and why, and the file is left. A file that exists but cannot be read is left alone. The file is
+// and why, and the file is left. A file that exists but cannot be read is left alone. A store
+// that would leave the file byte for byte as it is writes nothing. The file is otherwise
 // rewritten through a temporary file; when that fails the old file stays as it was, a warning is
 // shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
 bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields);

@@ -102,6 +102,17 @@ FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& li
     return FileState::Unreadable;
 }
 
+FileState ReadSettingsBytes(const std::string& path, std::string& bytes) {
+    if (ReadTextFile(path, bytes)) {
+        UnreadableFiles().erase(path);
+        return FileState::Read;
+    }
+    if (IsMissing(path))
+        return FileState::Missing;
+    ReportUnreadable(path);
+    return FileState::Unreadable;
+}
+
 void ReportUnreadable(const std::string& path) {
     if (UnreadableFiles().insert(path).second)
         TellUnreadable(path);
@@ -116,13 +127,19 @@ bool SaveFile(const std::string& path, const std::string& bytes, Report report,
 bool SaveFile(const std::string& path, const Compose& compose, Report report,
               Recognised recognised) {
     std::vector<std::string> old;
-    const bool known = UnreadableFiles().count(path) > 0;
-    if (known || ReadSettingsFile(path, old, recognised) == FileState::Unreadable) {
-        if (known && report == Report::EachTime)
+    if (UnreadableFiles().count(path) == 0 &&
+        ReadSettingsFile(path, old, recognised) == FileState::Unreadable)
+        return false;
+    return SaveReadFile(path, compose(old), report);
+}
+
+bool SaveReadFile(const std::string& path, const std::string& bytes, Report report) {
+    if (UnreadableFiles().count(path) > 0) {
+        if (report == Report::EachTime)
             TellUnreadable(path);
         return false;
     }
-    if (WriteFileAtomically(path, compose(old))) {
+    if (WriteFileAtomically(path, bytes)) {
         UnsavedFiles().erase(path);
         return true;
     }

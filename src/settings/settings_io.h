@@ -33,6 +33,9 @@ using Recognised = bool (*)(const std::vector<std::string>& lines);
 // again.
 FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines,
                            Recognised recognised = nullptr);
+// The bytes of a settings file, read and told of as ReadSettingsFile reads and tells of a file
+// without recognising it.
+FileState ReadSettingsBytes(const std::string& path, std::string& bytes);
 // Tells the user that the file "path", which is there, could not be read; once, until
 // ReadSettingsFile has read it again.
 void ReportUnreadable(const std::string& path);
@@ -52,6 +55,10 @@ bool SaveFile(const std::string& path, const std::string& bytes,
 using Compose = std::function<std::string(const std::vector<std::string>& old)>;
 bool SaveFile(const std::string& path, const Compose& compose, Report report,
               Recognised recognised);
+// SaveFile for a file that has just been read (ReadSettingsBytes) and was not Unreadable: it is
+// not read again first, but one found unreadable before is still not written.
+bool SaveReadFile(const std::string& path, const std::string& bytes,
+                  Report report = Report::OncePerFile);
 // Tells the user that "what" ("The ROM folder") "value" cannot be kept in the settings file, for
 // it holds "why" ("a line break"), and what became of it ("The settings were not saved.").
 void TellCannotKeep(const std::string& what, const std::string& value, const char* why,

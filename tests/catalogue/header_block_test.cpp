@@ -75,6 +75,19 @@ TEST(HeaderBlock, ABlockCutShortLeavesTheLinesAfterTheCutEmpty) {
     EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 3);
 }
 
+// The file is read a block at a time: a CR LF divided between two blocks ends one line, whatever
+// the block's size.
+TEST(HeaderBlock, ACrLfDividedBetweenTwoBlocksEndsOneLine) {
+    TempDir dir;
+    for (size_t block = 4096; block <= (1 << 17); block *= 2)
+        for (size_t cr : {block - 2, block - 1, block}) {
+            // "*Name" and its CR LF take 7 bytes, the second line's "2" one more.
+            WriteLines(dir / "x.dat",
+                       {"*Name", "2" + std::string(cr - 8, 'x'), "3", "4", "5", "6", "7", "T1234"});
+            EXPECT_EQ(GameTotal(dir / "x.dat"), "1234") << cr;
+        }
+}
+
 TEST(HeaderBlock, AFileWithoutABlockReadsNothing) {
     TempDir dir;
     WriteLines(dir / "record.dat", Concat({"# comment", "Game;game;O;-;"}, Block(17)));

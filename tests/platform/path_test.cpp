@@ -73,6 +73,23 @@ TEST(LineReader, StripsCrAcceptsBareLfAndKeepsEmptyLines) {
     EXPECT_FALSE(ReadLines(dir.path(), lines));
 }
 
+// The bytes of a file read a block at a time arrive in pieces: cut anywhere, a byte-order mark or
+// a CR LF divided between two pieces included, they give the lines the whole bytes give.
+TEST(LineSplitter, BytesCutAnywhereGiveTheSameLines) {
+    const std::string text = "\xEF\xBB\xBFone\r\ntwo\n\nthree\rfour\r\r\nfive\r";
+    for (size_t cut = 0; cut <= text.size(); ++cut) {
+        LineSplitter splitter(std::string_view(text).substr(0, cut));
+        Names lines;
+        std::string_view line;
+        while (splitter.holdsWholeLine() && splitter.next(line))
+            lines.emplace_back(line);
+        splitter.extend(text);
+        while (splitter.next(line))
+            lines.emplace_back(line);
+        EXPECT_EQ(lines, (Names{"one", "two", "", "three", "four", "", "five"})) << cut;
+    }
+}
+
 TEST(WriteFileAtomically, ReplacesWholeFileOrLeavesTheOldOne) {
     TempDir dir;
     std::string path = dir / "Cfg/Mame.cfg";

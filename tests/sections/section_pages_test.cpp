@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+#include <sys/stat.h>
 
 #include "gif.h"
 #include "section_fixture.h"
@@ -115,6 +116,38 @@ TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAno
               records[0] + "\r\n" + records[1] + "\r\n" + records[2] + "\r\n" + "\"Pac-Man\",\"" +
                   dir_.path() + "/roms\",0,0,0,0,1,1,0,0,0,0,\"0\",\"0\",14," +
                   "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+}
+
+// Each step through the list with the settings page shown stores the game shown before, then
+// loads the next; a store that changes no byte leaves the file as it stands, not rewritten.
+TEST_F(SectionPagesTest, BrowsingOverUnchangedSettingsLeavesTheFileUntouched) {
+    const Names records{MameRecord("1942", {}), MameRecord("Galaga", {{mame::Monitor, "2"}}),
+                        MameRecord("Metal Slug", {{mame::Monitor, "3"}}),
+                        MameRecord("Pac-Man", {{mame::Monitor, "1"}})};
+    const std::string path = dir_ / "Cfg/Mame.set";
+    WriteLines(path, records);
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    open();
+    clickButton("imgButSet");
+    pickRom("Galaga");
+
+    QWidget* list = find("lstMameRom");
+    pressKey(list, Qt::Key_Down);
+    pressKey(list, Qt::Key_Down);
+    EXPECT_EQ(texts({"lblMameRomSettings", "txtMameRomPath"}), (Names{"Pac-Man", "/roms/Pac-Man"}));
+    EXPECT_EQ(comboIndex("cboMameMonitor"), 1);
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+
+    // A change made on the page is stored at the next step, in the record's place.
+    choose("cboMameMonitor", 0);
+    pressKey(list, Qt::Key_Up);
+    EXPECT_EQ(ReadBytes(path), records[0] + "\r\n" + records[1] + "\r\n" + records[2] + "\r\n" +
+                                   MameRecord("Pac-Man", {}) + "\r\n");
 }
 
 TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsRecording) {

@@ -235,15 +235,6 @@ TEST(LayoutOptions, TheFileIsWrittenWholeAndReadBackByStartUp) {
 
     ASSERT_TRUE(WriteLayoutOptions(ini, {true, false, ""}));
     EXPECT_EQ(ReadBytes(ini), expected("LayoutAlwaysOnTop = 1\r\nAutoloadOnStartup = 0\r\n", ""));
-    LayoutOptionsRead none = ReadLayoutOptions(ini);
-    EXPECT_EQ(none.alwaysOnTop, true);
-    EXPECT_EQ(none.autoload, false);
-    EXPECT_EQ(none.defaultLayout, "");
-    EXPECT_EQ(ReadStartupLayout(dir.path()).stop, LayoutStop::AutoloadOff);
-
-    ASSERT_TRUE(WriteLayoutOptions(ini, {false, true, ""}));
-    EXPECT_EQ(ReadStartupLayout(dir.path()).stop, LayoutStop::NoDefaultName);
-
     ASSERT_TRUE(WriteLayoutOptions(ini, {false, true, "Work"}));
     EXPECT_EQ(ReadBytes(ini),
               expected("LayoutAlwaysOnTop = 0\r\nAutoloadOnStartup = 1\r\n", "Work"));

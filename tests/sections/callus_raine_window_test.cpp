@@ -48,14 +48,16 @@ protected:
     }
 };
 
-TEST_F(CallusRaineTest, CallusOpensOnItsFirstFavouriteWithItsHistory) {
+TEST_F(CallusRaineTest, CallusOpensDockedOnItsFirstFavouriteWithItsHistory) {
     WriteCfg(Emu::Callus, {"Pang! 3", "Final Fight"});
     WriteBytes(dir_ / "emu/gamelist.txt", "$info=ffight\r\n$bio\r\nFinal Fight\r\nA brawler\r\n"
                                           "$end\r\n");
+    Forms::main().setTwipsPosition(300, 900);
     ASSERT_NE(open(Emu::Callus), nullptr);
 
     EXPECT_TRUE(dialogs_->asked.empty());
     EXPECT_EQ(favourites(), (Names{"Final Fight", "Pang! 3"}));
+    EXPECT_EQ(std::pair(GetTwips(window_).Top, GetTwips(window_).Left), std::pair(300, 900 + 3450));
 
     EXPECT_EQ(text("lblCallusRomSettings"), "Final Fight");
 
@@ -68,7 +70,11 @@ TEST_F(CallusRaineTest, CallusOpensOnItsFirstFavouriteWithItsHistory) {
     EXPECT_EQ(text("lblInfoRomFile"), "ffight.zip");
 }
 
-TEST_F(CallusRaineTest, RaineStandsAsDesignedWithThreeColumnsAtLoadAndNoDriverCaption) {
+TEST_F(CallusRaineTest, BothStandAsDesignedAtTheirFirstVisitRaineWithThreeColumnsAndNoDriver) {
+    ASSERT_NE(open(Emu::Callus), nullptr);
+    ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoConfiguration});
+    dropOnFavourites("Final Fight");
+    EXPECT_EQ(ControlDifferences(window_, "frmCallus.txt"), Names{});
     ASSERT_NE(open(Emu::Raine), nullptr);
     dropOnFavourites("Darius");
     EXPECT_EQ(ControlDifferences(window_, "frmRaine.txt"), Names{});
@@ -415,13 +421,6 @@ TEST_F(CallusRaineTest, LabelButtonsShowTheirOwnColoursAtRestUnderTheMouseAndPre
     EXPECT_TRUE(Drawn(lays, linkLit));
     MoveOver(find<QListWidget>("lstCallusPref")->viewport());
     EXPECT_TRUE(Drawn(lays, link));
-}
-
-TEST_F(CallusRaineTest, AFirstVisitOpensOnTheConfigurationPageWithTheDesignTexts) {
-    ASSERT_NE(open(Emu::Callus), nullptr);
-    ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoConfiguration});
-    dropOnFavourites("Final Fight");
-    EXPECT_EQ(ControlDifferences(window_, "frmCallus.txt"), Names{});
 }
 
 TEST_F(CallusRaineTest, OpeningAnOpenSectionAgainListsEveryGameUnderNeutralFilters) {

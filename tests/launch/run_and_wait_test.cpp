@@ -111,8 +111,6 @@ TEST(LaunchTail, RunsTheLineFromAFreshBatchFileAndDeletesIt) {
     EXPECT_TRUE(result.ran) << result.problem;
     test::StandInRun run = emu.run();
     EXPECT_EQ(run.batch, line + "\r\n");
-    EXPECT_EQ(run.args, (std::vector<std::string>{"pacman", "-sr", "44100"}));
-    EXPECT_EQ(run.cwd, std::filesystem::canonical(dir / "emu").string());
     EXPECT_FALSE(std::filesystem::exists(dir / "emu/lancia.bat"));
 
     // A link standing at the batch file's name is replaced; the file it names is left alone.

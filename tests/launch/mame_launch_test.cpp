@@ -200,10 +200,7 @@ TEST_F(MameLaunch, AMissingProgramOrEmulatorDirectoryStopsBeforeAnythingIsWritte
         ui.in.emulatorDir = emptyDir ? "" : emuDir;
         Launch("Pac-Man");
     }
-    ASSERT_EQ(asked.asked.size(), 2u);
-    EXPECT_EQ(asked.asked[1].text, test::shown::kEmuNotFound);
-    EXPECT_EQ(asked.asked[1].style, MsgStyle::Warning);
-    EXPECT_EQ(ui.pages, std::vector<LaunchPage>(2, LaunchPage::Configuration));
+    EXPECT_EQ(test::AskedTexts(asked), (Names(2, test::shown::kEmuNotFound)));
     EXPECT_EQ(ui.programPickers, (std::vector<std::pair<std::string, bool>>(2, {"MAME", false})));
     EXPECT_TRUE(ui.lookups.empty());
     EXPECT_FALSE(emu.run().ran);
@@ -238,23 +235,14 @@ TEST_F(MameLaunch, ASetThatCannotBePlacedInRomsIsReportedAndNothingStarts) {
         expectReported("It could not be made");
         EXPECT_EQ(Entries(emuDir), Names{"emu"});
 
-        // "roms" is read-only.
-        fs::create_directories(roms);
-        chmod(roms.c_str(), 0555);
-        Launch("Pac-Man");
-        chmod(roms.c_str(), 0755);
-        expectReported("Permission denied");
-        EXPECT_EQ(Entries(roms), Names{});
-
         // The set cannot be read: the "roms" the launch made goes again.
-        fs::remove(roms);
         chmod((gameFolder + "/pacman.zip").c_str(), 0);
         Launch("Pac-Man");
         chmod((gameFolder + "/pacman.zip").c_str(), 0644);
         expectReported("Permission denied");
         EXPECT_EQ(Entries(emuDir), Names{"emu"});
     }
-    // A folder of the zip's name stands in "roms".
+    // A folder of the zip's name stands in "roms": a "roms" that was there stays.
     fs::create_directories(roms + "/pacman.zip");
     Launch("Pac-Man");
     expectReported("Something other than a file is named pacman.zip there");

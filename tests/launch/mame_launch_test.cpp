@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "launch/fake_ui.h"
@@ -165,8 +164,7 @@ TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
         asked.asked.clear();
         ui.folderPickers.clear();
         Launch(game);
-        ASSERT_EQ(asked.asked.size(), 1u) << game;
-        EXPECT_EQ(asked.asked[0].text, test::shown::kRomNotFound);
+        ASSERT_EQ(test::AskedTexts(asked), Names{test::shown::kRomNotFound}) << game;
         EXPECT_EQ(asked.asked[0].title, "");
         ASSERT_EQ(ui.folderPickers.size(), 1u);
         const RomFolderRequest& picker = ui.folderPickers[0];

@@ -49,8 +49,6 @@ TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Information);
     EXPECT_EQ(windowShown, std::vector<bool>{false});
     EXPECT_EQ(ControlDifferences(window_, "frmMame.txt"), Names{});
-    EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
-    EXPECT_EQ(Forms::main().currentSectionTag(), "MAME");
 
     // Every game, letter case ignored, the first one selected and in hand.
     EXPECT_EQ(romNames(), (Names{"1942", "Donkey Kong", "Donkey Kong (US set 2)", "Galaga",

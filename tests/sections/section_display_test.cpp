@@ -40,7 +40,6 @@ TEST_F(SectionDisplayTest, TheSlideShowPlaysByTheConfigurationPagesOptions) {
     EXPECT_TRUE(running());
     EXPECT_EQ(interval(), 2500);
     EXPECT_TRUE(hidden("lblContaSlideMame"));
-    EXPECT_TRUE(hidden("lblSnapInSite"));
 
     // The Medium size leaves the show running; the Small one stops it.
     clickButton("cmdMiddle");

@@ -88,7 +88,6 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoRomInDataFile});
     EXPECT_EQ(favourites(), (Names{"Pac-Man", "Xevious", "Zed Gone"}));
     EXPECT_EQ(texts({"lblMameFavCount", "lblMameRomSettings"}), (Names{"3", "Pac-Man"}));
-    EXPECT_EQ(window_->RomSel, "pacman");
 
     // A click on the last favourite, which is missing: the one before it is shown and drawn
     // highlighted, as after the Delete key.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/captions.h"
 #include "catalogue/game_info.h"
 #include "core/shared_state.h"
 #include "records.h"
@@ -57,19 +56,6 @@ TEST_F(GameInfoTest, AGameWithoutRecordShowsNothingOfAnother) {
         EXPECT_EQ(info.text, GameInfo{}.text) << game;
     }
     EXPECT_FALSE(ReadGameInfo(Emu::M72, "Rastan").found);
-}
-
-TEST_F(GameInfoTest, MenuCaptionsTellMakerYearGenreAndOriginalOrClone) {
-    const auto captions = [](const char* game) {
-        const MenuCaptions c = ReadMenuCaptions(Emu::Raine, game);
-        return std::vector<std::string>{c.manufacturer, c.year, c.genre, c.originalOrClone};
-    };
-    EXPECT_EQ(captions("Rastan"),
-              (std::vector<std::string>{"Taito", "1987", "Platform", "Original"}));
-    EXPECT_EQ(captions("Bubble Bobble")[3], "Clone");
-    EXPECT_EQ(captions("Lower"), (std::vector<std::string>{"Bear", "1990", "Maze", ""}));
-    for (const char* game : {"", "Rast", "Gone"})
-        EXPECT_EQ(captions(game), std::vector<std::string>(4, "")) << game;
 }
 
 } // namespace

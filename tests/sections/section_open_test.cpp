@@ -49,8 +49,6 @@ TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
     EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Information);
     EXPECT_EQ(windowShown, std::vector<bool>{false});
     EXPECT_EQ(ControlDifferences(window_, "frmMame.txt"), Names{});
-    EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
-    EXPECT_EQ(Forms::main().currentSectionTag(), "MAME");
 
     // Every game, letter case ignored, the first one selected and in hand.
     EXPECT_EQ(romNames(), (Names{"1942", "Donkey Kong", "Donkey Kong (US set 2)", "Galaga",
@@ -90,7 +88,6 @@ TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) 
     ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoRomInDataFile});
     EXPECT_EQ(favourites(), (Names{"Pac-Man", "Xevious", "Zed Gone"}));
     EXPECT_EQ(texts({"lblMameFavCount", "lblMameRomSettings"}), (Names{"3", "Pac-Man"}));
-    EXPECT_EQ(window_->RomSel, "pacman");
 
     // A click on the last favourite, which is missing: the one before it is shown and drawn
     // highlighted, as after the Delete key.

@@ -127,12 +127,9 @@ TEST(SlideDelay, EachIndexOfTheComboGivesItsDelay) {
         EXPECT_EQ(SlideDelayMs(index), delays[index + 1]) << index;
 }
 
-TEST_F(EmulatorCfgTest, AMissingFileReadsAsDefaultsAndLeavesTheRomDirAlone) {
+TEST_F(EmulatorCfgTest, AMissingFileGivesNoFavouritesAndLeavesTheRomDirAlone) {
     Shared().RomDir[Index(Emu::M72)] = "/kept";
-    EmulatorCfg cfg = LoadEmulatorCfg(Emu::M72);
-    EXPECT_FALSE(cfg.read);
-    EXPECT_EQ(cfg.slideDelayIndex, 2);
-    EXPECT_EQ(cfg.favourites, std::nullopt);
+    EXPECT_EQ(LoadEmulatorCfg(Emu::M72).favourites, std::nullopt);
     EXPECT_EQ(Shared().RomDir[Index(Emu::M72)], "/kept");
 }
 

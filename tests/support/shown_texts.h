@@ -55,8 +55,6 @@ inline std::string Unreadable(const std::string& path) {
            "\rcould not be read. Default settings are used, and nothing is saved over that file.";
 }
 
-inline const std::string kNoScreenShot = "No ScreenShot Available";
-inline const std::string kMameSnapTip = "Press F12 during the game to grab your snap!";
 inline const std::string kMailAddress = "arvok@example.org";
 inline const std::string kWebAddress = "http://www.arvok.example.org/";
 

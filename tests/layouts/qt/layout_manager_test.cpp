@@ -128,6 +128,7 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     writeLayouts({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
                   "NEORAGE,5,6,2400,4620", "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2",
                   "RAINE,0,0,6345,7260", "-", "[C]", "-", "[D]", "-"});
+    std::string file = layouts();
     writeOptions(false, true, "C");
     showManager();
     ASSERT_NE(manager_, nullptr);
@@ -148,10 +149,7 @@ TEST_F(LayoutManagerTest, TheListsShowTheFileAndFollowRemoval) {
     pick("C");
     press("cmdRemove");
     EXPECT_EQ(shown(), "A, B, D | B [RAINE] | default A");
-    EXPECT_EQ(layouts(),
-              WithCrLf({"[A]", "MAIN,400,500", "MAME,400,3950,6345,4620", "CALLUS,0,0,3000,3000",
-                        "NEORAGE,5,6,2400,4620", "M72,0,0,2400,4620", "-", "[B]", "MAIN,1,2",
-                        "RAINE,0,0,6345,7260", "-", "[D]", "-"}));
+    EXPECT_EQ(layouts(), file.erase(file.find("[C]"), 8)) << "C's lines alone are gone";
 
     // The first one, not the default: the new first is shown, the default stays.
     ui<QComboBox>("cboListaLayout2")->setCurrentIndex(2);
@@ -299,12 +297,9 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
     pick("B");
 
     withNameDialog("cmdRename", [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), "Rename layout");
+        EXPECT_EQ(ControlDifferences(&dialog, "frmRinominaRename.txt"), Lines{});
         auto* rename = Find<QPushButton>(&dialog, "cmdRename");
-        EXPECT_TRUE(Find<QPushButton>(&dialog, "cmdAdd")->isHidden());
-        EXPECT_FALSE(rename->isHidden());
         EXPECT_TRUE(rename->isDefault());
-        EXPECT_EQ(Find<QLineEdit>(&dialog, "txtRinomina")->text(), "B");
         Type(dialog, "Work");
         rename->setFocus();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);

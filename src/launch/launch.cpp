@@ -234,11 +234,10 @@ void PlacementFailed(const std::string& zip, const std::string& found, const std
 // signal reached while the launch asked or copied starts nothing.
 void FinishLaunch(const std::string& emulatorDir, const std::string& commandLine,
                   const std::vector<std::string>& copies) {
-    const bool ending = Ending();
-    TailResult tail = ending ? TailResult{} : RunLaunchTail(emulatorDir, commandLine);
+    TailResult tail = Ending() ? TailResult{} : RunLaunchTail(emulatorDir, commandLine);
     for (const std::string& copy : copies)
         RemoveFile(copy);
-    if (!tail.ran && !ending)
+    if (!tail.ran && !Ending())
         dialogs().message(tail.problem, MsgStyle::Warning);
 }
 

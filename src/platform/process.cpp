@@ -9,6 +9,7 @@
 #include <optional>
 #include <poll.h>
 #include <pthread.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -142,6 +143,24 @@ private:
     struct sigaction before_ {};
 };
 
+// Gives what is left of an ended emulator's group (a wrapper script's children) until
+// "deadline" to end, then kills it. The ending program has taken in the group's orphans, so that
+// an ended one is reaped here and never counts as left. Only an ending program waits so, looking
+// every few milliseconds.
+void EndGroup(pid_t group, Clock::time_point deadline) {
+    for (;;) {
+        while (waitpid(-group, nullptr, WNOHANG) > 0) {
+        }
+        if (kill(-group, 0) != 0)
+            return;
+        if (Clock::now() >= deadline) {
+            kill(-group, SIGKILL);
+            return;
+        }
+        usleep(5000);
+    }
+}
+
 // What the child tells the parent through the pipe when it cannot go on.
 struct ChildFailure {
     int stage; // 0: changing to the working directory, 1: starting the program
@@ -212,6 +231,15 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     sigset_t all, callers;
     sigfillset(&all);
     pthread_sigmask(SIG_SETMASK, &all, &callers);
+    // An ending signal that came before this point starts nothing; one that comes after it waits
+    // for the wait, which ends the emulator.
+    if (Ending()) {
+        pthread_sigmask(SIG_SETMASK, &callers, nullptr);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        error = "the program is ending";
+        return false;
+    }
     pid_t pid = vfork();
     if (pid == 0) {
         // Only async-signal-safe calls from here on, and nothing the program reads changed.
@@ -219,9 +247,15 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
         byDefault.sa_handler = SIG_DFL;
         for (int signal : kEndingSignals)
             sigaction(signal, &byDefault, nullptr);
-        sigprocmask(SIG_SETMASK, &callers, nullptr);
-        // The emulator leads a group of its own, which an ending signal ends as a whole.
+        // The emulator leads a group of its own, which an ending signal ends as a whole. Such a
+        // group stands in the background of the terminal the program may run in: what the
+        // emulator does with that terminal must not stop it, or the wait would never end.
         setpgid(0, 0);
+        struct sigaction ignored {};
+        ignored.sa_handler = SIG_IGN;
+        for (int signal : {SIGTTOU, SIGTTIN})
+            sigaction(signal, &ignored, nullptr);
+        sigprocmask(SIG_SETMASK, &callers, nullptr);
         ChildFailure failure{0, 0};
         if (chdir(workDir.c_str()) != 0) {
             failure.error = errno;
@@ -255,11 +289,15 @@ bool RunAndWait(const std::string& commandLine, const std::string& workDir, std:
     EndWatch watch(pid);
     EndWithProgram(pid);
     if (watch.wait(std::nullopt, true) == Woke::Ending) {
+        const Clock::time_point deadline = Clock::now() + grace;
+        prctl(PR_SET_CHILD_SUBREAPER, 1);
         kill(-pid, SIGTERM);
-        if (watch.wait(Clock::now() + grace, false) == Woke::TimedOut) {
+        kill(-pid, SIGCONT);
+        if (watch.wait(deadline, false) == Woke::TimedOut) {
             kill(-pid, SIGKILL);
             watch.wait(std::nullopt, false);
         }
+        EndGroup(pid, deadline);
     }
     EndWithProgram(0);
 

@@ -28,9 +28,10 @@ inline constexpr std::chrono::milliseconds kEndingGrace = std::chrono::seconds(5
 // own current directory is left alone) and returns as soon as it has ended. No shell is
 // involved: the line is split at blanks and the first word is the program (FindProgram), which
 // leads a process group of its own. False, with the reason in "error", when the process could not
-// be started; the exit status is not looked at. An ending signal caught meanwhile
-// (CatchEndingSignals) sends the group SIGTERM and, when the process has not ended within
-// "grace", SIGKILL; the call returns once it has ended.
+// be started, or not started because an ending signal (CatchEndingSignals) had come; the exit
+// status is not looked at. An ending signal caught meanwhile sends the group SIGTERM, and SIGKILL
+// to what is left of it once "grace" is over; the call returns once the process has ended and
+// its group is gone or killed.
 bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error,
                 std::chrono::milliseconds grace = kEndingGrace);
 

@@ -8,14 +8,18 @@ repo=$(pwd)
 demo="$repo/demo"
 
 # A demo that runs holds the lock in its folder: it is left as it is, settings and all.
-if [ -f "$demo/.arvok.lock" ] && ! flock -n "$demo/.arvok.lock" true; then
-    echo "The demo is running already (in $demo); quit it first. Nothing was changed." >&2
-    exit 1
-fi
+refuse_a_running_demo() {
+    if [ -f "$demo/.arvok.lock" ] && ! flock -n "$demo/.arvok.lock" true; then
+        echo "The demo is running already (in $demo); quit it first. Nothing was changed." >&2
+        exit 1
+    fi
+}
+refuse_a_running_demo
 
 bash scripts/deps.sh
 bash scripts/build.sh
 
+refuse_a_running_demo
 mkdir -p "$demo"
 find "$demo" -mindepth 1 -maxdepth 1 ! -iname cfg ! -name layouts.dat ! -name arvok.ini \
     -exec rm -rf {} +

@@ -141,6 +141,11 @@ TEST(RunAndWait, AnEndingSignalEndsTheEmulatorsGroupAndKillsWhatOutlivesTheGrace
     // One that ignores SIGTERM is killed once its grace is over.
     WriteScript(dir / "emu/start", "trap '' TERM\n" + wrapper);
     EXPECT_EQ(EndingOf(run, dir / "left"), 0);
+    // So is a child left running that ignores SIGTERM, though the script itself ended.
+    WriteScript(dir / "emu/start",
+                "(trap '' TERM; : > ../ready; exec sleep 30) & echo $! > ../left\n"
+                "until [ -e ../ready ]; do sleep 0.01; done\nkill -TERM $PPID\nwait\n");
+    EXPECT_EQ(EndingOf(run, dir / "left"), 0);
     // A second ending signal meanwhile ends the program at once, and the emulator with it.
     WriteScript(dir / "emu/start", "trap '' TERM\necho $$ > ../left\nkill -TERM $PPID\nsleep 0.1\n"
                                    "kill -TERM $PPID\nsleep 30\n");

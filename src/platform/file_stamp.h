@@ -51,23 +51,30 @@ template <typename Contents> class KeptFiles {
 public:
     explicit KeptFiles(size_t most) : most_(most) {}
 
+    // The contents are made with no lock held, since making them may ask the user something
+    // (a settings file that cannot be read is told of) and so run events that read files again.
     std::shared_ptr<const Contents> get(const std::string& path) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto at = std::find_if(files_.begin(), files_.end(),
-                               [&path](const Kept& file) { return file.path == path; });
         std::optional<FileStamp> stamp = StampOf(path);
-        if (at != files_.end()) {
-            if (stamp && *stamp == at->stamp) {
-                std::rotate(files_.begin(), at, at + 1);
-                return files_.front().contents;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            auto at = find(path);
+            if (at != files_.end()) {
+                if (stamp && *stamp == at->stamp) {
+                    std::rotate(files_.begin(), at, at + 1);
+                    return files_.front().contents;
+                }
+                files_.erase(at);
             }
-            files_.erase(at);
         }
         FileTime readFrom = FileClockNow();
         auto contents = std::make_shared<const Contents>(path);
         // Kept only when it is known that the file has not changed since the stamp was taken,
         // and that any later change will show in the stamp.
         if (contents->ok() && stamp && stamp->changed < readFrom && stamp == StampOf(path)) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            auto at = find(path);
+            if (at != files_.end())
+                files_.erase(at);
             files_.insert(files_.begin(), {path, *stamp, contents});
             if (files_.size() > most_)
                 files_.pop_back();
@@ -81,6 +88,11 @@ private:
         FileStamp stamp;
         std::shared_ptr<const Contents> contents;
     };
+    typename std::vector<Kept>::iterator find(const std::string& path) {
+        return std::find_if(files_.begin(), files_.end(),
+                            [&path](const Kept& file) { return file.path == path; });
+    }
+
     size_t most_;
     std::mutex mutex_;
     std::vector<Kept> files_; // the one used last first

@@ -22,20 +22,23 @@ using test::TempDir;
 using test::WriteBytes;
 using test::WriteScript;
 
-// The wait status of "run", whose emulator sends it an ending signal, in a process of its own (an
-// ending lasts for its life); -1 when it or the pid in "left" (orphaned, it comes here) ran 2 s.
-template <class Run> int EndingOf(Run run, const std::string& left) {
+// The wait status of running "script" in "dir"/emu with a grace of 300 ms, the script sending the
+// run an ending signal, in a process of its own (an ending lasts for its life); -1 when the run or
+// the pid in "dir"/left (orphaned, it comes here) ran 2 s.
+int EndingOf(const TempDir& dir, const std::string& script) {
+    WriteScript(dir / "emu/start", script);
     prctl(PR_SET_CHILD_SUBREAPER, 1);
     const pid_t program = fork();
     if (program == 0) {
         alarm(2);
         CatchEndingSignals();
-        run();
+        std::string error;
+        RunAndWait("start", dir / "emu", error, std::chrono::milliseconds(300));
         _exit(0);
     }
     int status = 0;
     waitpid(program, &status, 0);
-    const pid_t pid = std::stoi("0" + ReadBytes(left));
+    const pid_t pid = std::stoi("0" + ReadBytes(dir / "left"));
     for (int ms = 0; ms < 2000 && pid && waitpid(pid, nullptr, WNOHANG) == 0; ++ms)
         usleep(1000);
     prctl(PR_SET_CHILD_SUBREAPER, 0);
@@ -132,24 +135,19 @@ TEST(LaunchTail, ABatchFileThatCannotBeWrittenIsReported) {
 
 TEST(RunAndWait, AnEndingSignalEndsTheEmulatorsGroupAndKillsWhatOutlivesTheGrace) {
     TempDir dir;
-    std::string error;
-    auto run = [&] { RunAndWait("start", dir / "emu", error, std::chrono::milliseconds(300)); };
     // Started through a script, the emulator itself is the script's child.
     const std::string wrapper = "sleep 30 & echo $! > ../left\nkill -TERM $PPID\nwait\n";
-    WriteScript(dir / "emu/start", wrapper);
-    EXPECT_EQ(EndingOf(run, dir / "left"), 0);
+    EXPECT_EQ(EndingOf(dir, wrapper), 0);
     // One that ignores SIGTERM is killed once its grace is over.
-    WriteScript(dir / "emu/start", "trap '' TERM\n" + wrapper);
-    EXPECT_EQ(EndingOf(run, dir / "left"), 0);
+    EXPECT_EQ(EndingOf(dir, "trap '' TERM\n" + wrapper), 0);
     // So is a child left running that ignores SIGTERM, though the script itself ended.
-    WriteScript(dir / "emu/start",
-                "(trap '' TERM; : > ../ready; exec sleep 30) & echo $! > ../left\n"
-                "until [ -e ../ready ]; do sleep 0.01; done\nkill -TERM $PPID\nwait\n");
-    EXPECT_EQ(EndingOf(run, dir / "left"), 0);
+    EXPECT_EQ(EndingOf(dir, "(trap '' TERM; : > ../ready; exec sleep 30) & echo $! > ../left\n"
+                            "until [ -e ../ready ]; do sleep 0.01; done\nkill -TERM $PPID\nwait\n"),
+              0);
     // A second ending signal meanwhile ends the program at once, and the emulator with it.
-    WriteScript(dir / "emu/start", "trap '' TERM\necho $$ > ../left\nkill -TERM $PPID\nsleep 0.1\n"
-                                   "kill -TERM $PPID\nsleep 30\n");
-    EXPECT_EQ(EndingOf(run, dir / "left"), SIGTERM);
+    EXPECT_EQ(EndingOf(dir, "trap '' TERM\necho $$ > ../left\nkill -TERM $PPID\nsleep 0.1\n"
+                            "kill -TERM $PPID\nsleep 30\n"),
+              SIGTERM);
 }
 
 } // namespace

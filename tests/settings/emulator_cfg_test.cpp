@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include "settings/game_settings.h"
 #include "settings_fixture.h"
 #include "support/shown_texts.h"
 
@@ -133,14 +134,19 @@ TEST_F(EmulatorCfgTest, AMissingFileGivesNoFavouritesAndLeavesTheRomDirAlone) {
     EXPECT_EQ(Shared().RomDir[Index(Emu::M72)], "/kept");
 }
 
-TEST_F(EmulatorCfgTest, FileNamesAreMatchedWithoutRegardToCase) {
+TEST_F(EmulatorCfgTest, BothSettingsFilesAreFoundAndSavedOverWhateverTheCaseOfTheirNames) {
     WriteLines(dir / "Cfg/RAINE.CFG", {"[Paths]", "ExePath=/upper"});
+    WriteLines(dir / "Cfg/system16.SET", {"\"Shinobi\",\"/s\""});
     EXPECT_EQ(LoadEmulatorCfg(Emu::Raine).exePath, "/upper");
+    SettingsFields fields;
+    EXPECT_TRUE(LoadGameSettings(Emu::System16, "Shinobi", fields));
+    EXPECT_EQ(fields[kRomPathSlot], "/s");
     EmulatorCfg cfg;
     cfg.exePath = "/saved";
     ASSERT_TRUE(SaveEmulatorCfg(Emu::Raine, cfg));
+    ASSERT_TRUE(SaveGameSettings(Emu::System16, "Altered Beast", fields));
     EXPECT_EQ(LoadEmulatorCfg(Emu::Raine).exePath, "/saved");
-    EXPECT_EQ(test::Entries(dir / "Cfg"), Names{"RAINE.CFG"});
+    EXPECT_EQ(test::Entries(dir / "Cfg"), (Names{"RAINE.CFG", "system16.SET"}));
 }
 
 TEST_F(EmulatorCfgTest, AFileHoldingNoneOfItsHeadersIsNamedOnceAndNeverSavedOver) {

@@ -205,15 +205,6 @@ TEST_F(GameSettingsTest, SettingsAreSavedOnlyUnderTheKeyTheyWereLoadedFor) {
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Callus)), before);
 }
 
-TEST_F(GameSettingsTest, TheFileIsFoundWhateverTheCaseOfItsName) {
-    WriteLines(dir / "Cfg/system16.SET", {"\"Shinobi\",\"/s\""});
-    SettingsFields fields;
-    EXPECT_TRUE(LoadGameSettings(Emu::System16, "Shinobi", fields));
-    EXPECT_EQ(fields[kRomPathSlot], "/s");
-    ASSERT_TRUE(SaveGameSettings(Emu::System16, "Altered Beast", fields));
-    EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"system16.SET"});
-}
-
 TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     std::string path = SetPath(dir, Emu::Mame);
     WriteLines(path, {"\"Galaga\",\"/g\""});

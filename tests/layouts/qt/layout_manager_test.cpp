@@ -458,9 +458,8 @@ Lines Faults(QWidget* window) {
         return place(w) & place(w->parentWidget()) & window->rect();
     };
     auto name = [&](const QWidget* w) {
-        return (w->property(w->objectName().isEmpty() ? "text" : "objectName").toString() + ' ' +
-                QDebug::toString(place(w)))
-            .toStdString();
+        const char* by = w->objectName().isEmpty() ? "text" : "objectName";
+        return (w->property(by).toString() + ' ' + QDebug::toString(place(w))).toStdString();
     };
     auto faceless = [](const QWidget* w) { // a label without a face, and whether it shows a text
         return w->inherits("QLabel") && !w->autoFillBackground();

@@ -24,11 +24,11 @@ TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& comm
         result.problem = "The launch file could not be written:\r" + PathText(batch);
         return result;
     }
-    std::string error;
-    result.ran = RunAndWait(commandLine, emulatorDir, error);
+    const RunResult run = RunAndWait(commandLine, emulatorDir);
     RemoveFile(batch);
+    result.ran = run.started;
     if (!result.ran)
-        result.problem = CannotStart(error);
+        result.problem = CannotStart(run.error);
     return result;
 }
 

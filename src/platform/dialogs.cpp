@@ -1,9 +1,8 @@
 #include "platform/dialogs.h"
 
-#include <unistd.h>
-
 #include "platform/code_page.h"
 #include "platform/ending_signals.h"
+#include "platform/standard_error.h"
 
 namespace arvok {
 
@@ -41,9 +40,7 @@ std::string TerminalLines(const std::string& text) {
 class EndingDialogs : public Dialogs {
 public:
     Answer message(const std::string& text, MsgStyle style, const std::string&) override {
-        const std::string lines = TerminalLines(text);
-        ssize_t written = write(STDERR_FILENO, lines.data(), lines.size());
-        (void)written;
+        WriteToStandardError(TerminalLines(text));
         return style == MsgStyle::WarningYesNo ? Answer::No : Answer::Ok;
     }
 };

@@ -1,14 +1,12 @@
 #include "platform/process.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <optional>
 #include <poll.h>
 #include <pthread.h>
+#include <spawn.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -18,6 +16,7 @@
 #include "platform/code_page.h"
 #include "platform/ending_signals.h"
 #include "platform/path.h"
+#include "platform/standard_error.h"
 
 namespace arvok {
 
@@ -55,98 +54,62 @@ bool IsExecutableFile(const std::string& path) {
 }
 
 using Clock = std::chrono::steady_clock;
-
-// The write end of the pipe a child's end is noted in while a wait watches for it without the
-// kernel's process descriptors.
-int childEndedPipe = -1;
-
-void NoteChildEnded(int) {
-    const int saved = errno;
-    const char byte = 0;
-    ssize_t written = write(childEndedPipe, &byte, 1);
-    (void)written;
-    errno = saved;
-}
+constexpr Clock::time_point kNever = Clock::time_point::max();
 
 enum class Woke { Ended, Ending, TimedOut };
 
-// Watches a started process until it has ended, without looking at it over and over: its
-// process descriptor, or where the kernel has none, a pipe that SIGCHLD writes to while this
-// lives, is polled together with the ending signals' pipe.
-class EndWatch {
+// A started process, watched through its process descriptor together with the ending signals'
+// pipe, so that a wait wakes when either has something to tell and never looks in between (only
+// without a descriptor, none being left to the program, it looks every few milliseconds).
+class Started {
 public:
-    explicit EndWatch(pid_t pid) : pid_(pid) {
-#ifdef SYS_pidfd_open
-        fd_ = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
-        if (fd_ >= 0)
-            return;
-#endif
-        int fds[2];
-        if (pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
-            return;
-        fd_ = fds[0];
-        childEndedPipe = fds[1];
-        struct sigaction action {};
-        action.sa_handler = NoteChildEnded;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART | SA_NOCLDSTOP;
-        sigaction(SIGCHLD, &action, &before_);
-        childPipe_ = true;
-    }
-    EndWatch(const EndWatch&) = delete;
-    EndWatch& operator=(const EndWatch&) = delete;
-    ~EndWatch() {
-        if (childPipe_) {
-            sigaction(SIGCHLD, &before_, nullptr);
-            close(childEndedPipe);
-            childEndedPipe = -1;
-        }
+    explicit Started(pid_t pid)
+        : pid_(pid), fd_(static_cast<int>(syscall(SYS_pidfd_open, pid, 0))) {}
+    Started(const Started&) = delete;
+    Started& operator=(const Started&) = delete;
+    ~Started() {
         if (fd_ >= 0)
             close(fd_);
     }
+    int exitStatus() const {
+        return WIFSIGNALED(status_) ? 128 + WTERMSIG(status_) : WEXITSTATUS(status_);
+    }
 
     // Waits until the process has ended and is reaped, an ending signal has arrived (when
-    // "signals"), or "deadline" has passed. Without any descriptor to watch (none left to the
-    // program) it looks at the process every few milliseconds instead.
-    Woke wait(std::optional<Clock::time_point> deadline, bool signals) {
+    // "signals"), or "deadline" has passed.
+    Woke wait(Clock::time_point deadline, bool signals) {
         for (;;) {
             pid_t waited;
-            while ((waited = waitpid(pid_, nullptr, WNOHANG)) < 0 && errno == EINTR) {
+            while ((waited = waitpid(pid_, &status_, WNOHANG)) < 0 && errno == EINTR) {
             }
             if (waited != 0)
                 return Woke::Ended;
             if (signals && Ending())
                 return Woke::Ending;
-            int timeout = -1;
-            if (deadline) {
+            int timeout = fd_ < 0 ? kLastResortLookMs : -1;
+            if (deadline != kNever) {
                 const auto left =
-                    std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now()).count();
+                    std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
                 if (left <= 0)
                     return Woke::TimedOut;
-                timeout = static_cast<int>(left);
+                if (timeout < 0 || left < timeout)
+                    timeout = static_cast<int>(left);
             }
-            if (fd_ < 0)
-                timeout = timeout < 0 ? kLastResortLookMs : std::min(timeout, kLastResortLookMs);
             pollfd watched[2] = {{fd_, POLLIN, 0}, {signals ? EndingSignalPipe() : -1, POLLIN, 0}};
             poll(watched, 2, timeout);
-            char bytes[16];
-            while (childPipe_ && read(fd_, bytes, sizeof bytes) > 0) {
-            }
         }
     }
 
 private:
     static constexpr int kLastResortLookMs = 50;
     pid_t pid_;
-    int fd_ = -1;
-    bool childPipe_ = false;
-    struct sigaction before_ {};
+    int fd_;
+    int status_ = 0;
 };
 
 // Gives what is left of an ended emulator's group (a wrapper script's children) until
 // "deadline" to end, then kills it. The ending program has taken in the group's orphans, so that
-// an ended one is reaped here and never counts as left. Only an ending program waits so, looking
-// every few milliseconds.
+// an ended one is reaped here and never counts as left. Only an ending program looks so, often.
 void EndGroup(pid_t group, Clock::time_point deadline) {
     for (;;) {
         while (waitpid(-group, nullptr, WNOHANG) > 0) {
@@ -161,11 +124,37 @@ void EndGroup(pid_t group, Clock::time_point deadline) {
     }
 }
 
-// What the child tells the parent through the pipe when it cannot go on.
-struct ChildFailure {
-    int stage; // 0: changing to the working directory, 1: starting the program
-    int error;
-};
+// Starts "program" with "argv" in "workDir" as the leader of a process group of its own, with the
+// ending signals at their default actions and the signal mask "mask": 0 and the process in "pid",
+// or the error. The group stands in the background of the terminal the program may run in: what
+// the emulator does with that terminal must not stop it, or the wait would never end, so it starts
+// with SIGTTOU and SIGTTIN ignored.
+int Spawn(const std::string& program, char* const argv[], const std::string& workDir,
+          const sigset_t& mask, pid_t& pid) {
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF |
+                                              POSIX_SPAWN_SETSIGMASK);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    sigset_t byDefault;
+    sigemptyset(&byDefault);
+    for (int signal : kEndingSignals)
+        sigaddset(&byDefault, signal);
+    posix_spawnattr_setsigdefault(&attributes, &byDefault);
+    posix_spawnattr_setsigmask(&attributes, &mask);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, workDir.c_str());
+    // An ignored action is what a new program inherits; the caller's are back before any signal
+    // is let through.
+    const auto ttou = std::signal(SIGTTOU, SIG_IGN), ttin = std::signal(SIGTTIN, SIG_IGN);
+    const int failed = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv, environ);
+    std::signal(SIGTTOU, ttou);
+    std::signal(SIGTTIN, ttin);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    return failed;
+}
 
 } // namespace
 
@@ -194,119 +183,58 @@ std::string FindProgram(const std::string& program, const std::string& workDir) 
     return {};
 }
 
-bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error,
-                std::chrono::milliseconds grace) {
+RunResult RunAndWait(const std::string& commandLine, const std::string& workDir,
+                     std::chrono::milliseconds grace) {
     std::vector<std::string> words = SplitAtBlanks(commandLine);
-    if (words.empty()) {
-        error = "the command line is empty";
-        return false;
-    }
-    std::string program = FindProgram(words[0], workDir);
-    if (program.empty()) {
-        error = PathText(words[0]) + ": program not found";
-        return false;
-    }
+    if (words.empty())
+        return {false, 0, "the command line is empty"};
+    const std::string program = FindProgram(words[0], workDir);
+    if (program.empty())
+        return {false, 0, PathText(words[0]) + ": program not found"};
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
-    int pipeFds[2];
-    if (pipe(pipeFds) != 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    if (fcntl(pipeFds[0], F_SETFD, FD_CLOEXEC) != 0 ||
-        fcntl(pipeFds[1], F_SETFD, FD_CLOEXEC) != 0) {
-        error = std::strerror(errno);
-        close(pipeFds[0]);
-        close(pipeFds[1]);
-        return false;
-    }
-
-    // The child shares the program's memory until it starts the emulator, so that not even the
-    // program's page tables are copied for it; the calling thread waits meanwhile. No signal is
-    // let through until the child has given the caught ones back their default actions: a
-    // handler of the program must not run in it.
+    // No signal reaches this thread while the emulator starts: an ending signal that came before
+    // this point starts nothing; one that comes after it waits for the wait, which ends the
+    // emulator.
     sigset_t all, callers;
     sigfillset(&all);
     pthread_sigmask(SIG_SETMASK, &all, &callers);
-    // An ending signal that came before this point starts nothing; one that comes after it waits
-    // for the wait, which ends the emulator.
-    if (Ending()) {
-        pthread_sigmask(SIG_SETMASK, &callers, nullptr);
-        close(pipeFds[0]);
-        close(pipeFds[1]);
-        error = "the program is ending";
-        return false;
-    }
-    pid_t pid = vfork();
-    if (pid == 0) {
-        // Only async-signal-safe calls from here on, and nothing the program reads changed.
-        struct sigaction byDefault {};
-        byDefault.sa_handler = SIG_DFL;
-        for (int signal : kEndingSignals)
-            sigaction(signal, &byDefault, nullptr);
-        // The emulator leads a group of its own, which an ending signal ends as a whole. Such a
-        // group stands in the background of the terminal the program may run in: what the
-        // emulator does with that terminal must not stop it, or the wait would never end.
-        setpgid(0, 0);
-        struct sigaction ignored {};
-        ignored.sa_handler = SIG_IGN;
-        for (int signal : {SIGTTOU, SIGTTIN})
-            sigaction(signal, &ignored, nullptr);
-        sigprocmask(SIG_SETMASK, &callers, nullptr);
-        ChildFailure failure{0, 0};
-        if (chdir(workDir.c_str()) != 0) {
-            failure.error = errno;
-        } else {
-            execv(program.c_str(), argv.data());
-            failure = {1, errno};
-        }
-        ssize_t written = write(pipeFds[1], &failure, sizeof failure);
-        (void)written;
-        _exit(127);
-    }
+    const bool ending = Ending();
+    pid_t pid = 0;
+    const int failed = ending ? 0 : Spawn(program, argv.data(), workDir, callers, pid);
     pthread_sigmask(SIG_SETMASK, &callers, nullptr);
-    if (pid < 0) {
-        error = std::strerror(errno);
-        close(pipeFds[0]);
-        close(pipeFds[1]);
-        return false;
+    if (ending)
+        return {false, 0, "the program is ending"};
+    if (failed) {
+        // The working directory is to blame when it cannot be changed to.
+        const bool inDir = access((workDir + "/.").c_str(), X_OK) != 0;
+        return {false, 0, PathText(inDir ? workDir : program) + ": " + std::strerror(failed)};
     }
-    close(pipeFds[1]);
-
-    ChildFailure failure{};
-    ssize_t got;
-    do {
-        got = read(pipeFds[0], &failure, sizeof failure);
-    } while (got < 0 && errno == EINTR);
-    close(pipeFds[0]);
 
     // An ending signal, whichever thread of the program it reaches, wakes the wait at once: the
     // emulator's group is told to end, killed when it has not within the grace, and waited for,
     // so that the launch cleans up after it as after every run.
-    EndWatch watch(pid);
+    Started started(pid);
     EndWithProgram(pid);
-    if (watch.wait(std::nullopt, true) == Woke::Ending) {
+    if (started.wait(kNever, true) == Woke::Ending) {
         const Clock::time_point deadline = Clock::now() + grace;
         prctl(PR_SET_CHILD_SUBREAPER, 1);
         kill(-pid, SIGTERM);
         kill(-pid, SIGCONT);
-        if (watch.wait(deadline, false) == Woke::TimedOut) {
+        if (started.wait(deadline, false) == Woke::TimedOut) {
             kill(-pid, SIGKILL);
-            watch.wait(std::nullopt, false);
+            started.wait(kNever, false);
         }
         EndGroup(pid, deadline);
     }
     EndWithProgram(0);
-
-    if (got == static_cast<ssize_t>(sizeof failure)) {
-        error =
-            PathText(failure.stage == 0 ? workDir : program) + ": " + std::strerror(failure.error);
-        return false;
-    }
-    return true;
+    const int status = started.exitStatus();
+    if (status != 0)
+        WriteToStandardError(program + " ended with exit status " + std::to_string(status) + "\n");
+    return {true, status, {}};
 }
 
 } // namespace arvok

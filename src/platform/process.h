@@ -24,15 +24,23 @@ std::string ProgramPathProblem(const std::string& path);
 // How long a program told to end because the program itself ends may take before it is killed.
 inline constexpr std::chrono::milliseconds kEndingGrace = std::chrono::seconds(5);
 
+// How a run went: "started" false, with the reason in "error", when the program could not be
+// started, or was not because an ending signal (CatchEndingSignals) had come; otherwise its exit
+// status, as a shell gives it (128 and the signal's number for one a signal ended).
+struct RunResult {
+    bool started = false;
+    int exitStatus = 0;
+    std::string error;
+};
+
 // Runs "commandLine" with "workDir" as the working directory of the new process (the caller's
-// own current directory is left alone) and returns as soon as it has ended. No shell is
-// involved: the line is split at blanks and the first word is the program (FindProgram), which
-// leads a process group of its own. False, with the reason in "error", when the process could not
-// be started, or not started because an ending signal (CatchEndingSignals) had come; the exit
-// status is not looked at. An ending signal caught meanwhile sends the group SIGTERM, and SIGKILL
-// to what is left of it once "grace" is over; the call returns once the process has ended and
-// its group is gone or killed.
-bool RunAndWait(const std::string& commandLine, const std::string& workDir, std::string& error,
-                std::chrono::milliseconds grace = kEndingGrace);
+// own current directory is left alone) and returns as soon as it has ended, having written its
+// exit status to standard error when it is not 0. No shell is involved: the line is split at
+// blanks and the first word is the program (FindProgram), which leads a process group of its
+// own. An ending signal caught meanwhile sends the group SIGTERM, and SIGKILL to what is left of
+// it once "grace" is over; the call returns once the process has ended and its group is gone or
+// killed.
+RunResult RunAndWait(const std::string& commandLine, const std::string& workDir,
+                     std::chrono::milliseconds grace = kEndingGrace);
 
 } // namespace arvok

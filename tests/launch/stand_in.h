@@ -3,8 +3,6 @@
 // from (which is gone once the launch is over).
 #pragma once
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,11 +12,6 @@
 #include "support/test_support.h"
 
 namespace arvok::test {
-
-inline void WriteScript(const std::string& path, const std::string& body) {
-    WriteBytes(path, "#!/bin/sh\n" + body);
-    chmod(path.c_str(), 0755);
-}
 
 // What the stand-in saw during its run; "ran" is false when it never started.
 struct StandInRun {

@@ -124,6 +124,11 @@ void WriteLines(const std::string& path, const std::vector<std::string>& lines) 
     WriteBytes(path, WithCrLf(lines));
 }
 
+void WriteScript(const std::string& path, const std::string& body) {
+    WriteBytes(path, "#!/bin/sh\n" + body);
+    chmod(path.c_str(), 0755);
+}
+
 std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)

@@ -61,6 +61,8 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 // The lines, each followed by CR LF.
 std::string WithCrLf(const std::vector<std::string>& lines);
 void WriteLines(const std::string& path, const std::vector<std::string>& lines);
+// A shell script of "body" that may be run.
+void WriteScript(const std::string& path, const std::string& body);
 // The file's bytes, or "<missing>" when it cannot be read.
 std::string ReadBytes(const std::string& path);
 

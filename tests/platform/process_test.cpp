@@ -7,17 +7,15 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "launch/batch_file.h"
-#include "launch/stand_in.h"
 #include "platform/ending_signals.h"
 #include "platform/path.h"
 #include "platform/process.h"
+#include "support/test_support.h"
 
 namespace arvok {
 namespace {
 
 using test::ReadBytes;
-using test::StandIn;
 using test::TempDir;
 using test::WriteBytes;
 using test::WriteScript;
@@ -32,8 +30,7 @@ int EndingOf(const TempDir& dir, const std::string& script) {
     if (program == 0) {
         alarm(2);
         CatchEndingSignals();
-        std::string error;
-        RunAndWait("start", dir / "emu", error, std::chrono::milliseconds(300));
+        RunAndWait("start", dir / "emu", std::chrono::milliseconds(300));
         _exit(0);
     }
     int status = 0;
@@ -59,12 +56,16 @@ TEST(RunAndWait, RunsInTheGivenDirectoryWithTheLinesWordsAndWaitsForTheEnd) {
                                        "'\nfor a in \"$@\"; do echo \"[$a]\"; done >> '" +
                                        dir / "out" + "'\n");
     std::string before = CurrentDirectory();
-    std::string error;
     // A bare program name is found in the working directory.
-    ASSERT_TRUE(RunAndWait("start  one two ", dir / "emu", error)) << error;
+    ASSERT_TRUE(RunAndWait("start  one two ", dir / "emu").started);
     EXPECT_EQ(ReadBytes(dir / "out"),
               std::filesystem::canonical(dir / "emu").string() + "\n[one]\n[two]\n");
     EXPECT_EQ(CurrentDirectory(), before);
+    // How it ended is told as a shell tells it.
+    WriteScript(dir / "emu/start", "exit 3\n");
+    EXPECT_EQ(RunAndWait("start", dir / "emu").exitStatus, 3);
+    WriteScript(dir / "emu/start", "kill -KILL $$\n");
+    EXPECT_EQ(RunAndWait("start", dir / "emu").exitStatus, 128 + SIGKILL);
 }
 
 TEST(RunAndWait, LooksInTheWorkingDirectoryBeforeThePath) {
@@ -73,15 +74,14 @@ TEST(RunAndWait, LooksInTheWorkingDirectoryBeforeThePath) {
     WriteScript(dir / "bin/tool", "echo path > '" + dir / "out" + "'\n");
     std::string savedPath = std::getenv("PATH") ? std::getenv("PATH") : "";
     setenv("PATH", (dir / "bin:" + savedPath).c_str(), 1);
-    std::string error;
     EXPECT_EQ(FindProgram("tool", dir / "emu"), dir / "emu/tool");
     // A path holding a folder is taken from the working directory, and never looked for on PATH.
     EXPECT_EQ(FindProgram("../emu/tool", dir / "emu"), dir / "emu/../emu/tool");
     EXPECT_EQ(FindProgram("./tool", dir.path()), "");
-    EXPECT_TRUE(RunAndWait("tool", dir / "emu", error));
+    EXPECT_TRUE(RunAndWait("tool", dir / "emu").started);
     EXPECT_EQ(ReadBytes(dir / "out"), "local\n");
     std::filesystem::remove(dir / "emu/tool");
-    EXPECT_TRUE(RunAndWait("tool", dir / "emu", error));
+    EXPECT_TRUE(RunAndWait("tool", dir / "emu").started);
     EXPECT_EQ(ReadBytes(dir / "out"), "path\n");
     setenv("PATH", savedPath.c_str(), 1);
 }
@@ -91,46 +91,17 @@ TEST(RunAndWait, SaysWhyAProgramCouldNotBeStarted) {
     WriteBytes(dir / "emu/plain", "not a program");
     WriteBytes(dir / "emu/broken", "#!/no/such/interpreter\n");
     chmod((dir / "emu/broken").c_str(), 0755);
-    std::string error;
-    EXPECT_FALSE(RunAndWait(dir / "emu/missing x", dir / "emu", error));
-    EXPECT_EQ(error, dir / "emu/missing: program not found");
-    EXPECT_FALSE(RunAndWait("plain", dir / "emu", error));
-    EXPECT_FALSE(RunAndWait("broken", dir / "emu", error));
-    EXPECT_NE(error.find("broken"), std::string::npos) << error;
+    EXPECT_EQ(RunAndWait(dir / "emu/missing x", dir / "emu").error,
+              dir / "emu/missing: program not found");
+    EXPECT_FALSE(RunAndWait("plain", dir / "emu").started);
+    RunResult run = RunAndWait("broken", dir / "emu");
+    EXPECT_FALSE(run.started);
+    EXPECT_NE(run.error.find("broken"), std::string::npos) << run.error;
     WriteScript(dir / "emu/fine", "");
-    EXPECT_FALSE(RunAndWait(dir / "emu/fine", dir / "gone", error));
-    EXPECT_NE(error.find("gone"), std::string::npos) << error;
-    EXPECT_FALSE(RunAndWait("   ", dir / "emu", error));
-}
-
-TEST(LaunchTail, RunsTheLineFromAFreshBatchFileAndDeletesIt) {
-    TempDir dir;
-    StandIn emu(dir / "emu", dir / "emu", dir / "notes");
-    WriteBytes(dir / "emu/lancia.bat", "left behind by an earlier launch\r\n");
-    std::string line = emu.program() + " pacman  -sr 44100 ";
-
-    TailResult result = RunLaunchTail(dir / "emu", line);
-
-    EXPECT_TRUE(result.ran) << result.problem;
-    test::StandInRun run = emu.run();
-    EXPECT_EQ(run.batch, line + "\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir / "emu/lancia.bat"));
-
-    // A link standing at the batch file's name is replaced; the file it names is left alone.
-    WriteBytes(dir / "mine.txt", "mine\r\n");
-    std::filesystem::create_symlink(dir / "mine.txt", dir / "emu/lancia.bat");
-    EXPECT_TRUE(RunLaunchTail(dir / "emu", line).ran);
-    EXPECT_EQ(emu.run().batch, line + "\r\n");
-    EXPECT_EQ(ReadBytes(dir / "mine.txt"), "mine\r\n");
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir / "emu/lancia.bat")));
-}
-
-TEST(LaunchTail, ABatchFileThatCannotBeWrittenIsReported) {
-    TempDir dir;
-    TailResult result = RunLaunchTail(dir / "nowhere", "emu pacman");
-    EXPECT_FALSE(result.ran);
-    EXPECT_EQ(result.problem,
-              "The launch file could not be written:\r" + dir / "nowhere/lancia.bat");
+    run = RunAndWait(dir / "emu/fine", dir / "gone");
+    EXPECT_FALSE(run.started);
+    EXPECT_NE(run.error.find("gone"), std::string::npos) << run.error;
+    EXPECT_FALSE(RunAndWait("   ", dir / "emu").started);
 }
 
 TEST(RunAndWait, AnEndingSignalEndsTheEmulatorsGroupAndKillsWhatOutlivesTheGrace) {

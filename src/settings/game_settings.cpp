@@ -7,7 +7,6 @@
 
 #include "core/shared_state.h"
 #include "platform/code_page.h"
-#include "platform/dialogs.h"
 #include "platform/file_stamp.h"
 #include "platform/text_file.h"
 #include "settings/settings_io.h"

@@ -197,7 +197,7 @@ TEST_P(FamilyLaunch, AZipThatCannotBeCopiedIsReportedAndNothingStarts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFour, FamilyLaunch, ::testing::ValuesIn(kFamilies),
-                         [](const auto& info) { return std::string(info.param.tag); });
+                         [](const auto& row) { return std::string(row.param.tag); });
 
 } // namespace
 } // namespace arvok

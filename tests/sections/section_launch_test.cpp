@@ -411,7 +411,7 @@ TEST_P(SwitchTableTest, EverySwitchReachesTheEmulatorFromThePage) {
 
 INSTANTIATE_TEST_SUITE_P(EverySection, SwitchTableTest,
                          ::testing::Values("Mame", "Callus", "Raine", "System16", "M72"),
-                         [](const auto& info) { return info.param; });
+                         [](const auto& row) { return row.param; });
 
 } // namespace
 } // namespace arvok::test

@@ -76,8 +76,8 @@ TEST(StartupLayout, ALayoutIsReadLineByLineUntilItsEndOrAFaultyLine) {
     // Where reading layout L stopped, and what it placed.
     auto read = [&](const Lines& lines) {
         WriteLines(path, lines);
-        LayoutRead read = ReadLayout(path, "L");
-        return std::pair(read.stop, Describe(read));
+        LayoutRead layout = ReadLayout(path, "L");
+        return std::pair(layout.stop, Describe(layout));
     };
 
     EXPECT_EQ(

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/section.h"
+#include "settings/emulator_cfg.h"
 
 class QLabel;
 
@@ -41,11 +42,11 @@ public:
     Emu emu() const { return emu_; }
 
     // The window's public members.
-    std::string DirSnap;  // the snapshot directory
-    std::string RomSel;   // ROM set of the game last looked up
-    std::string CloneOf;  // its parent set ("-" for none)
-    bool NeoGeo = false;  // MAME: the parent set last asked about is no original
-    int SnapDelay = 1500; // slide-show delay in milliseconds
+    std::string DirSnap;                  // the snapshot directory
+    std::string RomSel;                   // ROM set of the game last looked up
+    std::string CloneOf;                  // its parent set ("-" for none)
+    bool NeoGeo = false;                  // MAME: the parent set last asked about is no original
+    int SnapDelay = kDefaultSlideDelayMs; // slide-show delay in milliseconds
 
     // Opening the section: the game list refilled with every game of the section and the filter
     // combos put on their neutral items, then the first favourite or else the first game

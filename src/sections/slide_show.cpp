@@ -17,9 +17,6 @@ namespace arvok {
 
 namespace {
 
-// The interval of the timer before any display: the default slide-show delay.
-constexpr int kInitialIntervalMs = 1500;
-
 QLabel* AddLabel(QWidget* page, const char* name, const char* text, int top, int height) {
     auto* label = new QLabel(QString::fromLatin1(text), page);
     label->setObjectName(QString::fromLatin1(name));
@@ -59,7 +56,7 @@ SnapshotPage::SnapshotPage(Emu emu, std::function<SnapOptions()> options, QWidge
     PlaceTwips(counter_, 3375, 3600, 420, 240);
 
     timer_.setObjectName(QString::fromStdString(ObjectName(emu, "tmrSlideShow", "")));
-    timer_.setInterval(kInitialIntervalMs);
+    timer_.setInterval(kDefaultSlideDelayMs);
     connect(&timer_, &QTimer::timeout, this, &SnapshotPage::tick);
 }
 

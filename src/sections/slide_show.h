@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/section.h"
+#include "settings/emulator_cfg.h"
 
 class QLabel;
 
@@ -18,11 +19,11 @@ class ClickLabel;
 
 // What the page reads from its window at every display and at every step of a show.
 struct SnapOptions {
-    std::string snapDir;      // DirSnap<Emu>: the snapshot directory
-    std::string extension;    // SnapExtension() of the window's format options
-    bool noSlide = false;     // chk<Emu>NoSlide: no slide show is started by a display
-    bool showCounter = false; // chk<Emu>ShowCounter: the counter is shown
-    int delayMs = 1500;       // <Emu>SnapDelay: the slide-show delay in milliseconds
+    std::string snapDir;                // DirSnap<Emu>: the snapshot directory
+    std::string extension;              // SnapExtension() of the window's format options
+    bool noSlide = false;               // chk<Emu>NoSlide: no slide show is started by a display
+    bool showCounter = false;           // chk<Emu>ShowCounter: the counter is shown
+    int delayMs = kDefaultSlideDelayMs; // <Emu>SnapDelay: the slide-show delay in milliseconds
 };
 
 // What a display found for the game.

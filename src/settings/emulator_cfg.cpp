@@ -174,10 +174,9 @@ const EmulatorCfgLayout& EmulatorCfgLayoutOf(Emu emu) {
 }
 
 std::optional<int> SlideDelayMs(int index) {
-    static const std::array<int, 8> kDelays{500, 1000, 1500, 2000, 2500, 3000, 4000, 5000};
-    if (index < 0 || index >= static_cast<int>(kDelays.size()))
+    if (index < 0 || index >= static_cast<int>(kSlideDelaysMs.size()))
         return std::nullopt;
-    return kDelays[index];
+    return kSlideDelaysMs[index];
 }
 
 std::string EmulatorCfgPath(Emu emu) {
@@ -231,7 +230,7 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines) {
         cfg.snapFormat = format;
     TakeFlag(snapShots, 2, cfg.noSlide);
     TakeFlag(snapShots, 3, cfg.showCounter);
-    cfg.slideDelayIndex = TakeNumber(snapShots, 4, -1, 7).value_or(2);
+    cfg.slideDelayIndex = TakeNumber(snapShots, 4, -1, 7).value_or(kDefaultSlideDelayIndex);
     TakeText(file.section(kGui), 0, cfg.favSize);
     cfg.favourites = file.favourites();
     return cfg;

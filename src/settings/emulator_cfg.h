@@ -23,6 +23,7 @@
 // headers, which a user or another program wrote there, follow the program's own and are kept.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,12 @@
 #include "core/section.h"
 
 namespace arvok {
+
+// The slide-show delays of the delay combo's items, in milliseconds (cboSlideShowTimer).
+inline constexpr std::array<int, 8> kSlideDelaysMs{500, 1000, 1500, 2000, 2500, 3000, 4000, 5000};
+// The item that a settings file naming none chooses; its delay is a window's until one is chosen.
+inline constexpr int kDefaultSlideDelayIndex = 2;
+inline constexpr int kDefaultSlideDelayMs = kSlideDelaysMs[kDefaultSlideDelayIndex];
 
 struct EmulatorCfgLayout {
     Emu emu;
@@ -51,9 +58,9 @@ struct EmulatorCfg {
     // "GIF", "JPG" or "BMP"; empty: the writer found no format chosen, the reader read none of
     // the three (the window then leaves its format options as they are).
     std::string snapFormat;
-    bool noSlide = false;     // chk<Emu>NoSlide
-    bool showCounter = false; // chk<Emu>ShowCounter
-    int slideDelayIndex = 2;  // cboSlideShowTimer, -1 for no item
+    bool noSlide = false;                          // chk<Emu>NoSlide
+    bool showCounter = false;                      // chk<Emu>ShowCounter
+    int slideDelayIndex = kDefaultSlideDelayIndex; // cboSlideShowTimer, -1 for no item
     std::string favSize = "up";
     // lst<Emu>Pref. To the writer: the items in list order. From the reader: the items in file
     // order, the order in which they are added to the list; nothing when the file or its

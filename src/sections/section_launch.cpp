@@ -1,6 +1,10 @@
 #include "sections/section_launch.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include "launch/launch.h"
+#include "platform/ending_signals.h"
 #include "sections/conf_page.h"
 #include "sections/section_window.h"
 #include "sections/settings_page.h"
@@ -48,11 +52,30 @@ private:
     SectionWindow& w_;
 };
 
+// Eats every key, click and pointer move while it is installed.
+class InputDrop : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override { return event->isInputEvent(); }
+};
+
+// How long the events that waited while the emulator ran may take to be taken off the queue.
+constexpr int kQueueMs = 100;
+
 } // namespace
 
+// The windows take no input while the emulator runs: what was typed or clicked on them meanwhile
+// waited in the queue and is dropped here, so that an Enter given to the frozen window does not
+// start the game a second time. A program that is ending leaves the queue to its event loop,
+// which ends it.
 void RunSection(SectionWindow& window, const std::string& game) {
     SectionLaunchUi ui(window);
     RunGame(window.emu(), game, ui);
+    if (Ending())
+        return;
+    InputDrop drop;
+    QCoreApplication::instance()->installEventFilter(&drop);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kQueueMs);
+    QCoreApplication::instance()->removeEventFilter(&drop);
 }
 
 } // namespace arvok

@@ -7,12 +7,14 @@
 #include <set>
 #include <sstream>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -118,6 +120,20 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
     EXPECT_TRUE(drawsIn("lstMamePref", favourites->palette().color(QPalette::Highlight)));
     pressKey(favourites, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_NE(ran().find("galaga -ignorecfg -soundcard 1\n"), std::string::npos);
+
+    // An Enter given to the frozen window while the game runs starts it no second time.
+    const std::string runs = dir_ / "runs.txt";
+    WriteStandIn("mame.sh", "echo run >> '" + runs + "'; sleep 0.3");
+    std::thread typist([&runs, favourites] {
+        for (int wait = 0; wait < 300 && ReadBytes(runs) == "<missing>"; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        QCoreApplication::postEvent(
+            favourites, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+    });
+    pressKey(favourites, Qt::Key_Return);
+    typist.join();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ReadBytes(runs), "run\n");
 }
 
 // Catches the ending signals, runs "action" and the event loop, which must end as Exit does, in a

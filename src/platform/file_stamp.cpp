@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <ctime>
 
 namespace arvok {
@@ -27,6 +28,19 @@ FileTime FileClockNow() {
     timespec now{};
     clock_gettime(CLOCK_REALTIME_COARSE, &now);
     return TimeOf(now);
+}
+
+FileTime TimeResolution(const FileStamp& stamp) {
+    FileTime coarsest{0, 1};
+    for (const FileTime& time : {stamp.modified, stamp.changed}) {
+        if (time.nanoseconds == 0)
+            return {2, 0};
+        int64_t step = 1;
+        while (step < 100000000 && time.nanoseconds % (step * 10) == 0)
+            step *= 10;
+        coarsest.nanoseconds = std::max(coarsest.nanoseconds, step);
+    }
+    return coarsest;
 }
 
 } // namespace arvok

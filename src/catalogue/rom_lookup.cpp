@@ -31,12 +31,17 @@ RomLookup LookupRom(Emu emu, std::string_view game) {
 }
 
 NeoGeoLookup LookupMameNeoGeo(std::string_view set) {
+    NeoGeoLookup result = MameSetKind(set);
+    if (!result.found)
+        ReportMissing();
+    return result;
+}
+
+NeoGeoLookup MameSetKind(std::string_view set) {
     NeoGeoLookup result;
     std::optional<GameRecord> record = FindGameRecord(Emu::Mame, set, kSet);
-    if (!record) {
-        ReportMissing();
+    if (!record)
         return result;
-    }
     result.found = true;
     result.neoGeo = record->field(kType) != "O";
     return result;

@@ -31,6 +31,8 @@ struct NeoGeoLookup {
 
 // Finds the MAME record whose ROM set (field 2) is "set"; a miss is reported as by LookupRom.
 NeoGeoLookup LookupMameNeoGeo(std::string_view set);
+// The same without a word to the user.
+NeoGeoLookup MameSetKind(std::string_view set);
 
 // Which favourite leaves the list after a lookup of "missing" failed: the selected entry, only
 // when its text is the missing name; -1 for none. Sections whose favourites cannot be edited

@@ -116,24 +116,17 @@ bool ProgramReady(const Profile& p, const LaunchInputs& in, LaunchUi& ui) {
     return false;
 }
 
-// Whether MAME's data file carries "set" as an original game. Asked without a message: it only
-// decides whether the folder picker offers a parent's zip beside the game's own.
-bool IsOriginalMameSet(const std::string& set) {
-    std::optional<GameRecord> record = FindGameRecord(Emu::Mame, set, kSet);
-    return record && record->field(kType) == "O";
-}
-
-// "name" shows in the picker's caption; the set is that of the game the settings page holds.
+// "name" shows in the picker's caption; the set is that of the game the settings page holds. The
+// user, just told that the set is missing, is not told of a parent the data file lacks.
 void RomMissing(const Profile& p, const std::string& name, const LaunchInputs& in, LaunchUi& ui) {
     dialogs().message(texts::testoRomNotFound, MsgStyle::Warning, p.romTitle);
     ui.showPage(LaunchPage::GameSettings);
     std::optional<RomLookup> shown = Lookup(p.emu, in.settingsKey, ui);
     if (!shown)
         return;
-    const bool offerParent = p.emu == Emu::Mame && HasParent(shown->cloneOf) &&
-                             !IsNeoGeoSet(shown->cloneOf) && IsOriginalMameSet(shown->cloneOf);
-    ui.openFolderPicker(GameRomFolderRequest(p.emu, name, shown->romSel,
-                                             offerParent ? shown->cloneOf : std::string(),
+    const std::string parent =
+        p.emu == Emu::Mame ? MameParentToOffer(shown->cloneOf, false) : std::string();
+    ui.openFolderPicker(GameRomFolderRequest(p.emu, name, shown->romSel, parent,
                                              StartFolder(in.options.fields[kRomPathSlot])));
 }
 
@@ -280,6 +273,13 @@ void RunShared(const Profile& p, const std::string& game, LaunchUi& ui) {
 }
 
 } // namespace
+
+std::string MameParentToOffer(const std::string& cloneOf, bool tellMissing) {
+    if (!HasParent(cloneOf) || IsNeoGeoSet(cloneOf))
+        return {};
+    const NeoGeoLookup parent = tellMissing ? LookupMameNeoGeo(cloneOf) : MameSetKind(cloneOf);
+    return parent.found && !parent.neoGeo ? cloneOf : std::string();
+}
 
 RomFolderRequest GameRomFolderRequest(Emu emu, const std::string& game, const std::string& set,
                                       const std::string& offeredParent, const std::string& folder) {

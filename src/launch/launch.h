@@ -14,6 +14,11 @@ namespace arvok {
 // and the alternative ROM folder, and copied into "roms" below the emulator's directory.
 void RunMame(const std::string& game, LaunchUi& ui);
 
+// The parent whose zip the picker of a MAME game's own ROM folder offers beside the game's: a
+// clone's parent that MAME's data file carries as an original game, never the Neo-Geo set; empty
+// for none. With "tellMissing", a parent the data file lacks is reported as by LookupRom.
+std::string MameParentToOffer(const std::string& cloneOf, bool tellMissing);
+
 // The picker of the game's own ROM folder: it lists "<set>.zip", and "<parent>.zip" beside it
 // when "offeredParent" is not empty, under the caption "Search Rom for <game> (<those zips>)".
 // "folder" is where it starts.

@@ -1,7 +1,6 @@
 // The selected-game display, the page buttons, the lookups and the launch of a section window.
 #include <QLabel>
 
-#include "catalogue/data_file.h"
 #include "catalogue/rom_lookup.h"
 #include "launch/launch.h"
 #include "platform/qt/ansi.h"
@@ -98,21 +97,15 @@ bool SectionWindow::lookup(const std::string& game) {
 }
 
 // The game's own ROM folder: the picker lists the game's zip and, in a section whose picker
-// offers the parent, the zip of a clone's parent that the data file marks as an original. A parent
-// the data file lacks is reported by its lookup and not offered, as in the launch.
+// offers the parent, the parent's zip as the launch offers it. A parent the data file lacks is
+// reported and not offered.
 void SectionWindow::browseGameRomFolder() {
     const std::string game = romSettingsKey();
     if (!lookup(game))
         return;
     std::string offeredParent;
     if (design_.romPickerOffersParent) {
-        if (!CloneOf.empty() && CloneOf != "-" && !IsNeoGeoSet(CloneOf)) {
-            NeoGeoLookup parent = LookupMameNeoGeo(CloneOf);
-            if (parent.found)
-                NeoGeo = parent.neoGeo;
-            if (parent.found && !parent.neoGeo)
-                offeredParent = CloneOf;
-        }
+        offeredParent = MameParentToOffer(CloneOf, true);
         if (offeredParent.empty())
             CloneOf.clear();
     }

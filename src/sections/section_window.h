@@ -45,7 +45,6 @@ public:
     std::string DirSnap;                  // the snapshot directory
     std::string RomSel;                   // ROM set of the game last looked up
     std::string CloneOf;                  // its parent set ("-" for none)
-    bool NeoGeo = false;                  // MAME: the parent set last asked about is no original
     int SnapDelay = kDefaultSlideDelayMs; // slide-show delay in milliseconds
 
     // Opening the section: the game list refilled with every game of the section and the filter

@@ -4,18 +4,16 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <poll.h>
 #include <pthread.h>
 #include <spawn.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/code_page.h"
 #include "platform/ending_signals.h"
 #include "platform/path.h"
+#include "platform/process_group.h"
 #include "platform/standard_error.h"
 
 namespace arvok {
@@ -53,77 +51,6 @@ bool IsExecutableFile(const std::string& path) {
            access(path.c_str(), X_OK) == 0;
 }
 
-using Clock = std::chrono::steady_clock;
-constexpr Clock::time_point kNever = Clock::time_point::max();
-
-enum class Woke { Ended, Ending, TimedOut };
-
-// A started process, watched through its process descriptor together with the ending signals'
-// pipe, so that a wait wakes when either has something to tell and never looks in between (only
-// without a descriptor, none being left to the program, it looks every few milliseconds).
-class Started {
-public:
-    explicit Started(pid_t pid)
-        : pid_(pid), fd_(static_cast<int>(syscall(SYS_pidfd_open, pid, 0))) {}
-    Started(const Started&) = delete;
-    Started& operator=(const Started&) = delete;
-    ~Started() {
-        if (fd_ >= 0)
-            close(fd_);
-    }
-    int exitStatus() const {
-        return WIFSIGNALED(status_) ? 128 + WTERMSIG(status_) : WEXITSTATUS(status_);
-    }
-
-    // Waits until the process has ended and is reaped, an ending signal has arrived (when
-    // "signals"), or "deadline" has passed.
-    Woke wait(Clock::time_point deadline, bool signals) {
-        for (;;) {
-            pid_t waited;
-            while ((waited = waitpid(pid_, &status_, WNOHANG)) < 0 && errno == EINTR) {
-            }
-            if (waited != 0)
-                return Woke::Ended;
-            if (signals && Ending())
-                return Woke::Ending;
-            int timeout = fd_ < 0 ? kLastResortLookMs : -1;
-            if (deadline != kNever) {
-                const auto left =
-                    std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-                if (left <= 0)
-                    return Woke::TimedOut;
-                if (timeout < 0 || left < timeout)
-                    timeout = static_cast<int>(left);
-            }
-            pollfd watched[2] = {{fd_, POLLIN, 0}, {signals ? EndingSignalPipe() : -1, POLLIN, 0}};
-            poll(watched, 2, timeout);
-        }
-    }
-
-private:
-    static constexpr int kLastResortLookMs = 50;
-    pid_t pid_;
-    int fd_;
-    int status_ = 0;
-};
-
-// Gives what is left of an ended emulator's group (a wrapper script's children) until
-// "deadline" to end, then kills it. The ending program has taken in the group's orphans, so that
-// an ended one is reaped here and never counts as left. Only an ending program looks so, often.
-void EndGroup(pid_t group, Clock::time_point deadline) {
-    for (;;) {
-        while (waitpid(-group, nullptr, WNOHANG) > 0) {
-        }
-        if (kill(-group, 0) != 0)
-            return;
-        if (Clock::now() >= deadline) {
-            kill(-group, SIGKILL);
-            return;
-        }
-        usleep(5000);
-    }
-}
-
 // Starts "program" with "argv" in "workDir" as the leader of a process group of its own, with the
 // ending signals at their default actions and the signal mask "mask": 0 and the process in "pid",
 // or the error. The group stands in the background of the terminal the program may run in: what
@@ -154,6 +81,25 @@ int Spawn(const std::string& program, char* const argv[], const std::string& wor
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     return failed;
+}
+
+// Waits until no process of the group that "leader" leads lives, and returns the leader's exit
+// status. An ending signal, whichever thread of the program it reaches, wakes the wait at once:
+// the group is told to end, killed when it has not within "grace", and waited for, so that the
+// launch cleans up after it as after every run.
+int WaitForGroup(pid_t leader, std::chrono::milliseconds grace) {
+    ProcessGroup group(leader);
+    EndWithProgram(leader);
+    if (group.wait(kNoDeadline, true) == Woke::Ending) {
+        kill(-leader, SIGTERM);
+        kill(-leader, SIGCONT);
+        if (group.wait(std::chrono::steady_clock::now() + grace, false) == Woke::TimedOut) {
+            kill(-leader, SIGKILL);
+            group.wait(kNoDeadline, false);
+        }
+    }
+    EndWithProgram(0);
+    return group.exitStatus();
 }
 
 } // namespace
@@ -196,6 +142,10 @@ RunResult RunAndWait(const std::string& commandLine, const std::string& workDir,
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
+    // What the emulator leaves behind when it ends is the program's to wait for while it runs.
+    int wasReaper = 0;
+    prctl(PR_GET_CHILD_SUBREAPER, &wasReaper);
+    prctl(PR_SET_CHILD_SUBREAPER, 1);
     // No signal reaches this thread while the emulator starts: an ending signal that came before
     // this point starts nothing; one that comes after it waits for the wait, which ends the
     // emulator.
@@ -206,35 +156,21 @@ RunResult RunAndWait(const std::string& commandLine, const std::string& workDir,
     pid_t pid = 0;
     const int failed = ending ? 0 : Spawn(program, argv.data(), workDir, callers, pid);
     pthread_sigmask(SIG_SETMASK, &callers, nullptr);
-    if (ending)
-        return {false, 0, "the program is ending"};
-    if (failed) {
+    RunResult result{!ending && !failed, 0, {}};
+    if (ending) {
+        result.error = "the program is ending";
+    } else if (failed) {
         // The working directory is to blame when it cannot be changed to.
         const bool inDir = access((workDir + "/.").c_str(), X_OK) != 0;
-        return {false, 0, PathText(inDir ? workDir : program) + ": " + std::strerror(failed)};
+        result.error = PathText(inDir ? workDir : program) + ": " + std::strerror(failed);
+    } else {
+        result.exitStatus = WaitForGroup(pid, grace);
+        if (result.exitStatus != 0)
+            WriteToStandardError(program + " ended with exit status " +
+                                 std::to_string(result.exitStatus) + "\n");
     }
-
-    // An ending signal, whichever thread of the program it reaches, wakes the wait at once: the
-    // emulator's group is told to end, killed when it has not within the grace, and waited for,
-    // so that the launch cleans up after it as after every run.
-    Started started(pid);
-    EndWithProgram(pid);
-    if (started.wait(kNever, true) == Woke::Ending) {
-        const Clock::time_point deadline = Clock::now() + grace;
-        prctl(PR_SET_CHILD_SUBREAPER, 1);
-        kill(-pid, SIGTERM);
-        kill(-pid, SIGCONT);
-        if (started.wait(deadline, false) == Woke::TimedOut) {
-            kill(-pid, SIGKILL);
-            started.wait(kNever, false);
-        }
-        EndGroup(pid, deadline);
-    }
-    EndWithProgram(0);
-    const int status = started.exitStatus();
-    if (status != 0)
-        WriteToStandardError(program + " ended with exit status " + std::to_string(status) + "\n");
-    return {true, status, {}};
+    prctl(PR_SET_CHILD_SUBREAPER, wasReaper);
+    return result;
 }
 
 } // namespace arvok

@@ -34,12 +34,12 @@ struct RunResult {
 };
 
 // Runs "commandLine" with "workDir" as the working directory of the new process (the caller's
-// own current directory is left alone) and returns as soon as it has ended, having written its
-// exit status to standard error when it is not 0. No shell is involved: the line is split at
-// blanks and the first word is the program (FindProgram), which leads a process group of its
-// own. An ending signal caught meanwhile sends the group SIGTERM, and SIGKILL to what is left of
-// it once "grace" is over; the call returns once the process has ended and its group is gone or
-// killed.
+// own current directory is left alone) and returns as soon as it and every process of its group
+// have ended, having written its exit status to standard error when it is not 0. No shell is
+// involved: the line is split at blanks and the first word is the program (FindProgram), which
+// leads a process group of its own (a process that leaves it, a daemon, is not waited for). An
+// ending signal caught meanwhile sends the group SIGTERM, and SIGKILL to what is left of it once
+// "grace" is over; the call returns once the group is gone.
 RunResult RunAndWait(const std::string& commandLine, const std::string& workDir,
                      std::chrono::milliseconds grace = kEndingGrace);
 

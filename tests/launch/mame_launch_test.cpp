@@ -262,6 +262,17 @@ TEST_F(MameLaunch, AnEmulatorEndingInFailureOrKilledStillLeavesNoBatchFileNorCop
     EXPECT_TRUE(asked.asked.empty());
 }
 
+TEST_F(MameLaunch, AnEmulatorThatForksAndExitsKeepsItsCopyAndBatchFileUntilItsChildEnds) {
+    WriteBytes(gameFolder + "/pacman.zip", "set");
+    const std::string late = root / "notes/late.txt";
+    StandIn forking(emuDir, roms, root / "notes",
+                    "(sleep 0.2; cat lancia.bat '" + roms + "/pacman.zip' > '" + late + "') &");
+    Launch("Pac-Man");
+    EXPECT_EQ(ReadBytes(late), forking.program() + " pacman -ignorecfg -soundcard 1\r\nset");
+    EXPECT_EQ(Entries(roms), Names{});
+    EXPECT_EQ(Entries(emuDir), (Names{"emu", "roms"}));
+}
+
 TEST_F(MameLaunch, AProgramThatCannotStartIsReportedAndItsCopyRemoved) {
     WriteBytes(gameFolder + "/pacman.zip", "set");
     WriteBytes(emuDir + "/mame.exe", "#!/no/such/interpreter\n");

@@ -104,6 +104,23 @@ TEST(RunAndWait, SaysWhyAProgramCouldNotBeStarted) {
     EXPECT_FALSE(RunAndWait("   ", dir / "emu").started);
 }
 
+TEST(RunAndWait, LastsWhileTheGroupLivesButNotForADaemonWhichIsReapedWhenItEnds) {
+    TempDir dir;
+    // The emulator's child outlives it; of the two daemons, one lives on and one ends meanwhile.
+    WriteScript(dir / "emu/start", "(sleep 0.2; echo late > ../late) &\n"
+                                   "(setsid sh -c 'echo $$ > ../daemon; exec sleep 5' &)\n"
+                                   "(setsid sh -c 'echo $$ > ../brief' &)\n"
+                                   "until [ -s ../brief ]; do sleep 0.01; done\nexit 4\n");
+    EXPECT_EQ(RunAndWait("start", dir / "emu").exitStatus, 4);
+    EXPECT_EQ(ReadBytes(dir / "late"), "late\n");
+    const pid_t daemon = std::stoi(ReadBytes(dir / "daemon"));
+    const std::string stat = ReadBytes("/proc/" + std::to_string(daemon) + "/stat");
+    EXPECT_EQ(stat.substr(stat.rfind(')') + 2, 1), "S") << "not left running";
+    EXPECT_EQ(kill(daemon, SIGKILL), 0);
+    waitpid(daemon, nullptr, 0);
+    EXPECT_NE(kill(std::stoi(ReadBytes(dir / "brief")), 0), 0) << "left unreaped";
+}
+
 TEST(RunAndWait, AnEndingSignalEndsTheEmulatorsGroupAndKillsWhatOutlivesTheGrace) {
     TempDir dir;
     // Started through a script, the emulator itself is the script's child.
@@ -115,6 +132,14 @@ TEST(RunAndWait, AnEndingSignalEndsTheEmulatorsGroupAndKillsWhatOutlivesTheGrace
     EXPECT_EQ(EndingOf(dir, "(trap '' TERM; : > ../ready; exec sleep 30) & echo $! > ../left\n"
                             "until [ -e ../ready ]; do sleep 0.01; done\nkill -TERM $PPID\nwait\n"),
               0);
+    // A daemon it started is left running.
+    EXPECT_EQ(EndingOf(dir, "(setsid sh -c 'echo $$ > ../daemon; exec sleep 5' &)\n"
+                            "until [ -s ../daemon ]; do sleep 0.01; done\necho $$ > ../left\n"
+                            "kill -TERM $PPID\nsleep 30\n"),
+              0);
+    const pid_t daemon = std::stoi(ReadBytes(dir / "daemon"));
+    EXPECT_EQ(kill(daemon, SIGKILL), 0);
+    waitpid(daemon, nullptr, 0);
     // A second ending signal meanwhile ends the program at once, and the emulator with it.
     EXPECT_EQ(EndingOf(dir, "trap '' TERM\necho $$ > ../left\nkill -TERM $PPID\nsleep 0.1\n"
                             "kill -TERM $PPID\nsleep 30\n"),

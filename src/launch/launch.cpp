@@ -138,13 +138,14 @@ struct SetFolder {
     bool ownZip = false; // the set's own zip is there
 };
 
-SetFolder FindMameSet(const LaunchInputs& in, const std::string& set, const std::string& parent) {
+SetFolder FindMameSet(const LaunchInputs& in, FolderListings& folders, const std::string& set,
+                      const std::string& parent) {
     const std::string zip = ZipName(set);
     const std::string parentZip = ZipName(parent);
     std::optional<bool> parentIsOriginal;
     auto parentUsable = [&](const std::string& folder) {
         if (!HasParent(parent) || EqualsNoCase(parent, kNeoGeoSet) ||
-            !IsPresentFile(ResolveName(folder, parentZip)))
+            !IsPresentFile(folders.resolveName(folder, parentZip)))
             return false;
         if (!parentIsOriginal) {
             NeoGeoLookup kind = LookupMameNeoGeo(parent);
@@ -155,7 +156,7 @@ SetFolder FindMameSet(const LaunchInputs& in, const std::string& set, const std:
     for (const std::string& folder : {in.options.fields[kRomPathSlot], in.romPath, in.romPathAlt}) {
         if (folder.empty())
             continue;
-        const bool own = IsPresentFile(ResolveName(folder, zip));
+        const bool own = IsPresentFile(folders.resolveName(folder, zip));
         if (own || parentUsable(folder))
             return {folder, own};
     }
@@ -306,7 +307,7 @@ void RunMame(const std::string& game, LaunchUi& ui) {
     // The record name in the line is the time the launch began.
     const std::string commandLine = CommandLine(Emu::Mame, in.programPath, set, in.options);
 
-    const SetFolder found = FindMameSet(in, set, parent);
+    const SetFolder found = FindMameSet(in, ui.romFolders(), set, parent);
     if (found.folder.empty()) {
         RomMissing(p, in.settingsKey, in, ui);
         return;

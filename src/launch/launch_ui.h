@@ -6,6 +6,7 @@
 
 #include "catalogue/rom_lookup.h"
 #include "launch/command_line.h"
+#include "platform/folder_listing.h"
 
 namespace arvok {
 
@@ -41,6 +42,8 @@ public:
     // Writes the section's settings file from the window (the first step of every launch).
     virtual void saveSettingsFile() = 0;
     virtual LaunchInputs inputs() = 0;
+    // The listings of the folders MAME's sets are looked for in, kept from one launch to the next.
+    virtual FolderListings& romFolders() = 0;
     // Told after each data-file lookup of a game that the launch makes: when found, the window
     // keeps romSel and cloneOf as its <Emu>RomSel and <Emu>CloneOf; when not (the user has been
     // told already), it drops "game" from its favourites if that is the selected one and the

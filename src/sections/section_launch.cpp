@@ -32,6 +32,8 @@ public:
         return in;
     }
 
+    FolderListings& romFolders() override { return w_.romFolders(); }
+
     void gameLookedUp(const std::string& game, const RomLookup& result) override {
         w_.takeLookup(game, result);
     }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/section.h"
+#include "platform/folder_listing.h"
 #include "settings/emulator_cfg.h"
 
 class QLabel;
@@ -80,6 +81,7 @@ public:
     // The configuration and per-game settings pages, as the launch asks them.
     ConfPage& confPage() { return *conf_; }
     SettingsPage& settingsPage() { return *settings_; }
+    FolderListings& romFolders() { return romFolders_; }
     // Keeps a found game's set and parent; drops a missing game from the favourites when it is
     // the selected one and the data file holds records.
     void takeLookup(const std::string& game, const RomLookup& result);
@@ -133,6 +135,7 @@ private:
     HelpPage* help_ = nullptr;
     ConfPage* conf_ = nullptr;
     SettingsPage* settings_ = nullptr;
+    FolderListings romFolders_;
 };
 
 } // namespace arvok

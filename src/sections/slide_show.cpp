@@ -73,20 +73,20 @@ SnapShown SnapshotPage::showGame(const std::string& set) {
     snapInSite_->hide();
     counter_->setVisible(options.showCounter);
 
-    if (HasAnimation(set)) {
+    if (HasAnimation(folders_, set)) {
         if (Design(emu_).snapShowRestarts)
             counter_->setText(QStringLiteral("-"));
         start(kFastestTickMs);
         return SnapShown::Animation;
     }
     counter_->setText(QStringLiteral("-"));
-    if (!load(SnapshotFile(options.snapDir, set, options.extension))) {
+    if (!load(SnapshotFile(folders_, options.snapDir, set, options.extension))) {
         image_->clear();
         showNotice(set, options);
         return SnapShown::Nothing;
     }
-    if (options.noSlide ||
-        !IsPresentFile(NumberedSnapshotFile(options.snapDir, set, "00", options.extension)))
+    if (options.noSlide || !IsPresentFile(NumberedSnapshotFile(folders_, options.snapDir, set, "00",
+                                                               options.extension)))
         return SnapShown::Still;
     start(options.delayMs);
     return SnapShown::SlideShow;
@@ -99,18 +99,18 @@ void SnapshotPage::stop() {
 void SnapshotPage::tick() {
     if (!timer_.isActive() || !displayed_)
         return;
-    bool animation = HasAnimation(set_);
+    bool animation = HasAnimation(folders_, set_);
     hideNotice();
     SnapOptions options = options_();
     std::string count = NextSlideCounter(ToAnsi(counter_->text()));
     counter_->setText(FromAnsi(count));
     std::string picture =
-        animation ? AnimFrameFile(set_, count)
-                  : NumberedSnapshotFile(options.snapDir, set_, count, options.extension);
+        animation ? AnimFrameFile(folders_, set_, count)
+                  : NumberedSnapshotFile(folders_, options.snapDir, set_, count, options.extension);
     if (load(picture))
         return;
     if (!animation) {
-        std::string still = SnapshotFile(options.snapDir, set_, options.extension);
+        std::string still = SnapshotFile(folders_, options.snapDir, set_, options.extension);
         if (IsPresentFile(still))
             load(still);
     }
@@ -126,7 +126,7 @@ void SnapshotPage::toggle() {
         start(timer_.interval());
         return;
     }
-    start(HasAnimation(set_) ? kFastestTickMs : options_().delayMs);
+    start(HasAnimation(folders_, set_) ? kFastestTickMs : options_().delayMs);
 }
 
 void SnapshotPage::hideNotice() {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/section.h"
+#include "platform/folder_listing.h"
 #include "settings/emulator_cfg.h"
 
 class QLabel;
@@ -91,6 +92,9 @@ private:
     QLabel* snapTip_;
     QLabel* snapInSite_;
     QTimer timer_;
+    // The snapshot folder and the animation folders, listed for the lookups of every display
+    // and every step.
+    FolderListings folders_;
     std::string set_;
     bool displayed_ = false;
 };

@@ -33,28 +33,30 @@ std::string SnapPattern(bool gif, bool jpg, bool bmp) {
     return format ? std::string("*.") + format : std::string();
 }
 
-std::string SnapshotFile(const std::string& snapDir, const std::string& set,
-                         const std::string& ext) {
-    return NumberedSnapshotFile(snapDir, set, {}, ext);
+std::string SnapshotFile(FolderListings& folders, const std::string& snapDir,
+                         const std::string& set, const std::string& ext) {
+    return NumberedSnapshotFile(folders, snapDir, set, {}, ext);
 }
 
-std::string NumberedSnapshotFile(const std::string& snapDir, const std::string& set,
-                                 const std::string& counter, const std::string& ext) {
+std::string NumberedSnapshotFile(FolderListings& folders, const std::string& snapDir,
+                                 const std::string& set, const std::string& counter,
+                                 const std::string& ext) {
     if (snapDir.empty())
         return {};
-    return ResolveName(snapDir, set + counter + ext);
+    return folders.resolveName(snapDir, set + counter + ext);
 }
 
-std::string AnimMarkerFile(const std::string& set) {
-    return ResolvePath(Shared().DirInst, {"Anim", set, set + ".gif"});
+std::string AnimMarkerFile(FolderListings& folders, const std::string& set) {
+    return AnimFrameFile(folders, set, {});
 }
 
-std::string AnimFrameFile(const std::string& set, const std::string& counter) {
-    return ResolvePath(Shared().DirInst, {"Anim", set, set + counter + ".gif"});
+std::string AnimFrameFile(FolderListings& folders, const std::string& set,
+                          const std::string& counter) {
+    return folders.resolvePath(Shared().DirInst, {"Anim", set, set + counter + ".gif"});
 }
 
-bool HasAnimation(const std::string& set) {
-    return !set.empty() && IsPresentFile(AnimMarkerFile(set));
+bool HasAnimation(FolderListings& folders, const std::string& set) {
+    return !set.empty() && IsPresentFile(AnimMarkerFile(folders, set));
 }
 
 std::string NextSlideCounter(const std::string& counter) {

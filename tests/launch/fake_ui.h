@@ -25,9 +25,11 @@ public:
     std::vector<LaunchPage> pages;
     std::vector<std::pair<std::string, bool>> programPickers; // tag, modal
     std::vector<RomFolderRequest> folderPickers;
+    FolderListings folders;
 
     void saveSettingsFile() override { ++saves; }
     LaunchInputs inputs() override { return in; }
+    FolderListings& romFolders() override { return folders; }
     void gameLookedUp(const std::string& game, const RomLookup& result) override {
         lookups.push_back(result.found ? game : game + ": missing");
     }

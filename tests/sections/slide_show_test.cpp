@@ -1,6 +1,10 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
 #include "core/shared_state.h"
 #include "gif.h"
 #include "platform/qt/click_label.h"
@@ -85,6 +89,28 @@ TEST_F(SnapshotPageTest, DisplayShowsAnimationStillOrSlideShowByWhatTheGameHas) 
     EXPECT_FALSE(page->isRunning()) << "the slide show before it stops";
     EXPECT_EQ(Shown(*page), "#0000ff");
     EXPECT_TRUE(page->counter()->isHidden());
+}
+
+// The folder's names are kept between displays; a picture added, renamed or removed while the
+// page is open is seen at the next one, also where only a name in another letter case matches.
+TEST_F(SnapshotPageTest, PicturesAddedRenamedOrRemovedAreSeenAtTheNextDisplay) {
+    auto page = makePage(Emu::Mame);
+    snap("other.gif", kRed);
+    auto settled = [&page] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        page->showGame("late");
+    };
+    settled();
+    EXPECT_EQ(page->showGame("late"), SnapShown::Nothing);
+    snap("LATE.GIF", kGreen);
+    EXPECT_EQ(page->showGame("late"), SnapShown::Still);
+    EXPECT_EQ(Shown(*page), "#00ff00");
+    settled();
+    std::filesystem::rename(dir / "snap/other.gif", dir / "snap/Late00.Gif");
+    EXPECT_EQ(page->showGame("late"), SnapShown::SlideShow);
+    settled();
+    std::filesystem::remove(dir / "snap/LATE.GIF");
+    EXPECT_EQ(page->showGame("late"), SnapShown::Nothing);
 }
 
 TEST_F(SnapshotPageTest, NoSnapshotNoticeNamesTheFolderAndFileLookedFor) {

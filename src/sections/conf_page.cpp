@@ -171,12 +171,12 @@ void ConfPage::snapOptions(SnapOptions& options) const {
 
 void ConfPage::load(const EmulatorCfg& cfg) {
     if (cfg.read) {
-        exePath_->setText(FromPath(cfg.exePath));
+        SetTextShowingStart(exePath_, FromPath(cfg.exePath));
         emuDir_->setText(FromPath(cfg.emuDir));
-        romPath_->setText(FromPath(cfg.romPath));
+        SetTextShowingStart(romPath_, FromPath(cfg.romPath));
         if (romPathAlt_)
-            romPathAlt_->setText(FromPath(cfg.altRomPath));
-        snapPath_->setText(FromPath(cfg.snapPath));
+            SetTextShowingStart(romPathAlt_, FromPath(cfg.altRomPath));
+        SetTextShowingStart(snapPath_, FromPath(cfg.snapPath));
         if (cfg.snapFormat == "GIF")
             snapGif_->setChecked(true);
         else if (cfg.snapFormat == "JPG")
@@ -261,13 +261,13 @@ void ConfPage::setPickedFolder(FolderField field, const std::string& folder) {
     if (!PathFits(which, folder, kNotChosen))
         return;
     if (edit)
-        edit->setText(FromPath(folder));
+        SetTextShowingStart(edit, FromPath(folder));
 }
 
 void ConfPage::setPickedProgram(const std::string& program, const std::string& directory) {
     if (!PathFits(StoredPath::Program, program, kNotChosen))
         return;
-    exePath_->setText(FromPath(program));
+    SetTextShowingStart(exePath_, FromPath(program));
     emuDir_->setText(FromPath(directory));
 }
 

@@ -46,7 +46,8 @@ SettingsPage::SettingsPage(Emu emu, const ConfPage& conf, QWidget* window,
     auto* def =
         MakeButton(this, "cmdDirRomDefault", "Def.", ButtonLook::Default, 3270, 45, 525, 255);
     def->setToolTip(QStringLiteral(" Assign default Rom Directory "));
-    connect(def, &ClickLabel::clicked, this, [this] { romFolder_->setText(conf_.romPathText()); });
+    connect(def, &ClickLabel::clicked, this,
+            [this] { SetTextShowingStart(romFolder_, conf_.romPathText()); });
 
     slotControls_.push_back(romFolder_);
     for (const GameOption& option : table.options)
@@ -157,7 +158,8 @@ void SettingsPage::applyEnableRules() {
 }
 
 void SettingsPage::setDefaults() {
-    romFolder_->setText(FromPath(Design(emu_).romDirFallback ? DefaultRomFolder(emu_)
+    SetTextShowingStart(romFolder_,
+                        FromPath(Design(emu_).romDirFallback ? DefaultRomFolder(emu_)
                                                              : Shared().RomDir[Index(emu_)]));
     SettingsFields defaults = BuiltInDefaults(emu_);
     defaults[kRomPathSlot] = romFolder();
@@ -179,7 +181,7 @@ void SettingsPage::applyFields(const SettingsFields& fields, SettingsSource sour
     if (source != SettingsSource::GameRecord)
         for (QCheckBox* check : clearedByDefaults_)
             SetCheckedAndRun(check, false, handlerOf(check));
-    romFolder_->setText(FromPath(fields[kRomPathSlot]));
+    SetTextShowingStart(romFolder_, FromPath(fields[kRomPathSlot]));
     for (size_t slot = 1; slot < slotControls_.size(); ++slot) {
         const OptionControl& control = slotControls_[slot];
         if (auto* combo = std::get_if<QComboBox*>(&control))
@@ -216,7 +218,7 @@ SettingsSource SettingsPage::load(const std::string& key) {
 
 void SettingsPage::loadShown(const std::string& key) {
     if (load(key) != SettingsSource::BuiltIn && romFolder_->text().isEmpty())
-        romFolder_->setText(conf_.romPathText());
+        SetTextShowingStart(romFolder_, conf_.romPathText());
 }
 
 // Stored under the game the page was loaded for, never another one and never an empty key.
@@ -281,13 +283,14 @@ void SettingsPage::showRecordLook() {
 }
 
 // A skip field holds only an optional "-" and digits, whatever way the text arrived; anything
-// else is answered with a message and "0", and an emptied field becomes "0".
+// else is answered with "0" and a message, which the refused text does not stay behind, and an
+// emptied field becomes "0".
 void SettingsPage::onSkipEdited(QLineEdit* edit) {
     static const QRegularExpression valid(QStringLiteral("^-?[0-9]*$"));
     if (!valid.match(edit->text()).hasMatch()) {
+        edit->setText(QStringLiteral("0"));
         const bool row = edit->objectName().endsWith(QLatin1String("SkipR"));
         dialogs().message(kSkipMessage, MsgStyle::Warning, row ? "Warning!" : "");
-        edit->setText(QStringLiteral("0"));
     } else if (edit->text().isEmpty()) {
         edit->setText(QStringLiteral("0"));
     }
@@ -298,7 +301,7 @@ void SettingsPage::openRomFolderPicker(const RomFolderRequest& request) {
 }
 
 void SettingsPage::setPickedFolder(const std::string& folder) {
-    romFolder_->setText(FromPath(folder));
+    SetTextShowingStart(romFolder_, FromPath(folder));
 }
 
 void SettingsPage::setPickedRecording(const std::string& fileName) {

@@ -210,8 +210,12 @@ TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {
     EXPECT_EQ(row->text().toStdString(), "-9");
     EXPECT_TRUE(dialogs_->asked.empty());
 
+    // The refused character is gone before the warning shows.
+    QImage behindWarning;
+    dialogs_->whenAsked = [&] { behindWarning = row->grab().toImage(); };
     type(row, Qt::Key_X, "x");
     EXPECT_EQ(row->text().toStdString(), "0");
+    EXPECT_EQ(behindWarning, row->grab().toImage());
     ASSERT_EQ(AskedTexts(*dialogs_), Names{"Format not valid!  \rYou must enter only 0-9 or\r"
                                            "optionally '-' for negative values"});
     EXPECT_EQ(dialogs_->asked[0].title, "Warning!");

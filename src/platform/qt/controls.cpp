@@ -39,6 +39,11 @@ int AddSorted(QListWidget* list, const QString& text) {
     return lo;
 }
 
+void SetTextShowingStart(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
 void NoSidewaysScroll(QAbstractItemView* list) {
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setTextElideMode(Qt::ElideNone);

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <functional>
@@ -19,6 +20,10 @@ void SetCheckedAndRun(QCheckBox* box, bool checked, const Handler& handler);
 
 // Inserts "text" into a list kept in alphabetical order, letter case ignored; returns its row.
 int AddSorted(QListWidget* list, const QString& text);
+
+// Puts "text" into a text box showing its start, where a text box would show its end: the start
+// of a path tells a user which folder it is.
+void SetTextShowingStart(QLineEdit* edit, const QString& text);
 
 // A one-column list never scrolls sideways: an entry longer than the list is clipped at its edge.
 void NoSidewaysScroll(QAbstractItemView* list);

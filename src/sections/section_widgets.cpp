@@ -209,6 +209,7 @@ GameListView::GameListView(QWidget* parent, const char* sectionTag)
     setResizeMode(QListView::Adjust);
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
+    setTextElideMode(Qt::ElideNone);
 }
 
 void GameListView::setColumns(int columns) {

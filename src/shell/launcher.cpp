@@ -94,11 +94,15 @@ QFont SmallFont() {
     return font;
 }
 
+// The room a fitted text leaves free at either side of its label, in pixels.
+constexpr int kFitMargin = 2;
+
 // Shows the text in the small font, drawn narrower where the label is too short for it: the
-// labels are sized for a font narrower than those most systems offer in its place.
+// labels are sized for a font narrower than those most systems offer in its place. A text so
+// fitted stays clear of the label's edges.
 void ShowFitted(QLabel* label, const QString& text) {
     QFont font = SmallFont();
-    const int room = label->contentsRect().width();
+    const int room = label->contentsRect().width() - 2 * kFitMargin;
     int stretch = 100;
     font.setStretch(stretch);
     while (stretch > kNarrowestStretch && QFontMetrics(font).horizontalAdvance(text) > room) {

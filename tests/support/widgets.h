@@ -69,4 +69,14 @@ inline std::optional<QColor> BackColor(const QWidget* w) {
     return w->palette().color(w->backgroundRole());
 }
 
+// Where a picture holds another colour than its top left pixel: what is drawn on a plain face.
+inline QRect Ink(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != image.pixelColor(0, 0))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 } // namespace arvok::test

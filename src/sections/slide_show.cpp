@@ -1,7 +1,9 @@
 #include "sections/slide_show.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
+#include <QStyle>
 #include <algorithm>
 
 #include "platform/path.h"
@@ -17,8 +19,31 @@ namespace arvok {
 
 namespace {
 
+// A notice that breaks its lines at blanks only, so that a web address in it stays whole.
+class BlankBrokenLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStringList lines;
+        for (const QString& word : text().split(QLatin1Char(' '))) {
+            const QString longer = lines.isEmpty() ? word : lines.back() + ' ' + word;
+            if (!lines.isEmpty() &&
+                fontMetrics().horizontalAdvance(longer) <= contentsRect().width())
+                lines.back() = longer;
+            else
+                lines.push_back(word);
+        }
+        QPainter painter(this);
+        style()->drawItemText(&painter, contentsRect(), alignment(), palette(), isEnabled(),
+                              lines.join(QLatin1Char('\n')), foregroundRole());
+    }
+};
+
+template <class Label = QLabel>
 QLabel* AddLabel(QWidget* page, const char* name, const char* text, int top, int height) {
-    auto* label = new QLabel(QString::fromLatin1(text), page);
+    auto* label = new Label(QString::fromLatin1(text), page);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     label->setWordWrap(true);
@@ -48,7 +73,7 @@ SnapshotPage::SnapshotPage(Emu emu, std::function<SnapOptions()> options, QWidge
     snapTip_ = AddLabel(this, "lblSnapTip", Design(emu).snapTip, 2400, 480);
     const std::string inSite =
         std::string("If you're looking for ScreenShots or Animations go to ") + kWebAddress;
-    snapInSite_ = AddLabel(this, "lblSnapInSite", inSite.c_str(), 3000, 600);
+    snapInSite_ = AddLabel<BlankBrokenLabel>(this, "lblSnapInSite", inSite.c_str(), 3000, 600);
 
     counter_ = new QLabel(QStringLiteral("-"), this);
     counter_->setObjectName(QString::fromStdString(ObjectName(emu, "lblContaSlide", "")));

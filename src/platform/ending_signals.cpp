@@ -44,6 +44,9 @@ int CatchEndingSignals() {
     action.sa_flags = SA_RESTART;
     for (int signal : kEndingSignals)
         sigaction(signal, &action, nullptr);
+    // A write to a pipe whose reader has gone (standard error's, once the terminal of
+    // "arvok 2>&1 | tee log" is closed) fails instead of ending the program.
+    std::signal(SIGPIPE, SIG_IGN);
     return pipeFds[0];
 }
 

@@ -11,7 +11,8 @@ inline constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
 // From now on the first ending signal makes the program one that is ending and writes a byte to
 // a pipe, whose read end this returns for the event loop to watch; a second one ends the program
 // at once, as if it had not been caught, and kills the group EndWithProgram names. -1 when the
-// pipe could not be made or set up (the signals then end the program at once). Called once.
+// pipe could not be made or set up (the signals then end the program at once). SIGPIPE is
+// ignored from now on. Called once.
 int CatchEndingSignals();
 
 // The process group that a second ending signal kills with the program: the emulator's, while it

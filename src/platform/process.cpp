@@ -52,10 +52,10 @@ bool IsExecutableFile(const std::string& path) {
 }
 
 // Starts "program" with "argv" in "workDir" as the leader of a process group of its own, with the
-// ending signals at their default actions and the signal mask "mask": 0 and the process in "pid",
-// or the error. The group stands in the background of the terminal the program may run in: what
-// the emulator does with that terminal must not stop it, or the wait would never end, so it starts
-// with SIGTTOU and SIGTTIN ignored.
+// ending signals and SIGPIPE at their default actions and the signal mask "mask": 0 and the
+// process in "pid", or the error. The group stands in the background of the terminal the program
+// may run in: what the emulator does with that terminal must not stop it, or the wait would never
+// end, so it starts with SIGTTOU and SIGTTIN ignored.
 int Spawn(const std::string& program, char* const argv[], const std::string& workDir,
           const sigset_t& mask, pid_t& pid) {
     posix_spawnattr_t attributes;
@@ -67,6 +67,7 @@ int Spawn(const std::string& program, char* const argv[], const std::string& wor
     sigemptyset(&byDefault);
     for (int signal : kEndingSignals)
         sigaddset(&byDefault, signal);
+    sigaddset(&byDefault, SIGPIPE);
     posix_spawnattr_setsigdefault(&attributes, &byDefault);
     posix_spawnattr_setsigmask(&attributes, &mask);
     posix_spawn_file_actions_t actions;

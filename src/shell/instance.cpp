@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/ending_signals.h"
 #include "platform/path.h"
+#include "platform/standard_error.h"
 #include "shell/forms.h"
 
 namespace arvok {
@@ -48,6 +49,11 @@ bool ClaimInstallation(const std::string& dirInst) {
 }
 
 void QuitOnEndingSignals() {
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context,
+                              const QString& text) {
+        WriteToStandardError(qFormatLogMessage(type, context, text).toLocal8Bit().toStdString() +
+                             "\n");
+    });
     const int fd = CatchEndingSignals();
     if (fd < 0)
         return;

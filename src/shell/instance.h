@@ -16,7 +16,8 @@ bool ClaimInstallation(const std::string& dirInst);
 // showing anything (what would be shown goes to standard error): an emulator that runs is ended
 // and waited for, and the launch cleans up after it as after every run, one that has not started
 // yet is not started; then, back in the event loop, the launcher saves every open window and
-// quits. A second such signal meanwhile ends the program at once.
+// quits. A second such signal meanwhile ends the program at once. The toolkit's words on standard
+// error go there as the program's own do (WriteToStandardError), never holding an ending.
 void QuitOnEndingSignals();
 
 } // namespace arvok

@@ -138,16 +138,24 @@ TEST_F(SectionLaunchTest, EnterInAFavouriteLaunchesItAndEnterWithNothingChosenDo
 
 // Catches the ending signals, runs "action" and the event loop, which must end as Exit does, in a
 // process of its own (an ending lasts for its life) whose standard error goes to "errors".
-template <class Action> void ExpectEnds(Action action, const std::string& errors) {
+template <class Action> void ExpectEnds(Action action, int errors) {
     EXPECT_EXIT(
         {
-            dup2(open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
+            alarm(10);
+            dup2(errors, STDERR_FILENO);
             QuitOnEndingSignals();
             action();
             QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
             _exit(QCoreApplication::exec());
         },
         testing::ExitedWithCode(0), "");
+}
+
+// The same with standard error the file "errors".
+template <class Action> void ExpectEnds(Action action, const std::string& errors) {
+    const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ExpectEnds(action, fd);
+    close(fd);
 }
 
 TEST_F(SectionLaunchTest, AnEndingSignalEndsTheEmulatorSavesEveryWindowAndAsksNothing) {
@@ -177,6 +185,27 @@ TEST_F(SectionLaunchTest, AnEndingSignalEndsTheEmulatorSavesEveryWindowAndAsksNo
     dialogs_->whenAsked = [] { _exit(2); };
     ExpectEnds([] { raise(SIGTERM); }, dir_ / "errors.txt");
     EXPECT_EQ(ReadBytes(dir_ / "errors.txt"), "The settings could not be saved in\n" + cfg + "\n");
+    // Nor may its words end or hold it, on a standard error nobody reads any more or one full.
+    for (const auto& [full, favourite] : {std::pair{false, "Donkey Kong"}, {true, "Metal Slug"}}) {
+        open(Emu::Raine);
+        pickRom(favourite);
+        dropOnFavourites();
+        int errors[2];
+        ASSERT_EQ(pipe(errors), 0);
+        fcntl(errors[1], F_SETFL, O_NONBLOCK);
+        while (full && write(errors[1], "words", 5) > 0) {
+        }
+        fcntl(errors[1], F_SETFL, 0);
+        if (!full)
+            close(errors[0]);
+        ExpectEnds([] { raise(SIGTERM); }, errors[1]);
+        close(errors[1]);
+        if (full)
+            close(errors[0]);
+        EXPECT_NE(savedFavourites(Emu::Raine).find(favourite), std::string::npos) << full;
+    }
+    open();
+    pickRom("Galaga");
     // A signal during the launch's own message: nothing starts (to run on, with SIGTERM blocked).
     RemoveFile(dir_ / "ran.txt");
     dialogs_->whenAsked = [] {

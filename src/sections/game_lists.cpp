@@ -39,11 +39,13 @@ void Colour(QWidget* w, std::uint32_t back, std::uint32_t text) {
 // neither the background nor the text roles of the palette: the flat face, its text colour and
 // a plain frame go in as a style sheet. Replacing a style sheet puts back the font the combo had
 // of its own, which for a font it only inherits from the window is the application's larger
-// default: the combo first takes the window's font as its own.
+// default: the combo first takes the window's font as its own. The combo that holds the keyboard
+// focus shows it by its frame in the highlight colour, as the lists do.
 void ColourCombo(QComboBox* box, std::uint32_t back, std::uint32_t text) {
     box->setFont(box->font());
     box->setStyleSheet(
-        QStringLiteral("QComboBox { background-color: %1; color: %2; border: 1px solid #808080; }")
+        QStringLiteral("QComboBox { background-color: %1; color: %2; border: 1px solid #808080; }"
+                       " QComboBox:focus { border-color: palette(highlight); }")
             .arg(VbColor(back).name(), VbColor(text).name()));
 }
 

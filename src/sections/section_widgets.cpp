@@ -133,6 +133,19 @@ void FocusInChoosingNothing(QAbstractItemView* list, QFocusEvent* event, FocusIn
     list->viewport()->update();
 }
 
+// A list that holds the keyboard focus shows it: its frame is drawn in the highlight colour.
+template <class Event>
+bool MarkingFocus(QAbstractScrollArea* list, QEvent* event, Event baseEvent) {
+    const bool handled = baseEvent(event);
+    if (event->type() == QEvent::Paint && list->hasFocus()) {
+        QPainter painter(list);
+        painter.setPen(list->palette().color(QPalette::Highlight));
+        for (int line = 0; line < list->frameWidth(); ++line)
+            painter.drawRect(list->rect().adjusted(line, line, -1 - line, -1 - line));
+    }
+    return handled;
+}
+
 } // namespace
 
 QFont CompactFont(QFont font) {
@@ -238,6 +251,10 @@ void GameListView::focusInEvent(QFocusEvent* event) {
     FocusInChoosingNothing(this, event, [this](QFocusEvent* e) { QListView::focusInEvent(e); });
 }
 
+bool GameListView::event(QEvent* event) {
+    return MarkingFocus(this, event, [this](QEvent* e) { return QListView::event(e); });
+}
+
 void GameListView::startDrag(Qt::DropActions) {
     QModelIndex index = currentIndex();
     if (!index.isValid())
@@ -268,6 +285,10 @@ void FavouritesList::mouseReleaseEvent(QMouseEvent* event) {
 
 void FavouritesList::focusInEvent(QFocusEvent* event) {
     FocusInChoosingNothing(this, event, [this](QFocusEvent* e) { QListWidget::focusInEvent(e); });
+}
+
+bool FavouritesList::event(QEvent* event) {
+    return MarkingFocus(this, event, [this](QEvent* e) { return QListWidget::event(e); });
 }
 
 } // namespace arvok

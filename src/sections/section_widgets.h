@@ -83,7 +83,7 @@ inline constexpr const char* kGameMimeType = "application/x-arvok-game";
 // The game list: entries in one or more columns filled top to bottom, then left to right; an
 // entry dragged from it shows the launcher's drag icons, the second one over the favourites. A
 // click beside the rows keeps the chosen entry chosen, and the keyboard focus arriving with no
-// entry chosen chooses none.
+// entry chosen chooses none. The list marks its frame while it holds the keyboard focus.
 class GameListView : public QListView {
     Q_OBJECT
 public:
@@ -96,6 +96,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void updateGrid();
@@ -103,10 +104,10 @@ private:
     int columns_ = 1;
 };
 
-// The favourites list, which treats a click beside its rows and the arriving keyboard focus as
-// the game list does. A mouse press selects the entry under the mouse before the list tells
-// that its current entry changed, so that what showing that entry does to the list (a favourite
-// the data file lacks removed and its neighbour selected) is not undone by the press.
+// The favourites list, which treats a click beside its rows, the arriving keyboard focus and its
+// mark of the focus as the game list does. A mouse press selects the entry under the mouse before
+// the list tells that its current entry changed, so that what showing that entry does to the list
+// (a favourite the data file lacks removed and its neighbour selected) is not undone by the press.
 class FavouritesList : public QListWidget {
     Q_OBJECT
 public:
@@ -116,6 +117,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 };
 
 } // namespace arvok

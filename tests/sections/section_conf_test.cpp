@@ -13,18 +13,6 @@ namespace {
 
 using SectionConfTest = MameCfgTest;
 
-// Whether a text box shows its text from the start: its left part drawn as with the first
-// letters alone.
-bool ShowsStart(QLineEdit* edit) {
-    const QString text = edit->text();
-    const QImage shown = edit->grab().toImage();
-    edit->setText(text.left(8));
-    const QRect start(0, 0, edit->fontMetrics().horizontalAdvance(text.left(8)), edit->height());
-    const bool same = edit->grab(start).toImage() == shown.copy(start);
-    edit->setText(text);
-    return same;
-}
-
 // Every option of the page comes from the settings file and goes back into it as it was; the
 // tags beside the two ROM paths cannot be typed into.
 TEST_F(SectionConfTest, EveryOptionIsReadFromTheSettingsFileAndSavedBackAsItWas) {
@@ -57,8 +45,11 @@ TEST_F(SectionConfTest, EveryOptionIsReadFromTheSettingsFileAndSavedBackAsItWas)
         open();
         EXPECT_EQ(find(o.control)->property(o.property).toString().toStdString(), o.shown)
             << o.key << "=" << o.value;
+        // A long path shows its start.
         if (auto* edit = qobject_cast<QLineEdit*>(find(o.control))) {
-            EXPECT_TRUE(ShowsStart(edit)) << o.key;
+            const QImage shown = edit->grab().toImage();
+            edit->home(false);
+            EXPECT_EQ(edit->grab().toImage(), shown) << o.key;
         }
         window_->SaveCfg();
         EXPECT_EQ(ReadBytes(cfg), bytes);

@@ -1,7 +1,7 @@
 // The end of a launch whose emulator forks and exits: how long after its child, the last process
 // of its group, has ended the launch is over (the batch file deleted, the window live again). It
-// is printed with its ratio to the floor measured in the same run: a child's end seen through its
-// process descriptor by its parent, which polls it and reaps the child.
+// is printed with its ratio to the floor measured in the same run: the end of a child of the same
+// program seen through its process descriptor by its parent, which polls it and reaps the child.
 #include "bench_support.h"
 
 #include <sys/syscall.h>
@@ -19,8 +19,10 @@ using namespace arvok::bench;
 
 namespace {
 
-// The program run as the emulator, forking and exiting at once, its child ending a little later.
+// This program run as the emulator, forking and exiting at once, its child ending a little later;
+// and run as the floor's child, ending a little later itself.
 const std::string kStandIn = "--fork-and-exit";
+const std::string kEnding = "--end";
 const std::string kFloor = "a child's end seen through its process descriptor (floor)";
 
 long long NowNs() {
@@ -51,24 +53,30 @@ void TimeSinceEnd(benchmark::State& state, const std::string& note) {
     state.SetIterationTime(static_cast<double>(now - ended) / 1e9);
 }
 
-void ForkingLaunch(benchmark::State& state, const std::string& dir) {
+std::string Self() {
     char self[4096] = {};
     if (readlink("/proc/self/exe", self, sizeof self - 1) < 0)
         std::abort();
+    return self;
+}
+
+void ForkingLaunch(benchmark::State& state, const std::string& dir) {
     const std::string note = dir + "/ended";
     for (auto _ : state) {
-        if (!RunLaunchTail(dir, std::string(self) + " " + kStandIn + " " + note).ran)
+        if (!RunLaunchTail(dir, Self() + " " + kStandIn + " " + note).ran)
             std::abort();
         TimeSinceEnd(state, note);
     }
 }
 
 void ChildsEnd(benchmark::State& state, const std::string& dir) {
-    const std::string note = dir + "/ended";
+    const std::string note = dir + "/ended", self = Self();
     for (auto _ : state) {
         const pid_t child = fork();
-        if (child == 0)
-            EndNoted(note);
+        if (child == 0) {
+            execl(self.c_str(), self.c_str(), kEnding.c_str(), note.c_str(), nullptr);
+            _exit(127);
+        }
         pollfd watched{static_cast<int>(syscall(SYS_pidfd_open, child, 0)), POLLIN, 0};
         if (watched.fd < 0 || poll(&watched, 1, -1) != 1 || waitpid(child, nullptr, 0) != child)
             std::abort();
@@ -80,11 +88,10 @@ void ChildsEnd(benchmark::State& state, const std::string& dir) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && argv[1] == kStandIn) {
-        if (fork() != 0)
-            _exit(0);
+    if (argc == 3 && argv[1] == kStandIn && fork() != 0)
+        _exit(0);
+    if (argc == 3 && (argv[1] == kStandIn || argv[1] == kEnding))
         EndNoted(argv[2]);
-    }
     const std::string dir = MakeInstallation();
     const std::string figure = "the launch over after a forking emulator's last process";
     benchmark::RegisterBenchmark(figure.c_str(), ForkingLaunch, dir)

@@ -16,6 +16,16 @@ refuse_a_running_demo() {
 }
 refuse_a_running_demo
 
+# One run of this script builds and lays out at a time: a second one started meanwhile would
+# build into the same build/ and lay out demo/ under the first one's feet. The lock is held
+# until the program starts, which then holds its own.
+mkdir -p build
+exec 9>build/.run-demo.lock
+if ! flock -n 9; then
+    echo "A demo is being built already (in $repo); wait for it to start. Nothing was changed." >&2
+    exit 1
+fi
+
 bash scripts/deps.sh
 bash scripts/build.sh
 
@@ -169,6 +179,7 @@ Demo installation in $demo:
 NOTE
 
 cd "$demo"
+exec 9>&-
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
     exec xvfb-run -a "$repo/build/arvok"
 fi

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the demo need, only those missing;
 # "deps.sh fuzz" installs what the fuzz build needs instead (clang and its sanitizer runtime).
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+packages=(cmake g++ make qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+    fonts-dejavu-core)
 if [ "${1:-}" = fuzz ]; then
     packages=(cmake make clang libclang-rt-dev)
 fi

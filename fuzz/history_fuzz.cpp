@@ -143,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Put(std::string("emu/") + spelling, bytes);
 
     const bool unread = noFile || !IsTextFile(bytes);
-    std::vector<std::string> items = ReadHistory(emu, noDir ? std::string() : dir, title);
+    std::vector<std::string> items = HistoryFiles().entry(emu, noDir ? std::string() : dir, title);
     std::vector<std::string> expected;
     if (unread && emu == Emu::Mame)
         expected = {"gamelist.txt not found in Mame directory!"};

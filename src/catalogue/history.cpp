@@ -1,6 +1,8 @@
 #include "catalogue/history.h"
 
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 #include "platform/path.h"
 #include "platform/text_file.h"
@@ -49,60 +51,100 @@ std::string_view Key(const HistoryRules& rules, std::string_view title) {
     return title.substr(0, paren == 0 ? 0 : paren - 1);
 }
 
-bool Matches(const HistoryRules& rules, const std::string& line, std::string_view key) {
-    if (rules.matchAnywhere)
-        return !line.empty() && line.find(key) != std::string::npos;
-    return std::string_view(line).substr(0, key.size()) == key;
-}
-
-void AddLine(const HistoryRules& rules, const std::string& line, std::vector<std::string>& items) {
+void AddLine(const HistoryRules& rules, std::string_view line, std::vector<std::string>& items) {
     if (rules.splitAt == 0 || line.size() <= rules.splitAt) {
-        items.push_back(line);
+        items.emplace_back(line);
         return;
     }
-    items.push_back(line.substr(0, rules.splitAt));
-    items.push_back(line.substr(rules.splitAt));
+    items.emplace_back(line.substr(0, rules.splitAt));
+    items.emplace_back(line.substr(rules.splitAt));
 }
 
 } // namespace
 
-std::vector<std::string> ReadHistory(Emu emu, const std::string& emulatorDir,
-                                     std::string_view title) {
+HistoryText::HistoryText(const std::string& path) : ok_(ReadTextFile(path, bytes_)) {
+    // Each line, cut, is moved to the end of those before it, so that a line far longer than any
+    // entry's costs no memory once read. A line never lands past where it began.
+    std::vector<std::pair<size_t, size_t>> cut;
+    size_t end = 0;
+    ForEachLine(bytes_, [this, &cut, &end](std::string_view line) {
+        const size_t length = std::min(line.size(), kLongestShownLine);
+        std::memmove(bytes_.data() + end, line.data(), length);
+        cut.emplace_back(end, length);
+        end += length;
+        return false;
+    });
+    bytes_.resize(end);
+    if (bytes_.capacity() > 2 * end)
+        bytes_.shrink_to_fit();
+    lines_.reserve(cut.size());
+    for (const auto& [start, length] : cut)
+        lines_.emplace_back(bytes_.data() + start, length);
+    byText_.resize(lines_.size());
+    for (uint32_t line = 0; line < byText_.size(); ++line)
+        byText_[line] = line;
+    std::stable_sort(byText_.begin(), byText_.end(),
+                     [this](uint32_t a, uint32_t b) { return lines_[a] < lines_[b]; });
+}
+
+size_t HistoryText::firstBeginningWith(std::string_view key) const {
+    auto begins = [key](std::string_view line) { return line.substr(0, key.size()) == key; };
+    auto at =
+        std::lower_bound(byText_.begin(), byText_.end(), key,
+                         [this](uint32_t line, std::string_view k) { return lines_[line] < k; });
+    // Where many lines begin with the key (a short one), the file's first of them is soon found
+    // from its start.
+    constexpr ptrdiff_t kFewest = 64;
+    size_t first = lines_.size();
+    for (auto from = at; at != byText_.end() && begins(lines_[*at]); ++at) {
+        if (at - from == kFewest)
+            return static_cast<size_t>(std::find_if(lines_.begin(), lines_.end(), begins) -
+                                       lines_.begin());
+        first = std::min<size_t>(first, *at);
+    }
+    return first;
+}
+
+std::vector<std::string> HistoryFiles::entry(Emu emu, const std::string& emulatorDir,
+                                             std::string_view title) {
     std::vector<std::string> items;
     auto rules = std::find_if(Rules().begin(), Rules().end(),
                               [emu](const HistoryRules& r) { return r.emu == emu; });
     if (rules == Rules().end())
         return items;
     // An emulator directory not yet chosen holds no file, whatever the current directory holds.
-    LineReader reader(emulatorDir.empty() ? std::string()
-                                          : ResolveName(emulatorDir, "gamelist.txt"));
-    if (!reader.ok()) {
+    std::shared_ptr<const HistoryText> text =
+        kept_.get(emulatorDir.empty() ? std::string() : ResolveName(emulatorDir, "gamelist.txt"));
+    if (!text->ok()) {
         items.assign(rules->noFile.begin(), rules->noFile.end());
         return items;
     }
-    std::string_view key = Key(*rules, title);
-    std::string line;
-    bool found = false;
-    while (!found && reader.next(line))
-        found = Matches(*rules, line, key);
-    if (!found) {
+    const std::vector<std::string_view>& lines = text->lines();
+    const std::string_view key = Key(*rules, title);
+    auto line = rules->matchAnywhere
+                    ? std::find_if(lines.begin(), lines.end(),
+                                   [key](std::string_view l) {
+                                       return !l.empty() && l.find(key) != std::string_view::npos;
+                                   })
+                    : lines.begin() + static_cast<ptrdiff_t>(text->firstBeginningWith(key));
+    if (line == lines.end()) {
         items.assign(rules->noEntry.begin(), rules->noEntry.end());
         return items;
     }
     if (rules->showMatchedLine)
-        items.push_back(line);
-    while (reader.next(line)) {
-        if (line.empty()) {
+        items.emplace_back(*line);
+    while (++line != lines.end()) {
+        if (line->empty()) {
             items.insert(items.end(), rules->itemsPerEmptyLine, std::string());
-            if (!reader.next(line))
+            if (++line == lines.end())
                 break;
-            if (line.empty()) {
+            if (line->empty()) {
                 // The entry ends at a second empty line: two empty items in all.
                 items.resize(items.size() + 2 - rules->itemsPerEmptyLine);
                 break;
             }
         }
-        AddLine(*rules, line, items);
+        AddLine(*rules, *line, items);
     }
     return items;
 }

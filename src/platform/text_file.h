@@ -9,6 +9,10 @@
 
 namespace arvok {
 
+// The longest line of a file that the program shows: no line of a real history or layout name
+// comes near it, and a longer one (a file run wild) is cut there so that showing it stays quick.
+inline constexpr size_t kLongestShownLine = 64 * 1024;
+
 // Where the first line of a text file's bytes begins: after a UTF-8 byte-order mark, when the
 // bytes begin with one.
 size_t TextStart(std::string_view bytes);

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "catalogue/history.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/controls.h"
 #include "sections/section_design.h"
@@ -53,7 +52,7 @@ void HelpPage::showGame(const std::string& game, const std::string& emulatorDir)
     if (!Section(emu_).hasHistory)
         return;
     list_->clear();
-    for (const std::string& item : ReadHistory(emu_, emulatorDir, game))
+    for (const std::string& item : history_.entry(emu_, emulatorDir, game))
         list_->addItem(FromAnsi(item));
 }
 

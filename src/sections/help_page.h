@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <string>
 
+#include "catalogue/history.h"
 #include "core/section.h"
 
 class QListWidget;
@@ -22,6 +23,7 @@ public:
 private:
     Emu emu_;
     QListWidget* list_ = nullptr;
+    HistoryFiles history_;
 };
 
 } // namespace arvok

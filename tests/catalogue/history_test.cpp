@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "catalogue/history.h"
 #include "support/test_support.h"
@@ -22,8 +24,9 @@ protected:
                    {"Pac-Man Plus", "as Galaga", "", "", "Pac-Man " + k80, "line A", k120, "",
                     "line B", "", "", "Galaga", "only line", "", "other", "Xevious", "cut off"});
     }
-    Items Read(Emu emu, std::string_view title) { return ReadHistory(emu, dir.path(), title); }
+    Items Read(Emu emu, std::string_view title) { return history.entry(emu, dir.path(), title); }
     TempDir dir;
+    HistoryFiles history;
 };
 
 TEST_F(HistoryTest, MameTakesTheFirstLineBeginningWithTheNameBeforeItsParentheses) {
@@ -54,17 +57,35 @@ TEST_F(HistoryTest, CallusShowsTheLinesAfterTheOneHoldingTheTitleAndDoublesEmpty
     EXPECT_TRUE(Read(Emu::Callus, "Forgotten Worlds").empty());
 }
 
+// The file is kept between keys and read again once it changed; a line longer than any entry's
+// is shown cut at 64 KiB.
+TEST_F(HistoryTest, AChangedFileIsReadAgainAndARunawayLineIsShownCut) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_EQ(Read(Emu::Mame, "Xevious"), (Items{"Xevious", "cut off"}));
+    EXPECT_EQ(Read(Emu::Mame, "Galaga")[1], "only line");
+    WriteLines(dir / "GameList.TXT", {"Xevious", "new text"});
+    EXPECT_EQ(Read(Emu::Mame, "Xevious"), (Items{"Xevious", "new text"}));
+
+    WriteLines(dir / "GameList.TXT", {"Galaga", std::string(50u << 20, 'x'), "after"});
+    Items items = Read(Emu::Mame, "Galaga");
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[1], std::string(52, 'x'));
+    EXPECT_EQ(items[2], std::string(65536 - 52, 'x'));
+    EXPECT_EQ(items[3], "after");
+    EXPECT_EQ(Read(Emu::Callus, "Galaga"), (Items{std::string(65536, 'x'), "after"}));
+}
+
 TEST_F(HistoryTest, AMissingFileIsSaidInTheList) {
     TempDir empty;
-    EXPECT_EQ(ReadHistory(Emu::Mame, empty.path(), "Galaga"),
+    EXPECT_EQ(history.entry(Emu::Mame, empty.path(), "Galaga"),
               Items{"gamelist.txt not found in Mame directory!"});
-    EXPECT_EQ(ReadHistory(Emu::Callus, empty.path(), "Galaga"),
+    EXPECT_EQ(history.entry(Emu::Callus, empty.path(), "Galaga"),
               (Items{"Gamelist.txt not found", "in Callus directory!"}));
     EXPECT_TRUE(Read(Emu::Raine, "Galaga").empty());
     // No emulator directory chosen yet: the file is not looked for in the working directory.
     auto before = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
-    Items unset = ReadHistory(Emu::Mame, "", "Galaga");
+    Items unset = history.entry(Emu::Mame, "", "Galaga");
     std::filesystem::current_path(before);
     EXPECT_EQ(unset, Items{"gamelist.txt not found in Mame directory!"});
 }

@@ -22,7 +22,6 @@
 #include "catalogue/game_list.h"
 #include "catalogue/rom_lookup.h"
 #include "catalogue/rom_scan.h"
-#include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 
@@ -59,6 +58,12 @@ Setup& Data() {
     return setup;
 }
 
+// The installation's data files, kept as the program keeps them.
+DataFiles& Files() {
+    static DataFiles files(Data().root);
+    return files;
+}
+
 // A list action on the kept records of the data file (warm), or on the file read anew because
 // it was touched just before (cold).
 enum class Records { Warm, Cold };
@@ -71,14 +76,14 @@ void Touch(Records records) {
 void Fill(benchmark::State& state, ListChoice choice, Records records) {
     for (auto _ : state) {
         Touch(records);
-        benchmark::DoNotOptimize(BuildGameList(Emu::Mame, choice).names.data());
+        benchmark::DoNotOptimize(BuildGameList(Files(), Emu::Mame, choice).names.data());
     }
 }
 
 void Lookup(benchmark::State& state, Records records) {
     for (auto _ : state) {
         Touch(records);
-        benchmark::DoNotOptimize(LookupRom(Emu::Mame, Data().lastGame).romSel.data());
+        benchmark::DoNotOptimize(LookupRom(Files(), Emu::Mame, Data().lastGame).romSel.data());
     }
 }
 
@@ -102,7 +107,7 @@ void ReadRecords(benchmark::State& state) {
 void Scan(benchmark::State& state, Records records) {
     for (auto _ : state) {
         Touch(records);
-        benchmark::DoNotOptimize(ScanRoms(Emu::Mame, {Data().roms, "", false}).found);
+        benchmark::DoNotOptimize(ScanRoms(Files(), Emu::Mame, {Data().roms, "", false}).found);
     }
 }
 
@@ -122,8 +127,7 @@ void ListFolder(benchmark::State& state) {
 
 int main(int argc, char** argv) {
     SetDialogs(std::make_unique<SilentDialogs>());
-    Shared().DirInst = Data().root;
-    ScanRoms(Emu::Mame, {Data().roms, "", false});
+    ScanRoms(Files(), Emu::Mame, {Data().roms, "", false});
 
     const FilterItems& items = FilterComboItems(Emu::Mame);
     RegisterFloors(Data().dataFile);

@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "catalogue/game_list.h"
-#include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/qt/click_label.h"
 #include "sections/open_section.h"
@@ -39,7 +38,7 @@ constexpr int kRecords = 100000;
 // its games.
 void WriteGameSettings(const std::string& path) {
     std::string bytes;
-    SettingsFields fields = BuiltInDefaults(Emu::Mame);
+    SettingsFields fields = BuiltInDefaults(SettingsFiles(""), Emu::Mame);
     fields[kRomPathSlot] = "/home/me/roms";
     for (int i = kGames; i < kRecords; ++i)
         bytes += EncodeRecord(Emu::Mame, "Other " + GameName(i), fields) + "\r\n";
@@ -114,11 +113,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     SetDialogs(std::make_unique<SilentDialogs>());
-    // The launcher's start-up takes the current directory as the installation directory.
-    if (chdir(Root().c_str()) != 0)
-        return 1;
+    Installation installation(Root());
+    Forms forms(installation);
     Forms::main();
-    InstallSectionWindows();
+    InstallSectionWindows(forms);
 
     RegisterFloors(Root() + "/Data/Mame.dat");
     RegisterFloors(Root() + "/Cfg/Mame.set", "per-game file");

@@ -13,9 +13,9 @@
 #include <memory>
 #include <string>
 
-#include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "settings/game_settings.h"
+#include "shell/installation.h"
 
 namespace fs = std::filesystem;
 using namespace arvok;
@@ -26,7 +26,7 @@ namespace {
 // A per-game file of "records" records, each the built-in defaults with a ROM folder of its own.
 void WriteRecords(const std::string& path, int records) {
     std::string bytes;
-    SettingsFields fields = BuiltInDefaults(Emu::Mame);
+    SettingsFields fields = BuiltInDefaults(SettingsFiles(""), Emu::Mame);
     for (int i = 0; i < records; ++i) {
         fields[kRomPathSlot] = "/home/me/roms/" + SetName(i);
         bytes += EncodeRecord(Emu::Mame, GameName(i), fields) + "\r\n";
@@ -34,33 +34,36 @@ void WriteRecords(const std::string& path, int records) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// The installation the benchmarks work in, made by main.
+Installation* installation = nullptr;
+
 // Whether a load finds its file as it was kept (warm) or changed since (cold).
 enum class File { Cold, Warm };
 
 void Load(benchmark::State& state, const std::string& key, File file) {
-    const std::string path = GameSettingsPath(Emu::Mame);
+    const std::string path = GameSettingsPath(installation->settings, Emu::Mame);
     SettingsFields fields;
     for (auto _ : state) {
         if (file == File::Cold)
             utimensat(AT_FDCWD, path.c_str(), nullptr, 0);
-        benchmark::DoNotOptimize(LoadGameSettings(Emu::Mame, key, fields));
+        benchmark::DoNotOptimize(installation->gameSettings.load(Emu::Mame, key).Trovato);
     }
 }
 
 // Stores the settings of "key" with its monitor changed back and forth, so that every store
 // rewrites the file.
 void Store(benchmark::State& state, const std::string& key) {
-    SettingsFields fields;
-    LoadGameSettings(Emu::Mame, key, fields);
+    SettingsFields fields = installation->gameSettings.load(Emu::Mame, key).fields;
     for (auto _ : state) {
         fields[mame::Monitor] = fields[mame::Monitor] == "1" ? "2" : "1";
-        benchmark::DoNotOptimize(SaveGameSettings(Emu::Mame, key, fields));
+        benchmark::DoNotOptimize(installation->gameSettings.save(Emu::Mame, key, fields).saved());
     }
 }
 
 // Puts a copy of "setFile" in place of the section's per-game file.
 void Use(const std::string& setFile) {
-    fs::copy_file(setFile, GameSettingsPath(Emu::Mame), fs::copy_options::overwrite_existing);
+    fs::copy_file(setFile, GameSettingsPath(installation->settings, Emu::Mame),
+                  fs::copy_options::overwrite_existing);
 }
 
 } // namespace
@@ -68,7 +71,8 @@ void Use(const std::string& setFile) {
 int main(int argc, char** argv) {
     SetDialogs(std::make_unique<SilentDialogs>());
     std::string root = MakeInstallation();
-    Shared().DirInst = root;
+    Installation made(root);
+    installation = &made;
     std::map<std::string, Goal> goals;
     for (int records : {10000, 100000}) {
         const std::string label = std::to_string(records / 1000) + ",000 records";
@@ -98,7 +102,8 @@ int main(int argc, char** argv) {
     const std::string damaged = root + "/Cfg/damaged.set";
     std::ofstream(damaged, std::ios::binary)
         << "\"Damaged\",\"/roms\"" << std::string(5000000, ',') << "\r\n"
-        << EncodeRecord(Emu::Mame, "Pac-Man", BuiltInDefaults(Emu::Mame)) << "\r\n";
+        << EncodeRecord(Emu::Mame, "Pac-Man", BuiltInDefaults(SettingsFiles(""), Emu::Mame))
+        << "\r\n";
     RegisterFloors(damaged, "long line");
     for (auto [name, key] : {std::pair{"find the record after the long line", "Pac-Man"},
                              {"load the long line's record", "Damaged"}}) {

@@ -12,11 +12,15 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     arvok::SetDialogs(std::make_unique<arvok::QtDialogs>(arvok::texts::Title()));
-    if (!arvok::ClaimInstallation(arvok::CurrentDirectory()))
+    const std::string dirInst = arvok::CurrentDirectory();
+    if (!arvok::ClaimInstallation(dirInst))
         return 1;
+    arvok::Installation installation(dirInst);
+    // The windows live until main returns, while the display is still there.
+    arvok::Forms forms(installation);
     // The section windows and the layout manager install their hooks here, before start-up.
-    arvok::InstallSectionWindows();
-    arvok::InstallLayoutManager();
+    arvok::InstallSectionWindows(forms);
+    arvok::InstallLayoutManager(forms);
 
     arvok::Forms::main().show();
     arvok::QuitOnEndingSignals();

@@ -4,9 +4,9 @@
 
 namespace arvok {
 
-MenuCaptions ReadMenuCaptions(Emu emu, std::string_view game) {
+MenuCaptions ReadMenuCaptions(DataFiles& files, Emu emu, std::string_view game) {
     MenuCaptions captions;
-    std::optional<GameRecord> record = FindGameRecord(emu, game);
+    std::optional<GameRecord> record = files.findGame(emu, game);
     if (!record)
         return captions;
     captions.manufacturer = record->field(kManufacturer);

@@ -18,6 +18,8 @@ struct MenuCaptions {
 
 // The captions for "game" (its first record, name compared exactly); a game without a record,
 // an empty name included, gives four empty captions.
-MenuCaptions ReadMenuCaptions(Emu emu, std::string_view game);
+class DataFiles;
+
+MenuCaptions ReadMenuCaptions(DataFiles& files, Emu emu, std::string_view game);
 
 } // namespace arvok

@@ -1,13 +1,16 @@
 #include "catalogue/data_file.h"
 
-#include "core/shared_state.h"
-#include "platform/file_stamp.h"
+#include "platform/path.h"
 #include "platform/text_file.h"
 
 namespace arvok {
 
-std::string DataFilePath(Emu emu) {
-    return InstallPath("Data", std::string(Section(emu).baseName) + ".dat");
+std::string DataFiles::path(std::string_view a, std::string_view b) const {
+    return ResolvePath(dirInst_, {a, b});
+}
+
+std::string DataFiles::dataFilePath(Emu emu) const {
+    return path("Data", std::string(Section(emu).baseName) + ".dat");
 }
 
 bool IsRecordLine(std::string_view line) {
@@ -42,20 +45,21 @@ GameRecord SplitRecord(std::string_view line) {
     return record;
 }
 
-std::optional<GameRecord> FindRecord(const std::string& path, int number, std::string_view value) {
+std::optional<GameRecord> DataFiles::find(const std::string& path, int number,
+                                          std::string_view value) {
     if (value.empty())
         return GameRecord{};
-    std::shared_ptr<const RecordLines> records = DataFileRecords(path);
+    std::shared_ptr<const RecordLines> records = this->records(path);
     for (std::string_view line : records->lines())
         if (RecordField(line, number) == value)
             return SplitRecord(line);
     return std::nullopt;
 }
 
-std::optional<GameRecord> FindGameRecord(Emu emu, std::string_view value, int number) {
+std::optional<GameRecord> DataFiles::findGame(Emu emu, std::string_view value, int number) {
     if (value.empty())
         return std::nullopt;
-    return FindRecord(DataFilePath(emu), number, value);
+    return find(dataFilePath(emu), number, value);
 }
 
 RecordLines::RecordLines(const std::string& path) {
@@ -65,11 +69,6 @@ RecordLines::RecordLines(const std::string& path) {
             lines_.push_back(line);
         return false;
     });
-}
-
-std::shared_ptr<const RecordLines> DataFileRecords(const std::string& path) {
-    static KeptFiles<RecordLines> kept(5);
-    return kept.get(path);
 }
 
 } // namespace arvok

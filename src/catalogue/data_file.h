@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/section.h"
+#include "platform/file_stamp.h"
 
 namespace arvok {
 
@@ -38,21 +39,10 @@ struct GameRecord {
     const std::string& field(int number) const { return fields[number - 1]; }
 };
 
-// The data file of a section: DirInst/Data/<Base>.dat, names matched without regard to case.
-std::string DataFilePath(Emu emu);
-
 bool IsRecordLine(std::string_view line);
 // Field "number" of a record line; a field past the last ";" is empty.
 std::string_view RecordField(std::string_view line, int number);
 GameRecord SplitRecord(std::string_view line);
-
-// The first record (in file order) whose field "number" equals "value" exactly, from the file's
-// kept records (DataFileRecords). An empty value yields an empty record without reading the
-// file; a missing file or value gives nothing.
-std::optional<GameRecord> FindRecord(const std::string& path, int number, std::string_view value);
-// The first record of the section's data file whose field "number" equals "value"; an empty
-// value (no game chosen) has none.
-std::optional<GameRecord> FindGameRecord(Emu emu, std::string_view value, int number = kName);
 
 // The record lines of a data file, read at once and kept as views into one buffer, so that a
 // pass over 40,000 records allocates nothing per line. Lines as LineSplitter cuts them.
@@ -71,12 +61,36 @@ private:
     bool ok_ = false;
 };
 
-// The record lines of a data file, read once and kept while the file stays as it was: it is
-// read again when its size, its inode or its modification or change time differ from those it
-// had when it was read, or when it changed within the clock tick of that reading (a second
-// change in that tick could not be told from the first). A user who replaces the file while the
-// program runs thus gets the new records at the next list action. The last few files are kept;
-// one that cannot be read is not, and gives records whose ok() is false.
-std::shared_ptr<const RecordLines> DataFileRecords(const std::string& path);
+// The data files of an installation and the files beside them in its Cfg folder. The record
+// lines of a data file are read once and kept while the file stays as it was: it is read again
+// when its size, its inode or its modification or change time differ from those it had when it
+// was read, or when it changed within the clock tick of that reading (a second change in that
+// tick could not be told from the first). A user who replaces the file while the program runs
+// thus gets the new records at the next list action. The last few files are kept; one that
+// cannot be read is not, and gives records whose ok() is false.
+class DataFiles {
+public:
+    explicit DataFiles(std::string dirInst) : dirInst_(std::move(dirInst)), kept_(5) {}
+    DataFiles(const DataFiles&) = delete;
+    DataFiles& operator=(const DataFiles&) = delete;
+
+    // DirInst joined with the given components, each looked up without regard to case.
+    std::string path(std::string_view a, std::string_view b) const;
+    // The data file of a section: DirInst/Data/<Base>.dat, names matched without regard to case.
+    std::string dataFilePath(Emu emu) const;
+
+    std::shared_ptr<const RecordLines> records(const std::string& path) { return kept_.get(path); }
+    // The first record (in file order) whose field "number" equals "value" exactly, from the
+    // file's kept records. An empty value yields an empty record without reading the file; a
+    // missing file or value gives nothing.
+    std::optional<GameRecord> find(const std::string& path, int number, std::string_view value);
+    // The first record of the section's data file whose field "number" equals "value"; an empty
+    // value (no game chosen) has none.
+    std::optional<GameRecord> findGame(Emu emu, std::string_view value, int number = kName);
+
+private:
+    std::string dirInst_;
+    KeptFiles<RecordLines> kept_;
+};
 
 } // namespace arvok

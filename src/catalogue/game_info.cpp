@@ -17,9 +17,9 @@ constexpr std::array<std::pair<InfoItem, int>, 19> kPlainFields{{
 
 } // namespace
 
-GameInfo ReadGameInfo(Emu emu, std::string_view game) {
+GameInfo ReadGameInfo(DataFiles& files, Emu emu, std::string_view game) {
     GameInfo info;
-    std::optional<GameRecord> record = FindGameRecord(emu, game);
+    std::optional<GameRecord> record = files.findGame(emu, game);
     if (!record)
         return info;
     info.found = true;

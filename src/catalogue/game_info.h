@@ -53,6 +53,8 @@ struct GameInfo {
 // the ROM set followed by ".zip", "YES"/"NO" for the type marks "O"/"C" (empty for any other),
 // samples "Available" when the sound field is exactly "Yes(1)", else "Not needed". A game
 // without a record, an empty name included, gives empty texts.
-GameInfo ReadGameInfo(Emu emu, std::string_view game);
+class DataFiles;
+
+GameInfo ReadGameInfo(DataFiles& files, Emu emu, std::string_view game);
 
 } // namespace arvok

@@ -75,8 +75,9 @@ std::optional<ScanEntry> ScanLineEntry(std::string_view line) {
 
 // The entries of the scan file, or nothing when it cannot be read or a line cannot be taken
 // apart (too short to hold its quotes, or without ";").
-std::optional<std::vector<ScanEntry>> ReadScanFile(Emu emu, std::string& bytes) {
-    if (!ReadTextFile(ScanFilePath(emu), bytes))
+std::optional<std::vector<ScanEntry>> ReadScanFile(const DataFiles& files, Emu emu,
+                                                   std::string& bytes) {
+    if (!ReadTextFile(ScanFilePath(files, emu), bytes))
         return std::nullopt;
     std::vector<ScanEntry> entries;
     bool broken = false;
@@ -152,7 +153,7 @@ bool ListOrder(std::string_view a, std::string_view b) {
 
 } // namespace
 
-GameList BuildGameList(Emu emu, const ListChoice& choice) {
+GameList BuildGameList(DataFiles& files, Emu emu, const ListChoice& choice) {
     GameList list;
     const FilterItems& items = FilterComboItems(emu);
     bool known =
@@ -163,7 +164,7 @@ GameList BuildGameList(Emu emu, const ListChoice& choice) {
     std::string scanBytes;
     std::optional<std::vector<ScanEntry>> scan;
     if (category == Category::Available || category == Category::Missing) {
-        scan = ReadScanFile(emu, scanBytes);
+        scan = ReadScanFile(files, emu, scanBytes);
         if (!scan) {
             list.scanFileMissing = true;
             category = Category::AllSupported;
@@ -173,7 +174,7 @@ GameList BuildGameList(Emu emu, const ListChoice& choice) {
     // The names are views into the scan file's or the data file's bytes, kept to the end.
     std::shared_ptr<const RecordLines> records;
     if (!scan || !filters.empty())
-        records = DataFileRecords(DataFilePath(emu));
+        records = files.records(files.dataFilePath(emu));
     std::vector<std::string_view> names;
     if (scan) {
         char wanted = category == Category::Available ? 'Y' : 'N';

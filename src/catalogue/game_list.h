@@ -37,6 +37,8 @@ struct GameList {
 // Filters match list entries to records in memory and by name, whatever the file order; the
 // same name twice stands for its records in file order. With the default choice this is the
 // list of every game, for any section.
-GameList BuildGameList(Emu emu, const ListChoice& choice = {});
+class DataFiles;
+
+GameList BuildGameList(DataFiles& files, Emu emu, const ListChoice& choice = {});
 
 } // namespace arvok

@@ -1,26 +1,15 @@
 #include "catalogue/rom_lookup.h"
 
 #include "catalogue/data_file.h"
-#include "core/texts.h"
-#include "platform/dialogs.h"
 
 namespace arvok {
 
-namespace {
-
-void ReportMissing() {
-    dialogs().message(texts::testoNoRomInDataFile, MsgStyle::Warning);
-}
-
-} // namespace
-
-RomLookup LookupRom(Emu emu, std::string_view game) {
+RomLookup LookupRom(DataFiles& files, Emu emu, std::string_view game) {
     RomLookup result;
-    std::optional<GameRecord> record = FindGameRecord(emu, game);
+    std::optional<GameRecord> record = files.findGame(emu, game);
     if (!record) {
-        std::shared_ptr<const RecordLines> records = DataFileRecords(DataFilePath(emu));
+        std::shared_ptr<const RecordLines> records = files.records(files.dataFilePath(emu));
         result.dataFileHasRecords = records->ok() && !records->lines().empty();
-        ReportMissing();
         return result;
     }
     result.found = true;
@@ -30,16 +19,9 @@ RomLookup LookupRom(Emu emu, std::string_view game) {
     return result;
 }
 
-NeoGeoLookup LookupMameNeoGeo(std::string_view set) {
-    NeoGeoLookup result = MameSetKind(set);
-    if (!result.found)
-        ReportMissing();
-    return result;
-}
-
-NeoGeoLookup MameSetKind(std::string_view set) {
+NeoGeoLookup LookupMameNeoGeo(DataFiles& files, std::string_view set) {
     NeoGeoLookup result;
-    std::optional<GameRecord> record = FindGameRecord(Emu::Mame, set, kSet);
+    std::optional<GameRecord> record = files.findGame(Emu::Mame, set, kSet);
     if (!record)
         return result;
     result.found = true;

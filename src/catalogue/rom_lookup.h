@@ -1,5 +1,5 @@
 // The ROM set of a game: its record in the section's data file gives the set (the zip's base
-// name) and the parent set. A game the data file no longer carries is reported to the user, and
+// name) and the parent set. A game the data file no longer carries is to be told to the user, and
 // the caller then drops it from the favourites when it is the selected favourite.
 #pragma once
 
@@ -19,20 +19,20 @@ struct RomLookup {
     bool dataFileHasRecords = false;
 };
 
+class DataFiles;
+
 // Finds the game's record (first one in file order, name compared exactly). On a miss, an empty
-// name included, shows testoNoRomInDataFile as a warning and returns found == false with empty
-// texts; the caller keeps the members it had and does not go on with the game.
-RomLookup LookupRom(Emu emu, std::string_view game);
+// name included, returns found == false with empty texts: the user is to be told, and the caller
+// keeps the members it had and does not go on with the game.
+RomLookup LookupRom(DataFiles& files, Emu emu, std::string_view game);
 
 struct NeoGeoLookup {
     bool found = false;
     bool neoGeo = false; // the set's type mark is anything but "O"
 };
 
-// Finds the MAME record whose ROM set (field 2) is "set"; a miss is reported as by LookupRom.
-NeoGeoLookup LookupMameNeoGeo(std::string_view set);
-// The same without a word to the user.
-NeoGeoLookup MameSetKind(std::string_view set);
+// Finds the MAME record whose ROM set (field 2) is "set"; a miss is told as by LookupRom.
+NeoGeoLookup LookupMameNeoGeo(DataFiles& files, std::string_view set);
 
 // Which favourite leaves the list after a lookup of "missing" failed: the selected entry, only
 // when its text is the missing name; -1 for none. Sections whose favourites cannot be edited

@@ -8,10 +8,7 @@
 #include <vector>
 
 #include "catalogue/data_file.h"
-#include "core/shared_state.h"
-#include "core/texts.h"
 #include "platform/code_page.h"
-#include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
 
@@ -102,38 +99,28 @@ std::optional<std::string_view> ChosenZip(std::string_view record, bool merged) 
     return std::nullopt;
 }
 
-std::string FoundMessage(Emu emu, size_t found, const ScanRequest& request) {
-    std::string text = std::to_string(found) + " Roms found in:\r" + PathText(request.romPath);
-    if (Section(emu).hasAltRomPath)
-        text += "\rand\r" + PathText(request.altRomPath);
-    return text;
-}
-
-ScanResult Fail(std::string message) {
-    dialogs().message(message, MsgStyle::Warning);
-    return {false, 0, std::move(message)};
-}
-
 } // namespace
 
-std::string ScanFilePath(Emu emu) {
-    return InstallPath("Cfg", std::string(Section(emu).baseName) + ".scn");
+std::string ScanFilePath(const DataFiles& files, Emu emu) {
+    return files.path("Cfg", std::string(Section(emu).baseName) + ".scn");
 }
 
-ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
+ScanResult ScanRoms(DataFiles& files, Emu emu, const ScanRequest& request) {
+    ScanResult result;
     if (!Section(emu).hasScan)
-        return {};
+        return result;
     const bool altFolder = Section(emu).hasAltRomPath;
-    std::shared_ptr<const RecordLines> records = DataFileRecords(DataFilePath(emu));
-    if (!records->ok())
-        return Fail(texts::testoNoDataFile);
+    std::shared_ptr<const RecordLines> records = files.records(files.dataFilePath(emu));
+    if (!records->ok()) {
+        result.dataFileUnreadable = true;
+        return result;
+    }
     std::vector<std::string> folders{request.romPath};
     if (altFolder)
         folders.push_back(request.altRomPath);
     ZipIndex zips(folders);
     bool merged = altFolder && request.merged;
 
-    ScanResult result;
     std::string bytes;
     bytes.reserve(records->lines().size() * 40);
     for (std::string_view record : records->lines()) {
@@ -146,12 +133,12 @@ ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
         bytes += RecordField(record, kName);
         bytes += present ? ";Y\"\r\n" : ";N\"\r\n";
     }
-    std::string path = ScanFilePath(emu);
-    if (!WriteFileAtomically(path, bytes, Durability::Replaceable))
-        return Fail("The scan file could not be written:\r" + PathText(path));
-    result.written = true;
-    result.message = FoundMessage(emu, result.found, request);
-    dialogs().message(result.message, MsgStyle::Information);
+    std::string path = ScanFilePath(files, emu);
+    result.written = WriteFileAtomically(path, bytes, Durability::Replaceable).saved;
+    if (!result.written) {
+        result.found = 0;
+        result.notWritten = path;
+    }
     return result;
 }
 

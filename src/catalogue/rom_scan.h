@@ -17,20 +17,23 @@ struct ScanRequest {
 };
 
 struct ScanResult {
-    bool written = false; // the scan file was written whole
-    size_t found = 0;     // games whose zip was found
-    std::string message;  // what the user was shown
+    bool written = false;            // the scan file was written whole
+    size_t found = 0;                // games whose zip was found
+    bool dataFileUnreadable = false; // nothing was scanned: the data file could not be read
+    std::string notWritten;          // the scan file, when it could not be written
 };
 
-// Scans, rewrites the scan file and shows the outcome through dialogs(): the count and the
-// folders searched, or why nothing was written (the data file unreadable, the scan file not
-// writable; the old scan file then stays as it was). Each folder is listed once; zip names
+class DataFiles;
+
+// Scans and rewrites the scan file; nothing is written when the data file cannot be read or the
+// scan file cannot be written (the old scan file then stays as it was). Each folder is listed
+// once; zip names
 // match without regard to case, only present files count, and an empty folder setting is not
 // searched. In merged mode an original, and any record whose parent is kNeoGeoSet, is tested with
 // its own zip, another clone with its parent's, and any other record gets no line.
-ScanResult ScanRoms(Emu emu, const ScanRequest& request);
+ScanResult ScanRoms(DataFiles& files, Emu emu, const ScanRequest& request);
 
 // The scan file of a section: DirInst/Cfg/<Base>.scn, names matched without regard to case.
-std::string ScanFilePath(Emu emu);
+std::string ScanFilePath(const DataFiles& files, Emu emu);
 
 } // namespace arvok

@@ -7,10 +7,7 @@
 #include <vector>
 
 #include "catalogue/data_file.h"
-#include "core/texts.h"
 #include "launch/batch_file.h"
-#include "platform/code_page.h"
-#include "platform/dialogs.h"
 #include "platform/ending_signals.h"
 #include "platform/path.h"
 #include "platform/process.h"
@@ -91,8 +88,10 @@ std::string StartFolder(const std::string& folder) {
     return !folder.empty() && !ListPresentFiles(folder).empty() ? folder : std::string();
 }
 
-std::optional<RomLookup> Lookup(Emu emu, const std::string& game, LaunchUi& ui) {
-    RomLookup result = LookupRom(emu, game);
+std::optional<RomLookup> Lookup(DataFiles& files, Emu emu, const std::string& game, LaunchUi& ui) {
+    RomLookup result = LookupRom(files, emu, game);
+    if (!result.found)
+        ui.tell({LaunchProblem::Kind::GameMissing});
     ui.gameLookedUp(game, result);
     if (!result.found)
         return std::nullopt;
@@ -104,7 +103,7 @@ std::optional<RomLookup> Lookup(Emu emu, const std::string& game, LaunchUi& ui) 
 // launch line is named with the reason.
 bool ProgramReady(const Profile& p, const LaunchInputs& in, LaunchUi& ui) {
     if (in.emulatorDir.empty() || !IsPresentFile(in.programPath)) {
-        dialogs().message(texts::testoEmuNotFound, MsgStyle::Warning, p.exeTitle);
+        ui.tell({LaunchProblem::Kind::ProgramMissing, p.exeTitle});
         ui.showPage(LaunchPage::Configuration);
         ui.openProgramPicker(Section(p.emu).tag, p.exePickerModal);
         return false;
@@ -112,20 +111,21 @@ bool ProgramReady(const Profile& p, const LaunchInputs& in, LaunchUi& ui) {
     std::string problem = ProgramPathProblem(in.programPath);
     if (problem.empty())
         return true;
-    dialogs().message(CannotStart(PathText(in.programPath) + "\r" + problem), MsgStyle::Warning);
+    ui.tell({LaunchProblem::Kind::CannotStart, {}, in.programPath, {}, {}, {}, problem});
     return false;
 }
 
 // "name" shows in the picker's caption; the set is that of the game the settings page holds. The
 // user, just told that the set is missing, is not told of a parent the data file lacks.
-void RomMissing(const Profile& p, const std::string& name, const LaunchInputs& in, LaunchUi& ui) {
-    dialogs().message(texts::testoRomNotFound, MsgStyle::Warning, p.romTitle);
+void RomMissing(DataFiles& files, const Profile& p, const std::string& name, const LaunchInputs& in,
+                LaunchUi& ui) {
+    ui.tell({LaunchProblem::Kind::SetMissing, p.romTitle});
     ui.showPage(LaunchPage::GameSettings);
-    std::optional<RomLookup> shown = Lookup(p.emu, in.settingsKey, ui);
+    std::optional<RomLookup> shown = Lookup(files, p.emu, in.settingsKey, ui);
     if (!shown)
         return;
     const std::string parent =
-        p.emu == Emu::Mame ? MameParentToOffer(shown->cloneOf, false) : std::string();
+        p.emu == Emu::Mame ? MameParentToOffer(files, shown->cloneOf) : std::string();
     ui.openFolderPicker(GameRomFolderRequest(p.emu, name, shown->romSel, parent,
                                              StartFolder(in.options.fields[kRomPathSlot])));
 }
@@ -138,8 +138,8 @@ struct SetFolder {
     bool ownZip = false; // the set's own zip is there
 };
 
-SetFolder FindMameSet(const LaunchInputs& in, FolderListings& folders, const std::string& set,
-                      const std::string& parent) {
+SetFolder FindMameSet(DataFiles& files, const LaunchInputs& in, LaunchUi& ui,
+                      FolderListings& folders, const std::string& set, const std::string& parent) {
     const std::string zip = ZipName(set);
     const std::string parentZip = ZipName(parent);
     std::optional<bool> parentIsOriginal;
@@ -148,7 +148,9 @@ SetFolder FindMameSet(const LaunchInputs& in, FolderListings& folders, const std
             !IsPresentFile(folders.resolveName(folder, parentZip)))
             return false;
         if (!parentIsOriginal) {
-            NeoGeoLookup kind = LookupMameNeoGeo(parent);
+            NeoGeoLookup kind = LookupMameNeoGeo(files, parent);
+            if (!kind.found)
+                ui.tell({LaunchProblem::Kind::GameMissing});
             parentIsOriginal = kind.found && !kind.neoGeo;
         }
         return *parentIsOriginal;
@@ -167,19 +169,18 @@ SetFolder FindMameSet(const LaunchInputs& in, FolderListings& folders, const std
 // its parent's. When "roms" holds the set's zip already, the user is asked whether to use it: any
 // answer but Yes ends the launch (nullopt); on Yes the parent's zip is copied when it lies beside
 // the found one (the Neo-Geo set is reported missing instead), else nothing ("").
-std::optional<std::string> ZipToCopy(const Profile& p, const LaunchInputs& in, LaunchUi& ui,
-                                     const SetFolder& found, const std::string& roms,
+std::optional<std::string> ZipToCopy(DataFiles& files, const Profile& p, const LaunchInputs& in,
+                                     LaunchUi& ui, const SetFolder& found, const std::string& roms,
                                      const std::string& set, const std::string& parent) {
     const std::string parentZip = ZipName(parent);
     if (!IsPresentFile(ResolveName(roms, ZipName(set))))
         return found.ownZip ? ZipName(set) : parentZip;
-    if (dialogs().message(set + ": " + texts::testoRomAlreadyExist, MsgStyle::WarningYesNo) !=
-        Answer::Yes)
+    if (!ui.useSetThere(set))
         return std::nullopt;
     if (!HasParent(parent) || !IsPresentFile(ResolveName(found.folder, parentZip)))
         return std::string();
     if (IsNeoGeoSet(parent)) {
-        RomMissing(p, in.settingsKey, in, ui);
+        RomMissing(files, p, in.settingsKey, in, ui);
         return std::nullopt;
     }
     return parentZip;
@@ -216,34 +217,31 @@ Placement PlaceZip(const std::string& from, const std::string& folder, const std
 }
 
 // A set that was found but could not be put where the emulator looks for it.
-void PlacementFailed(const std::string& zip, const std::string& found, const std::string& folder,
-                     const std::string& problem) {
-    dialogs().message(zip + " was found in\r" + PathText(found) +
-                          "\rbut could not be copied into the emulator's ROM folder\r" +
-                          PathText(folder) + "\r" + problem + ".",
-                      MsgStyle::Warning);
+void PlacementFailed(LaunchUi& ui, const std::string& zip, const std::string& found,
+                     const std::string& folder, const std::string& problem) {
+    ui.tell({LaunchProblem::Kind::NotCopied, {}, {}, zip, found, folder, problem});
 }
 
 // Runs the batch file, deletes the copies, then tells what went wrong. A program that an ending
 // signal reached while the launch asked or copied starts nothing.
-void FinishLaunch(const std::string& emulatorDir, const std::string& commandLine,
+void FinishLaunch(LaunchUi& ui, const std::string& emulatorDir, const std::string& commandLine,
                   const std::vector<std::string>& copies) {
     TailResult tail = Ending() ? TailResult{} : RunLaunchTail(emulatorDir, commandLine);
     for (const std::string& copy : copies)
         RemoveFile(copy);
     if (!tail.ran && !Ending())
-        dialogs().message(tail.problem, MsgStyle::Warning);
+        ui.tell({LaunchProblem::Kind::NotRun, {}, {}, {}, {}, {}, tail.problem});
 }
 
-void RunShared(const Profile& p, const std::string& game, LaunchUi& ui) {
+void RunShared(DataFiles& files, const Profile& p, const std::string& game, LaunchUi& ui) {
     ui.saveSettingsFile();
     LaunchInputs in = ui.inputs();
     std::optional<RomLookup> rom;
-    if (p.lookupFirst && !(rom = Lookup(p.emu, game, ui)))
+    if (p.lookupFirst && !(rom = Lookup(files, p.emu, game, ui)))
         return;
     if (!ProgramReady(p, in, ui))
         return;
-    if (!p.lookupFirst && !(rom = Lookup(p.emu, game, ui)))
+    if (!p.lookupFirst && !(rom = Lookup(files, p.emu, game, ui)))
         return;
 
     const std::string& gameFolder = in.options.fields[kRomPathSlot];
@@ -252,7 +250,7 @@ void RunShared(const Profile& p, const std::string& game, LaunchUi& ui) {
     std::vector<std::string> copies;
     if (SameFolder(gameFolder, target)) {
         if (p.zipChecked && !IsPresentFile(ResolveName(target, zip))) {
-            RomMissing(p, game, in, ui);
+            RomMissing(files, p, game, in, ui);
             return;
         }
     } else {
@@ -261,24 +259,26 @@ void RunShared(const Profile& p, const std::string& game, LaunchUi& ui) {
                                               : PlaceZip(ResolveName(gameFolder, zip), target, zip,
                                                          copies, problem);
         if (placed == Placement::NoSet) {
-            RomMissing(p, game, in, ui);
+            RomMissing(files, p, game, in, ui);
             return;
         }
         if (placed == Placement::Failed) {
-            PlacementFailed(zip, gameFolder, target, problem);
+            PlacementFailed(ui, zip, gameFolder, target, problem);
             return;
         }
     }
-    FinishLaunch(in.emulatorDir, CommandLine(p.emu, in.programPath, rom->romSel, in.options),
+    FinishLaunch(ui, in.emulatorDir, CommandLine(p.emu, in.programPath, rom->romSel, in.options),
                  copies);
 }
 
 } // namespace
 
-std::string MameParentToOffer(const std::string& cloneOf, bool tellMissing) {
+std::string MameParentToOffer(DataFiles& files, const std::string& cloneOf, bool* parentMissing) {
     if (!HasParent(cloneOf) || IsNeoGeoSet(cloneOf))
         return {};
-    const NeoGeoLookup parent = tellMissing ? LookupMameNeoGeo(cloneOf) : MameSetKind(cloneOf);
+    const NeoGeoLookup parent = LookupMameNeoGeo(files, cloneOf);
+    if (parentMissing)
+        *parentMissing = !parent.found;
     return parent.found && !parent.neoGeo ? cloneOf : std::string();
 }
 
@@ -291,7 +291,7 @@ RomFolderRequest GameRomFolderRequest(Emu emu, const std::string& game, const st
             "Search Rom for " + game + " (" + zips + ")", zips, folder};
 }
 
-void RunMame(const std::string& game, LaunchUi& ui) {
+void RunMame(DataFiles& files, const std::string& game, LaunchUi& ui) {
     if (game.empty())
         return;
     const Profile& p = ProfileOf(Emu::Mame);
@@ -299,7 +299,7 @@ void RunMame(const std::string& game, LaunchUi& ui) {
     LaunchInputs in = ui.inputs();
     if (!ProgramReady(p, in, ui))
         return;
-    std::optional<RomLookup> rom = Lookup(Emu::Mame, game, ui);
+    std::optional<RomLookup> rom = Lookup(files, Emu::Mame, game, ui);
     if (!rom)
         return;
     const std::string set = rom->romSel;
@@ -307,16 +307,16 @@ void RunMame(const std::string& game, LaunchUi& ui) {
     // The record name in the line is the time the launch began.
     const std::string commandLine = CommandLine(Emu::Mame, in.programPath, set, in.options);
 
-    const SetFolder found = FindMameSet(in, ui.romFolders(), set, parent);
+    const SetFolder found = FindMameSet(files, in, ui, ui.romFolders(), set, parent);
     if (found.folder.empty()) {
-        RomMissing(p, in.settingsKey, in, ui);
+        RomMissing(files, p, in.settingsKey, in, ui);
         return;
     }
 
     std::vector<std::string> copies;
     const std::string roms = EmulatorRomFolder(p, in.emulatorDir);
     if (!SameFolder(found.folder, roms)) {
-        std::optional<std::string> copy = ZipToCopy(p, in, ui, found, roms, set, parent);
+        std::optional<std::string> copy = ZipToCopy(files, p, in, ui, found, roms, set, parent);
         if (!copy)
             return;
         const bool romsMade = !IsDirectory(roms) && MakeDirectory(in.emulatorDir, p.romFolder);
@@ -326,20 +326,20 @@ void RunMame(const std::string& game, LaunchUi& ui) {
                                             problem) != Placement::Done)) {
             if (romsMade)
                 RemoveFile(roms);
-            PlacementFailed(*copy, found.folder, roms, problem);
+            PlacementFailed(ui, *copy, found.folder, roms, problem);
             return;
         }
     }
-    FinishLaunch(in.emulatorDir, commandLine, copies);
+    FinishLaunch(ui, in.emulatorDir, commandLine, copies);
 }
 
-void RunGame(Emu emu, const std::string& game, LaunchUi& ui) {
+void RunGame(DataFiles& files, Emu emu, const std::string& game, LaunchUi& ui) {
     if (game.empty())
         return;
     if (emu == Emu::Mame)
-        RunMame(game, ui);
+        RunMame(files, game, ui);
     else
-        RunShared(ProfileOf(emu), game, ui);
+        RunShared(files, ProfileOf(emu), game, ui);
 }
 
 } // namespace arvok

@@ -10,14 +10,17 @@
 
 namespace arvok {
 
+class DataFiles;
+
 // MAME: the set (or its parent's zip) is looked for in the game's ROM folder, the ROM folder
 // and the alternative ROM folder, and copied into "roms" below the emulator's directory.
-void RunMame(const std::string& game, LaunchUi& ui);
+void RunMame(DataFiles& files, const std::string& game, LaunchUi& ui);
 
 // The parent whose zip the picker of a MAME game's own ROM folder offers beside the game's: a
 // clone's parent that MAME's data file carries as an original game, never the Neo-Geo set; empty
-// for none. With "tellMissing", a parent the data file lacks is reported as by LookupRom.
-std::string MameParentToOffer(const std::string& cloneOf, bool tellMissing);
+// for none. "parentMissing", when given, says whether the data file lacks the parent.
+std::string MameParentToOffer(DataFiles& files, const std::string& cloneOf,
+                              bool* parentMissing = nullptr);
 
 // The picker of the game's own ROM folder: it lists "<set>.zip", and "<parent>.zip" beside it
 // when "offeredParent" is not empty, under the caption "Search Rom for <game> (<those zips>)".
@@ -28,6 +31,6 @@ RomFolderRequest GameRomFolderRequest(Emu emu, const std::string& game, const st
 // Any section: MAME goes to RunMame, the four others share one flow over their profiles (the
 // game's zip copied from its ROM folder into the emulator's ROM folder). An empty game name
 // does nothing.
-void RunGame(Emu emu, const std::string& game, LaunchUi& ui);
+void RunGame(DataFiles& files, Emu emu, const std::string& game, LaunchUi& ui);
 
 } // namespace arvok

@@ -1,5 +1,5 @@
-// What a launch needs of its section window. The window implements it; messages and questions
-// go through dialogs() (platform/dialogs.h), not through this interface.
+// What a launch needs of its section window, which implements it: what it reads from the window,
+// what it tells the user and asks them, and where it turns the window.
 #pragma once
 
 #include <string>
@@ -35,12 +35,34 @@ struct RomFolderRequest {
     std::string folder;  // start folder; empty leaves the choice to the picker
 };
 
+// What stopped a launch, for the user to be told.
+struct LaunchProblem {
+    enum class Kind {
+        GameMissing,    // the data file does not carry the game (or the set) looked up
+        ProgramMissing, // no program or no emulator directory; "title" is the box's title
+        CannotStart,    // "program" cannot be started from the launch line, for "why"
+        SetMissing,     // the game's zip is not where it is looked for; "title" as above
+        NotCopied,      // "zip" found in "from" could not be put in "to", for "why"
+        NotRun,         // the launch line did not run: "why" is what to tell
+    };
+    Kind kind;
+    std::string title = {};
+    std::string program = {};
+    std::string zip = {};
+    std::string from = {};
+    std::string to = {};
+    std::string why = {};
+};
+
 class LaunchUi {
 public:
     virtual ~LaunchUi() = default;
 
     // Writes the section's settings file from the window (the first step of every launch).
     virtual void saveSettingsFile() = 0;
+    virtual void tell(const LaunchProblem& problem) = 0;
+    // The set's zip is in the emulator's ROM folder already: whether to start with it there.
+    virtual bool useSetThere(const std::string& set) = 0;
     virtual LaunchInputs inputs() = 0;
     // The listings of the folders MAME's sets are looked for in, kept from one launch to the next.
     virtual FolderListings& romFolders() = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
@@ -163,34 +164,42 @@ int CreateNewFile(const std::string& dir, const std::string& name, std::string& 
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes, Durability durability,
-                         const std::string& tempName, AtLink atLink) {
+SaveResult WriteFileAtomically(const std::string& path, const std::string& bytes,
+                               Durability durability, const std::string& tempName, AtLink atLink) {
+    auto failed = [](int error) { return SaveResult{false, std::strerror(error)}; };
     std::optional<std::string> target = atLink == AtLink::Follow ? FinalTarget(path) : path;
     if (!target)
-        return false;
+        return failed(ELOOP);
     struct stat old {};
     bool replacing = lstat(target->c_str(), &old) == 0 && !S_ISLNK(old.st_mode);
     // A write-protected file stays as it is, for every user; so does one this user may not
     // write, which a rename in a writable folder would otherwise replace.
     if (replacing &&
         (!S_ISREG(old.st_mode) || !(old.st_mode & S_IWUSR) || access(target->c_str(), W_OK) != 0))
-        return false;
+        return failed(S_ISREG(old.st_mode) ? EACCES : EISDIR);
     std::string temp;
     int fd = CreateNewFile(DirName(*target),
                            tempName.empty() ? "." + BaseName(*target) + ".tmp" : tempName, temp);
     if (fd < 0)
-        return false;
-    bool ok = true;
+        return failed(errno);
+    int error = 0;
+    auto step = [&error](bool ok) {
+        if (!ok && error == 0)
+            error = errno;
+    };
     if (replacing)
-        ok = fchmod(fd, old.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, bytes);
-    if (durability == Durability::Synced)
-        ok = ok && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    if (ok && std::rename(temp.c_str(), target->c_str()) == 0)
-        return true;
+        step(fchmod(fd, old.st_mode & 07777) == 0);
+    if (error == 0)
+        step(WriteAll(fd, bytes));
+    if (error == 0 && durability == Durability::Synced)
+        step(fsync(fd) == 0);
+    step(close(fd) == 0);
+    if (error == 0)
+        step(std::rename(temp.c_str(), target->c_str()) == 0);
+    if (error == 0)
+        return {true, {}};
     std::remove(temp.c_str());
-    return false;
+    return failed(error);
 }
 
 } // namespace arvok

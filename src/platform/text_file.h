@@ -128,17 +128,24 @@ enum class Durability { Synced, Replaceable };
 // names is replaced and the link stays) or replace the link itself with the new file.
 enum class AtLink { Follow, Replace };
 
+// What a write did; "why" is the system's reason when nothing was written.
+struct SaveResult {
+    bool saved = false;
+    std::string why;
+    explicit operator bool() const { return saved; }
+};
+
 // Writes "bytes" to a temporary file in the file's folder and renames that over the file. The
 // new file keeps the old one's permission bits. A file whose owner may not write it
 // (write-protected, whoever runs the program) or that this user may not write is not replaced.
-// On any failure the old file is left as it was, the temporary file is removed, and false is
-// returned. The temporary file is always made new: it is "tempName" when one is given, else a
+// On any failure the old file is left as it was, the temporary file is removed, and the result
+// says why. The temporary file is always made new: it is "tempName" when one is given, else a
 // hidden name made from the file's. What interrupted saves left at that name and at that name
 // with a number added is removed first (a link itself, never the file it names); while something
 // still stands at the name (a folder), the name with the next number is taken. Whatever stands
 // at a temporary name is never opened.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes,
-                         Durability durability = Durability::Synced,
-                         const std::string& tempName = {}, AtLink atLink = AtLink::Follow);
+SaveResult WriteFileAtomically(const std::string& path, const std::string& bytes,
+                               Durability durability = Durability::Synced,
+                               const std::string& tempName = {}, AtLink atLink = AtLink::Follow);
 
 } // namespace arvok

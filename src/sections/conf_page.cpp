@@ -17,6 +17,7 @@
 #include "sections/slide_show.h"
 #include "sections/snapshot_files.h"
 #include "settings/emulator_cfg.h"
+#include "shell/installation.h"
 #include "shell/pickers.h"
 
 namespace arvok {
@@ -72,8 +73,10 @@ QCheckBox* Check(QWidget* in, const std::string& name, const char* caption, int 
 // The controls are built in the order of the Tab key. A section with a second ROM folder shows
 // "DEF" and "ALT" left of its two ROM paths, built after the first path and its button, and the
 // controls below them stand lower by the height of the second path's row.
-ConfPage::ConfPage(Emu emu, QWidget* window, std::function<void(int)> delayChosen)
-    : QWidget(window), emu_(emu), delayChosen_(std::move(delayChosen)) {
+ConfPage::ConfPage(Emu emu, Installation& installation, QWidget* window,
+                   std::function<void(int)> delayChosen)
+    : QWidget(window), emu_(emu), installation_(installation),
+      delayChosen_(std::move(delayChosen)) {
     const std::string base = Section(emu).baseName;
     PlacePage(this, "pic" + base + "Conf");
     const ConfDesign& c = Design(emu).conf;
@@ -244,12 +247,21 @@ void ConfPage::scanNow() {
     request.romPath = romPath();
     request.altRomPath = altRomPath();
     request.merged = merged_ && merged_->isChecked();
-    ScanRoms(emu_, request);
+    installation_.notices.scanned(emu_, request, ScanRoms(installation_.data, emu_, request));
 }
 
 // A folder or program chosen for the settings file that the file cannot hold is refused, and the
 // field keeps its text.
-constexpr const char* kNotChosen = "It was not chosen.";
+namespace {
+
+bool Fits(Notices& notices, StoredPath which, const std::string& value) {
+    std::optional<settings_io::CannotKeep> problem = PathProblem(which, value);
+    if (problem)
+        notices.cannotKeep(*problem, "It was not chosen.");
+    return !problem;
+}
+
+} // namespace
 
 void ConfPage::setPickedFolder(FolderField field, const std::string& folder) {
     QLineEdit* edit = field == FolderField::Rom      ? romPath_
@@ -258,14 +270,14 @@ void ConfPage::setPickedFolder(FolderField field, const std::string& folder) {
     StoredPath which = field == FolderField::Rom      ? StoredPath::RomFolder
                        : field == FolderField::RomAlt ? StoredPath::AltRomFolder
                                                       : StoredPath::SnapFolder;
-    if (!PathFits(which, folder, kNotChosen))
+    if (!Fits(installation_.notices, which, folder))
         return;
     if (edit)
         SetTextShowingStart(edit, FromPath(folder));
 }
 
 void ConfPage::setPickedProgram(const std::string& program, const std::string& directory) {
-    if (!PathFits(StoredPath::Program, program, kNotChosen))
+    if (!Fits(installation_.notices, StoredPath::Program, program))
         return;
     SetTextShowingStart(exePath_, FromPath(program));
     emuDir_->setText(FromPath(directory));

@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace arvok {
 
+class Installation;
 struct EmulatorCfg;
 struct SnapOptions;
 enum class FolderField;
@@ -24,7 +25,8 @@ enum class FolderField;
 class ConfPage : public QWidget {
 public:
     // "delayChosen" hears the slide-show delay, in milliseconds, whenever a delay is chosen.
-    ConfPage(Emu emu, QWidget* window, std::function<void(int)> delayChosen);
+    ConfPage(Emu emu, Installation& installation, QWidget* window,
+             std::function<void(int)> delayChosen);
 
     // The paths as the page holds them.
     std::string exePath() const;
@@ -57,6 +59,7 @@ private:
     void scanNow();
 
     Emu emu_;
+    Installation& installation_;
     std::function<void(int)> delayChosen_;
     QLineEdit* exePath_ = nullptr;
     QLabel* emuDir_ = nullptr;

@@ -69,8 +69,8 @@ void SetHeight(QWidget* w, int height) {
 
 } // namespace
 
-GameLists::GameLists(Emu emu, QWidget* window, Hooks hooks)
-    : QObject(window), emu_(emu), design_(Design(emu)), hooks_(std::move(hooks)) {
+GameLists::GameLists(Emu emu, DataFiles& files, QWidget* window, Hooks hooks)
+    : QObject(window), emu_(emu), files_(files), design_(Design(emu)), hooks_(std::move(hooks)) {
     buildLists(window);
     buildFilters(window);
 }
@@ -175,7 +175,7 @@ void GameLists::fill() {
     if (!romList_)
         return;
     neutralFilters();
-    romModel_->setNames(BuildGameList(emu_).names);
+    romModel_->setNames(BuildGameList(files_, emu_).names);
     updateRomCount();
 }
 
@@ -332,7 +332,7 @@ void GameLists::showCounts() {
 void GameLists::readGameTotal() {
     if (design_.total == TotalFallback::NoTotal)
         return;
-    if (std::optional<std::string> count = GameTotal(DataFilePath(emu_)))
+    if (std::optional<std::string> count = GameTotal(files_.dataFilePath(emu_)))
         total_->setText(FromAnsi(*count));
     else if (design_.total == TotalFallback::Empty)
         total_->clear();
@@ -376,7 +376,7 @@ void GameLists::onFilterChosen(int combo) {
     choice.genre = ToAnsi(filters_[1]->currentText());
     choice.manufacturer = ToAnsi(filters_[2]->currentText());
     choice.year = ToAnsi(filters_[3]->currentText());
-    GameList list = BuildGameList(emu_, choice);
+    GameList list = BuildGameList(files_, emu_, choice);
     if (list.scanFileMissing) {
         // Told over an empty list, which then holds "All Supported" under the same filters.
         romModel_->setNames({});

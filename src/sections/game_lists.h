@@ -18,6 +18,7 @@ class QWidget;
 
 namespace arvok {
 
+class DataFiles;
 class GameListView;
 class NameListModel;
 struct RomLookup;
@@ -31,7 +32,7 @@ public:
         std::function<void(const std::string&)> launch; // a game started from either list
         std::function<void()> showConfiguration;        // the scan file a filter needs is missing
     };
-    GameLists(Emu emu, QWidget* window, Hooks hooks);
+    GameLists(Emu emu, DataFiles& files, QWidget* window, Hooks hooks);
 
     // lblFilter<Emu>Hide reads "FREE": a filter is being applied and no selection is shown.
     bool busy() const { return filterBusy_; }
@@ -84,6 +85,7 @@ private:
     bool listEvent(QObject* watched, QEvent* event);
 
     Emu emu_;
+    DataFiles& files_;
     const SectionDesign& design_;
     Hooks hooks_;
     bool filterBusy_ = false;

@@ -9,7 +9,8 @@
 
 namespace arvok {
 
-InfoPage::InfoPage(Emu emu, QWidget* window) : QWidget(window), emu_(emu) {
+InfoPage::InfoPage(Emu emu, DataFiles& files, QWidget* window)
+    : QWidget(window), emu_(emu), files_(files) {
     PlacePage(this, "pic" + std::string(Section(emu).baseName) + "Info");
     values_.assign(kInfoItems, nullptr);
     // A value label ends a gap before the caption beside it, so that a long value is clipped
@@ -38,7 +39,7 @@ InfoPage::InfoPage(Emu emu, QWidget* window) : QWidget(window), emu_(emu) {
 }
 
 void InfoPage::showGame(const std::string& game) {
-    GameInfo info = ReadGameInfo(emu_, game);
+    GameInfo info = ReadGameInfo(files_, emu_, game);
     for (size_t i = 0; i < values_.size(); ++i)
         values_[i]->setText(FromAnsi(info.text[i]));
 }

@@ -12,14 +12,17 @@ class QLabel;
 
 namespace arvok {
 
+class DataFiles;
+
 class InfoPage : public QWidget {
 public:
-    InfoPage(Emu emu, QWidget* window);
+    InfoPage(Emu emu, DataFiles& files, QWidget* window);
     // Shows the data file's information on "game"; every value is emptied for a game it lacks.
     void showGame(const std::string& game);
 
 private:
     Emu emu_;
+    DataFiles& files_;
     std::vector<QLabel*> values_; // by InfoItem
 };
 

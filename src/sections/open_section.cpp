@@ -1,8 +1,5 @@
 #include "sections/open_section.h"
 
-#include <QPointer>
-
-#include "catalogue/data_file.h"
 #include "core/texts.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
@@ -11,38 +8,31 @@
 #include "sections/launcher_link.h"
 #include "sections/section_window.h"
 #include "settings/emulator_cfg.h"
-#include "shell/section_hooks.h"
+#include "shell/forms.h"
 
 namespace arvok {
 
-namespace {
-
-PerSection<QPointer<SectionWindow>>& Windows() {
-    static PerSection<QPointer<SectionWindow>> windows;
-    return windows;
-}
-
-} // namespace
-
 SectionWindow* ExistingSectionWindow(Emu emu) {
-    return Windows()[Index(emu)].data();
+    return static_cast<SectionWindow*>(Forms::current().sectionWindows[Index(emu)].data());
 }
 
 SectionWindow& SectionWindowOf(Emu emu) {
-    QPointer<SectionWindow>& window = Windows()[Index(emu)];
+    Forms& forms = Forms::current();
+    QPointer<QWidget>& window = forms.sectionWindows[Index(emu)];
     if (!window)
-        window = new SectionWindow(emu);
-    return *window;
+        window = new SectionWindow(emu, forms.installation);
+    return *static_cast<SectionWindow*>(window.data());
 }
 
 void ForgetSectionWindow(const SectionWindow* window) {
-    for (QPointer<SectionWindow>& slot : Windows())
+    for (QPointer<QWidget>& slot : Forms::current().sectionWindows)
         if (slot == window)
             slot.clear();
 }
 
 void OpenSectionWindow(Emu emu) {
-    if (!IsPresentFile(DataFilePath(emu))) {
+    Installation& installation = Forms::current().installation;
+    if (!IsPresentFile(installation.data.dataFilePath(emu))) {
         dialogs().message(texts::testoNoDataFile, MsgStyle::Warning);
         return;
     }
@@ -51,7 +41,7 @@ void OpenSectionWindow(Emu emu) {
     window.fillGameList();
     window.selectFirstGame();
     // A file that is there but could not be read has been named already: it is no first visit.
-    if (IsMissing(EmulatorCfgPath(emu))) {
+    if (IsMissing(EmulatorCfgPath(installation.settings, emu))) {
         dialogs().message(texts::testoNoConfiguration, MsgStyle::Information);
         window.showConfigurationPage();
     }
@@ -60,8 +50,8 @@ void OpenSectionWindow(Emu emu) {
     window.raise();
 }
 
-void InstallSectionWindows() {
-    SectionHooks& hooks = Hooks();
+void InstallSectionWindows(Forms& forms) {
+    SectionHooks& hooks = forms.hooks;
     hooks.open = OpenSectionWindow;
     hooks.place = [](Emu emu, int top, int left, int width, int height) {
         SectionWindow& window = SectionWindowOf(emu);

@@ -5,9 +5,11 @@
 
 namespace arvok {
 
+class Forms;
 class SectionWindow;
 
-// The section's window when it exists (it exists from its first use until it is closed).
+// The section's window when it exists (it exists from its first use until it is closed); the
+// windows are kept by the Forms.
 SectionWindow* ExistingSectionWindow(Emu emu);
 // The section's window, created hidden when it does not exist yet; its load runs then.
 SectionWindow& SectionWindowOf(Emu emu);
@@ -23,6 +25,6 @@ void OpenSectionWindow(Emu emu);
 
 // Installs the launcher's hooks into the section windows: opening, placing from a layout and
 // saving when the program quits. Called once at start, before the launcher's start-up.
-void InstallSectionWindows();
+void InstallSectionWindows(Forms& forms);
 
 } // namespace arvok

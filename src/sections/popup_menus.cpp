@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QPointer>
 
 #include "catalogue/captions.h"
 #include "platform/qt/ansi.h"
+#include "shell/forms.h"
 
 namespace arvok {
 
@@ -24,7 +24,7 @@ QString Caption(const std::string& text) {
 
 } // namespace
 
-MenuWindow::MenuWindow(QWidget* parent) : QWidget(parent) {
+MenuWindow::MenuWindow(DataFiles& files, QWidget* parent) : QWidget(parent), files_(files) {
     setObjectName(QStringLiteral("frmMenu"));
     for (Emu emu : kAllEmus) {
         GameMenu& game = menus_[Index(emu)];
@@ -44,7 +44,7 @@ MenuWindow::MenuWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void MenuWindow::setGameCaptions(Emu emu, const std::string& game) {
-    MenuCaptions captions = ReadMenuCaptions(emu, game);
+    MenuCaptions captions = ReadMenuCaptions(files_, emu, game);
     GameMenu& menu = menus_[Index(emu)];
     menu.manufacturer->setText(Caption(captions.manufacturer));
     menu.year->setText(Caption(captions.year));
@@ -58,10 +58,10 @@ void MenuWindow::popupGameMenu(Emu emu, const std::string& game, const QPoint& g
 }
 
 MenuWindow& FrmMenu() {
-    static QPointer<MenuWindow> window;
-    if (!window)
-        window = new MenuWindow;
-    return *window;
+    Forms& forms = Forms::current();
+    if (!forms.menu)
+        forms.menu = new MenuWindow(forms.installation.data);
+    return *static_cast<MenuWindow*>(forms.menu.data());
 }
 
 } // namespace arvok

@@ -14,13 +14,15 @@ class QPoint;
 
 namespace arvok {
 
+class DataFiles;
+
 // frmMenu. Game menu mnu<Emu> (caption "Mame", "Callus" ...): mnu<Emu>Manufactor, mnu<Emu>Year,
 // mnu<Emu>Genre, the separator mnuSep<Emu>1 and mnu<Emu>OC; choosing one does nothing. The
 // menu mnuShortcut ("Shortcut") holds mnuResetFilters ("ResetFilters").
 class MenuWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MenuWindow(QWidget* parent = nullptr);
+    explicit MenuWindow(DataFiles& files, QWidget* parent = nullptr);
 
     QMenu* gameMenu(Emu emu) const { return menus_[Index(emu)].menu; }
 
@@ -44,10 +46,12 @@ private:
         QAction* genre = nullptr;
         QAction* originalOrClone = nullptr;
     };
+    DataFiles& files_;
     PerSection<GameMenu> menus_;
 };
 
-// The one frmMenu of the program, created hidden on first use.
+// The one frmMenu of the program, created hidden on first use and kept with the other windows
+// (Forms).
 MenuWindow& FrmMenu();
 
 } // namespace arvok

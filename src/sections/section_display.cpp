@@ -13,6 +13,7 @@
 #include "sections/section_window.h"
 #include "sections/settings_page.h"
 #include "sections/slide_show.h"
+#include "shell/installation.h"
 
 namespace arvok {
 
@@ -91,7 +92,9 @@ void SectionWindow::onSettingsButton() {
 // and, as takeLookup says, may have left the favourites; the favourite that took its place is
 // then selected and shown.
 bool SectionWindow::lookup(const std::string& game) {
-    RomLookup result = LookupRom(emu_, game);
+    RomLookup result = LookupRom(installation_.data, emu_, game);
+    if (!result.found)
+        installation_.notices.gameMissing();
     takeLookup(game, result);
     return result.found;
 }
@@ -105,7 +108,10 @@ void SectionWindow::browseGameRomFolder() {
         return;
     std::string offeredParent;
     if (design_.romPickerOffersParent) {
-        offeredParent = MameParentToOffer(CloneOf, true);
+        bool parentMissing = false;
+        offeredParent = MameParentToOffer(installation_.data, CloneOf, &parentMissing);
+        if (parentMissing)
+            installation_.notices.gameMissing();
         if (offeredParent.empty())
             CloneOf.clear();
     }
@@ -132,7 +138,7 @@ void SectionWindow::launch(const std::string& game) {
     if (game.empty())
         return;
     SaveCfg();
-    if (settings_->save() || LoadedGameKey(emu_) != game)
+    if (settings_->save() || settings_->loadedKey() != game)
         settings_->load(game);
     RunSection(*this, game);
 }

@@ -8,6 +8,7 @@
 #include "sections/conf_page.h"
 #include "sections/section_window.h"
 #include "sections/settings_page.h"
+#include "shell/installation.h"
 
 namespace arvok {
 
@@ -19,6 +20,10 @@ public:
     explicit SectionLaunchUi(SectionWindow& window) : w_(window) {}
 
     void saveSettingsFile() override { w_.SaveCfg(); }
+    void tell(const LaunchProblem& problem) override { w_.installation().notices.tell(problem); }
+    bool useSetThere(const std::string& set) override {
+        return w_.installation().notices.useSetThere(set);
+    }
 
     LaunchInputs inputs() override {
         const ConfPage& conf = w_.confPage();
@@ -71,7 +76,7 @@ constexpr int kQueueMs = 100;
 // which ends it.
 void RunSection(SectionWindow& window, const std::string& game) {
     SectionLaunchUi ui(window);
-    RunGame(window.emu(), game, ui);
+    RunGame(window.installation().data, window.emu(), game, ui);
     if (Ending())
         return;
     InputDrop drop;

@@ -23,6 +23,7 @@
 #include "sections/slide_show.h"
 #include "settings/emulator_cfg.h"
 #include "shell/artwork.h"
+#include "shell/installation.h"
 #include "shell/pickers.h"
 
 namespace arvok {
@@ -72,16 +73,16 @@ private:
 
 } // namespace
 
-SectionWindow::SectionWindow(Emu emu)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), emu_(emu), design_(Design(emu)),
-      base_(Section(emu).baseName) {
+SectionWindow::SectionWindow(Emu emu, Installation& installation)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), emu_(emu),
+      installation_(installation), design_(Design(emu)), base_(Section(emu).baseName) {
     setObjectName(Name("frm" + base_));
     setWindowTitle(QString::fromLatin1(Section(emu).baseName));
     setFont(CompactFont(font()));
     SetBackColor(this, 0x5F3F3F);
     SetForeColor(this, 0xFFFFFF);
     buildFrame();
-    lists_ = new GameLists(emu_, this,
+    lists_ = new GameLists(emu_, installation_.data, this,
                            {[this](const std::string& game) { ShowGameDetail(game); },
                             [this](const std::string& game) { launch(game); },
                             [this] { showConfigurationPage(); }});
@@ -96,15 +97,12 @@ SectionWindow::SectionWindow(Emu emu)
     if (design_.menuResetsFilters)
         connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this,
                 [this] { lists_->resetFilters(); });
-    ForgetLoadedGameKey(emu_);
     load();
 }
 
 SectionWindow::~SectionWindow() {
     if (PickerTargetFor(emu_) == pickerTarget_.get())
         RegisterPickerTarget(emu_, nullptr);
-    if (ExistingSectionWindow(emu_) == this)
-        ForgetLoadedGameKey(emu_);
 }
 
 void SectionWindow::buildFrame() {
@@ -174,7 +172,7 @@ void SectionWindow::buildFrame() {
         romSettings_->hide();
 
     snapPage_ = new SnapshotPage(
-        emu_,
+        emu_, installation_.DirInst,
         [this] {
             SnapOptions options;
             options.snapDir = DirSnap;
@@ -190,10 +188,11 @@ void SectionWindow::buildFrame() {
 // The pages other than the snapshot page are built after the lists, whose controls come before
 // theirs on the Tab key, and lie below the lists in the order of the page buttons.
 void SectionWindow::buildPages() {
-    info_ = new InfoPage(emu_, this);
+    info_ = new InfoPage(emu_, installation_.data, this);
     help_ = new HelpPage(emu_, this);
-    conf_ = new ConfPage(emu_, this, [this](int ms) { SnapDelay = ms; });
-    settings_ = new SettingsPage(emu_, *conf_, this, [this] { browseGameRomFolder(); });
+    conf_ = new ConfPage(emu_, installation_, this, [this](int ms) { SnapDelay = ms; });
+    settings_ =
+        new SettingsPage(emu_, installation_, *conf_, this, [this] { browseGameRomFolder(); });
     pages_ = {snapPage_, settings_, info_, help_, conf_};
     conf_->stackUnder(lists_->favouritesList());
     help_->stackUnder(conf_);
@@ -239,7 +238,8 @@ void SectionWindow::load() {
 }
 
 void SectionWindow::loadCfg() {
-    EmulatorCfg cfg = LoadEmulatorCfg(emu_);
+    EmulatorCfg cfg = LoadEmulatorCfg(installation_.settings, emu_);
+    installation_.notices.read(EmulatorCfgPath(installation_.settings, emu_), cfg.file);
     conf_->load(cfg);
     if (!cfg.read)
         return;
@@ -255,7 +255,7 @@ void SectionWindow::SaveCfg() {
     conf_->store(cfg);
     cfg.favSize = ToAnsi(ridimenWord_->text());
     cfg.favourites = lists_->favourites();
-    SaveEmulatorCfg(emu_, cfg);
+    installation_.notices.saved(SaveEmulatorCfg(installation_.settings, emu_, cfg));
 }
 
 void SectionWindow::saveAll() {
@@ -268,7 +268,6 @@ void SectionWindow::closeSection() {
     SetSectionOpen(emu_, false);
     hide();
     ForgetSectionWindow(this);
-    ForgetLoadedGameKey(emu_);
     deleteLater();
 }
 

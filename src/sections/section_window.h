@@ -24,6 +24,7 @@ class ConfPage;
 class GameLists;
 class HelpPage;
 class InfoPage;
+class Installation;
 class PickerTarget;
 class SettingsPage;
 class SnapshotPage;
@@ -38,9 +39,10 @@ public:
     // Builds the window hidden and runs its load: the settings file, the favourites layout,
     // docking beside the launcher, the counts, the per-game page's defaults, the filters on
     // their first items and the game total.
-    explicit SectionWindow(Emu emu);
+    SectionWindow(Emu emu, Installation& installation);
     ~SectionWindow() override;
     Emu emu() const { return emu_; }
+    Installation& installation() { return installation_; }
 
     // The window's public members.
     std::string DirSnap;                  // the snapshot directory
@@ -117,6 +119,7 @@ private:
     void launch(const std::string& game);
 
     Emu emu_;
+    Installation& installation_;
     const SectionDesign& design_;
     std::string base_;
     std::unique_ptr<PickerTarget> pickerTarget_;

@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <type_traits>
 
-#include "core/shared_state.h"
 #include "core/texts.h"
 #include "launch/command_line.h"
 #include "launch/launch_ui.h"
@@ -18,6 +17,7 @@
 #include "sections/conf_page.h"
 #include "sections/section_design.h"
 #include "sections/section_widgets.h"
+#include "shell/installation.h"
 #include "shell/pickers.h"
 
 namespace arvok {
@@ -31,9 +31,9 @@ const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 o
 
 } // namespace
 
-SettingsPage::SettingsPage(Emu emu, const ConfPage& conf, QWidget* window,
-                           std::function<void()> browseRomFolder)
-    : QWidget(window), emu_(emu), conf_(conf) {
+SettingsPage::SettingsPage(Emu emu, Installation& installation, const ConfPage& conf,
+                           QWidget* window, std::function<void()> browseRomFolder)
+    : QWidget(window), emu_(emu), installation_(installation), conf_(conf) {
     const std::string base = Section(emu).baseName;
     const SectionDesign& design = Design(emu);
     PlacePage(this, "pic" + base + "Settings");
@@ -158,10 +158,11 @@ void SettingsPage::applyEnableRules() {
 }
 
 void SettingsPage::setDefaults() {
+    const SettingsFiles& files = installation_.settings;
     SetTextShowingStart(romFolder_,
-                        FromPath(Design(emu_).romDirFallback ? DefaultRomFolder(emu_)
-                                                             : Shared().RomDir[Index(emu_)]));
-    SettingsFields defaults = BuiltInDefaults(emu_);
+                        FromPath(Design(emu_).romDirFallback ? DefaultRomFolder(files, emu_)
+                                                             : files.RomDir[Index(emu_)]));
+    SettingsFields defaults = BuiltInDefaults(files, emu_);
     defaults[kRomPathSlot] = romFolder();
     applyFields(defaults, SettingsSource::GameRecord);
 }
@@ -209,11 +210,11 @@ SettingsFields SettingsPage::readFields() const {
 }
 
 SettingsSource SettingsPage::load(const std::string& key) {
-    SettingsFields fields;
-    SettingsSource source = SettingsSource::BuiltIn;
-    LoadGameSettings(emu_, key, fields, &source);
-    applyFields(fields, source);
-    return source;
+    GameLoad loaded = installation_.gameSettings.load(emu_, key);
+    installation_.notices.read(loaded.path, loaded.file);
+    loadedKey_ = key;
+    applyFields(loaded.fields, loaded.source);
+    return loaded.source;
 }
 
 void SettingsPage::loadShown(const std::string& key) {
@@ -223,7 +224,8 @@ void SettingsPage::loadShown(const std::string& key) {
 
 // Stored under the game the page was loaded for, never another one and never an empty key.
 bool SettingsPage::save() {
-    return SaveLoadedGameSettings(emu_, readFields());
+    return loadedKey_.empty() || installation_.notices.saved(installation_.gameSettings.save(
+                                     emu_, loadedKey_, readFields()));
 }
 
 void SettingsPage::launchOptions(GameOptions& options) const {
@@ -244,7 +246,8 @@ std::string SettingsPage::romFolder() const {
 void SettingsPage::applyToAll() {
     if (dialogs().message(texts::testoApplyToAll, MsgStyle::WarningYesNo) != Answer::Yes)
         return;
-    if (ApplyToAll(emu_, readFields()))
+    if (installation_.notices.saved(installation_.gameSettings.applyToAll(emu_, readFields()),
+                                    Notices::Report::EachTime))
         dialogs().message(texts::testoDefaultConfSaved, MsgStyle::Information);
 }
 

@@ -23,6 +23,7 @@ class QLineEdit;
 namespace arvok {
 
 class ConfPage;
+class Installation;
 struct GameOptions;
 struct RomFolderRequest;
 struct SettingControl;
@@ -31,7 +32,7 @@ class SettingsPage : public QWidget {
 public:
     // "conf" gives the default ROM folder and the emulator's folder; "browseRomFolder" answers
     // the ROM folder's picker button.
-    SettingsPage(Emu emu, const ConfPage& conf, QWidget* window,
+    SettingsPage(Emu emu, Installation& installation, const ConfPage& conf, QWidget* window,
                  std::function<void()> browseRomFolder);
 
     // The defaults the window's load puts in.
@@ -42,8 +43,11 @@ public:
     // As the Settings button shows a game: a stored record without a ROM folder shows the
     // configuration page's.
     void loadShown(const std::string& key);
-    // Stores the page under the game it was loaded for; false when it could not be stored.
+    // Stores the page under the game it was loaded for, never another one; nothing is stored
+    // before a load. False when it could not be stored.
     bool save();
+    // The game whose settings the page was last loaded for; empty before a load.
+    const std::string& loadedKey() const { return loadedKey_; }
     // The page as a launch passes it on.
     void launchOptions(GameOptions& options) const;
     // The game's own ROM folder as the page holds it.
@@ -75,7 +79,9 @@ private:
     void applyEnableRules();
 
     Emu emu_;
+    Installation& installation_;
     const ConfPage& conf_;
+    std::string loadedKey_;
     // Slot 0 is the ROM folder, slot k the control of option k.
     QLineEdit* romFolder_ = nullptr;
     std::vector<OptionControl> slotControls_;

@@ -54,8 +54,9 @@ QLabel* AddLabel(QWidget* page, const char* name, const char* text, int top, int
 
 } // namespace
 
-SnapshotPage::SnapshotPage(Emu emu, std::function<SnapOptions()> options, QWidget* parent)
-    : QWidget(parent), emu_(emu), options_(std::move(options)) {
+SnapshotPage::SnapshotPage(Emu emu, std::string dirInst, std::function<SnapOptions()> options,
+                           QWidget* parent)
+    : QWidget(parent), emu_(emu), dirInst_(std::move(dirInst)), options_(std::move(options)) {
     setObjectName(QString::fromStdString(ObjectName(emu, "pic", "Snap")));
 
     image_ = new ClickLabel(this);
@@ -98,7 +99,7 @@ SnapShown SnapshotPage::showGame(const std::string& set) {
     snapInSite_->hide();
     counter_->setVisible(options.showCounter);
 
-    if (HasAnimation(folders_, set)) {
+    if (HasAnimation(folders_, dirInst_, set)) {
         if (Design(emu_).snapShowRestarts)
             counter_->setText(QStringLiteral("-"));
         start(kFastestTickMs);
@@ -124,13 +125,13 @@ void SnapshotPage::stop() {
 void SnapshotPage::tick() {
     if (!timer_.isActive() || !displayed_)
         return;
-    bool animation = HasAnimation(folders_, set_);
+    bool animation = HasAnimation(folders_, dirInst_, set_);
     hideNotice();
     SnapOptions options = options_();
     std::string count = NextSlideCounter(ToAnsi(counter_->text()));
     counter_->setText(FromAnsi(count));
     std::string picture =
-        animation ? AnimFrameFile(folders_, set_, count)
+        animation ? AnimFrameFile(folders_, dirInst_, set_, count)
                   : NumberedSnapshotFile(folders_, options.snapDir, set_, count, options.extension);
     if (load(picture))
         return;
@@ -151,7 +152,7 @@ void SnapshotPage::toggle() {
         start(timer_.interval());
         return;
     }
-    start(HasAnimation(folders_, set_) ? kFastestTickMs : options_().delayMs);
+    start(HasAnimation(folders_, dirInst_, set_) ? kFastestTickMs : options_().delayMs);
 }
 
 void SnapshotPage::hideNotice() {

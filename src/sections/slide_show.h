@@ -48,7 +48,8 @@ inline constexpr int kFastestTickMs = 55;
 class SnapshotPage : public QWidget {
     Q_OBJECT
 public:
-    SnapshotPage(Emu emu, std::function<SnapOptions()> options, QWidget* parent = nullptr);
+    SnapshotPage(Emu emu, std::string dirInst, std::function<SnapOptions()> options,
+                 QWidget* parent = nullptr);
 
     // Shows the pictures of ROM set "set" (the window has looked the game up and taken its
     // set): the animation when the game has one, else the still, with its slide show when
@@ -81,6 +82,7 @@ private:
     bool load(const std::string& path);
 
     Emu emu_;
+    std::string dirInst_; // where the animations lie, below Anim
     std::function<SnapOptions()> options_;
     ClickLabel* image_;
     QLabel* counter_;

@@ -1,6 +1,5 @@
 #include "sections/snapshot_files.h"
 
-#include "core/shared_state.h"
 #include "platform/path.h"
 
 namespace arvok {
@@ -46,17 +45,18 @@ std::string NumberedSnapshotFile(FolderListings& folders, const std::string& sna
     return folders.resolveName(snapDir, set + counter + ext);
 }
 
-std::string AnimMarkerFile(FolderListings& folders, const std::string& set) {
-    return AnimFrameFile(folders, set, {});
+std::string AnimMarkerFile(FolderListings& folders, const std::string& dirInst,
+                           const std::string& set) {
+    return AnimFrameFile(folders, dirInst, set, {});
 }
 
-std::string AnimFrameFile(FolderListings& folders, const std::string& set,
-                          const std::string& counter) {
-    return folders.resolvePath(Shared().DirInst, {"Anim", set, set + counter + ".gif"});
+std::string AnimFrameFile(FolderListings& folders, const std::string& dirInst,
+                          const std::string& set, const std::string& counter) {
+    return folders.resolvePath(dirInst, {"Anim", set, set + counter + ".gif"});
 }
 
-bool HasAnimation(FolderListings& folders, const std::string& set) {
-    return !set.empty() && IsPresentFile(AnimMarkerFile(folders, set));
+bool HasAnimation(FolderListings& folders, const std::string& dirInst, const std::string& set) {
+    return !set.empty() && IsPresentFile(AnimMarkerFile(folders, dirInst, set));
 }
 
 std::string NextSlideCounter(const std::string& counter) {

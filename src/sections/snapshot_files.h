@@ -29,12 +29,13 @@ std::string NumberedSnapshotFile(FolderListings& folders, const std::string& sna
                                  const std::string& set, const std::string& counter,
                                  const std::string& ext);
 // DirInst/Anim/<set>/<set>.gif: present when the game has an animation.
-std::string AnimMarkerFile(FolderListings& folders, const std::string& set);
+std::string AnimMarkerFile(FolderListings& folders, const std::string& dirInst,
+                           const std::string& set);
 // Frame "counter" of the animation, DirInst/Anim/<set>/<set><counter>.gif.
-std::string AnimFrameFile(FolderListings& folders, const std::string& set,
-                          const std::string& counter);
+std::string AnimFrameFile(FolderListings& folders, const std::string& dirInst,
+                          const std::string& set, const std::string& counter);
 
-bool HasAnimation(FolderListings& folders, const std::string& set);
+bool HasAnimation(FolderListings& folders, const std::string& dirInst, const std::string& set);
 
 // The slide counter's next value: "-" becomes "00", then "01" ... "99" and "00" again.
 // Anything that is not a number starts again at "00".

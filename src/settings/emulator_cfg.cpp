@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "core/shared_state.h"
 #include "core/texts.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
@@ -179,8 +178,8 @@ std::optional<int> SlideDelayMs(int index) {
     return kSlideDelaysMs[index];
 }
 
-std::string EmulatorCfgPath(Emu emu) {
-    return InstallPath("Cfg", EmulatorCfgLayoutOf(emu).fileName);
+std::string EmulatorCfgPath(const SettingsFiles& files, Emu emu) {
+    return files.path("Cfg", EmulatorCfgLayoutOf(emu).fileName);
 }
 
 std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
@@ -236,39 +235,44 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines) {
     return cfg;
 }
 
-bool PathFits(StoredPath which, const std::string& value, const char* outcome) {
+std::optional<settings_io::CannotKeep> PathProblem(StoredPath which, const std::string& value) {
     static const std::array<const char*, 5> kNames{"The program", "The emulator folder",
                                                    "The ROM folder", "The alternative ROM folder",
                                                    "The snapshot folder"};
-    return settings_io::FitsOneLine(kNames[static_cast<size_t>(which)], value, outcome);
+    return settings_io::LineBreakIn(kNames[static_cast<size_t>(which)], value);
 }
 
-EmulatorCfg LoadEmulatorCfg(Emu emu) {
+EmulatorCfg LoadEmulatorCfg(SettingsFiles& files, Emu emu) {
     std::vector<std::string> lines;
-    if (settings_io::ReadSettingsFile(EmulatorCfgPath(emu), lines, HoldsHeader) !=
-        settings_io::FileState::Read)
-        return {};
+    const settings_io::FileState state =
+        files.read(EmulatorCfgPath(files, emu), lines, HoldsHeader);
+    if (state != settings_io::FileState::Read) {
+        EmulatorCfg cfg;
+        cfg.file = state;
+        return cfg;
+    }
     EmulatorCfg cfg = DecodeEmulatorCfg(emu, lines);
-    Shared().RomDir[Index(emu)] = cfg.romPath;
+    cfg.file = state;
+    files.RomDir[Index(emu)] = cfg.romPath;
     return cfg;
 }
 
-bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
-    Shared().RomDir[Index(emu)] = cfg.romPath;
-    const char* const notSaved = "The settings were not saved.";
+settings_io::SettingsSave SaveEmulatorCfg(SettingsFiles& files, Emu emu, const EmulatorCfg& cfg) {
+    files.RomDir[Index(emu)] = cfg.romPath;
+    const std::string path = EmulatorCfgPath(files, emu);
     for (auto [which, value] : {std::pair{StoredPath::Program, &cfg.exePath},
                                 {StoredPath::EmulatorFolder, &cfg.emuDir},
                                 {StoredPath::RomFolder, &cfg.romPath},
                                 {StoredPath::AltRomFolder, &cfg.altRomPath},
                                 {StoredPath::SnapFolder, &cfg.snapPath}})
-        if (!PathFits(which, *value, notSaved))
-            return false;
-    return settings_io::SaveFile(
-        EmulatorCfgPath(emu),
+        if (auto problem = PathProblem(which, *value))
+            return {path, settings_io::SaveStop::CannotKeep, {}, problem};
+    return files.save(
+        path,
         [&](const std::vector<std::string>& old) {
             return EncodeEmulatorCfg(emu, cfg) + JoinCrLf(OtherSections(old));
         },
-        settings_io::Report::OncePerFile, HoldsHeader);
+        HoldsHeader);
 }
 
 } // namespace arvok

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "core/section.h"
+#include "settings/settings_io.h"
 
 namespace arvok {
 
@@ -66,6 +67,8 @@ struct EmulatorCfg {
     // order, the order in which they are added to the list; nothing when the file or its
     // favourites section is missing (the list then keeps its items).
     std::optional<std::vector<std::string>> favourites;
+    // What the load found of the file.
+    settings_io::FileState file = settings_io::FileState::Missing;
 };
 
 // Milliseconds of a slide-show delay index 0..7 (500 to 5000 ms); nothing for any other index
@@ -73,7 +76,7 @@ struct EmulatorCfg {
 std::optional<int> SlideDelayMs(int index);
 
 // DirInst/Cfg/<Base>.cfg, names matched without regard to case.
-std::string EmulatorCfgPath(Emu emu);
+std::string EmulatorCfgPath(const SettingsFiles& files, Emu emu);
 
 // The file's bytes for "cfg".
 std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
@@ -86,20 +89,18 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
 
 // The paths the file stores, each kept on a line of its own.
 enum class StoredPath { Program, EmulatorFolder, RomFolder, AltRomFolder, SnapFolder };
-// Whether "value" can be stored as the path "which" and read back as it was; when it holds a
-// line break it cannot, and the user is told so, naming the path and saying what became of it
-// ("outcome").
-bool PathFits(StoredPath which, const std::string& value, const char* outcome);
+// Why "value" cannot be stored as the path "which" and read back as it was (it holds a line
+// break); nothing when it can.
+std::optional<settings_io::CannotKeep> PathProblem(StoredPath which, const std::string& value);
 
-// Reads the section's settings file; when it could be read, the section's RomDir (Shared())
-// becomes its ROM path. A file that exists but cannot be read gives the defaults; the user is
-// told once, and the file is not saved over (settings_io::ReadSettingsFile).
-EmulatorCfg LoadEmulatorCfg(Emu emu);
+// Reads the section's settings file; when it could be read, the section's RomDir becomes its
+// ROM path. A file that exists but cannot be read gives the defaults, and the file is not saved
+// over.
+EmulatorCfg LoadEmulatorCfg(SettingsFiles& files, Emu emu);
 // Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file, the
 // sections of the old file whose headers are not the program's own kept after its own, as they
 // stood; a file that could not be read is left alone, and so is the file when a path cannot be
-// stored (PathFits, told at each save); on any other failure the old file stays, a warning is
-// shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
-bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg);
+// stored (PathProblem); on any other failure the old file stays.
+settings_io::SettingsSave SaveEmulatorCfg(SettingsFiles& files, Emu emu, const EmulatorCfg& cfg);
 
 } // namespace arvok

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string_view>
 
-#include "core/shared_state.h"
 #include "platform/code_page.h"
 #include "platform/file_stamp.h"
 #include "platform/text_file.h"
@@ -231,11 +230,6 @@ const GameSettingsTable& GameSettingsTableOf(Emu emu) {
 
 namespace {
 
-PerSection<std::string>& LoadedKeys() {
-    static PerSection<std::string> keys;
-    return keys;
-}
-
 std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
@@ -286,11 +280,54 @@ size_t KeyEnd(std::string_view line, std::string_view key) {
     return end;
 }
 
+// What follows the key in the first record of "key"; nothing when it has no record.
+std::optional<std::string_view> FindRecord(const std::vector<std::string_view>& lines,
+                                           const std::string& key) {
+    for (std::string_view line : lines)
+        if (size_t end = KeyEnd(line, key); end != std::string_view::npos)
+            return line.substr(end);
+    return std::nullopt;
+}
+
+// The settings of a record from what follows its key on the line: nothing, or a comma and the
+// items.
+SettingsFields DecodeRecord(const SettingsFiles& files, Emu emu, std::string_view afterKey) {
+    const auto& table = GameSettingsTableOf(emu);
+    SettingsFields fields = BuiltInDefaults(files, emu);
+    if (afterKey.empty())
+        return fields;
+    std::vector<std::string> items =
+        settings_io::SplitItems(afterKey.substr(1), table.options.size() + 1);
+    fields[kRomPathSlot] = items[0];
+    for (size_t slot = 1; slot <= table.options.size() && slot < items.size(); ++slot)
+        if (auto value = SlotValue(table.option(slot), items[slot]))
+            fields[slot] = *value;
+    return fields;
+}
+
+// Why a record cannot hold the ROM folder of "fields" so that it reads back as it was; nothing
+// when it can. The folder is kept in double quotes without escaping: a line break would end the
+// record, and a quote followed by a comma would end the folder there and move every option after
+// it one place on.
+std::optional<settings_io::CannotKeep> RomFolderProblem(const SettingsFields& fields) {
+    const std::string& folder = fields[kRomPathSlot];
+    const char* const what = "The ROM folder";
+    if (auto problem = settings_io::LineBreakIn(what, folder))
+        return problem;
+    if (settings_io::SplitItems(Quoted(folder) + ",", 1).front() == folder)
+        return std::nullopt;
+    return settings_io::CannotKeep{what, folder, "a double quote followed by a comma"};
+}
+
+} // namespace
+
 // A per-game file as it was read: its bytes cut into lines.
 class SettingsText {
 public:
     explicit SettingsText(const std::string& path)
-        : state_(settings_io::ReadSettingsBytes(path, bytes_)) {
+        : state_(ReadTextFile(path, bytes_) ? settings_io::FileState::Read
+                 : IsMissing(path)          ? settings_io::FileState::Missing
+                                            : settings_io::FileState::Unreadable) {
         asWritten_ = TextStart(bytes_) == 0;
         ForEachLine(bytes_, [this](std::string_view line) {
             lines_.push_back(line);
@@ -317,56 +354,6 @@ private:
     bool asWritten_ = false;
 };
 
-// The per-game file at "path", read once and kept while it stays as it was. Browsing with the
-// settings page shown loads and stores a record at each step through the list.
-std::shared_ptr<const SettingsText> ReadGameSettingsFile(const std::string& path) {
-    static KeptFiles<SettingsText> kept(5);
-    return kept.get(path);
-}
-
-// What follows the key in the first record of "key"; nothing when it has no record.
-std::optional<std::string_view> FindRecord(const std::vector<std::string_view>& lines,
-                                           const std::string& key) {
-    for (std::string_view line : lines)
-        if (size_t end = KeyEnd(line, key); end != std::string_view::npos)
-            return line.substr(end);
-    return std::nullopt;
-}
-
-// The settings of a record from what follows its key on the line: nothing, or a comma and the
-// items.
-SettingsFields DecodeRecord(Emu emu, std::string_view afterKey) {
-    const auto& table = GameSettingsTableOf(emu);
-    SettingsFields fields = BuiltInDefaults(emu);
-    if (afterKey.empty())
-        return fields;
-    std::vector<std::string> items =
-        settings_io::SplitItems(afterKey.substr(1), table.options.size() + 1);
-    fields[kRomPathSlot] = items[0];
-    for (size_t slot = 1; slot <= table.options.size() && slot < items.size(); ++slot)
-        if (auto value = SlotValue(table.option(slot), items[slot]))
-            fields[slot] = *value;
-    return fields;
-}
-
-// Whether a record can hold the ROM folder of "fields" so that it reads back as it was; when it
-// cannot, the user is told which folder and why. The folder is kept in double quotes without
-// escaping: a line break would end the record, and a quote followed by a comma would end the folder
-// there and move every option after it one place on.
-bool RomFolderFits(const SettingsFields& fields) {
-    const std::string& folder = fields[kRomPathSlot];
-    const char* const what = "The ROM folder";
-    const char* const outcome = "The settings were not saved.";
-    if (!settings_io::FitsOneLine(what, folder, outcome))
-        return false;
-    if (settings_io::SplitItems(Quoted(folder) + ",", 1).front() == folder)
-        return true;
-    settings_io::TellCannotKeep(what, folder, "a double quote followed by a comma", outcome);
-    return false;
-}
-
-} // namespace
-
 int Index(const SettingsFields& fields, std::size_t slot) {
     return settings_io::ParseNumber(fields[slot]).value_or(-1);
 }
@@ -379,22 +366,22 @@ const std::string& Text(const SettingsFields& fields, std::size_t slot) {
     return fields[slot];
 }
 
-std::string DefaultRomFolder(Emu emu) {
-    const std::string& romDir = Shared().RomDir[Index(emu)];
+std::string DefaultRomFolder(const SettingsFiles& files, Emu emu) {
+    const std::string& romDir = files.RomDir[Index(emu)];
     return romDir.empty() ? GameSettingsTableOf(emu).fixedRomFolder : romDir;
 }
 
-SettingsFields BuiltInDefaults(Emu emu) {
+SettingsFields BuiltInDefaults(const SettingsFiles& files, Emu emu) {
     const auto& table = GameSettingsTableOf(emu);
     SettingsFields fields;
-    fields[kRomPathSlot] = DefaultRomFolder(emu);
+    fields[kRomPathSlot] = DefaultRomFolder(files, emu);
     for (size_t slot = 1; slot <= table.options.size(); ++slot)
         fields[slot] = table.option(slot).builtIn;
     return fields;
 }
 
-std::string GameSettingsPath(Emu emu) {
-    return InstallPath("Cfg", GameSettingsTableOf(emu).fileName);
+std::string GameSettingsPath(const SettingsFiles& files, Emu emu) {
+    return files.path("Cfg", GameSettingsTableOf(emu).fileName);
 }
 
 std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& fields) {
@@ -412,32 +399,44 @@ std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& 
     return line;
 }
 
-bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
-                      SettingsSource* source) {
-    std::shared_ptr<const SettingsText> file = ReadGameSettingsFile(GameSettingsPath(emu));
-    SettingsSource from = SettingsSource::GameRecord;
+GameSettingsFiles::GameSettingsFiles(SettingsFiles& files) : files_(files), kept_(5) {}
+
+GameSettingsFiles::~GameSettingsFiles() = default;
+
+std::shared_ptr<const SettingsText> GameSettingsFiles::read(const std::string& path) {
+    std::shared_ptr<const SettingsText> file = kept_.get(path);
+    files_.note(path, file->state());
+    return file;
+}
+
+GameLoad GameSettingsFiles::load(Emu emu, const std::string& key) {
+    GameLoad load;
+    load.path = GameSettingsPath(files_, emu);
+    std::shared_ptr<const SettingsText> file = read(load.path);
+    load.file = file->state();
+    load.source = SettingsSource::GameRecord;
     std::optional<std::string_view> record = FindRecord(file->lines(), key);
     if (!record && key != kDefaultKey) {
         record = FindRecord(file->lines(), kDefaultKey);
-        from = SettingsSource::DefaultRecord;
+        load.source = SettingsSource::DefaultRecord;
     }
     if (!record)
-        from = SettingsSource::BuiltIn;
-    fields = record ? DecodeRecord(emu, *record) : BuiltInDefaults(emu);
-    if (source)
-        *source = from;
-    LoadedKeys()[Index(emu)] = key;
-    Shared().Trovato = record.has_value();
-    return Shared().Trovato;
+        load.source = SettingsSource::BuiltIn;
+    load.fields = record ? DecodeRecord(files_, emu, *record) : BuiltInDefaults(files_, emu);
+    load.Trovato = record.has_value();
+    return load;
 }
 
-bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields) {
-    if (key.empty() || !RomFolderFits(fields))
-        return false;
-    std::string path = GameSettingsPath(emu);
-    std::shared_ptr<const SettingsText> file = ReadGameSettingsFile(path);
+settings_io::SettingsSave GameSettingsFiles::save(Emu emu, const std::string& key,
+                                                  const SettingsFields& fields) {
+    std::string path = GameSettingsPath(files_, emu);
+    if (key.empty())
+        return {path, settings_io::SaveStop::NoGame, {}, {}};
+    if (auto problem = RomFolderProblem(fields))
+        return {path, settings_io::SaveStop::CannotKeep, {}, problem};
+    std::shared_ptr<const SettingsText> file = read(path);
     if (file->state() == settings_io::FileState::Unreadable)
-        return false;
+        return {path, settings_io::SaveStop::FoundUnreadable, {}, {}};
     const std::string record = EncodeRecord(emu, key, fields);
     bool replaced = false;
     bool unchanged = file->asWritten();
@@ -447,7 +446,7 @@ bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fie
             unchanged = unchanged && line == record;
         }
     if (replaced && unchanged)
-        return true;
+        return {path, settings_io::SaveStop::None, {}, {}};
     std::string bytes;
     bytes.reserve(file->size() + record.size() + 2);
     for (std::string_view line : file->lines()) {
@@ -456,27 +455,14 @@ bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fie
     }
     if (!replaced)
         bytes += record + "\r\n";
-    return settings_io::SaveReadFile(path, bytes);
+    return files_.saveRead(path, bytes);
 }
 
-bool ApplyToAll(Emu emu, const SettingsFields& fields) {
-    return RomFolderFits(fields) &&
-           settings_io::SaveFile(GameSettingsPath(emu),
-                                 JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}),
-                                 settings_io::Report::EachTime);
-}
-
-const std::string& LoadedGameKey(Emu emu) {
-    return LoadedKeys()[Index(emu)];
-}
-
-void ForgetLoadedGameKey(Emu emu) {
-    LoadedKeys()[Index(emu)].clear();
-}
-
-bool SaveLoadedGameSettings(Emu emu, const SettingsFields& fields) {
-    const std::string& key = LoadedGameKey(emu);
-    return key.empty() || SaveGameSettings(emu, key, fields);
+settings_io::SettingsSave GameSettingsFiles::applyToAll(Emu emu, const SettingsFields& fields) {
+    std::string path = GameSettingsPath(files_, emu);
+    if (auto problem = RomFolderProblem(fields))
+        return {path, settings_io::SaveStop::CannotKeep, {}, problem};
+    return files_.save(path, JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}));
 }
 
 } // namespace arvok

@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "core/section.h"
+#include "platform/file_stamp.h"
+#include "settings/settings_io.h"
 
 namespace arvok {
 
@@ -182,15 +184,15 @@ const std::string& Text(const SettingsFields& fields, std::size_t slot);
 // The key of the "[DEFAULT]" record.
 extern const std::string kDefaultKey;
 
-// The ROM folder of a game without settings: the section's RomDir (Shared()) when it is not
-// empty, else the section's fixed folder.
-std::string DefaultRomFolder(Emu emu);
+// The ROM folder of a game without settings: the section's RomDir when it is not empty, else the
+// section's fixed folder.
+std::string DefaultRomFolder(const SettingsFiles& files, Emu emu);
 // Every slot of the section at its built-in default, slot 0 at DefaultRomFolder; the slots the
 // section does not use are empty.
-SettingsFields BuiltInDefaults(Emu emu);
+SettingsFields BuiltInDefaults(const SettingsFiles& files, Emu emu);
 
 // DirInst/Cfg/<Base>.set, names matched without regard to case.
-std::string GameSettingsPath(Emu emu);
+std::string GameSettingsPath(const SettingsFiles& files, Emu emu);
 
 // One record, without its line end.
 std::string EncodeRecord(Emu emu, const std::string& key, const SettingsFields& fields);
@@ -202,42 +204,56 @@ enum class SettingsSource {
     BuiltIn,       // neither: the built-in defaults
 };
 
-// Fills "fields" with the settings of "key": its record, else the "[DEFAULT]" record, else the
-// built-in defaults. A record is the first line that begins with the key in double quotes,
-// compared exactly, followed by a comma or the line's end; only the key is read to find it, so
-// a key may hold quotes and commas. The record's items are split at commas outside double
-// quotes; quotes are removed where present. An item that is missing or not valid for its option
-// (not a number, an index past the combo's items, a check value other than 0 or 1, an offset that
-// is not an optional "-" and digits) takes its built-in default; items past the section's count
-// are not read. Empty lines are passed over; a missing file reads as an empty one, and so does
-// one that cannot be read (the user is told once, see settings_io::ReadSettingsFile). The file is
-// read once and kept while it stays as it was (KeptFiles). Returns whether a record was found
-// and stores the same in Shared().Trovato. The controls of
-// GameSettingsTable::clearedByDefaults are to be cleared unless the source is GameRecord.
-// Remembers "key" as the section's loaded key.
-bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
-                      SettingsSource* source = nullptr);
+// What a load of a game's settings found.
+struct GameLoad {
+    SettingsFields fields;
+    SettingsSource source = SettingsSource::BuiltIn;
+    bool Trovato = false; // a record was found, the game's own or "[DEFAULT]"
+    std::string path;     // the per-game file
+    settings_io::FileState file = settings_io::FileState::Missing;
+};
 
-// Stores "fields" as the record of "key": every record of the key is replaced in place, or the
-// record is appended when there is none (the file is created when missing). An empty key is
-// refused. So is a ROM folder that the record cannot hold so that it reads back as it was (one
-// holding a line break, or a double quote followed by a comma): the user is told which folder
-// and why, and the file is left. A file that exists but cannot be read is left alone. A store
-// that would leave the file byte for byte as it is writes nothing. The file is otherwise
-// rewritten through a temporary file; when that fails the old file stays as it was, a warning is
-// shown through dialogs() (once, see settings_io::SaveFile) and false is returned.
-bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields);
+class SettingsText;
 
-// Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);
-// refusals and failures as SaveGameSettings, but a failed write, or a file that could not be
-// read, is reported every time, since the user asked for this save.
-bool ApplyToAll(Emu emu, const SettingsFields& fields);
+// The per-game files of an installation, each read once and kept while it stays as it was:
+// browsing with the settings page shown loads and stores a record at each step through the list.
+class GameSettingsFiles {
+public:
+    explicit GameSettingsFiles(SettingsFiles& files);
+    ~GameSettingsFiles();
+    GameSettingsFiles(const GameSettingsFiles&) = delete;
+    GameSettingsFiles& operator=(const GameSettingsFiles&) = delete;
 
-// The key whose settings were last loaded into the section's controls (LoadGameSettings), so
-// that they are saved under that key and no other; empty until a load or after Forget.
-const std::string& LoadedGameKey(Emu emu);
-void ForgetLoadedGameKey(Emu emu);
-// Saves "fields" under LoadedGameKey; does nothing and returns true when that is empty.
-bool SaveLoadedGameSettings(Emu emu, const SettingsFields& fields);
+    // The settings of "key": its record, else the "[DEFAULT]" record, else the built-in
+    // defaults. A record is the first line that begins with the key in double quotes, compared
+    // exactly, followed by a comma or the line's end; only the key is read to find it, so a key
+    // may hold quotes and commas. The record's items are split at commas outside double quotes;
+    // quotes are removed where present. An item that is missing or not valid for its option (not
+    // a number, an index past the combo's items, a check value other than 0 or 1, an offset that
+    // is not an optional "-" and digits) takes its built-in default; items past the section's
+    // count are not read. Empty lines are passed over; a missing file reads as an empty one, and
+    // so does one that cannot be read. The controls of GameSettingsTable::clearedByDefaults are
+    // to be cleared unless the source is GameRecord.
+    GameLoad load(Emu emu, const std::string& key);
+
+    // Stores "fields" as the record of "key": every record of the key is replaced in place, or
+    // the record is appended when there is none (the file is created when missing). An empty key
+    // is refused. So is a ROM folder that the record cannot hold so that it reads back as it was
+    // (one holding a line break, or a double quote followed by a comma). A file that exists but
+    // cannot be read is left alone. A store that would leave the file byte for byte as it is
+    // writes nothing. The file is otherwise rewritten through a temporary file; when that fails
+    // the old file stays as it was.
+    settings_io::SettingsSave save(Emu emu, const std::string& key, const SettingsFields& fields);
+
+    // Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);
+    // refusals and failures as save.
+    settings_io::SettingsSave applyToAll(Emu emu, const SettingsFields& fields);
+
+private:
+    std::shared_ptr<const SettingsText> read(const std::string& path);
+
+    SettingsFiles& files_;
+    KeptFiles<SettingsText> kept_;
+};
 
 } // namespace arvok

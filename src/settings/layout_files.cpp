@@ -105,12 +105,13 @@ bool ReadForChange(const std::string& path, std::vector<std::string>& lines) {
 
 // Reads layouts.dat, lets "change" alter its lines and, when it says it changed them, writes
 // them back through layouts.tmp.
-template <class Change> bool Rewrite(const std::string& path, Change change) {
+template <class Change> SaveResult Rewrite(const std::string& path, Change change) {
     std::vector<std::string> lines;
     if (!ReadForChange(path, lines))
-        return false;
-    return !change(lines) ||
-           WriteFileAtomically(path, JoinCrLf(lines), Durability::Synced, kLayoutsTempName);
+        return {false, "It could not be read"};
+    if (!change(lines))
+        return {true, {}};
+    return WriteFileAtomically(path, JoinCrLf(lines), Durability::Synced, kLayoutsTempName);
 }
 
 // The lines of the layout named "name": from its header up to the next header or the end of
@@ -213,7 +214,7 @@ std::string SizeClassName(int width, int height) {
     return {};
 }
 
-bool AppendLayout(const std::string& layoutsPath, const std::string& name) {
+SaveResult AppendLayout(const std::string& layoutsPath, const std::string& name) {
     return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
         lines.push_back(Header(name));
         lines.push_back("-");
@@ -221,8 +222,8 @@ bool AppendLayout(const std::string& layoutsPath, const std::string& name) {
     });
 }
 
-bool StoreLayout(const std::string& layoutsPath, const std::string& name,
-                 const std::vector<Placement>& placements) {
+SaveResult StoreLayout(const std::string& layoutsPath, const std::string& name,
+                       const std::vector<Placement>& placements) {
     return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
         std::vector<std::string> section{Header(name)};
         for (const Placement& p : placements)
@@ -235,7 +236,7 @@ bool StoreLayout(const std::string& layoutsPath, const std::string& name,
     });
 }
 
-bool RemoveLayout(const std::string& layoutsPath, const std::string& name) {
+SaveResult RemoveLayout(const std::string& layoutsPath, const std::string& name) {
     return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
         Extent old = FindLayout(lines, name);
         lines.erase(lines.begin() + old.begin, lines.begin() + old.end);
@@ -243,8 +244,8 @@ bool RemoveLayout(const std::string& layoutsPath, const std::string& name) {
     });
 }
 
-bool RenameLayout(const std::string& layoutsPath, const std::string& oldName,
-                  const std::string& newName) {
+SaveResult RenameLayout(const std::string& layoutsPath, const std::string& oldName,
+                        const std::string& newName) {
     return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
         Extent old = FindLayout(lines, oldName);
         if (old.found())
@@ -260,8 +261,7 @@ bool IsStorableLayoutName(std::string_view name) {
 LayoutOptionsRead ReadLayoutOptions(const std::string& iniPath) {
     LayoutOptionsRead read;
     std::vector<std::string> lines;
-    read.unreadable =
-        settings_io::ReadSettingsFile(iniPath, lines) == settings_io::FileState::Unreadable;
+    read.file = settings_io::ReadSettingsLines(iniPath, lines);
     auto flag = [&](std::string_view key) -> std::optional<bool> {
         std::optional<std::string> line = FindIniLine(lines, key);
         return line ? std::optional<bool>(line->back() == '1') : std::nullopt;
@@ -293,7 +293,7 @@ std::string LayoutOptionsText(const LayoutOptions& options) {
     });
 }
 
-bool WriteLayoutOptions(const std::string& iniPath, const LayoutOptions& options) {
+SaveResult WriteLayoutOptions(const std::string& iniPath, const LayoutOptions& options) {
     return WriteFileAtomically(iniPath, LayoutOptionsText(options));
 }
 
@@ -302,6 +302,7 @@ LayoutRead ReadStartupLayout(const std::string& dirInst) {
     LayoutOptionsRead options = ReadLayoutOptions(ArvokIniPath(dirInst));
     if (!options.autoload.value_or(false)) {
         result.stop = LayoutStop::AutoloadOff;
+        result.optionsFile = options.file;
         return result;
     }
     if (options.defaultLayout.value_or("").empty()) {

@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "core/section.h"
+#include "platform/text_file.h"
+#include "settings/settings_io.h"
 
 namespace arvok {
 
@@ -48,6 +50,8 @@ struct LayoutRead {
     std::vector<Placement> placements; // in file order; lines of unknown tags are left out
     LayoutStop stop = LayoutStop::NotFound;
     std::vector<WindowLine> windows = {}; // every line but the launcher's, in file order
+    // What was found of arvok.ini when autoload is off.
+    settings_io::FileState optionsFile = settings_io::FileState::Missing;
 };
 
 // The placements of the layout named "name" (matched against "[name]" exactly), up to where the
@@ -63,20 +67,20 @@ std::string SizeClassName(int width, int height);
 
 // The changes the layout manager makes to layouts.dat. Each reads the file whole, changes only
 // the named layout's lines and writes the file anew through layouts.tmp, which replaces it only
-// once completely written. False when that failed (the old file is then kept, and so is a file
-// that exists but could not be read).
+// once completely written. Not saved when that failed (the old file is then kept, and so is a
+// file that exists but could not be read).
 //
 // Adds an empty layout at the end; a missing file is created.
-bool AppendLayout(const std::string& layoutsPath, const std::string& name);
+SaveResult AppendLayout(const std::string& layoutsPath, const std::string& name);
 // Writes the layout in the place of the old one of that name, or at the end when there is none;
 // "placements" start with the launcher.
-bool StoreLayout(const std::string& layoutsPath, const std::string& name,
-                 const std::vector<Placement>& placements);
+SaveResult StoreLayout(const std::string& layoutsPath, const std::string& name,
+                       const std::vector<Placement>& placements);
 // Drops the layout's lines, from its header up to the next header or the end of the file.
-bool RemoveLayout(const std::string& layoutsPath, const std::string& name);
+SaveResult RemoveLayout(const std::string& layoutsPath, const std::string& name);
 // Changes the layout's header line only; the layout keeps its place.
-bool RenameLayout(const std::string& layoutsPath, const std::string& oldName,
-                  const std::string& newName);
+SaveResult RenameLayout(const std::string& layoutsPath, const std::string& oldName,
+                        const std::string& newName);
 
 // Whether "name" can be stored as one header line.
 bool IsStorableLayoutName(std::string_view name);
@@ -91,20 +95,19 @@ struct LayoutOptions {
 // What arvok.ini holds, each key as far as it was found (each is looked up from the file's
 // start: the first line whose text up to and including its first "=" is the key). A flag is
 // set when its line ends in "1"; the name is what follows "DefaultLayout = ". A file that is
-// there but cannot be read holds no key; the user is told once, as of a settings file
-// (settings_io::ReadSettingsFile), and it is never to be written over.
+// there but cannot be read holds no key, and it is never to be written over.
 struct LayoutOptionsRead {
     std::optional<bool> alwaysOnTop;
     std::optional<bool> autoload;
     std::optional<std::string> defaultLayout;
-    bool unreadable = false;
+    settings_io::FileState file = settings_io::FileState::Missing;
 };
 LayoutOptionsRead ReadLayoutOptions(const std::string& iniPath);
 
 // The fourteen lines of arvok.ini for "options", CR LF after each.
 std::string LayoutOptionsText(const LayoutOptions& options);
-// Writes arvok.ini whole through a temporary file; false (the old file kept) on failure.
-bool WriteLayoutOptions(const std::string& iniPath, const LayoutOptions& options);
+// Writes arvok.ini whole through a temporary file; on failure the old file is kept.
+SaveResult WriteLayoutOptions(const std::string& iniPath, const LayoutOptions& options);
 
 // The default layout that start-up applies from the files in "dirInst": nothing unless the
 // autoload flag of arvok.ini is on and a default layout is named.

@@ -1,10 +1,9 @@
 #include "settings/settings_io.h"
 
 #include <charconv>
-#include <set>
 
 #include "platform/code_page.h"
-#include "platform/dialogs.h"
+#include "platform/path.h"
 #include "platform/text_file.h"
 
 namespace arvok::settings_io {
@@ -66,104 +65,75 @@ std::optional<int> ParseNumber(std::string_view text, size_t mostDigits) {
     return value;
 }
 
-namespace {
-
-// The settings files found unreadable in this run.
-std::set<std::string>& UnreadableFiles() {
-    static std::set<std::string> paths;
-    return paths;
-}
-
-// The settings files whose last save failed; the user has been told of each.
-std::set<std::string>& UnsavedFiles() {
-    static std::set<std::string> paths;
-    return paths;
-}
-
-void TellUnreadable(const std::string& path) {
-    dialogs().message("The settings file\r" + PathText(path) +
-                          "\rcould not be read. Default settings are used, and nothing is saved "
-                          "over that file.",
-                      MsgStyle::Warning);
-}
-
-} // namespace
-
-FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines,
-                           Recognised recognised) {
-    if (ReadLines(path, lines) && (lines.empty() || !recognised || recognised(lines))) {
-        UnreadableFiles().erase(path);
+FileState ReadSettingsLines(const std::string& path, std::vector<std::string>& lines,
+                            Recognised recognised) {
+    if (ReadLines(path, lines) && (lines.empty() || !recognised || recognised(lines)))
         return FileState::Read;
-    }
     lines.clear();
-    if (IsMissing(path))
-        return FileState::Missing;
-    ReportUnreadable(path);
-    return FileState::Unreadable;
+    return IsMissing(path) ? FileState::Missing : FileState::Unreadable;
 }
 
-FileState ReadSettingsBytes(const std::string& path, std::string& bytes) {
-    if (ReadTextFile(path, bytes)) {
-        UnreadableFiles().erase(path);
-        return FileState::Read;
-    }
-    if (IsMissing(path))
-        return FileState::Missing;
-    ReportUnreadable(path);
-    return FileState::Unreadable;
-}
-
-void ReportUnreadable(const std::string& path) {
-    if (UnreadableFiles().insert(path).second)
-        TellUnreadable(path);
-}
-
-bool SaveFile(const std::string& path, const std::string& bytes, Report report,
-              Recognised recognised) {
-    return SaveFile(
-        path, [&bytes](const std::vector<std::string>&) { return bytes; }, report, recognised);
-}
-
-bool SaveFile(const std::string& path, const Compose& compose, Report report,
-              Recognised recognised) {
-    std::vector<std::string> old;
-    if (UnreadableFiles().count(path) == 0 &&
-        ReadSettingsFile(path, old, recognised) == FileState::Unreadable)
-        return false;
-    return SaveReadFile(path, compose(old), report);
-}
-
-bool SaveReadFile(const std::string& path, const std::string& bytes, Report report) {
-    if (UnreadableFiles().count(path) > 0) {
-        if (report == Report::EachTime)
-            TellUnreadable(path);
-        return false;
-    }
-    if (WriteFileAtomically(path, bytes)) {
-        UnsavedFiles().erase(path);
-        return true;
-    }
-    if (UnsavedFiles().insert(path).second || report == Report::EachTime)
-        ReportSaveFailure(path);
-    return false;
-}
-
-void TellCannotKeep(const std::string& what, const std::string& value, const char* why,
-                    const char* outcome) {
-    dialogs().message(what + "\r" + PathText(value) +
-                          "\rcannot be kept in the settings file: it holds " + why + ". " + outcome,
-                      MsgStyle::Warning);
-}
-
-bool FitsOneLine(const std::string& what, const std::string& value, const char* outcome) {
+std::optional<CannotKeep> LineBreakIn(const std::string& what, const std::string& value) {
     if (!HoldsLineBreak(value))
-        return true;
-    TellCannotKeep(what, value, "a line break", outcome);
-    return false;
-}
-
-void ReportSaveFailure(const std::string& path) {
-    dialogs().message("The settings could not be saved in\r" + PathText(path), MsgStyle::Warning);
+        return std::nullopt;
+    return CannotKeep{what, value, "a line break"};
 }
 
 } // namespace arvok::settings_io
+
+namespace arvok {
+
+using settings_io::FileState;
+using settings_io::SaveStop;
+using settings_io::SettingsSave;
+
+std::string SettingsFiles::path(std::string_view a, std::string_view b) const {
+    return ResolvePath(dirInst_, {a, b});
+}
+
+FileState SettingsFiles::read(const std::string& path, std::vector<std::string>& lines,
+                              settings_io::Recognised recognised) {
+    FileState state = settings_io::ReadSettingsLines(path, lines, recognised);
+    note(path, state);
+    return state;
+}
+
+FileState SettingsFiles::readBytes(const std::string& path, std::string& bytes) {
+    FileState state = ReadTextFile(path, bytes) ? FileState::Read
+                      : IsMissing(path)         ? FileState::Missing
+                                                : FileState::Unreadable;
+    note(path, state);
+    return state;
+}
+
+void SettingsFiles::note(const std::string& path, FileState state) {
+    if (state == FileState::Read)
+        unreadable_.erase(path);
+    if (state == FileState::Unreadable)
+        unreadable_.insert(path);
+}
+
+SettingsSave SettingsFiles::save(const std::string& path, const std::string& bytes,
+                                 settings_io::Recognised recognised) {
+    return save(
+        path, [&bytes](const std::vector<std::string>&) { return bytes; }, recognised);
+}
+
+SettingsSave SettingsFiles::save(const std::string& path, const Compose& compose,
+                                 settings_io::Recognised recognised) {
+    std::vector<std::string> old;
+    if (unreadable_.count(path) == 0 && read(path, old, recognised) == FileState::Unreadable)
+        return {path, SaveStop::FoundUnreadable, {}, {}};
+    return saveRead(path, compose(old));
+}
+
+SettingsSave SettingsFiles::saveRead(const std::string& path, const std::string& bytes) {
+    if (unreadable_.count(path) > 0)
+        return {path, SaveStop::KnownUnreadable, {}, {}};
+    SaveResult written = WriteFileAtomically(path, bytes);
+    if (written.saved)
+        return {path, SaveStop::None, {}, {}};
+    return {path, SaveStop::WriteFailed, written.why, {}};
+}
+
+} // namespace arvok

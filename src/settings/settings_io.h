@@ -1,12 +1,15 @@
-// What the two settings files share: the item rule of their lines, decimal values, and how a
-// file that could not be read or saved is handled.
+// What the settings files share: the item rule of their lines, decimal values, and what a read
+// or a save of one found.
 #pragma once
 
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/section.h"
 
 namespace arvok::settings_io {
 
@@ -28,47 +31,85 @@ enum class FileState { Read, Missing, Unreadable };
 using Recognised = bool (*)(const std::vector<std::string>& lines);
 
 // The lines of a settings file. A file that is not there is Missing. One that is there but
-// cannot be read, or that holds lines but is not "recognised", is Unreadable: the user is told
-// once which file could not be read, and the file is not saved over until it has been read
-// again.
-FileState ReadSettingsFile(const std::string& path, std::vector<std::string>& lines,
-                           Recognised recognised = nullptr);
-// The bytes of a settings file, read and told of as ReadSettingsFile reads and tells of a file
-// without recognising it.
-FileState ReadSettingsBytes(const std::string& path, std::string& bytes);
-// Tells the user that the file "path", which is there, could not be read; once, until
-// ReadSettingsFile has read it again.
-void ReportUnreadable(const std::string& path);
+// cannot be read, or that holds lines but is not "recognised", is Unreadable (and gives no
+// lines).
+FileState ReadSettingsLines(const std::string& path, std::vector<std::string>& lines,
+                            Recognised recognised = nullptr);
 
-// Writes "bytes" over "path" through a temporary file. A settings file that exists but cannot
-// be read is not written (the user hears of it once, from ReadSettingsFile); on any other
-// failure the old file stays and the user is told which file could not be saved, once, until a
-// save of that file succeeds (settings are saved on every change of game, so a read-only
-// installation would otherwise bring one message per click). A save the user asked for by a
-// button is reported at each failure (EachTime), a file that could not be read included. False
-// when nothing was written.
-enum class Report { OncePerFile, EachTime };
-bool SaveFile(const std::string& path, const std::string& bytes,
-              Report report = Report::OncePerFile, Recognised recognised = nullptr);
-// As SaveFile, with the bytes that "compose" makes from the lines of the old file (none when it
-// is missing), so that a save can keep what it does not write itself.
-using Compose = std::function<std::string(const std::vector<std::string>& old)>;
-bool SaveFile(const std::string& path, const Compose& compose, Report report,
-              Recognised recognised);
-// SaveFile for a file that has just been read (ReadSettingsBytes) and was not Unreadable: it is
-// not read again first, but one found unreadable before is still not written.
-bool SaveReadFile(const std::string& path, const std::string& bytes,
-                  Report report = Report::OncePerFile);
-// Tells the user that "what" ("The ROM folder") "value" cannot be kept in the settings file, for
-// it holds "why" ("a line break"), and what became of it ("The settings were not saved.").
-void TellCannotKeep(const std::string& what, const std::string& value, const char* why,
-                    const char* outcome);
-// Whether "value" can be kept on one line of a settings file; when it holds a line break (a CR
-// or an LF), the user is told so (TellCannotKeep).
-bool FitsOneLine(const std::string& what, const std::string& value, const char* outcome);
+// A value that a settings file cannot keep so that it reads back as it was: "what" ("The ROM
+// folder") "value" holds "holds" ("a line break").
+struct CannotKeep {
+    std::string what;
+    std::string value;
+    const char* holds;
+};
+// Whether "value" can be kept on one line of a settings file: not when it holds a line break (a
+// CR or an LF).
+std::optional<CannotKeep> LineBreakIn(const std::string& what, const std::string& value);
 
-// Tells the user that "path" could not be saved; for a save the user asked for by a button,
-// which hears of each failure.
-void ReportSaveFailure(const std::string& path);
+// Why a save of a settings file wrote nothing.
+enum class SaveStop {
+    None,            // saved, or left as it was since it held the same already
+    CannotKeep,      // a value the file cannot keep ("refused")
+    FoundUnreadable, // the old file, read for the save, could not be read
+    KnownUnreadable, // the old file could not be read when it was last read
+    WriteFailed,     // the write failed ("why")
+    NoGame,          // there is no game to save the settings of
+};
+
+struct SettingsSave {
+    std::string path;
+    SaveStop stop = SaveStop::None;
+    std::string why;
+    std::optional<CannotKeep> refused;
+    bool saved() const { return stop == SaveStop::None; }
+};
 
 } // namespace arvok::settings_io
+
+namespace arvok {
+
+// The settings files of an installation: where they lie, each section's ROM folder as its
+// settings file was last read or saved (<Emu>RomDir), and which files could not be read. A file
+// that exists but could not be read is not saved over until it has been read again.
+class SettingsFiles {
+public:
+    explicit SettingsFiles(std::string dirInst) : dirInst_(std::move(dirInst)) {}
+    SettingsFiles(const SettingsFiles&) = delete;
+    SettingsFiles& operator=(const SettingsFiles&) = delete;
+
+    const std::string& dirInst() const { return dirInst_; }
+    // DirInst joined with the given components, each looked up without regard to case
+    // (path("Cfg", "Mame.cfg")).
+    std::string path(std::string_view a, std::string_view b) const;
+
+    PerSection<std::string> RomDir;
+
+    // ReadSettingsLines, noting what was found.
+    settings_io::FileState read(const std::string& path, std::vector<std::string>& lines,
+                                settings_io::Recognised recognised = nullptr);
+    // The bytes of a settings file, read as ReadSettingsLines reads one without recognising it,
+    // noting what was found.
+    settings_io::FileState readBytes(const std::string& path, std::string& bytes);
+    // Notes that a read of "path" found the file in "state".
+    void note(const std::string& path, settings_io::FileState state);
+
+    // Writes "bytes" over "path" through a temporary file, unless the file exists but cannot be
+    // read (it is read first unless it is known to be so).
+    settings_io::SettingsSave save(const std::string& path, const std::string& bytes,
+                                   settings_io::Recognised recognised = nullptr);
+    // As save, with the bytes that "compose" makes from the lines of the old file (none when it
+    // is missing), so that a save can keep what it does not write itself.
+    using Compose = std::function<std::string(const std::vector<std::string>& old)>;
+    settings_io::SettingsSave save(const std::string& path, const Compose& compose,
+                                   settings_io::Recognised recognised);
+    // Save for a file that has just been read (readBytes) and was not Unreadable: it is not read
+    // again first, but one found unreadable before is still not written.
+    settings_io::SettingsSave saveRead(const std::string& path, const std::string& bytes);
+
+private:
+    std::string dirInst_;
+    std::set<std::string> unreadable_;
+};
+
+} // namespace arvok

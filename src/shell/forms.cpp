@@ -1,20 +1,34 @@
 #include "shell/forms.h"
 
-#include <QCoreApplication>
+namespace arvok {
 
-#include "platform/qt/lazy.h"
+Forms* Forms::current_ = nullptr;
 
-namespace arvok::Forms {
-
-LauncherWindow& main() {
-    static Lazy<LauncherWindow> launcher;
-    if (!launcher.exists()) {
-        LauncherWindow& window = launcher.get();
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit,
-                         [] { launcher.reset(); });
-        window.load();
-    }
-    return launcher.get();
+Forms::Forms(Installation& installation_)
+    : installation(installation_), hooks(DefaultHooks(installation_)) {
+    current_ = this;
 }
 
-} // namespace arvok::Forms
+Forms::~Forms() {
+    delete layoutManager.data();
+    for (QPointer<QWidget>& window : sectionWindows)
+        delete window.data();
+    delete menu.data();
+    launcher_.reset();
+    current_ = nullptr;
+}
+
+Forms& Forms::current() {
+    return *current_;
+}
+
+LauncherWindow& Forms::main() {
+    Forms& forms = current();
+    if (!forms.launcher_) {
+        forms.launcher_ = std::make_unique<LauncherWindow>(forms.installation, forms.hooks);
+        forms.launcher_->load();
+    }
+    return *forms.launcher_;
+}
+
+} // namespace arvok

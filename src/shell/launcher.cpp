@@ -5,9 +5,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 
-#include "catalogue/data_file.h"
 #include "catalogue/header_block.h"
-#include "core/shared_state.h"
 #include "core/texts.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
@@ -16,9 +14,9 @@
 #include "platform/qt/click_label.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/window_drag.h"
-#include "settings/settings_io.h"
 #include "shell/about.h"
 #include "shell/artwork.h"
+#include "shell/installation.h"
 #include "shell/section_hooks.h"
 #include "shell/startup.h"
 
@@ -148,7 +146,8 @@ ClickLabel* MakePicture(QWidget* parent, const char* name, const QPixmap& pixmap
 
 } // namespace
 
-LauncherWindow::LauncherWindow() {
+LauncherWindow::LauncherWindow(Installation& installation, SectionHooks& hooks)
+    : installation_(installation), hooks_(hooks) {
     setObjectName("frmMain");
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(TwipsToPx(kWidth), TwipsToPx(kHeight));
@@ -226,7 +225,7 @@ void LauncherWindow::buildEntries() {
                                             1440 + 180 * static_cast<int>(Index(emu)), 840, 165);
         SetTransparent(entry, kEntryText);
         entry->installEventFilter(this);
-        connect(entry, &ClickLabel::clicked, this, [emu] { Hooks().open(emu); });
+        connect(entry, &ClickLabel::clicked, this, [this, emu] { hooks_.open(emu); });
         connect(entry, &ClickLabel::mouseMoved, this, [this, emu] { highlight(emu); });
         entries_[Index(emu)] = entry;
     }
@@ -247,7 +246,7 @@ void LauncherWindow::buildMenu() {
         GiveLook(label, ButtonLook::Link);
     }
     connect(lblExit_, &ClickLabel::clicked, this, &QWidget::close);
-    connect(lblLays_, &ClickLabel::clicked, this, [] { Hooks().showLayoutManager(); });
+    connect(lblLays_, &ClickLabel::clicked, this, [this] { hooks_.showLayoutManager(); });
     connect(lblAbout_, &ClickLabel::clicked, this, &LauncherWindow::showAbout);
     connect(lblLays_, &ClickLabel::mouseMoved, this, [this] { SetMenuRest(lblAbout_); });
     connect(lblAbout_, &ClickLabel::mouseMoved, this, [this] { SetMenuRest(lblLays_); });
@@ -284,12 +283,11 @@ void LauncherWindow::buildStatistics() {
 
 void LauncherWindow::load() {
     setWindowTitle(FromAnsi(texts::Title()));
-    Shared().DirInst = CurrentDirectory();
     ShowFitted(lblVersion_, FromAnsi(texts::VERSION));
     ShowFitted(statistics_[0], FromAnsi(texts::Title()));
-    if (IsFirstRun(Shared().DirInst))
+    if (IsFirstRun(installation_.DirInst))
         dialogs().message(texts::Welcome, MsgStyle::Information);
-    MakeWorkDirectories(Shared().DirInst);
+    MakeWorkDirectories(installation_.DirInst);
     setTwipsPosition(kStartTop, kStartLeft);
     applyStartupLayout();
     timer_->start(kBannerInterval);
@@ -297,9 +295,11 @@ void LauncherWindow::load() {
 
 // A layouts file that is there but cannot be read is named, once, as a settings file is.
 void LauncherWindow::applyStartupLayout() {
-    LayoutRead layout = ReadStartupLayout(Shared().DirInst);
+    LayoutRead layout = ReadStartupLayout(installation_.DirInst);
+    installation_.notices.read(ArvokIniPath(installation_.DirInst), layout.optionsFile);
     if (layout.stop == LayoutStop::Unreadable)
-        settings_io::ReportUnreadable(LayoutsDatPath(Shared().DirInst));
+        installation_.notices.read(LayoutsDatPath(installation_.DirInst),
+                                   settings_io::FileState::Unreadable);
     applyLayout(layout.placements);
 }
 
@@ -310,8 +310,8 @@ void LauncherWindow::applyLayout(const std::vector<Placement>& placements) {
             continue;
         }
         if (!sectionOpen(*p.section))
-            Hooks().open(*p.section);
-        Hooks().place(*p.section, p.top, p.left, p.width, p.height);
+            hooks_.open(*p.section);
+        hooks_.place(*p.section, p.top, p.left, p.width, p.height);
     }
 }
 
@@ -338,7 +338,7 @@ void LauncherWindow::highlight(Emu emu) {
 }
 
 void LauncherWindow::showStatistics(Emu emu) {
-    HeaderBlock block = ReadHeaderBlock(DataFilePath(emu));
+    HeaderBlock block = ReadHeaderBlock(installation_.data.dataFilePath(emu));
     ShowFitted(statistics_[0], FromAnsi(block.values[0]));
     // The values keep the panel's font; one longer than its label is cut at the label's edge.
     for (int i = 1; i < kHeaderLines; ++i)
@@ -359,7 +359,7 @@ void LauncherWindow::mouseMoveEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()))
         return;
     if (currentTag_ != "HIDE")
-        Hooks().restClearFavourites();
+        hooks_.restClearFavourites();
     SetMenuRest(lblLays_);
     SetMenuRest(lblExit_);
     SetMenuRest(lblAbout_);
@@ -394,7 +394,7 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
 void LauncherWindow::quit() {
     for (Emu emu : kAllEmus)
         if (sectionOpen(emu))
-            Hooks().saveForQuit(emu);
+            hooks_.saveForQuit(emu);
     // Ends the event loop without closing the other windows, whose own closing would save again.
     QCoreApplication::exit(0);
 }

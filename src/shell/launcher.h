@@ -16,15 +16,17 @@ class QLabel;
 namespace arvok {
 
 class ClickLabel;
+class Installation;
+struct SectionHooks;
 
 class LauncherWindow : public QWidget {
     Q_OBJECT
 public:
-    LauncherWindow();
+    LauncherWindow(Installation& installation, SectionHooks& hooks);
 
-    // Start-up: names the window, takes the current directory as the installation directory,
-    // greets a first run, makes the work directories, places the launcher, applies the default
-    // layout when autoload is on and starts the banner.
+    // Start-up: names the window, greets a first run of the installation, makes the work
+    // directories, places the launcher, applies the default layout when autoload is on and starts
+    // the banner.
     void load();
 
     // Whether the section's window is open (lblShow<Emu>).
@@ -68,6 +70,8 @@ private:
     void advanceBanner();
     void showAbout();
 
+    Installation& installation_;
+    SectionHooks& hooks_;
     PerSection<ClickLabel*> entries_{};
     ClickLabel* lblExit_ = nullptr;
     ClickLabel* lblLays_ = nullptr;

@@ -12,11 +12,11 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/controls.h"
+#include "shell/forms.h"
 
 namespace arvok {
 
@@ -63,8 +63,9 @@ bool MatchesOne(std::string_view name, std::string_view pattern) {
 std::string StartFolder(const std::string& wanted) {
     if (IsDirectory(wanted))
         return wanted;
-    if (IsDirectory(Shared().DirInst))
-        return Shared().DirInst;
+    const std::string& dirInst = Forms::current().installation.DirInst;
+    if (IsDirectory(dirInst))
+        return dirInst;
     return CurrentDirectory();
 }
 

@@ -1,27 +1,22 @@
 #include "shell/section_hooks.h"
 
-#include "catalogue/data_file.h"
 #include "core/texts.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
+#include "shell/installation.h"
 
 namespace arvok {
 
-SectionHooks DefaultHooks() {
+SectionHooks DefaultHooks(Installation& installation) {
     SectionHooks hooks;
-    hooks.open = [](Emu emu) {
-        if (!IsPresentFile(DataFilePath(emu)))
+    hooks.open = [&installation](Emu emu) {
+        if (!IsPresentFile(installation.data.dataFilePath(emu)))
             dialogs().message(texts::testoNoDataFile, MsgStyle::Warning);
     };
     hooks.place = [](Emu, int, int, int, int) {};
     hooks.saveForQuit = [](Emu) {};
     hooks.restClearFavourites = [] {};
     hooks.showLayoutManager = [] {};
-    return hooks;
-}
-
-SectionHooks& Hooks() {
-    static SectionHooks hooks = DefaultHooks();
     return hooks;
 }
 

@@ -24,8 +24,9 @@ struct SectionHooks {
     std::function<void()> showLayoutManager;
 };
 
-SectionHooks& Hooks();
+class Installation;
+
 // The defaults described above.
-SectionHooks DefaultHooks();
+SectionHooks DefaultHooks(Installation& installation);
 
 } // namespace arvok

@@ -7,7 +7,6 @@
 
 #include "catalogue/data_file.h"
 #include "catalogue/game_list.h"
-#include "core/shared_state.h"
 #include "records.h"
 #include "support/test_support.h"
 
@@ -20,21 +19,22 @@ using test::WriteLines;
 
 TEST(DataFile, RecordSearchMatchesTheWholeNameExactlyAndTakesTheFirst) {
     TempDir dir;
+    DataFiles data(dir.path());
     std::string path = dir / "Mame.dat";
     WriteLines(path, {"* header", "#" + Rec{"Hidden", "hidden"}.line(), " #Blank;blank;", "",
                       Rec{"Pac-Man", "pacman"}.line(), Rec{"pac-man", "pacmanl"}.line(),
                       Rec{"Pac-Man", "second"}.line(), "no semicolon here",
                       Rec{"Galaga", "galaga"}.line()});
-    EXPECT_EQ(FindRecord(path, kName, "Pac-Man")->field(kSet), "pacman");
-    EXPECT_EQ(FindRecord(path, kName, "Pac-Man")->field(8), "f8");
-    EXPECT_EQ(FindRecord(path, kName, "pac-man")->field(kSet), "pacmanl");
+    EXPECT_EQ(data.find(path, kName, "Pac-Man")->field(kSet), "pacman");
+    EXPECT_EQ(data.find(path, kName, "Pac-Man")->field(8), "f8");
+    EXPECT_EQ(data.find(path, kName, "pac-man")->field(kSet), "pacmanl");
     for (const char* other : {"Pac", "Pac-Man ", "Hidden"})
-        EXPECT_FALSE(FindRecord(path, kName, other)) << other;
-    EXPECT_EQ(FindRecord(path, kName, " #Blank")->field(kSet), "blank");
-    EXPECT_EQ(FindRecord(path, kName, "Galaga")->field(kYear), "1980");
-    EXPECT_EQ(FindRecord(path, kSet, "second")->field(kName), "Pac-Man");
-    EXPECT_FALSE(FindRecord(dir / "none.dat", kName, "Galaga"));
-    auto empty = FindRecord(dir / "none.dat", kName, "");
+        EXPECT_FALSE(data.find(path, kName, other)) << other;
+    EXPECT_EQ(data.find(path, kName, " #Blank")->field(kSet), "blank");
+    EXPECT_EQ(data.find(path, kName, "Galaga")->field(kYear), "1980");
+    EXPECT_EQ(data.find(path, kSet, "second")->field(kName), "Pac-Man");
+    EXPECT_FALSE(data.find(dir / "none.dat", kName, "Galaga"));
+    auto empty = data.find(dir / "none.dat", kName, "");
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->field(kSet), "");
 }
@@ -69,24 +69,24 @@ TEST(DataFile, PassVisitsRecordsInFileOrderAndSkipsEverythingElse) {
 
 TEST(DataFile, ASectionsFileIsFoundWithoutRegardToCaseAndNoGameHasNoRecord) {
     TempDir dir;
-    Shared().DirInst = dir.path();
+    DataFiles data(dir.path());
     WriteLines(dir / "data/m72.dat", {";noname;", Rec{"R-Type", "rtype"}.line()});
-    EXPECT_EQ(DataFilePath(Emu::M72), dir / "data/m72.dat");
-    EXPECT_EQ(FindGameRecord(Emu::M72, "R-Type")->field(kSet), "rtype");
-    EXPECT_EQ(FindGameRecord(Emu::M72, "rtype", kSet)->field(kName), "R-Type");
-    EXPECT_FALSE(FindGameRecord(Emu::M72, ""));
-    EXPECT_FALSE(FindGameRecord(Emu::Mame, "R-Type"));
+    EXPECT_EQ(data.dataFilePath(Emu::M72), dir / "data/m72.dat");
+    EXPECT_EQ(data.findGame(Emu::M72, "R-Type")->field(kSet), "rtype");
+    EXPECT_EQ(data.findGame(Emu::M72, "rtype", kSet)->field(kName), "R-Type");
+    EXPECT_FALSE(data.findGame(Emu::M72, ""));
+    EXPECT_FALSE(data.findGame(Emu::Mame, "R-Type"));
 }
 
 TEST(DataFile, KeptRecordsFollowTheFileWhenItIsReplacedRewrittenOrRemoved) {
     TempDir dir;
-    Shared().DirInst = dir.path();
+    DataFiles data(dir.path());
     std::string path = dir / "Data/Mame.dat";
     WriteLines(path, {Rec{"Galaga", "galaga"}.line()});
     // Older than the clock tick of the first reading, so that its records are kept.
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    EXPECT_EQ(BuildGameList(Emu::Mame).names, std::vector<std::string>{"Galaga"});
-    EXPECT_EQ(FindGameRecord(Emu::Mame, "Galaga")->field(kSet), "galaga");
+    EXPECT_EQ(BuildGameList(data, Emu::Mame).names, std::vector<std::string>{"Galaga"});
+    EXPECT_EQ(data.findGame(Emu::Mame, "Galaga")->field(kSet), "galaga");
 
     // Replaced by a file of the same size that kept the old one's modification time, as a copy
     // that preserves times leaves it.
@@ -94,25 +94,25 @@ TEST(DataFile, KeptRecordsFollowTheFileWhenItIsReplacedRewrittenOrRemoved) {
     WriteLines(dir / "Data/new.dat", {Rec{"Gorkas", "gorkas"}.line()});
     std::filesystem::rename(dir / "Data/new.dat", path);
     std::filesystem::last_write_time(path, modified);
-    EXPECT_EQ(BuildGameList(Emu::Mame).names, std::vector<std::string>{"Gorkas"});
-    EXPECT_FALSE(FindGameRecord(Emu::Mame, "Galaga"));
+    EXPECT_EQ(BuildGameList(data, Emu::Mame).names, std::vector<std::string>{"Gorkas"});
+    EXPECT_FALSE(data.findGame(Emu::Mame, "Galaga"));
     // Rewritten in place in the same size, its modification time put back: only the time of the
     // change tells.
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
-    EXPECT_TRUE(FindGameRecord(Emu::Mame, "Gorkas"));
+    EXPECT_TRUE(data.findGame(Emu::Mame, "Gorkas"));
     WriteLines(path, {Rec{"Gyruss", "gyruss"}.line()});
     std::filesystem::last_write_time(path, modified);
-    EXPECT_TRUE(FindGameRecord(Emu::Mame, "Gyruss"));
+    EXPECT_TRUE(data.findGame(Emu::Mame, "Gyruss"));
 
     // Rewritten in place at once, the size and the inode unchanged.
     WriteLines(path, {Rec{"Zaxxon", "zaxxon"}.line()});
-    EXPECT_EQ(Names(*DataFileRecords(path)), std::vector<std::string>{"Zaxxon"});
+    EXPECT_EQ(Names(*data.records(path)), std::vector<std::string>{"Zaxxon"});
     WriteLines(path, {Rec{"Pooyan", "pooyan"}.line()});
-    EXPECT_EQ(Names(*DataFileRecords(path)), std::vector<std::string>{"Pooyan"});
+    EXPECT_EQ(Names(*data.records(path)), std::vector<std::string>{"Pooyan"});
 
     std::filesystem::remove(path);
-    EXPECT_FALSE(DataFileRecords(path)->ok());
-    EXPECT_FALSE(FindGameRecord(Emu::Mame, "Pooyan"));
+    EXPECT_FALSE(data.records(path)->ok());
+    EXPECT_FALSE(data.findGame(Emu::Mame, "Pooyan"));
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/data_file.h"
 #include "catalogue/game_info.h"
-#include "core/shared_state.h"
 #include "records.h"
 #include "support/test_support.h"
 
@@ -15,7 +15,6 @@ using test::WriteLines;
 class GameInfoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Shared().DirInst = dir.path();
         WriteLines(dir / "Data/Raine.dat",
                    {"*Rastan;rastan;O;-;", "#Rastan;rastan;O;-;",
                     "Rastan;rastan;O;-;Platform;Taito;1987;Yes;Good;Yes(1);Yes;No;Taito F1;"
@@ -25,10 +24,11 @@ protected:
                     "NoSet;;X;-;"});
     }
     TempDir dir;
+    DataFiles data{dir.path()};
 };
 
 TEST_F(GameInfoTest, PageShowsEachFieldWithTheDerivedTexts) {
-    GameInfo info = ReadGameInfo(Emu::Raine, "Rastan");
+    GameInfo info = ReadGameInfo(data, Emu::Raine, "Rastan");
     ASSERT_TRUE(info.found);
     std::array<std::string, kInfoItems> expected{
         "Rastan",   "Taito", "1987",   "Platform", "rastan.zip", "YES", "Available", "-",
@@ -36,26 +36,26 @@ TEST_F(GameInfoTest, PageShowsEachFieldWithTheDerivedTexts) {
         "",         "",      "YM2151", "MSM5205",  "",           ""};
     EXPECT_EQ(info.text, expected);
 
-    info = ReadGameInfo(Emu::Raine, "Bubble Bobble");
+    info = ReadGameInfo(data, Emu::Raine, "Bubble Bobble");
     EXPECT_EQ(info.text[kInfoOC], "NO");
     EXPECT_EQ(info.text[kInfoCloneOf], "tokio");
     EXPECT_EQ(info.text[kInfoSamples], "Not needed");
     EXPECT_EQ(info.text[kInfoSound4], "f21");
 
-    EXPECT_EQ(ReadGameInfo(Emu::Raine, "Lower").text[kInfoOC], "");
-    EXPECT_EQ(ReadGameInfo(Emu::Raine, "Lower").text[kInfoSamples], "Not needed");
-    EXPECT_EQ(ReadGameInfo(Emu::Raine, "Blank").text[kInfoSamples], "Not needed");
-    EXPECT_EQ(ReadGameInfo(Emu::Raine, "NoSet").text[kInfoRomFile], ".zip");
-    EXPECT_EQ(ReadGameInfo(Emu::Raine, "NoSet").text[kInfoOC], "");
+    EXPECT_EQ(ReadGameInfo(data, Emu::Raine, "Lower").text[kInfoOC], "");
+    EXPECT_EQ(ReadGameInfo(data, Emu::Raine, "Lower").text[kInfoSamples], "Not needed");
+    EXPECT_EQ(ReadGameInfo(data, Emu::Raine, "Blank").text[kInfoSamples], "Not needed");
+    EXPECT_EQ(ReadGameInfo(data, Emu::Raine, "NoSet").text[kInfoRomFile], ".zip");
+    EXPECT_EQ(ReadGameInfo(data, Emu::Raine, "NoSet").text[kInfoOC], "");
 }
 
 TEST_F(GameInfoTest, AGameWithoutRecordShowsNothingOfAnother) {
     for (const char* game : {"rastan", "Rastan ", "", "Gone"}) {
-        GameInfo info = ReadGameInfo(Emu::Raine, game);
+        GameInfo info = ReadGameInfo(data, Emu::Raine, game);
         EXPECT_FALSE(info.found) << game;
         EXPECT_EQ(info.text, GameInfo{}.text) << game;
     }
-    EXPECT_FALSE(ReadGameInfo(Emu::M72, "Rastan").found);
+    EXPECT_FALSE(ReadGameInfo(data, Emu::M72, "Rastan").found);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include <map>
 
+#include "catalogue/data_file.h"
 #include "catalogue/filter_items.h"
 #include "catalogue/game_list.h"
-#include "core/shared_state.h"
 #include "platform/path.h"
 #include "platform/text_file.h"
 #include "records.h"
@@ -20,16 +20,16 @@ using Names = std::vector<std::string>;
 
 class GameListTest : public ::testing::Test {
 protected:
-    void SetUp() override { Shared().DirInst = dir.path(); }
     void WriteData(const std::string& file, const std::vector<std::string>& lines) {
         WriteLines(dir / ("Data/" + file), lines);
     }
     Names List(Emu emu, int category, std::string genre = "- Genre",
                std::string maker = "- Manufactor", std::string year = "- Year") {
-        return BuildGameList(emu, {category, genre, maker, year}).names;
+        return BuildGameList(data, emu, {category, genre, maker, year}).names;
     }
 
     TempDir dir;
+    DataFiles data{dir.path()};
 };
 
 TEST_F(GameListTest, EachCategoryListsItsRecordsByTypeMarkAndParent) {
@@ -52,7 +52,7 @@ TEST_F(GameListTest, EachCategoryListsItsRecordsByTypeMarkAndParent) {
                     "Metal Slug",    "No Mark",     "odd mark",     "Pac-Man",
                     "Puck Man",      "Short Parent"};
     EXPECT_EQ(List(Emu::Mame, 0), all);
-    EXPECT_EQ(BuildGameList(Emu::Mame).count(), all.size());
+    EXPECT_EQ(BuildGameList(data, Emu::Mame).count(), all.size());
     // The type mark's first letter makes an original or a clone.
     EXPECT_EQ(List(Emu::Mame, 1),
               (Names{" #Blank First", "Marked Original", "Metal Slug", "Pac-Man"}));
@@ -89,19 +89,19 @@ TEST_F(GameListTest, MissingOrSpoiltScanFileFallsBackToAllGamesUnderTheSameFilte
     WriteData("Mame.dat",
               {Rec{"Galaga", "galaga", "O", "-", "Space"}.line(), Rec{"Pac-Man", "pacman"}.line(),
                Rec{"Xevious", "xevious", "O", "-", "Space"}.line()});
-    GameList list = BuildGameList(Emu::Mame, {3, "Space", "- Manufactor", "- Year"});
+    GameList list = BuildGameList(data, Emu::Mame, {3, "Space", "- Manufactor", "- Year"});
     EXPECT_TRUE(list.scanFileMissing);
     EXPECT_EQ(list.names, (Names{"Galaga", "Xevious"}));
 
     for (const std::string& bad :
          {std::string("\"Galaga;Y\"\r\n\r\n"), std::string("\"Galaga Y\"")}) {
         test::WriteBytes(dir / "Cfg/Mame.scn", bad);
-        list = BuildGameList(Emu::Mame, {4, "- Genre", "- Manufactor", "- Year"});
+        list = BuildGameList(data, Emu::Mame, {4, "- Genre", "- Manufactor", "- Year"});
         EXPECT_TRUE(list.scanFileMissing) << bad;
         EXPECT_EQ(list.count(), 3u);
     }
     test::WriteBytes(dir / "Cfg/Mame.scn", "");
-    list = BuildGameList(Emu::Mame, {3, "- Genre", "- Manufactor", "- Year"});
+    list = BuildGameList(data, Emu::Mame, {3, "- Genre", "- Manufactor", "- Year"});
     EXPECT_FALSE(list.scanFileMissing);
     EXPECT_TRUE(list.names.empty());
 }

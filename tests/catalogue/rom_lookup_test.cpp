@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/rom_lookup.h"
-#include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "records.h"
+#include "shell/installation.h"
 #include "support/shown_texts.h"
 #include "support/test_support.h"
 
@@ -17,7 +17,6 @@ using test::WriteLines;
 class RomLookupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Shared().DirInst = dir.path();
         shown = &InstallScriptedDialogs();
         WriteLines(dir / "Data/Mame.dat",
                    {"*" + Rec{"Header", "hdr"}.line(), "#Hidden;hidden;O;-;",
@@ -27,7 +26,22 @@ protected:
                     Rec{"KOF 98", "kof98", "", "neogeo"}.line(), "Short;shortset",
                     Rec{"Neo Geo", "neogeo", "o"}.line(), Rec{"Marked", "marked", "Ox"}.line()});
     }
+    // The lookups as the windows make them, telling the user of a game the data file lacks.
+    RomLookup LookupRom(Emu emu, std::string_view game) {
+        RomLookup result = arvok::LookupRom(installation.data, emu, game);
+        if (!result.found)
+            installation.notices.gameMissing();
+        return result;
+    }
+    NeoGeoLookup LookupMameNeoGeo(std::string_view set) {
+        NeoGeoLookup result = arvok::LookupMameNeoGeo(installation.data, set);
+        if (!result.found)
+            installation.notices.gameMissing();
+        return result;
+    }
+
     TempDir dir;
+    Installation installation{dir.path()};
     ScriptedDialogs* shown = nullptr;
 };
 

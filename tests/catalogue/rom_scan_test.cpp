@@ -3,9 +3,9 @@
 #include <filesystem>
 
 #include "catalogue/rom_scan.h"
-#include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "records.h"
+#include "shell/installation.h"
 #include "support/shown_texts.h"
 #include "support/test_support.h"
 
@@ -21,7 +21,6 @@ using test::WriteLines;
 class RomScanTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Shared().DirInst = dir.path();
         std::filesystem::create_directories(dir / "Cfg");
         shown = &InstallScriptedDialogs();
         WriteLines(dir / "Data/Mame.dat",
@@ -46,7 +45,15 @@ protected:
         return bytes;
     }
 
+    // The scan as the configuration page starts it, telling the user what it found.
+    ScanResult ScanRoms(Emu emu, const ScanRequest& request) {
+        ScanResult result = arvok::ScanRoms(installation.data, emu, request);
+        installation.notices.scanned(emu, request, result);
+        return result;
+    }
+
     TempDir dir;
+    Installation installation{dir.path()};
     const std::string roms = dir / "roms", alt = dir / "alt";
     ScriptedDialogs* shown = nullptr;
 };

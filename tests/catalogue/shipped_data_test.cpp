@@ -130,7 +130,8 @@ TEST(ShippedData, FilterValuesAreItemsOfTheFilterCombos) {
 
 // Fields "from" to "to" (counted as in the file) of the record of a set.
 std::vector<std::string> Fields(Emu emu, const std::string& set, int from, int to) {
-    auto record = FindRecord(ShippedFile(emu), kSet, set);
+    DataFiles data("");
+    auto record = data.find(ShippedFile(emu), kSet, set);
     if (!record)
         return {"<no " + set + ">"};
     return Strings(record->fields.begin() + from - 1, record->fields.begin() + to);

@@ -12,7 +12,7 @@ namespace {
 // The built-in defaults with slots set from slot, value pairs.
 template <class... Pairs> GameOptions With(Emu emu, Pairs... pairs) {
     GameOptions options;
-    options.fields = arvok::With(BuiltInDefaults(emu), pairs...);
+    options.fields = arvok::With(BuiltInDefaults(SettingsFiles(""), emu), pairs...);
     return options;
 }
 

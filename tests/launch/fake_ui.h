@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/shared_state.h"
 #include "launch/launch_ui.h"
 #include "launch/stand_in.h"
 #include "platform/dialogs.h"
+#include "shell/installation.h"
 
 namespace arvok::test {
 
@@ -28,6 +28,9 @@ public:
     FolderListings folders;
 
     void saveSettingsFile() override { ++saves; }
+    // What the launch tells and asks goes to the user as the window puts it.
+    void tell(const LaunchProblem& problem) override { notices.tell(problem); }
+    bool useSetThere(const std::string& set) override { return notices.useSetThere(set); }
     LaunchInputs inputs() override { return in; }
     FolderListings& romFolders() override { return folders; }
     void gameLookedUp(const std::string& game, const RomLookup& result) override {
@@ -40,6 +43,9 @@ public:
     void openFolderPicker(const RomFolderRequest& request) override {
         folderPickers.push_back(request);
     }
+
+private:
+    Notices notices;
 };
 
 // An installation whose data file for "emuKind" holds "records", the stand-in emulator in
@@ -51,17 +57,17 @@ public:
     LaunchScene(Emu emuKind, const std::string& emuFolder, const std::string& romFolder,
                 const std::vector<std::string>& records)
         : emuDir(root / emuFolder), target(romFolder.empty() ? emuDir : emuDir + "/" + romFolder) {
-        Shared().DirInst = root / "inst";
         WriteLines(root / ("inst/Data/" + std::string(Section(emuKind).baseName) + ".dat"),
                    records);
         std::filesystem::create_directories(gameFolder);
         ui.in.programPath = emu.program();
         ui.in.emulatorDir = emuDir;
-        ui.in.options.fields = BuiltInDefaults(emuKind);
+        ui.in.options.fields = BuiltInDefaults(installation.settings, emuKind);
         ui.in.options.fields[kRomPathSlot] = gameFolder;
     }
 
     TempDir root;
+    Installation installation{root / "inst"};
     ScriptedDialogs& asked = InstallScriptedDialogs();
     const std::string emuDir;
     const std::string target; // the emulator's ROM folder

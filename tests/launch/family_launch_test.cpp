@@ -50,7 +50,9 @@ protected:
         atRest = test::Entries(emuDir);
     }
 
-    void Launch(const std::string& game = "Abc Game") { RunGame(family.emu, game, ui); }
+    void Launch(const std::string& game = "Abc Game") {
+        RunGame(installation.data, family.emu, game, ui);
+    }
 
     // The emulator's ROM folder written in upper case, or its directory with a closing "/".
     std::string TargetSpelledOtherwise() const {

@@ -27,7 +27,7 @@ protected:
 
     void Launch(const std::string& game) {
         ui.in.settingsKey = game;
-        RunMame(game, ui);
+        RunMame(installation.data, game, ui);
     }
 
     const std::string& roms = target;
@@ -180,7 +180,7 @@ TEST_F(MameLaunch, AMissingSetTurnsToTheSettingsPageAndOpensTheFolderPicker) {
     fs::create_directories(gameFolder);
     ui.folderPickers.clear();
     ui.in.settingsKey = "Ms. Pac-Man";
-    RunMame("Pac-Man", ui);
+    RunMame(installation.data, "Pac-Man", ui);
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     EXPECT_EQ(ui.folderPickers[0].caption, "Search Rom for Ms. Pac-Man (mspacman.zip;pacman.zip)");
     EXPECT_EQ(ui.folderPickers[0].pattern, "mspacman.zip;pacman.zip");

@@ -283,11 +283,9 @@ TEST_F(CallusRaineTest, SettingsSetForTwoGamesStayWithEachAcrossPageAndGameChang
     clickButton("imgButSet");
     pickRom("Galaga");
     choose("cboMameGamma", 2);
-    InstallSectionWindows();
-    Hooks().saveForQuit(Emu::Mame);
-    Hooks() = DefaultHooks();
-    SettingsFields saved;
-    LoadGameSettings(Emu::Mame, "Galaga", saved);
+    InstallSectionWindows(*forms_);
+    forms_->hooks.saveForQuit(Emu::Mame);
+    SettingsFields saved = installation_->gameSettings.load(Emu::Mame, "Galaga").fields;
     EXPECT_EQ(saved[mame::Gamma], "2");
 }
 

@@ -2,7 +2,7 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
-#include "core/shared_state.h"
+#include "catalogue/data_file.h"
 #include "sections/popup_menus.h"
 #include "support/test_support.h"
 
@@ -27,9 +27,9 @@ std::string Record(const std::string& name, const std::string& type, const std::
 
 class PopupMenusTest : public ::testing::Test {
 protected:
-    PopupMenusTest() { Shared().DirInst = dir.path(); }
     TempDir dir;
-    MenuWindow menus;
+    DataFiles data{dir.path()};
+    MenuWindow menus{data};
 };
 
 TEST_F(PopupMenusTest, GameMenuTellsMakerYearGenreAndOriginalOrClone) {

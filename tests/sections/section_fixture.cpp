@@ -14,7 +14,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/shared_state.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -45,33 +44,14 @@ std::string Record(const Game& g) {
     return line;
 }
 
-namespace {
-
-// The launcher's start-up takes the current directory as DirInst and makes its work
-// directories there: it runs once, in a scratch directory, before any section window docks
-// beside it.
-void EnsureLauncher() {
-    static bool started = false;
-    if (started)
-        return;
-    started = true;
-    static TempDir scratch;
-    std::string here = CurrentDirectory();
-    if (chdir(scratch.path().c_str()) != 0)
-        return;
+// The launcher's start-up, with its greeting of a new installation, runs before any section
+// window docks beside it.
+void SectionTest::SetUp() {
+    installation_ = std::make_unique<Installation>(dir_.path());
+    forms_ = std::make_unique<Forms>(*installation_);
     InstallScriptedDialogs();
     Forms::main();
-    if (chdir(here.c_str()) != 0)
-        return;
-}
-
-} // namespace
-
-void SectionTest::SetUp() {
-    EnsureLauncher();
     dialogs_ = &InstallScriptedDialogs();
-    Shared().DirInst = dir_.path();
-    Shared().RomDir = {};
     WriteDataFile("Mame", kMameGames);
 }
 
@@ -79,6 +59,7 @@ void SectionTest::TearDown() {
     for (Emu emu : kAllEmus)
         closeSection(emu);
     window_ = nullptr;
+    forms_.reset();
 }
 
 void SectionTest::closeSection(Emu emu) {

@@ -13,6 +13,7 @@
 
 #include "platform/dialogs.h"
 #include "sections/section_window.h"
+#include "shell/forms.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
 
@@ -115,6 +116,8 @@ protected:
     static void answerPicker(const std::string& file);
 
     TempDir dir_;
+    std::unique_ptr<Installation> installation_;
+    std::unique_ptr<Forms> forms_;
     ScriptedDialogs* dialogs_ = nullptr;
     SectionWindow* window_ = nullptr;
 };

@@ -161,7 +161,7 @@ template <class Action> void ExpectEnds(Action action, const std::string& errors
 TEST_F(SectionLaunchTest, AnEndingSignalEndsTheEmulatorSavesEveryWindowAndAsksNothing) {
     WriteDataFile("Raine", kMameGames);
     WriteCfg(Emu::Raine, {});
-    InstallSectionWindows();
+    InstallSectionWindows(*forms_);
     for (const auto& [signal, favourite] :
          {std::pair{"TERM", "1942"}, {"INT", "Xevious"}, {"HUP", "Pac-Man"}}) {
         open(Emu::Raine);
@@ -219,7 +219,6 @@ TEST_F(SectionLaunchTest, AnEndingSignalEndsTheEmulatorSavesEveryWindowAndAsksNo
     EXPECT_EQ(ran(), "<missing>");
     EXPECT_EQ(Entries(dir_ / "emu"), (Names{"mame.sh", "roms"}));
     EXPECT_TRUE(Entries(dir_ / "emu/roms").empty());
-    Hooks() = DefaultHooks();
 }
 
 TEST_F(SectionLaunchTest, AMissingEmulatorIsToldOnTheConfigurationPage) {

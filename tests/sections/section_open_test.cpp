@@ -12,6 +12,7 @@
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
+#include "sections/settings_page.h"
 #include "settings/game_settings.h"
 #include "shell/forms.h"
 #include "support/control_table.h"
@@ -219,7 +220,7 @@ TEST_F(SectionOpenTest, ClosedAndOpenedAgainInOneGoTheSectionHasAShownWindow) {
     EXPECT_FALSE(second->isHidden());
     EXPECT_TRUE(Forms::main().sectionOpen(Emu::Mame));
     // The closed window, gone only now, leaves the new one's game in hand.
-    EXPECT_EQ(LoadedGameKey(Emu::Mame), "Galaga");
+    EXPECT_EQ(second->settingsPage().loadedKey(), "Galaga");
 }
 
 } // namespace

@@ -19,7 +19,7 @@ const std::string kGif = OnePixelGif(255, 0, 0);
 // A MAME record of "key": the built-in defaults with the given slots changed.
 std::string MameRecord(const std::string& key,
                        std::vector<std::pair<size_t, std::string>> changes) {
-    SettingsFields fields = BuiltInDefaults(Emu::Mame);
+    SettingsFields fields = BuiltInDefaults(SettingsFiles(""), Emu::Mame);
     fields[kRomPathSlot] = "/roms/" + key;
     for (const auto& [slot, value] : changes)
         fields[slot] = value;

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <thread>
 
-#include "core/shared_state.h"
 #include "gif.h"
 #include "platform/qt/click_label.h"
 #include "sections/slide_show.h"
@@ -27,10 +26,8 @@ const std::string kGrey = test::OnePixelGif(128, 128, 128);
 
 class SnapshotPageTest : public ::testing::Test {
 protected:
-    SnapshotPageTest() { Shared().DirInst = dir.path(); }
-
     std::unique_ptr<SnapshotPage> makePage(Emu emu) {
-        return std::make_unique<SnapshotPage>(emu, [this] { return options; });
+        return std::make_unique<SnapshotPage>(emu, dir.path(), [this] { return options; });
     }
     void snap(const std::string& name, const std::string& bytes) {
         WriteBytes(dir / ("snap/" + name), bytes);

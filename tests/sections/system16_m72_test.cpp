@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include "core/shared_state.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -31,8 +30,8 @@ protected:
         WriteDataFile("M72", {{"Battle Chopper", "bchopper", "O", "-", "Shooter", "Irem", "1987"},
                               {"R-Type (JP)", "rtypej", "O", "-", "Shooter", "Irem", "1987"}});
         WriteBytes(dir_ / "emu/ziproms/.keep", "");
-        Shared().RomDir[Index(Emu::System16)] = dir_ / "roms";
-        Shared().RomDir[Index(Emu::M72)] = dir_ / "roms";
+        installation_->settings.RomDir[Index(Emu::System16)] = dir_ / "roms";
+        installation_->settings.RomDir[Index(Emu::M72)] = dir_ / "roms";
         for (const char* set : {"shinobi", "goldnaxe", "bchopper", "rtypej"})
             WriteBytes(dir_ / ("roms/" + std::string(set) + ".zip"), "zip");
         // Both sections have settings files, each with its favourites.

@@ -54,13 +54,13 @@ TEST_F(EmulatorCfgTest, EachSectionWritesItsFileByteForByteAndReadsItBack) {
         const std::string name = std::string(Section(emu).baseName) + ".cfg";
         std::string path = dir / ("Cfg/" + name);
         EXPECT_EQ(ReadBytes(path), ReadBytes(test::Fixture("cfg/" + name)));
-        EXPECT_EQ(Shared().RomDir[Index(emu)], cfg.romPath);
+        EXPECT_EQ(installation.settings.RomDir[Index(emu)], cfg.romPath);
 
-        Shared().RomDir[Index(emu)] = "stale";
+        installation.settings.RomDir[Index(emu)] = "stale";
         EmulatorCfg read = LoadEmulatorCfg(emu);
         EXPECT_TRUE(read.read);
         EXPECT_EQ(Values(read), Values(cfg));
-        EXPECT_EQ(Shared().RomDir[Index(emu)], cfg.romPath);
+        EXPECT_EQ(installation.settings.RomDir[Index(emu)], cfg.romPath);
         // Favourites come back in file order: the list's last item first.
         std::vector<std::string> reversed(cfg.favourites->rbegin(), cfg.favourites->rend());
         EXPECT_EQ(read.favourites, reversed);
@@ -77,7 +77,7 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
                                   "NoSlideShow=", "ShowCounter=yes", "SlideDelay=8", "", "[Gui]",
                                   "FavSize=down", "", "[Favorties]", "\"Pac-Man\"", "", "\"\"",
                                   "\"Puzzle, the\""}));
-    Shared().RomDir[Index(Emu::Mame)] = "/stale";
+    installation.settings.RomDir[Index(Emu::Mame)] = "/stale";
     EmulatorCfg cfg = LoadEmulatorCfg(Emu::Mame);
     // Values go by their place under the header, whatever their keys say; the alternative ROM
     // path, missing, stays empty.
@@ -85,7 +85,7 @@ TEST_F(EmulatorCfgTest, BadOrMissingValuesKeepTheirDefaultsAndTheRestIsStillRead
     // section takes no place.
     EXPECT_EQ(Values(cfg), std::make_tuple("C:\\Emu,Mame\\mame.exe", "/roms=old", "/emu", "",
                                            "/snaps", "", false, false, 2, "down"));
-    EXPECT_EQ(Shared().RomDir[Index(Emu::Mame)], "/emu");
+    EXPECT_EQ(installation.settings.RomDir[Index(Emu::Mame)], "/emu");
     EXPECT_EQ(cfg.favourites, (Names{"Pac-Man", "Puzzle, the"}));
 
     // Without its snapshot section and with a word for a delay, a file still gives its paths
@@ -129,9 +129,9 @@ TEST(SlideDelay, EachIndexOfTheComboGivesItsDelay) {
 }
 
 TEST_F(EmulatorCfgTest, AMissingFileGivesNoFavouritesAndLeavesTheRomDirAlone) {
-    Shared().RomDir[Index(Emu::M72)] = "/kept";
+    installation.settings.RomDir[Index(Emu::M72)] = "/kept";
     EXPECT_EQ(LoadEmulatorCfg(Emu::M72).favourites, std::nullopt);
-    EXPECT_EQ(Shared().RomDir[Index(Emu::M72)], "/kept");
+    EXPECT_EQ(installation.settings.RomDir[Index(Emu::M72)], "/kept");
 }
 
 TEST_F(EmulatorCfgTest, BothSettingsFilesAreFoundAndSavedOverWhateverTheCaseOfTheirNames) {

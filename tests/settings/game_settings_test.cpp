@@ -18,13 +18,14 @@ std::string SetPath(const test::TempDir& dir, Emu emu) {
     return dir / ("Cfg/" + std::string(Section(emu).baseName) + ".set");
 }
 
-// Whether loading "key" found settings, and their source (which no load leaves as it starts).
-std::pair<bool, SettingsSource> Load(Emu emu, const std::string& key, SettingsFields& fields) {
-    auto source = static_cast<SettingsSource>(-1);
-    return {LoadGameSettings(emu, key, fields, &source), source};
-}
-
-using GameSettingsTest = SettingsTest;
+class GameSettingsTest : public SettingsTest {
+protected:
+    // Whether loading "key" found settings, and their source (which no load leaves as it starts).
+    std::pair<bool, SettingsSource> Load(Emu emu, const std::string& key, SettingsFields& fields) {
+        auto source = static_cast<SettingsSource>(-1);
+        return {LoadGameSettings(emu, key, fields, &source), source};
+    }
+};
 
 TEST_F(GameSettingsTest, ApplyToAllLeavesTheSingleDefaultRecordOfEachEmulator) {
     // The record "All" leaves for each section, one line a section in section order.
@@ -38,7 +39,7 @@ TEST_F(GameSettingsTest, ApplyToAllLeavesTheSingleDefaultRecordOfEachEmulator) {
         EXPECT_EQ(ReadBytes(SetPath(dir, emu)), golden[Index(emu)] + "\r\n");
     }
     // The section's ROM directory, when set, is the default ROM folder.
-    Shared().RomDir[Index(Emu::Raine)] = "/home/me/raine roms";
+    installation.settings.RomDir[Index(Emu::Raine)] = "/home/me/raine roms";
     ASSERT_TRUE(ApplyToAll(Emu::Raine, BuiltInDefaults(Emu::Raine)));
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Raine)),
               "\"[DEFAULT]\",\"/home/me/raine roms\",0,0,0,0,0\r\n");
@@ -48,7 +49,7 @@ TEST_F(GameSettingsTest, ApplyToAllLeavesTheSingleDefaultRecordOfEachEmulator) {
 // Every option of the section away from its built-in default.
 SettingsFields AllChanged(Emu emu) {
     const auto& table = GameSettingsTableOf(emu);
-    SettingsFields fields = BuiltInDefaults(emu);
+    SettingsFields fields = BuiltInDefaults(SettingsFiles(""), emu);
     fields[kRomPathSlot] = "/roms/PROGRA~1/a, b";
     for (size_t slot = 1; slot <= table.options.size(); ++slot) {
         const GameOption& option = table.option(slot);
@@ -69,7 +70,7 @@ TEST_F(GameSettingsTest, EveryOptionOfEveryEmulatorComesBackAsSaved) {
         ASSERT_TRUE(SaveGameSettings(emu, "Game Two", BuiltInDefaults(emu)));
         SettingsFields loaded;
         EXPECT_EQ(Load(emu, "Game One", loaded), std::pair(true, SettingsSource::GameRecord));
-        EXPECT_TRUE(Shared().Trovato);
+        EXPECT_TRUE(lastLoad.Trovato);
         EXPECT_EQ(loaded, AllChanged(emu));
         EXPECT_TRUE(LoadGameSettings(emu, "Game Two", loaded));
         EXPECT_EQ(loaded, BuiltInDefaults(emu));
@@ -94,9 +95,9 @@ TEST_F(GameSettingsTest, AGameFindsOnlyItsOwnKeyThenTheDefaultRecordThenTheBuilt
 
         WriteLines(path, {"\"Pac-Man\",\"/pacman\""});
         EXPECT_EQ(Load(emu, "Galaga", fields), std::pair(false, SettingsSource::BuiltIn));
-        EXPECT_FALSE(Shared().Trovato);
+        EXPECT_FALSE(lastLoad.Trovato);
         EXPECT_EQ(fields, BuiltInDefaults(emu));
-        Shared().RomDir[Index(emu)] = "/my roms";
+        installation.settings.RomDir[Index(emu)] = "/my roms";
         EXPECT_FALSE(LoadGameSettings(emu, "Galaga", fields));
         EXPECT_EQ(fields[kRomPathSlot], "/my roms");
 
@@ -181,28 +182,6 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
               "\"Robotron\",\"/roms/robotron\",0,0,0,-1,1,1,12,0,0,0,\"-8\",\"16\",30,"
               "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0\r\n\"Galaga\",\"/g\"\r\n");
     EXPECT_TRUE(shown->asked.empty());
-}
-
-TEST_F(GameSettingsTest, SettingsAreSavedOnlyUnderTheKeyTheyWereLoadedFor) {
-    SettingsFields fields = AllChanged(Emu::Callus);
-    EXPECT_EQ(LoadedGameKey(Emu::Callus), "");
-    EXPECT_TRUE(SaveLoadedGameSettings(Emu::Callus, fields));
-    EXPECT_FALSE(IsPresentFile(SetPath(dir, Emu::Callus)));
-
-    LoadGameSettings(Emu::Callus, "Final Fight", fields);
-    EXPECT_EQ(LoadedGameKey(Emu::Callus), "Final Fight");
-    EXPECT_EQ(LoadedGameKey(Emu::Mame), "");
-    fields[callus::HR] = "3";
-    ASSERT_TRUE(SaveLoadedGameSettings(Emu::Callus, fields));
-    SettingsFields loaded;
-    EXPECT_TRUE(LoadGameSettings(Emu::Callus, "Final Fight", loaded));
-    EXPECT_EQ(loaded, fields);
-
-    ForgetLoadedGameKey(Emu::Callus);
-    std::string before = ReadBytes(SetPath(dir, Emu::Callus));
-    fields[callus::HR] = "4";
-    EXPECT_TRUE(SaveLoadedGameSettings(Emu::Callus, fields));
-    EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Callus)), before);
 }
 
 TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {

@@ -1,5 +1,6 @@
-// A fresh installation directory with an empty Cfg folder, the shared state reset and scripted
-// message boxes, for the settings tests; and a game's settings built slot by slot.
+// A fresh installation with an empty Cfg folder and scripted message boxes, for the settings
+// tests, whose loads and saves tell the user what they found as the windows do; and a game's
+// settings built slot by slot.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,9 +10,10 @@
 #include <sys/resource.h>
 
 #include "core/section.h"
-#include "core/shared_state.h"
 #include "platform/dialogs.h"
+#include "settings/emulator_cfg.h"
 #include "settings/game_settings.h"
+#include "shell/installation.h"
 #include "support/test_support.h"
 
 namespace arvok {
@@ -31,14 +33,42 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(dir / "Cfg");
-        Shared() = SharedState{};
-        Shared().DirInst = dir.path();
-        for (Emu emu : kAllEmus)
-            ForgetLoadedGameKey(emu);
         shown = &InstallScriptedDialogs();
     }
 
+    EmulatorCfg LoadEmulatorCfg(Emu emu) {
+        EmulatorCfg cfg = arvok::LoadEmulatorCfg(installation.settings, emu);
+        installation.notices.read(EmulatorCfgPath(installation.settings, emu), cfg.file);
+        return cfg;
+    }
+    bool SaveEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
+        return installation.notices.saved(arvok::SaveEmulatorCfg(installation.settings, emu, cfg));
+    }
+    // Whether a record was found.
+    bool LoadGameSettings(Emu emu, const std::string& key, SettingsFields& fields,
+                          SettingsSource* source = nullptr) {
+        lastLoad = installation.gameSettings.load(emu, key);
+        installation.notices.read(lastLoad.path, lastLoad.file);
+        fields = lastLoad.fields;
+        if (source)
+            *source = lastLoad.source;
+        return lastLoad.Trovato;
+    }
+    bool SaveGameSettings(Emu emu, const std::string& key, const SettingsFields& fields) {
+        return installation.notices.saved(installation.gameSettings.save(emu, key, fields));
+    }
+    // The "All" button, which the user asked for.
+    bool ApplyToAll(Emu emu, const SettingsFields& fields) {
+        return installation.notices.saved(installation.gameSettings.applyToAll(emu, fields),
+                                          Notices::Report::EachTime);
+    }
+    SettingsFields BuiltInDefaults(Emu emu) {
+        return arvok::BuiltInDefaults(installation.settings, emu);
+    }
+
     test::TempDir dir;
+    Installation installation{dir.path()};
+    GameLoad lastLoad;
     ScriptedDialogs* shown = nullptr;
 };
 

@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "core/texts.h"
+#include "platform/path.h"
 #include "platform/qt/qt_dialogs.h"
 #include "shell/about.h"
+#include "shell/installation.h"
 #include "shell/launcher.h"
+#include "shell/section_hooks.h"
 #include "support/control_table.h"
 #include "support/cut_text.h"
 #include "support/shown_texts.h"
@@ -48,7 +51,9 @@ TEST(About, ItStandsAsDesignedAndItsLinksOpenAMailToTheAuthorAndTheWebPage) {
 }
 
 TEST(About, TheLauncherShowsItModallyAndItsLogoLeadsToTheDedicationAsDesigned) {
-    LauncherWindow launcher;
+    Installation installation(CurrentDirectory());
+    SectionHooks hooks = DefaultHooks(installation);
+    LauncherWindow launcher(installation, hooks);
     std::vector<std::string> seen;
     QTimer::singleShot(0, [&] {
         QWidget* about = QApplication::activeModalWidget();

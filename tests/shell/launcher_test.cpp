@@ -15,6 +15,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/path.h"
+#include "shell/installation.h"
 #include "shell/instance.h"
 #include "shell/launcher.h"
 #include "shell/section_hooks.h"
@@ -50,24 +51,22 @@ protected:
         fs::current_path(dir_.path());
         home_ = fs::current_path().string();
         dialogs_ = &InstallScriptedDialogs();
-        Hooks() = DefaultHooks();
-        Hooks().open = [this](Emu emu) { note("open", emu); };
-        Hooks().place = [this](Emu emu, int top, int left, int width, int height) {
+        installation = std::make_unique<Installation>(home_);
+        hooks = DefaultHooks(*installation);
+        hooks.open = [this](Emu emu) { note("open", emu); };
+        hooks.place = [this](Emu emu, int top, int left, int width, int height) {
             note("place", emu);
             for (int twips : {top, left, width, height})
                 calls_.back() += " " + std::to_string(twips);
         };
-        Hooks().saveForQuit = [this](Emu emu) { note("save", emu); };
+        hooks.saveForQuit = [this](Emu emu) { note("save", emu); };
     }
-    void TearDown() override {
-        Hooks() = DefaultHooks();
-        fs::current_path(oldCwd_);
-    }
+    void TearDown() override { fs::current_path(oldCwd_); }
     // A hook's call, "<hook> <section's tag>".
     void note(const std::string& hook, Emu emu) { calls_.push_back(hook + " " + Section(emu).tag); }
 
     std::unique_ptr<LauncherWindow> Start() {
-        auto window = std::make_unique<LauncherWindow>();
+        auto window = std::make_unique<LauncherWindow>(*installation, hooks);
         window->load();
         return window;
     }
@@ -81,6 +80,8 @@ protected:
     fs::path oldCwd_;
     std::string home_;
     ScriptedDialogs* dialogs_ = nullptr;
+    std::unique_ptr<Installation> installation;
+    SectionHooks hooks;
     Lines calls_;
 };
 
@@ -120,8 +121,8 @@ TEST_F(Launcher, AnExistingLowerCaseCfgIsNotDoubledAndCountsForTheGreeting) {
 
 TEST_F(Launcher, TheDefaultLayoutOpensAndPlacesSectionsInFileOrder) {
     std::vector<int> leftAtOpen;
-    LauncherWindow window;
-    Hooks().open = [&](Emu emu) {
+    LauncherWindow window(*installation, hooks);
+    hooks.open = [&](Emu emu) {
         note("open", emu);
         leftAtOpen.push_back(window.twipsLeft());
     };
@@ -144,7 +145,7 @@ TEST_F(Launcher, TheBannerStartsOnEveryWayOutOfStartUpAndRotatesThroughSixTexts)
     EXPECT_EQ(stoppedTimer->interval(), 10000);
     EXPECT_EQ(calls_, (Lines{"open MAME", "place MAME 1 2 3 4"}));
 
-    LauncherWindow window;
+    LauncherWindow window(*installation, hooks);
     auto* timer = window.findChild<QTimer*>("Timer1");
     EXPECT_FALSE(timer->isActive());
     window.load();
@@ -169,7 +170,7 @@ TEST_F(Launcher, TheBannerStartsOnEveryWayOutOfStartUpAndRotatesThroughSixTexts)
 }
 
 TEST_F(Launcher, ASectionWithoutItsDataFileIsReportedAndStillPlaced) {
-    Hooks().open = DefaultHooks().open;
+    hooks.open = DefaultHooks(*installation).open;
     WriteLayout({"[Work]", "MAME,1,2,3,4", "M72,5,6,7,8", "-"});
     test::WriteBytes(home_ + "/Cfg/Mame.cfg", "");
     WriteLines(home_ + "/data/m72.dat", HeaderLines("M72", 17));
@@ -245,8 +246,8 @@ TEST_F(Launcher, PointingAtAnEntryHighlightsItAndShowsOnlyItsOwnStatistics) {
 
 TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
     int rested = 0, layouts = 0;
-    Hooks().restClearFavourites = [&] { ++rested; };
-    Hooks().showLayoutManager = [&] { ++layouts; };
+    hooks.restClearFavourites = [&] { ++rested; };
+    hooks.showLayoutManager = [&] { ++layouts; };
     auto window = Start();
     QLabel* callus = Find(window.get(), "lblCallus");
     test::SendMouse(callus, QEvent::MouseButtonPress, Qt::RightButton);

@@ -8,9 +8,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "core/shared_state.h"
 #include "platform/dialogs.h"
 #include "platform/path.h"
+#include "shell/forms.h"
 #include "shell/pickers.h"
 #include "support/control_table.h"
 #include "support/shown_texts.h"
@@ -74,7 +74,6 @@ void Click(const QWidget& picker, const char* button) {
 class PickersTest : public ::testing::Test {
 protected:
     PickersTest() {
-        Shared().DirInst = dir / "inst";
         WriteBytes(dir / "inst/arvok.ini", "");
         for (Emu emu : kAllEmus)
             RegisterPickerTarget(emu, emu == Emu::Callus ? &callus : &mame);
@@ -86,6 +85,8 @@ protected:
     }
 
     TempDir dir;
+    Installation installation{dir / "inst"};
+    Forms forms{installation};
     FakeTarget mame, callus;
     ScriptedDialogs* asked = nullptr;
 };

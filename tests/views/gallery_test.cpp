@@ -206,16 +206,17 @@ TEST(Gallery, EveryViewIsDrawnAsItsReference) {
     fs::current_path(kHome);
     QApplication::setFont(QFont("DejaVu Sans", 9));
     InstallScriptedDialogs();
-    InstallSectionWindows();
-    InstallLayoutManager();
-    Forms::main();
     std::vector<std::string> differences;
-    for (const View& view : Views())
-        if (std::string difference = Difference(view.name, view.draw()); !difference.empty())
-            differences.push_back(difference);
-    for (Emu emu : kAllEmus)
-        delete ExistingSectionWindow(emu);
-    delete ExistingLayoutManager();
+    {
+        Installation installation(kHome);
+        Forms forms(installation);
+        InstallSectionWindows(forms);
+        InstallLayoutManager(forms);
+        Forms::main();
+        for (const View& view : Views())
+            if (std::string difference = Difference(view.name, view.draw()); !difference.empty())
+                differences.push_back(difference);
+    }
     fs::current_path(here);
     fs::remove_all(kHome);
     close(lock);

@@ -8,13 +8,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <optional>
 
-#include "core/shared_state.h"
 #include "layouts/qt/name_dialog.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/controls.h"
@@ -23,30 +21,11 @@
 #include "sections/open_section.h"
 #include "sections/section_window.h"
 #include "settings/layout_files.h"
-#include "settings/settings_io.h"
 #include "shell/forms.h"
-#include "shell/section_hooks.h"
 
 namespace arvok {
 
 namespace {
-
-QPointer<LayoutManager>& Manager() {
-    static QPointer<LayoutManager> manager;
-    return manager;
-}
-
-// The options set in the manager while arvok.ini, at "path", could not be read: they last for
-// the run instead.
-struct RunOptions {
-    std::string path;
-    LayoutOptionsRead options;
-};
-
-std::optional<RunOptions>& OptionsOfTheRun() {
-    static std::optional<RunOptions> options;
-    return options;
-}
 
 template <class Widget> Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(name);
@@ -55,7 +34,7 @@ template <class Widget> Widget* Named(Widget* widget, const char* name) {
 
 } // namespace
 
-LayoutManager::LayoutManager() : QWidget(nullptr, Qt::Window) {
+LayoutManager::LayoutManager(Forms& forms) : QWidget(nullptr, Qt::Window), forms_(forms) {
     setObjectName("frmOptions");
     setWindowTitle(QStringLiteral("Arvok - Layouts Manager"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -130,7 +109,7 @@ void LayoutManager::build() {
 }
 
 std::string LayoutManager::layoutsPath() const {
-    return LayoutsDatPath(Shared().DirInst);
+    return LayoutsDatPath(forms_.installation.DirInst);
 }
 
 std::string LayoutManager::currentName() const {
@@ -139,11 +118,13 @@ std::string LayoutManager::currentName() const {
 
 void LayoutManager::load() {
     std::vector<std::string> lines;
-    const settings_io::FileState layouts = settings_io::ReadSettingsFile(layoutsPath(), lines);
-    const std::string iniPath = ArvokIniPath(Shared().DirInst);
+    const settings_io::FileState layouts = settings_io::ReadSettingsLines(layoutsPath(), lines);
+    notices().read(layoutsPath(), layouts);
+    const std::string iniPath = ArvokIniPath(forms_.installation.DirInst);
     LayoutOptionsRead options = ReadLayoutOptions(iniPath);
-    optionsUnread_ = options.unreadable;
-    const std::optional<RunOptions>& ofTheRun = OptionsOfTheRun();
+    notices().read(iniPath, options.file);
+    optionsUnread_ = options.file == settings_io::FileState::Unreadable;
+    const std::optional<Forms::RunOptions>& ofTheRun = forms_.layoutOptionsOfTheRun;
     if (optionsUnread_ && ofTheRun && ofTheRun->path == iniPath)
         options = ofTheRun->options;
     if (layouts == settings_io::FileState::Missing)
@@ -235,10 +216,8 @@ void LayoutManager::removeLayout() {
         return;
     const std::string defaultName = ToAnsi(cboListaLayout2_->currentText());
     const int index = cboListaLayout_->currentIndex();
-    if (!RemoveLayout(layoutsPath(), name)) {
-        settings_io::ReportSaveFailure(layoutsPath());
+    if (!notices().written(layoutsPath(), RemoveLayout(layoutsPath(), name)))
         return;
-    }
     for (QComboBox* box : {cboListaLayout_, cboListaLayout2_}) {
         QSignalBlocker block(box);
         box->removeItem(index);
@@ -265,8 +244,7 @@ void LayoutManager::saveLayout() {
         TwipRect r = GetTwips(window);
         placements.push_back({emu, r.Top, r.Left, r.Width, r.Height});
     }
-    if (!StoreLayout(layoutsPath(), name, placements))
-        settings_io::ReportSaveFailure(layoutsPath());
+    notices().written(layoutsPath(), StoreLayout(layoutsPath(), name, placements));
     showLayout();
 }
 
@@ -293,38 +271,40 @@ void LayoutManager::closeManager() {
     options.alwaysOnTop = chkAlwaysOnTop_->isChecked();
     options.autoload = chkEnableAutoload_->isChecked();
     options.defaultLayout = ToAnsi(cboListaLayout2_->currentText());
-    const std::string path = ArvokIniPath(Shared().DirInst);
+    const std::string path = ArvokIniPath(forms_.installation.DirInst);
     if (optionsUnread_)
-        OptionsOfTheRun() =
-            RunOptions{path, {options.alwaysOnTop, options.autoload, options.defaultLayout, true}};
+        forms_.layoutOptionsOfTheRun =
+            Forms::RunOptions{path,
+                              {options.alwaysOnTop, options.autoload, options.defaultLayout,
+                               settings_io::FileState::Unreadable}};
     if (layoutsUnread_ || optionsUnread_) {
         close();
         return;
     }
-    if (!WriteLayoutOptions(path, options)) {
-        settings_io::ReportSaveFailure(path);
+    if (!notices().written(path, WriteLayoutOptions(path, options)))
         return;
-    }
     close();
 }
 
 LayoutManager* ExistingLayoutManager() {
-    return Manager().data();
+    return static_cast<LayoutManager*>(Forms::current().layoutManager.data());
 }
 
 void ShowLayoutManager() {
-    QPointer<LayoutManager>& manager = Manager();
-    if (!manager) {
-        manager = new LayoutManager;
+    Forms& forms = Forms::current();
+    if (!forms.layoutManager) {
+        auto* manager = new LayoutManager(forms);
+        forms.layoutManager = manager;
         manager->load();
     }
+    LayoutManager* manager = ExistingLayoutManager();
     manager->show();
     manager->raise();
     manager->activateWindow();
 }
 
-void InstallLayoutManager() {
-    Hooks().showLayoutManager = ShowLayoutManager;
+void InstallLayoutManager(Forms& forms) {
+    forms.hooks.showLayoutManager = ShowLayoutManager;
 }
 
 } // namespace arvok

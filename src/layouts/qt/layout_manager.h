@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <string>
 
+#include "shell/forms.h"
+
 class QCheckBox;
 class QComboBox;
 class QListWidget;
@@ -16,7 +18,7 @@ namespace arvok {
 class LayoutManager : public QWidget {
     Q_OBJECT
 public:
-    LayoutManager();
+    explicit LayoutManager(Forms& forms);
 
     // Fills the layout lists from layouts.dat and the options from arvok.ini, then shows the
     // first layout. A missing layouts.dat, a missing key or a default layout that is not in the
@@ -36,6 +38,7 @@ public:
     // Adds a name at the end of both combos, leaving their selections alone.
     void appendName(const std::string& name);
     std::string layoutsPath() const;
+    Notices& notices() const { return forms_.installation.notices; }
 
 private:
     void build();
@@ -51,6 +54,7 @@ private:
     void closeManager();
     std::string currentName() const;
 
+    Forms& forms_;
     QComboBox* cboListaLayout_ = nullptr;
     QListWidget* lstEmulatori_ = nullptr;
     QListWidget* lstEmulatoriSize_ = nullptr;
@@ -66,6 +70,6 @@ LayoutManager* ExistingLayoutManager();
 // Shows the manager, loading it first when it is not open.
 void ShowLayoutManager();
 // Lets the launcher's "Lays" entry show the manager. Called once at start.
-void InstallLayoutManager();
+void InstallLayoutManager(Forms& forms);
 
 } // namespace arvok

@@ -11,7 +11,6 @@
 #include "platform/dialogs.h"
 #include "platform/qt/ansi.h"
 #include "settings/layout_files.h"
-#include "settings/settings_io.h"
 
 namespace arvok {
 
@@ -95,8 +94,8 @@ void LayoutNameDialog::add() {
     if (refused(text))
         return;
     const std::string name = ToAnsi(text);
-    if (!AppendLayout(manager_.layoutsPath(), name)) {
-        settings_io::ReportSaveFailure(manager_.layoutsPath());
+    if (!manager_.notices().written(manager_.layoutsPath(),
+                                    AppendLayout(manager_.layoutsPath(), name))) {
         reject();
         return;
     }
@@ -118,8 +117,8 @@ void LayoutNameDialog::rename() {
         accept();
         return;
     }
-    if (!RenameLayout(manager_.layoutsPath(), oldName, newName)) {
-        settings_io::ReportSaveFailure(manager_.layoutsPath());
+    if (!manager_.notices().written(manager_.layoutsPath(),
+                                    RenameLayout(manager_.layoutsPath(), oldName, newName))) {
         reject();
         return;
     }

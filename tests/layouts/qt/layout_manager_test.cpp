@@ -42,8 +42,8 @@ class LayoutManagerTest : public SectionTest {
 protected:
     void SetUp() override {
         SectionTest::SetUp();
-        InstallSectionWindows();
-        InstallLayoutManager();
+        InstallSectionWindows(*forms_);
+        InstallLayoutManager(*forms_);
         WriteCfg(Emu::Mame, {"Galaga"});
     }
     void TearDown() override {
@@ -536,7 +536,7 @@ TEST_F(LayoutManagerTest, NoControlStandsOverAnotherOrOutsideItsPageInAnyWindow)
             EXPECT_EQ(CutComboItems(find(ObjectName(emu, "pic", page).c_str())), Lines{}) << page;
     }
     showManager();
-    LauncherWindow launcher;
+    LauncherWindow launcher(*installation_, forms_->hooks);
     FolderPicker folders({"CALLUSROM", "*.zip", "", ""});
     ProgramPicker programs({"CALLUS", "*", "", "", false});
     LayoutNameDialog name(*manager_, LayoutNameDialog::Mode::Add);

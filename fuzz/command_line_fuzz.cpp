@@ -250,7 +250,7 @@ std::string Record(Emu emu, FuzzedDataProvider& input) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Installation();
+    Root();
     FuzzedDataProvider input(data, size);
     Builder b{PickEmu(input), Word(input), Word(input)};
     std::tm now{};
@@ -265,7 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The window loads the game's record into its page and starts the game from the page.
     Put("Cfg/" + GameSettingsTableOf(b.emu).fileName, Record(b.emu, input) + "\r\n");
     GameOptions options;
-    LoadGameSettings(b.emu, "game", options.fields);
+    options.fields = GameSettings().load(b.emu, "game").fields;
     options.resolutionEnabled = input.ConsumeBool();
     options.playback = input.ConsumeBool();
     options.inpName = Word(input) + (input.ConsumeBool() ? ".inp" : "");
@@ -296,6 +296,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     SetClock({});
-    TakeMessages();
     return 0;
 }

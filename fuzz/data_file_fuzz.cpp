@@ -69,8 +69,8 @@ void WaitPastChange(const std::string& path) {
 }
 
 void CheckPages(Emu emu, const std::string& name, const std::optional<std::string>& line) {
-    GameInfo info = ReadGameInfo(emu, name);
-    MenuCaptions captions = ReadMenuCaptions(emu, name);
+    GameInfo info = ReadGameInfo(Data(), emu, name);
+    MenuCaptions captions = ReadMenuCaptions(Data(), emu, name);
     std::array<std::string, kInfoItems> texts;
     MenuCaptions expected;
     if (line) {
@@ -111,7 +111,7 @@ void CheckPages(Emu emu, const std::string& name, const std::optional<std::strin
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Installation();
+    Root();
     FuzzedDataProvider input(data, size);
     Emu emu = PickEmu(input);
     uint8_t mode = input.ConsumeIntegral<uint8_t>();
@@ -132,8 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // The same file held other records of the same size when it was read a clock tick ago,
         // so that the program kept them; it must see the new ones all the same.
         Put(rel, std::string(bytes.rbegin(), bytes.rend()));
-        WaitPastChange(DataFilePath(emu));
-        FindGameRecord(emu, "-");
+        WaitPastChange(Data().dataFilePath(emu));
+        Data().findGame(emu, "-");
     }
     Put(rel, bytes);
 
@@ -146,11 +146,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             records.push_back(line);
     }
     if (text) {
-        CheckRecordLines(RecordLines(DataFilePath(emu)), records);
-        CheckRecordLines(*DataFileRecords(DataFilePath(emu)), records);
+        CheckRecordLines(RecordLines(Data().dataFilePath(emu)), records);
+        CheckRecordLines(*Data().records(Data().dataFilePath(emu)), records);
     } else {
-        FUZZ_CHECK(!RecordLines(DataFilePath(emu)).ok() &&
-                       !DataFileRecords(DataFilePath(emu))->ok(),
+        FUZZ_CHECK(!RecordLines(Data().dataFilePath(emu)).ok() &&
+                       !Data().records(Data().dataFilePath(emu))->ok(),
                    "a data file that is not text was read");
     }
 
@@ -172,13 +172,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 break;
             }
 
-    std::optional<GameRecord> found = FindGameRecord(emu, value, number);
+    std::optional<GameRecord> found = Data().findGame(emu, value, number);
     FUZZ_CHECK(found.has_value() == first.has_value(), "\"" + value + "\"");
     if (found)
         FUZZ_CHECK(Describe(found->fields) == Describe(SplitRecord(*first).fields),
                    "\"" + value + "\" " + Describe(found->fields) + " / " + *first);
     if (number == kName)
         CheckPages(emu, value, first);
-    TakeMessages();
     return 0;
 }

@@ -5,8 +5,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/shared_state.h"
-#include "platform/dialogs.h"
 #include "platform/text_file.h"
 
 namespace fs = std::filesystem;
@@ -14,16 +12,6 @@ namespace fs = std::filesystem;
 namespace arvok::fuzz {
 
 namespace {
-
-size_t shown = 0;
-
-class CountingDialogs : public Dialogs {
-public:
-    Answer message(const std::string&, MsgStyle, const std::string&) override {
-        ++shown;
-        return Answer::Ok;
-    }
-};
 
 std::string MakeInstallation() {
     std::error_code ec;
@@ -53,7 +41,7 @@ std::string Escaped(const std::string& text) {
 
 } // namespace
 
-const std::string& Installation() {
+const std::string& Root() {
     // Never destroyed, so that the removal at exit still has the name.
     static const std::string* root = nullptr;
     if (!root) {
@@ -62,14 +50,27 @@ const std::string& Installation() {
             std::error_code ec;
             fs::remove_all(*root, ec);
         });
-        SetDialogs(std::make_unique<CountingDialogs>());
     }
-    Shared().DirInst = *root;
     return *root;
 }
 
+SettingsFiles& Settings() {
+    static SettingsFiles files(Root());
+    return files;
+}
+
+GameSettingsFiles& GameSettings() {
+    static GameSettingsFiles files(Settings());
+    return files;
+}
+
+DataFiles& Data() {
+    static DataFiles files(Root());
+    return files;
+}
+
 void Put(const std::string& rel, std::string_view bytes) {
-    std::string path = Installation() + "/" + rel;
+    std::string path = Root() + "/" + rel;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() ||
         std::fclose(file) != 0)
@@ -78,19 +79,13 @@ void Put(const std::string& rel, std::string_view bytes) {
 
 void Remove(const std::string& rel) {
     std::error_code ec;
-    fs::remove(Installation() + "/" + rel, ec);
+    fs::remove(Root() + "/" + rel, ec);
 }
 
 std::string Get(const std::string& rel) {
     std::string bytes;
-    ReadFileBytes(Installation() + "/" + rel, bytes);
+    ReadFileBytes(Root() + "/" + rel, bytes);
     return bytes;
-}
-
-size_t TakeMessages() {
-    size_t count = shown;
-    shown = 0;
-    return count;
 }
 
 Emu PickEmu(FuzzedDataProvider& input) {

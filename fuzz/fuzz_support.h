@@ -1,5 +1,5 @@
-// What the fuzz targets share: a private installation directory for the run, dialogs that only
-// count what they are asked to show, and a check that stops the run with what went wrong.
+// What the fuzz targets share: a private installation directory for the run with its settings
+// and data files, and a check that stops the run with what went wrong.
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -10,14 +10,21 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/data_file.h"
 #include "core/section.h"
+#include "settings/game_settings.h"
+#include "settings/settings_io.h"
 
 namespace arvok::fuzz {
 
-// Makes the installation on first use (under /dev/shm when there is one, so that synced
-// rewrites stay cheap), with empty Data and Cfg folders, sets it as the installation directory
-// and installs the counting dialogs. Removed when the run ends.
-const std::string& Installation();
+// Makes the installation folder on first use (under /dev/shm when there is one, so that synced
+// rewrites stay cheap), with empty Data and Cfg folders. Removed when the run ends.
+const std::string& Root();
+// The settings files, the per-game files and the data files of that installation, kept for the
+// run as the program keeps them.
+SettingsFiles& Settings();
+GameSettingsFiles& GameSettings();
+DataFiles& Data();
 
 // Writes "bytes" to the installation's file "rel" ("Cfg/Mame.cfg"), replacing it.
 void Put(const std::string& rel, std::string_view bytes);
@@ -25,9 +32,6 @@ void Put(const std::string& rel, std::string_view bytes);
 void Remove(const std::string& rel);
 // The bytes of the installation's file "rel"; empty when it cannot be read.
 std::string Get(const std::string& rel);
-
-// How many messages the program showed since the last call.
-size_t TakeMessages();
 
 // One of the five sections.
 Emu PickEmu(FuzzedDataProvider& input);

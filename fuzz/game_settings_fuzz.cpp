@@ -4,7 +4,7 @@
 // changes its game's line only (in place, or at the end for a game new to the file), every
 // other line is kept byte for byte and in order, and "All" leaves the one default record. A ROM
 // folder comes back as it was saved, quotes and commas included, or, where a quote followed by a
-// comma would end it early, the save and "All" refuse it with a message and leave the file. A
+// comma would end it early, the save and "All" refuse it and leave the file. A
 // file that is not text (UTF-16, a NUL byte) reads as empty and is never written over.
 #include <algorithm>
 #include <vector>
@@ -24,7 +24,7 @@ std::string Rel(Emu emu) {
 
 std::vector<std::string> Lines(Emu emu) {
     std::vector<std::string> lines;
-    ReadLines(GameSettingsPath(emu), lines);
+    ReadLines(GameSettingsPath(Settings(), emu), lines);
     return lines;
 }
 
@@ -72,9 +72,10 @@ bool Valid(Emu emu, const SettingsFields& fields) {
 
 Loaded Load(Emu emu, const std::string& key) {
     Loaded loaded;
-    bool found = LoadGameSettings(emu, key, loaded.values, &loaded.source);
-    FUZZ_CHECK(found == (loaded.source != SettingsSource::BuiltIn), key);
-    FUZZ_CHECK(LoadedGameKey(emu) == key, key);
+    GameLoad load = GameSettings().load(emu, key);
+    loaded.values = load.fields;
+    loaded.source = load.source;
+    FUZZ_CHECK(load.Trovato == (loaded.source != SettingsSource::BuiltIn), key);
     loaded.fields = Describe(emu, loaded.values);
     FUZZ_CHECK(Valid(emu, loaded.values), loaded.fields);
     return loaded;
@@ -178,19 +179,21 @@ void ReadSaveRead(Emu emu, const std::string& key, std::string_view bytes) {
     Put(Rel(emu), bytes);
     if (!IsTextFile(bytes)) {
         FUZZ_CHECK(Load(emu, key).source == SettingsSource::BuiltIn, key);
-        FUZZ_CHECK(key.empty() || !SaveLoadedGameSettings(emu, BuiltInDefaults(emu)), key);
-        FUZZ_CHECK(!ApplyToAll(emu, BuiltInDefaults(emu)) && Get(Rel(emu)) == bytes, key);
+        const SettingsFields defaults = BuiltInDefaults(Settings(), emu);
+        FUZZ_CHECK(key.empty() || !GameSettings().save(emu, key, defaults).saved(), key);
+        FUZZ_CHECK(!GameSettings().applyToAll(emu, defaults).saved() && Get(Rel(emu)) == bytes,
+                   key);
         return;
     }
     std::vector<std::string> before = Lines(emu);
     Loaded first = Load(emu, key);
     const SettingsFields& fields = first.values;
     if (key.empty()) {
-        FUZZ_CHECK(!SaveGameSettings(emu, key, fields), "an empty name is refused");
+        FUZZ_CHECK(!GameSettings().save(emu, key, fields).saved(), "an empty name is refused");
         FUZZ_CHECK(Get(Rel(emu)) == bytes, "an empty name leaves the file");
         return;
     }
-    FUZZ_CHECK(SaveLoadedGameSettings(emu, fields), key);
+    FUZZ_CHECK(GameSettings().save(emu, key, fields).saved(), key);
     std::string saved = Get(Rel(emu));
     Loaded second = Load(emu, key);
     FUZZ_CHECK(second.source == SettingsSource::GameRecord, key);
@@ -210,7 +213,7 @@ void ReadSaveRead(Emu emu, const std::string& key, std::string_view bytes) {
         FUZZ_CHECK(after[i] == record, before[i] + " / " + after[i]);
     }
 
-    FUZZ_CHECK(SaveLoadedGameSettings(emu, fields), key);
+    FUZZ_CHECK(GameSettings().save(emu, key, fields).saved(), key);
     FUZZ_CHECK(Get(Rel(emu)) == saved, saved);
 }
 
@@ -254,7 +257,7 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
         }
     }
     Put(Rel(emu), JoinCrLf(lines));
-    const std::string builtIn = Describe(emu, BuiltInDefaults(emu));
+    const std::string builtIn = Describe(emu, BuiltInDefaults(Settings(), emu));
     auto expect = [&](size_t i) {
         Loaded got = Load(emu, keys[i]);
         if (expected[i]) {
@@ -270,18 +273,16 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     for (size_t i = 0; i < keys.size(); ++i)
         expect(i);
 
-    // The window saves the settings of the game it loaded last; a ROM folder the record cannot
-    // keep is refused with a message, and the file stays as it was.
+    // A ROM folder the record cannot keep is refused, and the file stays as it was.
     size_t game = input.ConsumeIntegralInRange<size_t>(0, keys.size() - 1);
     SettingsFields fields = Generated(emu, input);
-    Load(emu, keys[game]);
-    TakeMessages();
     bool fits = Fits(fields[kRomPathSlot]);
-    FUZZ_CHECK(SaveLoadedGameSettings(emu, fields) == fits, fields[kRomPathSlot]);
-    FUZZ_CHECK(TakeMessages() == (fits ? 0u : 1u), fields[kRomPathSlot]);
+    settings_io::SettingsSave store = GameSettings().save(emu, keys[game], fields);
+    FUZZ_CHECK(store.saved() == fits && store.refused.has_value() == !fits, fields[kRomPathSlot]);
     if (!fits) {
         FUZZ_CHECK(Get(Rel(emu)) == JoinCrLf(lines), fields[kRomPathSlot]);
-        FUZZ_CHECK(!ApplyToAll(emu, fields) && TakeMessages() == 1, fields[kRomPathSlot]);
+        FUZZ_CHECK(GameSettings().applyToAll(emu, fields).refused.has_value(),
+                   fields[kRomPathSlot]);
         FUZZ_CHECK(Get(Rel(emu)) == JoinCrLf(lines), fields[kRomPathSlot]);
         return;
     }
@@ -294,15 +295,13 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     expected[game] = Describe(emu, fields);
     for (size_t i = 0; i < keys.size(); ++i)
         expect(i);
-    FUZZ_CHECK(SaveGameSettings(emu, keys[game], fields), keys[game]);
+    FUZZ_CHECK(GameSettings().save(emu, keys[game], fields).saved(), keys[game]);
     FUZZ_CHECK(Get(Rel(emu)) == saved, saved);
 
-    // "All": the one default record, which every game then shows; the loaded game stays the one
-    // the settings are saved under.
+    // "All": the one default record, which every game then shows.
     if (input.ConsumeBool()) {
         SettingsFields all = Fitting(Generated(emu, input));
-        FUZZ_CHECK(ApplyToAll(emu, all), Rel(emu));
-        FUZZ_CHECK(LoadedGameKey(emu) == keys.back(), keys.back());
+        FUZZ_CHECK(GameSettings().applyToAll(emu, all).saved(), Rel(emu));
         FUZZ_CHECK(Lines(emu).size() == 1, Get(Rel(emu)));
         fallback = Describe(emu, all);
         Loaded got = Load(emu, kDefaultKey);
@@ -316,7 +315,7 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Installation();
+    Root();
     FuzzedDataProvider input(data, size);
     Emu emu = PickEmu(input);
     if (input.ConsumeBool()) {
@@ -326,6 +325,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const uint32_t choice = input.ConsumeIntegral<uint32_t>();
         ReadSaveRead(emu, key, MaybeNotText(choice, input.ConsumeRemainingBytesAsString()));
     }
-    TakeMessages();
     return 0;
 }

@@ -66,11 +66,11 @@ std::optional<std::string> ExpectedTotal(const std::vector<std::string>& lines) 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Installation();
+    Root();
     FuzzedDataProvider input(data, size);
     Emu emu = PickEmu(input);
     std::string rel = std::string("Data/") + Section(emu).baseName + ".dat";
-    std::string path = DataFilePath(emu);
+    std::string path = Data().dataFilePath(emu);
     uint8_t mode = input.ConsumeIntegral<uint8_t>();
     size_t longAt = input.ConsumeIntegral<uint8_t>();
     uint32_t ends = input.ConsumeIntegral<uint32_t>();

@@ -115,11 +115,11 @@ struct TitlePick {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string dir = [] {
-        std::string made = Installation() + "/emu";
+        std::string made = Root() + "/emu";
         std::filesystem::create_directories(made);
         return made;
     }();
-    Installation();
+    Root();
     FuzzedDataProvider input(data, size);
     Emu emu = input.ConsumeBool() ? Emu::Mame : Emu::Callus;
     uint8_t mode = input.ConsumeIntegral<uint8_t>();

@@ -79,7 +79,7 @@ std::vector<std::string> OtherSections(const std::vector<std::string>& lines) {
 // headers kept after the program's own, or refused with the file left as it was.
 void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
     const std::string before = Get(rel);
-    if (!SaveEmulatorCfg(emu, cfg)) {
+    if (!SaveEmulatorCfg(Settings(), emu, cfg).saved()) {
         FUZZ_CHECK(Get(rel) == before, before);
         return;
     }
@@ -89,16 +89,16 @@ void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
     for (const std::string& line : OtherSections(TextLines(before)))
         others += line + "\r\n";
     FUZZ_CHECK(saved == EncodeEmulatorCfg(emu, cfg) + others, before + " / " + saved);
-    EmulatorCfg again = AsWritten(LoadEmulatorCfg(emu));
+    EmulatorCfg again = AsWritten(LoadEmulatorCfg(Settings(), emu));
     FUZZ_CHECK(Describe(cfg) == Describe(again), Describe(cfg) + " / " + Describe(again));
-    FUZZ_CHECK(SaveEmulatorCfg(emu, again), rel);
+    FUZZ_CHECK(SaveEmulatorCfg(Settings(), emu, again).saved(), rel);
     FUZZ_CHECK(Get(rel) == saved, saved);
 }
 
 void ReadSaveRead(Emu emu, std::string_view bytes) {
     std::string rel = std::string("Cfg/") + EmulatorCfgLayoutOf(emu).fileName;
     Put(rel, bytes);
-    EmulatorCfg cfg = LoadEmulatorCfg(emu);
+    EmulatorCfg cfg = LoadEmulatorCfg(Settings(), emu);
     FUZZ_CHECK(IsTextFile(bytes) || !cfg.read, "a file that is not text was read");
     SaveReadBack(emu, rel, AsWritten(cfg));
 }
@@ -164,8 +164,8 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     // Over an empty file, read first, as an earlier run may have left one that is not read.
     const std::string rel = std::string("Cfg/") + EmulatorCfgLayoutOf(emu).fileName;
     Put(rel, "");
-    LoadEmulatorCfg(emu);
-    FUZZ_CHECK(SaveEmulatorCfg(emu, written), rel);
+    LoadEmulatorCfg(Settings(), emu);
+    FUZZ_CHECK(SaveEmulatorCfg(Settings(), emu, written).saved(), rel);
 
     // A path chosen with a line break in it is never stored.
     if (input.ConsumeIntegralInRange(0, 3) == 0) {
@@ -175,8 +175,7 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
         path.insert(input.ConsumeIntegralInRange<size_t>(0, path.size()),
                     input.PickValueInArray({"\r", "\n", "\r\n"}));
         const std::string before = Get(rel);
-        TakeMessages();
-        FUZZ_CHECK(!SaveEmulatorCfg(emu, broken) && TakeMessages() == 1, path);
+        FUZZ_CHECK(SaveEmulatorCfg(Settings(), emu, broken).refused.has_value(), path);
         FUZZ_CHECK(Get(rel) == before, before);
     }
     // The file as a person typed it, or as another editor saved it again.
@@ -191,11 +190,13 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     }
     if (!IsTextFile(Get(rel))) {
         const std::string before = Get(rel);
-        FUZZ_CHECK(!LoadEmulatorCfg(emu).read && !SaveEmulatorCfg(emu, written), before);
+        FUZZ_CHECK(!LoadEmulatorCfg(Settings(), emu).read &&
+                       !SaveEmulatorCfg(Settings(), emu, written).saved(),
+                   before);
         FUZZ_CHECK(Get(rel) == before, before);
         return;
     }
-    EmulatorCfg read = AsWritten(LoadEmulatorCfg(emu));
+    EmulatorCfg read = AsWritten(LoadEmulatorCfg(Settings(), emu));
     FUZZ_CHECK(Describe(read) == Describe(written), Describe(written) + " / " + Describe(read));
     SaveReadBack(emu, rel, read);
 }
@@ -203,7 +204,7 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Installation();
+    Root();
     FuzzedDataProvider input(data, size);
     Emu emu = PickEmu(input);
     if (input.ConsumeBool()) {
@@ -212,6 +213,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const uint32_t choice = input.ConsumeIntegral<uint32_t>();
         ReadSaveRead(emu, MaybeNotText(choice, input.ConsumeRemainingBytesAsString()));
     }
-    TakeMessages();
     return 0;
 }

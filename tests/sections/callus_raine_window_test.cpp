@@ -75,14 +75,7 @@ TEST_F(CallusRaineTest, BothStandAsDesignedAtTheirFirstVisitRaineWithThreeColumn
     ASSERT_NE(open(Emu::Raine), nullptr);
     dropOnFavourites("Darius");
     EXPECT_EQ(ControlDifferences(window_, "frmRaine.txt"), Names{});
-    auto* raine = find<QListView>("lstRaineRom");
-    EXPECT_EQ(static_cast<GameListView*>(raine)->columns(), 3);
-    // A name longer than its column is cut at the column's edge, not shortened with "...".
-    static_cast<NameListModel*>(raine->model())->setNames({"Rainbow Islands - The Story Goes On"});
-    const QRect cell = raine->visualRect(raine->model()->index(0, 0));
-    const QImage cut = raine->viewport()->grab(cell).toImage();
-    static_cast<GameListView*>(raine)->setColumns(1);
-    EXPECT_EQ(raine->viewport()->grab(cell).toImage(), cut);
+    EXPECT_EQ(static_cast<GameListView*>(find<QListView>("lstRaineRom"))->columns(), 3);
     const Names info = captions("picRaineInfo");
     EXPECT_EQ(std::find(info.begin(), info.end(), "Driver:"), info.end());
 

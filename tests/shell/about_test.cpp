@@ -1,7 +1,6 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStyle>
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -77,21 +76,19 @@ TEST(About, TheLauncherShowsItModallyAndItsLogoLeadsToTheDedicationAsDesigned) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-// Each style of box shows its icon, its buttons and the program's title, the text's CRs as line
-// breaks, and answers by the button pressed.
+// Each style of box shows its buttons and the program's title, the text's CRs as line breaks, and
+// answers by the button pressed.
 TEST(QtDialogs, EachStyleShowsItsIconButtonsAndTitle) {
     QtDialogs dialogs(texts::Title());
-    constexpr auto kWarning = QStyle::SP_MessageBoxWarning;
     const struct {
         MsgStyle style;
-        QStyle::StandardPixmap icon;
         QString buttons, pressed;
         Answer answer;
     } kCases[] = {
-        {MsgStyle::Warning, kWarning, "OK", "OK", Answer::Ok},
-        {MsgStyle::WarningYesNo, kWarning, "&No &Yes", "&Yes", Answer::Yes},
-        {MsgStyle::WarningYesNo, kWarning, "&No &Yes", "&No", Answer::No},
-        {MsgStyle::Information, QStyle::SP_MessageBoxInformation, "OK", "OK", Answer::Ok},
+        {MsgStyle::Warning, "OK", "OK", Answer::Ok},
+        {MsgStyle::WarningYesNo, "&No &Yes", "&Yes", Answer::Yes},
+        {MsgStyle::WarningYesNo, "&No &Yes", "&No", Answer::No},
+        {MsgStyle::Information, "OK", "OK", Answer::Ok},
     };
     for (const auto& c : kCases) {
         QStringList buttons;
@@ -100,10 +97,6 @@ TEST(QtDialogs, EachStyleShowsItsIconButtonsAndTitle) {
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->windowTitle(), "Arvok v0.1b");
             EXPECT_EQ(box->text(), "one\ntwo");
-            const QPixmap icon = box->iconPixmap();
-            EXPECT_TRUE(icon.toImage() ==
-                        box->style()->standardIcon(c.icon).pixmap(icon.size()).toImage())
-                << "the icon of the style " << static_cast<int>(c.style);
             for (QAbstractButton* button : box->buttons()) {
                 buttons.push_back(button->text());
                 if (button->text() == c.pressed)

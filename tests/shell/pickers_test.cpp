@@ -138,10 +138,6 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     OpenFolder(picker, "dirSelDir", "empty");
     EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms");
     OpenFolder(picker, "dirSelDir", "Néo");
-    // A long name is clipped at the list's edge: no scroll bar along its foot.
-    auto* files = Find<QListWidget>(&picker, "filSelDir");
-    EXPECT_EQ(files->grab().toImage().pixelColor(4, files->height() - 5),
-              files->palette().color(QPalette::Base));
 
     Click(picker, "cmdSeleziona");
     EXPECT_EQ(callus.calls, (Lines{"folder 0 " + dir / "roms/Néo", "save"}));

@@ -4,7 +4,6 @@
 // with ARVOK_REWRITE_VIEWS=1 (scripts/rewrite-views.sh), the test writes the references anew.
 #include <QApplication>
 #include <QDialog>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QTimer>
 #include <fcntl.h>
@@ -34,33 +33,43 @@ using test::Find;
 using test::WriteLines;
 
 // The installation stands at one path, which its views show; gallery runs take it in turn. Each
-// section has two favourites, the first two games of its data file; MAME's first a snapshot.
+// section's favourites are the last and the first game of its data file; MAME's last, added here
+// with a long name, a long maker and a long history, has a snapshot.
 const std::string kHome = "/tmp/arvok-views";
 
 void LayOut() {
     fs::remove_all(kHome);
     fs::create_directories(kHome + "/snap");
     fs::copy(ARVOK_DATA, kHome + "/Data");
+    const std::string longName =
+        "10-Yard Fight (World, set 1, Irem Corporation, licensed to Taito America Corporation)";
+    test::WriteBytes(
+        kHome + "/Data/Mame.dat",
+        test::ReadBytes(kHome + "/Data/Mame.dat") + longName +
+            ";10yard;O;-;Sports;Irem (licensed to Taito America Corporation);1983;\r\n");
+    test::WriteBytes(kHome + "/emu/gamelist.txt", longName + "\r\n" + std::string(50, 'W'));
+    fs::copy(test::Fixture("views/snap.bmp"), kHome + "/snap/10yard.bmp");
     for (Emu emu : kAllEmus) {
         const std::string base = Section(emu).baseName;
-        QStringList games =
-            QString::fromLatin1(test::ReadBytes(kHome + "/Data/" + base + ".dat")).split('\n');
-        games = games.filter(QRegularExpression("^[^#].*;")).mid(0, 2);
-        if (emu == Emu::Mame)
-            fs::copy(test::Fixture("views/snap.bmp"),
-                     kHome + "/snap/" + games[0].section(';', 1, 1).toStdString() + ".bmp");
-        auto favourite = [&](int i) { return '"' + games[i].section(';', 0, 0).toLatin1() + '"'; };
+        const QStringList games =
+            QString::fromLatin1(test::ReadBytes(kHome + "/Data/" + base + ".dat"))
+                .split('\n')
+                .filter(QRegularExpression("^[^#].*;"));
+        auto favourite = [](const QString& game) {
+            return '"' + game.section(';', 0, 0).toLatin1().toStdString() + '"';
+        };
         WriteLines(kHome + "/Cfg/" + base + ".cfg",
                    {"[Paths]", "ExePath=" + kHome + "/emu/" + base + ".sh",
                     "EmuDir=" + kHome + "/emu", "RomPath=" + kHome + "/roms",
                     "AltRomPath=" + kHome + "/alt", "[SnapShots]", "SnapPath=" + kHome + "/snap",
                     "SnapFormat=BMP", "NoSlideShow=1", "[Gui]", "FavSize=up", "[Favorties]",
-                    favourite(1).toStdString(), favourite(0).toStdString()});
+                    favourite(games.last()), favourite(games.first())});
     }
     WriteLines(kHome + "/layouts.dat", {"[Work]", "MAME,400,3950,6345,7260", "-", "[Play]"});
     WriteLines(kHome + "/arvok.ini", {"[Layouts]", "LayoutAlwaysOnTop = 1", "AutoloadOnStartup = 0",
                                       "DefaultLayout = Play"});
-    for (const char* file : {"roms/1942.zip", "roms/galaga.zip", "emu/readme.txt"})
+    for (const char* file :
+         {"roms/1942.zip", "roms/a set whose name runs on past the list.zip", "emu/readme.txt"})
         test::WriteBytes(kHome + "/" + file, "z");
 }
 
@@ -87,87 +96,78 @@ QImage Shown(const std::function<void()>& open) {
     return image;
 }
 
-struct View {
-    std::string name;
-    std::function<QImage()> draw;
-};
+// A view's name and how a user brings it up, as drawn.
+using View = std::pair<std::string, std::function<QImage()>>;
 
 // Each section window at each size on each page, its favourites stretched down the window, and
 // its game menu; in turn, as a user clicks through them.
 void AddSection(std::vector<View>& views, Emu emu) {
-    const std::string base = Section(emu).baseName;
-    const SectionDesign& design = Design(emu);
-    auto window = [emu] { return static_cast<QWidget*>(ExistingSectionWindow(emu)); };
-    auto click = [window](const std::string& button) {
-        Click(Find(window(), button.c_str()));
-        return window()->grab().toImage();
+    const std::string frm = std::string("frm") + Section(emu).baseName;
+    const std::string sizes = Design(emu).sizeButtonPrefix, pages = Design(emu).pageButtonPrefix;
+    auto click = [emu](const std::string& button) {
+        QWidget* window = ExistingSectionWindow(emu);
+        Click(Find(window, button.c_str()));
+        return window->grab().toImage();
     };
-    views.push_back({"frm" + base + "-S", [=] {
-                         Click(Find(&Forms::main(), ("lbl" + base).c_str()));
-                         return click(design.sizeButtonPrefix + std::string("Short"));
+    views.push_back({frm + "-S", [=] {
+                         Click(Find(&Forms::main(), ObjectName(emu, "lbl", "").c_str()));
+                         return click(sizes + "Short");
                      }});
-    for (const char* size : {"Middle", "Large"}) {
-        if (size == std::string("Large") && !design.hasLargeSize)
+    for (std::string size : {"Middle", "Large"}) {
+        if (size == "Large" && !Design(emu).hasLargeSize)
             continue;
-        views.push_back({"frm" + base + "-" + size[0],
-                         [=] { return click(design.sizeButtonPrefix + std::string(size)); }});
+        views.push_back({frm + "-" + size[0], [=] { return click(sizes + size); }});
         for (const char* page : {"Set", "Info", "Help", "Opts", "Snap"})
-            views.push_back({"frm" + base + "-" + size[0] + "-" + page,
-                             [=] { return click(design.pageButtonPrefix + std::string(page)); }});
+            views.push_back(
+                {frm + "-" + size[0] + "-" + page, [=] { return click(pages + page); }});
     }
-    if (design.hasFavLayout)
+    if (Design(emu).hasFavLayout)
         views.push_back(
-            {"frm" + base + "-L-down", [=] { return click("cmd" + base + "Ridimen"); }});
-    views.push_back({"mnu" + base, [=] {
-                         return Shown([&] {
-                             QWidget* list =
-                                 Find<QWidget>(window(), ("lst" + base + "Pref").c_str());
-                             test::SendMouse(list, QEvent::MouseButtonPress, Qt::RightButton);
+            {frm + "-L-down", [=] { return click(ObjectName(emu, "cmd", "Ridimen")); }});
+    views.push_back({ObjectName(emu, "mnu", ""), [=] {
+                         return Shown([=] {
+                             test::SendMouse(Find<QWidget>(ExistingSectionWindow(emu),
+                                                           ObjectName(emu, "lst", "Pref").c_str()),
+                                             QEvent::MouseButtonPress, Qt::RightButton);
                          });
                      }});
 }
 
 std::vector<View> Views() {
-    auto launcher = [] { return &Forms::main(); };
-    std::vector<View> views{{"frmMain", [=] { return launcher()->grab().toImage(); }}};
+    QWidget* launcher = &Forms::main();
+    std::vector<View> views{{"frmMain", [=] { return launcher->grab().toImage(); }}};
     for (Emu emu : kAllEmus)
         AddSection(views, emu);
-    auto mame = [] { return static_cast<QWidget*>(&SectionWindowOf(Emu::Mame)); };
-    auto opts = [=](const char* button) {
-        Click(Find(mame(), "imgButOpts"));
-        return Shown([=] { Click(Find(mame(), button)); });
+    auto config = [](const char* button) {
+        QWidget* mame = &SectionWindowOf(Emu::Mame);
+        Click(Find(mame, "imgButOpts"));
+        return Shown([=] { Click(Find(mame, button)); });
+    };
+    auto manager = [](const char* button) {
+        return Shown([=] { Find<QAbstractButton>(ExistingLayoutManager(), button)->click(); });
     };
     views.insert(views.end(),
-                 {{"frmSelExe", [=] { return opts("cmdSfoglia"); }},
-                  {"frmSelDir", [=] { return opts("cmdSelDir"); }},
-                  {"frmAbout",
-                   [] {
-                       AboutDialog about;
-                       return Shown([&] { about.exec(); });
-                   }},
+                 {{"frmSelExe", [=] { return config("cmdSfoglia"); }},
+                  {"frmSelDir", [=] { return config("cmdSelDir"); }},
+                  {"frmAbout", [] { return Shown([] { AboutDialog().exec(); }); }},
                   {"frmDedicated",
                    [] {
                        AboutDialog about;
                        return Shown([&] { test::DoubleClick(Find(&about, "imgArvok")); });
                    }},
-                  {"frmOptions", [=] {
-                       Click(Find(launcher(), "lblLays"));
+                  {"frmOptions",
+                   [=] {
+                       Click(Find(launcher, "lblLays"));
                        return ExistingLayoutManager()->grab().toImage();
-                   }}});
-    for (const char* button : {"cmdAdd", "cmdRename"})
-        views.push_back({std::string("frmRinomina-") + button, [=] {
+                   }},
+                  {"frmRinomina-Add", [=] { return manager("cmdAdd"); }},
+                  {"frmRinomina-Rename", [=] { return manager("cmdRename"); }}});
+    for (MsgStyle style : {MsgStyle::Warning, MsgStyle::WarningYesNo, MsgStyle::Information})
+        views.push_back({"message-" + std::to_string(static_cast<int>(style)), [=] {
                              return Shown([=] {
-                                 Find<QAbstractButton>(ExistingLayoutManager(), button)->click();
-                             });
-                         }});
-    for (auto [style, name] : {std::pair{MsgStyle::Warning, "48"},
-                               {MsgStyle::WarningYesNo, "52"},
-                               {MsgStyle::Information, "64"}})
-        views.push_back({std::string("message-") + name, [style = style] {
-                             QtDialogs boxes(texts::Title());
-                             return Shown([&] {
-                                 boxes.message("A message of two lines,\rthe second one longer.",
-                                               style);
+                                 QtDialogs(texts::Title())
+                                     .message("A message of two lines,\rthe second one longer.",
+                                              style);
                              });
                          }});
     return views;
@@ -213,8 +213,8 @@ TEST(Gallery, EveryViewIsDrawnAsItsReference) {
         InstallSectionWindows(forms);
         InstallLayoutManager(forms);
         Forms::main();
-        for (const View& view : Views())
-            if (std::string difference = Difference(view.name, view.draw()); !difference.empty())
+        for (const auto& [name, draw] : Views())
+            if (std::string difference = Difference(name, draw()); !difference.empty())
                 differences.push_back(difference);
     }
     fs::current_path(here);

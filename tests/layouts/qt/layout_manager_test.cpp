@@ -2,13 +2,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyleOptionGroupBox>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -444,9 +442,8 @@ TEST_F(LayoutManagerTest, EveryControlStandsAsDesignedWithItsCaptionWhole) {
 
 // What a user sees wrong in "window" once shown: a text cut (cut_text.h), two controls over each
 // other while neither holds the other (a frame its controls, a list its scroll bars, a picture or
-// blank label a caption written on it), a control its page or window cuts, a frame's line through
-// its caption or a control in it. Controls out of sight (hidden, on a page not shown, cut off by
-// the window's size) are left out.
+// blank label a caption written on it), a control its page or window cuts. Controls out of sight
+// (hidden, on a page not shown, cut off by the window's size) are left out.
 Lines Faults(QWidget* window) {
     window->setWindowModality(Qt::NonModal);
     window->show();
@@ -480,38 +477,6 @@ Lines Faults(QWidget* window) {
             if (place(a).intersects(place(b)) && !a->isAncestorOf(b) && !b->isAncestorOf(a) &&
                 !(faceless(a) && faceless(b) && !(text(a) && text(b))))
                 faults.push_back(name(a) + " over " + name(b));
-        auto* frame = qobject_cast<QGroupBox*>(a);
-        if (!frame)
-            continue;
-        // The frame alone, without and with its caption: its line crosses the caption when more
-        // than a tenth of what it draws across the caption's band stays.
-        const QString title = frame->title();
-        std::array<QImage, 2> drawn;
-        for (int titled = 0; titled < 2; ++titled) {
-            drawn[titled] = QImage(frame->size(), QImage::Format_RGB32);
-            frame->setTitle(titled ? title : QString());
-            frame->render(&drawn[titled], {}, {}, QWidget::DrawWindowBackground);
-        }
-        QStyleOptionGroupBox option;
-        option.initFrom(frame);
-        option.text = title;
-        const QRect band = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                          QStyle::SC_GroupBoxLabel, frame);
-        int line = 0, kept = 0;
-        for (int y = band.top(); y <= band.bottom(); ++y)
-            for (int x = band.left(); x <= band.right(); ++x)
-                if (drawn[0].pixel(x, y) != drawn[1].pixel(band.topLeft())) {
-                    ++line;
-                    kept += drawn[1].pixel(x, y) == drawn[0].pixel(x, y);
-                }
-        if (10 * kept > line)
-            faults.push_back(name(frame) + " draws its line through " + title.toStdString());
-        for (QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            QImage under = drawn[1].copy(control->geometry()), plain = under;
-            plain.fill(drawn[0].pixel(frame->width() / 2, frame->height() / 2));
-            if (under != plain)
-                faults.push_back(name(control) + " on the lines of " + name(frame));
-        }
     }
     return faults;
 }

@@ -59,10 +59,13 @@ private:
     SectionWindow& w_;
 };
 
-// Eats every key, click and pointer move while it is installed.
+// Eats every key, click and pointer move meant for a widget while it is installed; the windows
+// still see them, so that they know which mouse buttons are up.
 class InputDrop : public QObject {
 public:
-    bool eventFilter(QObject*, QEvent* event) override { return event->isInputEvent(); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->isInputEvent() && watched->isWidgetType();
+    }
 };
 
 // How long the events that waited while the emulator ran may take to be taken off the queue.

@@ -45,7 +45,6 @@ TEST_F(SectionConfTest, EveryOptionIsReadFromTheSettingsFileAndSavedBackAsItWas)
         open();
         EXPECT_EQ(find(o.control)->property(o.property).toString().toStdString(), o.shown)
             << o.key << "=" << o.value;
-        // A long path shows its start.
         if (auto* edit = qobject_cast<QLineEdit*>(find(o.control))) {
             const QImage shown = edit->grab().toImage();
             edit->home(false);

@@ -210,7 +210,6 @@ TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {
     EXPECT_EQ(row->text().toStdString(), "-9");
     EXPECT_TRUE(dialogs_->asked.empty());
 
-    // The refused character is gone before the warning shows.
     QImage behindWarning;
     dialogs_->whenAsked = [&] { behindWarning = row->grab().toImage(); };
     type(row, Qt::Key_X, "x");

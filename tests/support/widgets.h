@@ -74,8 +74,7 @@ inline QRect Ink(const QImage& image) {
     QRect ink;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) != image.pixelColor(0, 0))
-                ink |= QRect(x, y, 1, 1);
+            ink |= image.pixelColor(x, y) == image.pixelColor(0, 0) ? QRect() : QRect(x, y, 1, 1);
     return ink;
 }
 

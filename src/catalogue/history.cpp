@@ -68,10 +68,10 @@ HistoryText::HistoryText(const std::string& path) : ok_(ReadTextFile(path, bytes
     std::vector<std::pair<size_t, size_t>> cut;
     size_t end = 0;
     ForEachLine(bytes_, [this, &cut, &end](std::string_view line) {
-        const size_t length = std::min(line.size(), kLongestShownLine);
-        std::memmove(bytes_.data() + end, line.data(), length);
-        cut.emplace_back(end, length);
-        end += length;
+        const std::string_view shown = ShownLine(line);
+        std::memmove(bytes_.data() + end, shown.data(), shown.size());
+        cut.emplace_back(end, shown.size());
+        end += shown.size();
         return false;
     });
     bytes_.resize(end);

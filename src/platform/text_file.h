@@ -12,6 +12,10 @@ namespace arvok {
 // The longest line of a file that the program shows: no line of a real history or layout name
 // comes near it, and a longer one (a file run wild) is cut there so that showing it stays quick.
 inline constexpr size_t kLongestShownLine = 64 * 1024;
+// The part of a line of a file that is shown.
+inline std::string_view ShownLine(std::string_view line) {
+    return line.substr(0, kLongestShownLine);
+}
 
 // Where the first line of a text file's bytes begins: after a UTF-8 byte-order mark, when the
 // bytes begin with one.

@@ -18,6 +18,7 @@
 #include "platform/qt/controls.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/stay_on_top.h"
+#include "platform/text_file.h"
 #include "sections/open_section.h"
 #include "sections/section_window.h"
 #include "settings/layout_files.h"
@@ -113,7 +114,15 @@ std::string LayoutManager::layoutsPath() const {
 }
 
 std::string LayoutManager::currentName() const {
-    return ToAnsi(cboListaLayout_->currentText());
+    return NameAt(cboListaLayout_, cboListaLayout_->currentIndex());
+}
+
+std::string LayoutManager::NameAt(const QComboBox* box, int index) {
+    return index < 0 ? std::string() : box->itemData(index).toByteArray().toStdString();
+}
+
+int LayoutManager::IndexOf(const QComboBox* box, const std::string& name) {
+    return box->findData(QByteArray::fromStdString(name));
 }
 
 void LayoutManager::load() {
@@ -141,7 +150,7 @@ void LayoutManager::load() {
     if (!options.defaultLayout)
         return;
     if (!options.defaultLayout->empty()) {
-        int index = cboListaLayout2_->findText(FromAnsi(*options.defaultLayout));
+        int index = IndexOf(cboListaLayout2_, *options.defaultLayout);
         if (index < 0)
             return;
         selectDefault(index);
@@ -156,7 +165,7 @@ void LayoutManager::appendName(const std::string& name) {
     for (QComboBox* box : {cboListaLayout_, cboListaLayout2_}) {
         const int keep = box->currentIndex();
         QSignalBlocker block(box);
-        box->addItem(FromAnsi(name));
+        box->addItem(FromAnsi(std::string(ShownLine(name))), QByteArray::fromStdString(name));
         box->setCurrentIndex(keep);
     }
 }
@@ -176,7 +185,7 @@ void LayoutManager::showLayout() {
     if (currentName().empty())
         return;
     for (const WindowLine& line : ReadLayout(layoutsPath(), currentName()).windows) {
-        lstEmulatori_->addItem(FromAnsi(line.tag));
+        lstEmulatori_->addItem(FromAnsi(std::string(ShownLine(line.tag))));
         // A size of no class leaves its row empty, so that each size stays beside its window.
         lstEmulatoriSize_->addItem(QString::fromStdString(SizeClassName(line.width, line.height)));
     }
@@ -214,7 +223,7 @@ void LayoutManager::removeLayout() {
     const std::string name = currentName();
     if (name.empty())
         return;
-    const std::string defaultName = ToAnsi(cboListaLayout2_->currentText());
+    const std::string defaultName = NameAt(cboListaLayout2_, cboListaLayout2_->currentIndex());
     const int index = cboListaLayout_->currentIndex();
     if (!notices().written(layoutsPath(), RemoveLayout(layoutsPath(), name)))
         return;
@@ -270,7 +279,7 @@ void LayoutManager::closeManager() {
     LayoutOptions options;
     options.alwaysOnTop = chkAlwaysOnTop_->isChecked();
     options.autoload = chkEnableAutoload_->isChecked();
-    options.defaultLayout = ToAnsi(cboListaLayout2_->currentText());
+    options.defaultLayout = NameAt(cboListaLayout2_, cboListaLayout2_->currentIndex());
     const std::string path = ArvokIniPath(forms_.installation.DirInst);
     if (optionsUnread_)
         forms_.layoutOptionsOfTheRun =

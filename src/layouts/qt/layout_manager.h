@@ -35,8 +35,13 @@ public:
     // Selects a layout (-1 for none) and shows its windows; selects the default layout.
     void selectLayout(int index);
     void selectDefault(int index);
-    // Adds a name at the end of both combos, leaving their selections alone.
+    // Adds a name at the end of both combos, leaving their selections alone. A name too long
+    // to show is shown cut (kLongestShownLine); each item keeps the name whole beside its text.
     void appendName(const std::string& name);
+    // The whole name of item "index" of one of the two combos ("" for -1), and the item holding
+    // "name" (-1 for none).
+    static std::string NameAt(const QComboBox* box, int index);
+    static int IndexOf(const QComboBox* box, const std::string& name);
     std::string layoutsPath() const;
     Notices& notices() const { return forms_.installation.notices; }
 

@@ -79,7 +79,7 @@ bool LayoutNameDialog::refused(const QString& text) {
     }
     QComboBox* names = manager_.layoutNames();
     for (int i = names->count() - 1; i >= 0; --i)
-        if (ToAnsi(names->itemText(i)) == name) {
+        if (LayoutManager::NameAt(names, i) == name) {
             manager_.selectLayout(i);
             dialogs().message(kNameExists, MsgStyle::Warning);
             return true;
@@ -108,11 +108,11 @@ void LayoutNameDialog::add() {
 void LayoutNameDialog::rename() {
     QComboBox* names = manager_.layoutNames();
     QComboBox* defaults = manager_.defaultNames();
-    const std::string oldName = ToAnsi(names->currentText());
+    const std::string oldName = LayoutManager::NameAt(names, names->currentIndex());
     const QString newText = txtRinomina_->text();
     const std::string newName = ToAnsi(newText);
     const int index = names->currentIndex();
-    std::string defaultName = ToAnsi(defaults->currentText());
+    std::string defaultName = LayoutManager::NameAt(defaults, defaults->currentIndex());
     if (index < 0 || newText == names->currentText() || refused(newText)) {
         accept();
         return;
@@ -123,11 +123,12 @@ void LayoutNameDialog::rename() {
         return;
     }
     names->removeItem(index);
-    defaults->removeItem(defaults->findText(FromAnsi(oldName)));
+    defaults->removeItem(LayoutManager::IndexOf(defaults, oldName));
     manager_.appendName(newName);
     if (defaultName == oldName)
         defaultName = newName;
-    manager_.selectDefault(defaultName.empty() ? -1 : defaults->findText(FromAnsi(defaultName)));
+    manager_.selectDefault(defaultName.empty() ? -1
+                                               : LayoutManager::IndexOf(defaults, defaultName));
     manager_.selectLayout(names->count() - 1);
     accept();
 }

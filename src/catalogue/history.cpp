@@ -51,6 +51,13 @@ std::string_view Key(const HistoryRules& rules, std::string_view title) {
     return title.substr(0, paren == 0 ? 0 : paren - 1);
 }
 
+uint64_t Head(std::string_view text) {
+    uint64_t head = 0;
+    for (size_t i = 0; i < 8; ++i)
+        head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0);
+    return head;
+}
+
 void AddLine(const HistoryRules& rules, std::string_view line, std::vector<std::string>& items) {
     if (rules.splitAt == 0 || line.size() <= rules.splitAt) {
         items.emplace_back(line);
@@ -80,27 +87,35 @@ HistoryText::HistoryText(const std::string& path) : ok_(ReadTextFile(path, bytes
     lines_.reserve(cut.size());
     for (const auto& [start, length] : cut)
         lines_.emplace_back(bytes_.data() + start, length);
-    byText_.resize(lines_.size());
-    for (uint32_t line = 0; line < byText_.size(); ++line)
-        byText_[line] = line;
-    std::stable_sort(byText_.begin(), byText_.end(),
-                     [this](uint32_t a, uint32_t b) { return lines_[a] < lines_[b]; });
+    byHead_.reserve(lines_.size());
+    for (uint32_t line = 0; line < lines_.size(); ++line)
+        byHead_.emplace_back(Head(lines_[line]), line);
+    std::sort(byHead_.begin(), byHead_.end());
 }
 
 size_t HistoryText::firstBeginningWith(std::string_view key) const {
     auto begins = [key](std::string_view line) { return line.substr(0, key.size()) == key; };
+    const uint64_t low = Head(key);
     auto at =
-        std::lower_bound(byText_.begin(), byText_.end(), key,
-                         [this](uint32_t line, std::string_view k) { return lines_[line] < k; });
-    // Where many lines begin with the key (a short one), the file's first of them is soon found
-    // from its start.
+        std::lower_bound(byHead_.begin(), byHead_.end(), std::pair<uint64_t, uint32_t>(low, 0));
+    if (key.size() >= 8) {
+        for (; at != byHead_.end() && at->first == low; ++at)
+            if (begins(lines_[at->second]))
+                return at->second;
+        return lines_.size();
+    }
+    // The heads of the lines that begin with a shorter key lie between the key's own and the key
+    // followed by bytes of the highest value, in the order of those bytes. Where many lines lie
+    // there, the file's first that begins with the key is soon found from its start.
+    const uint64_t high = low | (~uint64_t{0} >> (8 * key.size()));
     constexpr ptrdiff_t kFewest = 64;
     size_t first = lines_.size();
-    for (auto from = at; at != byText_.end() && begins(lines_[*at]); ++at) {
+    for (auto from = at; at != byHead_.end() && at->first <= high; ++at) {
         if (at - from == kFewest)
             return static_cast<size_t>(std::find_if(lines_.begin(), lines_.end(), begins) -
                                        lines_.begin());
-        first = std::min<size_t>(first, *at);
+        if (begins(lines_[at->second]))
+            first = std::min<size_t>(first, at->second);
     }
     return first;
 }

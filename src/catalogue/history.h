@@ -27,9 +27,11 @@ public:
 private:
     std::string bytes_;
     std::vector<std::string_view> lines_;
-    // The numbers of the lines in the order of their text, lines of the same text in file order:
-    // the lines that begin with a key stand together there, found without a pass over the file.
-    std::vector<uint32_t> byText_;
+    // Each line's first eight bytes as a number (the bytes in the order of their value, missing
+    // ones zero) with the line's number, in the order of the two: the lines that begin with a key
+    // stand together there, in file order where the key is eight bytes or longer, and are found
+    // without a pass over the file.
+    std::vector<std::pair<uint64_t, uint32_t>> byHead_;
     bool ok_;
 };
 

@@ -3,6 +3,7 @@
 // same run.
 #pragma once
 
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -15,12 +16,16 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "catalogue/filter_items.h"
 #include "catalogue/game_list.h"
 #include "platform/dialogs.h"
+#include "sections/open_section.h"
+#include "shell/forms.h"
+#include "shell/installation.h"
 
 namespace arvok::bench {
 
@@ -29,6 +34,31 @@ inline constexpr int kGames = 40000;
 class SilentDialogs : public Dialogs {
 public:
     Answer message(const std::string&, MsgStyle, const std::string&) override { return Answer::Ok; }
+};
+
+// The program's windows over the installation "root", started as the program starts them: drawn
+// offscreen unless another platform is chosen, with dialogs that ask nothing. It is to live as
+// long as the benchmarks.
+class Windows {
+public:
+    Windows(int& argc, char** argv, const std::string& root)
+        : app_(Offscreen(argc), argv), installation_(root), forms_(installation_) {
+        SetDialogs(std::make_unique<SilentDialogs>());
+        Forms::main();
+        InstallSectionWindows(forms_);
+    }
+    Forms& forms() { return forms_; }
+
+private:
+    static int& Offscreen(int& argc) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return argc;
+    }
+
+    QApplication app_;
+    Installation installation_;
+    Forms forms_;
 };
 
 // A fresh installation directory with empty Data and Cfg folders.

@@ -109,14 +109,7 @@ void DownKey(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SetDialogs(std::make_unique<SilentDialogs>());
-    Installation installation(Root());
-    Forms forms(installation);
-    Forms::main();
-    InstallSectionWindows(forms);
+    Windows windows(argc, argv, Root());
 
     RegisterFloors(Root() + "/Data/Mame.dat");
     RegisterFloors(Root() + "/Cfg/Mame.set", "per-game file");

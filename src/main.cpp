@@ -8,10 +8,12 @@
 #include "sections/open_section.h"
 #include "shell/forms.h"
 #include "shell/instance.h"
+#include "shell/pickers.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     arvok::SetDialogs(std::make_unique<arvok::QtDialogs>(arvok::texts::Title()));
+    arvok::SetPickers(std::make_unique<arvok::QtPickers>());
     const std::string dirInst = arvok::CurrentDirectory();
     if (!arvok::ClaimInstallation(dirInst))
         return 1;

@@ -13,6 +13,11 @@ std::unique_ptr<Dialogs>& current() {
     return service;
 }
 
+std::unique_ptr<Pickers>& currentPickers() {
+    static std::unique_ptr<Pickers> service;
+    return service;
+}
+
 // The message's words as a terminal shows them: in UTF-8, a CR (or CR LF) as a line break.
 std::string TerminalLines(const std::string& text) {
     std::string out;
@@ -73,6 +78,28 @@ ScriptedDialogs& InstallScriptedDialogs() {
     ScriptedDialogs& ref = *service;
     SetDialogs(std::move(service));
     return ref;
+}
+
+void SetPickers(std::unique_ptr<Pickers> service) {
+    currentPickers() = std::move(service);
+}
+
+std::optional<std::string> ChooseFolder(const FolderPickerRequest& request, QWidget* parent) {
+    if (!currentPickers())
+        return std::nullopt;
+    return currentPickers()->chooseFolder(request, parent);
+}
+
+std::optional<PickedProgram> ChooseProgram(const ProgramPickerRequest& request, QWidget* parent) {
+    if (!currentPickers())
+        return std::nullopt;
+    return currentPickers()->chooseProgram(request, parent);
+}
+
+void ChooseProgramLater(const ProgramPickerRequest& request, QWidget* parent,
+                        std::function<void(const PickedProgram&)> picked) {
+    if (currentPickers())
+        currentPickers()->chooseProgramLater(request, parent, std::move(picked));
 }
 
 } // namespace arvok

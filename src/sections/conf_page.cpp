@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "catalogue/rom_scan.h"
+#include "platform/dialogs.h"
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
@@ -18,7 +19,6 @@
 #include "sections/snapshot_files.h"
 #include "settings/emulator_cfg.h"
 #include "shell/installation.h"
-#include "shell/pickers.h"
 
 namespace arvok {
 
@@ -74,9 +74,9 @@ QCheckBox* Check(QWidget* in, const std::string& name, const char* caption, int 
 // "DEF" and "ALT" left of its two ROM paths, built after the first path and its button, and the
 // controls below them stand lower by the height of the second path's row.
 ConfPage::ConfPage(Emu emu, Installation& installation, QWidget* window,
-                   std::function<void(int)> delayChosen)
-    : QWidget(window), emu_(emu), installation_(installation),
-      delayChosen_(std::move(delayChosen)) {
+                   std::function<void(int)> delayChosen, std::function<void()> saveSettingsFile)
+    : QWidget(window), emu_(emu), installation_(installation), delayChosen_(std::move(delayChosen)),
+      saveSettingsFile_(std::move(saveSettingsFile)) {
     const std::string base = Section(emu).baseName;
     PlacePage(this, "pic" + base + "Conf");
     const ConfDesign& c = Design(emu).conf;
@@ -99,7 +99,7 @@ ConfPage::ConfPage(Emu emu, Installation& installation, QWidget* window,
     romPath_ = PathEdit(this, "txtOpt" + base + "RomPath", c.romPath, romLeft, 810,
                         kEdit + 60 - romLeft, kRow);
     onClick(Link(this, "cmdSelDir", c.romButtonCaption, kRomTip, kButton, 810, kButtonWidth, kRow),
-            [this] { browseFolder(FolderField::Rom, romPath_); });
+            [this] { browseFolder(romPath_, StoredPath::RomFolder, "ROM"); });
     if (alt) {
         NameTag(this, "Text2", "DEF", 60, 810, 420, kRow);
         NameTag(this, "Text3", "ALT", 60, 1110, 420, kRow);
@@ -107,13 +107,13 @@ ConfPage::ConfPage(Emu emu, Installation& installation, QWidget* window,
             PathEdit(this, "txtOpt" + base + "RomPathAlt", c.romPath + std::string("\\Alt"),
                      romLeft, 1110, kEdit + 60 - romLeft, kRow);
         onClick(Link(this, "cmdSelDirAlt", "B.ALT", kRomTip, kButton, 1110, kButtonWidth, kRow),
-                [this] { browseFolder(FolderField::RomAlt, romPathAlt_); });
+                [this] { browseFolder(romPathAlt_, StoredPath::AltRomFolder, "ROMALT"); });
     }
     Caption(this, "Label20", c.snapCaption, 60, 1110 + low, kEdit, kPageRow);
     snapPath_ = PathEdit(this, "txtOpt" + base + "Snap", c.snapPath, 60, 1320 + low, kEdit, kRow);
     onClick(Link(this, "cmdDirSnap", "Browse", " Choose the snapshots directory ", kButton,
                  1320 + low, kButtonWidth, kRow),
-            [this] { browseFolder(FolderField::Snap, snapPath_); });
+            [this] { browseFolder(snapPath_, StoredPath::SnapFolder, "SNAP"); });
     QGroupBox* formats = Frame(this, "Frame1", "Snaps Format", 60, 1710 + low, 1830, 900);
     snapGif_ = Option(formats, "optSnapGIF", "GIF", 120, 240);
     snapJpg_ = Option(formats, "optSnapJPG", "JPG", 120, 450);
@@ -220,38 +220,8 @@ void ConfPage::onSlideDelayChosen() {
         delayChosen_(*ms);
 }
 
-void ConfPage::browseFolder(FolderField field, QLineEdit* edit) {
-    const std::string pattern =
-        field == FolderField::Snap
-            ? SnapPattern(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked())
-            : "*.zip";
-    std::string start = ToPath(edit->text());
-    const char* fallback = Design(emu_).romPickerFallback;
-    if (field == FolderField::Rom && fallback && !IsDirectory(start))
-        start = ResolveName(emulatorDir(), fallback);
-    RunFolderPicker({FolderTagText(emu_, field), pattern, "Choose Directory", start}, window());
-}
-
-void ConfPage::openProgramPicker(bool modal) {
-    ProgramPickerRequest request;
-    request.tag = Section(emu_).tag;
-    request.startDir = DirName(exePath());
-    if (modal)
-        RunProgramPicker(request, window());
-    else
-        ShowProgramPicker(request, window());
-}
-
-void ConfPage::scanNow() {
-    ScanRequest request;
-    request.romPath = romPath();
-    request.altRomPath = altRomPath();
-    request.merged = merged_ && merged_->isChecked();
-    installation_.notices.scanned(emu_, request, ScanRoms(installation_.data, emu_, request));
-}
-
 // A folder or program chosen for the settings file that the file cannot hold is refused, and the
-// field keeps its text.
+// field keeps its text; the file is saved all the same.
 namespace {
 
 bool Fits(Notices& notices, StoredPath which, const std::string& value) {
@@ -263,24 +233,50 @@ bool Fits(Notices& notices, StoredPath which, const std::string& value) {
 
 } // namespace
 
-void ConfPage::setPickedFolder(FolderField field, const std::string& folder) {
-    QLineEdit* edit = field == FolderField::Rom      ? romPath_
-                      : field == FolderField::RomAlt ? romPathAlt_
-                                                     : snapPath_;
-    StoredPath which = field == FolderField::Rom      ? StoredPath::RomFolder
-                       : field == FolderField::RomAlt ? StoredPath::AltRomFolder
-                                                      : StoredPath::SnapFolder;
-    if (!Fits(installation_.notices, which, folder))
+void ConfPage::browseFolder(QLineEdit* edit, StoredPath which, const char* tagSuffix) {
+    const std::string pattern =
+        which == StoredPath::SnapFolder
+            ? SnapPattern(snapGif_->isChecked(), snapJpg_->isChecked(), snapBmp_->isChecked())
+            : "*.zip";
+    std::string start = ToPath(edit->text());
+    const char* fallback = Design(emu_).romPickerFallback;
+    if (which == StoredPath::RomFolder && fallback && !IsDirectory(start))
+        start = ResolveName(emulatorDir(), fallback);
+    std::optional<std::string> folder = ChooseFolder(
+        {Section(emu_).tag + std::string(tagSuffix), pattern, "Choose Directory", start}, window());
+    if (!folder)
         return;
-    if (edit)
-        SetTextShowingStart(edit, FromPath(folder));
+    if (Fits(installation_.notices, which, *folder))
+        SetTextShowingStart(edit, FromPath(*folder));
+    saveSettingsFile_();
 }
 
-void ConfPage::setPickedProgram(const std::string& program, const std::string& directory) {
-    if (!Fits(installation_.notices, StoredPath::Program, program))
-        return;
-    SetTextShowingStart(exePath_, FromPath(program));
-    emuDir_->setText(FromPath(directory));
+void ConfPage::openProgramPicker(bool modal) {
+    ProgramPickerRequest request;
+    request.tag = Section(emu_).tag;
+    request.startDir = DirName(exePath());
+    if (!modal)
+        ChooseProgramLater(request, window(),
+                           [this](const PickedProgram& picked) { takeProgram(picked); });
+    else if (std::optional<PickedProgram> picked = ChooseProgram(request, window()))
+        takeProgram(*picked);
+}
+
+void ConfPage::takeProgram(const PickedProgram& picked) {
+    const std::string program = JoinPath(picked.folder, picked.file);
+    if (Fits(installation_.notices, StoredPath::Program, program)) {
+        SetTextShowingStart(exePath_, FromPath(program));
+        emuDir_->setText(FromPath(picked.folder));
+    }
+    saveSettingsFile_();
+}
+
+void ConfPage::scanNow() {
+    ScanRequest request;
+    request.romPath = romPath();
+    request.altRomPath = altRomPath();
+    request.merged = merged_ && merged_->isChecked();
+    installation_.notices.scanned(emu_, request, ScanRoms(installation_.data, emu_, request));
 }
 
 } // namespace arvok

@@ -19,14 +19,16 @@ namespace arvok {
 
 class Installation;
 struct EmulatorCfg;
+struct PickedProgram;
 struct SnapOptions;
-enum class FolderField;
+enum class StoredPath;
 
 class ConfPage : public QWidget {
 public:
-    // "delayChosen" hears the slide-show delay, in milliseconds, whenever a delay is chosen.
+    // "delayChosen" hears the slide-show delay, in milliseconds, whenever a delay is chosen;
+    // "saveSettingsFile" rewrites the section's settings file after each choice in a picker.
     ConfPage(Emu emu, Installation& installation, QWidget* window,
-             std::function<void(int)> delayChosen);
+             std::function<void(int)> delayChosen, std::function<void()> saveSettingsFile);
 
     // The paths as the page holds them.
     std::string exePath() const;
@@ -45,22 +47,22 @@ public:
     // The page's part of the settings file.
     void store(EmulatorCfg& cfg) const;
 
-    // What the pickers hand back; a path that the settings file cannot hold is refused and the
-    // field keeps its text.
-    void setPickedFolder(FolderField field, const std::string& folder);
-    void setPickedProgram(const std::string& program, const std::string& directory);
     // The program picker, modal or not, opened in the program's folder.
     void openProgramPicker(bool modal);
 
 private:
     void onNoSlideClicked();
     void onSlideDelayChosen();
-    void browseFolder(FolderField field, QLineEdit* edit);
+    // The folder picker of a folder field, its hidden label the section's tag and "tagSuffix".
+    void browseFolder(QLineEdit* edit, StoredPath which, const char* tagSuffix);
+    // The program picked goes into txtOpt<Emu>ExePath, its folder into lblOpt<Emu>Hide.
+    void takeProgram(const PickedProgram& picked);
     void scanNow();
 
     Emu emu_;
     Installation& installation_;
     std::function<void(int)> delayChosen_;
+    std::function<void()> saveSettingsFile_;
     QLineEdit* exePath_ = nullptr;
     QLabel* emuDir_ = nullptr;
     QLineEdit* romPath_ = nullptr;

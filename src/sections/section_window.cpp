@@ -24,7 +24,6 @@
 #include "settings/emulator_cfg.h"
 #include "shell/artwork.h"
 #include "shell/installation.h"
-#include "shell/pickers.h"
 
 namespace arvok {
 
@@ -47,30 +46,6 @@ QString Name(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Hands the pickers' choices to the window's pages: the game's own ROM folder and the recording
-// to the per-game settings page, the rest to the configuration page.
-class WindowPickerTarget : public PickerTarget {
-public:
-    explicit WindowPickerTarget(SectionWindow& window) : window_(window) {}
-    void setPickedFolder(FolderField field, const std::string& folder) override {
-        if (field == FolderField::Settings)
-            window_.settingsPage().setPickedFolder(folder);
-        else
-            window_.confPage().setPickedFolder(field, folder);
-    }
-    void setPickedProgram(const std::string& program, const std::string& directory) override {
-        window_.confPage().setPickedProgram(program, directory);
-    }
-    void saveSettings() override { window_.SaveCfg(); }
-    void setPickedRecording(const std::string& fileName) override {
-        window_.settingsPage().setPickedRecording(fileName);
-    }
-    void recordingCancelled() override { window_.settingsPage().recordingCancelled(); }
-
-private:
-    SectionWindow& window_;
-};
-
 } // namespace
 
 SectionWindow::SectionWindow(Emu emu, Installation& installation)
@@ -92,17 +67,10 @@ SectionWindow::SectionWindow(Emu emu, Installation& installation)
     KeepsFocusInView(this);
     SetTwipsSize(this, kWide, design_.hasLargeSize ? kTall : kLow);
     setMouseTracking(true);
-    pickerTarget_ = std::make_unique<WindowPickerTarget>(*this);
-    RegisterPickerTarget(emu_, pickerTarget_.get());
     if (design_.menuResetsFilters)
         connect(&FrmMenu(), &MenuWindow::resetFiltersRequested, this,
                 [this] { lists_->resetFilters(); });
     load();
-}
-
-SectionWindow::~SectionWindow() {
-    if (PickerTargetFor(emu_) == pickerTarget_.get())
-        RegisterPickerTarget(emu_, nullptr);
 }
 
 void SectionWindow::buildFrame() {
@@ -190,9 +158,11 @@ void SectionWindow::buildFrame() {
 void SectionWindow::buildPages() {
     info_ = new InfoPage(emu_, installation_.data, this);
     help_ = new HelpPage(emu_, this);
-    conf_ = new ConfPage(emu_, installation_, this, [this](int ms) { SnapDelay = ms; });
-    settings_ =
-        new SettingsPage(emu_, installation_, *conf_, this, [this] { browseGameRomFolder(); });
+    conf_ = new ConfPage(
+        emu_, installation_, this, [this](int ms) { SnapDelay = ms; }, [this] { SaveCfg(); });
+    settings_ = new SettingsPage(
+        emu_, installation_, *conf_, this, [this] { browseGameRomFolder(); },
+        [this] { SaveCfg(); });
     pages_ = {snapPage_, settings_, info_, help_, conf_};
     conf_->stackUnder(lists_->favouritesList());
     help_->stackUnder(conf_);

@@ -8,7 +8,6 @@
 
 #include <QWidget>
 #include <array>
-#include <memory>
 #include <string>
 
 #include "core/section.h"
@@ -25,7 +24,6 @@ class GameLists;
 class HelpPage;
 class InfoPage;
 class Installation;
-class PickerTarget;
 class SettingsPage;
 class SnapshotPage;
 struct RomLookup;
@@ -40,7 +38,6 @@ public:
     // docking beside the launcher, the counts, the per-game page's defaults, the filters on
     // their first items and the game total.
     SectionWindow(Emu emu, Installation& installation);
-    ~SectionWindow() override;
     Emu emu() const { return emu_; }
     Installation& installation() { return installation_; }
 
@@ -122,7 +119,6 @@ private:
     Installation& installation_;
     const SectionDesign& design_;
     std::string base_;
-    std::unique_ptr<PickerTarget> pickerTarget_;
 
     // Frame.
     ClickLabel* title_ = nullptr;

@@ -18,7 +18,6 @@
 #include "sections/section_design.h"
 #include "sections/section_widgets.h"
 #include "shell/installation.h"
-#include "shell/pickers.h"
 
 namespace arvok {
 
@@ -32,8 +31,10 @@ const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 o
 } // namespace
 
 SettingsPage::SettingsPage(Emu emu, Installation& installation, const ConfPage& conf,
-                           QWidget* window, std::function<void()> browseRomFolder)
-    : QWidget(window), emu_(emu), installation_(installation), conf_(conf) {
+                           QWidget* window, std::function<void()> browseRomFolder,
+                           std::function<void()> saveSettingsFile)
+    : QWidget(window), emu_(emu), installation_(installation), conf_(conf),
+      saveSettingsFile_(std::move(saveSettingsFile)) {
     const std::string base = Section(emu).baseName;
     const SectionDesign& design = Design(emu);
     PlacePage(this, "pic" + base + "Settings");
@@ -262,11 +263,15 @@ void SettingsPage::onPlaybackClicked() {
         return;
     ProgramPickerRequest request;
     request.tag = Section(emu_).tag;
-    request.pattern = kRecordingPattern;
+    request.pattern = "*.inp";
     request.caption = "Choose the INP file";
     request.startDir = ResolveName(conf_.emulatorDir(), "INP");
     request.lockFolder = true;
-    RunProgramPicker(request, window());
+    // The recording's file name goes into lblHideInp; cancelled, Playback is unchecked.
+    if (std::optional<PickedProgram> recording = ChooseProgram(request, window()))
+        hideInp_->setText(FromPath(recording->file));
+    else
+        SetCheckedAndRun(playback_, false, [this] { onPlaybackClicked(); });
     playback_->setToolTip(QStringLiteral(" Playback:  <") + hideInp_->text() +
                           QStringLiteral("> "));
 }
@@ -300,21 +305,12 @@ void SettingsPage::onSkipEdited(QLineEdit* edit) {
 }
 
 void SettingsPage::openRomFolderPicker(const RomFolderRequest& request) {
-    RunFolderPicker({request.tag, request.pattern, request.caption, request.folder}, window());
-}
-
-void SettingsPage::setPickedFolder(const std::string& folder) {
-    SetTextShowingStart(romFolder_, FromPath(folder));
-}
-
-void SettingsPage::setPickedRecording(const std::string& fileName) {
-    if (hideInp_)
-        hideInp_->setText(FromPath(fileName));
-}
-
-void SettingsPage::recordingCancelled() {
-    if (playback_)
-        SetCheckedAndRun(playback_, false, [this] { onPlaybackClicked(); });
+    std::optional<std::string> folder =
+        ChooseFolder({request.tag, request.pattern, request.caption, request.folder}, window());
+    if (!folder)
+        return;
+    SetTextShowingStart(romFolder_, FromPath(*folder));
+    saveSettingsFile_();
 }
 
 } // namespace arvok

@@ -31,9 +31,10 @@ struct SettingControl;
 class SettingsPage : public QWidget {
 public:
     // "conf" gives the default ROM folder and the emulator's folder; "browseRomFolder" answers
-    // the ROM folder's picker button.
+    // the ROM folder's picker button; "saveSettingsFile" rewrites the section's settings file
+    // after a ROM folder is picked.
     SettingsPage(Emu emu, Installation& installation, const ConfPage& conf, QWidget* window,
-                 std::function<void()> browseRomFolder);
+                 std::function<void()> browseRomFolder, std::function<void()> saveSettingsFile);
 
     // The defaults the window's load puts in.
     void setDefaults();
@@ -53,11 +54,8 @@ public:
     // The game's own ROM folder as the page holds it.
     std::string romFolder() const;
 
-    // The game's ROM-folder picker, and what the pickers hand back.
+    // The game's ROM-folder picker: the folder picked becomes the game's ROM folder.
     void openRomFolderPicker(const RomFolderRequest& request);
-    void setPickedFolder(const std::string& folder);
-    void setPickedRecording(const std::string& fileName);
-    void recordingCancelled();
 
 private:
     // A control of the settings table, built with its design row's place, caption and tooltips.
@@ -81,6 +79,7 @@ private:
     Emu emu_;
     Installation& installation_;
     const ConfPage& conf_;
+    std::function<void()> saveSettingsFile_;
     std::string loadedKey_;
     // Slot 0 is the ROM folder, slot k the control of option k.
     QLineEdit* romFolder_ = nullptr;

@@ -4,11 +4,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <vector>
 
@@ -21,21 +19,6 @@
 namespace arvok {
 
 namespace {
-
-struct FolderFieldRow {
-    FolderField field;
-    const char* suffix;
-    bool altRomPathOnly; // only a section with a second ROM folder has it
-};
-
-constexpr std::array<FolderFieldRow, 4> kFolderFields{{
-    {FolderField::Rom, "ROM", false},
-    {FolderField::RomAlt, "ROMALT", true},
-    {FolderField::Snap, "SNAP", false},
-    {FolderField::Settings, "SETTINGS", false},
-}};
-
-PerSection<PickerTarget*> gTargets{};
 
 // "*" matches any run of characters, "?" any one; letters match without regard to case.
 bool MatchesOne(std::string_view name, std::string_view pattern) {
@@ -145,11 +128,10 @@ int FillFileList(QListWidget* list, const std::string& folder, const std::string
     return list->count();
 }
 
-QLabel* HiddenTag(QWidget* parent, const char* name, const std::string& tag) {
+void HiddenTag(QWidget* parent, const char* name, const std::string& tag) {
     auto* label = new QLabel(FromAnsi(tag), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->hide();
-    return label;
 }
 
 QListWidget* NewList(QWidget* parent, const char* name) {
@@ -188,22 +170,6 @@ std::string Reachable(const QListWidgetItem* item, const std::string& current) {
 
 } // namespace
 
-std::string FolderTagText(Emu emu, FolderField field) {
-    for (const FolderFieldRow& row : kFolderFields)
-        if (row.field == field)
-            return std::string(Section(emu).tag) + row.suffix;
-    return {};
-}
-
-std::optional<FolderTag> ParseFolderTag(std::string_view tag) {
-    for (Emu emu : kAllEmus)
-        for (const FolderFieldRow& row : kFolderFields)
-            if ((!row.altRomPathOnly || Section(emu).hasAltRomPath) &&
-                tag == FolderTagText(emu, row.field))
-                return FolderTag{emu, row.field};
-    return std::nullopt;
-}
-
 bool MatchesPattern(std::string_view name, std::string_view patterns) {
     if (patterns.empty())
         return true;
@@ -217,23 +183,12 @@ bool MatchesPattern(std::string_view name, std::string_view patterns) {
     }
 }
 
-void PickerTarget::setPickedRecording(const std::string&) {}
-void PickerTarget::recordingCancelled() {}
-
-void RegisterPickerTarget(Emu emu, PickerTarget* target) {
-    gTargets[Index(emu)] = target;
-}
-
-PickerTarget* PickerTargetFor(Emu emu) {
-    return gTargets[Index(emu)];
-}
-
 PathPicker::PathPicker(const Look& look, const std::string& caption, const std::string& tag,
                        const std::string& pattern, QWidget* parent)
     : QDialog(parent), pattern_(pattern) {
     setObjectName(QString::fromLatin1(look.window));
     setWindowTitle(FromAnsi(caption));
-    tag_ = HiddenTag(this, look.tag, tag);
+    HiddenTag(this, look.tag, tag);
     folders_ = NewList(this, look.folders);
     files_ = NewList(this, look.files);
     QPushButton* confirmButton = NewButton(this, look.confirm, look.confirmCaption);
@@ -281,12 +236,6 @@ void FolderPicker::listed(int files) {
 }
 
 void FolderPicker::confirm() {
-    std::optional<FolderTag> tag = ParseFolderTag(ToAnsi(tag_->text()));
-    PickerTarget* target = tag ? PickerTargetFor(tag->emu) : nullptr;
-    if (target) {
-        target->setPickedFolder(tag->field, folder());
-        target->saveSettings();
-    }
     accept();
 }
 
@@ -299,52 +248,40 @@ ProgramPicker::ProgramPicker(const ProgramPickerRequest& request, QWidget* paren
 }
 
 void ProgramPicker::confirm() {
-    std::optional<Emu> emu = EmuFromTag(ToAnsi(tag_->text()));
-    if (!emu) {
-        accept();
-        return;
-    }
     QListWidgetItem* chosen = files_->currentItem();
     if (!chosen || !chosen->isSelected()) {
         dialogs().message("You must select a file!", MsgStyle::Information);
         return;
     }
-    std::string file = ItemPath(chosen);
-    if (PickerTarget* target = PickerTargetFor(*emu)) {
-        if (*emu == Emu::Mame && pattern_ == kRecordingPattern) {
-            target->setPickedRecording(file);
-        } else {
-            target->setPickedProgram(JoinPath(folder(), file), folder());
-            target->saveSettings();
-        }
-    }
+    file_ = ItemPath(chosen);
     accept();
 }
 
-void ProgramPicker::reject() {
-    if (pattern_ == kRecordingPattern)
-        if (PickerTarget* target = PickerTargetFor(Emu::Mame))
-            target->recordingCancelled();
-    QDialog::reject();
-}
-
-void RunFolderPicker(const FolderPickerRequest& request, QWidget* parent) {
+std::optional<std::string> QtPickers::chooseFolder(const FolderPickerRequest& request,
+                                                   QWidget* parent) {
     FolderPicker picker(request, parent);
-    picker.exec();
+    if (picker.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return picker.folder();
 }
 
-void RunProgramPicker(const ProgramPickerRequest& request, QWidget* parent) {
+std::optional<PickedProgram> QtPickers::chooseProgram(const ProgramPickerRequest& request,
+                                                      QWidget* parent) {
     ProgramPicker picker(request, parent);
-    picker.exec();
+    if (picker.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return picker.picked();
 }
 
-void ShowProgramPicker(const ProgramPickerRequest& request, QWidget* parent) {
-    static QPointer<ProgramPicker> open;
-    if (open)
-        open->reject();
-    open = new ProgramPicker(request, parent);
-    open->setAttribute(Qt::WA_DeleteOnClose);
-    open->show();
+void QtPickers::chooseProgramLater(const ProgramPickerRequest& request, QWidget* parent,
+                                   std::function<void(const PickedProgram&)> picked) {
+    if (later_)
+        later_->reject();
+    ProgramPicker* picker = later_ = new ProgramPicker(request, parent);
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(picker, &QDialog::accepted, picker,
+                     [picker, picked = std::move(picked)] { picked(picker->picked()); });
+    picker->show();
 }
 
 } // namespace arvok

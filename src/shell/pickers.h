@@ -1,17 +1,15 @@
 // The folder picker frmSelDir ("Choose Directory") and the program picker frmSelExe
-// ("Emulator's Full Path"), shared by the five sections. A caller names the field the choice is
-// for with a picker tag; on Select or Ok the picker writes the path into that field of the
-// section window and saves the section's settings file, through the PickerTarget the window
-// has registered. Cancelling, or closing the picker by its window frame, changes nothing, except
-// that the recording mode ("*.inp") then unchecks MAME's Playback box.
+// ("Emulator's Full Path"), shared by the five sections, and the pickers service on them. Select
+// or Ok closes a picker with the open folder, or the chosen file, as its answer; Cancel, Escape
+// and the window frame close it with none.
 #pragma once
 
 #include <QDialog>
-#include <optional>
+#include <QPointer>
 #include <string>
 #include <string_view>
 
-#include "core/section.h"
+#include "platform/dialogs.h"
 
 class QGridLayout;
 class QLabel;
@@ -20,64 +18,9 @@ class QListWidget;
 
 namespace arvok {
 
-// The fields the folder picker fills: the ROM folder ("<TAG>ROM"), MAME's alternative ROM
-// folder ("MAMEROMALT"), the snapshot folder ("<TAG>SNAP") and the shown game's own ROM folder
-// on the settings page ("<TAG>SETTINGS").
-enum class FolderField { Rom, RomAlt, Snap, Settings };
-
-struct FolderTag {
-    Emu emu;
-    FolderField field;
-};
-// The folder picker's tag of a field ("MAMEROM", "CALLUSSNAP", "M72SETTINGS" ...) and back;
-// tags are compared exactly, case included, and only MAME has "ROMALT".
-std::string FolderTagText(Emu emu, FolderField field);
-std::optional<FolderTag> ParseFolderTag(std::string_view tag);
-
-// The pattern that puts the program picker in MAME's recording mode.
-inline constexpr const char* kRecordingPattern = "*.inp";
-
 // True when "name" matches one of the ";"-separated wildcard patterns ("*" and "?"), letter
 // case ignored: "*.zip", "pacman.zip;puckman.zip".
 bool MatchesPattern(std::string_view name, std::string_view patterns);
-
-// What a section window does with a picker's choice. The window registers itself for its
-// section when it is created and removes itself (nullptr) when it goes away.
-class PickerTarget {
-public:
-    virtual ~PickerTarget() = default;
-    // Folder picker: the chosen folder goes into the field's text box.
-    virtual void setPickedFolder(FolderField field, const std::string& folder) = 0;
-    // Program picker: "program" (folder joined with the file) goes into txtOpt<Emu>ExePath,
-    // "directory" (the folder) into the emulator directory lblOpt<Emu>Hide.
-    virtual void setPickedProgram(const std::string& program, const std::string& directory) = 0;
-    // Rewrites the section's settings file from the window; runs after either choice above.
-    virtual void saveSettings() = 0;
-    // MAME's recording mode: the chosen recording's file name without its folder goes into
-    // lblHideInp; nothing is saved.
-    virtual void setPickedRecording(const std::string& fileName);
-    // MAME's recording mode cancelled: the window unchecks chkMamePlayback as a user would.
-    virtual void recordingCancelled();
-};
-
-void RegisterPickerTarget(Emu emu, PickerTarget* target);
-PickerTarget* PickerTargetFor(Emu emu);
-
-// How a caller sets a picker up before showing it; every showing starts from these values.
-struct FolderPickerRequest {
-    std::string tag;               // lblSelDirHide: a folder tag
-    std::string pattern = "*.zip"; // filSelDir and txtPattern
-    std::string caption = "Choose Directory";
-    std::string startDir; // dirSelDir; when it is no folder, DirInst
-};
-
-struct ProgramPickerRequest {
-    std::string tag;           // lblSelExeHide: the bare section tag ("MAME" ...)
-    std::string pattern = "*"; // filSelExe and txtShowFiltri: every file
-    std::string caption = "Emulator's Full Path";
-    std::string startDir;    // dirSelExe; when it is no folder, DirInst
-    bool lockFolder = false; // the folder list is disabled
-};
 
 // What the folder and program pickers share: the hidden tag, the folder list (double click or
 // Enter opens a folder) beside the list of the open folder's files that match the pattern, the
@@ -110,7 +53,6 @@ protected:
     // Told how many files the file list shows, each time a folder is opened.
     virtual void listed(int files);
 
-    QLabel* tag_;
     QListWidget* folders_;
     QListWidget* files_;
     QGridLayout* grid_;
@@ -141,18 +83,28 @@ class ProgramPicker : public PathPicker {
     Q_OBJECT
 public:
     explicit ProgramPicker(const ProgramPickerRequest& request, QWidget* parent = nullptr);
-    // Cancel, Escape and the window frame all end here.
-    void reject() override;
+    // The file chosen by Ok, in the folder open then.
+    PickedProgram picked() const { return {folder(), file_}; }
 
 private:
     void confirm() override;
+
+    std::string file_;
 };
 
-// Shows a picker modally and returns when it has closed; the choice is then in the target.
-void RunFolderPicker(const FolderPickerRequest& request, QWidget* parent = nullptr);
-void RunProgramPicker(const ProgramPickerRequest& request, QWidget* parent = nullptr);
-// Shows the program picker without waiting (the launches, when the program is missing); a
-// program picker still open from an earlier call is closed as by Cancel first.
-void ShowProgramPicker(const ProgramPickerRequest& request, QWidget* parent = nullptr);
+// The pickers on these windows. The program picker shown without waiting (the launches, when
+// the program is missing) closes one still open from an earlier call as by Cancel first.
+class QtPickers : public Pickers {
+public:
+    std::optional<std::string> chooseFolder(const FolderPickerRequest& request,
+                                            QWidget* parent) override;
+    std::optional<PickedProgram> chooseProgram(const ProgramPickerRequest& request,
+                                               QWidget* parent) override;
+    void chooseProgramLater(const ProgramPickerRequest& request, QWidget* parent,
+                            std::function<void(const PickedProgram&)> picked) override;
+
+private:
+    QPointer<ProgramPicker> later_;
+};
 
 } // namespace arvok

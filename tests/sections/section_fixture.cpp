@@ -50,6 +50,7 @@ void SectionTest::SetUp() {
     installation_ = std::make_unique<Installation>(dir_.path());
     forms_ = std::make_unique<Forms>(*installation_);
     InstallScriptedDialogs();
+    SetPickers(std::make_unique<QtPickers>());
     Forms::main();
     dialogs_ = &InstallScriptedDialogs();
     WriteDataFile("Mame", kMameGames);

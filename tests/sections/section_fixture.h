@@ -1,6 +1,6 @@
 // A fresh installation for the section window tests: the launcher running, a temporary DirInst
-// with a small MAME data file, scripted dialogs, and helpers that drive the real widgets by
-// their object names as a user would.
+// with a small MAME data file, scripted dialogs, the picker windows, and helpers that drive the
+// real widgets by their object names as a user would.
 #pragma once
 
 #include <QComboBox>

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 
 #include "platform/clock.h"
@@ -223,11 +224,20 @@ TEST_F(SectionLaunchTest, AnEndingSignalEndsTheEmulatorSavesEveryWindowAndAsksNo
 
 TEST_F(SectionLaunchTest, AMissingEmulatorIsToldOnTheConfigurationPage) {
     RemoveFile(dir_ / "emu/mame.sh");
+    WriteBytes(dir_ / "emu/mame2.sh", "");
     open();
     doubleClick("lstMameRom");
     EXPECT_EQ(AskedTexts(*dialogs_), Names{shown::kEmuNotFound});
     EXPECT_TRUE(find("picMameConf")->isVisible());
     EXPECT_FALSE(find("picMameSettings")->isVisible());
+    // The program picker left open beside the window puts the program chosen there in the
+    // page's field and the settings file.
+    auto* files = find<QListWidget>("filSelExe");
+    files->setCurrentItem(files->findItems("mame2.sh", Qt::MatchExactly).value(0));
+    find<QPushButton>("cmdOk")->click();
+    EXPECT_EQ(text("txtOptMameExePath"), dir_ / "emu/mame2.sh");
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("ExePath=" + dir_ / "emu/mame2.sh"),
+              std::string::npos);
 }
 
 TEST_F(SectionLaunchTest, NamesTwinnedButForCaseOrAccentedRunTheirOwnSets) {

@@ -25,24 +25,6 @@ using test::TempDir;
 using test::WriteBytes;
 using Lines = std::vector<std::string>;
 
-// Records what the pickers hand to a section window, in order.
-class FakeTarget : public PickerTarget {
-public:
-    void setPickedFolder(FolderField field, const std::string& folder) override {
-        calls.push_back("folder " + std::to_string(static_cast<int>(field)) + " " + folder);
-    }
-    void setPickedProgram(const std::string& program, const std::string& directory) override {
-        calls.push_back("program " + program + " " + directory);
-    }
-    void saveSettings() override { calls.push_back("save"); }
-    void setPickedRecording(const std::string& fileName) override {
-        calls.push_back("recording " + fileName);
-    }
-    void recordingCancelled() override { calls.push_back("playback off"); }
-
-    Lines calls;
-};
-
 Lines Items(const QListWidget* list) {
     Lines out;
     for (int i = 0; i < list->count(); ++i)
@@ -75,23 +57,23 @@ class PickersTest : public ::testing::Test {
 protected:
     PickersTest() {
         WriteBytes(dir / "inst/arvok.ini", "");
-        for (Emu emu : kAllEmus)
-            RegisterPickerTarget(emu, emu == Emu::Callus ? &callus : &mame);
         asked = &InstallScriptedDialogs();
-    }
-    ~PickersTest() override {
-        for (Emu emu : kAllEmus)
-            RegisterPickerTarget(emu, nullptr);
+        SetPickers(std::make_unique<QtPickers>());
     }
 
     TempDir dir;
     Installation installation{dir / "inst"};
     Forms forms{installation};
-    FakeTarget mame, callus;
     ScriptedDialogs* asked = nullptr;
 };
 
-TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
+// The folder a picker answers when its Select is clicked.
+std::string Selected(FolderPicker& picker) {
+    Click(picker, "cmdSeleziona");
+    return picker.result() == QDialog::Accepted ? picker.folder() : "<none>";
+}
+
+TEST_F(PickersTest, FolderPickerListsMatchingFilesAndAnswersTheOpenFolder) {
     for (const char* file :
          {"bosco.zip", "pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip", ".old/galaga.zip",
           "Néo/neogeo.zip", "Néo/a set whose name runs on past the list.zip", "empty/readme.txt"})
@@ -139,9 +121,7 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndStoresTheOpenFolder) {
     EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms");
     OpenFolder(picker, "dirSelDir", "Néo");
 
-    Click(picker, "cmdSeleziona");
-    EXPECT_EQ(callus.calls, (Lines{"folder 0 " + dir / "roms/Néo", "save"}));
-    EXPECT_TRUE(mame.calls.empty());
+    EXPECT_EQ(Selected(picker), dir / "roms/Néo");
 }
 
 TEST_F(PickersTest, FolderPickerStartsWhereTheCallerPointsOrAtTheInstallation) {
@@ -151,35 +131,25 @@ TEST_F(PickersTest, FolderPickerStartsWhereTheCallerPointsOrAtTheInstallation) {
     // The folders above it are listed from the root "/" down, and the root picked is "/".
     FolderPicker snaps({"MAMESNAP", "*.gif", "Choose Directory", dir / "roms/"});
     EXPECT_EQ(Items(Find<QListWidget>(&snaps, "dirSelDir")).front(), "/");
-    Click(snaps, "cmdSeleziona");
     FolderPicker alt({"MAMEROMALT", "*.zip", "x", "C:\\Emu\\Mame\\Roms"});
-    Click(alt, "cmdSeleziona");
     FolderPicker root({"MAMESNAP", "*.gif", "x", "/"});
-    Click(root, "cmdSeleziona");
-    EXPECT_EQ(mame.calls, (Lines{"folder 2 " + dir / "roms", "save", "folder 1 " + dir / "inst",
-                                 "save", "folder 2 /", "save"}));
+    EXPECT_EQ((Lines{Selected(snaps), Selected(alt), Selected(root)}),
+              (Lines{dir / "roms", dir / "inst", "/"}));
 }
 
-TEST_F(PickersTest, FolderPickerCancelledOrClosedOrWithAForeignTagChangesNothing) {
-    FolderPicker cancelled({"MAMEROM", "*.zip", "x", dir.path()});
-    Click(cancelled, "cmdCancel");
-
+TEST_F(PickersTest, FolderPickerCancelledOrClosedAnswersNothing) {
+    const FolderPickerRequest request{"MAMEROM", "*.zip", "x", dir.path()};
+    QTimer::singleShot(0, [] { Click(*QApplication::activeModalWidget(), "cmdCancel"); });
+    EXPECT_EQ(ChooseFolder(request, nullptr), std::nullopt);
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    RunFolderPicker({"MAMEROM", "*.zip", "x", dir.path()});
+    EXPECT_EQ(ChooseFolder(request, nullptr), std::nullopt);
 
     // One that the test does not answer fails it at once, by its title, and is cancelled.
     const FolderPickerRequest unanswered{"MAMEROM", "*.zip", "Search Rom for Nobody", dir.path()};
-    EXPECT_NONFATAL_FAILURE(RunFolderPicker(unanswered), "\"Search Rom for Nobody\"");
-
-    for (const char* tag : {"mamerom", "CALLUSROMALT", "MAME"}) {
-        FolderPicker foreign({tag, "*.zip", "x", dir.path()});
-        Click(foreign, "cmdSeleziona");
-    }
-    EXPECT_TRUE(mame.calls.empty());
-    EXPECT_TRUE(callus.calls.empty());
+    EXPECT_NONFATAL_FAILURE(ChooseFolder(unanswered, nullptr), "\"Search Rom for Nobody\"");
 }
 
-TEST_F(PickersTest, ProgramPickerStoresProgramAndFolderOnlyAfterAFileIsChosen) {
+TEST_F(PickersTest, ProgramPickerAnswersOnlyAfterAFileIsChosen) {
     WriteBytes(dir / "emu/callus/callus", "x");
     WriteBytes(dir / "emu/callus/readme", "x");
 
@@ -200,25 +170,16 @@ TEST_F(PickersTest, ProgramPickerStoresProgramAndFolderOnlyAfterAFileIsChosen) {
 
     ChooseFile(picker, "callus");
     Click(picker, "cmdOk");
-    EXPECT_EQ(callus.calls,
-              (Lines{"program " + dir / "emu/callus/callus" + " " + dir / "emu/callus", "save"}));
-
-    // A tag that names no section closes the picker and nothing else.
-    request.tag = "Callus";
-    ProgramPicker foreign(request);
-    Click(foreign, "cmdOk");
-    EXPECT_EQ(asked->asked.size(), 1u);
-    EXPECT_EQ(callus.calls.size(), 2u);
+    EXPECT_EQ(picker.result(), QDialog::Accepted);
+    EXPECT_EQ((Lines{picker.picked().folder, picker.picked().file}),
+              (Lines{dir / "emu/callus", "callus"}));
 }
 
-TEST_F(PickersTest, RecordingModeListsOnlyRecordingsAndCancellingUnchecksPlayback) {
+TEST_F(PickersTest, ARecordingsPickerListsOnlyRecordings) {
     WriteBytes(dir / "mame/INP/pacman.inp", "r");
     WriteBytes(dir / "mame/INP/notes.txt", "t");
-    ProgramPicker picker(
-        {"MAME", kRecordingPattern, "Choose the INP file", dir / "mame/INP", true});
+    ProgramPicker picker({"MAME", "*.inp", "Choose the INP file", dir / "mame/INP", true});
     EXPECT_EQ(Items(Find<QListWidget>(&picker, "filSelExe")), Lines{"pacman.inp"});
-    Click(picker, "cmdCancel");
-    EXPECT_EQ(mame.calls, Lines{"playback off"});
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include "sections/section_window.h"
 #include "shell/about.h"
 #include "shell/forms.h"
+#include "shell/pickers.h"
 #include "support/test_support.h"
 #include "support/widgets.h"
 
@@ -206,6 +207,7 @@ TEST(Gallery, EveryViewIsDrawnAsItsReference) {
     fs::current_path(kHome);
     QApplication::setFont(QFont("DejaVu Sans", 9));
     InstallScriptedDialogs();
+    SetPickers(std::make_unique<QtPickers>());
     std::vector<std::string> differences;
     {
         Installation installation(kHome);

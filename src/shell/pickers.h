@@ -13,7 +13,6 @@
 
 class QGridLayout;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 
 namespace arvok {

@@ -100,6 +100,11 @@ ConfPage::ConfPage(Emu emu, Installation& installation, QWidget* window,
                         kEdit + 60 - romLeft, kRow);
     onClick(Link(this, "cmdSelDir", c.romButtonCaption, kRomTip, kButton, 810, kButtonWidth, kRow),
             [this] { browseFolder(romPath_, StoredPath::RomFolder, "ROM"); });
+    connect(romPath_, &QLineEdit::textChanged, this, [this] {
+        installation_.settings.RomDir[Index(emu_)] = romPath();
+        if (romPathChanged_)
+            romPathChanged_();
+    });
     if (alt) {
         NameTag(this, "Text2", "DEF", 60, 810, 420, kRow);
         NameTag(this, "Text3", "ALT", 60, 1110, 420, kRow);
@@ -163,6 +168,10 @@ std::string ConfPage::snapPath() const {
 
 QString ConfPage::romPathText() const {
     return romPath_->text();
+}
+
+void ConfPage::whenRomPathChanges(std::function<void()> changed) {
+    romPathChanged_ = std::move(changed);
 }
 
 void ConfPage::snapOptions(SnapOptions& options) const {

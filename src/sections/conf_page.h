@@ -38,6 +38,9 @@ public:
     std::string snapPath() const;
     // The ROM path's text, as the per-game page's "Def." copies it.
     QString romPathText() const;
+    // The ROM path is the section's ROM folder from the moment it changes; "changed" hears it
+    // after that.
+    void whenRomPathChanges(std::function<void()> changed);
     // The snapshot format and slide-show options, into "options".
     void snapOptions(SnapOptions& options) const;
 
@@ -63,6 +66,7 @@ private:
     Installation& installation_;
     std::function<void(int)> delayChosen_;
     std::function<void()> saveSettingsFile_;
+    std::function<void()> romPathChanged_;
     QLineEdit* exePath_ = nullptr;
     QLabel* emuDir_ = nullptr;
     QLineEdit* romPath_ = nullptr;

@@ -130,15 +130,16 @@ void SectionWindow::takeLookup(const std::string& game, const RomLookup& result)
 }
 
 // The launch: the settings file saved, the settings page stored for the game it holds (so that
-// changes made there just before are not lost), the game's settings loaded into the page, then
-// the emulator started with them. When the page holds this very game and could not be stored,
-// the game runs with the settings as the page shows them, not with the record they were to
-// replace, and the page keeps them.
+// changes made there just before are not lost), the game's settings loaded into the page unless
+// it holds them already, then the emulator started with them. When the page holds this very game
+// and could not be stored, the game runs with the settings as the page shows them, not with the
+// record they were to replace, and the page keeps them.
 void SectionWindow::launch(const std::string& game) {
     if (game.empty())
         return;
     SaveCfg();
-    if (settings_->save() || settings_->loadedKey() != game)
+    settings_->save();
+    if (settings_->loadedKey() != game)
         settings_->load(game);
     RunSection(*this, game);
 }

@@ -30,8 +30,8 @@ const char* const kSkipMessage = "Format not valid!  \rYou must enter only 0-9 o
 
 } // namespace
 
-SettingsPage::SettingsPage(Emu emu, Installation& installation, const ConfPage& conf,
-                           QWidget* window, std::function<void()> browseRomFolder,
+SettingsPage::SettingsPage(Emu emu, Installation& installation, ConfPage& conf, QWidget* window,
+                           std::function<void()> browseRomFolder,
                            std::function<void()> saveSettingsFile)
     : QWidget(window), emu_(emu), installation_(installation), conf_(conf),
       saveSettingsFile_(std::move(saveSettingsFile)) {
@@ -80,6 +80,7 @@ SettingsPage::SettingsPage(Emu emu, Installation& installation, const ConfPage& 
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     setToolTip(QString::fromLatin1(design.settingsPageTip));
+    conf_.whenRomPathChanges([this] { followSectionRomFolder(); });
 
     auto* all = MakeButton(this, "cmdApplytoAll", "All", ButtonLook::Alert, 3195, 3660, 600, 180);
     all->setToolTip(QString::fromLatin1(design.applyAllTip));
@@ -215,18 +216,44 @@ SettingsSource SettingsPage::load(const std::string& key) {
     installation_.notices.read(loaded.path, loaded.file);
     loadedKey_ = key;
     applyFields(loaded.fields, loaded.source);
+    filledIn(loaded.source, loaded.source == SettingsSource::BuiltIn);
     return loaded.source;
 }
 
 void SettingsPage::loadShown(const std::string& key) {
-    if (load(key) != SettingsSource::BuiltIn && romFolder_->text().isEmpty())
+    const SettingsSource source = load(key);
+    if (source != SettingsSource::BuiltIn && romFolder_->text().isEmpty()) {
         SetTextShowingStart(romFolder_, conf_.romPathText());
+        filledIn(source, source == SettingsSource::DefaultRecord);
+    }
 }
 
-// Stored under the game the page was loaded for, never another one and never an empty key.
+void SettingsPage::filledIn(SettingsSource source, bool followsSection) {
+    filled_ = readFields();
+    source_ = source;
+    followsSection_ = followsSection;
+}
+
+// A game without a record of its own shows the section's ROM folder as it stands: while the
+// page's folder is still the one filled in, it follows the configuration page's.
+void SettingsPage::followSectionRomFolder() {
+    if (!followsSection_ || romFolder() != filled_[kRomPathSlot])
+        return;
+    SetTextShowingStart(romFolder_, FromPath(DefaultRomFolder(installation_.settings, emu_)));
+    filled_[kRomPathSlot] = romFolder();
+}
+
+// Stored under the game the page was loaded for, never another one and never an empty key. A
+// game gets a record of its own only once the user changed something on its page; until then
+// it takes the defaults as they stand.
 bool SettingsPage::save() {
-    return loadedKey_.empty() || installation_.notices.saved(installation_.gameSettings.save(
-                                     emu_, loadedKey_, readFields()));
+    if (loadedKey_.empty() || (source_ != SettingsSource::GameRecord && readFields() == filled_))
+        return true;
+    if (!installation_.notices.saved(
+            installation_.gameSettings.save(emu_, loadedKey_, readFields())))
+        return false;
+    filledIn(SettingsSource::GameRecord, false);
+    return true;
 }
 
 void SettingsPage::launchOptions(GameOptions& options) const {
@@ -247,9 +274,11 @@ std::string SettingsPage::romFolder() const {
 void SettingsPage::applyToAll() {
     if (dialogs().message(texts::testoApplyToAll, MsgStyle::WarningYesNo) != Answer::Yes)
         return;
-    if (installation_.notices.saved(installation_.gameSettings.applyToAll(emu_, readFields()),
-                                    Notices::Report::EachTime))
-        dialogs().message(texts::testoDefaultConfSaved, MsgStyle::Information);
+    if (!installation_.notices.saved(installation_.gameSettings.applyToAll(emu_, readFields()),
+                                     Notices::Report::EachTime))
+        return;
+    filledIn(SettingsSource::DefaultRecord, false);
+    dialogs().message(texts::testoDefaultConfSaved, MsgStyle::Information);
 }
 
 // Playback and Record exclude each other: checking one unchecks the other, and the one just

@@ -30,10 +30,10 @@ struct SettingControl;
 
 class SettingsPage : public QWidget {
 public:
-    // "conf" gives the default ROM folder and the emulator's folder; "browseRomFolder" answers
-    // the ROM folder's picker button; "saveSettingsFile" rewrites the section's settings file
-    // after a ROM folder is picked.
-    SettingsPage(Emu emu, Installation& installation, const ConfPage& conf, QWidget* window,
+    // "conf" gives the section's ROM folder, which a page without a record of its own follows,
+    // and the emulator's folder; "browseRomFolder" answers the ROM folder's picker button;
+    // "saveSettingsFile" rewrites the section's settings file after a ROM folder is picked.
+    SettingsPage(Emu emu, Installation& installation, ConfPage& conf, QWidget* window,
                  std::function<void()> browseRomFolder, std::function<void()> saveSettingsFile);
 
     // The defaults the window's load puts in.
@@ -45,7 +45,8 @@ public:
     // configuration page's.
     void loadShown(const std::string& key);
     // Stores the page under the game it was loaded for, never another one; nothing is stored
-    // before a load. False when it could not be stored.
+    // before a load, nor for a game without a record of its own while the page holds what was
+    // filled in for it. False when it could not be stored.
     bool save();
     // The game whose settings the page was last loaded for; empty before a load.
     const std::string& loadedKey() const { return loadedKey_; }
@@ -67,6 +68,9 @@ private:
     // The control of the option named "name" when it is a W; nullptr otherwise.
     template <class W> W* optionControl(const char* name) const;
     void applyFields(const SettingsFields& fields, SettingsSource source);
+    // The page as filled in from "source"; "followsSection" when its ROM folder is the section's.
+    void filledIn(SettingsSource source, bool followsSection);
+    void followSectionRomFolder();
     SettingsFields readFields() const;
     Handler handlerOf(QWidget* control);
     void applyToAll();
@@ -78,9 +82,13 @@ private:
 
     Emu emu_;
     Installation& installation_;
-    const ConfPage& conf_;
+    ConfPage& conf_;
     std::function<void()> saveSettingsFile_;
     std::string loadedKey_;
+    // What the page held once filled in for loadedKey_, and where that came from.
+    SettingsFields filled_;
+    SettingsSource source_ = SettingsSource::BuiltIn;
+    bool followsSection_ = false;
     // Slot 0 is the ROM folder, slot k the control of option k.
     QLineEdit* romFolder_ = nullptr;
     std::vector<OptionControl> slotControls_;

@@ -69,8 +69,9 @@ struct SettingsSave {
 
 namespace arvok {
 
-// The settings files of an installation: where they lie, each section's ROM folder as its
-// settings file was last read or saved (<Emu>RomDir), and which files could not be read. A file
+// The settings files of an installation: where they lie, each section's ROM folder as it stands
+// (<Emu>RomDir: as its settings file was last read or saved, or as the configuration page changed
+// it since), and which files could not be read. A file
 // that exists but could not be read is not saved over until it has been read again.
 class SettingsFiles {
 public:

@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <filesystem>
 
+#include "gif.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
@@ -328,6 +330,35 @@ TEST_F(CallusRaineTest, DefTakesTheDefaultRomFolderAndAllMakesThePageEveryGamesD
         pickRom(c.other);
         EXPECT_EQ(comboIndex(c.combo), c.index) << base;
     }
+}
+
+// A new installation as its user sets it up: the window opens on its first game before any
+// folder is set; the program, ROM and snapshot folders are chosen by their Browse buttons; then
+// another game, shown by its snapshot, runs, and the first one, left as the window filled it
+// in, starts from the ROM folder chosen.
+TEST_F(CallusRaineTest, AGameShownBeforeTheFoldersWereChosenStartsFromTheChosenOnes) {
+    const std::string kDefaults = " -nogui -screenmode 0 -screenx 320 -screeny 200 -joystick -1";
+    WriteStandIn("raine.sh", "ls ZipRoms");
+    std::filesystem::create_directories(dir_ / "emu/ZipRoms");
+    WriteBytes(dir_ / "snap/rainbow.gif", OnePixelGif(0, 0, 255));
+    for (const char* zip : {"roms/bublbobl.zip", "roms/rainbow.zip"})
+        WriteBytes(dir_ / zip, "zip");
+    ASSERT_NE(open(Emu::Raine), nullptr);
+    EXPECT_EQ(text("lblRaineRomSettings"), "Bubble Bobble");
+    answerPicker("raine.sh", "emu");
+    clickButton("cmdSfoglia");
+    pick("cmdSelDir", true, "roms");
+    pick("cmdDirSnap", true, "snap");
+
+    pickRom("Rainbow Islands");
+    doubleClick("lstRaineRom");
+    EXPECT_EQ(ran(), dir_.path() + "/emu\n-game rainbow" + kDefaults + "\nrainbow.zip\n");
+    pickRom("Bubble Bobble");
+    closeAnyPicker();
+    doubleClick("lstRaineRom");
+    EXPECT_EQ(ran(), dir_.path() + "/emu\n-game bublbobl" + kDefaults + "\nbublbobl.zip\n");
+    EXPECT_EQ(AskedTexts(*dialogs_), Names{shown::kNoConfiguration});
+    EXPECT_EQ(ReadBytes(dir_ / "Cfg/Raine.set"), "<missing>");
 }
 
 // What a label button looks like on screen: its face's colour, and its caption drawn in "text"

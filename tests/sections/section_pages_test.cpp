@@ -107,11 +107,9 @@ TEST_F(SectionPagesTest, BrowsingOnOtherPagesNeverStoresOneGamesSettingsUnderAno
     window_->saveAll();
 
     // The three records stay as they were; Pac-Man, shown on the snapshot page without a still,
-    // had its (default) settings loaded and keeps them under its own name.
+    // had its default settings loaded and, left as they were, gets no record.
     EXPECT_EQ(ReadBytes(dir_ / "Cfg/Mame.set"),
-              records[0] + "\r\n" + records[1] + "\r\n" + records[2] + "\r\n" + "\"Pac-Man\",\"" +
-                  dir_.path() + "/roms\",0,0,0,0,1,1,0,0,0,0,\"0\",\"0\",14," +
-                  "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
+              records[0] + "\r\n" + records[1] + "\r\n" + records[2] + "\r\n");
 }
 
 // Each step through the list with the settings page shown stores the game shown before, then

@@ -9,10 +9,12 @@ RomLookup LookupRom(DataFiles& files, Emu emu, std::string_view game) {
     std::optional<GameRecord> record = files.findGame(emu, game);
     if (!record) {
         std::shared_ptr<const RecordLines> records = files.records(files.dataFilePath(emu));
+        result.dataFileRead = records->ok();
         result.dataFileHasRecords = records->ok() && !records->lines().empty();
         return result;
     }
     result.found = true;
+    result.dataFileRead = true;
     result.dataFileHasRecords = true;
     result.romSel = record->field(kSet);
     result.cloneOf = record->field(kParent);

@@ -14,6 +14,9 @@ struct RomLookup {
     bool found = false;
     std::string romSel;  // field 2, the ROM set: "<set>.zip", snapshots named after it
     std::string cloneOf; // field 4, the parent set: "-" for none, kNeoGeoSet for Neo-Geo games
+    // The data file could be read: a game missing from a file that could not be read is not
+    // to be told as missing from the file.
+    bool dataFileRead = false;
     // The data file was read and holds records, so that a game it lacks is truly gone; a miss
     // in a file that is empty or could not be read drops no favourite.
     bool dataFileHasRecords = false;

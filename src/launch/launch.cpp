@@ -91,7 +91,7 @@ std::string StartFolder(const std::string& folder) {
 std::optional<RomLookup> Lookup(DataFiles& files, Emu emu, const std::string& game, LaunchUi& ui) {
     RomLookup result = LookupRom(files, emu, game);
     if (!result.found)
-        ui.tell({LaunchProblem::Kind::GameMissing});
+        ui.tell(NotFound(result));
     ui.gameLookedUp(game, result);
     if (!result.found)
         return std::nullopt;

@@ -39,6 +39,7 @@ struct RomFolderRequest {
 struct LaunchProblem {
     enum class Kind {
         GameMissing,    // the data file does not carry the game (or the set) looked up
+        NoDataFile,     // the data file of the game looked up could not be read
         ProgramMissing, // no program or no emulator directory; "title" is the box's title
         CannotStart,    // "program" cannot be started from the launch line, for "why"
         SetMissing,     // the game's zip is not where it is looked for; "title" as above
@@ -53,6 +54,13 @@ struct LaunchProblem {
     std::string to = {};
     std::string why = {};
 };
+
+// What a lookup that found nothing is to tell: a game missing from a data file that was read, or
+// the data file that could not be.
+inline LaunchProblem NotFound(const RomLookup& lookup) {
+    return {lookup.dataFileRead ? LaunchProblem::Kind::GameMissing
+                                : LaunchProblem::Kind::NoDataFile};
+}
 
 class LaunchUi {
 public:

@@ -94,7 +94,7 @@ void SectionWindow::onSettingsButton() {
 bool SectionWindow::lookup(const std::string& game) {
     RomLookup result = LookupRom(installation_.data, emu_, game);
     if (!result.found)
-        installation_.notices.gameMissing();
+        installation_.notices.tell(NotFound(result));
     takeLookup(game, result);
     return result.found;
 }

@@ -59,9 +59,13 @@ void Notices::gameMissing() {
     dialogs().message(texts::testoNoRomInDataFile, MsgStyle::Warning);
 }
 
+void Notices::noDataFile() {
+    dialogs().message(texts::testoNoDataFile, MsgStyle::Warning);
+}
+
 void Notices::scanned(Emu emu, const ScanRequest& request, const ScanResult& result) {
     if (result.dataFileUnreadable) {
-        dialogs().message(texts::testoNoDataFile, MsgStyle::Warning);
+        noDataFile();
     } else if (!result.notWritten.empty()) {
         dialogs().message("The scan file could not be written:\r" + PathText(result.notWritten),
                           MsgStyle::Warning);
@@ -79,6 +83,9 @@ void Notices::tell(const LaunchProblem& problem) {
     switch (problem.kind) {
     case Kind::GameMissing:
         gameMissing();
+        break;
+    case Kind::NoDataFile:
+        noDataFile();
         break;
     case Kind::ProgramMissing:
         dialogs().message(texts::testoEmuNotFound, MsgStyle::Warning, problem.title);

@@ -36,6 +36,7 @@ public:
     bool useSetThere(const std::string& set);
 
 private:
+    void noDataFile();
     void tellUnreadable(const std::string& path);
     void tellNotSaved(const std::string& path);
 

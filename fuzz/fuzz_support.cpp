@@ -100,6 +100,16 @@ std::string OneLine(FuzzedDataProvider& input, size_t most) {
     return text;
 }
 
+std::string WithControlByte(FuzzedDataProvider& input, std::string text) {
+    const char byte = input.PickValueInArray({'\r', '\n', '\0', '\t', '\x01', '\x1A', '\x7F'});
+    text.insert(input.ConsumeIntegralInRange<size_t>(0, text.size()), 1, byte);
+    return text;
+}
+
+bool FitsOneLine(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 bool IsTextFile(std::string_view bytes) {
     std::string_view text = bytes.substr(bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0);
     return text.substr(0, 2) != "\xFF\xFE" && text.substr(0, 2) != "\xFE\xFF" &&

@@ -37,6 +37,11 @@ std::string Get(const std::string& rel);
 Emu PickEmu(FuzzedDataProvider& input);
 // A text of at most "most" bytes that holds no line break and no NUL byte.
 std::string OneLine(FuzzedDataProvider& input, size_t most = 64);
+// "text" with one control byte put in at a fuzzed place: a CR, an LF or a NUL, which no line of
+// a text file can keep, or another (a tab, 0x01, 0x1A, DEL), which one can.
+std::string WithControlByte(FuzzedDataProvider& input, std::string text);
+// Whether "text" can be one line of a text file: it holds no CR, no LF and no NUL.
+bool FitsOneLine(std::string_view text);
 
 // Whether the program may take "bytes" for text: they do not begin with a UTF-16 byte-order mark,
 // behind a UTF-8 one or not, and hold no NUL byte.

@@ -3,8 +3,9 @@
 // bytes. In a file of records the program wrote, each game gets its own fields back, a save
 // changes its game's line only (in place, or at the end for a game new to the file), every
 // other line is kept byte for byte and in order, and "All" leaves the one default record. A ROM
-// folder comes back as it was saved, quotes and commas included, or, where a quote followed by a
-// comma would end it early, the save and "All" refuse it and leave the file. A
+// folder comes back as it was saved, quotes, commas and control bytes included, or, where a
+// quote followed by a comma would end it early or it holds a line break or a NUL, the save and
+// "All" refuse it and leave the file; so does a save under a game name holding either. A
 // file that is not text (UTF-16, a NUL byte) reads as empty and is never written over.
 #include <algorithm>
 #include <vector>
@@ -93,14 +94,18 @@ size_t UnfitQuote(const std::string& folder) {
 }
 
 bool Fits(const std::string& folder) {
-    return UnfitQuote(folder) == std::string::npos;
+    return UnfitQuote(folder) == std::string::npos && FitsOneLine(folder);
 }
 
-// "fields" with every quote of the ROM folder that the record cannot keep made an apostrophe.
+// "fields" with every quote of the ROM folder that the record cannot keep made an apostrophe, and
+// every line break and NUL a blank.
 SettingsFields Fitting(SettingsFields fields) {
     std::string& folder = fields[kRomPathSlot];
     for (size_t q = UnfitQuote(folder); q != std::string::npos; q = UnfitQuote(folder))
         folder[q] = '\'';
+    for (char& c : folder)
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
     return fields;
 }
 
@@ -113,6 +118,8 @@ SettingsFields Generated(Emu emu, FuzzedDataProvider& input) {
     if (input.ConsumeBool())
         fields[kRomPathSlot] +=
             input.PickValueInArray({"\",", "\" ,", "\"", ","}) + OneLine(input, 16);
+    if (input.ConsumeIntegralInRange(0, 3) == 0)
+        fields[kRomPathSlot] = WithControlByte(input, fields[kRomPathSlot]);
     for (size_t slot = 1; slot <= table.options.size(); ++slot) {
         const GameOption& option = table.option(slot);
         switch (option.kind) {
@@ -188,9 +195,9 @@ void ReadSaveRead(Emu emu, const std::string& key, std::string_view bytes) {
     std::vector<std::string> before = Lines(emu);
     Loaded first = Load(emu, key);
     const SettingsFields& fields = first.values;
-    if (key.empty()) {
-        FUZZ_CHECK(!GameSettings().save(emu, key, fields).saved(), "an empty name is refused");
-        FUZZ_CHECK(Get(Rel(emu)) == bytes, "an empty name leaves the file");
+    if (key.empty() || !FitsOneLine(key)) {
+        FUZZ_CHECK(!GameSettings().save(emu, key, fields).saved(), "the name is refused");
+        FUZZ_CHECK(Get(Rel(emu)) == bytes, "a name refused leaves the file");
         return;
     }
     FUZZ_CHECK(GameSettings().save(emu, key, fields).saved(), key);
@@ -322,6 +329,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         WriteRead(emu, input);
     } else {
         std::string key = OneLine(input, 32);
+        if (input.ConsumeIntegralInRange(0, 7) == 0)
+            key = WithControlByte(input, key);
         const uint32_t choice = input.ConsumeIntegral<uint32_t>();
         ReadSaveRead(emu, key, MaybeNotText(choice, input.ConsumeRemainingBytesAsString()));
     }

@@ -4,7 +4,9 @@
 // written back by a save, or the save is refused and the file left as it was; a second save
 // writes the same bytes. A file that is not text (UTF-16, a NUL byte) is not read and is left.
 // Values the program writes read back as they were written, favourites whole whatever quotes and
-// commas they hold, and a path holding a line break is refused, the file kept.
+// commas they hold, and a value holding a line break or a NUL is refused, the file kept, while
+// one holding another control byte is written and read back. Lines above the first header stay
+// where they were.
 #include <algorithm>
 #include <cctype>
 #include <vector>
@@ -75,8 +77,9 @@ std::vector<std::string> OtherSections(const std::vector<std::string>& lines) {
     return kept;
 }
 
-// Saves "cfg" over the file "rel": written and read back the same, the sections of other
-// headers kept after the program's own, or refused with the file left as it was.
+// Saves "cfg" over the file "rel": written and read back the same, the lines above the first
+// header kept in place of the program's title and the sections of other headers after the
+// program's own, or refused with the file left as it was.
 void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
     const std::string before = Get(rel);
     if (!SaveEmulatorCfg(Settings(), emu, cfg).saved()) {
@@ -85,10 +88,15 @@ void SaveReadBack(Emu emu, const std::string& rel, const EmulatorCfg& cfg) {
     }
     std::string saved = Get(rel);
     FUZZ_CHECK(IsTextFile(before), before);
-    std::string others;
-    for (const std::string& line : OtherSections(TextLines(before)))
-        others += line + "\r\n";
-    FUZZ_CHECK(saved == EncodeEmulatorCfg(emu, cfg) + others, before + " / " + saved);
+    const std::vector<std::string> old = TextLines(before);
+    const auto header = std::find_if(old.begin(), old.end(), IsHeaderLine);
+    std::string expected = EncodeEmulatorCfg(emu, cfg);
+    if (header != old.begin())
+        expected = JoinCrLf(std::vector<std::string>(old.begin(), header)) +
+                   expected.substr(expected.find("[Paths]"));
+    for (const std::string& line : OtherSections(old))
+        expected += line + "\r\n";
+    FUZZ_CHECK(saved == expected, before + " / " + saved);
     EmulatorCfg again = AsWritten(LoadEmulatorCfg(Settings(), emu));
     FUZZ_CHECK(Describe(cfg) == Describe(again), Describe(cfg) + " / " + Describe(again));
     FUZZ_CHECK(SaveEmulatorCfg(Settings(), emu, again).saved(), rel);
@@ -107,15 +115,19 @@ void ReadSaveRead(Emu emu, std::string_view bytes) {
 // and sections of the person's own put before them and at the end. Their lines are never headers.
 std::vector<std::string> AsTyped(FuzzedDataProvider& input, const std::vector<std::string>& lines) {
     std::vector<std::string> typed;
+    auto note = [&input] {
+        std::string line = OneLine(input, 24);
+        return IsHeaderLine(line) ? ";" + line : line;
+    };
+    for (int n = input.ConsumeIntegralInRange(0, 2); n > 0; --n)
+        typed.push_back(note());
     auto blanks = [&input] {
         return std::string(input.PickValueInArray({"", "", " ", "\t", " \t"}));
     };
     auto addOwnSection = [&] {
         typed.push_back(blanks() + "[My " + OneLine(input, 12) + "]" + blanks());
-        for (int n = input.ConsumeIntegralInRange(0, 3); n > 0; --n) {
-            std::string line = OneLine(input, 24);
-            typed.push_back(IsHeaderLine(line) ? ";" + line : line);
-        }
+        for (int n = input.ConsumeIntegralInRange(0, 3); n > 0; --n)
+            typed.push_back(note());
     };
     for (const std::string& line : lines) {
         if (!IsHeaderLine(line)) {
@@ -167,16 +179,25 @@ void WriteRead(Emu emu, FuzzedDataProvider& input) {
     LoadEmulatorCfg(Settings(), emu);
     FUZZ_CHECK(SaveEmulatorCfg(Settings(), emu, written).saved(), rel);
 
-    // A path chosen with a line break in it is never stored.
+    // A path, the list's size or a favourite pasted with a control byte in it: never stored
+    // when it would end the line or make the file one that is not read, else read back.
     if (input.ConsumeIntegralInRange(0, 3) == 0) {
-        EmulatorCfg broken = written;
-        std::string& path =
-            broken.*paths[input.ConsumeIntegralInRange<size_t>(0, paths.size() - 1)];
-        path.insert(input.ConsumeIntegralInRange<size_t>(0, path.size()),
-                    input.PickValueInArray({"\r", "\n", "\r\n"}));
+        EmulatorCfg pasted = written;
+        std::vector<std::string*> values{&pasted.favSize};
+        for (auto path : paths)
+            values.push_back(&(pasted.*path));
+        for (std::string& name : *pasted.favourites)
+            values.push_back(&name);
+        std::string& value = *values[input.ConsumeIntegralInRange<size_t>(0, values.size() - 1)];
+        value = WithControlByte(input, value);
         const std::string before = Get(rel);
-        FUZZ_CHECK(SaveEmulatorCfg(Settings(), emu, broken).refused.has_value(), path);
-        FUZZ_CHECK(Get(rel) == before, before);
+        if (FitsOneLine(value)) {
+            SaveReadBack(emu, rel, pasted);
+            written = pasted;
+        } else {
+            FUZZ_CHECK(SaveEmulatorCfg(Settings(), emu, pasted).refused.has_value(), value);
+            FUZZ_CHECK(Get(rel) == before, before);
+        }
     }
     // The file as a person typed it, or as another editor saved it again.
     std::vector<std::string> lines = TextLines(Get(rel));

@@ -18,6 +18,11 @@ std::string CannotStart(const std::string& why) {
 TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& commandLine) {
     TailResult result;
     std::string batch = ResolveName(emulatorDir, kBatchFileName);
+    if (const char* holds = WhatBreaksLine(commandLine)) {
+        result.problem = "The launch file could not be written:\r" + PathText(batch) +
+                         "\rThe launch line holds " + holds + ".";
+        return result;
+    }
     // A link standing at the batch file's name is replaced, never written through.
     if (!WriteFileAtomically(batch, BatchFileBytes(commandLine), Durability::Replaceable, {},
                              AtLink::Replace)) {

@@ -21,7 +21,8 @@ struct TailResult {
 
 // Writes the batch file (replacing one left behind, whatever its letter case, and a link standing
 // at its name rather than the file the link names), runs its line with RunAndWait in the
-// emulator's directory until it has ended, then deletes it.
+// emulator's directory until it has ended, then deletes it. A command line that cannot be the
+// file's one line as it stands (it holds a line break or a NUL) is neither written nor run.
 // Nothing is shown here: the caller cleans up its own copies first and then reports "problem".
 TailResult RunLaunchTail(const std::string& emulatorDir, const std::string& commandLine);
 

@@ -91,8 +91,12 @@ void LineSplitter::extend(std::string_view bytes) {
         cr_ = find('\r', searched);
 }
 
-bool HoldsLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
+const char* WhatBreaksLine(std::string_view text) {
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        return "a line break";
+    if (text.find('\0') != std::string_view::npos)
+        return "a NUL character";
+    return nullptr;
 }
 
 bool IsMissing(const std::string& path) {

@@ -80,8 +80,10 @@ template <typename Visit> void ForEachLine(std::string_view bytes, Visit visit) 
         if (visit(line))
             return;
 }
-// Whether "text" holds a CR or an LF, so that it cannot be kept as one line of a text file.
-bool HoldsLineBreak(std::string_view text);
+// What keeps "text" from being one line of a text file that reads back as it was: "a line break"
+// when it holds a CR or an LF, which end the line, "a NUL character" when it holds a NUL, which
+// makes the whole file one that is not text (IsText); nothing when it can be such a line.
+const char* WhatBreaksLine(std::string_view text);
 // Whether the bytes read of a text file are 8-bit text: their text (from TextStart on) does not
 // begin with a UTF-16 byte-order mark (a file an editor saved as "Unicode") and they hold no NUL
 // byte. Only the bytes from "from" on are searched for a NUL, so that a file read a block at a

@@ -66,6 +66,12 @@ bool HoldsHeader(const std::vector<std::string>& lines) {
                        [](const std::string& line) { return IsOwnHeader(line); });
 }
 
+// The lines of a file above its first section header, as they stand.
+std::vector<std::string> LinesAboveHeaders(const std::vector<std::string>& lines) {
+    return {lines.begin(), std::find_if(lines.begin(), lines.end(),
+                                        [](const std::string& line) { return IsHeader(line); })};
+}
+
 // The sections of a file whose headers are not the program's own, each its header and its lines
 // up to the next header, in file order and as they stand.
 std::vector<std::string> OtherSections(const std::vector<std::string>& lines) {
@@ -182,20 +188,24 @@ std::string EmulatorCfgPath(const SettingsFiles& files, Emu emu) {
     return files.path("Cfg", EmulatorCfgLayoutOf(emu).fileName);
 }
 
-std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
-    const auto& layout = EmulatorCfgLayoutOf(emu);
-    const std::string rule = ";" + std::string(53, '-');
-    std::vector<std::string> lines{
-        rule,
-        "; " + texts::MESSAGE + " - " + kHomePage,
-        "; Configuration File for " + std::string(layout.nameInTitle) + " - Please do not modify",
-        rule,
-        "",
-        kPaths,
-        "ExePath=" + cfg.exePath,
-        "EmuDir=" + cfg.emuDir,
-        "RomPath=" + cfg.romPath,
-    };
+namespace {
+
+// The file's bytes for "cfg" written over the lines of the old file ("old", none when there is
+// none): the old file's lines above its first header kept in their place, else the program's
+// title; the program's own sections; the old file's other sections.
+std::string ComposeEmulatorCfg(Emu emu, const EmulatorCfg& cfg,
+                               const std::vector<std::string>& old) {
+    std::vector<std::string> lines = LinesAboveHeaders(old);
+    if (lines.empty()) {
+        const std::string rule = ";" + std::string(53, '-');
+        lines = {rule, "; " + texts::MESSAGE + " - " + kHomePage,
+                 "; Configuration File for " + std::string(EmulatorCfgLayoutOf(emu).nameInTitle) +
+                     " - Please do not modify",
+                 rule, ""};
+    }
+    for (std::string line : {std::string(kPaths), "ExePath=" + cfg.exePath, "EmuDir=" + cfg.emuDir,
+                             "RomPath=" + cfg.romPath})
+        lines.push_back(std::move(line));
     if (Section(emu).hasAltRomPath)
         lines.push_back("AltRomPath=" + cfg.altRomPath);
     for (std::string line :
@@ -208,7 +218,33 @@ std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
     if (cfg.favourites)
         for (auto it = cfg.favourites->rbegin(); it != cfg.favourites->rend(); ++it)
             lines.push_back("\"" + *it + "\"");
+    std::vector<std::string> others = OtherSections(old);
+    lines.insert(lines.end(), others.begin(), others.end());
     return JoinCrLf(lines);
+}
+
+// Why a value of "cfg" cannot be stored and read back as it was; nothing when each can.
+std::optional<settings_io::CannotKeep> CfgProblem(const EmulatorCfg& cfg) {
+    for (auto [which, value] : {std::pair{StoredPath::Program, &cfg.exePath},
+                                {StoredPath::EmulatorFolder, &cfg.emuDir},
+                                {StoredPath::RomFolder, &cfg.romPath},
+                                {StoredPath::AltRomFolder, &cfg.altRomPath},
+                                {StoredPath::SnapFolder, &cfg.snapPath}})
+        if (auto problem = PathProblem(which, *value))
+            return problem;
+    if (auto problem = settings_io::OneLineProblem("The favourites list's size", cfg.favSize))
+        return problem;
+    if (cfg.favourites)
+        for (const std::string& name : *cfg.favourites)
+            if (auto problem = settings_io::OneLineProblem("The favourite", name))
+                return problem;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string EncodeEmulatorCfg(Emu emu, const EmulatorCfg& cfg) {
+    return ComposeEmulatorCfg(emu, cfg, {});
 }
 
 EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines) {
@@ -239,7 +275,7 @@ std::optional<settings_io::CannotKeep> PathProblem(StoredPath which, const std::
     static const std::array<const char*, 5> kNames{"The program", "The emulator folder",
                                                    "The ROM folder", "The alternative ROM folder",
                                                    "The snapshot folder"};
-    return settings_io::LineBreakIn(kNames[static_cast<size_t>(which)], value);
+    return settings_io::OneLineProblem(kNames[static_cast<size_t>(which)], value);
 }
 
 EmulatorCfg LoadEmulatorCfg(SettingsFiles& files, Emu emu) {
@@ -260,18 +296,11 @@ EmulatorCfg LoadEmulatorCfg(SettingsFiles& files, Emu emu) {
 settings_io::SettingsSave SaveEmulatorCfg(SettingsFiles& files, Emu emu, const EmulatorCfg& cfg) {
     files.RomDir[Index(emu)] = cfg.romPath;
     const std::string path = EmulatorCfgPath(files, emu);
-    for (auto [which, value] : {std::pair{StoredPath::Program, &cfg.exePath},
-                                {StoredPath::EmulatorFolder, &cfg.emuDir},
-                                {StoredPath::RomFolder, &cfg.romPath},
-                                {StoredPath::AltRomFolder, &cfg.altRomPath},
-                                {StoredPath::SnapFolder, &cfg.snapPath}})
-        if (auto problem = PathProblem(which, *value))
-            return {path, settings_io::SaveStop::CannotKeep, {}, problem};
+    if (auto problem = CfgProblem(cfg))
+        return {path, settings_io::SaveStop::CannotKeep, {}, problem};
     return files.save(
         path,
-        [&](const std::vector<std::string>& old) {
-            return EncodeEmulatorCfg(emu, cfg) + JoinCrLf(OtherSections(old));
-        },
+        [&](const std::vector<std::string>& old) { return ComposeEmulatorCfg(emu, cfg, old); },
         HoldsHeader);
 }
 

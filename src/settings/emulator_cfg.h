@@ -20,7 +20,8 @@
 //
 // each key=value on a line of its own, every line ending CR LF. A favourite's line reads back as
 // the name between its quotes, whatever quotes and commas the name holds. Sections of other
-// headers, which a user or another program wrote there, follow the program's own and are kept.
+// headers, which a user or another program wrote there, follow the program's own and are kept;
+// so are the lines above the first header (a user's notes, the title as it stands), in place.
 #pragma once
 
 #include <array>
@@ -90,7 +91,7 @@ EmulatorCfg DecodeEmulatorCfg(Emu emu, const std::vector<std::string>& lines);
 // The paths the file stores, each kept on a line of its own.
 enum class StoredPath { Program, EmulatorFolder, RomFolder, AltRomFolder, SnapFolder };
 // Why "value" cannot be stored as the path "which" and read back as it was (it holds a line
-// break); nothing when it can.
+// break or a NUL); nothing when it can.
 std::optional<settings_io::CannotKeep> PathProblem(StoredPath which, const std::string& value);
 
 // Reads the section's settings file; when it could be read, the section's RomDir becomes its
@@ -98,9 +99,11 @@ std::optional<settings_io::CannotKeep> PathProblem(StoredPath which, const std::
 // over.
 EmulatorCfg LoadEmulatorCfg(SettingsFiles& files, Emu emu);
 // Sets the section's RomDir to cfg.romPath and rewrites the file through a temporary file, the
-// sections of the old file whose headers are not the program's own kept after its own, as they
-// stood; a file that could not be read is left alone, and so is the file when a path cannot be
-// stored (PathProblem); on any other failure the old file stays.
+// lines of the old file above its first header kept above the program's own sections (the
+// program's title where there are none) and the sections whose headers are not the program's own
+// after them, as they stood; a file that could not be read is left alone, and so is the file when
+// a value cannot be stored so that it reads back as it was (a path, the list's size or a
+// favourite holding a line break or a NUL); on any other failure the old file stays.
 settings_io::SettingsSave SaveEmulatorCfg(SettingsFiles& files, Emu emu, const EmulatorCfg& cfg);
 
 } // namespace arvok

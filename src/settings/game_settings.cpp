@@ -305,14 +305,17 @@ SettingsFields DecodeRecord(const SettingsFiles& files, Emu emu, std::string_vie
     return fields;
 }
 
-// Why a record cannot hold the ROM folder of "fields" so that it reads back as it was; nothing
-// when it can. The folder is kept in double quotes without escaping: a line break would end the
-// record, and a quote followed by a comma would end the folder there and move every option after
-// it one place on.
-std::optional<settings_io::CannotKeep> RomFolderProblem(const SettingsFields& fields) {
+// Why the record of "key" cannot hold its name and the ROM folder of "fields" so that they read
+// back as they were; nothing when it can. Both are kept in double quotes without escaping: a line
+// break would end the record and a NUL make the file one that is not read, and a quote followed
+// by a comma would end the folder there and move every option after it one place on.
+std::optional<settings_io::CannotKeep> RecordProblem(const std::string& key,
+                                                     const SettingsFields& fields) {
+    if (auto problem = settings_io::OneLineProblem("The game", key))
+        return problem;
     const std::string& folder = fields[kRomPathSlot];
     const char* const what = "The ROM folder";
-    if (auto problem = settings_io::LineBreakIn(what, folder))
+    if (auto problem = settings_io::OneLineProblem(what, folder))
         return problem;
     if (settings_io::SplitItems(Quoted(folder) + ",", 1).front() == folder)
         return std::nullopt;
@@ -432,7 +435,7 @@ settings_io::SettingsSave GameSettingsFiles::save(Emu emu, const std::string& ke
     std::string path = GameSettingsPath(files_, emu);
     if (key.empty())
         return {path, settings_io::SaveStop::NoGame, {}, {}};
-    if (auto problem = RomFolderProblem(fields))
+    if (auto problem = RecordProblem(key, fields))
         return {path, settings_io::SaveStop::CannotKeep, {}, problem};
     std::shared_ptr<const SettingsText> file = read(path);
     if (file->state() == settings_io::FileState::Unreadable)
@@ -460,7 +463,7 @@ settings_io::SettingsSave GameSettingsFiles::save(Emu emu, const std::string& ke
 
 settings_io::SettingsSave GameSettingsFiles::applyToAll(Emu emu, const SettingsFields& fields) {
     std::string path = GameSettingsPath(files_, emu);
-    if (auto problem = RomFolderProblem(fields))
+    if (auto problem = RecordProblem(kDefaultKey, fields))
         return {path, settings_io::SaveStop::CannotKeep, {}, problem};
     return files_.save(path, JoinCrLf({EncodeRecord(emu, kDefaultKey, fields)}));
 }

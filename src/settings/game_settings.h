@@ -238,11 +238,11 @@ public:
 
     // Stores "fields" as the record of "key": every record of the key is replaced in place, or
     // the record is appended when there is none (the file is created when missing). An empty key
-    // is refused. So is a ROM folder that the record cannot hold so that it reads back as it was
-    // (one holding a line break, or a double quote followed by a comma). A file that exists but
-    // cannot be read is left alone. A store that would leave the file byte for byte as it is
-    // writes nothing. The file is otherwise rewritten through a temporary file; when that fails
-    // the old file stays as it was.
+    // is refused. So are a key and a ROM folder that the record cannot hold so that they read back
+    // as they were (one holding a line break or a NUL, a folder holding a double quote followed
+    // by a comma). A file that exists but cannot be read is left alone. A store that would leave
+    // the file byte for byte as it is writes nothing. The file is otherwise rewritten through a
+    // temporary file; when that fails the old file stays as it was.
     settings_io::SettingsSave save(Emu emu, const std::string& key, const SettingsFields& fields);
 
     // Replaces the whole file by the single "[DEFAULT]" record of "fields" (the "All" button);

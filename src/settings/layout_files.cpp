@@ -103,9 +103,22 @@ bool ReadForChange(const std::string& path, std::vector<std::string>& lines) {
     return ReadLines(path, lines);
 }
 
+// Why a file cannot keep the layout name "name" so that it reads back as it was; nothing when it
+// can.
+std::optional<SaveResult> NameRefused(std::string_view name) {
+    const char* holds = WhatBreaksLine(name);
+    if (!holds)
+        return std::nullopt;
+    return SaveResult{false, std::string("The layout name holds ") + holds};
+}
+
 // Reads layouts.dat, lets "change" alter its lines and, when it says it changed them, writes
-// them back through layouts.tmp.
-template <class Change> SaveResult Rewrite(const std::string& path, Change change) {
+// them back through layouts.tmp. A change naming a layout that no header line can hold ("name")
+// is refused, the file left as it was.
+template <class Change>
+SaveResult Rewrite(const std::string& path, std::string_view name, Change change) {
+    if (std::optional<SaveResult> refused = NameRefused(name))
+        return *refused;
     std::vector<std::string> lines;
     if (!ReadForChange(path, lines))
         return {false, "It could not be read"};
@@ -215,7 +228,7 @@ std::string SizeClassName(int width, int height) {
 }
 
 SaveResult AppendLayout(const std::string& layoutsPath, const std::string& name) {
-    return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
+    return Rewrite(layoutsPath, name, [&](std::vector<std::string>& lines) {
         lines.push_back(Header(name));
         lines.push_back("-");
         return true;
@@ -224,7 +237,7 @@ SaveResult AppendLayout(const std::string& layoutsPath, const std::string& name)
 
 SaveResult StoreLayout(const std::string& layoutsPath, const std::string& name,
                        const std::vector<Placement>& placements) {
-    return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
+    return Rewrite(layoutsPath, name, [&](std::vector<std::string>& lines) {
         std::vector<std::string> section{Header(name)};
         for (const Placement& p : placements)
             section.push_back(PlacementLine(p));
@@ -237,7 +250,7 @@ SaveResult StoreLayout(const std::string& layoutsPath, const std::string& name,
 }
 
 SaveResult RemoveLayout(const std::string& layoutsPath, const std::string& name) {
-    return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
+    return Rewrite(layoutsPath, name, [&](std::vector<std::string>& lines) {
         Extent old = FindLayout(lines, name);
         lines.erase(lines.begin() + old.begin, lines.begin() + old.end);
         return old.found();
@@ -246,7 +259,7 @@ SaveResult RemoveLayout(const std::string& layoutsPath, const std::string& name)
 
 SaveResult RenameLayout(const std::string& layoutsPath, const std::string& oldName,
                         const std::string& newName) {
-    return Rewrite(layoutsPath, [&](std::vector<std::string>& lines) {
+    return Rewrite(layoutsPath, newName, [&](std::vector<std::string>& lines) {
         Extent old = FindLayout(lines, oldName);
         if (old.found())
             lines[old.begin] = Header(newName);
@@ -255,7 +268,7 @@ SaveResult RenameLayout(const std::string& layoutsPath, const std::string& oldNa
 }
 
 bool IsStorableLayoutName(std::string_view name) {
-    return !HoldsLineBreak(name);
+    return !NameRefused(name);
 }
 
 LayoutOptionsRead ReadLayoutOptions(const std::string& iniPath) {
@@ -294,6 +307,8 @@ std::string LayoutOptionsText(const LayoutOptions& options) {
 }
 
 SaveResult WriteLayoutOptions(const std::string& iniPath, const LayoutOptions& options) {
+    if (std::optional<SaveResult> refused = NameRefused(options.defaultLayout))
+        return *refused;
     return WriteFileAtomically(iniPath, LayoutOptionsText(options));
 }
 

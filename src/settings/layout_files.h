@@ -68,7 +68,8 @@ std::string SizeClassName(int width, int height);
 // The changes the layout manager makes to layouts.dat. Each reads the file whole, changes only
 // the named layout's lines and writes the file anew through layouts.tmp, which replaces it only
 // once completely written. Not saved when that failed (the old file is then kept, and so is a
-// file that exists but could not be read).
+// file that exists but could not be read), nor when the name to be stored cannot be kept as one
+// header line (IsStorableLayoutName).
 //
 // Adds an empty layout at the end; a missing file is created.
 SaveResult AppendLayout(const std::string& layoutsPath, const std::string& name);
@@ -82,7 +83,8 @@ SaveResult RemoveLayout(const std::string& layoutsPath, const std::string& name)
 SaveResult RenameLayout(const std::string& layoutsPath, const std::string& oldName,
                         const std::string& newName);
 
-// Whether "name" can be stored as one header line.
+// Whether "name" can be stored as one header line that reads back as it was: it holds no line
+// break and no NUL.
 bool IsStorableLayoutName(std::string_view name);
 
 // arvok.ini: the manager's three options.
@@ -106,7 +108,8 @@ LayoutOptionsRead ReadLayoutOptions(const std::string& iniPath);
 
 // The fourteen lines of arvok.ini for "options", CR LF after each.
 std::string LayoutOptionsText(const LayoutOptions& options);
-// Writes arvok.ini whole through a temporary file; on failure the old file is kept.
+// Writes arvok.ini whole through a temporary file; on failure the old file is kept, and so it is
+// when the default layout's name cannot be stored (IsStorableLayoutName).
 SaveResult WriteLayoutOptions(const std::string& iniPath, const LayoutOptions& options);
 
 // The default layout that start-up applies from the files in "dirInst": nothing unless the

@@ -73,10 +73,11 @@ FileState ReadSettingsLines(const std::string& path, std::vector<std::string>& l
     return IsMissing(path) ? FileState::Missing : FileState::Unreadable;
 }
 
-std::optional<CannotKeep> LineBreakIn(const std::string& what, const std::string& value) {
-    if (!HoldsLineBreak(value))
+std::optional<CannotKeep> OneLineProblem(const std::string& what, const std::string& value) {
+    const char* holds = WhatBreaksLine(value);
+    if (!holds)
         return std::nullopt;
-    return CannotKeep{what, value, "a line break"};
+    return CannotKeep{what, value, holds};
 }
 
 } // namespace arvok::settings_io

@@ -43,9 +43,9 @@ struct CannotKeep {
     std::string value;
     const char* holds;
 };
-// Whether "value" can be kept on one line of a settings file: not when it holds a line break (a
-// CR or an LF).
-std::optional<CannotKeep> LineBreakIn(const std::string& what, const std::string& value);
+// Whether "value" can be kept on one line of a settings file so that it reads back as it was:
+// not when it holds a line break (a CR or an LF) or a NUL (WhatBreaksLine).
+std::optional<CannotKeep> OneLineProblem(const std::string& what, const std::string& value);
 
 // Why a save of a settings file wrote nothing.
 enum class SaveStop {

@@ -1,8 +1,11 @@
 #include "settings/emulator_cfg.h"
 
+#include <functional>
 #include <sys/stat.h>
 
+#include "launch/batch_file.h"
 #include "settings/game_settings.h"
+#include "settings/layout_files.h"
 #include "settings_fixture.h"
 #include "support/shown_texts.h"
 
@@ -117,8 +120,25 @@ TEST_F(EmulatorCfgTest, HeadersAreFoundAsTypedAndOtherSectionsAreKeptThroughASav
     EXPECT_EQ(cfg.exePath, "/old");
     EXPECT_EQ(cfg.favourites, Names{"Galaga"});
     ASSERT_TRUE(SaveEmulatorCfg(Emu::Mame, cfg));
-    EXPECT_EQ(ReadBytes(path), EncodeEmulatorCfg(Emu::Mame, cfg) +
+    const std::string own = EncodeEmulatorCfg(Emu::Mame, cfg);
+    EXPECT_EQ(ReadBytes(path), "; notes\r\n" + own.substr(own.find("[Paths]")) +
                                    test::WithCrLf({"[Mine]", "keep=1", "", "[Tools]", "\"x\""}));
+}
+
+TEST_F(EmulatorCfgTest, NotesAboveTheFirstHeaderStayInPlaceThroughEverySave) {
+    const std::string path = dir / "Cfg/M72.cfg";
+    ASSERT_TRUE(SaveEmulatorCfg(Emu::M72, EmulatorCfg()));
+    std::string noted = ReadBytes(path);
+    const size_t paths = noted.find("[Paths]");
+    noted = "# my notes\r\n" + noted.substr(0, paths) + "; keep RomPath on the stick\r\n";
+    test::WriteBytes(path, noted + "[Paths]\r\nExePath=/old\r\n");
+    EmulatorCfg cfg = LoadEmulatorCfg(Emu::M72);
+    cfg.exePath = "/new";
+    const std::string own = EncodeEmulatorCfg(Emu::M72, cfg);
+    for (int save = 0; save < 2; ++save) {
+        ASSERT_TRUE(SaveEmulatorCfg(Emu::M72, cfg));
+        EXPECT_EQ(ReadBytes(path), noted + own.substr(paths));
+    }
 }
 
 TEST(SlideDelay, EachIndexOfTheComboGivesItsDelay) {
@@ -215,6 +235,41 @@ TEST_F(EmulatorCfgTest, WhatInterruptedSavesLeftIsRemovedAndALinkThereNeverWritt
     EXPECT_TRUE(LoadGameSettings(Emu::Mame, "Galaga", fields));
     EXPECT_TRUE(shown->asked.empty());
     EXPECT_EQ(test::Entries(dir / "Cfg"), (Names{"Mame.cfg", "Mame.set"}));
+}
+
+// A NUL pasted with a C string's terminator would leave a file that is never read again.
+TEST_F(EmulatorCfgTest, EveryWriterRefusesANulAndLeavesItsFileAsItWas) {
+    const std::string nul("/roms\0x", 7), layouts = dir / "layouts.dat",
+                                          dat = "[A]\r\nMAIN,1,2\r\n";
+    EmulatorCfg cfg;
+    cfg.romPath = nul;
+    const SettingsFields fields = With(BuiltInDefaults(Emu::Mame), kRomPathSlot, nul);
+    const std::vector<std::tuple<const char*, std::string, std::function<bool()>>> rows{
+        {"Cfg/Mame.cfg", "[Paths]\r\nExePath=/old\r\n",
+         [&] { return SaveEmulatorCfg(Emu::Mame, cfg); }},
+        {"Cfg/Mame.set", "\"Galaga\",\"/roms\"\r\n",
+         [&] { return SaveGameSettings(Emu::Mame, "Galaga", fields); }},
+        {"Cfg/Mame.set", "\"Galaga\",\"/r\"\r\n", [&] { return ApplyToAll(Emu::Mame, fields); }},
+        {"layouts.dat", dat, [&] { return AppendLayout(layouts, nul).saved; }},
+        {"layouts.dat", dat, [&] { return StoreLayout(layouts, nul, {Placement{}}).saved; }},
+        {"layouts.dat", dat, [&] { return RenameLayout(layouts, "A", nul).saved; }},
+        {"arvok.ini", "[Layouts]\r\n",
+         [&] {
+             return WriteLayoutOptions(dir / "arvok.ini", {true, true, nul}).saved;
+         }},
+        {"emu/lancia.bat", "left by a crash\r\n",
+         [&] { return RunLaunchTail(dir / "emu", "/bin/true " + nul).ran; }},
+    };
+    for (const auto& [file, old, write] : rows) {
+        SCOPED_TRACE(file);
+        test::WriteBytes(dir / file, old);
+        EXPECT_FALSE(write());
+        EXPECT_EQ(test::ReadBytes(dir / file), old);
+    }
+    EXPECT_EQ(test::AskedTexts(*shown),
+              std::vector<std::string>(3, "The ROM folder\r" + nul +
+                                              "\rcannot be kept in the settings file: it holds a "
+                                              "NUL character. The settings were not saved."));
 }
 
 } // namespace

@@ -262,6 +262,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
         // Names the file cannot hold are refused, each with its own message.
         for (const auto& [name, message] :
              {std::pair{QStringLiteral("two\nlines"), "A layout name must fit on one line!"},
+              {QString::fromLatin1("nul\0end", 7), "A layout name must fit on one line!"},
               {QString::fromUtf8("日本"),
                "A layout name can hold only Western European characters!"}}) {
             dialogs_->asked.clear();

@@ -26,5 +26,6 @@ int main(int argc, char** argv) {
 
     arvok::Forms::main().show();
     arvok::QuitOnEndingSignals();
+    arvok::EndWhenTheDisplayIsLost();
     return app.exec();
 }

@@ -54,6 +54,10 @@ void EndWithProgram(int group) {
     groupToKill = group;
 }
 
+void BeginEnding() {
+    ending = 1;
+}
+
 bool Ending() {
     return ending != 0;
 }

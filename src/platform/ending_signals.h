@@ -19,6 +19,10 @@ int CatchEndingSignals();
 // runs; 0 for none.
 void EndWithProgram(int group);
 
+// Makes the program one that is ending, as the first ending signal does, when it ends for another
+// reason (its display went away).
+void BeginEnding();
+
 // Whether an ending signal has arrived, whichever thread of the program it reached: the program
 // is ending, and asks nothing of the user nor starts anything any more.
 bool Ending();

@@ -22,6 +22,10 @@ Forms& Forms::current() {
     return *current_;
 }
 
+bool Forms::exists() {
+    return current_ != nullptr;
+}
+
 LauncherWindow& Forms::main() {
     Forms& forms = current();
     if (!forms.launcher_) {

@@ -25,6 +25,8 @@ public:
 
     // The Forms that exist; there is one at a time.
     static Forms& current();
+    // Whether one exists: from its making in main until main returns.
+    static bool exists();
     // frmMain; its start-up runs when it is first reached.
     static LauncherWindow& main();
 

@@ -21,6 +21,22 @@ namespace {
 // A dot-file: it never counts as one of the installation's files.
 const char* const kLockFileName = ".arvok.lock";
 const char* const kAlreadyRunning = "Arvok is already running in this folder.";
+const char* const kDisplayLost = "The display was lost: Arvok saves its open windows and ends.\n";
+
+// Its destructor runs when the thread of the windows calls exit(), before any object of static
+// storage is destroyed. While the windows exist, the only exit() is the toolkit's, from inside its
+// event loop, when the display connection is lost: nothing is destroyed then, as what the windows
+// hold needs the display that is gone. Once main has returned, the end is an ordinary one.
+struct DisplayLossWatch {
+    ~DisplayLossWatch() {
+        if (!Forms::exists())
+            return;
+        BeginEnding();
+        WriteToStandardError(kDisplayLost);
+        Forms::main().saveOpenSections();
+        _exit(1);
+    }
+};
 
 } // namespace
 
@@ -62,6 +78,10 @@ void QuitOnEndingSignals() {
         if (TakeEndingSignals())
             Forms::main().quit();
     });
+}
+
+void EndWhenTheDisplayIsLost() {
+    static thread_local DisplayLossWatch watch;
 }
 
 } // namespace arvok

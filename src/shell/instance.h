@@ -20,4 +20,11 @@ bool ClaimInstallation(const std::string& dirInst);
 // error go there as the program's own do (WriteToStandardError), never holding an ending.
 void QuitOnEndingSignals();
 
+// From now on, when the display connection is lost, the program ends as on an ending signal: it
+// says so on standard error, saves every open section without asking (what would be shown goes
+// to standard error) and exits with status 1, destroying nothing, the windows included. The
+// toolkit ends the program by calling exit() from inside its event loop then. Called once, from
+// the thread of the windows.
+void EndWhenTheDisplayIsLost();
+
 } // namespace arvok

@@ -392,11 +392,15 @@ void LauncherWindow::closeEvent(QCloseEvent* event) {
 }
 
 void LauncherWindow::quit() {
+    saveOpenSections();
+    // Ends the event loop without closing the other windows, whose own closing would save again.
+    QCoreApplication::exit(0);
+}
+
+void LauncherWindow::saveOpenSections() {
     for (Emu emu : kAllEmus)
         if (sectionOpen(emu))
             hooks_.saveForQuit(emu);
-    // Ends the event loop without closing the other windows, whose own closing would save again.
-    QCoreApplication::exit(0);
 }
 
 } // namespace arvok

@@ -52,8 +52,10 @@ public:
     void applyLayout(const std::vector<Placement>& placements);
 
     // The end of the program, once "Exit" is confirmed or an ending signal has come: saves every
-    // open section, in the sections' order, and ends the event loop.
+    // open section and ends the event loop.
     void quit();
+    // Saves every open section, in the sections' order, as closing it would.
+    void saveOpenSections();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

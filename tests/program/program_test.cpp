@@ -1,5 +1,7 @@
-// The program itself, started as a user starts it in an installation folder, without a display.
+// The program itself, started as a user starts it in an installation folder, without a display
+// or on an X server of the test's own.
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <linux/capability.h>
@@ -17,16 +19,23 @@ namespace fs = std::filesystem;
 using namespace std::chrono;
 
 // One start in "dir", killed when the object goes away, or by the system when the test program
-// dies first. "readOnly": it may not write there, even as root.
+// dies first. "readOnly": it may not write there, even as root. With a "display" it shows its
+// windows there and writes its standard error to "errors" in "dir".
 class Start {
 public:
-    explicit Start(const std::string& dir, bool readOnly = false) : pid_(fork()) {
+    explicit Start(const std::string& dir, bool readOnly = false, const std::string& display = "")
+        : pid_(fork()) {
         if (pid_ != 0)
             return;
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         for (int overrides : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH})
             if (readOnly)
                 prctl(PR_CAPBSET_DROP, overrides);
+        if (!display.empty()) {
+            setenv("DISPLAY", display.c_str(), 1);
+            setenv("QT_QPA_PLATFORM", "xcb", 1);
+            dup2(open((dir + "/errors").c_str(), O_WRONLY | O_CREAT, 0644), STDERR_FILENO);
+        }
         if (chdir(dir.c_str()) == 0)
             execl(ARVOK_PROGRAM, "arvok", nullptr);
         _exit(127);
@@ -54,6 +63,8 @@ public:
         within(5000, false);
         return status_;
     }
+
+    int status() const { return status_; }
 
 private:
     pid_t pid_;
@@ -97,6 +108,37 @@ TEST(Program, RunsOncePerInstallationEndsOnSigtermSavedAndStartsReadOnly) {
     EXPECT_TRUE(third.within(10000, true)) << "a read-only installation does not start";
     EXPECT_EQ(third.terminate(), 0);
     EXPECT_EQ(Entries(readOnly.path()), std::vector<std::string>{"Cfg"}) << "not read-only";
+}
+
+TEST(Program, EndsSavedWhenItsDisplayIsLost) {
+    // An X server of the test's own, which writes its display's number once it takes clients
+    // and ends with the test.
+    int number[2];
+    ASSERT_EQ(pipe(number), 0);
+    const pid_t server = fork();
+    if (server == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        dup2(number[1], STDOUT_FILENO);
+        execlp("Xvfb", "Xvfb", "-displayfd", "1", "-nolisten", "tcp", nullptr);
+        _exit(127);
+    }
+    close(number[1]);
+    char display[16] = {};
+    ASSERT_GT(read(number[0], display, sizeof display - 1), 0) << "Xvfb did not start";
+    close(number[0]);
+    TempDir dir;
+    fs::copy(Fixture("installation"), dir.path(), fs::copy_options::recursive);
+    Start program(dir.path(), false, ":" + std::to_string(std::atoi(display)));
+    EXPECT_TRUE(program.within(10000, true)) << "SIGTERM is never caught";
+    kill(server, SIGTERM);
+    waitpid(server, nullptr, 0);
+    ASSERT_TRUE(program.within(5000, false)) << "it outlives its display";
+    EXPECT_TRUE(WIFEXITED(program.status()) && WEXITSTATUS(program.status()) != 0);
+    EXPECT_EQ(ReadBytes(dir / "Cfg/Mame.cfg"), ReadBytes(Fixture("cfg/Mame.cfg")));
+    const std::string said = ReadBytes(dir / "errors");
+    EXPECT_NE(said.find("The display was lost: Arvok saves its open windows and ends.\n"),
+              std::string::npos)
+        << said;
 }
 
 } // namespace

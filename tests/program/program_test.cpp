@@ -1,5 +1,8 @@
 // The program itself, started as a user starts it in an installation folder, without a display
-// or on an X server of the test's own.
+// or on an X server of the test's own, and run in this process with its real message boxes
+// answered by the test.
+#include <QMessageBox>
+#include <QTimer>
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
@@ -10,7 +13,11 @@
 #include <thread>
 #include <unistd.h>
 
+#include "layouts/qt/layout_manager.h"
+#include "program/program.h"
+#include "shell/forms.h"
 #include "support/test_support.h"
+#include "support/widgets.h"
 
 namespace arvok::test {
 namespace {
@@ -90,7 +97,9 @@ TEST(Program, RunsOncePerInstallationEndsOnSigtermSavedAndStartsReadOnly) {
 
     // A second start, held by its message box until answered, does nothing else.
     const std::string before = Contents(dir.path());
-    EXPECT_FALSE(Start(dir.path()).within(4 * took + 200, true));
+    Start second(dir.path());
+    EXPECT_FALSE(second.within(4 * took + 200, true));
+    EXPECT_FALSE(second.within(0, false)) << "the second start does not wait on its message";
     EXPECT_EQ(Contents(dir.path()), before);
 
     // SIGTERM ends it as "Exit" does, its window saved, and the next start runs.
@@ -139,6 +148,51 @@ TEST(Program, EndsSavedWhenItsDisplayIsLost) {
     EXPECT_NE(said.find("The display was lost: Arvok saves its open windows and ends.\n"),
               std::string::npos)
         << said;
+}
+
+// A first start greets the user, "Lays" shows the manager, and "Exit" quits once its question is
+// answered Yes; the lock stays with this process, so that a second run in the folder stops.
+TEST(Program, AnswersThroughItsRealBoxesAndShowsTheManager) {
+    TempDir dir;
+    std::vector<std::string> seen;
+    // Presses "button" in the box in front once it shows, noting the box's first line (and a
+    // warning's icon).
+    auto answer = [&seen](const QString& button) {
+        QTimer::singleShot(0, [&seen, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return seen.push_back("no box");
+            seen.push_back((box->icon() == QMessageBox::Warning ? "warning: " : "") +
+                           box->text().section('\n', 0, 0).toStdString());
+            for (QAbstractButton* pressed : box->buttons())
+                if (pressed->text() == button)
+                    pressed->click();
+        });
+    };
+    QObject run;
+    QTimer::singleShot(5000, &run, [] { QCoreApplication::exit(1); });
+    answer("OK");
+    // Once the launcher shows, the program waits for the user in its event loop.
+    std::function<void()> use = [&] {
+        QWidget* launcher = QApplication::activeWindow();
+        if (!launcher || launcher->objectName() != "frmMain")
+            return QTimer::singleShot(10, &run, use);
+        Click(Find(launcher, "lblLays"));
+        seen.push_back(ExistingLayoutManager() ? "manager" : "no manager");
+        for (const char* button : {"&No", "&Yes"}) {
+            answer(button);
+            Click(Find(launcher, "lblExit"));
+        }
+    };
+    QTimer::singleShot(10, &run, use);
+    EXPECT_EQ(RunProgram(dir.path()), 0);
+    answer("OK");
+    EXPECT_EQ(RunProgram(dir.path()), 1);
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "Welcome to Arvok! Probably it's the first time you launch this program!",
+                        "manager", "warning: Do you really want to quit ?",
+                        "warning: Do you really want to quit ?",
+                        "warning: Arvok is already running in this folder."}));
 }
 
 } // namespace

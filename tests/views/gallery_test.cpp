@@ -4,7 +4,6 @@
 // with ARVOK_REWRITE_VIEWS=1 (scripts/rewrite-views.sh), the test writes the references anew.
 #include <QApplication>
 #include <QDialog>
-#include <QRegularExpression>
 #include <QTimer>
 #include <fcntl.h>
 #include <filesystem>
@@ -31,47 +30,22 @@ namespace {
 namespace fs = std::filesystem;
 using test::Click;
 using test::Find;
-using test::WriteLines;
 
-// The installation stands at one path, which its views show; gallery runs take it in turn. Each
-// section's favourites are the last and the first game of its data file; MAME's last, added here
-// with a long name, a long maker and a long history, has a snapshot.
+// The installation, tests/fixtures/views/installation with the shipped data files, stands at one
+// path, which its views show; gallery runs take it in turn. Each section's favourites are the
+// last and the first game of its data file; MAME's last, added here with a long name, a long
+// maker and a long history, has a snapshot.
 const std::string kHome = "/tmp/arvok-views";
 
 void LayOut() {
     fs::remove_all(kHome);
-    fs::create_directories(kHome + "/snap");
+    fs::copy(test::Fixture("views/installation"), kHome, fs::copy_options::recursive);
     fs::copy(ARVOK_DATA, kHome + "/Data");
-    const std::string longName =
-        "10-Yard Fight (World, set 1, Irem Corporation, licensed to Taito America Corporation)";
-    test::WriteBytes(
-        kHome + "/Data/Mame.dat",
-        test::ReadBytes(kHome + "/Data/Mame.dat") + longName +
-            ";10yard;O;-;Sports;Irem (licensed to Taito America Corporation);1983;\r\n");
-    test::WriteBytes(kHome + "/emu/gamelist.txt", longName + "\r\n" + std::string(50, 'W'));
-    fs::copy(test::Fixture("views/snap.bmp"), kHome + "/snap/10yard.bmp");
-    for (Emu emu : kAllEmus) {
-        const std::string base = Section(emu).baseName;
-        const QStringList games =
-            QString::fromLatin1(test::ReadBytes(kHome + "/Data/" + base + ".dat"))
-                .split('\n')
-                .filter(QRegularExpression("^[^#].*;"));
-        auto favourite = [](const QString& game) {
-            return '"' + game.section(';', 0, 0).toLatin1().toStdString() + '"';
-        };
-        WriteLines(kHome + "/Cfg/" + base + ".cfg",
-                   {"[Paths]", "ExePath=" + kHome + "/emu/" + base + ".sh",
-                    "EmuDir=" + kHome + "/emu", "RomPath=" + kHome + "/roms",
-                    "AltRomPath=" + kHome + "/alt", "[SnapShots]", "SnapPath=" + kHome + "/snap",
-                    "SnapFormat=BMP", "NoSlideShow=1", "[Gui]", "FavSize=up", "[Favorties]",
-                    favourite(games.last()), favourite(games.first())});
-    }
-    WriteLines(kHome + "/layouts.dat", {"[Work]", "MAME,400,3950,6345,7260", "-", "[Play]"});
-    WriteLines(kHome + "/arvok.ini", {"[Layouts]", "LayoutAlwaysOnTop = 1", "AutoloadOnStartup = 0",
-                                      "DefaultLayout = Play"});
-    for (const char* file :
-         {"roms/1942.zip", "roms/a set whose name runs on past the list.zip", "emu/readme.txt"})
-        test::WriteBytes(kHome + "/" + file, "z");
+    test::WriteBytes(kHome + "/Data/Mame.dat",
+                     test::ReadBytes(kHome + "/Data/Mame.dat") +
+                         "10-Yard Fight (World, set 1, Irem Corporation, licensed to Taito America "
+                         "Corporation);10yard;O;-;Sports;Irem (licensed to Taito America "
+                         "Corporation);1983;\r\n");
 }
 
 // What "open" brings up, a modal dialog or a popup menu, as drawn; it is then closed.
@@ -151,11 +125,7 @@ std::vector<View> Views() {
                  {{"frmSelExe", [=] { return config("cmdSfoglia"); }},
                   {"frmSelDir", [=] { return config("cmdSelDir"); }},
                   {"frmAbout", [] { return Shown([] { AboutDialog().exec(); }); }},
-                  {"frmDedicated",
-                   [] {
-                       AboutDialog about;
-                       return Shown([&] { test::DoubleClick(Find(&about, "imgArvok")); });
-                   }},
+                  {"frmDedicated", [] { return Shown([] { DedicationDialog().exec(); }); }},
                   {"frmOptions",
                    [=] {
                        Click(Find(launcher, "lblLays"));

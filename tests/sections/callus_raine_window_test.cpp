@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "gif.h"
+#include "platform/path.h"
 #include "platform/qt/ansi.h"
 #include "platform/qt/geometry.h"
 #include "section_fixture.h"
@@ -333,30 +334,35 @@ TEST_F(CallusRaineTest, DefTakesTheDefaultRomFolderAndAllMakesThePageEveryGamesD
 }
 
 // A new installation as its user sets it up: the window opens on its first game before any
-// folder is set; the program, ROM and snapshot folders are chosen by their Browse buttons; then
-// another game, shown by its snapshot, runs, and the first one, left as the window filled it
-// in, starts from the ROM folder chosen.
-TEST_F(CallusRaineTest, AGameShownBeforeTheFoldersWereChosenStartsFromTheChosenOnes) {
-    const std::string kDefaults = " -nogui -screenmode 0 -screenx 320 -screeny 200 -joystick -1";
+// folder is set, the program, ROM and snapshot folders are chosen by their Browse buttons, and
+// after another game ran the first one starts from the ROM folder chosen; a ROM folder typed
+// afterwards is followed alike. A game left as the window filled it in stores nothing.
+TEST_F(CallusRaineTest, GamesShownBeforeTheirFoldersWereSetStartFromTheFoldersSet) {
+    const std::string options = " -nogui -screenmode 0 -screenx 320 -screeny 200 -joystick -1\n";
     WriteStandIn("raine.sh", "ls ZipRoms");
     std::filesystem::create_directories(dir_ / "emu/ZipRoms");
     WriteBytes(dir_ / "snap/rainbow.gif", OnePixelGif(0, 0, 255));
     for (const char* zip : {"roms/bublbobl.zip", "roms/rainbow.zip"})
         WriteBytes(dir_ / zip, "zip");
     ASSERT_NE(open(Emu::Raine), nullptr);
-    EXPECT_EQ(text("lblRaineRomSettings"), "Bubble Bobble");
-    answerPicker("raine.sh", "emu");
+    find<QLineEdit>("txtOptRaineExePath")->setText(QString::fromStdString(dir_ / "emu/x"));
+    answerPicker("raine.sh");
     clickButton("cmdSfoglia");
     pick("cmdSelDir", true, "roms");
     pick("cmdDirSnap", true, "snap");
+    for (const char* game : {"Rainbow Islands", "Bubble Bobble"}) {
+        pickRom(game);
+        doubleClick("lstRaineRom");
+    }
+    EXPECT_EQ(ran(), dir_.path() + "/emu\n-game bublbobl" + options + "bublbobl.zip\n");
 
+    std::filesystem::rename(dir_ / "roms", dir_ / "moved");
+    RemoveFile(dir_ / "ran.txt");
+    find<QLineEdit>("txtOptRaineRomPath")->setText(QString::fromStdString(dir_ / "moved"));
+    EXPECT_EQ(text("txtRaineRomPath"), dir_ / "moved");
     pickRom("Rainbow Islands");
     doubleClick("lstRaineRom");
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n-game rainbow" + kDefaults + "\nrainbow.zip\n");
-    pickRom("Bubble Bobble");
-    closeAnyPicker();
-    doubleClick("lstRaineRom");
-    EXPECT_EQ(ran(), dir_.path() + "/emu\n-game bublbobl" + kDefaults + "\nbublbobl.zip\n");
+    EXPECT_EQ(ran(), dir_.path() + "/emu\n-game rainbow" + options + "rainbow.zip\n");
     EXPECT_EQ(AskedTexts(*dialogs_), Names{shown::kNoConfiguration});
     EXPECT_EQ(ReadBytes(dir_ / "Cfg/Raine.set"), "<missing>");
 }

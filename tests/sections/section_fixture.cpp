@@ -273,35 +273,24 @@ Shown SectionTest::pick(const char* button, bool select, const std::string& into
             shown.folder = folders->folder();
         if (auto* programs = qobject_cast<ProgramPicker*>(picker))
             shown.folder = programs->folder();
-        if (!into.empty())
-            openFolder(picker->findChild<QListWidget*>(folder ? "dirSelDir" : "dirSelExe"), into);
+        if (!into.empty()) {
+            auto* folders = picker->findChild<QListWidget*>(folder ? "dirSelDir" : "dirSelExe");
+            auto found = folders->findItems(FromAnsi(into), Qt::MatchEndsWith);
+            EXPECT_EQ(found.size(), 1) << into << " not listed";
+            if (!found.empty())
+                folders->setCurrentItem(found[0]);
+            pressKey(folders, Qt::Key_Return);
+        }
         picker->findChild<QPushButton*>(select ? "cmdSeleziona" : "cmdCancel")->click();
     });
     clickButton(button);
     return shown;
 }
 
-void SectionTest::closeAnyPicker() {
-    QTimer::singleShot(0, [] {
-        if (QWidget* picker = QApplication::activeModalWidget())
-            picker->close();
-    });
-}
-
-void SectionTest::openFolder(QListWidget* folders, const std::string& into) {
-    auto found = folders->findItems(FromAnsi(into), Qt::MatchEndsWith);
-    EXPECT_EQ(found.size(), 1) << into << " not listed";
-    if (!found.empty())
-        folders->setCurrentItem(found[0]);
-    pressKey(folders, Qt::Key_Return);
-}
-
-void SectionTest::answerPicker(const std::string& file, const std::string& into) {
-    QTimer::singleShot(0, [file, into] {
+void SectionTest::answerPicker(const std::string& file) {
+    QTimer::singleShot(0, [file] {
         QWidget* picker = QApplication::activeModalWidget();
         ASSERT_NE(picker, nullptr);
-        if (!into.empty())
-            openFolder(picker->findChild<QListWidget*>("dirSelExe"), into);
         auto* files = picker->findChild<QListWidget*>("filSelExe");
         auto found = files->findItems(QString::fromStdString(file), Qt::MatchExactly);
         if (found.size() != 1) {

@@ -94,7 +94,7 @@ protected:
     // A window the click closes is gone at once, as the event loop would delete it.
     void clickButton(const char* name);
     void choose(const char* combo, int index);
-    static void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void pressKey(QWidget* w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void doubleClick(const std::string& list);
     // A right-button press at the bottom right of a list.
     void rightClick(const std::string& list);
@@ -111,15 +111,9 @@ protected:
     // Clicks "button", notes the modal picker it opens and closes it by Select (or Cancel),
     // after opening the subfolder "into" of its folder list when one is named.
     Shown pick(const char* button, bool select = false, const std::string& into = {});
-    // Answers the program picker that the next action opens: picks "file" (in its subfolder
-    // "into" when one is named) and presses Ok, or closes the picker by its frame when "file" is
-    // empty.
-    static void answerPicker(const std::string& file, const std::string& into = {});
-    // Closes the picker that the next action may open (a launch that finds no set opens the
-    // game's folder picker), so that a test of a launch that should find it ends.
-    static void closeAnyPicker();
-    // Opens the subfolder "into" listed in a picker's folder list.
-    static void openFolder(QListWidget* folders, const std::string& into);
+    // Answers the program picker that the next action opens: picks "file" and presses Ok, or
+    // closes the picker by its frame when "file" is empty.
+    static void answerPicker(const std::string& file);
 
     TempDir dir_;
     std::unique_ptr<Installation> installation_;

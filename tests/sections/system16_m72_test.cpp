@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <filesystem>
 
 #include "platform/path.h"
 #include "platform/qt/ansi.h"
@@ -133,38 +132,6 @@ TEST_F(System16M72Test, ASystem16FavouriteKeepsItsOwnOptions) {
     EXPECT_EQ(state(), std::pair(2, true));
     pickRom("Golden Axe");
     EXPECT_EQ(state(), std::pair(5, false));
-}
-
-// A ROM folder typed on the configuration page is that of every game without a record of its
-// own: the game the window shows follows it and starts from it, while a record keeps its folder
-// and nothing is stored.
-TEST_F(System16M72Test, ATypedRomFolderIsThatOfEveryGameWithoutARecord) {
-    WriteStandIn("system16.sh", "ls ziproms");
-    SettingsFields own = BuiltInDefaults(installation_->settings, Emu::System16);
-    own[kRomPathSlot] = dir_ / "roms";
-    const std::string set = dir_ / "Cfg/System16.set";
-    const std::string record = EncodeRecord(Emu::System16, "Shinobi", own) + "\r\n";
-    WriteBytes(set, record);
-    std::filesystem::rename(dir_ / "roms", dir_ / "moved");
-    open(Emu::System16);
-    EXPECT_EQ(text("txtSystem16RomPath"), dir_ / "roms");
-
-    clickButton("imgSystem16ButOpts");
-    find<QLineEdit>("txtOptSystem16RomPath")->setText(QString::fromStdString(dir_ / "moved"));
-    EXPECT_EQ(text("txtSystem16RomPath"), dir_ / "moved");
-    closeAnyPicker();
-    doubleClick("lstSystem16Pref");
-    EXPECT_EQ(ran(), dir_.path() +
-                         "/emu\ngoldnaxe -RX 320 -RY 240 -SCANLINES -NOTITLE -SOUNDCARD 0 -R 22050 "
-                         "-JOYTYPE 3\ngoldnaxe.zip\n");
-
-    clickButton("imgSystem16ButSet");
-    pickRom("Shinobi");
-    EXPECT_EQ(text("txtSystem16RomPath"), dir_ / "roms");
-    pickRom("altered Beast");
-    EXPECT_EQ(text("txtSystem16RomPath"), dir_ / "moved");
-    clickButton("cmdSystem16Exit");
-    EXPECT_EQ(ReadBytes(set), record);
 }
 
 TEST_F(System16M72Test, BothWindowsDockAgainOnADoubleClickAndM72ShowsNoTotal) {

@@ -203,7 +203,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
     }
     std::map<std::string, double> times;
 };

@@ -196,13 +196,14 @@ struct Goal {
     std::vector<std::string> floors{kReadSplitFloor};
 };
 
-// Collects the mean real time of each run by name.
+// Collects the mean real time of each run by name; with repetitions
+// (--benchmark_repetitions=5), the median of the repetitions' means.
 class Collector : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
                 times[run.run_name.str()] = run.GetAdjustedRealTime();
     }
     std::map<std::string, double> times;

@@ -1,7 +1,8 @@
 #include "catalogue/data_file.h"
 
+#include <algorithm>
+
 #include "platform/path.h"
-#include "platform/text_file.h"
 
 namespace arvok {
 
@@ -13,9 +14,23 @@ std::string DataFiles::dataFilePath(Emu emu) const {
     return path("Data", std::string(Section(emu).baseName) + ".dat");
 }
 
+namespace {
+
+// Where the first ";" of a record line stands; npos for a line that is no record.
+size_t NameEnd(std::string_view line) {
+    if (line.empty() || line[0] == '#' || line[0] == '*')
+        return std::string_view::npos;
+    return line.find(';');
+}
+
+} // namespace
+
 bool IsRecordLine(std::string_view line) {
-    return !line.empty() && line[0] != '#' && line[0] != '*' &&
-           line.find(';') != std::string_view::npos;
+    return NameEnd(line) != std::string_view::npos;
+}
+
+bool ListOrder(std::string_view a, std::string_view b) {
+    return CompareNoCase(a, b) < 0;
 }
 
 std::string_view RecordField(std::string_view line, int number) {
@@ -64,11 +79,19 @@ std::optional<GameRecord> DataFiles::findGame(Emu emu, std::string_view value, i
 
 RecordLines::RecordLines(const std::string& path) {
     ok_ = ReadTextFile(path, bytes_);
-    ForEachLine(bytes_, [this](std::string_view line) {
-        if (IsRecordLine(line))
+    ForEachLine(bytes_.view(), [this](std::string_view line) {
+        if (size_t end = NameEnd(line); end != std::string_view::npos) {
             lines_.push_back(line);
+            names_.push_back(line.substr(0, end));
+        }
         return false;
     });
+}
+
+bool RecordLines::sorted() const {
+    std::call_once(sortedFound_,
+                   [this] { sorted_ = std::is_sorted(names_.begin(), names_.end(), ListOrder); });
+    return sorted_;
 }
 
 } // namespace arvok

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 
 #include "core/section.h"
 #include "platform/file_stamp.h"
+#include "platform/text_file.h"
 
 namespace arvok {
 
@@ -40,12 +42,15 @@ struct GameRecord {
 };
 
 bool IsRecordLine(std::string_view line);
+// Whether game "a" comes before game "b" in a game list: by name, letter case ignored.
+bool ListOrder(std::string_view a, std::string_view b);
 // Field "number" of a record line; a field past the last ";" is empty.
 std::string_view RecordField(std::string_view line, int number);
 GameRecord SplitRecord(std::string_view line);
 
 // The record lines of a data file, read at once and kept as views into one buffer, so that a
-// pass over 40,000 records allocates nothing per line. Lines as LineSplitter cuts them.
+// pass over 40,000 records allocates nothing per line. Lines as LineSplitter cuts them; beside
+// each line its name (field 1), found while the line is told to be a record.
 class RecordLines {
 public:
     explicit RecordLines(const std::string& path);
@@ -54,11 +59,18 @@ public:
     // False when the file could not be read.
     bool ok() const { return ok_; }
     const std::vector<std::string_view>& lines() const { return lines_; }
+    const std::vector<std::string_view>& names() const { return names_; }
+    // Whether the names stand in the order of the game lists (ListOrder), as the shipped files
+    // have them; found at the first question and kept with the records.
+    bool sorted() const;
 
 private:
-    std::string bytes_;
+    FileBytes bytes_;
     std::vector<std::string_view> lines_;
+    std::vector<std::string_view> names_;
     bool ok_ = false;
+    mutable std::once_flag sortedFound_;
+    mutable bool sorted_ = false;
 };
 
 // The data files of an installation and the files beside them in its Cfg folder. The record

@@ -1,6 +1,7 @@
 #include "catalogue/game_list.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -8,7 +9,6 @@
 #include "catalogue/data_file.h"
 #include "catalogue/filter_items.h"
 #include "catalogue/rom_scan.h"
-#include "platform/path.h"
 #include "platform/text_file.h"
 
 namespace arvok {
@@ -21,27 +21,61 @@ struct Filter {
     std::string_view value;
 };
 
-bool InCategory(std::string_view record, Category category) {
-    std::string_view type = RecordField(record, kType);
-    bool neoGeoParent = RecordField(record, kParent).substr(0, kNeoGeoSet.size()) == kNeoGeoSet;
+// The fields of a record, cut one after the other from its name on as far as they are asked
+// for, so that a record is left as soon as a field rules it out. A field past the last ";" is
+// empty, as RecordField has it. The fields a fill looks at are a few bytes long: they are walked
+// byte by byte.
+class RecordCut {
+public:
+    RecordCut(std::string_view line, std::string_view name) : line_(line), next_(name.size() + 1) {
+        fields_[kName] = name;
+    }
+    // Field "number", at most kYear.
+    std::string_view field(int number) {
+        for (; cut_ < number; ++cut_) {
+            const size_t start = std::min(next_, line_.size());
+            size_t end = start;
+            while (end < line_.size() && line_[end] != ';')
+                ++end;
+            fields_[cut_ + 1] = line_.substr(start, end - start);
+            next_ = end + 1;
+        }
+        return fields_[number];
+    }
+
+private:
+    std::string_view line_;
+    size_t next_;
+    int cut_ = kName;
+    std::array<std::string_view, kYear + 1> fields_; // [number] is field "number"
+};
+
+bool InCategory(RecordCut& record, Category category) {
+    auto neoGeoParent = [&record] {
+        return record.field(kParent).substr(0, kNeoGeoSet.size()) == kNeoGeoSet;
+    };
+    auto typeIs = [&record](char mark) {
+        std::string_view type = record.field(kType);
+        return !type.empty() && type[0] == mark;
+    };
     switch (category) {
     case Category::Originals:
-        return !type.empty() && type[0] == 'O';
+        return typeIs('O');
     case Category::Clones:
-        return !type.empty() && type[0] == 'C' && !neoGeoParent;
+        return typeIs('C') && !neoGeoParent();
     case Category::NoNeoGeo:
-        return !neoGeoParent;
+        return !neoGeoParent();
     case Category::NeoGeo:
-        return neoGeoParent;
+        return neoGeoParent();
     default:
         return true;
     }
 }
 
-bool Passes(std::string_view record, const std::vector<Filter>& filters) {
-    return std::all_of(filters.begin(), filters.end(), [record](const Filter& f) {
-        return RecordField(record, f.field) == f.value;
-    });
+// Whether the record holds the value of every filter, each field cut when first asked for.
+bool Passes(RecordCut& record, const std::vector<Filter>& filters) {
+    return std::all_of(filters.begin(), filters.end(),
+                       [&record](const Filter& f) { return record.field(f.field) == f.value; });
 }
 
 std::vector<Filter> ActiveFilters(const FilterItems& items, const ListChoice& choice) {
@@ -76,12 +110,12 @@ std::optional<ScanEntry> ScanLineEntry(std::string_view line) {
 // The entries of the scan file, or nothing when it cannot be read or a line cannot be taken
 // apart (too short to hold its quotes, or without ";").
 std::optional<std::vector<ScanEntry>> ReadScanFile(const DataFiles& files, Emu emu,
-                                                   std::string& bytes) {
+                                                   FileBytes& bytes) {
     if (!ReadTextFile(ScanFilePath(files, emu), bytes))
         return std::nullopt;
     std::vector<ScanEntry> entries;
     bool broken = false;
-    ForEachLine(bytes, [&](std::string_view line) {
+    ForEachLine(bytes.view(), [&](std::string_view line) {
         std::optional<ScanEntry> entry = ScanLineEntry(line);
         if (entry)
             entries.push_back(*entry);
@@ -93,18 +127,17 @@ std::optional<std::vector<ScanEntry>> ReadScanFile(const DataFiles& files, Emu e
     return entries;
 }
 
-// The records of each name, in file order, handed out one after the other. A scan file lists
-// its games in the data file's order, so the record after the last one handed out is tried
-// first; only a name out of that order builds the index of names, in which each name leads to
-// its first record and each record to the next of the same name.
+// The records of each name, in file order, handed out one after the other by their place among
+// the records. A scan file lists its games in the data file's order, so the record after the
+// last one handed out is tried first; only a name out of that order builds the index of names,
+// in which each name leads to its first record and each record to the next of the same name.
 class RecordsByName {
 public:
-    explicit RecordsByName(const std::vector<std::string_view>& records)
-        : records_(records), used_(records.size(), false) {}
+    explicit RecordsByName(const std::vector<std::string_view>& names)
+        : names_(names), used_(names.size(), false) {}
 
-    std::optional<std::string_view> next(std::string_view name) {
-        if (cursor_ < records_.size() && !used_[cursor_] &&
-            RecordField(records_[cursor_], kName) == name)
+    std::optional<size_t> next(std::string_view name) {
+        if (cursor_ < names_.size() && !used_[cursor_] && names_[cursor_] == name)
             return take(cursor_++);
         if (first_.empty())
             index();
@@ -123,16 +156,16 @@ public:
 private:
     static constexpr size_t kNone = static_cast<size_t>(-1);
 
-    std::string_view take(size_t i) {
+    size_t take(size_t i) {
         used_[i] = true;
-        return records_[i];
+        return i;
     }
 
     void index() {
-        nextSame_.assign(records_.size(), kNone);
-        first_.reserve(records_.size());
-        for (size_t i = records_.size(); i-- > 0;) {
-            auto [it, added] = first_.try_emplace(RecordField(records_[i], kName), i);
+        nextSame_.assign(names_.size(), kNone);
+        first_.reserve(names_.size());
+        for (size_t i = names_.size(); i-- > 0;) {
+            auto [it, added] = first_.try_emplace(names_[i], i);
             if (!added) {
                 nextSame_[i] = it->second;
                 it->second = i;
@@ -140,16 +173,12 @@ private:
         }
     }
 
-    const std::vector<std::string_view>& records_;
+    const std::vector<std::string_view>& names_;
     std::vector<bool> used_;
     size_t cursor_ = 0;
     std::vector<size_t> nextSame_;
     std::unordered_map<std::string_view, size_t> first_;
 };
-
-bool ListOrder(std::string_view a, std::string_view b) {
-    return CompareNoCase(a, b) < 0;
-}
 
 } // namespace
 
@@ -161,44 +190,51 @@ GameList BuildGameList(DataFiles& files, Emu emu, const ListChoice& choice) {
     Category category = known ? static_cast<Category>(choice.category) : Category::AllSupported;
     std::vector<Filter> filters = ActiveFilters(items, choice);
 
-    std::string scanBytes;
+    auto scanBytes = std::make_shared<FileBytes>();
     std::optional<std::vector<ScanEntry>> scan;
     if (category == Category::Available || category == Category::Missing) {
-        scan = ReadScanFile(files, emu, scanBytes);
+        scan = ReadScanFile(files, emu, *scanBytes);
         if (!scan) {
             list.scanFileMissing = true;
             category = Category::AllSupported;
         }
     }
 
-    // The names are views into the scan file's or the data file's bytes, kept to the end.
     std::shared_ptr<const RecordLines> records;
     if (!scan || !filters.empty())
         records = files.records(files.dataFilePath(emu));
-    std::vector<std::string_view> names;
+    // Whether a record of the data file, by its place, belongs in the list.
+    auto listed = [&](size_t i) {
+        RecordCut record(records->lines()[i], records->names()[i]);
+        return InCategory(record, category) && Passes(record, filters);
+    };
+    std::vector<std::string_view>& names = list.names;
     if (scan) {
+        list.source = scanBytes;
         char wanted = category == Category::Available ? 'Y' : 'N';
-        if (filters.empty()) {
-            for (const ScanEntry& entry : *scan)
-                if (entry.flag == wanted)
-                    names.push_back(entry.name);
-        } else {
-            RecordsByName byName(records->lines());
-            for (const ScanEntry& entry : *scan) {
-                std::optional<std::string_view> record = byName.next(entry.name);
-                if (entry.flag == wanted && record && Passes(*record, filters))
-                    names.push_back(entry.name);
-            }
+        std::optional<RecordsByName> byName;
+        if (!filters.empty())
+            byName.emplace(records->names());
+        for (const ScanEntry& entry : *scan) {
+            std::optional<size_t> record = byName ? byName->next(entry.name) : std::nullopt;
+            if (entry.flag == wanted && (!byName || (record && listed(*record))))
+                names.push_back(entry.name);
         }
     } else {
-        for (std::string_view record : records->lines())
-            if (InCategory(record, category) && Passes(record, filters))
-                names.push_back(RecordField(record, kName));
+        list.source = records;
+        if (category == Category::AllSupported && filters.empty())
+            names = records->names();
+        else
+            for (size_t i = 0; i < records->lines().size(); ++i)
+                if (listed(i))
+                    names.push_back(records->names()[i]);
     }
 
-    if (!std::is_sorted(names.begin(), names.end(), ListOrder))
+    // What is taken from the data file in its order is in list order when the file is.
+    const bool sorted =
+        scan ? std::is_sorted(names.begin(), names.end(), ListOrder) : records->sorted();
+    if (!sorted)
         std::stable_sort(names.begin(), names.end(), ListOrder);
-    list.names.assign(names.begin(), names.end());
     return list;
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/section.h"
@@ -23,7 +25,10 @@ struct ListChoice {
 };
 
 struct GameList {
-    std::vector<std::string> names; // sorted with CompareNoCase; equal names in file order
+    // Sorted with ListOrder, equal names in file order: views into the data file's kept records
+    // or into the scan file's bytes, which "source" keeps while the list is kept.
+    std::vector<std::string_view> names;
+    std::shared_ptr<const void> source;
     // The scan file needed for "Available" or "Missing" is missing or spoilt: the list is that
     // of "All Supported" under the same filters. The window tells the user (testoNoScanFile),
     // puts its category combo back on its first item and shows its configuration page.

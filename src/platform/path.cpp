@@ -1,6 +1,7 @@
 #include "platform/path.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -77,8 +78,17 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 int CompareNoCase(std::string_view a, std::string_view b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
+    const size_t n = std::min(a.size(), b.size());
+    size_t i = 0;
+    // Names that are sorted side by side share long beginnings: equal bytes are passed over
+    // eight at a time.
+    for (uint64_t x = 0, y = 0; i + sizeof x <= n; i += sizeof x) {
+        std::memcpy(&x, a.data() + i, sizeof x);
+        std::memcpy(&y, b.data() + i, sizeof y);
+        if (x != y)
+            break;
+    }
+    for (; i < n; ++i) {
         if (a[i] == b[i])
             continue;
         unsigned char x = Folded(a[i]);

@@ -14,30 +14,53 @@
 
 namespace arvok {
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    bytes.clear();
+bool ReadFileBytes(const std::string& path, FileBytes& bytes) {
+    bytes = FileBytes();
     size_t size = 0;
     int fd = OpenRegularFile(path, &size);
     if (fd < 0)
         return false;
-    // Data files run to several megabytes: read them in one piece into a buffer of their size,
-    // then whatever may have been added since.
-    bytes.resize(size);
+    // Read in one piece into storage of the file's size, then whatever may have been added since.
+    std::unique_ptr<char[]> data(new char[size]);
     size_t filled = 0;
     char block[1 << 16];
     ssize_t got = 0;
     do {
-        const bool inPlace = filled < bytes.size();
-        got = inPlace ? read(fd, bytes.data() + filled, bytes.size() - filled)
-                      : read(fd, block, sizeof block);
-        if (got > 0 && !inPlace)
-            bytes.append(block, static_cast<size_t>(got));
+        const bool inPlace = filled < size;
+        got =
+            inPlace ? read(fd, data.get() + filled, size - filled) : read(fd, block, sizeof block);
+        if (got > 0 && !inPlace) {
+            size = std::max(2 * size, filled + static_cast<size_t>(got));
+            std::unique_ptr<char[]> more(new char[size]);
+            std::memcpy(more.get(), data.get(), filled);
+            std::memcpy(more.get() + filled, block, static_cast<size_t>(got));
+            data = std::move(more);
+        }
         if (got > 0)
             filled += static_cast<size_t>(got);
     } while (got > 0 || (got < 0 && errno == EINTR));
     close(fd);
-    bytes.resize(got == 0 ? filled : 0);
-    return got == 0;
+    if (got != 0)
+        return false;
+    bytes.data_ = std::move(data);
+    bytes.size_ = filled;
+    return true;
+}
+
+namespace {
+
+// What "read" puts in file bytes, copied into "bytes".
+template <typename Read> bool IntoString(std::string& bytes, Read read) {
+    FileBytes got;
+    const bool ok = read(got);
+    bytes.assign(got.view());
+    return ok;
+}
+
+} // namespace
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    return IntoString(bytes, [&path](FileBytes& got) { return ReadFileBytes(path, got); });
 }
 
 bool IsText(std::string_view bytes, size_t from) {
@@ -46,14 +69,19 @@ bool IsText(std::string_view bytes, size_t from) {
            bytes.find('\0', from) == std::string_view::npos;
 }
 
-bool ReadTextFile(const std::string& path, std::string& bytes) {
-    if (ReadFileBytes(path, bytes) && IsText(bytes))
+bool ReadTextFile(const std::string& path, FileBytes& bytes) {
+    if (ReadFileBytes(path, bytes) && IsText(bytes.view()))
         return true;
-    bytes.clear();
+    bytes = FileBytes();
     return false;
 }
 
-LineReader::LineReader(const std::string& path) : ok_(ReadTextFile(path, data_)), lines_(data_) {}
+bool ReadTextFile(const std::string& path, std::string& bytes) {
+    return IntoString(bytes, [&path](FileBytes& got) { return ReadTextFile(path, got); });
+}
+
+LineReader::LineReader(const std::string& path)
+    : ok_(ReadTextFile(path, data_)), lines_(data_.view()) {}
 
 bool LineReader::next(std::string& line) {
     std::string_view view;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -90,6 +91,19 @@ const char* WhatBreaksLine(std::string_view text);
 // time is searched once.
 bool IsText(std::string_view bytes, size_t from = 0);
 
+// The bytes of a file read whole, in storage that the read fills without its being cleared first:
+// data and settings files run to megabytes.
+class FileBytes {
+public:
+    std::string_view view() const { return {data_.get(), size_}; }
+    size_t size() const { return size_; }
+
+private:
+    friend bool ReadFileBytes(const std::string& path, FileBytes& bytes);
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
+};
+
 // Reads a text file line by line, lines cut as LineSplitter cuts them. The whole file is read at
 // construction, so a reader never holds the file open.
 class LineReader {
@@ -104,7 +118,7 @@ public:
     bool atEnd() const { return lines_.atEnd(); }
 
 private:
-    std::string data_;
+    FileBytes data_;
     bool ok_;
     LineSplitter lines_;
 };
@@ -112,9 +126,11 @@ private:
 // All lines of a text file; false (and no lines) when it cannot be read.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines);
 // The whole file; false (and no bytes) when it cannot be read or is not a regular file.
+bool ReadFileBytes(const std::string& path, FileBytes& bytes);
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 // The whole of a text file; false (and no bytes) where ReadFileBytes fails or what it read is not
 // text (IsText): such a file counts as one that could not be read.
+bool ReadTextFile(const std::string& path, FileBytes& bytes);
 bool ReadTextFile(const std::string& path, std::string& bytes);
 
 // Whether nothing stands at "path". A name that could not be looked at counts as there, so that a

@@ -175,7 +175,7 @@ void GameLists::fill() {
     if (!romList_)
         return;
     neutralFilters();
-    romModel_->setNames(BuildGameList(files_, emu_).names);
+    romModel_->setList(BuildGameList(files_, emu_));
     updateRomCount();
 }
 
@@ -190,8 +190,7 @@ std::string GameLists::romText() const {
     if (!romList_)
         return {};
     QModelIndex current = romList_->currentIndex();
-    return current.isValid() ? romModel_->names()[static_cast<size_t>(current.row())]
-                             : std::string();
+    return current.isValid() ? romModel_->name(current.row()) : std::string();
 }
 
 std::string GameLists::prefText() const {
@@ -379,14 +378,14 @@ void GameLists::onFilterChosen(int combo) {
     GameList list = BuildGameList(files_, emu_, choice);
     if (list.scanFileMissing) {
         // Told over an empty list, which then holds "All Supported" under the same filters.
-        romModel_->setNames({});
+        romModel_->setList({});
         romList_->show();
         dialogs().message(texts::testoNoScanFile, MsgStyle::Warning);
         filters_[0]->setCurrentIndex(0);
         colourFilter(0);
         hooks_.showConfiguration();
     }
-    romModel_->setNames(std::move(list.names));
+    romModel_->setList(std::move(list));
     if (romModel_->rowCount() > 0)
         romList_->setCurrentIndex(romModel_->index(0));
     romList_->show();

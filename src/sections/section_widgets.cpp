@@ -194,21 +194,21 @@ QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, 
     return label;
 }
 
-void NameListModel::setNames(std::vector<std::string> names) {
+void NameListModel::setList(GameList list) {
     beginResetModel();
-    names_ = std::move(names);
+    list_ = std::move(list);
     endResetModel();
 }
 
 int NameListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(names_.size());
+    return parent.isValid() ? 0 : static_cast<int>(list_.count());
 }
 
 QVariant NameListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() ||
-        static_cast<size_t>(index.row()) >= names_.size())
+        static_cast<size_t>(index.row()) >= list_.count())
         return {};
-    return FromAnsi(names_[static_cast<size_t>(index.row())]);
+    return FromAnsi(list_.names[static_cast<size_t>(index.row())]);
 }
 
 Qt::ItemFlags NameListModel::flags(const QModelIndex& index) const {

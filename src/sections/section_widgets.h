@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/game_list.h"
 #include "platform/qt/button_look.h"
 #include "platform/qt/geometry.h"
 
@@ -61,20 +62,20 @@ void ApplyCompactStyle(QWidget* window);
 // screen, and back to its place when the button is released.
 void SinkWhenPressed(QWidget* button);
 
-// The game list's entries: game names as Windows-1252 bytes, shown as text; an entry can be
-// dragged onto the favourites.
+// The game list's entries: the names of a game list, Windows-1252 bytes shown as text; an entry
+// can be dragged onto the favourites.
 class NameListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;
-    void setNames(std::vector<std::string> names);
-    const std::vector<std::string>& names() const { return names_; }
+    void setList(GameList list);
+    std::string name(int row) const { return std::string(list_.names[static_cast<size_t>(row)]); }
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    std::vector<std::string> names_;
+    GameList list_;
 };
 
 // The data a game dragged from a game list carries: the tag of the section whose list it left.

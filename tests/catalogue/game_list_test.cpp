@@ -25,7 +25,8 @@ protected:
     }
     Names List(Emu emu, int category, std::string genre = "- Genre",
                std::string maker = "- Manufactor", std::string year = "- Year") {
-        return BuildGameList(data, emu, {category, genre, maker, year}).names;
+        GameList list = BuildGameList(data, emu, {category, genre, maker, year});
+        return {list.names.begin(), list.names.end()};
     }
 
     TempDir dir;
@@ -91,7 +92,7 @@ TEST_F(GameListTest, MissingOrSpoiltScanFileFallsBackToAllGamesUnderTheSameFilte
                Rec{"Xevious", "xevious", "O", "-", "Space"}.line()});
     GameList list = BuildGameList(data, Emu::Mame, {3, "Space", "- Manufactor", "- Year"});
     EXPECT_TRUE(list.scanFileMissing);
-    EXPECT_EQ(list.names, (Names{"Galaga", "Xevious"}));
+    EXPECT_EQ(list.names, (std::vector<std::string_view>{"Galaga", "Xevious"}));
 
     for (const std::string& bad :
          {std::string("\"Galaga;Y\"\r\n\r\n"), std::string("\"Galaga Y\"")}) {

@@ -3,10 +3,11 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace arvok {
 
-QString FromAnsi(const std::string& bytes);
+QString FromAnsi(std::string_view bytes);
 // Characters outside Windows-1252 become "?".
 std::string ToAnsi(const QString& text);
 // Whether every character of "text" is one of Windows-1252.

@@ -40,13 +40,17 @@ void Colour(QWidget* w, std::uint32_t back, std::uint32_t text) {
 // a plain frame go in as a style sheet. Replacing a style sheet puts back the font the combo had
 // of its own, which for a font it only inherits from the window is the application's larger
 // default: the combo first takes the window's font as its own. The combo that holds the keyboard
-// focus shows it by its frame in the highlight colour, as the lists do.
+// focus shows it by its frame in the highlight colour, as the lists do. Setting a style sheet
+// polishes the combo anew, so one that already shows these colours is left as it is.
 void ColourCombo(QComboBox* box, std::uint32_t back, std::uint32_t text) {
-    box->setFont(box->font());
-    box->setStyleSheet(
+    const QString sheet =
         QStringLiteral("QComboBox { background-color: %1; color: %2; border: 1px solid #808080; }"
                        " QComboBox:focus { border-color: palette(highlight); }")
-            .arg(VbColor(back).name(), VbColor(text).name()));
+            .arg(VbColor(back).name(), VbColor(text).name());
+    if (box->styleSheet() == sheet)
+        return;
+    box->setFont(box->font());
+    box->setStyleSheet(sheet);
 }
 
 bool IsEnter(int key) {

@@ -1,6 +1,8 @@
 #include "settings/settings_io.h"
 
 #include <charconv>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/code_page.h"
 #include "platform/path.h"
@@ -125,7 +127,17 @@ SettingsSave SettingsFiles::save(const std::string& path, const Compose& compose
     std::vector<std::string> old;
     if (unreadable_.count(path) == 0 && read(path, old, recognised) == FileState::Unreadable)
         return {path, SaveStop::FoundUnreadable, {}, {}};
-    return saveRead(path, compose(old));
+    const std::string bytes = compose(old);
+    // A save that would leave the file byte for byte as it is writes nothing: a launch saves the
+    // settings file before each run, most often unchanged. A file that could not be replaced is
+    // still told of as a save that failed.
+    std::string present;
+    struct stat info {};
+    if (unreadable_.count(path) == 0 && ReadFileBytes(path, present) && present == bytes &&
+        stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) &&
+        access(path.c_str(), W_OK) == 0 && access(DirName(path).c_str(), W_OK) == 0)
+        return {path, SaveStop::None, {}, {}};
+    return saveRead(path, bytes);
 }
 
 SettingsSave SettingsFiles::saveRead(const std::string& path, const std::string& bytes) {

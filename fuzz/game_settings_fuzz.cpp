@@ -97,15 +97,15 @@ bool Fits(const std::string& folder) {
     return UnfitQuote(folder) == std::string::npos && FitsOneLine(folder);
 }
 
-// "fields" with every quote of the ROM folder that the record cannot keep made an apostrophe, and
-// every line break and NUL a blank.
+// "fields" with every line break and NUL of the ROM folder made a blank, then every quote that
+// the record cannot keep made an apostrophe (a blank put in may leave a quote unfit).
 SettingsFields Fitting(SettingsFields fields) {
     std::string& folder = fields[kRomPathSlot];
-    for (size_t q = UnfitQuote(folder); q != std::string::npos; q = UnfitQuote(folder))
-        folder[q] = '\'';
     for (char& c : folder)
         if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
+    for (size_t q = UnfitQuote(folder); q != std::string::npos; q = UnfitQuote(folder))
+        folder[q] = '\'';
     return fields;
 }
 

@@ -146,6 +146,18 @@ bool MarkingFocus(QAbstractScrollArea* list, QEvent* event, Event baseEvent) {
     return handled;
 }
 
+// Each widget is given the style once. Qt hands a style on to the widgets below one with a style
+// sheet of its own, and each list below re-lays out its items when it is handed one, so those are
+// left to it.
+void GiveStyle(QWidget* widget, QStyle* style) {
+    widget->setStyle(style);
+    if (!widget->styleSheet().isEmpty())
+        return;
+    for (QObject* child : widget->children())
+        if (child->isWidgetType())
+            GiveStyle(static_cast<QWidget*>(child), style);
+}
+
 } // namespace
 
 QFont CompactFont(QFont font) {
@@ -156,9 +168,7 @@ QFont CompactFont(QFont font) {
 
 void ApplyCompactStyle(QWidget* window) {
     static CompactStyle* style = new CompactStyle;
-    window->setStyle(style);
-    for (QWidget* w : window->findChildren<QWidget*>())
-        w->setStyle(style);
+    GiveStyle(window, style);
 }
 
 void SinkWhenPressed(QWidget* button) {

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
@@ -177,14 +179,42 @@ std::string TempName(const std::string& dir, const std::string& name, int number
     return JoinPath(dir, number == 0 ? name : name + "." + std::to_string(number));
 }
 
+// Whether "entry" is one of the temporary names of a file called "name".
+bool IsTempName(std::string_view entry, std::string_view name) {
+    if (entry.substr(0, name.size()) != name)
+        return false;
+    const std::string_view suffix = entry.substr(name.size());
+    if (suffix.empty())
+        return true;
+    int number = 0;
+    std::from_chars(suffix.data() + 1, suffix.data() + suffix.size(), number);
+    return suffix[0] == '.' && number > 0 && number < kTempNames &&
+           suffix.substr(1) == std::to_string(number);
+}
+
+// Removes what stands at the temporary names of "name" in "dir" (a link itself, never the file it
+// names), going once through the folder, so that a save costs the names there are; when the
+// folder cannot be listed, each name is removed in turn.
+void RemoveLeftovers(const std::string& dir, const std::string& name) {
+    DIR* listing = opendir(dir.empty() ? "." : dir.c_str());
+    if (!listing) {
+        for (int number = 0; number < kTempNames; ++number)
+            unlink(TempName(dir, name, number).c_str());
+        return;
+    }
+    while (const dirent* entry = readdir(listing))
+        if (IsTempName(entry->d_name, name))
+            unlink(JoinPath(dir, entry->d_name).c_str());
+    closedir(listing);
+}
+
 // Makes a new, empty file for writing in "dir". What interrupted saves left at the temporary
 // names is removed first (a link itself, never the file it names); then the file is "name" when
 // nothing stands there, else the first of "name.1", "name.2" ... that is free. What stands at a
 // name is never opened, nor is a link followed. The file's path goes to "made"; -1 when no name
 // could be taken.
 int CreateNewFile(const std::string& dir, const std::string& name, std::string& made) {
-    for (int number = 0; number < kTempNames; ++number)
-        unlink(TempName(dir, name, number).c_str());
+    RemoveLeftovers(dir, name);
     for (int number = 0; number < kTempNames; ++number) {
         made = TempName(dir, name, number);
         int fd = open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);

@@ -331,12 +331,13 @@ public:
         : state_(ReadTextFile(path, bytes_) ? settings_io::FileState::Read
                  : IsMissing(path)          ? settings_io::FileState::Missing
                                             : settings_io::FileState::Unreadable) {
-        asWritten_ = TextStart(bytes_) == 0;
-        ForEachLine(bytes_, [this](std::string_view line) {
+        const std::string_view bytes = bytes_.view();
+        asWritten_ = TextStart(bytes) == 0;
+        ForEachLine(bytes, [this, bytes](std::string_view line) {
             lines_.push_back(line);
-            const size_t end = static_cast<size_t>(line.data() - bytes_.data()) + line.size();
-            asWritten_ = asWritten_ && end + 1 < bytes_.size() && bytes_[end] == '\r' &&
-                         bytes_[end + 1] == '\n';
+            const size_t end = static_cast<size_t>(line.data() - bytes.data()) + line.size();
+            asWritten_ = asWritten_ && end + 1 < bytes.size() && bytes[end] == '\r' &&
+                         bytes[end + 1] == '\n';
             return false;
         });
     }
@@ -351,7 +352,7 @@ public:
     bool asWritten() const { return asWritten_; }
 
 private:
-    std::string bytes_;
+    FileBytes bytes_;
     settings_io::FileState state_;
     std::vector<std::string_view> lines_;
     bool asWritten_ = false;
@@ -441,22 +442,39 @@ settings_io::SettingsSave GameSettingsFiles::save(Emu emu, const std::string& ke
     if (file->state() == settings_io::FileState::Unreadable)
         return {path, settings_io::SaveStop::FoundUnreadable, {}, {}};
     const std::string record = EncodeRecord(emu, key, fields);
-    bool replaced = false;
+    const std::vector<std::string_view>& lines = file->lines();
+    std::vector<size_t> records;
     bool unchanged = file->asWritten();
-    for (std::string_view line : file->lines())
-        if (KeyEnd(line, key) != std::string_view::npos) {
-            replaced = true;
-            unchanged = unchanged && line == record;
+    for (size_t at = 0; at < lines.size(); ++at)
+        if (KeyEnd(lines[at], key) != std::string_view::npos) {
+            records.push_back(at);
+            unchanged = unchanged && lines[at] == record;
         }
-    if (replaced && unchanged)
+    if (!records.empty() && unchanged)
         return {path, settings_io::SaveStop::None, {}, {}};
     std::string bytes;
-    bytes.reserve(file->size() + record.size() + 2);
-    for (std::string_view line : file->lines()) {
-        bytes += KeyEnd(line, key) != std::string_view::npos ? std::string_view(record) : line;
+    bytes.reserve(file->size() + lines.size() + record.size() + 2);
+    // The lines from "from" up to "to" as a save writes them: straight from the file's bytes when
+    // it was written so.
+    auto keep = [&](size_t from, size_t to) {
+        if (file->asWritten() && from < to)
+            bytes.append(lines[from].data(),
+                         lines[to - 1].data() + lines[to - 1].size() + 2 - lines[from].data());
+        else
+            for (size_t at = from; at < to; ++at) {
+                bytes += lines[at];
+                bytes += "\r\n";
+            }
+    };
+    size_t from = 0;
+    for (size_t at : records) {
+        keep(from, at);
+        bytes += record;
         bytes += "\r\n";
+        from = at + 1;
     }
-    if (!replaced)
+    keep(from, lines.size());
+    if (records.empty())
         bytes += record + "\r\n";
     return files_.saveRead(path, bytes);
 }

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/path.h"
@@ -143,6 +144,26 @@ TEST(WriteFileAtomically, KeepsTheFilesProtectionAndFollowsALink) {
     std::filesystem::create_symlink("Loop.cfg", dir / "Cfg/Loop.cfg");
     EXPECT_FALSE(WriteFileAtomically(dir / "Cfg/Loop.cfg", "x"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "Cfg/Loop.cfg"));
+}
+
+// Leftovers are removed wherever they stand among the numbered names, even with none at the first
+// ones; a name that is not one of them stays, and a leftover link goes without what it names.
+TEST(WriteFileAtomically, RemovesEveryLeftoverAndNothingElse) {
+    TempDir dir;
+    WriteBytes(dir / "keep/notes.txt", "mine");
+    for (const std::string left : {".Mame.cfg.tmp.7", ".Mame.cfg.tmp.99"})
+        WriteBytes(dir / ("Cfg/" + left), "half");
+    std::filesystem::create_symlink(dir / "keep/notes.txt", dir / "Cfg/.Mame.cfg.tmp.42");
+    const Names others{".Mame.cfg.tmp.07", ".Mame.cfg.tmp.100", ".Mame.cfg.tmp.5.bak",
+                       ".Mame.cfg.tmpx", ".Raine.cfg.tmp"};
+    for (const std::string& other : others)
+        WriteBytes(dir / ("Cfg/" + other), "other");
+    ASSERT_TRUE(WriteFileAtomically(dir / "Cfg/Mame.cfg", "new\r\n"));
+    Names left = others;
+    left.push_back("Mame.cfg");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(Entries(dir / "Cfg"), left);
+    EXPECT_EQ(ReadBytes(dir / "keep/notes.txt"), "mine");
 }
 
 } // namespace

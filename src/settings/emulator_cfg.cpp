@@ -196,6 +196,11 @@ namespace {
 std::string ComposeEmulatorCfg(Emu emu, const EmulatorCfg& cfg,
                                const std::vector<std::string>& old) {
     std::vector<std::string> lines = LinesAboveHeaders(old);
+    // What the program writes begins with no byte-order mark, and a reader skips one: the marks a
+    // first line still begins with after the reader skipped its own would be lost one by one at the
+    // next reads, so they go now.
+    while (!lines.empty() && TextStart(lines.front()) > 0)
+        lines.front().erase(0, TextStart(lines.front()));
     if (lines.empty()) {
         const std::string rule = ";" + std::string(53, '-');
         lines = {rule, "; " + texts::MESSAGE + " - " + kHomePage,

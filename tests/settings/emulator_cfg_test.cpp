@@ -143,7 +143,8 @@ TEST_F(EmulatorCfgTest, NotesAboveTheFirstHeaderStayInPlaceThroughEverySave) {
     std::string noted = ReadBytes(path);
     const size_t paths = noted.find("[Paths]");
     noted = "# my notes\r\n" + noted.substr(0, paths) + "; keep RomPath on the stick\r\n";
-    test::WriteBytes(path, noted + "[Paths]\r\nExePath=/old\r\n");
+    // An editor's byte-order mark, twice over: none is written back.
+    test::WriteBytes(path, "\xEF\xBB\xBF\xEF\xBB\xBF" + noted + "[Paths]\r\nExePath=/old\r\n");
     EmulatorCfg cfg = LoadEmulatorCfg(Emu::M72);
     cfg.exePath = "/new";
     const std::string own = EncodeEmulatorCfg(Emu::M72, cfg);

@@ -111,6 +111,7 @@ TEST_F(SectionListsTest, TheTallFavouritesLayoutComesBackFromTheFileAndOnlyInThe
     auto left = [&](const char* name) { return find(name)->x(); };
     EXPECT_EQ(left("lstMameRom"), TwipsToPx(2430));
     EXPECT_EQ(find("lstMamePref")->height(), TwipsToPx(6415));
+    EXPECT_EQ(left("cboFilterMameGenre"), TwipsToPx(4050));
     EXPECT_TRUE(find("cboFilterMameYear")->isHidden());
 
     // Back from the tall layout, what it hid is shown again.

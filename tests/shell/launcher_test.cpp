@@ -301,11 +301,6 @@ TEST_F(Launcher, EveryControlStandsAsDesignedAndShowsItsTextWhole) {
     }
     auto window = Start();
     EXPECT_EQ(test::ControlDifferences(window.get(), "frmMain.txt"), Lines{});
-    auto* timer = window->findChild<QTimer*>("Timer1");
-    for (int tick = 0; tick < 6; ++tick) {
-        QMetaObject::invokeMethod(timer, "timeout");
-        EXPECT_EQ(test::CutTexts(window.get()), Lines{}) << "banner " << tick;
-    }
     // The title line shows whole; a long value keeps the panel's font and is cut at its label's
     // edge: Raine's and System16's sound chips begin as M72's short list does, to the pixel.
     QLabel* sound = Find(window.get(), "lblSound");
@@ -368,8 +363,6 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     EXPECT_EQ(section.closings, 0);
 }
 
-// A second start says so and writes nothing; once the first run has ended, however it ended, the
-// next start goes on. The holder ends with this test, whatever becomes of it.
 // What a power cut or another program leaves at the lock's name never keeps the program from
 // starting, nor makes it wait.
 TEST_F(Launcher, AnyLeftoverAtTheLockNameLetsTheProgramStart) {

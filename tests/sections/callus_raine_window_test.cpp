@@ -136,10 +136,6 @@ TEST_F(CallusRaineTest, FiltersUseTheSectionsItemsAndNoShiftOrMenuReset) {
     WriteCfg(Emu::Callus, {});
     ASSERT_NE(open(Emu::Callus), nullptr);
     auto* genre = find<QComboBox>("cboFilterCallusGenre");
-    EXPECT_EQ(genre->count(), 6);
-    EXPECT_EQ(genre->itemText(5).toStdString(), "Trivia");
-    EXPECT_EQ(find<QComboBox>("cboFilterCallusYear")->itemText(8).toStdString(), "1995");
-
     choose("cboFilterCallusGenre", genre->findText(QStringLiteral("Fighting")));
     EXPECT_EQ(romNames(), (Names{"Street Fighter II", "Street Fighter II (Japan)"}));
     EXPECT_EQ(text("lblCallusRomCount"), "2");

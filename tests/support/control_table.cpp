@@ -174,6 +174,26 @@ Painted PaintedLook(QWidget* control) {
     return look;
 }
 
+// The labels of "page" read as a table, each row its cells in double quotes: a row begins at a
+// shown label that no label ends beside on its left and goes on through each label that begins
+// where the one before ends; the rows that begin at one left edge stand top to bottom, and those
+// edges left to right.
+QStringList TableRows(QWidget* page) {
+    QMap<std::pair<int, int>, QLabel*> shown;
+    for (QLabel* label : page->findChildren<QLabel*>())
+        if (!label->isHidden())
+            shown[{label->x(), label->y()}] = label;
+    QStringList rows;
+    while (!shown.isEmpty()) {
+        QLabel* cell = shown.take(shown.firstKey());
+        QString row = Caption(cell);
+        while (QLabel* next = shown.take({cell->x() + cell->width(), cell->y()}))
+            row += ' ' + Caption(cell = next);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 } // namespace
 
 ::testing::AssertionResult DrawnIn(QWidget* control, std::uint32_t back, std::uint32_t fore) {
@@ -188,6 +208,7 @@ Painted PaintedLook(QWidget* control) {
 std::vector<std::string> ControlDifferences(QWidget* window, const std::string& file) {
     std::vector<std::string> differences;
     int rows = 0;
+    QMap<QString, QStringList> listed;
     for (const QString& line :
          QString::fromUtf8(ReadBytes(Fixture("controls/" + file))).split('\n')) {
         if (line.trimmed().isEmpty() || line.trimmed().startsWith('#'))
@@ -201,6 +222,10 @@ std::vector<std::string> ControlDifferences(QWidget* window, const std::string& 
         QMap<QString, QString> row;
         for (int i = 0; i < cells.size(); ++i)
             row[kFields[i]] = cells[i].trimmed();
+        if (row["kind"] == "item" || row["kind"] == "row") {
+            listed[row["name"]].push_back(row["caption"]);
+            continue;
+        }
         const QString control =
             row["name"].endsWith('-') ? row["name"].chopped(1) + row["caption"] : row["name"];
         auto differ = [&](const QString& field, const QString& program) {
@@ -246,6 +271,26 @@ std::vector<std::string> ControlDifferences(QWidget* window, const std::string& 
             differ("back", look.back ? ColourName(look.back) : "transparent");
         if (row["fore"] != "-" && (!look.fore || !Near(*look.fore, colour("fore"))))
             differ("fore", ColourName(look.fore));
+    }
+    // A combo box's items, a page's table.
+    for (auto it = listed.begin(); it != listed.end(); ++it) {
+        const QList<QWidget*> named = Named(window, it.key(), "");
+        QStringList program;
+        if (auto* combo = named.size() == 1 ? qobject_cast<QComboBox*>(named[0]) : nullptr)
+            for (int i = 0; i < combo->count(); ++i)
+                program.push_back('"' + combo->itemText(i) + '"');
+        else if (named.size() == 1)
+            program = TableRows(named[0]);
+        if (program == *it)
+            continue;
+        qsizetype i = 0;
+        while (program.value(i) == it->value(i))
+            ++i;
+        differences.push_back(QString("%1 %2 %3: table %4, program %5")
+                                  .arg(window->objectName(), it.key())
+                                  .arg(i + 1)
+                                  .arg(it->value(i, "none"), program.value(i, "none"))
+                                  .toStdString());
     }
     if (rows == 0)
         differences.push_back(window->objectName().toStdString() + " has no rows in " + file);

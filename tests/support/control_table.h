@@ -1,6 +1,8 @@
 // Holding a window to a table of its controls written out in a fixture file, one row a control:
 // its object name, kind, place in twips, caption, tooltip, shown and enabled flags, and the back
-// and text colours as drawn on screen.
+// and text colours as drawn on screen. A row of kind "item" gives the next item of a combo box, in
+// double quotes; a row of kind "row" the next row of the table that a page's labels form, each
+// cell in double quotes, a blank between cells.
 #pragma once
 
 #include <QColor>

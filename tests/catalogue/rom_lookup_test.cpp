@@ -64,7 +64,7 @@ TEST_F(RomLookupTest, AMissReportsTheGameAndReturnsNothing) {
     }
     ASSERT_EQ(shown->asked.size(), 6u);
     EXPECT_EQ(shown->asked[0].text, test::shown::kNoRomInDataFile);
-    EXPECT_EQ(shown->asked[0].style, MsgStyle::Warning);
+    EXPECT_EQ(test::MessageDifferences(*shown), std::vector<std::string>{});
     EXPECT_FALSE(LookupRom(Emu::M72, "R-Type").found);
     EXPECT_EQ(shown->asked.size(), 7u);
 }

@@ -75,7 +75,7 @@ TEST_F(RomScanTest, SplitModeTestsEachGamesOwnZipInBothFolders) {
                       "Odd;N", "KOF Hack;N", "Loud Neo;N"}));
     ASSERT_EQ(test::AskedTexts(*shown),
               std::vector<std::string>{"4 Roms found in:\r" + roms + "/\rand\r" + alt});
-    EXPECT_EQ(shown->asked[0].style, MsgStyle::Information);
+    EXPECT_EQ(test::MessageDifferences(*shown), std::vector<std::string>{});
 }
 
 TEST_F(RomScanTest, MergedModeTestsClonesWithTheirParentsZipExceptNeoGeoOnes) {
@@ -132,7 +132,7 @@ TEST_F(RomScanTest, FailuresAreReportedAndLeaveTheOldScanFile) {
     ScanResult result = ScanRoms(Emu::Raine, {roms, "", false});
     EXPECT_FALSE(result.written);
     EXPECT_EQ(shown->asked.at(0).text, test::shown::kNoDataFile);
-    EXPECT_EQ(shown->asked.at(0).style, MsgStyle::Warning);
+    EXPECT_EQ(test::MessageDifferences(*shown), std::vector<std::string>{});
     EXPECT_EQ(ReadBytes(dir / "Cfg/Raine.scn"), "\"Old;Y\"\r\n");
 
     std::filesystem::create_directories(dir / "Cfg/Mame.scn");

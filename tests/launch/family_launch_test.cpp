@@ -125,9 +125,9 @@ TEST_P(FamilyLaunch, AMissingProgramStopsBeforeAnythingIsWritten) {
     ASSERT_EQ(asked.asked.size(), 2u);
     for (const auto& message : asked.asked) {
         EXPECT_EQ(message.text, test::shown::kEmuNotFound);
-        EXPECT_EQ(message.style, MsgStyle::Warning);
         EXPECT_EQ(message.title, family.exeTitle);
     }
+    EXPECT_EQ(test::MessageDifferences(asked), Names{});
     EXPECT_EQ(ui.pages, std::vector<LaunchPage>(2, LaunchPage::Configuration));
     EXPECT_EQ(ui.programPickers,
               (std::vector<std::pair<std::string, bool>>(2, {family.tag, family.exePickerModal})));
@@ -150,6 +150,7 @@ TEST_P(FamilyLaunch, AMissingZipOpensTheFolderPickerOnTheSettingsPage) {
 
     ASSERT_EQ(test::AskedTexts(asked), Names{test::shown::kRomNotFound});
     EXPECT_EQ(asked.asked[0].title, family.romTitle);
+    EXPECT_EQ(test::MessageDifferences(asked), Names{});
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     const RomFolderRequest& picker = ui.folderPickers[0];
     EXPECT_EQ((Names{picker.tag, picker.caption, picker.pattern, picker.folder}),

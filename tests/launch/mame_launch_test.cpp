@@ -107,7 +107,7 @@ TEST_F(MameLaunch, AsksBeforeUsingTheZipAlreadyInRomsAndNeverReplacesIt) {
     asked.answers = {Answer::No};
     Launch("Ms. Pac-Man");
     ASSERT_EQ(test::AskedTexts(asked), Names{"mspacman: " + test::shown::kRomAlreadyExist});
-    EXPECT_EQ(asked.asked[0].style, MsgStyle::WarningYesNo);
+    EXPECT_EQ(test::MessageDifferences(asked), Names{});
     EXPECT_FALSE(emu.run().ran);
     EXPECT_EQ(Entries(roms), Names{"mspacman.zip"});
     EXPECT_EQ(Entries(emuDir), (Names{"emu", "roms"}));

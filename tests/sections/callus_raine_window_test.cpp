@@ -191,7 +191,7 @@ TEST_F(CallusRaineTest, FavouritesDroppedDeletedAndClearedReachTheSettingsFile) 
         clickButton(clear.c_str());
         EXPECT_EQ(favourites().size(), 2u) << base;
         EXPECT_EQ(dialogs_->asked.back().text, shown::kClearFavourites) << base;
-        EXPECT_EQ(dialogs_->asked.back().style, MsgStyle::WarningYesNo) << base;
+        EXPECT_EQ(MessageDifferences(*dialogs_), Names{}) << base;
 
         clickButton(("cmd" + base + "Exit").c_str());
         EXPECT_EQ(ExistingSectionWindow(emu), nullptr) << base;
@@ -322,8 +322,7 @@ TEST_F(CallusRaineTest, DefTakesTheDefaultRomFolderAndAllMakesThePageEveryGamesD
         EXPECT_EQ(ReadBytes(set), "\"[DEFAULT]\",\"" + (dir_ / "roms") + "\"" + c.record);
         ASSERT_EQ(AskedTexts(*dialogs_),
                   (Names{shown::kApplyToAll, shown::kApplyToAll, shown::kDefaultConfSaved}));
-        EXPECT_EQ(dialogs_->asked[1].style, MsgStyle::WarningYesNo);
-        EXPECT_EQ(dialogs_->asked[2].style, MsgStyle::Information);
+        EXPECT_EQ(MessageDifferences(*dialogs_), Names{});
         pickRom(c.other);
         EXPECT_EQ(comboIndex(c.combo), c.index) << base;
     }

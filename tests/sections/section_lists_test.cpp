@@ -100,6 +100,7 @@ TEST_F(SectionListsTest, OwnedOrMissingRomsWithoutAScanFileSendTheUserToScan) {
     RemoveFile(dir_ / "Cfg/Mame.scn");
     chooseText("cboFilterMameGenre", "Shooter");
     EXPECT_EQ(dialogs_->asked.back().text, shown::kNoScanFile);
+    EXPECT_EQ(MessageDifferences(*dialogs_), Names{});
     EXPECT_EQ(find<QComboBox>("cboFilterMameMisc")->currentIndex(), 0);
     EXPECT_EQ(back("cboFilterMameMisc"), kGrey);
     EXPECT_EQ(romNames(), (Names{"1942", "Galaga", "Xevious"}));

@@ -30,7 +30,7 @@ TEST_F(SectionOpenTest, WithoutItsDataFileTheSectionSaysSoAndStaysClosed) {
     EXPECT_EQ(open(), nullptr);
 
     ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoDataFile});
-    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+    EXPECT_EQ(MessageDifferences(*dialogs_), Names{});
     EXPECT_FALSE(Forms::main().sectionOpen(Emu::Mame));
     EXPECT_EQ(Forms::main().currentSectionTag(), "RAINE");
 }
@@ -47,7 +47,7 @@ TEST_F(SectionOpenTest, AFirstVisitWarnsThenOpensOnTheConfigurationPage) {
     ASSERT_NE(window_, nullptr);
 
     ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoConfiguration});
-    EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Information);
+    EXPECT_EQ(MessageDifferences(*dialogs_), Names{});
     EXPECT_EQ(windowShown, std::vector<bool>{false});
     EXPECT_EQ(ControlDifferences(window_, "frmMame.txt"), Names{});
 

@@ -223,6 +223,7 @@ TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {
     emit column->textEdited(column->text());
     EXPECT_EQ(column->text().toStdString(), "0");
     EXPECT_EQ(dialogs_->asked.back().title, "");
+    EXPECT_EQ(MessageDifferences(*dialogs_), Names{});
 
     column->selectAll();
     type(column, Qt::Key_Backspace, "");

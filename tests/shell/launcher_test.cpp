@@ -91,6 +91,7 @@ TEST_F(Launcher, AFirstStartGreetsBeforeAnyWorkDirectoryExistsAndThenMakesThem) 
     Start();
 
     ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{test::shown::kWelcome});
+    EXPECT_EQ(test::MessageDifferences(*dialogs_), Lines{});
     EXPECT_TRUE(existing.empty());
     for (const char* name : {"Cfg", "Data", "Anim"})
         EXPECT_TRUE(IsDirectory(home_ + "/" + name)) << name;
@@ -348,6 +349,7 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     dialogs_->answers = {Answer::No};
     test::Click(Find(window.get(), "lblExit"));
     ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{"Do you really want to quit ?"});
+    EXPECT_EQ(test::MessageDifferences(*dialogs_), Lines{});
     EXPECT_TRUE(calls_.empty());
     EXPECT_EQ(Listing(home_), before);
 

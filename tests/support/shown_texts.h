@@ -4,10 +4,14 @@
 // constants, so that a text changed by one letter fails them.
 #pragma once
 
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/texts.h"
 #include "platform/dialogs.h"
+#include "support/test_support.h"
 
 namespace arvok::test::shown {
 
@@ -68,6 +72,29 @@ inline std::vector<std::string> AskedTexts(const ScriptedDialogs& dialogs) {
     for (const ScriptedDialogs::Asked& asked : dialogs.asked)
         texts.push_back(asked.text);
     return texts;
+}
+
+// Each message shown so far that no row of tests/fixtures/controls/messages.txt gives, written as
+// such a row: a style of 48 shows an OK button and 52 Yes and No, both with the warning icon; 64
+// an OK button with the information icon.
+inline std::vector<std::string> MessageDifferences(const ScriptedDialogs& dialogs) {
+    std::string rows;
+    std::istringstream table(ReadBytes(Fixture("controls/messages.txt")));
+    for (std::string line; std::getline(table, line);)
+        if (!line.empty() && line[0] != '#')
+            rows += '|' + std::regex_replace(line, std::regex(R"([\\^$.|?+()\[\]{}])"), R"(\$&)");
+    const std::regex given(std::regex_replace(rows.substr(1), std::regex(R"(\*)"), R"([^"]*)"));
+    std::vector<std::string> differences;
+    for (const ScriptedDialogs::Asked& asked : dialogs.asked) {
+        const std::string shown =
+            '"' + std::regex_replace(asked.text, std::regex("\r"), "\" \"") + "\" | " +
+            (asked.style == MsgStyle::WarningYesNo ? "Yes No" : "OK") + " | " +
+            (asked.style == MsgStyle::Information ? "Information" : "Warning") + " | \"" +
+            (asked.title.empty() ? texts::Title() : asked.title) + '"';
+        if (!std::regex_match(shown, given))
+            differences.push_back(shown);
+    }
+    return differences;
 }
 
 } // namespace arvok::test

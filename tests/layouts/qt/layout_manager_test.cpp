@@ -246,7 +246,7 @@ TEST_F(LayoutManagerTest, TheNameDialogAddsLayoutsWithNewNamesOnly) {
 
         add->click();
         ASSERT_EQ(AskedTexts(*dialogs_), Lines{"Name already exist!"});
-        EXPECT_EQ(dialogs_->asked[0].style, MsgStyle::Warning);
+        EXPECT_EQ(MessageDifferences(*dialogs_), Lines{});
         EXPECT_EQ(current("cboListaLayout"), "New Layout") << "the layout of that name is shown";
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(Find<QLineEdit>(&dialog, "txtRinomina")->text(), "New Layout");

@@ -118,6 +118,12 @@ TEST_F(MameLaunch, AsksBeforeUsingTheZipAlreadyInRomsAndNeverReplacesIt) {
     EXPECT_EQ(Entries(roms), Names{"mspacman.zip"});
     EXPECT_EQ(ReadBytes(roms + "/mspacman.zip"), "users");
 
+    // A game without a parent starts on the user's zip after Yes, and the zip stays.
+    WriteBytes(roms + "/pacman.zip", "mine");
+    asked.answers = {Answer::Yes};
+    Launch("Pac-Man");
+    EXPECT_EQ(emu.run().zips, "usersmine");
+
     // After Yes a Neo-Geo game whose found folder holds the Neo-Geo set is not started.
     WriteBytes(gameFolder + "/mslug.zip", "found");
     WriteBytes(gameFolder + "/neogeo.zip", "bios");
@@ -131,7 +137,7 @@ TEST_F(MameLaunch, AsksBeforeUsingTheZipAlreadyInRomsAndNeverReplacesIt) {
     ASSERT_EQ(ui.folderPickers.size(), 1u);
     EXPECT_EQ(ui.folderPickers[0].caption, "Search Rom for Metal Slug (mslug.zip)");
     EXPECT_FALSE(emu.run().ran);
-    EXPECT_EQ(Entries(roms), (Names{"mslug.zip", "mspacman.zip"}));
+    EXPECT_EQ(Entries(roms), (Names{"mslug.zip", "mspacman.zip", "pacman.zip"}));
 }
 
 TEST_F(MameLaunch, ACloneTakesItsOwnZipOrElseItsParentsWhenThatIsAllThereIs) {

@@ -85,13 +85,13 @@ TEST_F(SectionConfTest, TheGamesRomFolderPickerListsItsZipAndAnOriginalParentsZi
     EXPECT_EQ(pick("cmdMameSelDir").pattern, "ghostc.zip");
     ASSERT_EQ(AskedTexts(*dialogs_), Names{shown::kNoRomInDataFile});
 
-    // Select writes the folder opened in the picker into the game's ROM folder and saves the
-    // settings file.
-    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(dir_.path()));
-    WriteBytes(dir_ / "roms/mslug.zip", "zip");
+    // It opens on the game's ROM folder; Select writes the folder opened in the picker into the
+    // game's ROM folder and saves the settings file.
+    find<QLineEdit>("txtMameRomPath")->setText(QString::fromStdString(dir_ / "mine"));
+    WriteBytes(dir_ / "mine/roms/mslug.zip", "zip");
     RemoveFile(dir_ / "Cfg/Mame.cfg");
-    pick("cmdMameSelDir", true, "roms");
-    EXPECT_EQ(text("txtMameRomPath"), dir_ / "roms");
+    EXPECT_EQ(pick("cmdMameSelDir", true, "roms").folder, dir_ / "mine");
+    EXPECT_EQ(text("txtMameRomPath"), dir_ / "mine/roms");
     EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg"), "<missing>");
 }
 

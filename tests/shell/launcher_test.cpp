@@ -346,21 +346,23 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     window->setSectionOpen(Emu::Raine, false);
     Lines before = Listing(home_);
 
-    dialogs_->answers = {Answer::No};
-    test::Click(Find(window.get(), "lblExit"));
-    ASSERT_EQ(test::AskedTexts(*dialogs_), Lines{"Do you really want to quit ?"});
-    EXPECT_EQ(test::MessageDifferences(*dialogs_), Lines{});
-    EXPECT_TRUE(calls_.empty());
-    EXPECT_EQ(Listing(home_), before);
-
-    // A section window stands open beside the launcher; quitting ends the program without
-    // running its closing, which would save it a second time.
+    // With a section window open, No leaves both on screen, the program running, nothing saved;
+    // Yes ends the program without the section's closing, which would save it a second time.
     ClosingProbe section;
+    window->show();
     section.show();
-    dialogs_->answers = {Answer::Yes};
-    QTimer::singleShot(0, [&] { test::Click(Find(window.get(), "lblExit")); });
+    dialogs_->answers = {Answer::No, Answer::Yes};
+    QTimer::singleShot(0, [&] {
+        test::Click(Find(window.get(), "lblExit"));
+        EXPECT_TRUE(calls_.empty());
+        EXPECT_EQ(Listing(home_), before);
+        EXPECT_TRUE(window->isVisible() && section.isVisible());
+        QTimer::singleShot(50, [&] { test::Click(Find(window.get(), "lblExit")); });
+    });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_EQ(test::AskedTexts(*dialogs_), Lines(2, "Do you really want to quit ?"));
+    EXPECT_EQ(test::MessageDifferences(*dialogs_), Lines{});
     EXPECT_EQ(calls_, (Lines{"save MAME", "save M72"}));
     EXPECT_EQ(section.closings, 0);
 }

@@ -76,7 +76,8 @@ std::string Selected(FolderPicker& picker) {
 TEST_F(PickersTest, FolderPickerListsMatchingFilesAndAnswersTheOpenFolder) {
     for (const char* file :
          {"bosco.zip", "pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip", ".old/galaga.zip",
-          "Néo/neogeo.zip", "Néo/a set whose name runs on past the list.zip", "empty/readme.txt"})
+          "Néo/neogeo.zip", "Néo/a set whose name runs on past the list.zip", "empty/readme.txt",
+          "zeta/x", "B-side/x", "alpha/x", "Cps1/x"})
         WriteBytes(dir / ("roms/" + std::string(file)), "z");
 
     FolderPicker own({"MAMESETTINGS", "mspacman.zip;pacman.zip", "x", dir / "roms"});
@@ -96,11 +97,14 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndAnswersTheOpenFolder) {
         OpenFolder(picker, "dirSelDir", folder);
         EXPECT_EQ(Find(&picker, "lblCount")->text(), count) << folder;
     }
-    // The open folder and those above it show an open folder, each indented a step further;
-    // its sub-folders a closed one, a step further than it. All are rows of one height.
+    // The open folder and those above it show an open folder, each indented a step further; its
+    // sub-folders, in alphabetical order without regard to case, a closed one, a step further
+    // than it. All are rows of one height.
     OpenFolder(picker, "dirSelDir", "roms");
     auto* folders = Find<QListWidget>(&picker, "dirSelDir");
-    ASSERT_EQ(Items(folders).back(), "Néo");
+    const Lines rows = Items(folders);
+    EXPECT_EQ(Lines(rows.end() - 6, rows.end()),
+              (Lines{"alpha", "B-side", "Cps1", "empty", "Néo", "zeta"}));
     const int open = folders->currentRow();
     EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms") << "the open folder is current";
     EXPECT_TRUE(folders->findItems(".old", Qt::MatchEndsWith).empty()) << "a hidden folder";

@@ -44,6 +44,7 @@ TEST_F(MameLaunch, CopiesTheSetIntoRomsForTheRunOnlyAndLeavesNoBatchFile) {
     test::StandInRun run = emu.run();
     ASSERT_TRUE(run.ran);
     EXPECT_EQ(run.batch, emu.program() + " pacman -ignorecfg -soundcard 1\r\n");
+    EXPECT_EQ(run.mask, "0000000000000000") << "it starts with signals blocked";
     EXPECT_EQ(Entries(emuDir), (Names{"emu", "roms"}));
     EXPECT_EQ(Entries(roms), Names{});
     EXPECT_EQ(ReadBytes(gameFolder + "/pacman.zip"), "set");

@@ -2,6 +2,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPointer>
+#include <QWindow>
 #include <filesystem>
 
 #include <regex>
@@ -10,6 +11,7 @@
 
 #include "platform/path.h"
 #include "platform/qt/geometry.h"
+#include "platform/qt/window_drag.h"
 #include "section_fixture.h"
 #include "sections/open_section.h"
 #include "sections/settings_page.h"
@@ -212,6 +214,24 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
     EXPECT_EQ(window_->RomSel, "bchopper");
     EXPECT_TRUE(Forms::main().sectionOpen(Emu::System16));
     EXPECT_EQ(Forms::main().currentSectionTag(), "M72");
+
+    // Opened again behind M72's, System16's window is raised; its title picture drags it.
+    struct Raises : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::ZOrderChange;
+            return false;
+        }
+    } raises;
+    SectionWindow* reopened = ExistingSectionWindow(Emu::System16);
+    reopened->installEventFilter(&raises);
+    open(Emu::System16);
+    EXPECT_EQ(raises.count, 1);
+    std::vector<QWindow*> moved;
+    SetSystemMove([&](QWindow* w) { moved.push_back(w); });
+    Drag(find("imgSystem16"));
+    SetSystemMove(nullptr);
+    EXPECT_EQ(moved, std::vector<QWindow*>{reopened->windowHandle()});
 }
 
 TEST_F(SectionOpenTest, ClosedAndOpenedAgainInOneGoTheSectionHasAShownWindow) {

@@ -10,6 +10,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/path.h"
+#include "platform/qt/window_drag.h"
 #include "shell/installation.h"
 #include "shell/instance.h"
 #include "shell/launcher.h"
@@ -292,6 +293,17 @@ TEST_F(Launcher, EntriesAndMenuLabelsAnswerTheMouse) {
 
     test::DoubleClick(Find(window.get(), "imgArvok"));
     EXPECT_EQ(std::pair(window->twipsTop(), window->twipsLeft()), std::pair(0, 0));
+
+    // The window system is asked to move the launcher once a drag by the left button, from its
+    // background or its logo; not from a control on it, nor by another button.
+    std::vector<QWindow*> moved;
+    SetSystemMove([&](QWindow* w) { moved.push_back(w); });
+    test::Drag(window.get(), {3, 300}, Qt::RightButton);
+    test::Drag(window.get(), Find(window.get(), "lblMame")->geometry().center());
+    test::Drag(Find(window.get(), "imgArvok"));
+    test::Drag(window.get(), {3, 300});
+    SetSystemMove(nullptr);
+    EXPECT_EQ(moved, std::vector<QWindow*>(2, window->windowHandle()));
 }
 
 TEST_F(Launcher, EveryControlStandsAsDesignedAndShowsItsTextWhole) {

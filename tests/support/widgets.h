@@ -54,6 +54,17 @@ inline void Click(QWidget* w, QPoint at = {2, 2}) {
     SendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, at);
 }
 
+// A press at "at" of "w", two moves with "button" held, the release.
+inline void Drag(QWidget* w, QPoint at = {2, 2}, Qt::MouseButton button = Qt::LeftButton) {
+    SendMouse(w, QEvent::MouseButtonPress, button, at);
+    for (QPoint to : {at + QPoint(4, 3), at + QPoint(9, 6)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(w->mapToGlobal(to)), Qt::NoButton,
+                         button, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    }
+    SendMouse(w, QEvent::MouseButtonRelease, button, at);
+}
+
 inline void DoubleClick(QWidget* w) {
     SendMouse(w, QEvent::MouseButtonDblClick);
 }

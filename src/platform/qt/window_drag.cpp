@@ -3,12 +3,18 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 namespace arvok {
 
 namespace {
 
 const char* const kArmedProperty = "arvokDragArmed";
+
+std::function<void(QWindow*)>& SystemMove() {
+    static std::function<void(QWindow*)> move;
+    return move;
+}
 
 class WindowDrag : public QObject {
 public:
@@ -28,7 +34,12 @@ public:
             // A window system asked again while it moves the window may take the second request
             // after the release and go on moving the window with no button held.
             handle->setProperty(kArmedProperty, false);
-            if (QWindow* window = handle->window()->windowHandle())
+            QWindow* window = handle->window()->windowHandle();
+            if (!window)
+                return false;
+            if (SystemMove())
+                SystemMove()(window);
+            else
                 window->startSystemMove();
         }
         return false;
@@ -36,6 +47,10 @@ public:
 };
 
 } // namespace
+
+void SetSystemMove(std::function<void(QWindow*)> move) {
+    SystemMove() = std::move(move);
+}
 
 void DragsWindow(QWidget* handle) {
     static WindowDrag* drag = new WindowDrag;

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
@@ -16,7 +17,6 @@
 #include "platform/qt/ansi.h"
 #include "platform/qt/click_label.h"
 #include "platform/qt/geometry.h"
-#include "platform/qt/stay_on_top.h"
 #include "sections/open_section.h"
 #include "sections/section_fixture.h"
 #include "settings/layout_files.h"
@@ -333,19 +333,22 @@ TEST_F(LayoutManagerTest, RenamingKeepsTheLayoutsPlaceInTheFileAndTheDefaultFoll
 }
 
 TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestoredAfter) {
+    auto toldOnTop = [this] {
+        return manager_->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+    };
     writeLayouts({"[A]", "-"});
     writeOptions(true, false, "");
     showManager();
     EXPECT_TRUE(ui<QCheckBox>("chkAlwaysOnTop")->isChecked());
     EXPECT_FALSE(ui<QCheckBox>("chkEnableAutoload")->isChecked());
-    EXPECT_TRUE(IsStayOnTop(manager_));
+    EXPECT_TRUE(toldOnTop());
 
     for (const char* button : {"cmdAdd", "cmdRename"}) {
         withNameDialog(button, [&](QDialog& dialog) {
-            EXPECT_FALSE(IsStayOnTop(manager_)) << button;
+            EXPECT_FALSE(toldOnTop()) << button;
             Find<QPushButton>(&dialog, "cmdCancel")->click();
         });
-        EXPECT_TRUE(IsStayOnTop(manager_)) << button;
+        EXPECT_TRUE(toldOnTop()) << button;
         EXPECT_TRUE(manager_->isVisible()) << button;
     }
 
@@ -356,13 +359,13 @@ TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestore
     for (bool onTop : {false, true, false}) {
         ui<QCheckBox>("chkAlwaysOnTop")->click();
         QApplication::processEvents();
-        EXPECT_EQ(IsStayOnTop(manager_), onTop);
+        EXPECT_EQ(toldOnTop(), onTop);
         EXPECT_EQ(QApplication::activeWindow(), manager_) << onTop;
         EXPECT_EQ(manager_->frameGeometry(), frame) << onTop;
     }
     EXPECT_TRUE(manager_->isVisible());
     withNameDialog("cmdAdd", [](QDialog& dialog) { dialog.reject(); });
-    EXPECT_FALSE(IsStayOnTop(manager_));
+    EXPECT_FALSE(toldOnTop());
 }
 
 TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {

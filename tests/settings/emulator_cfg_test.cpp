@@ -250,6 +250,37 @@ TEST_F(EmulatorCfgTest, WhatInterruptedSavesLeftIsRemovedAndALinkThereNeverWritt
     EXPECT_EQ(test::Entries(dir / "Cfg"), (Names{"Mame.cfg", "Mame.set"}));
 }
 
+// What the program's own files give named in another case, with lines ending in a CR alone or in
+// nothing, stray bytes, nothing at all, or a folder at their name (told, once).
+TEST_F(EmulatorCfgTest, EveryOwnFileGivesWhatADamagedOrOddlyNamedCopyHolds) {
+    auto game = [&](Emu emu, const char* key) {
+        SettingsFields fields;
+        return (LoadGameSettings(emu, key, fields) ? "found " : "") + fields[kRomPathSlot];
+    };
+    auto startup = [&] { return std::to_string(ReadStartupLayout(dir.path()).placements.size()); };
+    const std::vector<std::tuple<const char*, std::optional<std::string>,
+                                 std::function<std::string()>, std::string>>
+        rows{
+            {"Cfg/mame.CFG", "\x01\xFF\r[Paths]\rExePath=/cr\x80",
+             [&] { return LoadEmulatorCfg(Emu::Mame).exePath; }, "/cr\x80"},
+            {"Cfg/RAINE.set", "\"Rastan\",\"/r\"", [&] { return game(Emu::Raine, "Rastan"); },
+             "found /r"},
+            {"Cfg/M72.set", "", [&] { return game(Emu::M72, "R-Type"); }, "C:\\emu\\m72\\ziproms"},
+            {"Cfg/System16.set", std::nullopt, [&] { return game(Emu::System16, "Shinobi"); },
+             "C:\\emu\\system16\\ziproms"},
+            {"ARVOK.ini", "DefaultLayout = L\rAutoloadOnStartup = 1", startup, "0"},
+            {"Layouts.DAT", "[L]\rMAIN,1,2\r-", startup, "1"},
+        };
+    for (const auto& [name, bytes, read, expected] : rows) {
+        if (bytes)
+            test::WriteBytes(dir / name, *bytes);
+        else
+            std::filesystem::create_directories(dir / name);
+        EXPECT_EQ(read(), expected) << name;
+    }
+    EXPECT_EQ(test::AskedTexts(*shown), Names{test::shown::Unreadable(dir / "Cfg/System16.set")});
+}
+
 // A NUL pasted with a C string's terminator would leave a file that is never read again.
 TEST_F(EmulatorCfgTest, EveryWriterRefusesANulAndLeavesItsFileAsItWas) {
     const std::string nul("/roms\0x", 7), layouts = dir / "layouts.dat",

@@ -271,7 +271,7 @@ int main(int argc, char** argv) {
                   {filterWithout, {1, {listing}}},
                   {helpStart, {0.5, {history}}},
                   {helpEnd, {0.5, {history}}},
-                  {helpChanged, {20, {history}}},
+                  {helpChanged, {2, {history}}},
                   {longLine, {3, {FloorOf(kReadSplitFloor, "50 MB line")}}},
                   {longName, {6, {FloorOf(kReadSplitFloor, "50 MB layout name")}}}});
     std::error_code ec;

@@ -51,11 +51,11 @@ std::string_view Key(const HistoryRules& rules, std::string_view title) {
     return title.substr(0, paren == 0 ? 0 : paren - 1);
 }
 
-uint64_t Head(std::string_view text) {
-    uint64_t head = 0;
-    for (size_t i = 0; i < 8; ++i)
-        head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0);
-    return head;
+// The first "count" bytes of "text" (all of it when shorter) as a number, the missing ones zero.
+uint64_t RunBytes(std::string_view text, size_t count) {
+    uint64_t bytes = 0;
+    std::memcpy(&bytes, text.data(), std::min(count, text.size()));
+    return bytes;
 }
 
 void AddLine(const HistoryRules& rules, std::string_view line, std::vector<std::string>& items) {
@@ -69,55 +69,107 @@ void AddLine(const HistoryRules& rules, std::string_view line, std::vector<std::
 
 } // namespace
 
-HistoryText::HistoryText(const std::string& path) : ok_(ReadTextFile(path, bytes_)) {
-    // Each line, cut, is moved to the end of those before it, so that a line far longer than any
-    // entry's costs no memory once read. A line never lands past where it began.
-    std::vector<std::pair<size_t, size_t>> cut;
-    size_t end = 0;
-    ForEachLine(bytes_, [this, &cut, &end](std::string_view line) {
-        const std::string_view shown = ShownLine(line);
-        std::memmove(bytes_.data() + end, shown.data(), shown.size());
-        cut.emplace_back(end, shown.size());
-        end += shown.size();
+HistoryText::HistoryText(const std::string& path) : ok_(ReadTextFile(path, read_)) {
+    // A history's lines run to some forty bytes on the whole, empty ones counted: room for a line
+    // each 32 bytes is taken at once, so that the list is not moved as it grows. What room is
+    // left over is never touched, and so takes no memory.
+    constexpr size_t kFewestBytesPerLine = 32;
+    lines_.reserve(read_.size() / kFewestBytesPerLine);
+    size_t shownBytes = 0;
+    bool cut = false;
+    ForEachLine(read_.view(), [this, &shownBytes, &cut](std::string_view line) {
+        lines_.push_back(ShownLine(line));
+        shownBytes += lines_.back().size();
+        cut = cut || lines_.back().size() < line.size();
         return false;
     });
-    bytes_.resize(end);
-    if (bytes_.capacity() > 2 * end)
-        bytes_.shrink_to_fit();
-    lines_.reserve(cut.size());
-    for (const auto& [start, length] : cut)
-        lines_.emplace_back(bytes_.data() + start, length);
-    byHead_.reserve(lines_.size());
-    for (uint32_t line = 0; line < lines_.size(); ++line)
-        byHead_.emplace_back(Head(lines_[line]), line);
-    std::sort(byHead_.begin(), byHead_.end());
+    // A line far longer than any entry's costs no memory once read: where one was cut, the shown
+    // lines are kept on their own and the bytes read are let go.
+    if (cut) {
+        kept_.reserve(shownBytes);
+        for (std::string_view& line : lines_) {
+            const size_t start = kept_.size();
+            kept_ += line;
+            line = std::string_view(kept_).substr(start);
+        }
+        read_ = FileBytes();
+        lines_.shrink_to_fit();
+    }
 }
 
 size_t HistoryText::firstBeginningWith(std::string_view key) const {
     auto begins = [key](std::string_view line) { return line.substr(0, key.size()) == key; };
-    const uint64_t low = Head(key);
-    auto at =
-        std::lower_bound(byHead_.begin(), byHead_.end(), std::pair<uint64_t, uint32_t>(low, 0));
-    if (key.size() >= 8) {
-        for (; at != byHead_.end() && at->first == low; ++at)
-            if (begins(lines_[at->second]))
-                return at->second;
-        return lines_.size();
+    // The first key after a read is found by a pass over the lines, so that a history read again
+    // for a key costs little more than the read; the runs are gathered for the keys after it.
+    if (runs_.empty()) {
+        if (!passedOver_) {
+            passedOver_ = true;
+            // Most lines part from the key at their first byte, which is looked at first.
+            auto begun = std::find_if(lines_.begin(), lines_.end(), [key, begins](auto line) {
+                return key.empty() || (!line.empty() && line[0] == key[0] && begins(line));
+            });
+            return static_cast<size_t>(begun - lines_.begin());
+        }
+        gatherRuns();
     }
-    // The heads of the lines that begin with a shorter key lie between the key's own and the key
-    // followed by bytes of the highest value, in the order of those bytes. Where many lines lie
-    // there, the file's first that begins with the key is soon found from its start.
-    const uint64_t high = low | (~uint64_t{0} >> (8 * key.size()));
-    constexpr ptrdiff_t kFewest = 64;
-    size_t first = lines_.size();
-    for (auto from = at; at != byHead_.end() && at->first <= high; ++at) {
-        if (at - from == kFewest)
-            return static_cast<size_t>(std::find_if(lines_.begin(), lines_.end(), begins) -
-                                       lines_.begin());
-        if (begins(lines_[at->second]))
-            first = std::min<size_t>(first, at->second);
+    const Run& found = runs_[slotOf(RunBytes(key, 8))];
+    // A key shorter than eight bytes has its first line at once, unless it holds a NUL: it then
+    // reads as the run of its bytes before the NUL, and no line begins with it.
+    if (key.size() < 8)
+        return found.first != kNoLine && begins(lines_[found.first]) ? found.first : lines_.size();
+    for (uint32_t line = found.first; line != kNoLine; line = sameEight_[line])
+        if (begins(lines_[line]))
+            return line;
+    return lines_.size();
+}
+
+size_t HistoryText::slotOf(uint64_t bytes) const {
+    const size_t mask = runs_.size() - 1;
+    // Runs that differ in one byte land far apart.
+    uint64_t hash = (bytes ^ bytes >> 33) * 0xFF51AFD7ED558CCDu;
+    hash = (hash ^ hash >> 33) * 0xC4CEB9FE1A85EC53u;
+    size_t slot = static_cast<size_t>(hash ^ hash >> 33) & mask;
+    while (runs_[slot].first != kNoLine && runs_[slot].bytes != bytes)
+        slot = (slot + 1) & mask;
+    return slot;
+}
+
+void HistoryText::gatherRuns() const {
+    // A line adds at most nine runs: its own and the eight shorter.
+    constexpr size_t kMostAdded = 9;
+    size_t count = 0;
+    runs_.assign(1024, Run{});
+    sameEight_.assign(lines_.size(), kNoLine);
+    for (uint32_t line = 0; line < lines_.size(); ++line) {
+        if (2 * (count + kMostAdded) > runs_.size()) {
+            std::vector<Run> old(2 * runs_.size());
+            old.swap(runs_);
+            for (const Run& kept : old)
+                if (kept.first != kNoLine)
+                    runs_[slotOf(kept.bytes)] = kept;
+        }
+        const std::string_view text = lines_[line];
+        size_t length = std::min<size_t>(text.size(), 8);
+        Run& own = runs_[slotOf(RunBytes(text, length))];
+        if (own.first != kNoLine) {
+            if (length == 8) {
+                sameEight_[own.last] = line;
+                own.last = line;
+            }
+            continue;
+        }
+        own = {RunBytes(text, length), line, line};
+        ++count;
+        // The shorter runs go in down to the first that an earlier line began with, whose own
+        // shorter runs are in already.
+        while (length-- > 0) {
+            Run& shorter = runs_[slotOf(RunBytes(text, length))];
+            if (shorter.first != kNoLine)
+                break;
+            shorter = {RunBytes(text, length), line, line};
+            ++count;
+        }
     }
-    return first;
 }
 
 std::vector<std::string> HistoryFiles::entry(Emu emu, const std::string& emulatorDir,

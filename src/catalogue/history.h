@@ -9,6 +9,7 @@
 
 #include "core/section.h"
 #include "platform/file_stamp.h"
+#include "platform/text_file.h"
 
 namespace arvok {
 
@@ -21,17 +22,31 @@ public:
     HistoryText& operator=(const HistoryText&) = delete;
     bool ok() const { return ok_; }
     const std::vector<std::string_view>& lines() const { return lines_; }
-    // The number of the first line that begins with "key"; lines().size() when none does.
+    // The number of the first line that begins with "key"; lines().size() when none does. The
+    // first call is a pass over the lines, the second gathers what finds a key without one.
     size_t firstBeginningWith(std::string_view key) const;
 
 private:
-    std::string bytes_;
+    FileBytes read_;
+    std::string kept_; // the shown lines, where one was cut
     std::vector<std::string_view> lines_;
-    // Each line's first eight bytes as a number (the bytes in the order of their value, missing
-    // ones zero) with the line's number, in the order of the two: the lines that begin with a key
-    // stand together there, in file order where the key is eight bytes or longer, and are found
-    // without a pass over the file.
-    std::vector<std::pair<uint64_t, uint32_t>> byHead_;
+    // The first line that begins with each run of up to eight bytes that begins a line, in a
+    // table of open addressing; a run of eight also has its last line, and the lines that begin
+    // with the same eight bytes are chained in file order through sameEight_. The lines hold no
+    // NUL, so that a run's bytes read as a number (missing ones zero) tell its length too. The
+    // runs are gathered at the second key.
+    static constexpr uint32_t kNoLine = ~uint32_t{0};
+    struct Run {
+        uint64_t bytes = 0;
+        uint32_t first = kNoLine;
+        uint32_t last = kNoLine;
+    };
+    // The slot of the run of "bytes", or the empty slot where it would go.
+    size_t slotOf(uint64_t bytes) const;
+    void gatherRuns() const;
+    mutable bool passedOver_ = false; // a first key was found by a pass over the lines
+    mutable std::vector<Run> runs_;   // a power of two in size, at most half full
+    mutable std::vector<uint32_t> sameEight_;
     bool ok_;
 };
 

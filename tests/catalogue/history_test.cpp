@@ -75,6 +75,36 @@ TEST_F(HistoryTest, AChangedFileIsReadAgainAndARunawayLineIsShownCut) {
     EXPECT_EQ(Read(Emu::Callus, "Galaga"), (Items{std::string(65536, 'x'), "after"}));
 }
 
+// Kept between keys, a long history finds each title's first line whatever the title's length:
+// "Game 1" and "Game 12" are shorter than eight bytes, "Game 123" is eight and "Game 1234" shares
+// its first eight with nine other titles, and game 1999's first line is in game 500's entry.
+TEST_F(HistoryTest, AKeptHistoryFindsTheFirstLineOfEveryTitle) {
+    constexpr int kGames = 2000;
+    std::vector<std::string> lines;
+    for (int i = 0; i < kGames; ++i) {
+        const std::string name = "Game " + std::to_string(i);
+        lines.insert(lines.end(),
+                     {name + " (c) 1990", "",
+                      i == 500 ? "Game 1999 was its sequel." : "Story of " + name, "", ""});
+    }
+    lines.insert(lines.end(), {"Qix", "Story of Qix"});
+    WriteLines(dir / "GameList.TXT", lines);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    for (int i = 0; i < kGames - 1; ++i) {
+        const std::string name = "Game " + std::to_string(i);
+        if (i == 500)
+            continue;
+        EXPECT_EQ(Read(Emu::Mame, name + " (World)"),
+                  (Items{name + " (c) 1990", "", "Story of " + name, "", ""}))
+            << name;
+    }
+    EXPECT_EQ(Read(Emu::Mame, "Game 1999 (World)"), (Items{"Game 1999 was its sequel.", "", ""}));
+    EXPECT_EQ(Read(Emu::Mame, "Qix (Taito)"), (Items{"Qix", "Story of Qix"}));
+    EXPECT_EQ(Read(Emu::Mame, "(Bootleg)").front(), "Game 0 (c) 1990");
+    for (const std::string& title : {std::string("Game 20000"), std::string("Game 1\0", 7)})
+        EXPECT_EQ(Read(Emu::Mame, title), Items{"Game info not found in gamelist.txt!"});
+}
+
 TEST_F(HistoryTest, AMissingFileIsSaidInTheList) {
     TempDir empty;
     EXPECT_EQ(history.entry(Emu::Mame, empty.path(), "Galaga"),

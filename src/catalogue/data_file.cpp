@@ -1,7 +1,5 @@
 #include "catalogue/data_file.h"
 
-#include <algorithm>
-
 #include "platform/path.h"
 
 namespace arvok {
@@ -79,19 +77,27 @@ std::optional<GameRecord> DataFiles::findGame(Emu emu, std::string_view value, i
 
 RecordLines::RecordLines(const std::string& path) {
     ok_ = ReadTextFile(path, bytes_);
-    ForEachLine(bytes_.view(), [this](std::string_view line) {
-        if (size_t end = NameEnd(line); end != std::string_view::npos) {
-            lines_.push_back(line);
-            names_.push_back(line.substr(0, end));
-        }
+    const std::string_view bytes = bytes_.view();
+    ForEachLine(bytes, [&](std::string_view line) {
+        const size_t end = NameEnd(line);
+        if (end == std::string_view::npos)
+            return false;
+        const std::string_view name = line.substr(0, end);
+        // While the line is at hand, rather than in a pass of its own over all the names.
+        sorted_ = sorted_ && (names_.empty() || !ListOrder(name, names_.back()));
+        if (names_.size() == kRecordsToEstimate)
+            reserve(static_cast<size_t>(line.data() + line.size() - bytes.data()), bytes.size());
+        lines_.push_back(line);
+        names_.push_back(name);
         return false;
     });
 }
 
-bool RecordLines::sorted() const {
-    std::call_once(sortedFound_,
-                   [this] { sorted_ = std::is_sorted(names_.begin(), names_.end(), ListOrder); });
-    return sorted_;
+void RecordLines::reserve(size_t read, size_t size) {
+    // A tenth more than the records so far foretell, so that the vectors grow at most once.
+    const size_t estimate = names_.size() * size / read;
+    lines_.reserve(estimate + estimate / 10);
+    names_.reserve(estimate + estimate / 10);
 }
 
 } // namespace arvok

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,16 +60,22 @@ public:
     const std::vector<std::string_view>& lines() const { return lines_; }
     const std::vector<std::string_view>& names() const { return names_; }
     // Whether the names stand in the order of the game lists (ListOrder), as the shipped files
-    // have them; found at the first question and kept with the records.
-    bool sorted() const;
+    // have them; found while the file is read.
+    bool sorted() const { return sorted_; }
 
 private:
+    // The records a file holds seldom differ much in length: the first few tell how many the
+    // file holds, and the views are given room for them at once.
+    static constexpr size_t kRecordsToEstimate = 256;
+    // Room for the records of a file of "size" bytes whose first "read" bytes held the records
+    // found so far.
+    void reserve(size_t read, size_t size);
+
     FileBytes bytes_;
     std::vector<std::string_view> lines_;
     std::vector<std::string_view> names_;
     bool ok_ = false;
-    mutable std::once_flag sortedFound_;
-    mutable bool sorted_ = false;
+    bool sorted_ = true;
 };
 
 // The data files of an installation and the files beside them in its Cfg folder. The record

@@ -145,6 +145,57 @@ TEST_F(GameListTest, FiltersFindRecordsWhateverTheirOrderAndWriteNothingIntoData
     EXPECT_EQ(ListPresentFiles(dir / "Data"), Names{"Callus.dat"});
 }
 
+TEST_F(GameListTest, FieldsAreReadWhereverTheirSeparatorsFallInTheLine) {
+    // Records and the genre, manufacturer and year they hold. The lengths of the sets move the
+    // later ";" onto the first and last bytes of the line's groups of eight from the set on; some
+    // lines end in a field, or just after a ";", at the end of such a group.
+    struct Row {
+        std::string line, genre, maker, year;
+    };
+    const std::vector<Row> rows{
+        {"A;;C;neogeo;g1;m1;y1;", "g1", "m1", "y1"},
+        {"B;1234567;O;-;g2;m2;y2;f8;", "g2", "m2", "y2"},
+        {"C;12345678;C;p;g3;m3;y3;", "g3", "m3", "y3"},
+        {"D;12345678;O;-;genre1;makerxx;1999", "genre1", "makerxx", "1999"},
+        {"E;123;O;-;g2;m;yy;", "g2", "m", "yy"},
+        {"K;123;O;-;g6;m6;y6;", "g6", "m6", "y6"},
+        {"F;1234;C;neogeo2;g5;m5", "g5", "m5", ""},
+        {"G;;;;;;;;;;;", "", "", ""},
+        {"H;x", "", "", ""},
+        {"I;123456789012345;C;-;;m9;y1;;;;;;;;;;;;;;;", "", "m9", "y1"},
+        {"J;1234567890123456;O;neogeo;Shooter 3D;Konami;1981;f8;f9;f10;", "Shooter 3D", "Konami",
+         "1981"},
+    };
+    std::vector<std::string> lines;
+    for (const Row& row : rows)
+        lines.push_back(row.line);
+    WriteData("Mame.dat", lines);
+    auto names = [&rows](auto holds) {
+        Names out;
+        for (const Row& row : rows)
+            if (holds(row))
+                out.push_back(row.line.substr(0, 1));
+        return out;
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(List(Emu::Mame, 0, row.genre, row.maker, row.year), names([&row](const Row& r) {
+                      return r.genre == row.genre && r.maker == row.maker && r.year == row.year;
+                  }))
+            << row.line;
+        EXPECT_EQ(List(Emu::Mame, 0, "- Genre", "- Manufactor", row.year),
+                  names([&row](const Row& r) { return r.year == row.year; }))
+            << row.line;
+        EXPECT_EQ(List(Emu::Mame, 0, "- Genre", row.maker),
+                  names([&row](const Row& r) { return r.maker == row.maker; }))
+            << row.line;
+    }
+    EXPECT_EQ(List(Emu::Mame, 1), (Names{"B", "D", "E", "J", "K"}));
+    EXPECT_EQ(List(Emu::Mame, 2), (Names{"C", "I"}));
+    EXPECT_EQ(List(Emu::Mame, 6), (Names{"A", "F", "J"}));
+    EXPECT_EQ(List(Emu::Mame, 2, "- Genre", "- Manufactor", "y1"), Names{"I"});
+    EXPECT_EQ(List(Emu::Mame, 6, "g5"), Names{"F"});
+}
+
 // The windows' fixtures hold the combos' items; M72 has none, and a cut-short item matches only a
 // record holding exactly that text.
 TEST_F(GameListTest, M72HasNoFilterItemsAndACutShortItemMatchesOnlyItsText) {

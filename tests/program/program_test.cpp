@@ -78,14 +78,6 @@ private:
     int status_ = -1;
 };
 
-// Every file under "dir" with its bytes.
-std::string Contents(const std::string& dir) {
-    std::string all;
-    for (const auto& entry : fs::recursive_directory_iterator(dir))
-        all += entry.path().string() + "\n" + ReadBytes(entry.path()) + "\n";
-    return all;
-}
-
 TEST(Program, RunsOncePerInstallationEndsOnSigtermSavedAndStartsReadOnly) {
     // It opens the MAME window at start, on a settings file whose lines end with LF alone.
     TempDir dir;

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include <QCloseEvent>
 #include <QTimer>
 #include <QWindow>
@@ -328,15 +326,6 @@ TEST_F(Launcher, EveryControlStandsAsDesignedAndShowsItsTextWhole) {
     EXPECT_EQ(drawn[Index(Emu::System16)], drawn[Index(Emu::M72)]);
 }
 
-Lines Listing(const std::string& dir) {
-    Lines names;
-    for (const auto& entry : fs::recursive_directory_iterator(dir))
-        names.push_back(entry.path().string() + " " +
-                        std::to_string(entry.is_regular_file() ? entry.file_size() : 0));
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // A window that counts the times it was asked to close, and stays open.
 class ClosingProbe : public QWidget {
 public:
@@ -356,7 +345,7 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     window->setSectionOpen(Emu::Raine, true);
     window->setSectionOpen(Emu::Mame, true);
     window->setSectionOpen(Emu::Raine, false);
-    Lines before = Listing(home_);
+    const std::string before = test::Contents(home_);
 
     // With a section window open, No leaves both on screen, the program running, nothing saved;
     // Yes ends the program without the section's closing, which would save it a second time.
@@ -367,7 +356,7 @@ TEST_F(Launcher, QuittingAsksFirstAndSavesTheOpenSectionsInTheirOrder) {
     QTimer::singleShot(0, [&] {
         test::Click(Find(window.get(), "lblExit"));
         EXPECT_TRUE(calls_.empty());
-        EXPECT_EQ(Listing(home_), before);
+        EXPECT_EQ(test::Contents(home_), before);
         EXPECT_TRUE(window->isVisible() && section.isVisible());
         QTimer::singleShot(50, [&] { test::Click(Find(window.get(), "lblExit")); });
     });

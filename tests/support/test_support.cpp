@@ -148,6 +148,13 @@ std::vector<std::string> Entries(const std::string& dir) {
     return names;
 }
 
+std::string Contents(const std::string& dir) {
+    std::string all;
+    for (const auto& entry : fs::recursive_directory_iterator(dir))
+        all += entry.path().string() + "\n" + ReadBytes(entry.path()) + "\n";
+    return all;
+}
+
 std::tm Moment(int hour, int minute, int second, int day, int month, int year) {
     std::tm at{};
     at.tm_hour = hour;

@@ -68,6 +68,8 @@ std::string ReadBytes(const std::string& path);
 
 // Every entry of a directory, hidden ones included, sorted; none when it cannot be listed.
 std::vector<std::string> Entries(const std::string& dir);
+// Every file and folder below "dir", each path followed by its bytes.
+std::string Contents(const std::string& dir);
 
 // A local time of day and date: 9:30:05 on 7 February 1999 is Moment(9, 30, 5, 7, 2, 1999).
 std::tm Moment(int hour, int minute, int second, int day, int month, int year);

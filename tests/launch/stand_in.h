@@ -1,6 +1,6 @@
 // A stand-in emulator for the launch tests: a shell script that notes, while it runs, its
-// working directory, its arguments, what its ROM folder holds and the batch file it was started
-// from (which is gone once the launch is over).
+// arguments, its blocked signals, what its ROM folder holds and the batch file it was started from
+// (which is gone once the launch is over).
 #pragma once
 
 #include <filesystem>
@@ -16,7 +16,6 @@ namespace arvok::test {
 // What the stand-in saw during its run; "ran" is false when it never started.
 struct StandInRun {
     bool ran = false;
-    std::string cwd;
     std::vector<std::string> args;
     std::vector<std::string> romFolder; // file names, sorted
     std::string zips;                   // the bytes of its zips, one after another
@@ -33,7 +32,7 @@ public:
         : program_(JoinPath(emulatorDir, "emu")), notes_(notes) {
         std::filesystem::create_directories(notes);
         WriteScript(program_,
-                    "{ echo \"cwd=$(pwd -P)\"; for a in \"$@\"; do echo \"arg=$a\"; "
+                    "{ for a in \"$@\"; do echo \"arg=$a\"; "
                     "done; echo \"mask=$(grep SigBlk /proc/$$/status | cut -f2)\"; } > '" +
                         notes + "/run.log'\nls -1 '" + romFolder + "' > '" + notes +
                         "/roms.txt'\ncat '" + romFolder + "'/*.zip 2>/dev/null > '" + notes +
@@ -52,9 +51,7 @@ public:
         std::vector<std::string> lines;
         seen.ran = ReadLines(JoinPath(notes_, "run.log"), lines);
         for (const std::string& line : lines) {
-            if (line.rfind("cwd=", 0) == 0)
-                seen.cwd = line.substr(4);
-            else if (line.rfind("arg=", 0) == 0)
+            if (line.rfind("arg=", 0) == 0)
                 seen.args.push_back(line.substr(4));
             else if (line.rfind("mask=", 0) == 0)
                 seen.mask = line.substr(5);

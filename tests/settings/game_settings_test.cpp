@@ -198,11 +198,8 @@ TEST_F(GameSettingsTest, AFailedRewriteKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(ReadBytes(path), before);
     EXPECT_EQ(test::Entries(dir / "Cfg"), std::vector<std::string>{"Mame.set"});
     // The save on a change of game is reported once; "All", which the user asked for, each time.
-    ASSERT_EQ(shown->asked.size(), 2u);
-    for (const auto& asked : shown->asked) {
-        EXPECT_EQ(asked.text, "The settings could not be saved in\r" + path);
-        EXPECT_EQ(asked.style, MsgStyle::Warning);
-    }
+    EXPECT_EQ(test::AskedTexts(*shown),
+              std::vector<std::string>(2, "The settings could not be saved in\r" + path));
 
     // A file that cannot be read is named once, also when "All" finds it first, reads as empty
     // and is never written over, not even by "All", which the user asked for and which names it

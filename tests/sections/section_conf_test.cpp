@@ -32,8 +32,6 @@ TEST_F(SectionConfTest, EveryOptionIsReadFromTheSettingsFileAndSavedBackAsItWas)
         {"SnapFormat", "JPG", "optSnapJPG", "checked", "true"},
         {"SnapFormat", "BMP", "optSnapBMP", "checked", "true"},
         {"NoSlideShow", "1", "chkMameNoSlide", "checked", "true"},
-        {"NoSlideShow", "1", "chkMameShowCounter", "enabled", "false"},
-        {"NoSlideShow", "1", "cboSlideShowTimer", "enabled", "false"},
         {"ShowCounter", "1", "chkMameShowCounter", "checked", "true"},
         {"SlideDelay", "7", "cboSlideShowTimer", "currentText", "5,0 Seconds"},
     };

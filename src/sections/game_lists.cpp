@@ -163,13 +163,16 @@ void GameLists::buildFilters(QWidget* window) {
     for (size_t i = 0; i < filters_.size(); ++i) {
         auto* combo = Placed(new QComboBox(window), ("cboFilter" + base + kFilterSuffix[i]).c_str(),
                              design_.filterLeft[i], 4650, design_.filterWidth[i], 285);
+        const int index = static_cast<int>(i);
+        filters_[i] = combo;
+        // The combo takes its style and its colours while its list is empty: each lays the list
+        // out anew.
+        ApplyCompactStyle(combo);
+        colourFilter(index);
         for (const std::string& item : *lists[i])
             combo->addItem(FromAnsi(item));
         combo->installEventFilter(this);
-        const int index = static_cast<int>(i);
         connect(combo, &QComboBox::activated, this, [this, index] { onFilterChosen(index); });
-        filters_[i] = combo;
-        colourFilter(index);
     }
 }
 
@@ -417,7 +420,8 @@ void GameLists::neutralFilters() {
 
 void GameLists::colourFilter(int combo) {
     QComboBox* box = filters_[static_cast<size_t>(combo)];
-    const bool neutral = box->currentIndex() == 0;
+    // A combo not yet filled takes the colours of its first item.
+    const bool neutral = box->currentIndex() <= 0;
     // The category combo keeps its design text colour.
     const std::uint32_t text = combo == 0 ? kMiscFilterText : neutral ? 0 : kActiveFilterText;
     ColourCombo(box, neutral ? kNeutralFilterBack : kActiveFilterBack, text);

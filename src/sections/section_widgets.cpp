@@ -146,10 +146,12 @@ bool MarkingFocus(QAbstractScrollArea* list, QEvent* event, Event baseEvent) {
     return handled;
 }
 
-// Each widget is given the style once. Qt hands a style on to the widgets below one with a style
-// sheet of its own, and each list below re-lays out its items when it is handed one, so those are
-// left to it.
+// Each widget is given the style once: one that has a style of its own already is passed over.
+// Qt hands a style on to the widgets below one with a style sheet of its own, and each list below
+// re-lays out its items when it is handed one, so those are left to it.
 void GiveStyle(QWidget* widget, QStyle* style) {
+    if (widget->testAttribute(Qt::WA_SetStyle))
+        return;
     widget->setStyle(style);
     if (!widget->styleSheet().isEmpty())
         return;
@@ -166,9 +168,9 @@ QFont CompactFont(QFont font) {
     return font;
 }
 
-void ApplyCompactStyle(QWidget* window) {
+void ApplyCompactStyle(QWidget* widget) {
     static CompactStyle* style = new CompactStyle;
-    GiveStyle(window, style);
+    GiveStyle(widget, style);
 }
 
 void SinkWhenPressed(QWidget* button) {

@@ -53,10 +53,11 @@ QLabel* MakeInertButton(QWidget* parent, const char* name, const QString& text, 
 
 // The section windows' compact look, so that every caption shows whole at its design size: a
 // condensed 10-pixel font, and a style with check-box and option-button indicators that fit a
-// 12-pixel row and combo boxes with a narrow arrow (applied to "window" and every control it
-// holds once they are built).
+// 12-pixel row and combo boxes with a narrow arrow (applied to "widget" and every control it
+// holds once they are built; a control that took it before, as a filter combo does before it is
+// filled, keeps it).
 QFont CompactFont(QFont font);
-void ApplyCompactStyle(QWidget* window);
+void ApplyCompactStyle(QWidget* widget);
 
 // A page button sinks while a mouse button is held on it: 10 twips right and down, one pixel on
 // screen, and back to its place when the button is released.

@@ -2,7 +2,6 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest-spi.h>
@@ -76,8 +75,7 @@ std::string Selected(FolderPicker& picker) {
 TEST_F(PickersTest, FolderPickerListsMatchingFilesAndAnswersTheOpenFolder) {
     for (const char* file :
          {"bosco.zip", "pacman.zip", "GALAGA.ZIP", "readme.txt", ".hidden.zip", ".old/galaga.zip",
-          "Néo/neogeo.zip", "Néo/a set whose name runs on past the list.zip", "empty/readme.txt",
-          "zeta/x", "B-side/x", "alpha/x", "Cps1/x"})
+          "Néo/neogeo.zip", "Néo/a set whose name runs on past the list.zip", "empty/readme.txt"})
         WriteBytes(dir / ("roms/" + std::string(file)), "z");
 
     FolderPicker own({"MAMESETTINGS", "mspacman.zip;pacman.zip", "x", dir / "roms"});
@@ -97,28 +95,8 @@ TEST_F(PickersTest, FolderPickerListsMatchingFilesAndAnswersTheOpenFolder) {
         OpenFolder(picker, "dirSelDir", folder);
         EXPECT_EQ(Find(&picker, "lblCount")->text(), count) << folder;
     }
-    // The open folder and those above it show an open folder, each indented a step further; its
-    // sub-folders, in alphabetical order without regard to case, a closed one, a step further
-    // than it. All are rows of one height.
     OpenFolder(picker, "dirSelDir", "roms");
     auto* folders = Find<QListWidget>(&picker, "dirSelDir");
-    const Lines rows = Items(folders);
-    EXPECT_EQ(Lines(rows.end() - 6, rows.end()),
-              (Lines{"alpha", "B-side", "Cps1", "empty", "Néo", "zeta"}));
-    const int open = folders->currentRow();
-    EXPECT_EQ(folders->currentItem()->text().trimmed(), "roms") << "the open folder is current";
-    EXPECT_TRUE(folders->findItems(".old", Qt::MatchEndsWith).empty()) << "a hidden folder";
-    for (int row = 0; row < folders->count(); ++row) {
-        const QListWidgetItem* item = folders->item(row);
-        const auto icon = row <= open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirIcon;
-        EXPECT_TRUE(item->icon().pixmap(16).toImage() ==
-                    folders->style()->standardIcon(icon).pixmap(16).toImage())
-            << row;
-        EXPECT_EQ(item->text().size() - item->text().trimmed().size(), 2 * std::min(row, open + 1));
-        EXPECT_EQ(folders->visualItemRect(item).height(),
-                  folders->visualItemRect(folders->item(0)).height())
-            << Items(folders)[static_cast<size_t>(row)];
-    }
     // A folder gone from the disk meanwhile leaves the picker where it was.
     std::filesystem::remove_all(dir / "roms/empty");
     OpenFolder(picker, "dirSelDir", "empty");

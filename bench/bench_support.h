@@ -171,22 +171,27 @@ inline void RegisterFloors(const std::string& path, const std::string& label = {
         ->Unit(benchmark::kMillisecond);
 }
 
-// Registers the floor of a rewrite of "path": one read of it, its bytes written to a new file
-// beside it, synced and renamed over it.
+// A rewrite of "path": one read of it, its bytes written to a new file beside it, synced and
+// renamed over it.
+inline void Rewrite(const std::string& path) {
+    const std::string temp = path + ".floor";
+    const std::string bytes = ReadWhole(path);
+    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    bool written =
+        fd >= 0 && write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    written = fsync(fd) == 0 && close(fd) == 0 && written;
+    if (!written || rename(temp.c_str(), path.c_str()) != 0)
+        std::abort();
+}
+
+// Registers the floor of a rewrite of "path" (Rewrite).
 inline void RegisterRewriteFloor(const std::string& path, const std::string& label = {}) {
-    benchmark::RegisterBenchmark(FloorOf(kRewriteFloor, label).c_str(), [path](benchmark::State&
-                                                                                   state) {
-        const std::string temp = path + ".floor";
-        for (auto _ : state) {
-            const std::string bytes = ReadWhole(path);
-            int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            bool written = fd >= 0 && write(fd, bytes.data(), bytes.size()) ==
-                                          static_cast<ssize_t>(bytes.size());
-            written = fsync(fd) == 0 && close(fd) == 0 && written;
-            if (!written || rename(temp.c_str(), path.c_str()) != 0)
-                std::abort();
-        }
-    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(FloorOf(kRewriteFloor, label).c_str(),
+                                 [path](benchmark::State& state) {
+                                     for (auto _ : state)
+                                         Rewrite(path);
+                                 })
+        ->Unit(benchmark::kMillisecond);
 }
 
 // What a figure is compared with: the sum of these floors' times, which it is to stay within

@@ -5,7 +5,8 @@
 // damaged one itself. A store is measured in this process, after the stores before it, and in a
 // process of its own that has loaded the game just before, as the first change a user makes.
 // Each is printed with its ratio to the floors of its file measured in the same run: one read and
-// a memchr split, and for a store one read, write, fsync and rename.
+// a memchr split, and for a store one read, write, fsync and rename, in this process for the one
+// and in a process of its own for the other.
 #include "bench_support.h"
 
 #include <sys/stat.h>
@@ -16,6 +17,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "settings/game_settings.h"
@@ -68,25 +70,33 @@ void Store(benchmark::State& state, const std::string& key) {
     }
 }
 
-// The flag that makes the benchmark a process of its own that stores one game: it is followed by
-// the installation and the game's key, and prints the store's time in seconds.
+// The flags that make the benchmark a process of its own that does one thing and prints its time
+// in seconds: store one game (followed by the installation and the game's key), or rewrite a
+// file as the floor does (followed by the file).
 constexpr const char* kStoreOnce = "--store-once";
+constexpr const char* kRewriteOnce = "--rewrite-once";
+
+// Runs "act" once and prints its time in seconds; the exit status tells whether it did its work.
+template <typename Act> int TimedOnce(Act act) {
+    auto start = std::chrono::steady_clock::now();
+    bool done = act();
+    std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::printf("%.9f\n", took.count());
+    return done ? 0 : 1;
+}
 
 int StoreOnce(const std::string& root, const std::string& key) {
     Installation made(root);
     SettingsFields fields = made.gameSettings.load(Emu::Mame, key).fields;
     FlipMonitor(fields);
-    auto start = std::chrono::steady_clock::now();
-    bool stored = made.gameSettings.save(Emu::Mame, key, fields).saved();
-    std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    std::printf("%.9f\n", took.count());
-    return stored ? 0 : 1;
+    return TimedOnce([&] { return made.gameSettings.save(Emu::Mame, key, fields).saved(); });
 }
 
-// Each store in a new process of this program, timed there.
-void StoreInFreshProcess(benchmark::State& state, const std::string& root, const std::string& key) {
-    const std::string command = "'" + fs::read_symlink("/proc/self/exe").string() + "' " +
-                                kStoreOnce + " '" + root + "' '" + key + "'";
+// Each iteration a new process of this program given "arguments" (quoted), timed there.
+void InFreshProcess(benchmark::State& state, const std::vector<std::string>& arguments) {
+    std::string command = "'" + fs::read_symlink("/proc/self/exe").string() + "'";
+    for (const std::string& argument : arguments)
+        command += " '" + argument + "'";
     for (auto _ : state) {
         FILE* child = popen(command.c_str(), "r");
         double seconds = 0;
@@ -108,6 +118,11 @@ int main(int argc, char** argv) {
     SetDialogs(std::make_unique<SilentDialogs>());
     if (argc == 4 && std::string(argv[1]) == kStoreOnce)
         return StoreOnce(argv[2], argv[3]);
+    if (argc == 3 && std::string(argv[1]) == kRewriteOnce)
+        return TimedOnce([path = std::string(argv[2])] {
+            Rewrite(path);
+            return true;
+        });
     std::string root = MakeInstallation();
     Installation made(root);
     installation = &made;
@@ -118,6 +133,15 @@ int main(int argc, char** argv) {
         WriteRecords(path, records);
         RegisterFloors(path, label);
         RegisterRewriteFloor(path, label);
+        // The floor of a store in a process of its own, measured in such a process too: a new
+        // process has none of the memory a running one reuses.
+        const std::string freshFloor = FloorOf(kRewriteFloor + " in a fresh process", label);
+        benchmark::RegisterBenchmark(freshFloor.c_str(),
+                                     [path](benchmark::State& state) {
+                                         InFreshProcess(state, {kRewriteOnce, path});
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime();
         const std::string last = GameName(records - 1);
         const std::vector<std::string> readSplit{FloorOf(kReadSplitFloor, label)};
         for (auto [file, name] : {std::pair{File::Cold, "cold"}, {File::Warm, "warm"}}) {
@@ -139,12 +163,12 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(fresh.c_str(),
                                      [path, root, last](benchmark::State& state) {
                                          Use(path);
-                                         StoreInFreshProcess(state, root, last);
+                                         InFreshProcess(state, {kStoreOnce, root, last});
                                      })
             ->Unit(benchmark::kMillisecond)
             ->UseManualTime();
-        // Timed by hand, the figure's name says so.
-        goals[fresh + "/manual_time"] = {1.5, {FloorOf(kRewriteFloor, label)}};
+        // Timed by hand, the figure's name and its floor's say so.
+        goals[fresh + "/manual_time"] = {1.5, {freshFloor + "/manual_time"}};
     }
 
     const std::string damaged = root + "/Cfg/damaged.set";

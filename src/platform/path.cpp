@@ -1,5 +1,6 @@
 #include "platform/path.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -215,15 +217,42 @@ bool CopyFile(const std::string& from, const std::string& to, std::string* error
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t wrote = write(fd, bytes.data(), bytes.size());
+    return WriteAll(fd, std::vector<std::string_view>{bytes});
+}
+
+bool WriteAll(int fd, const std::vector<std::string_view>& pieces) {
+    constexpr size_t kMostAtOnce = 1024; // IOV_MAX on Linux
+    size_t at = 0;                       // the first piece not yet written whole
+    size_t done = 0;                     // the bytes of it already written
+    for (;;) {
+        while (at < pieces.size() && done == pieces[at].size()) {
+            ++at;
+            done = 0;
+        }
+        if (at == pieces.size())
+            return true;
+        iovec batch[kMostAtOnce];
+        size_t count = 0;
+        for (size_t next = at; next < pieces.size() && count < kMostAtOnce; ++next, ++count) {
+            const size_t skip = next == at ? done : 0;
+            batch[count] = {const_cast<char*>(pieces[next].data() + skip),
+                            pieces[next].size() - skip};
+        }
+        ssize_t wrote = writev(fd, batch, static_cast<int>(count));
         if (wrote < 0 && errno == EINTR)
             continue;
         if (wrote <= 0)
             return false;
-        bytes.remove_prefix(static_cast<size_t>(wrote));
+        for (auto left = static_cast<size_t>(wrote); left > 0;) {
+            const size_t taken = std::min(left, pieces[at].size() - done);
+            done += taken;
+            left -= taken;
+            if (done == pieces[at].size()) {
+                ++at;
+                done = 0;
+            }
+        }
     }
-    return true;
 }
 
 std::string CurrentDirectory() {

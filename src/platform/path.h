@@ -49,6 +49,9 @@ bool CopyFile(const std::string& from, const std::string& to, std::string* error
 // Writes all of "bytes" to the open file "fd", going on after an interrupted write; false, with
 // errno telling why, when a write fails.
 bool WriteAll(int fd, std::string_view bytes);
+// The same for "pieces" written one after another, as many at a time as one system call takes:
+// a file can be written from the places its bytes already stand without copying them together.
+bool WriteAll(int fd, const std::vector<std::string_view>& pieces);
 std::string CurrentDirectory();
 
 } // namespace arvok

@@ -226,7 +226,13 @@ int CreateNewFile(const std::string& dir, const std::string& name, std::string& 
 
 } // namespace
 
-SaveResult WriteFileAtomically(const std::string& path, const std::string& bytes,
+SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                               Durability durability, const std::string& tempName, AtLink atLink) {
+    return WriteFileAtomically(path, std::vector<std::string_view>{bytes}, durability, tempName,
+                               atLink);
+}
+
+SaveResult WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& pieces,
                                Durability durability, const std::string& tempName, AtLink atLink) {
     auto failed = [](int error) { return SaveResult{false, std::strerror(error)}; };
     std::optional<std::string> target = atLink == AtLink::Follow ? FinalTarget(path) : path;
@@ -252,7 +258,7 @@ SaveResult WriteFileAtomically(const std::string& path, const std::string& bytes
     if (replacing)
         step(fchmod(fd, old.st_mode & 07777) == 0);
     if (error == 0)
-        step(WriteAll(fd, bytes));
+        step(WriteAll(fd, pieces));
     if (error == 0 && durability == Durability::Synced)
         step(fsync(fd) == 0);
     step(close(fd) == 0);

@@ -166,7 +166,12 @@ struct SaveResult {
 // with a number added is removed first (a link itself, never the file it names); while something
 // still stands at the name (a folder), the name with the next number is taken. Whatever stands
 // at a temporary name is never opened.
-SaveResult WriteFileAtomically(const std::string& path, const std::string& bytes,
+SaveResult WriteFileAtomically(const std::string& path, std::string_view bytes,
+                               Durability durability = Durability::Synced,
+                               const std::string& tempName = {}, AtLink atLink = AtLink::Follow);
+// The same for a file whose bytes are "pieces" one after another, each written from where it
+// stands (the kept lines of the old file and a new line between them).
+SaveResult WriteFileAtomically(const std::string& path, const std::vector<std::string_view>& pieces,
                                Durability durability = Durability::Synced,
                                const std::string& tempName = {}, AtLink atLink = AtLink::Follow);
 

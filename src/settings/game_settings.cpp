@@ -346,7 +346,6 @@ public:
 
     bool ok() const { return state_ == settings_io::FileState::Read; }
     settings_io::FileState state() const { return state_; }
-    size_t size() const { return bytes_.size(); }
     const std::vector<std::string_view>& lines() const { return lines_; }
     // Whether the file is its lines each followed by CR LF, as a save writes it.
     bool asWritten() const { return asWritten_; }
@@ -452,31 +451,35 @@ settings_io::SettingsSave GameSettingsFiles::save(Emu emu, const std::string& ke
         }
     if (!records.empty() && unchanged)
         return {path, settings_io::SaveStop::None, {}, {}};
-    std::string bytes;
-    bytes.reserve(file->size() + lines.size() + record.size() + 2);
-    // The lines from "from" up to "to" as a save writes them: straight from the file's bytes when
-    // it was written so.
+    // The new file as pieces written one after another from where they stand: the kept lines
+    // from the old file's bytes, each record of the key from "record".
+    constexpr std::string_view kCrLf = "\r\n";
+    std::vector<std::string_view> pieces;
+    // The lines from "from" up to "to" as a save writes them: in one piece when the file was
+    // written so, else each line followed by CR LF.
     auto keep = [&](size_t from, size_t to) {
         if (file->asWritten() && from < to)
-            bytes.append(lines[from].data(),
-                         lines[to - 1].data() + lines[to - 1].size() + 2 - lines[from].data());
+            pieces.emplace_back(lines[from].data(), lines[to - 1].data() + lines[to - 1].size() +
+                                                        kCrLf.size() - lines[from].data());
         else
             for (size_t at = from; at < to; ++at) {
-                bytes += lines[at];
-                bytes += "\r\n";
+                pieces.push_back(lines[at]);
+                pieces.push_back(kCrLf);
             }
     };
     size_t from = 0;
     for (size_t at : records) {
         keep(from, at);
-        bytes += record;
-        bytes += "\r\n";
+        pieces.push_back(record);
+        pieces.push_back(kCrLf);
         from = at + 1;
     }
     keep(from, lines.size());
-    if (records.empty())
-        bytes += record + "\r\n";
-    return files_.saveRead(path, bytes);
+    if (records.empty()) {
+        pieces.push_back(record);
+        pieces.push_back(kCrLf);
+    }
+    return files_.saveRead(path, pieces);
 }
 
 settings_io::SettingsSave GameSettingsFiles::applyToAll(Emu emu, const SettingsFields& fields) {

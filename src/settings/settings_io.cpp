@@ -137,13 +137,14 @@ SettingsSave SettingsFiles::save(const std::string& path, const Compose& compose
         stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) &&
         access(path.c_str(), W_OK) == 0 && access(DirName(path).c_str(), W_OK) == 0)
         return {path, SaveStop::None, {}, {}};
-    return saveRead(path, bytes);
+    return saveRead(path, {bytes});
 }
 
-SettingsSave SettingsFiles::saveRead(const std::string& path, const std::string& bytes) {
+SettingsSave SettingsFiles::saveRead(const std::string& path,
+                                     const std::vector<std::string_view>& pieces) {
     if (unreadable_.count(path) > 0)
         return {path, SaveStop::KnownUnreadable, {}, {}};
-    SaveResult written = WriteFileAtomically(path, bytes);
+    SaveResult written = WriteFileAtomically(path, pieces);
     if (written.saved)
         return {path, SaveStop::None, {}, {}};
     return {path, SaveStop::WriteFailed, written.why, {}};

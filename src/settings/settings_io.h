@@ -105,8 +105,10 @@ public:
     settings_io::SettingsSave save(const std::string& path, const Compose& compose,
                                    settings_io::Recognised recognised);
     // Save for a file that has just been read (readBytes) and was not Unreadable: it is not read
-    // again first, but one found unreadable before is still not written.
-    settings_io::SettingsSave saveRead(const std::string& path, const std::string& bytes);
+    // again first, but one found unreadable before is still not written. The new file is
+    // "pieces" one after another.
+    settings_io::SettingsSave saveRead(const std::string& path,
+                                       const std::vector<std::string_view>& pieces);
 
 private:
     std::string dirInst_;

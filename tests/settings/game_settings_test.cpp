@@ -181,6 +181,18 @@ TEST_F(GameSettingsTest, SavingReplacesEveryRecordOfTheKeyInPlaceOrAppendsANewOn
     EXPECT_EQ(ReadBytes(SetPath(dir, Emu::Mame)),
               "\"Robotron\",\"/roms/robotron\",0,0,0,-1,1,1,12,0,0,0,\"-8\",\"16\",30,"
               "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,1,0,0,0\r\n\"Galaga\",\"/g\"\r\n");
+
+    // A long file with LF line ends is written back whole, every line given its CR LF.
+    std::string lf;
+    std::string crLf;
+    for (int game = 1; game <= 1500; ++game) {
+        const std::string line = "\"Game " + std::to_string(game) + "\",\"/g\",0,0,0,0,0";
+        lf += line + "\n";
+        crLf += (game == 1200 ? "\"Game 1200\",\"/new\",0,0,16,0,0" : line) + "\r\n";
+    }
+    WriteBytes(path, lf);
+    ASSERT_TRUE(SaveGameSettings(Emu::Raine, "Game 1200", fields));
+    EXPECT_EQ(ReadBytes(path), crLf);
     EXPECT_TRUE(shown->asked.empty());
 }
 

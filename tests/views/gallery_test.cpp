@@ -111,6 +111,18 @@ void AddSection(std::vector<View>& views, Emu emu) {
 std::vector<View> Views() {
     QWidget* launcher = &Forms::main();
     std::vector<View> views{{"frmMain", [=] { return launcher->grab().toImage(); }}};
+    // The launcher as the pointer moves over its entries and menu labels in turn, then off them.
+    int step = 0;
+    for (const char* control : {"lblCallus", "lblRaine", "lblSystem16", "lblM72", "lblMame",
+                                "lblNeoRageX", "Image4", "lblAbout", "lblLays", "lblAbout", ""})
+        views.push_back(
+            {"frmMain-" + std::to_string(++step) + "-" + (*control ? control : "away"), [=] {
+                 if (*control)
+                     test::MoveOver(Find<QWidget>(launcher, control));
+                 else
+                     test::MoveOver(launcher, {3, 300});
+                 return launcher->grab().toImage();
+             }});
     for (Emu emu : kAllEmus)
         AddSection(views, emu);
     auto config = [](const char* button) {

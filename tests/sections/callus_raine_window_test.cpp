@@ -101,7 +101,7 @@ TEST_F(CallusRaineTest, TheFavouritesShareShowsOnTheSectionsOwnGesture) {
     for (const Share& share :
          std::vector<Share>{{Emu::Mame, {"Galaga"}, "", ""},
                             {Emu::Raine, {"Darius", "Rastan"}, "", " 50% of total "},
-                            {Emu::System16, {"Darius"}, "", " 33% of total "},
+                            {Emu::System16, {"Darius", "Bubble Bobble"}, "", " 66% of total "},
                             {Emu::M72, {"Darius"}, "", ""},
                             {Emu::Callus, {"Final Fight"}, " 25% of total ", ""}}) {
         WriteCfg(share.emu, share.favourites);
@@ -308,6 +308,7 @@ TEST_F(CallusRaineTest, DefTakesTheDefaultRomFolderAndAllMakesThePageEveryGamesD
         find<QLineEdit>(folder.c_str())->setText("/elsewhere");
         clickButton("cmdDirRomDefault");
         EXPECT_EQ(text(folder.c_str()), dir_ / "roms");
+        EXPECT_EQ(find<QLineEdit>(folder.c_str())->cursorPosition(), 0) << "its start shows";
         choose(c.combo, c.index);
         if (c.box)
             find<QCheckBox>(c.box)->click();

@@ -104,6 +104,9 @@ TEST_F(SectionConfTest, PickersOpenOnTheFieldsFoldersWithTheirTagsAndPatterns) {
     EXPECT_EQ(snap.tagAndFolder(), "MAMESNAP " + dir_ / "snap");
     EXPECT_EQ(snap.pattern, "*.jpg");
     EXPECT_EQ(text("txtOptMameSnap"), dir_ / "snap/more");
+    EXPECT_NE(ReadBytes(dir_ / "Cfg/Mame.cfg").find("SnapPath=" + dir_ / "snap/more\r"),
+              std::string::npos)
+        << "saved at once";
     EXPECT_NE(text("txtMameRomPath"), dir_ / "snap/more");
     // B.ALT lists the zips and writes the folder chosen into the alternative path alone.
     WriteBytes(dir_ / "alt/more/x.zip", "zip");

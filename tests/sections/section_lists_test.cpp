@@ -204,5 +204,19 @@ TEST_F(SectionListsTest, TheRightButtonTellsTheSelectedGamesFactsWithoutChanging
     menu->close();
 }
 
+// A combo's text ends short of its arrow: the arrow looks the same whatever item is shown.
+TEST_F(SectionListsTest, AComboShowsItsTextClearOfItsArrow) {
+    open();
+    auto* combo = find<QComboBox>("cboFilterMameManufactor");
+    auto arrow = [combo] {
+        const QImage drawn = combo->grab().toImage();
+        return drawn.copy(drawn.width() - 14, 0, 14, drawn.height());
+    };
+    combo->setCurrentIndex(-1);
+    const QImage empty = arrow();
+    combo->setCurrentIndex(combo->findText("Cinematronics + Advanced Microcompute"));
+    EXPECT_EQ(arrow(), empty);
+}
+
 } // namespace
 } // namespace arvok::test

@@ -213,6 +213,9 @@ TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {
     ASSERT_EQ(AskedTexts(*dialogs_), Names{"Format not valid!  \rYou must enter only 0-9 or\r"
                                            "optionally '-' for negative values"});
     EXPECT_EQ(dialogs_->asked[0].title, "Warning!");
+    row->selectAll();
+    type(row, Qt::Key_Plus, "+");
+    EXPECT_EQ(row->text().toStdString(), "0");
 
     // Pasted text is held to the same rule; a minus after a digit is refused too.
     column->selectAll();

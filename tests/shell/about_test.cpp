@@ -73,7 +73,8 @@ TEST(About, TheLauncherShowsItModallyAndItsLogoLeadsToTheDedicationAsDesigned) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-// Each style of box shows the program's title and answers by the button pressed.
+// Each style of box shows the program's title and its text as plain text, never as markup, and
+// answers by the button pressed.
 TEST(QtDialogs, EachStyleShowsTheTitleAndAnswersByTheButtonPressed) {
     QtDialogs dialogs(texts::Title());
     const struct {
@@ -91,6 +92,7 @@ TEST(QtDialogs, EachStyleShowsTheTitleAndAnswersByTheButtonPressed) {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->windowTitle(), "Arvok v0.1b");
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
             for (QAbstractButton* button : box->buttons())
                 if (button->text() == c.pressed)
                     button->click();

@@ -51,6 +51,12 @@ std::string_view Key(const HistoryRules& rules, std::string_view title) {
     return title.substr(0, paren == 0 ? 0 : paren - 1);
 }
 
+// Whether "line" begins with "key", its first byte looked at first: most lines part from a key
+// there.
+bool Begins(std::string_view line, std::string_view key) {
+    return key.empty() || (!line.empty() && line[0] == key[0] && line.substr(0, key.size()) == key);
+}
+
 // The first "count" bytes of "text" (all of it when shorter) as a number, the missing ones zero.
 uint64_t RunBytes(std::string_view text, size_t count) {
     uint64_t bytes = 0;
@@ -69,23 +75,63 @@ void AddLine(const HistoryRules& rules, std::string_view line, std::vector<std::
 
 } // namespace
 
-HistoryText::HistoryText(const std::string& path) : ok_(ReadTextFile(path, read_)) {
+HistoryText::HistoryText(const std::string& path) : ok_(ReadTextFile(path, read_)) {}
+
+const std::vector<std::string_view>& HistoryText::lines() const {
+    if (!cut_)
+        cut({});
+    return lines_;
+}
+
+size_t HistoryText::firstBeginningWith(std::string_view key) const {
+    if (!cut_)
+        return cut(key);
+    if (runs_.empty())
+        gatherRuns();
+    const Run& found = runs_[slotOf(RunBytes(key, 8))];
+    // A key shorter than eight bytes has its first line at once, unless it holds a NUL: it then
+    // reads as the run of its bytes before the NUL, and no line begins with it.
+    if (key.size() < 8)
+        return found.first != kNoLine && Begins(lines_[found.first], key) ? found.first
+                                                                          : lines_.size();
+    for (uint32_t line = found.first; line != kNoLine; line = sameEight_[line])
+        if (Begins(lines_[line], key))
+            return line;
+    return lines_.size();
+}
+
+size_t HistoryText::firstHolding(std::string_view key) const {
+    const std::vector<std::string_view>& all = lines();
+    return static_cast<size_t>(std::find_if(all.begin(), all.end(),
+                                            [key](std::string_view l) {
+                                                return !l.empty() &&
+                                                       l.find(key) != std::string_view::npos;
+                                            }) -
+                               all.begin());
+}
+
+size_t HistoryText::cut(std::string_view key) const {
+    cut_ = true;
     // A history's lines run to some forty bytes on the whole, empty ones counted: room for a line
     // each 32 bytes is taken at once, so that the list is not moved as it grows. What room is
     // left over is never touched, and so takes no memory.
     constexpr size_t kFewestBytesPerLine = 32;
     lines_.reserve(read_.size() / kFewestBytesPerLine);
+    size_t first = std::string_view::npos;
     size_t shownBytes = 0;
-    bool cut = false;
-    ForEachLine(read_.view(), [this, &shownBytes, &cut](std::string_view line) {
-        lines_.push_back(ShownLine(line));
-        shownBytes += lines_.back().size();
-        cut = cut || lines_.back().size() < line.size();
+    bool shortened = false;
+    ForEachLine(read_.view(), [&](std::string_view line) {
+        const std::string_view shown = ShownLine(line);
+        if (first == std::string_view::npos && Begins(shown, key))
+            first = lines_.size();
+        shownBytes += shown.size();
+        shortened = shortened || shown.size() < line.size();
+        lines_.emplace_back(shown.data(), shown.size());
         return false;
     });
     // A line far longer than any entry's costs no memory once read: where one was cut, the shown
     // lines are kept on their own and the bytes read are let go.
-    if (cut) {
+    if (shortened) {
         kept_.reserve(shownBytes);
         for (std::string_view& line : lines_) {
             const size_t start = kept_.size();
@@ -95,32 +141,7 @@ HistoryText::HistoryText(const std::string& path) : ok_(ReadTextFile(path, read_
         read_ = FileBytes();
         lines_.shrink_to_fit();
     }
-}
-
-size_t HistoryText::firstBeginningWith(std::string_view key) const {
-    auto begins = [key](std::string_view line) { return line.substr(0, key.size()) == key; };
-    // The first key after a read is found by a pass over the lines, so that a history read again
-    // for a key costs little more than the read; the runs are gathered for the keys after it.
-    if (runs_.empty()) {
-        if (!passedOver_) {
-            passedOver_ = true;
-            // Most lines part from the key at their first byte, which is looked at first.
-            auto begun = std::find_if(lines_.begin(), lines_.end(), [key, begins](auto line) {
-                return key.empty() || (!line.empty() && line[0] == key[0] && begins(line));
-            });
-            return static_cast<size_t>(begun - lines_.begin());
-        }
-        gatherRuns();
-    }
-    const Run& found = runs_[slotOf(RunBytes(key, 8))];
-    // A key shorter than eight bytes has its first line at once, unless it holds a NUL: it then
-    // reads as the run of its bytes before the NUL, and no line begins with it.
-    if (key.size() < 8)
-        return found.first != kNoLine && begins(lines_[found.first]) ? found.first : lines_.size();
-    for (uint32_t line = found.first; line != kNoLine; line = sameEight_[line])
-        if (begins(lines_[line]))
-            return line;
-    return lines_.size();
+    return std::min(first, lines_.size());
 }
 
 size_t HistoryText::slotOf(uint64_t bytes) const {
@@ -186,14 +207,11 @@ std::vector<std::string> HistoryFiles::entry(Emu emu, const std::string& emulato
         items.assign(rules->noFile.begin(), rules->noFile.end());
         return items;
     }
-    const std::vector<std::string_view>& lines = text->lines();
     const std::string_view key = Key(*rules, title);
-    auto line = rules->matchAnywhere
-                    ? std::find_if(lines.begin(), lines.end(),
-                                   [key](std::string_view l) {
-                                       return !l.empty() && l.find(key) != std::string_view::npos;
-                                   })
-                    : lines.begin() + static_cast<ptrdiff_t>(text->firstBeginningWith(key));
+    const size_t found =
+        rules->matchAnywhere ? text->firstHolding(key) : text->firstBeginningWith(key);
+    const std::vector<std::string_view>& lines = text->lines();
+    auto line = lines.begin() + static_cast<ptrdiff_t>(found);
     if (line == lines.end()) {
         items.assign(rules->noEntry.begin(), rules->noEntry.end());
         return items;

@@ -14,22 +14,28 @@
 namespace arvok {
 
 // The lines of a "gamelist.txt" as read, each cut at kLongestShownLine: what lies beyond is
-// neither kept nor shown.
+// neither kept nor shown. The bytes read are cut into lines at the first call, which for a first
+// key is also the search for it, so that a history read for one key is passed over once.
 class HistoryText {
 public:
     explicit HistoryText(const std::string& path);
     HistoryText(const HistoryText&) = delete;
     HistoryText& operator=(const HistoryText&) = delete;
     bool ok() const { return ok_; }
-    const std::vector<std::string_view>& lines() const { return lines_; }
+    const std::vector<std::string_view>& lines() const;
     // The number of the first line that begins with "key"; lines().size() when none does. The
-    // first call is a pass over the lines, the second gathers what finds a key without one.
+    // second call gathers what finds a key without a pass over the lines.
     size_t firstBeginningWith(std::string_view key) const;
+    // The number of the first non-empty line that holds "key"; lines().size() when none does.
+    size_t firstHolding(std::string_view key) const;
 
 private:
-    FileBytes read_;
-    std::string kept_; // the shown lines, where one was cut
-    std::vector<std::string_view> lines_;
+    // Cuts the bytes read into lines_; the number of the first line that begins with "key".
+    size_t cut(std::string_view key) const;
+    mutable FileBytes read_;
+    mutable std::string kept_; // the shown lines, where one was cut
+    mutable std::vector<std::string_view> lines_;
+    mutable bool cut_ = false;
     // The first line that begins with each run of up to eight bytes that begins a line, in a
     // table of open addressing; a run of eight also has its last line, and the lines that begin
     // with the same eight bytes are chained in file order through sameEight_. The lines hold no
@@ -44,8 +50,7 @@ private:
     // The slot of the run of "bytes", or the empty slot where it would go.
     size_t slotOf(uint64_t bytes) const;
     void gatherRuns() const;
-    mutable bool passedOver_ = false; // a first key was found by a pass over the lines
-    mutable std::vector<Run> runs_;   // a power of two in size, at most half full
+    mutable std::vector<Run> runs_; // a power of two in size, at most half full
     mutable std::vector<uint32_t> sameEight_;
     bool ok_;
 };

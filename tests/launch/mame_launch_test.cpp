@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <csignal>
+
 #include <filesystem>
 
 #include "launch/fake_ui.h"
@@ -39,12 +41,18 @@ TEST_F(MameLaunch, CopiesTheSetIntoRomsForTheRunOnlyAndLeavesNoBatchFile) {
     WriteBytes(gameFolder + "/pacman.zip", "set");
     WriteBytes(emuDir + "/lancia.bat", "stale\r\n");
 
+    const auto pipe = std::signal(SIGPIPE, SIG_IGN); // as the program has it
     Launch("Pac-Man");
+    std::signal(SIGPIPE, pipe);
 
     test::StandInRun run = emu.run();
     ASSERT_TRUE(run.ran);
     EXPECT_EQ(run.batch, emu.program() + " pacman -ignorecfg -soundcard 1\r\n");
     EXPECT_EQ(run.mask, "0000000000000000") << "it starts with signals blocked";
+    auto bit = [](int signal) { return 1ull << (signal - 1); };
+    EXPECT_EQ(std::stoull(run.ignored, nullptr, 16) & (bit(SIGPIPE) | bit(SIGTTIN) | bit(SIGTTOU)),
+              bit(SIGTTIN) | bit(SIGTTOU))
+        << "SIGPIPE at its default, the terminal's stops ignored";
     EXPECT_EQ(Entries(emuDir), (Names{"emu", "roms"}));
     EXPECT_EQ(Entries(roms), Names{});
     EXPECT_EQ(ReadBytes(gameFolder + "/pacman.zip"), "set");

@@ -21,6 +21,7 @@ struct StandInRun {
     std::string zips;                   // the bytes of its zips, one after another
     std::string batch;                  // bytes of lancia.bat
     std::string mask;                   // its blocked signals, in hexadecimal
+    std::string ignored;                // its ignored signals, in hexadecimal
 };
 
 class StandIn {
@@ -31,12 +32,13 @@ public:
             const std::string& ending = "")
         : program_(JoinPath(emulatorDir, "emu")), notes_(notes) {
         std::filesystem::create_directories(notes);
-        WriteScript(program_,
-                    "{ for a in \"$@\"; do echo \"arg=$a\"; "
-                    "done; echo \"mask=$(grep SigBlk /proc/$$/status | cut -f2)\"; } > '" +
-                        notes + "/run.log'\nls -1 '" + romFolder + "' > '" + notes +
-                        "/roms.txt'\ncat '" + romFolder + "'/*.zip 2>/dev/null > '" + notes +
-                        "/zips.txt'\ncp lancia.bat '" + notes + "/lancia.bat'\n" + ending + "\n");
+        WriteScript(program_, "{ for a in \"$@\"; do echo \"arg=$a\"; "
+                              "done; echo \"mask=$(grep SigBlk /proc/$$/status | cut -f2)\"; "
+                              "echo \"ignored=$(grep SigIgn /proc/$$/status | cut -f2)\"; } > '" +
+                                  notes + "/run.log'\nls -1 '" + romFolder + "' > '" + notes +
+                                  "/roms.txt'\ncat '" + romFolder + "'/*.zip 2>/dev/null > '" +
+                                  notes + "/zips.txt'\ncp lancia.bat '" + notes + "/lancia.bat'\n" +
+                                  ending + "\n");
     }
     const std::string& program() const { return program_; }
 
@@ -55,6 +57,8 @@ public:
                 seen.args.push_back(line.substr(4));
             else if (line.rfind("mask=", 0) == 0)
                 seen.mask = line.substr(5);
+            else if (line.rfind("ignored=", 0) == 0)
+                seen.ignored = line.substr(8);
         }
         ReadLines(JoinPath(notes_, "roms.txt"), seen.romFolder);
         seen.zips = ReadBytes(JoinPath(notes_, "zips.txt"));

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 #include "platform/path.h"
@@ -60,6 +62,16 @@ TEST(CopyFile, MakesANewFileAndNeverOverwritesOne) {
     EXPECT_EQ(ReadBytes(dir / "to/galaga.zip"), "users");
     EXPECT_EQ(error, "File exists");
     EXPECT_FALSE(CopyFile(dir / "from/none.zip", dir / "to/none.zip", &error));
+    // A copy cut short, here by a limit on the size of files, leaves no part of it behind.
+    const auto xfsz = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit small{1000, limit.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_FALSE(CopyFile(dir / "from/pacman.zip", dir / "to/cut.zip", &error));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, xfsz);
+    EXPECT_EQ(error, "File too large");
     EXPECT_EQ(Entries(dir / "to"), (Names{"galaga.zip", "pacman.zip"}));
 }
 

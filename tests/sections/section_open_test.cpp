@@ -215,13 +215,7 @@ TEST_F(SectionOpenTest, EverySectionOpensOverItsOwnRow) {
     EXPECT_EQ(Forms::main().currentSectionTag(), "M72");
 
     // Opened again behind M72's, System16's window is raised; its title picture drags it.
-    struct Raises : QObject {
-        int count = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            count += event->type() == QEvent::ZOrderChange;
-            return false;
-        }
-    } raises;
+    Raises raises;
     SectionWindow* reopened = ExistingSectionWindow(Emu::System16);
     reopened->installEventFilter(&raises);
     open(Emu::System16);

@@ -144,7 +144,8 @@ TEST_F(SectionPagesTest, BrowsingOverUnchangedSettingsLeavesTheFileUntouched) {
 TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsRecording) {
     // The recordings folder is found whatever the letter case of its name.
     WriteBytes(dir_ / "emu/inp/best.inp", "x");
-    WriteLines(dir_ / "Cfg/Mame.set", {MameRecord("Xevious", {{mame::Record, "1"}})});
+    WriteLines(dir_ / "Cfg/Mame.set",
+               {MameRecord("Xevious", {{mame::Record, "1"}}), MameRecord("1942", {})});
     open();
     clickButton("imgButSet");
     auto* record = find<QCheckBox>("chkMameRecord");
@@ -186,6 +187,12 @@ TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsR
     EXPECT_EQ(state(), std::tuple(true, true, false));
     pickRom("Galaga");
     EXPECT_EQ(state(), std::tuple(false, false, false));
+
+    // A game's own settings that leave Record unticked leave Playback as it stands.
+    answerPicker("best.inp");
+    playback->click();
+    pickRom("1942");
+    EXPECT_EQ(state(), std::tuple(false, false, true));
 }
 
 TEST_F(SectionPagesTest, SkipFieldsHoldOnlyAnOptionalMinusAndDigits) {

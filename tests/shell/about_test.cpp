@@ -73,31 +73,32 @@ TEST(About, TheLauncherShowsItModallyAndItsLogoLeadsToTheDedicationAsDesigned) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-// Each style of box shows the program's title and its text as plain text, never as markup, and
-// answers by the button pressed.
+// Each style of box shows the title given, else the program's, and its text as plain text, never
+// as markup, and answers by the button pressed.
 TEST(QtDialogs, EachStyleShowsTheTitleAndAnswersByTheButtonPressed) {
     QtDialogs dialogs(texts::Title());
     const struct {
         MsgStyle style;
         QString pressed;
         Answer answer;
+        const char* title;
     } kCases[] = {
-        {MsgStyle::Warning, "OK", Answer::Ok},
-        {MsgStyle::WarningYesNo, "&Yes", Answer::Yes},
-        {MsgStyle::WarningYesNo, "&No", Answer::No},
-        {MsgStyle::Information, "OK", Answer::Ok},
+        {MsgStyle::Warning, "OK", Answer::Ok, ""},
+        {MsgStyle::WarningYesNo, "&Yes", Answer::Yes, ""},
+        {MsgStyle::WarningYesNo, "&No", Answer::No, "Warning!"},
+        {MsgStyle::Information, "OK", Answer::Ok, ""},
     };
     for (const auto& c : kCases) {
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->windowTitle(), "Arvok v0.1b");
+            EXPECT_EQ(box->windowTitle(), *c.title ? c.title : "Arvok v0.1b");
             EXPECT_EQ(box->textFormat(), Qt::PlainText);
             for (QAbstractButton* button : box->buttons())
                 if (button->text() == c.pressed)
                     button->click();
         });
-        EXPECT_EQ(dialogs.message("one\rtwo", c.style), c.answer);
+        EXPECT_EQ(dialogs.message("one\rtwo", c.style, c.title), c.answer);
     }
 }
 

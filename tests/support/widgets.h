@@ -45,6 +45,15 @@ inline void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button = Qt
     QApplication::sendEvent(w, &event);
 }
 
+// Counts the times the window it watches is raised.
+struct Raises : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::ZOrderChange;
+        return false;
+    }
+};
+
 inline void MoveOver(QWidget* w, QPoint at = {2, 2}) {
     SendMouse(w, QEvent::MouseMove, Qt::NoButton, at);
 }

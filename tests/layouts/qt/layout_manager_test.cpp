@@ -366,6 +366,12 @@ TEST_F(LayoutManagerTest, AlwaysOnTopIsDroppedWhileTheNameDialogIsOpenAndRestore
     EXPECT_TRUE(manager_->isVisible());
     withNameDialog("cmdAdd", [](QDialog& dialog) { dialog.reject(); });
     EXPECT_FALSE(toldOnTop());
+
+    // "Lays" again raises the manager that is open.
+    Raises raises;
+    manager_->installEventFilter(&raises);
+    showManager();
+    EXPECT_EQ(raises.count, 1);
 }
 
 TEST_F(LayoutManagerTest, CloseWritesTheOptionsAndOnlyClose) {

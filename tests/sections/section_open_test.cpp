@@ -84,7 +84,8 @@ TEST_F(SectionOpenTest, WithFavouritesTheFirstFavouriteIsShownDockedBesideTheLau
 }
 
 TEST_F(SectionOpenTest, AFavouriteTheDataFileNoLongerHoldsIsReportedAndDropped) {
-    WriteCfg(Emu::Mame, {"Zed Gone", "Xevious", "Pac-Man", "Ghost Game"});
+    // Sorted without regard to case, "ghost game" stands first.
+    WriteCfg(Emu::Mame, {"Zed Gone", "Xevious", "Pac-Man", "ghost game"});
 
     ASSERT_NE(open(), nullptr);
 

@@ -112,13 +112,13 @@ TEST_F(RomScanTest, OtherSectionsSearchOneFolderAndNameOnlyIt) {
     WriteLines(dir / "Data/callus.dat", {Rec{"Final Fight", "ffight", "O"}.line(),
                                          Rec{"Final Fight J", "ffightj", "C", "ffight"}.line(),
                                          Rec{"Odd", "odd", "x"}.line()});
-    Zip("roms", "ffight.zip");
+    Zip("r\xC3\xB6ms", "ffight.zip");
     Zip("alt", "ffightj.zip");
-    ScanResult result = ScanRoms(Emu::Callus, {roms, alt, true});
+    ScanResult result = ScanRoms(Emu::Callus, {dir / "r\xC3\xB6ms", alt, true});
     EXPECT_EQ(result.found, 1u);
     EXPECT_EQ(ReadBytes(dir / "Cfg/Callus.scn"),
               Quoted({"Final Fight;Y", "Final Fight J;N", "Odd;N"}));
-    EXPECT_EQ(shown->asked.at(0).text, "1 Roms found in:\r" + roms);
+    EXPECT_EQ(shown->asked.at(0).text, "1 Roms found in:\r" + dir / "r\xF6ms");
 
     WriteLines(dir / "Data/Raine.dat", {Rec{"Rastan", "rastan"}.line()});
     result = ScanRoms(Emu::Raine, {dir / "nowhere", "", false});

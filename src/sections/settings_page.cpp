@@ -216,7 +216,7 @@ SettingsSource SettingsPage::load(const std::string& key) {
     installation_.notices.read(loaded.path, loaded.file);
     loadedKey_ = key;
     applyFields(loaded.fields, loaded.source);
-    filledIn(loaded.source, loaded.source == SettingsSource::BuiltIn);
+    filledIn(loaded.source == SettingsSource::BuiltIn);
     return loaded.source;
 }
 
@@ -224,13 +224,12 @@ void SettingsPage::loadShown(const std::string& key) {
     const SettingsSource source = load(key);
     if (source != SettingsSource::BuiltIn && romFolder_->text().isEmpty()) {
         SetTextShowingStart(romFolder_, conf_.romPathText());
-        filledIn(source, source == SettingsSource::DefaultRecord);
+        filledIn(source == SettingsSource::DefaultRecord);
     }
 }
 
-void SettingsPage::filledIn(SettingsSource source, bool followsSection) {
+void SettingsPage::filledIn(bool followsSection) {
     filled_ = readFields();
-    source_ = source;
     followsSection_ = followsSection;
 }
 
@@ -243,16 +242,16 @@ void SettingsPage::followSectionRomFolder() {
     filled_[kRomPathSlot] = romFolder();
 }
 
-// Stored under the game the page was loaded for, never another one and never an empty key. A
-// game gets a record of its own only once the user changed something on its page; until then
-// it takes the defaults as they stand.
+// Stored under the game the page was loaded for, never another one and never an empty key, and
+// only once the user changed something on its page: a game without a record of its own takes the
+// defaults as they stand until then, and one with a record keeps it as it is on disk.
 bool SettingsPage::save() {
-    if (loadedKey_.empty() || (source_ != SettingsSource::GameRecord && readFields() == filled_))
+    if (loadedKey_.empty() || readFields() == filled_)
         return true;
     if (!installation_.notices.saved(
             installation_.gameSettings.save(emu_, loadedKey_, readFields())))
         return false;
-    filledIn(SettingsSource::GameRecord, false);
+    filledIn(false);
     return true;
 }
 
@@ -277,7 +276,7 @@ void SettingsPage::applyToAll() {
     if (!installation_.notices.saved(installation_.gameSettings.applyToAll(emu_, readFields()),
                                      Notices::Report::EachTime))
         return;
-    filledIn(SettingsSource::DefaultRecord, false);
+    filledIn(false);
     dialogs().message(texts::testoDefaultConfSaved, MsgStyle::Information);
 }
 

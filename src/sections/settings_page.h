@@ -68,8 +68,8 @@ private:
     // The control of the option named "name" when it is a W; nullptr otherwise.
     template <class W> W* optionControl(const char* name) const;
     void applyFields(const SettingsFields& fields, SettingsSource source);
-    // The page as filled in from "source"; "followsSection" when its ROM folder is the section's.
-    void filledIn(SettingsSource source, bool followsSection);
+    // The page as filled in; "followsSection" when its ROM folder is the section's.
+    void filledIn(bool followsSection);
     void followSectionRomFolder();
     SettingsFields readFields() const;
     Handler handlerOf(QWidget* control);
@@ -85,9 +85,8 @@ private:
     ConfPage& conf_;
     std::function<void()> saveSettingsFile_;
     std::string loadedKey_;
-    // What the page held once filled in for loadedKey_, and where that came from.
+    // What the page held once filled in for loadedKey_.
     SettingsFields filled_;
-    SettingsSource source_ = SettingsSource::BuiltIn;
     bool followsSection_ = false;
     // Slot 0 is the ROM folder, slot k the control of option k.
     QLineEdit* romFolder_ = nullptr;

@@ -134,11 +134,15 @@ TEST_F(SectionPagesTest, BrowsingOverUnchangedSettingsLeavesTheFileUntouched) {
     EXPECT_EQ(comboIndex("cboMameMonitor"), 1);
     EXPECT_EQ(stamp(), before);
 
-    // A change made on the page is stored at the next step, in the record's place.
-    choose("cboMameMonitor", 0);
+    // A record another program changed meanwhile stays as it left it when the game is left
+    // unchanged; a change made on the page is stored at the next step, in the record's place.
+    const std::string edited = MameRecord("Pac-Man", {{mame::Monitor, "3"}});
+    WriteLines(path, {records[0], records[1], records[2], edited});
     pressKey(list, Qt::Key_Up);
-    EXPECT_EQ(ReadBytes(path), records[0] + "\r\n" + records[1] + "\r\n" + records[2] + "\r\n" +
-                                   MameRecord("Pac-Man", {}) + "\r\n");
+    choose("cboMameMonitor", 0);
+    pressKey(list, Qt::Key_Down);
+    EXPECT_EQ(ReadBytes(path), records[0] + "\r\n" + records[1] + "\r\n" +
+                                   MameRecord("Metal Slug", {}) + "\r\n" + edited + "\r\n");
 }
 
 TEST_F(SectionPagesTest, RecordAndPlaybackExcludeEachOtherAndPlaybackAsksForItsRecording) {

@@ -93,6 +93,22 @@ RecordLines::RecordLines(const std::string& path) {
     });
 }
 
+ScanLines::ScanLines(const std::string& path) {
+    if (!ReadTextFile(path, bytes_))
+        return;
+    bool broken = false;
+    ForEachLine(bytes_.view(), [&](std::string_view line) {
+        const std::string_view inner =
+            line.size() < 2 ? std::string_view() : line.substr(1, line.size() - 2);
+        const size_t semi = inner.find(';');
+        broken = semi == std::string_view::npos;
+        if (!broken)
+            entries_.push_back({inner.substr(0, semi), inner.back()});
+        return broken;
+    });
+    ok_ = !broken;
+}
+
 void RecordLines::reserve(size_t read, size_t size) {
     // A tenth more than the records so far foretell, so that the vectors grow at most once.
     const size_t estimate = names_.size() * size / read;

@@ -78,16 +78,42 @@ private:
     bool sorted_ = true;
 };
 
+// One entry of a scan file, a line "<name>;<flag>" in quotes: the flag is Y for a game whose
+// ROM set was found, N for one whose set was not.
+struct ScanEntry {
+    std::string_view name;
+    char flag;
+};
+
+// The entries of a scan file, read at once and kept as views into its bytes.
+class ScanLines {
+public:
+    explicit ScanLines(const std::string& path);
+    ScanLines(const ScanLines&) = delete;
+    ScanLines& operator=(const ScanLines&) = delete;
+    // False when the file could not be read or a line cannot be taken apart (too short to hold
+    // its quotes, or without ";" between them).
+    bool ok() const { return ok_; }
+    const std::vector<ScanEntry>& entries() const { return entries_; }
+
+private:
+    FileBytes bytes_;
+    std::vector<ScanEntry> entries_;
+    bool ok_ = false;
+};
+
 // The data files of an installation and the files beside them in its Cfg folder. The record
-// lines of a data file are read once and kept while the file stays as it was: it is read again
-// when its size, its inode or its modification or change time differ from those it had when it
-// was read, or when it changed within the clock tick of that reading (a second change in that
-// tick could not be told from the first). A user who replaces the file while the program runs
-// thus gets the new records at the next list action. The last few files are kept; one that
-// cannot be read is not, and gives records whose ok() is false.
+// lines of a data file, and the entries of a scan file, are read once and kept while the file
+// stays as it was: it is read again when its size, its inode or its modification or change time
+// differ from those it had when it was read, or when it changed within the clock tick of that
+// reading (a second change in that tick could not be told from the first). A user who replaces
+// the file while the program runs thus gets the new records at the next list action, and a list
+// built after a scan has the scan's entries. The last few files of each kind are kept; one that
+// cannot be read is not, and gives contents whose ok() is false.
 class DataFiles {
 public:
-    explicit DataFiles(std::string dirInst) : dirInst_(std::move(dirInst)), kept_(5) {}
+    explicit DataFiles(std::string dirInst)
+        : dirInst_(std::move(dirInst)), kept_(5), keptScans_(5) {}
     DataFiles(const DataFiles&) = delete;
     DataFiles& operator=(const DataFiles&) = delete;
 
@@ -97,6 +123,7 @@ public:
     std::string dataFilePath(Emu emu) const;
 
     std::shared_ptr<const RecordLines> records(const std::string& path) { return kept_.get(path); }
+    std::shared_ptr<const ScanLines> scan(const std::string& path) { return keptScans_.get(path); }
     // The first record (in file order) whose field "number" equals "value" exactly, from the
     // file's kept records. An empty value yields an empty record without reading the file; a
     // missing file or value gives nothing.
@@ -108,6 +135,7 @@ public:
 private:
     std::string dirInst_;
     KeptFiles<RecordLines> kept_;
+    KeptFiles<ScanLines> keptScans_;
 };
 
 } // namespace arvok

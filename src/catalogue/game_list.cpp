@@ -10,7 +10,6 @@
 #include "catalogue/data_file.h"
 #include "catalogue/filter_items.h"
 #include "catalogue/rom_scan.h"
-#include "platform/text_file.h"
 
 namespace arvok {
 
@@ -151,43 +150,6 @@ std::vector<Filter> ActiveFilters(const FilterItems& items, const ListChoice& ch
     return filters;
 }
 
-struct ScanEntry {
-    std::string_view name;
-    char flag;
-};
-
-// The entry of a line of the scan file; nothing when the line is too short to hold its quotes or
-// has no ";" between them.
-std::optional<ScanEntry> ScanLineEntry(std::string_view line) {
-    if (line.size() < 2)
-        return std::nullopt;
-    std::string_view inner = line.substr(1, line.size() - 2);
-    size_t semi = inner.find(';');
-    if (semi == std::string_view::npos)
-        return std::nullopt;
-    return ScanEntry{inner.substr(0, semi), inner.back()};
-}
-
-// The entries of the scan file, or nothing when it cannot be read or a line cannot be taken
-// apart (too short to hold its quotes, or without ";").
-std::optional<std::vector<ScanEntry>> ReadScanFile(const DataFiles& files, Emu emu,
-                                                   FileBytes& bytes) {
-    if (!ReadTextFile(ScanFilePath(files, emu), bytes))
-        return std::nullopt;
-    std::vector<ScanEntry> entries;
-    bool broken = false;
-    ForEachLine(bytes.view(), [&](std::string_view line) {
-        std::optional<ScanEntry> entry = ScanLineEntry(line);
-        if (entry)
-            entries.push_back(*entry);
-        broken = !entry;
-        return broken;
-    });
-    if (broken)
-        return std::nullopt;
-    return entries;
-}
-
 // The records of each name, in file order, handed out one after the other by their place among
 // the records. A scan file lists its games in the data file's order, so the record after the
 // last one handed out is tried first; only a name out of that order builds the index of names,
@@ -251,13 +213,13 @@ GameList BuildGameList(DataFiles& files, Emu emu, const ListChoice& choice) {
     Category category = known ? static_cast<Category>(choice.category) : Category::AllSupported;
     std::vector<Filter> filters = ActiveFilters(items, choice);
 
-    auto scanBytes = std::make_shared<FileBytes>();
-    std::optional<std::vector<ScanEntry>> scan;
+    std::shared_ptr<const ScanLines> scan;
     if (category == Category::Available || category == Category::Missing) {
-        scan = ReadScanFile(files, emu, *scanBytes);
-        if (!scan) {
+        scan = files.scan(ScanFilePath(files, emu));
+        if (!scan->ok()) {
             list.scanFileMissing = true;
             category = Category::AllSupported;
+            scan.reset();
         }
     }
 
@@ -271,12 +233,12 @@ GameList BuildGameList(DataFiles& files, Emu emu, const ListChoice& choice) {
     };
     std::vector<std::string_view>& names = list.names;
     if (scan) {
-        list.source = scanBytes;
+        list.source = scan;
         char wanted = category == Category::Available ? 'Y' : 'N';
         std::optional<RecordsByName> byName;
         if (!filters.empty())
             byName.emplace(records->names());
-        for (const ScanEntry& entry : *scan) {
+        for (const ScanEntry& entry : scan->entries()) {
             std::optional<size_t> record = byName ? byName->next(entry.name) : std::nullopt;
             if (entry.flag == wanted && (!byName || (record && listed(*record))))
                 names.push_back(entry.name);

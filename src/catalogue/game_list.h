@@ -36,10 +36,10 @@ struct GameList {
     size_t count() const { return names.size(); }
 };
 
-// Rebuilds the list from the data file (and for "Available"/"Missing" the scan file), read once
-// each: the games of the category at "choice.category" (a position the section's combo lacks
-// counts as "All Supported") that carry exactly the chosen genre, manufacturer and year.
-// Filters match list entries to records in memory and by name, whatever the file order; the
+// Rebuilds the list from the data file (and for "Available"/"Missing" the scan file), as
+// DataFiles keeps them: the games of the category at "choice.category" (a position the section's
+// combo lacks counts as "All Supported") that carry exactly the chosen genre, manufacturer and
+// year. Filters match list entries to records in memory and by name, whatever the file order; the
 // same name twice stands for its records in file order. With the default choice this is the
 // list of every game, for any section.
 class DataFiles;

@@ -93,6 +93,13 @@ RecordLines::RecordLines(const std::string& path) {
     });
 }
 
+void RecordLines::reserve(size_t read, size_t size) {
+    // A tenth more than the records so far foretell, so that the vectors grow at most once.
+    const size_t estimate = names_.size() * size / read;
+    lines_.reserve(estimate + estimate / 10);
+    names_.reserve(estimate + estimate / 10);
+}
+
 ScanLines::ScanLines(const std::string& path) {
     if (!ReadTextFile(path, bytes_))
         return;
@@ -107,13 +114,6 @@ ScanLines::ScanLines(const std::string& path) {
         return broken;
     });
     ok_ = !broken;
-}
-
-void RecordLines::reserve(size_t read, size_t size) {
-    // A tenth more than the records so far foretell, so that the vectors grow at most once.
-    const size_t estimate = names_.size() * size / read;
-    lines_.reserve(estimate + estimate / 10);
-    names_.reserve(estimate + estimate / 10);
 }
 
 } // namespace arvok
